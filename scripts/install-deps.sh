@@ -1,0 +1,39 @@
+#!/bin/sh
+# Installs the Debian packages that building, testing or benchmarking
+# Zamanix needs, and only those that are missing. Safe to run again.
+#   scripts/install-deps.sh [build|bench|all]
+set -eu
+
+build_packages="cmake ninja-build g++ make libgtest-dev libgmock-dev"
+bench_packages="libbenchmark-dev libicu-dev pkg-config"
+
+case "${1:-build}" in
+    build) wanted="$build_packages" ;;
+    bench) wanted="$build_packages $bench_packages" ;;
+    all) wanted="$build_packages $bench_packages" ;;
+    *) echo "usage: $0 [build|bench|all]" >&2; exit 2 ;;
+esac
+
+missing=""
+for package in $wanted; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    case "$status" in
+        *" installed") ;;
+        *) missing="$missing $package" ;;
+    esac
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=""
+elif command -v sudo >/dev/null 2>&1; then
+    as_root="sudo"
+else
+    echo "install-deps: these packages are missing and neither root nor sudo is available:$missing" >&2
+    exit 1
+fi
+
+echo "install-deps: installing$missing"
+$as_root apt-get update -q
+# shellcheck disable=SC2086
+DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -q --no-install-recommends $missing

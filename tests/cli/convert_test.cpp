@@ -1,0 +1,194 @@
+// The converter as a user runs it: arguments, standard input, what comes out
+// on standard output and standard error, and the exit status.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct RunResult {
+    std::string out, err;
+    int status = -1;
+};
+
+std::string readFile(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class ConvertTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/zamanix-convert-test-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        m_dir = pattern;
+    }
+    void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
+
+    RunResult run(const std::string &args, const std::string &input = "")
+    {
+        std::ofstream(m_dir + "/in", std::ios::binary) << input;
+        const std::string command = "TZ=UTC LC_ALL=C '" ZAMANIX_BINARY_DIR "/zamanix-convert' " +
+            args + " < '" + m_dir + "/in' > '" + m_dir + "/out' 2> '" + m_dir + "/err'";
+        const int raw = std::system(command.c_str());
+        RunResult r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = readFile(m_dir + "/out");
+        r.err = readFile(m_dir + "/err");
+        return r;
+    }
+
+    std::string m_dir;
+};
+
+struct GoodCase {
+    const char *args;
+    const char *out;
+};
+
+const GoodCase kGoodCases[] = {
+    {"2000-01-01", "Saturday 1 January 2000 = 24 Ramadhan 1420\n"},
+    {"--format iso 2000-01-01", "1420-09-24\n"},
+    {"--format=iso 2000-01-01", "1420-09-24\n"},
+    {"--from-hijri 1420-09-24", "Saturday 24 Ramadhan 1420 = 1 January 2000\n"},
+    {"--from-hijri --format iso 1405-01-01", "1984-09-26\n"},
+    {"-1-12-31 1-1-1",
+        "Friday 31 December -1 = 16 Jumada al-awwal -641\n"
+        "Saturday 1 January 1 = 17 Jumada al-awwal -641\n"},
+    {"1582-10-04 1582-10-15",
+        "Thursday 4 October 1582 = 17 Ramadhan 990\n"
+        "Friday 15 October 1582 = 18 Ramadhan 990\n"},
+    {"--from-hijri --format iso -- -1-12-29", "622-07-14\n"},
+};
+
+TEST_F(ConvertTest, ConvertsDates)
+{
+    for (const GoodCase &c : kGoodCases) {
+        SCOPED_TRACE(c.args);
+        const RunResult r = run(c.args);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.status, 0);
+    }
+}
+
+struct BadCase {
+    const char *args;
+    const char *err; // the first line of standard error
+};
+
+const BadCase kBadCases[] = {
+    {"2023-02-29", "zamanix-convert: \"2023-02-29\": February 2023 has only 28 days"},
+    {"2000-13-01",
+        "zamanix-convert: \"2000-13-01\": month 13 does not exist; months run from 1 to 12"},
+    {"1582-10-10",
+        "zamanix-convert: \"1582-10-10\": 10 October 1582 does not exist; the Gregorian "
+        "calendar follows 4 October 1582 with 15 October 1582"},
+    {"--from-hijri 1417-08-30",
+        "zamanix-convert: \"1417-08-30\": Sha'ban 1417 (Hijri) has only 29 days"},
+    {"0-01-01", "zamanix-convert: \"0-01-01\": there is no year 0; the year before 1 is -1"},
+    {"3001-01-01",
+        "zamanix-convert: \"3001-01-01\": year 3001 is outside the supported range -4000 to 3000"},
+    {"tomorrow",
+        "zamanix-convert: \"tomorrow\" is not a date; write YEAR-MONTH-DAY, for example "
+        "2000-01-31"},
+    {"", "zamanix-convert: no date given"},
+    {"--frobnicate 2000-01-01", "zamanix-convert: unknown option '--frobnicate'"},
+    {"--format xml 2000-01-01", "zamanix-convert: unknown format 'xml'; use text or iso"},
+    {"--today 2000-01-01",
+        "zamanix-convert: dates cannot be given together with --today, --month or --batch"},
+    {"--month 2000-13",
+        "zamanix-convert: \"2000-13\": month 13 does not exist; months run from 1 to 12"},
+};
+
+TEST_F(ConvertTest, RefusesBadInputWithStatusTwo)
+{
+    for (const BadCase &c : kBadCases) {
+        SCOPED_TRACE(c.args);
+        const RunResult r = run(c.args);
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), c.err);
+        EXPECT_EQ(r.out, "") << "no answer for bad input";
+        EXPECT_EQ(r.status, 2);
+    }
+}
+
+TEST_F(ConvertTest, OneBadDateMeansNoAnswerAtAll)
+{
+    const RunResult r = run("2000-01-01 2023-02-29 2000-01-02");
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.status, 2);
+}
+
+TEST_F(ConvertTest, BatchConvertsEveryLineAndMarksErrors)
+{
+    const RunResult r =
+        run("--batch", "2000-01-01\n2023-02-29\r\n\n1984-09-26\r\nnonsense\n-1-12-31");
+    EXPECT_EQ(r.out,
+        "1420-09-24\n"
+        "error: \"2023-02-29\": February 2023 has only 28 days\n"
+        "error: \"\" is not a date; write YEAR-MONTH-DAY, for example 2000-01-31\n"
+        "1405-01-01\n"
+        "error: \"nonsense\" is not a date; write YEAR-MONTH-DAY, for example 2000-01-31\n"
+        "-641-05-16\n");
+    EXPECT_EQ(r.status, 1);
+
+    const RunResult hijri = run("--batch --from-hijri", "1420-09-24\n1405-01-01\n");
+    EXPECT_EQ(hijri.out, "2000-01-01\n1984-09-26\n");
+    EXPECT_EQ(hijri.status, 0);
+}
+
+TEST_F(ConvertTest, MonthGrid)
+{
+    const RunResult r = run("--month 2000-01");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+        "                 January 2000\n"
+        "     Ramadhan 1420 - Shawwal 1420 (Hijri)\n"
+        " Su     Mo     Tu     We     Th     Fr     Sa\n"
+        "                                           1/24\n"
+        " 2/25   3/26   4/27   5/28   6/29   7/30   8/1\n"
+        " 9/2   10/3   11/4   12/5   13/6   14/7   15/8\n"
+        "16/9   17/10  18/11  19/12  20/13  21/14  22/15\n"
+        "23/16  24/17  25/18  26/19  27/20  28/21  29/22\n"
+        "30/23  31/24\n"
+        "Shawwal 1420 begins on Saturday 8 January 2000.\n");
+
+    const RunResult october = run("--month 1582-10");
+    ASSERT_EQ(october.status, 0);
+    EXPECT_NE(october.out.find(" 4/17  15/18"), std::string::npos) << october.out;
+}
+
+TEST_F(ConvertTest, TodayNamesBothCalendars)
+{
+    const RunResult r = run("--today");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find(" = "), std::string::npos);
+    EXPECT_NE(r.out.find(std::to_string(1900 +
+                  [] {
+                      std::time_t now = std::time(nullptr);
+                      std::tm t{};
+                      gmtime_r(&now, &t);
+                      return t.tm_year;
+                  }())),
+        std::string::npos);
+}
+
+TEST_F(ConvertTest, HelpDocumentsTheForms)
+{
+    const RunResult r = run("--help");
+    EXPECT_EQ(r.status, 0);
+    for (const char *text :
+        {"--from-hijri", "--format", "--today", "--month", "--batch", "Exit status"})
+        EXPECT_NE(r.out.find(text), std::string::npos) << text;
+}
+
+} // namespace
