@@ -1,0 +1,13 @@
+// Where the profile lives: the user's configuration folder, and a file named
+// after the program.
+#pragma once
+
+#include <filesystem>
+
+// `$XDG_CONFIG_HOME` when it is set to an absolute folder, else
+// `$HOME/.config`, then the executable's file name without its extension and
+// ".INI": "/home/a.b/bin/zamanix" gives ".../zamanix.INI". The two
+// arguments are the variables' values, null when unset. The result is empty
+// when neither gives an absolute folder or the executable has no file name.
+std::filesystem::path ProfilePath(
+    const std::filesystem::path &executable, const char *xdgConfigHome, const char *home);

@@ -1,0 +1,34 @@
+// The sections and entries in which the program keeps reminders, alarms and
+// the sound setting, and the forms of their keys and values.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Memo text, under the reminder key; absent reads as "".
+inline constexpr std::string_view kReminderSection = "Reminder";
+// Alarm value (alarm_value.h), under the reminder key.
+inline constexpr std::string_view kAlarmSection = "Alarm";
+inline constexpr std::string_view kDefaultAlarmValue = "08:00 60";
+// The sound setting: "ON" or "OFF" under "Defaults"/"Audio".
+inline constexpr std::string_view kDefaultsSection = "Defaults";
+inline constexpr std::string_view kAudioEntry = "Audio";
+inline constexpr std::string_view kAudioOn = "ON";
+inline constexpr std::string_view kAudioOff = "OFF";
+
+// "Ramadhan/27": the month name as the calendar spells it, "/", and the day
+// text exactly as given; "5", "05" and "" make three different keys.
+inline std::string ReminderKey(std::string_view monthName, std::string_view dayText)
+{
+    std::string key(monthName);
+    key += '/';
+    key += dayText;
+    return key;
+}
+
+// Only the exact text "OFF" turns the sound off; "off", "" or a missing
+// entry leave it on.
+inline bool AudioIsOn(std::string_view audioValue)
+{
+    return audioValue != kAudioOff;
+}
