@@ -1,0 +1,73 @@
+// The profile's text as the reader sees it: lines and their kinds, and the
+// entries that lookups find.
+//
+// Rules: a line whose first non-blank character is ";" is a comment; one
+// whose first non-blank character is "[" starts a section, named by the text
+// up to the first "]" (or to the end of the line when "]" is missing), blanks
+// trimmed; any other line holding "=" is an entry, its name before the first
+// "=" and its stored value after it, both trimmed; the rest are kept but mean
+// nothing. Lines end in LF, CRLF or CR. Names compare regardless of ASCII
+// case. Entries before the first section are never found; of two sections
+// with one name only the first counts, and of two entries with one name in
+// it, only the first.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+
+enum class ProfileLineKind { Other, Comment, Section, Entry };
+
+struct ProfileLine {
+    ProfileLineKind kind = ProfileLineKind::Other;
+    std::size_t begin = 0; // offset of the line's first byte
+    std::size_t end = 0; // offset just past its text, before the line end
+    std::size_t next = 0; // offset of the next line
+    std::string_view name; // section or entry name, trimmed
+    std::string_view value; // an entry's stored value, trimmed, not decoded
+};
+
+// Walks the lines of a text once, in time linear in its length whatever
+// the bytes are.
+class CProfileLines {
+public:
+    explicit CProfileLines(std::string_view text);
+    bool Next(ProfileLine &line);
+
+private:
+    std::string_view m_strText;
+    std::size_t m_nPos = 0;
+    std::size_t m_nNextLf = 0; // next LF at or after m_nPos, or the text's size
+    std::size_t m_nNextCr = 0;
+    bool m_bSearched = false;
+};
+
+bool ProfileNamesEqual(std::string_view a, std::string_view b);
+
+// The stored text of an entry, found by walking the lines.
+std::optional<std::string_view> FindStoredValue(
+    std::string_view text, std::string_view section, std::string_view entry);
+
+// Every entry that a lookup can find, for lookups in constant time. Holds
+// views into the text, which must outlive the index and stay where it is.
+class CProfileIndex {
+public:
+    explicit CProfileIndex(std::string_view text);
+    std::optional<std::string_view> Find(std::string_view section, std::string_view entry) const;
+
+private:
+    struct NameHash {
+        std::size_t operator()(std::string_view name) const noexcept;
+    };
+    struct NameEqual {
+        bool operator()(std::string_view a, std::string_view b) const noexcept
+        {
+            return ProfileNamesEqual(a, b);
+        }
+    };
+    template <typename T>
+    using NameMap = std::unordered_map<std::string_view, T, NameHash, NameEqual>;
+
+    NameMap<NameMap<std::string_view>> m_sections;
+};
