@@ -1,0 +1,205 @@
+#include "reminders/atomic_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class CDescriptor {
+public:
+    explicit CDescriptor(int fd)
+        : m_nFd(fd)
+    {
+    }
+    CDescriptor(const CDescriptor &) = delete;
+    CDescriptor &operator=(const CDescriptor &) = delete;
+    ~CDescriptor()
+    {
+        if (m_nFd >= 0)
+            ::close(m_nFd);
+    }
+    int Get() const { return m_nFd; }
+    // Closes now, so that a failure to close can be reported.
+    int Close()
+    {
+        const int result = ::close(m_nFd);
+        m_nFd = -1;
+        return result;
+    }
+
+private:
+    int m_nFd;
+};
+
+bool writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Some file systems cannot flush a folder; the rename is then as durable as
+// they make it, which is no reason to call the write failed.
+bool syncFolder(const std::filesystem::path &folder, std::string &error)
+{
+    CDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.Get() < 0)
+        return true;
+    if (::fsync(fd.Get()) != 0 && errno != EINVAL && errno != ENOTSUP && errno != EROFS) {
+        error = FileError("cannot flush the folder", folder, errno);
+        return false;
+    }
+    return true;
+}
+
+bool writeTemporary(const std::filesystem::path &file, const std::filesystem::path &temporary,
+    std::string_view bytes, std::string &error)
+{
+    CDescriptor fd(
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (fd.Get() < 0) {
+        error = FileError("cannot create", temporary, errno);
+        return false;
+    }
+    struct stat old;
+    if (::stat(file.c_str(), &old) == 0) {
+        if (::fchmod(fd.Get(), old.st_mode & 07777) != 0) {
+            error = FileError("cannot set the permissions of", temporary, errno);
+            return false;
+        }
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+            (void)!::fchown(fd.Get(), old.st_uid, old.st_gid);
+    } else {
+        // A leftover temporary file may carry other permissions.
+        (void)::fchmod(fd.Get(), 0600);
+    }
+    if (!writeAll(fd.Get(), bytes)) {
+        error = FileError("cannot write", temporary, errno);
+        return false;
+    }
+    if (::fsync(fd.Get()) != 0) {
+        error = FileError("cannot flush", temporary, errno);
+        return false;
+    }
+    if (fd.Close() != 0) {
+        error = FileError("cannot write", temporary, errno);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+FileIdentity FileIdentity::Of(const struct stat &status)
+{
+    return {status.st_dev, status.st_ino, status.st_size, status.st_mtim, status.st_ctim};
+}
+
+bool operator==(const FileIdentity &a, const FileIdentity &b)
+{
+    const auto same = [](const timespec &x, const timespec &y) {
+        return x.tv_sec == y.tv_sec && x.tv_nsec == y.tv_nsec;
+    };
+    return a.device == b.device && a.inode == b.inode && a.size == b.size &&
+        same(a.modified, b.modified) && same(a.changed, b.changed);
+}
+
+std::string FileError(std::string_view what, const std::filesystem::path &path, int errorNumber)
+{
+    return std::string(what) + " \"" + path.string() + "\": " + std::strerror(errorNumber);
+}
+
+FileReadResult ReadWholeFile(const std::filesystem::path &path, std::string &bytes,
+    FileIdentity &identity, std::string &error)
+{
+    bytes.clear();
+    // O_NONBLOCK: a FIFO put in the file's place must not hang the reader.
+    CDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (fd.Get() < 0) {
+        if (errno == ENOENT)
+            return FileReadResult::Missing;
+        error = FileError("cannot read", path, errno);
+        return FileReadResult::Failed;
+    }
+    struct stat status;
+    if (::fstat(fd.Get(), &status) != 0) {
+        error = FileError("cannot read", path, errno);
+        return FileReadResult::Failed;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        error = "cannot read \"" + path.string() + "\": it is not a regular file";
+        return FileReadResult::Failed;
+    }
+    identity = FileIdentity::Of(status);
+    bytes.resize(static_cast<std::size_t>(status.st_size));
+    std::size_t filled = 0;
+    for (;;) {
+        // Room for a file that grew since fstat, so that its end is seen.
+        if (filled == bytes.size())
+            bytes.resize(bytes.size() + 4096);
+        const ssize_t got = ::read(fd.Get(), bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            error = FileError("cannot read", path, errno);
+            bytes.clear();
+            return FileReadResult::Failed;
+        }
+        if (got == 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+    }
+    bytes.resize(filled);
+    return FileReadResult::Read;
+}
+
+bool CreateFolders(const std::filesystem::path &folder, std::string &error)
+{
+    if (folder.empty())
+        return true;
+    struct stat status;
+    if (::stat(folder.c_str(), &status) == 0) {
+        if (S_ISDIR(status.st_mode))
+            return true;
+        error = FileError("cannot create the folder", folder, ENOTDIR);
+        return false;
+    }
+    const std::filesystem::path parent = folder.parent_path();
+    if (parent != folder && !CreateFolders(parent, error))
+        return false;
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        error = FileError("cannot create the folder", folder, errno);
+        return false;
+    }
+    return true;
+}
+
+bool ReplaceFileAtomically(
+    const std::filesystem::path &file, std::string_view bytes, std::string &error)
+{
+    std::filesystem::path temporary = file;
+    temporary += ".new";
+    if (!writeTemporary(file, temporary, bytes, error)) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    if (::rename(temporary.c_str(), file.c_str()) != 0) {
+        error = FileError("cannot replace", file, errno);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    const std::filesystem::path folder = file.parent_path();
+    return syncFolder(folder.empty() ? "." : folder, error);
+}

@@ -1,0 +1,54 @@
+#include "reminders/file_lock.h"
+
+#include "reminders/atomic_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <thread>
+#include <unistd.h>
+
+CFileLock::~CFileLock()
+{
+    Release();
+}
+
+void CFileLock::Release()
+{
+    // Closing the only descriptor of the open file releases the lock.
+    if (m_nFd >= 0)
+        ::close(m_nFd);
+    m_nFd = -1;
+}
+
+bool CFileLock::Acquire(
+    const std::filesystem::path &lockFile, std::chrono::milliseconds patience, std::string &error)
+{
+    Release();
+    const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        error = FileError("cannot open the lock file", lockFile, errno);
+        return false;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    std::chrono::milliseconds pause(1);
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            m_nFd = fd;
+            return true;
+        }
+        const int reason = errno;
+        if (reason == EINTR)
+            continue;
+        if (reason != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
+            ::close(fd);
+            error = reason == EWOULDBLOCK ? "another program has held the lock file \"" +
+                    lockFile.string() + "\" for too long"
+                                          : FileError("cannot lock", lockFile, reason);
+            return false;
+        }
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, std::chrono::milliseconds(4));
+    }
+}
