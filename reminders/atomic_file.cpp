@@ -143,7 +143,8 @@ FileReadResult ReadWholeFile(const std::filesystem::path &path, std::string &byt
         return FileReadResult::Failed;
     }
     identity = FileIdentity::Of(status);
-    bytes.resize(static_cast<std::size_t>(status.st_size));
+    // One byte more than the size, so that the end is seen without growing.
+    bytes.resize(static_cast<std::size_t>(status.st_size) + 1);
     std::size_t filled = 0;
     for (;;) {
         // Room for a file that grew since fstat, so that its end is seen.

@@ -3,6 +3,7 @@
 #include "reminders/value_encoding.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -123,17 +124,82 @@ std::size_t CProfileIndex::NameHash::operator()(std::string_view name) const noe
     return hash;
 }
 
-CProfileIndex::CProfileIndex(std::string_view text)
+std::uint32_t CProfileIndex::entryHash(std::uint32_t section, std::string_view name)
 {
+    const std::size_t hash = NameHash()(name) ^ (section * 0x9E3779B97F4A7C15ull);
+    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+}
+
+std::size_t CProfileIndex::slotOf(
+    std::uint32_t hash, std::uint32_t section, std::string_view name) const
+{
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        if (m_slots[i] == 0)
+            return i;
+        const Entry &e = m_entries[m_slots[i] - 1];
+        if (e.hash == hash && e.section == section &&
+            ProfileNamesEqual(m_strText.substr(e.nameBegin, e.nameSize), name))
+            return i;
+    }
+}
+
+void CProfileIndex::grow()
+{
+    m_slots.assign(m_slots.empty() ? 1024 : m_slots.size() * 2, 0);
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::uint32_t n = 0; n < m_entries.size(); ++n) {
+        std::size_t i = m_entries[n].hash & mask;
+        while (m_slots[i] != 0)
+            i = (i + 1) & mask;
+        m_slots[i] = n + 1;
+    }
+}
+
+void CProfileIndex::add(std::uint32_t section, std::string_view name, std::string_view value)
+{
+    if (2 * (m_entries.size() + 1) > m_slots.size())
+        grow();
+    const std::uint32_t hash = entryHash(section, name);
+    std::uint32_t &slot = m_slots[slotOf(hash, section, name)];
+    if (slot != 0)
+        return; // the first entry of a name wins
+    const auto offset = [&](std::string_view part) {
+        return static_cast<std::uint32_t>(part.data() - m_strText.data());
+    };
+    m_entries.push_back({hash, section, offset(name), static_cast<std::uint32_t>(name.size()),
+        offset(value), static_cast<std::uint32_t>(value.size())});
+    slot = static_cast<std::uint32_t>(m_entries.size());
+}
+
+CProfileIndex::CProfileIndex(std::string_view text)
+    : m_strText(text)
+{
+    if (text.size() >= UINT32_MAX)
+        return;
+    // Room for an entry on every line, up to a size that garbage with
+    // millions of short lines cannot inflate: growing costs more than
+    // reserving.
+    std::size_t lineCount = 1;
+    for (std::size_t at = 0; (at = findByte(text, at, '\n')) < text.size(); ++at)
+        ++lineCount;
+    const std::size_t expected = std::min<std::size_t>(lineCount, 1 << 16);
+    m_entries.reserve(expected);
+    std::size_t slots = 1024;
+    while (slots < 2 * expected)
+        slots *= 2;
+    m_slots.assign(slots, 0);
+
     CProfileLines lines(text);
     ProfileLine line;
-    NameMap<std::string_view> *section = nullptr;
+    std::uint32_t section = 0;
     while (lines.Next(line)) {
         if (line.kind == ProfileLineKind::Section) {
-            const auto [it, added] = m_sections.try_emplace(line.name);
-            section = added ? &it->second : nullptr;
-        } else if (section && line.kind == ProfileLineKind::Entry) {
-            section->try_emplace(line.name, line.value);
+            const auto [it, added] = m_sections.try_emplace(
+                line.name, static_cast<std::uint32_t>(m_sections.size() + 1));
+            section = added ? it->second : 0;
+        } else if (section != 0 && line.kind == ProfileLineKind::Entry) {
+            add(section, line.name, line.value);
         }
     }
 }
@@ -141,11 +207,15 @@ CProfileIndex::CProfileIndex(std::string_view text)
 std::optional<std::string_view> CProfileIndex::Find(
     std::string_view section, std::string_view entry) const
 {
+    if (m_strText.size() >= UINT32_MAX)
+        return FindStoredValue(m_strText, section, entry);
     const auto s = m_sections.find(TrimProfileBlanks(section));
-    if (s == m_sections.end())
+    if (s == m_sections.end() || m_slots.empty())
         return std::nullopt;
-    const auto e = s->second.find(TrimProfileBlanks(entry));
-    if (e == s->second.end())
+    entry = TrimProfileBlanks(entry);
+    const std::uint32_t slot = m_slots[slotOf(entryHash(s->second, entry), s->second, entry)];
+    if (slot == 0)
         return std::nullopt;
-    return e->second;
+    const Entry &e = m_entries[slot - 1];
+    return m_strText.substr(e.valueBegin, e.valueSize);
 }

@@ -13,9 +13,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 enum class ProfileLineKind { Other, Comment, Section, Entry };
 
@@ -51,6 +53,7 @@ std::optional<std::string_view> FindStoredValue(
 
 // Every entry that a lookup can find, for lookups in constant time. Holds
 // views into the text, which must outlive the index and stay where it is.
+// A text of 4 GiB or more is not indexed: Find then walks it.
 class CProfileIndex {
 public:
     explicit CProfileIndex(std::string_view text);
@@ -66,8 +69,25 @@ private:
             return ProfileNamesEqual(a, b);
         }
     };
-    template <typename T>
-    using NameMap = std::unordered_map<std::string_view, T, NameHash, NameEqual>;
+    // An entry found, by offsets into the text, which is below 4 GiB.
+    struct Entry {
+        std::uint32_t hash;
+        std::uint32_t section;
+        std::uint32_t nameBegin, nameSize;
+        std::uint32_t valueBegin, valueSize;
+    };
 
-    NameMap<NameMap<std::string_view>> m_sections;
+    static std::uint32_t entryHash(std::uint32_t section, std::string_view name);
+    // Position of the entry's slot, or of the free slot where it belongs.
+    std::size_t slotOf(std::uint32_t hash, std::uint32_t section, std::string_view name) const;
+    void add(std::uint32_t section, std::string_view name, std::string_view value);
+    void grow();
+
+    std::string_view m_strText;
+    // Section numbers from 1, for the first section of each name.
+    std::unordered_map<std::string_view, std::uint32_t, NameHash, NameEqual> m_sections;
+    std::vector<Entry> m_entries;
+    // Open addressing: 0 for a free slot, else an entry's position plus one.
+    // A power of two in size, at most half full.
+    std::vector<std::uint32_t> m_slots;
 };

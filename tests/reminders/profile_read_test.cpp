@@ -1,6 +1,7 @@
 // Reading entries with the private-profile rules, from whatever the file
 // holds.
 #include "reminders/profile.h"
+#include "reminders/profile_text.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <functional>
 #include <random>
 #include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -68,6 +70,9 @@ TEST(ReadProfileEntry, Rules)
         WriteBytes(folder / "p.INI", c.text);
         EXPECT_EQ(
             ReadProfileEntry(folder / "p.INI", c.section, c.entry, c.defaultValue), c.expected);
+        // A file read just after a change is walked, a settled one indexed.
+        EXPECT_EQ(CProfileIndex(c.text).Find(c.section, c.entry),
+            FindStoredValue(c.text, c.section, c.entry));
     }
 }
 
@@ -89,33 +94,48 @@ TEST(ReadProfileEntry, NoUsableFileGivesTheDefault)
 
 // Another program changes the file between two reads: the second read sees
 // the change however it was made, even when the file keeps its size and
-// modification time.
+// modification time. The first read of each pair comes once the file has
+// settled, so that the store remembers what it read.
 TEST(ReadProfileEntry, SeesChangesByOtherPrograms)
 {
     CTempFolder folder;
     const std::filesystem::path file = folder / "p.INI";
-    const timespec longAgo[2] = {{1'000'000'000, 5}, {1'000'000'000, 5}};
-    const auto settle = [&] { ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), longAgo, 0), 0); };
-    const std::function<void()> changes[] = {
-        [&] { // in place, same size, same modification time
-            std::fstream(file, std::ios::in | std::ios::out).seekp(6) << '2';
-            settle();
-        },
-        [&] { // renamed over it, same size
-            WriteBytes(folder / "new", "[R]\nk=3\n");
-            std::filesystem::rename(folder / "new", file);
-            settle();
-        },
-        [&] { std::filesystem::remove(file); },
+    struct stat before;
+    const auto keepTimes = [&] {
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
     };
-    const char *expected[] = {"2", "3", "gone"};
+    struct Change {
+        const char *name;
+        std::function<void()> make;
+        const char *expected;
+    };
+    const Change changes[] = {
+        {"in place, same size and times",
+            [&] {
+                std::fstream(file, std::ios::in | std::ios::out).seekp(6) << '2';
+                keepTimes();
+            },
+            "2"},
+        {"renamed over it, same size and times",
+            [&] {
+                WriteBytes(folder / "new", "[R]\nk=3\n");
+                std::filesystem::rename(folder / "new", file);
+                keepTimes();
+            },
+            "3"},
+        {"removed", [&] { std::filesystem::remove(file); }, "gone"},
+    };
     WriteBytes(file, "[R]\nk=1\n");
-    settle();
-    EXPECT_EQ(ReadProfileEntry(file, "R", "k", "gone"), "1");
-    for (int i = 0; i < 3; ++i) {
-        SCOPED_TRACE(expected[i]);
-        changes[i]();
-        EXPECT_EQ(ReadProfileEntry(file, "R", "k", "gone"), expected[i]);
+    const char *last = "1";
+    for (const Change &change : changes) {
+        SCOPED_TRACE(change.name);
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        ASSERT_EQ(ReadProfileEntry(file, "R", "k", "gone"), last);
+        ASSERT_EQ(::stat(file.c_str(), &before), 0);
+        change.make();
+        EXPECT_EQ(ReadProfileEntry(file, "R", "k", "gone"), change.expected);
+        last = change.expected;
     }
 }
 
