@@ -11,6 +11,7 @@
 #include <ctime>
 #include <memory>
 #include <mutex>
+#include <exception>
 #include <new>
 #include <sys/stat.h>
 
@@ -108,8 +109,10 @@ bool writeEntry(const std::filesystem::path &file, std::string_view section, std
         error = "no profile file was named";
         return false;
     }
-    if (!CheckProfileNames(section, entry, error))
+    if (std::string reason; !CheckProfileNames(section, entry, reason)) {
+        error = "cannot write \"" + file.string() + "\": " + reason;
         return false;
+    }
     const std::filesystem::path target = followLinks(file);
     struct stat status;
     if (!value && ::stat(target.c_str(), &status) != 0 && errno == ENOENT)
@@ -145,7 +148,7 @@ std::string ReadProfileEntry(const std::filesystem::path &file, std::string_view
     try {
         if (std::optional<std::string> value = lookUp(file, section, entry))
             return std::move(*value);
-    } catch (const std::bad_alloc &) {
+    } catch (const std::exception &) {
         // A file too big to hold reads as missing.
     }
     while (!defaultValue.empty() && defaultValue.back() == ' ')
@@ -161,6 +164,9 @@ bool WriteProfileEntry(const std::filesystem::path &file, std::string_view secti
         return writeEntry(file, section, entry, value, error);
     } catch (const std::bad_alloc &) {
         error = "not enough memory to write \"" + file.string() + "\"";
+        return false;
+    } catch (const std::exception &failure) {
+        error = "cannot write \"" + file.string() + "\": " + failure.what();
         return false;
     }
 }

@@ -13,8 +13,9 @@
 // is replaced atomically under a lock shared by every program that writes it
 // (the lock file is "<file>.lock"), after reading it afresh under that lock,
 // so that a crash never leaves a torn file and two programs never lose each
-// other's entries. A symbolic link at the file's place is followed. The file
-// and its folders are created by the first write.
+// other's entries. A symbolic link in the file's place is followed (the file
+// it leads to is replaced, and locked). The file and its folders are created
+// by the first write.
 //
 // Every read sees the file as it is on disk: what is remembered between
 // reads is checked against the file's inode, size and times first.

@@ -66,7 +66,7 @@ bool CProfileLines::Next(ProfileLine &line)
 
     const std::size_t end = std::min(m_nNextLf, m_nNextCr);
     std::size_t next = end == text.size() ? end : end + 1;
-    if (end == m_nNextCr && m_nNextLf == end + 1)
+    if (end == m_nNextCr && m_nNextLf == end + 1 && m_nNextLf < text.size())
         next = m_nNextLf + 1;
 
     line.begin = m_nPos;

@@ -52,6 +52,7 @@ const ReadCase kReadCases[] = {
     {"trailing spaces of the default dropped", "", "R", "k", "ON  ", "ON"},
     {"trailing tab of the default kept", "", "R", "k", "ON\t", "ON\t"},
     {"escaped line breaks", "[R]\nk=\\\"a\\nb\\r\\\\n\"\n", "R", "k", "", "a\nb\r\\n"},
+    {"unknown escapes kept", "[R]\nk=\\\"a\\tb\\\"\n", "R", "k", "", "a\\tb\\"},
     {"value longer than 4095 read whole", "[R]\nk=" + std::string(10000, 'm'), "R", "k", "",
         std::string(10000, 'm')},
     {"NUL byte inside a value", std::string("[R]\nk=a\0b\n", 9), "R", "k", "",

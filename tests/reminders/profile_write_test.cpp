@@ -31,6 +31,8 @@ const WriteCase kWriteCases[] = {
     {"new entry in a section without entries", "[R]\n[S]\n", "R", "b", "2", "[R]\nb=2\n[S]\n"},
     {"new section at the end, line ends as in the file", "[R]\r\na=1\r\n", "S", "k", "v",
         "[R]\r\na=1\r\n[S]\r\nk=v\r\n"},
+    {"CR line ends, the last one too", "[R]\rk=1\r", "R", "j", "2", "[R]\rk=1\rj=2\r"},
+    {"CR line ends, the last one removed", "[R]\rj=2\rk=1\r", "R", "k", std::nullopt, "[R]\rj=2\r"},
     {"last line without its line end", "[R]\na=1", "R", "b", "2", "[R]\na=1\nb=2\n"},
     {"into the first of two sections of a name", "[R]\na=1\n[R]\nb=2\n", "R", "b", "3",
         "[R]\na=1\nb=3\n[R]\nb=2\n"},
@@ -39,7 +41,11 @@ const WriteCase kWriteCases[] = {
         "[R]\n[S]\na=3\n"},
     {"removing a missing entry", "[R]\na=1\n", "R", "b", std::nullopt, "[R]\na=1\n"},
     {"empty value", "[R]\n", "R", "k", "", "[R]\nk=\n"},
+    {"ordinary value as it is", "[R]\n", "R", "k", "a \"b\" C:\\d\\ ;'",
+        "[R]\nk=a \"b\" C:\\d\\ ;'\n"},
     {"blanks at the ends quoted", "[R]\n", "R", "k", " padded\t", "[R]\nk=\" padded\t\"\n"},
+    {"value in quotes quoted", "[R]\n", "R", "k", "'q'", "[R]\nk=\"'q'\"\n"},
+    {"value like the escaped form quoted", "[R]\n", "R", "k", "\\\"x\"", "[R]\nk=\"\\\"x\"\"\n"},
     {"line breaks escaped", "[R]\n", "R", "k", "a\\\nb\r\n", "[R]\nk=\\\"a\\\\\\nb\\r\\n\"\n"},
 };
 
@@ -97,13 +103,6 @@ TEST(WriteProfileEntry, CreatesFoldersAndKeepsPermissionsAndLinks)
     EXPECT_EQ(ReadBytes(file), "[R]\nk=2\n");
     ASSERT_EQ(::stat(file.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
-}
-
-TEST(WriteProfileEntry, RemovingFromNoFileCreatesNothing)
-{
-    CTempFolder folder;
-    EXPECT_TRUE(WriteProfileEntry(folder / "p.INI", "R", "k", std::nullopt));
-    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 
 // Each case puts something in the way; the write must say so, naming the
