@@ -4,10 +4,12 @@
 
 BUILD_DIR     ?= build
 SANITIZE_DIR  ?= build/sanitize
+FUZZ_DIR      ?= build/fuzz
+FUZZ_SECONDS  ?= 60
 JOBS          ?= $(shell nproc)
 CMAKE_FLAGS   ?=
 
-.PHONY: all run test bench sanitize deps deps-bench clean
+.PHONY: all run test bench sanitize fuzz deps deps-bench deps-fuzz clean
 
 all: $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -17,6 +19,9 @@ deps:
 
 deps-bench:
 	@scripts/install-deps.sh bench
+
+deps-fuzz:
+	@scripts/install-deps.sh fuzz
 
 $(BUILD_DIR)/build.ninja: | deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
@@ -38,6 +43,22 @@ sanitize: deps
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# Each libFuzzer target for FUZZ_SECONDS, from the seeds in tests/fuzz/seeds
+# and the corpus kept in $(FUZZ_DIR)/corpus; a crash stops make and leaves
+# its input in $(FUZZ_DIR).
+FUZZ_TARGETS = profile_text_fuzz alarm_value_fuzz
+fuzz: deps-fuzz
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DZAMANIX_FUZZ=ON -DZAMANIX_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZ_TARGETS)
+	@for target in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$target || exit 1; \
+	  echo "fuzz: $$target for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_DIR)/tests/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_DIR)/$$target- $(FUZZ_DIR)/corpus/$$target tests/fuzz/seeds/$$target \
+	    || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,17 +1,21 @@
 #!/bin/sh
 # Installs the Debian packages that building, testing or benchmarking
 # Zamanix needs, and only those that are missing. Safe to run again.
-#   scripts/install-deps.sh [build|bench|all]
+#   scripts/install-deps.sh [build|bench|fuzz|all]
 set -eu
 
 build_packages="cmake ninja-build g++ make libgtest-dev libgmock-dev"
 bench_packages="libbenchmark-dev libicu-dev pkg-config"
+# libFuzzer and the sanitizer runtimes come with libclang-rt-dev, which clang
+# only recommends.
+fuzz_packages="clang libclang-rt-dev"
 
 case "${1:-build}" in
     build) wanted="$build_packages" ;;
     bench) wanted="$build_packages $bench_packages" ;;
-    all) wanted="$build_packages $bench_packages" ;;
-    *) echo "usage: $0 [build|bench|all]" >&2; exit 2 ;;
+    fuzz) wanted="$build_packages $fuzz_packages" ;;
+    all) wanted="$build_packages $bench_packages $fuzz_packages" ;;
+    *) echo "usage: $0 [build|bench|fuzz|all]" >&2; exit 2 ;;
 esac
 
 missing=""
