@@ -9,9 +9,9 @@
 #include <cerrno>
 #include <chrono>
 #include <ctime>
+#include <exception>
 #include <memory>
 #include <mutex>
-#include <exception>
 #include <new>
 #include <sys/stat.h>
 
