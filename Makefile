@@ -27,7 +27,7 @@ $(BUILD_DIR)/build.ninja: | deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
 
 run: deps all
-	$(BUILD_DIR)/zamanix-convert --today
+	$(BUILD_DIR)/zamanix
 
 test: deps all
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

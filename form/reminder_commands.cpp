@@ -1,0 +1,123 @@
+// The reminder commands of the form: View, Add, Delete, the audible alarm
+// switch and Paste.
+#include "form/zamanix_view.h"
+
+#include "framework/menu.h"
+#include "framework/message_box.h"
+#include "framework/winapp.h"
+#include "reminders/alarm_value.h"
+#include "reminders/reminder_entries.h"
+#include "resources/resource.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+
+namespace {
+
+// Paste takes at most this many bytes of clipboard text.
+constexpr std::size_t kPasteLimit = 1023;
+
+// A store write that failed is told to the user, with what and where.
+bool reportFailedWrite(BOOL written, const CString &what)
+{
+    if (written)
+        return true;
+    AfxMessageBox(what + "\n\n" + AfxGetApp()->GetLastProfileError(), MB_ICONEXCLAMATION);
+    return false;
+}
+
+// The first limit bytes of text, not cutting a character in two.
+std::string utf8Prefix(const std::string &text, std::size_t limit)
+{
+    if (text.size() <= limit)
+        return text;
+    std::size_t end = limit;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end; // text[end] continues a character that began before it
+    return text.substr(0, end);
+}
+
+} // namespace
+
+void CZamanixView::OnViewReminder()
+{
+    UpdateData(TRUE);
+    const CString key = ReminderKey(m_strMonth, m_strDay);
+    UpdateCorrespondingDate();
+    m_strMemo = AfxGetApp()->GetProfileString("Reminder", key.c_str(), "");
+    const CString alarm = AfxGetApp()->GetProfileString("Alarm", key.c_str(), "08:00 60");
+    // The numbers the scan does not reach keep what the form held.
+    int hour = static_cast<int>(m_nHour), minute = static_cast<int>(m_nMinute),
+        every = static_cast<int>(m_nEvery);
+    ScanAlarmValue(alarm, hour, minute, every);
+    m_nHour = static_cast<UINT>(hour);
+    m_nMinute = static_cast<UINT>(minute);
+    m_nEvery = static_cast<UINT>(every);
+    UpdateData(FALSE);
+}
+
+void CZamanixView::OnAddReminder()
+{
+    // After a refused field the prompt has said what to fix; an alarm that
+    // could never ring, or stale numbers, are not written.
+    if (!UpdateData(TRUE))
+        return;
+    const CString key = ReminderKey(m_strMonth, m_strDay);
+    const CString alarm = FormatAlarmValue(
+        static_cast<int>(m_nHour), static_cast<int>(m_nMinute), static_cast<int>(m_nEvery));
+    CWinApp *app = AfxGetApp();
+    const CString failed = "The reminder for " + key +
+        " could not be saved. What you typed is "
+        "still in the form; add it again once the file can be written.";
+    if (!reportFailedWrite(
+            app->WriteProfileString("Reminder", key.c_str(), m_strMemo.c_str()), failed))
+        return;
+    reportFailedWrite(app->WriteProfileString("Alarm", key.c_str(), alarm.c_str()), failed);
+}
+
+void CZamanixView::OnDeleteReminder()
+{
+    UpdateData(TRUE);
+    const CString key = ReminderKey(m_strMonth, m_strDay);
+    CWinApp *app = AfxGetApp();
+    const CString failed = "The reminder for " + key + " could not be deleted.";
+    if (!reportFailedWrite(app->WriteProfileString("Reminder", key.c_str(), nullptr), failed) ||
+        !reportFailedWrite(app->WriteProfileString("Alarm", key.c_str(), nullptr), failed))
+        return; // the memo stays in the form, as it stays in the file
+    m_strMemo.clear();
+    UpdateData(FALSE);
+}
+
+void CZamanixView::OnAudibleAlarm()
+{
+    CWnd *main = AfxGetMainWnd();
+    CMenu *menu = main ? main->GetMenu() : nullptr;
+    const UINT previous = menu
+        ? menu->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_UNCHECKED)
+        : kMenuItemMissing;
+    const char *audio = "OFF";
+    if (previous == MF_UNCHECKED) {
+        menu->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_CHECKED);
+        audio = "ON";
+    }
+    reportFailedWrite(AfxGetApp()->WriteProfileString("Defaults", "Audio", audio),
+        Format("The sound setting could not be saved; the alarm stays %s only "
+               "until Zamanix is closed.",
+            previous == MF_UNCHECKED ? "audible" : "silent"));
+}
+
+void CZamanixView::OnEditPaste()
+{
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    if (!data || !data->hasText())
+        return;
+    std::string text = data->text().toStdString();
+    text = text.substr(0, text.find('\0')); // the text ends at a NUL, as a C string does
+    text = utf8Prefix(text, kPasteLimit);
+    for (char &c : text)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    m_strMemo = text;
+    UpdateData(FALSE);
+}

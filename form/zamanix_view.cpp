@@ -1,0 +1,156 @@
+#include "form/zamanix_view.h"
+
+#include "calendar/calendar.h"
+#include "framework/data_exchange.h"
+#include "framework/frame.h"
+#include "framework/menu.h"
+#include "framework/winapp.h"
+#include "reminders/reminder_entries.h"
+#include "resources/resource.h"
+#include "resources/resources.h"
+
+#include <cstdlib>
+
+namespace {
+
+// The years the form takes; a year outside them has just failed validation.
+constexpr int kFirstFormYear = 0;
+constexpr int kLastFormYear = 3000;
+
+} // namespace
+
+CZamanixView::CZamanixView()
+    : CFormView(kZamanixForm)
+    , m_nHour(0)
+    , m_nMinute(0)
+    , m_nEvery(0)
+    , m_nYear(0)
+    , m_nTimerID(0)
+    , m_nSnooze(1) // a due check every minute until a reminder first falls due
+{
+    ResetAlarmCountdown(); // the first tick of a run checks at once
+    OnCommand(ID_EDIT_ADD, [this] { OnAddReminder(); });
+    OnCommand(IDC_ADD, [this] { OnAddReminder(); });
+    OnCommand(IDC_DELETE, [this] { OnDeleteReminder(); });
+    OnCommand(ID_EDIT_DELETE, [this] { OnDeleteReminder(); });
+    OnCommand(IDC_HIJRI, [this] { OnRadioHijri(); });
+    OnCommand(IDC_CHRISTIAN, [this] { OnRadioChristian(); });
+    OnCommand(IDC_VIEW, [this] { OnViewReminder(); });
+    OnCommand(ID_OPTIONS_AUDIBLEALARM, [this] { OnAudibleAlarm(); });
+    OnCommand(ID_EDIT_PASTE, [this] { OnEditPaste(); });
+    OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
+    OnCommand(ID_FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
+    OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
+}
+
+CZamanixView::~CZamanixView() = default;
+
+BOOL CZamanixView::DestroyWindow()
+{
+    if (m_nTimerID != 0)
+        KillTimer(m_nTimerID);
+    return CFormView::DestroyWindow();
+}
+
+void CZamanixView::DoDataExchange(CDataExchange *pDX)
+{
+    CFormView::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_HIJRI, m_btnHijri);
+    DDX_Control(pDX, IDC_MONTH, m_cbMonth);
+    DDX_Text(pDX, IDC_DATENOW, m_strToday);
+    DDX_Text(pDX, IDC_MEMO, m_strMemo);
+    DDX_Text(pDX, IDC_MONTH, m_strMonth);
+    DDX_Text(pDX, IDC_DAY, m_strDay);
+    DDV_MaxChars(pDX, m_strDay, 2);
+    DDX_Text(pDX, IDC_HOUR, m_nHour);
+    DDV_MinMaxUInt(pDX, m_nHour, 0, 23);
+    DDX_Text(pDX, IDC_MINUTE, m_nMinute);
+    DDV_MinMaxUInt(pDX, m_nMinute, 0, 59);
+    DDX_Text(pDX, IDC_EVERY, m_nEvery);
+    DDV_MinMaxUInt(pDX, m_nEvery, 0, 720);
+    DDX_Text(pDX, IDC_YEAR, m_nYear);
+    DDV_MinMaxInt(pDX, m_nYear, kFirstFormYear, kLastFormYear);
+    DDX_Text(pDX, IDC_CORRESPONDING, m_strCorresponding);
+}
+
+void CZamanixView::OnInitialUpdate()
+{
+    CFormView::OnInitialUpdate();
+    if (CFrameWnd *frame = GetParentFrame()) {
+        frame->RecalcLayout();
+        ResizeParentToFit();
+    }
+
+    const CTime now = CTime::GetCurrentTime();
+    int hijriYear, hijriMonth, hijriDay;
+    ConvertToHijri(now.GetYear(), now.GetMonth(), now.GetDay(), &hijriYear, &hijriMonth, &hijriDay);
+    m_nYear = hijriYear;
+    const CString hijriText =
+        Format("%d %s %d", hijriDay, HijriMonthNames[hijriMonth - 1].c_str(), hijriYear);
+
+    CheckRadioButton(IDC_HIJRI, IDC_CHRISTIAN, IDC_HIJRI);
+    OnRadioHijri();
+    m_cbMonth.SelectString(0, HijriMonthNames[hijriMonth - 1]);
+    m_strDay = Format("%d", hijriDay);
+    m_strToday = now.Format("%A %B %d, %Y") + " - " + hijriText;
+    m_timeLast = now;
+    UpdateData(FALSE);
+
+    OnViewReminder();
+
+    // The menu starts with the sound on; only an exact "OFF" turns it off.
+    const CString audio = AfxGetApp()->GetProfileString("Defaults", "Audio", "ON");
+    if (!AudioIsOn(audio))
+        if (CWnd *main = AfxGetMainWnd(); main && main->GetMenu())
+            main->GetMenu()->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_UNCHECKED);
+
+    m_nTimerID = SetTimer(1, 60000);
+
+    if (CWnd *main = AfxGetMainWnd())
+        main->ShowWindow(SW_SHOWMINIMIZED);
+}
+
+void CZamanixView::fillMonthList(const std::string *names, const char *first)
+{
+    m_cbMonth.ResetContent();
+    for (int m = 0; m < 12; ++m)
+        m_cbMonth.AddString(names[m]);
+    m_cbMonth.SelectString(0, first);
+    m_strCorresponding.clear();
+    UpdateData(FALSE);
+}
+
+void CZamanixView::OnRadioHijri()
+{
+    fillMonthList(HijriMonthNames, "Muh");
+}
+
+void CZamanixView::OnRadioChristian()
+{
+    fillMonthList(ChristianMonthNames, "Jan");
+}
+
+void CZamanixView::UpdateCorrespondingDate()
+{
+    const int index = m_cbMonth.FindString(0, m_strMonth);
+    if (index == CB_ERR)
+        return;
+    // A year the form does not take has just been refused with a prompt;
+    // it gets no corresponding date (nor does the engine see it).
+    if (m_nYear < kFirstFormYear || m_nYear > kLastFormYear) {
+        m_strCorresponding.clear();
+        return;
+    }
+    const int month = index + 1;
+    const int day = std::atoi(m_strDay.c_str());
+    int year, convertedMonth, convertedDay;
+    const std::string *names;
+    if (m_btnHijri.GetState() != 0) {
+        ConvertToChristian(m_nYear, month, day, &year, &convertedMonth, &convertedDay);
+        names = ChristianMonthNames;
+    } else {
+        ConvertToHijri(m_nYear, month, day, &year, &convertedMonth, &convertedDay);
+        names = HijriMonthNames;
+    }
+    m_strCorresponding = Format("%d %s %d", convertedDay, names[convertedMonth - 1].c_str(), year);
+}

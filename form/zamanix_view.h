@@ -1,0 +1,69 @@
+// The date form: today's date in both calendars, a date chosen in either
+// calendar with its corresponding date, and the memo and alarm stored for
+// the chosen day. It also runs the minute timer that raises alarms.
+#pragma once
+
+#include "framework/controls.h"
+#include "framework/ctime.h"
+#include "framework/view.h"
+
+class CZamanixView : public CFormView {
+public:
+    CZamanixView();
+    ~CZamanixView() override;
+
+    // Fields, in the order of the form's data.
+    CButton m_btnHijri; // its check tells in which calendar the entered date is
+    CComboBox m_cbMonth;
+    CString m_strToday; // today's date line in both calendars
+    CString m_strMemo; // memo of the chosen day
+    CString m_strMonth; // text of the selected month
+    CString m_strDay; // day as typed, at most 2 characters
+    UINT m_nHour; // alarm hour, 0..23
+    UINT m_nMinute; // alarm minute, 0..59
+    UINT m_nEvery; // repeat interval in minutes, 0..720
+    int m_nYear; // year of the entered date, 0..3000
+    CString m_strCorresponding; // the entered date in the other calendar
+    UINT m_nTimerID; // the running minute timer, 0 while none runs
+    CString m_strAlarmText; // memo text of the due reminders
+    CString m_strDoneKey; // Christian key of the day the user declined reminders
+    int m_nSnooze; // repeat interval chosen by the last due reminder
+    CTime m_timeLast; // time of the previous timer tick
+
+    BOOL DestroyWindow() override;
+    void DoDataExchange(CDataExchange *pDX) override;
+    void OnInitialUpdate() override;
+    // A page with what the form shows: today, the chosen date and its
+    // corresponding date, the memo and the alarm.
+    void OnPrint(QPainter *painter, CPrintInfo *pInfo) override;
+
+    void OnRadioHijri();
+    void OnRadioChristian();
+    // Fills m_strCorresponding from the chosen date; the controls are not
+    // refreshed.
+    void UpdateCorrespondingDate();
+
+    // Reminder commands.
+    void OnAddReminder();
+    void OnDeleteReminder();
+    void OnViewReminder();
+    void OnAudibleAlarm();
+    void OnEditPaste();
+
+    // The minute timer: counts down to the next due check and keeps
+    // today's line current.
+    void OnTimer(UINT nIDEvent) override;
+    // Whether a reminder of today is due now; sets the prompt's text and the
+    // interval to the next check when it is.
+    BOOL CheckAlarm();
+    // The countdown to the next due check, in ticks (shared by the module).
+    static int GetAlarmCountdown();
+
+private:
+    void fillMonthList(const std::string *names, const char *first);
+    void ShowAlarmPrompt();
+    static void ResetAlarmCountdown();
+
+    CString m_strDueKey; // Christian key of the day the last due reminder fell due
+    bool m_bPromptOpen = false; // a reminder prompt is open
+};

@@ -1,0 +1,32 @@
+// Builds the controls of a dialog template as Qt widgets on a host widget.
+#pragma once
+
+#include "framework/dialog_template.h"
+
+#include <QFont>
+#include <QRect>
+
+class CWnd;
+class QWidget;
+
+// Dialog units to pixels from a font: 4 horizontal units are the average
+// character width, 8 vertical units the character height. Fonts differ in
+// how wide their words run against that average, so the horizontal unit
+// also grows until every text of the template fits its control.
+class CDialogUnits {
+public:
+    explicit CDialogUnits(const QFont &font, const DialogTemplate *tmpl = nullptr);
+    int X(int units) const;
+    int Y(int units) const;
+    QRect Rect(int x, int y, int cx, int cy) const;
+
+private:
+    int m_baseX;
+    int m_baseY;
+};
+
+// Creates every control of the template on host, in template order (which is
+// also the tab order), registers the controls with owner by id, and sizes
+// host to the template. Enter presses the default button unless a push
+// button has the focus.
+void BuildDialog(const DialogTemplate &tmpl, CWnd *owner, QWidget *host);

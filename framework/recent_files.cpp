@@ -1,0 +1,66 @@
+#include "framework/recent_files.h"
+
+#include "framework/winapp.h"
+
+#include <QString>
+
+#include <algorithm>
+
+CRecentFileList::CRecentFileList(
+    const char *section, const char *entryFormat, int maxFiles, int displayLength)
+    : m_strSection(section)
+    , m_strEntryFormat(entryFormat)
+    , m_nMaxFiles(maxFiles)
+    , m_nDisplayLength(displayLength)
+{
+}
+
+void CRecentFileList::ReadList(CWinApp &app)
+{
+    m_files.clear();
+    for (int i = 1; i <= m_nMaxFiles; ++i) {
+        const CString path = app.GetProfileString(
+            m_strSection.c_str(), Format(m_strEntryFormat.c_str(), i).c_str(), "");
+        if (!path.empty())
+            m_files.push_back(path);
+    }
+}
+
+void CRecentFileList::WriteList(CWinApp &app) const
+{
+    for (int i = 1; i <= m_nMaxFiles; ++i)
+        app.WriteProfileString(
+            m_strSection.c_str(), Format(m_strEntryFormat.c_str(), i).c_str(), nullptr);
+    for (int i = 0; i < GetSize(); ++i)
+        app.WriteProfileString(m_strSection.c_str(),
+            Format(m_strEntryFormat.c_str(), i + 1).c_str(), m_files[i].c_str());
+}
+
+void CRecentFileList::Add(const CString &path)
+{
+    m_files.erase(std::remove(m_files.begin(), m_files.end(), path), m_files.end());
+    m_files.insert(m_files.begin(), path);
+    if (GetSize() > m_nMaxFiles)
+        m_files.resize(m_nMaxFiles);
+}
+
+void CRecentFileList::Remove(int index)
+{
+    if (index >= 0 && index < GetSize())
+        m_files.erase(m_files.begin() + index);
+}
+
+CString CRecentFileList::GetDisplayName(int index) const
+{
+    const QString path = QString::fromStdString(m_files[index]);
+    if (path.size() <= m_nDisplayLength)
+        return m_files[index];
+    // Keep the root and the file name, drop folders from the middle.
+    const qsizetype nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
+    const QString name = path.mid(nameStart);
+    const QString root = path.left(path.indexOf(QLatin1Char('/'), 1) + 1);
+    const QString shortened = root + QStringLiteral(".../") + name;
+    if (shortened.size() <= m_nDisplayLength)
+        return shortened.toStdString();
+    return (QStringLiteral("...") + name.right(m_nDisplayLength - 3)).toStdString();
+}

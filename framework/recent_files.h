@@ -1,0 +1,36 @@
+// The recent-file list: the last documents opened or saved, most recent
+// first, kept in the profile's "Recent File List" section.
+#pragma once
+
+#include "framework/cstring.h"
+
+#include <vector>
+
+class CWinApp;
+
+class CRecentFileList {
+public:
+    CRecentFileList(const char *section, const char *entryFormat, int maxFiles, int displayLength);
+
+    void ReadList(CWinApp &app);
+    // Removes the whole section, then writes one entry per file.
+    void WriteList(CWinApp &app) const;
+
+    // Puts the path first, dropping an older copy and the oldest beyond the
+    // limit.
+    void Add(const CString &path);
+    void Remove(int index);
+    int GetSize() const { return static_cast<int>(m_files.size()); }
+    const CString &operator[](int index) const { return m_files[index]; }
+    // The path as a menu shows it: at most the display length, shortened in
+    // the middle of the folders ("/home/.../file").
+    CString GetDisplayName(int index) const;
+    int GetMaxSize() const { return m_nMaxFiles; }
+
+private:
+    CString m_strSection;
+    CString m_strEntryFormat;
+    int m_nMaxFiles;
+    int m_nDisplayLength;
+    std::vector<CString> m_files;
+};

@@ -1,0 +1,92 @@
+#include "framework/sound.h"
+
+#include <QCoreApplication>
+
+#include <canberra.h>
+
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+
+std::function<bool(const CString &)> s_player;
+
+ca_context *context()
+{
+    static ca_context *shared = [] {
+        ca_context *created = nullptr;
+        if (ca_context_create(&created) != CA_SUCCESS)
+            return static_cast<ca_context *>(nullptr);
+        ca_context_change_props(created, CA_PROP_APPLICATION_NAME, "Zamanix",
+            CA_PROP_APPLICATION_ID, "zamanix", nullptr);
+        return created;
+    }();
+    return shared;
+}
+
+bool playWithCanberra(const CString &fileName)
+{
+    ca_context *sounds = context();
+    if (!sounds)
+        return false;
+    std::error_code error;
+    const std::filesystem::path executableFolder =
+        std::filesystem::path(QCoreApplication::applicationFilePath().toStdString()).parent_path();
+    const std::filesystem::path file = FindSoundFile(fileName,
+        SoundSearchPath(std::filesystem::current_path(error), executableFolder,
+            std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), std::getenv("XDG_DATA_DIRS")));
+    int result;
+    if (!file.empty())
+        result = ca_context_play(sounds, 0, CA_PROP_MEDIA_FILENAME, file.c_str(),
+            CA_PROP_EVENT_DESCRIPTION, "Zamanix reminder", nullptr);
+    else
+        result = ca_context_play(sounds, 0, CA_PROP_EVENT_ID, "alarm-clock-elapsed",
+            CA_PROP_EVENT_DESCRIPTION, "Zamanix reminder", nullptr);
+    return result == CA_SUCCESS;
+}
+
+} // namespace
+
+void SetSoundPlayer(std::function<bool(const CString &)> player)
+{
+    s_player = std::move(player);
+}
+
+bool PlaySoundAsync(const CString &fileName)
+{
+    return s_player ? s_player(fileName) : playWithCanberra(fileName);
+}
+
+std::vector<std::filesystem::path> SoundSearchPath(const std::filesystem::path &workingFolder,
+    const std::filesystem::path &executableFolder, const char *xdgDataHome, const char *home,
+    const char *xdgDataDirs)
+{
+    std::vector<std::filesystem::path> folders;
+    if (!workingFolder.empty())
+        folders.push_back(workingFolder);
+    if (!executableFolder.empty())
+        folders.push_back(executableFolder);
+    // Relative values of the XDG variables are invalid and ignored.
+    if (xdgDataHome && xdgDataHome[0] == '/')
+        folders.push_back(std::filesystem::path(xdgDataHome) / "zamanix");
+    else if (home && home[0] == '/')
+        folders.push_back(std::filesystem::path(home) / ".local/share/zamanix");
+    std::istringstream dirs(
+        xdgDataDirs && xdgDataDirs[0] ? xdgDataDirs : "/usr/local/share:/usr/share");
+    for (std::string dir; std::getline(dirs, dir, ':');)
+        if (!dir.empty() && dir[0] == '/')
+            folders.push_back(std::filesystem::path(dir) / "zamanix");
+    return folders;
+}
+
+std::filesystem::path FindSoundFile(
+    const CString &fileName, const std::vector<std::filesystem::path> &searchPath)
+{
+    std::error_code error;
+    for (const std::filesystem::path &folder : searchPath) {
+        const std::filesystem::path candidate = folder / fileName;
+        if (std::filesystem::is_regular_file(candidate, error))
+            return candidate;
+    }
+    return {};
+}

@@ -1,0 +1,82 @@
+#include "framework/view.h"
+
+#include "framework/dialog_builder.h"
+#include "framework/document.h"
+#include "framework/frame.h"
+#include "framework/printing.h"
+#include "framework/winapp.h"
+
+#include <QMainWindow>
+
+BOOL CView::Create(CFrameWnd *frame)
+{
+    m_pFrame = frame;
+    auto *widget = new QWidget;
+    Attach(widget);
+    frame->SetClientView(this);
+    return TRUE;
+}
+
+void CView::OnInitialUpdate() { }
+
+BOOL CView::OnCmdMsg(UINT id, CCmdUI *pCmdUI)
+{
+    if (HandleOwnCommand(id, pCmdUI))
+        return TRUE;
+    return m_pDocument && m_pDocument->OnCmdMsg(id, pCmdUI);
+}
+
+BOOL CView::OnPreparePrinting(CPrintInfo *pInfo)
+{
+    return DoPreparePrinting(this, pInfo);
+}
+
+void CView::OnFilePrint()
+{
+    PrintView(this, AfxGetApp()->GetPrinter(), false);
+}
+
+void CView::OnFilePrintDirect()
+{
+    PrintView(this, AfxGetApp()->GetPrinter(), true);
+}
+
+void CView::OnFilePrintPreview()
+{
+    CWinApp *app = AfxGetApp();
+    int pages = app->m_nNumPreviewPages;
+    PreviewView(this, app->GetPrinter(), pages);
+    // Remembered only when the user asked for two pages at once.
+    app->m_nNumPreviewPages = pages == 2 ? 2 : 0;
+}
+void CView::OnBeginPrinting(QPainter *, CPrintInfo *) { }
+void CView::OnPrint(QPainter *, CPrintInfo *) { }
+void CView::OnEndPrinting(QPainter *, CPrintInfo *) { }
+
+BOOL CFormView::Create(CFrameWnd *frame)
+{
+    if (!CView::Create(frame))
+        return FALSE;
+    BuildDialog(m_template, this, GetSafeHwnd());
+    return TRUE;
+}
+
+void CFormView::OnInitialUpdate()
+{
+    UpdateData(FALSE);
+}
+
+void CFormView::ResizeParentToFit(BOOL bShrinkOnly)
+{
+    CFrameWnd *frame = GetParentFrame();
+    if (!frame || !GetSafeHwnd())
+        return;
+    QMainWindow *window = frame->GetMainWindow();
+    frame->RecalcLayout();
+    // The form has a fixed size, so the frame's preferred size is the form
+    // with the frame's bars around it.
+    QSize fit = window->sizeHint();
+    if (bShrinkOnly)
+        fit = fit.boundedTo(window->size());
+    window->resize(fit);
+}

@@ -1,0 +1,299 @@
+#include "framework/winapp.h"
+
+#include "framework/command_line.h"
+#include "framework/doc_template.h"
+#include "framework/document.h"
+#include "framework/frame.h"
+#include "framework/message_box.h"
+#include "framework/recent_files.h"
+#include "framework/string_table.h"
+#include "reminders/profile.h"
+#include "reminders/profile_path.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPageSetupDialog>
+#include <QPrinter>
+
+#include <cstdlib>
+
+namespace {
+
+CWinApp *s_app = nullptr;
+
+constexpr UINT ID_FILE_NEW = 57600;
+constexpr UINT ID_FILE_OPEN = 57601;
+constexpr UINT ID_FILE_PRINT_SETUP = 57606;
+constexpr UINT ID_FILE_MRU_FILE1 = 57616;
+constexpr UINT ID_FILE_MRU_FILE16 = 57631;
+constexpr UINT ID_APP_EXIT = 57665;
+constexpr UINT AFX_IDS_OPENFILE = 61440;
+constexpr UINT AFX_IDS_ALLFILTER = 61442;
+constexpr UINT AFX_IDP_UNREG_DONE = 61707;
+
+} // namespace
+
+CWinApp::CWinApp(const char *appName)
+{
+    if (appName)
+        m_pszAppName = appName;
+    s_app = this;
+    // CWinApp's own map: Exit and the recent files.
+    OnCommand(ID_APP_EXIT, [this] { CloseMainWindow(); });
+    OnCommandRange(
+        ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, [this](UINT id) { onOpenRecentFile(id); });
+    OnUpdateCommandUI(ID_FILE_MRU_FILE1,
+        [this](CCmdUI *ui) { ui->Enable(m_pRecentFileList && m_pRecentFileList->GetSize() > 0); });
+}
+
+CWinApp::~CWinApp()
+{
+    m_pDocTemplate.reset();
+    if (s_app == this)
+        s_app = nullptr;
+}
+
+CWinApp *AfxGetApp()
+{
+    return s_app;
+}
+
+CWnd *AfxGetMainWnd()
+{
+    return s_app ? s_app->m_pMainWnd : nullptr;
+}
+
+CString AfxGetAppTitle()
+{
+    return s_app ? s_app->m_pszAppName : LoadString(AFX_IDS_APP_TITLE);
+}
+
+void CWinApp::InitApplicationNames(const std::filesystem::path &executable)
+{
+    if (m_pszAppName.empty())
+        m_pszAppName = LoadString(AFX_IDS_APP_TITLE);
+    if (m_pszAppName.empty())
+        m_pszAppName = executable.stem().string();
+    if (m_pszProfileName.empty())
+        m_pszProfileName =
+            ProfilePath(executable, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+}
+
+int CWinApp::Run(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    m_argc = argc;
+    m_argv = argv;
+    InitApplicationNames(QApplication::applicationFilePath().toStdString());
+    QApplication::setApplicationName(QString::fromStdString(m_pszAppName));
+    QApplication::setQuitOnLastWindowClosed(false); // the main window ends the loop
+    int status = 0;
+    if (InitInstance())
+        status = QApplication::exec();
+    if (m_pDocTemplate)
+        m_pDocTemplate->CloseAll();
+    m_pMainWnd = nullptr;
+    const int exitStatus = ExitInstance();
+    m_pPrinter.reset();
+    return status != 0 ? status : exitStatus;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+int CWinApp::ExitInstance()
+{
+    SaveStdProfileSettings();
+    return 0;
+}
+
+void CWinApp::CloseMainWindow()
+{
+    if (m_pDocTemplate)
+        m_pDocTemplate->CloseAll();
+    else if (m_pMainWnd)
+        m_pMainWnd->DestroyWindow();
+    m_pMainWnd = nullptr;
+    QApplication::quit();
+}
+
+void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate)
+{
+    m_pDocTemplate = std::move(docTemplate);
+}
+
+void CWinApp::OnFileNew()
+{
+    if (m_pDocTemplate)
+        m_pDocTemplate->OpenDocumentFile(nullptr);
+}
+
+CDocument *CWinApp::OpenDocumentFile(const char *path)
+{
+    return m_pDocTemplate ? m_pDocTemplate->OpenDocumentFile(path) : nullptr;
+}
+
+void CWinApp::OnFileOpen()
+{
+    QWidget *parent = m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr;
+    const QString filter = QString::fromStdString(LoadString(AFX_IDS_ALLFILTER))
+                               .replace(QStringLiteral("*.*"), QStringLiteral("*"));
+    const QString path = QFileDialog::getOpenFileName(
+        parent, QString::fromStdString(LoadString(AFX_IDS_OPENFILE)), QString(), filter);
+    if (!path.isEmpty())
+        OpenDocumentFile(path.toStdString().c_str());
+}
+
+void CWinApp::onOpenRecentFile(UINT id)
+{
+    const int index = static_cast<int>(id - ID_FILE_MRU_FILE1);
+    if (!m_pRecentFileList || index >= m_pRecentFileList->GetSize())
+        return;
+    const CString path = (*m_pRecentFileList)[index];
+    if (!OpenDocumentFile(path.c_str()))
+        m_pRecentFileList->Remove(index); // gone: the user has been told
+}
+
+void CWinApp::OnFilePrintSetup()
+{
+    QPageSetupDialog dialog(&GetPrinter(), m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr);
+    dialog.exec();
+}
+
+QPrinter &CWinApp::GetPrinter()
+{
+    if (!m_pPrinter)
+        m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_pPrinter;
+}
+
+void CWinApp::LoadStdProfileSettings(int maxRecentFiles)
+{
+    m_pRecentFileList =
+        std::make_unique<CRecentFileList>("Recent File List", "File%d", maxRecentFiles, 30);
+    m_pRecentFileList->ReadList(*this);
+    m_nNumPreviewPages = GetProfileInt("Settings", "PreviewPages", 0);
+}
+
+void CWinApp::SaveStdProfileSettings()
+{
+    if (m_pRecentFileList)
+        m_pRecentFileList->WriteList(*this);
+    if (m_nNumPreviewPages != 0)
+        WriteProfileInt("Settings", "PreviewPages", m_nNumPreviewPages);
+}
+
+void CWinApp::AddToRecentFileList(const CString &path)
+{
+    if (m_pRecentFileList)
+        m_pRecentFileList->Add(path);
+}
+
+void CWinApp::UpdateRecentFileMenu(CFrameWnd *frame)
+{
+    if (!m_pRecentFileList)
+        return;
+    QAction *first = frame->CommandAction(ID_FILE_MRU_FILE1);
+    QMenu *menu = nullptr;
+    for (QObject *owner : first->associatedObjects())
+        if ((menu = qobject_cast<QMenu *>(owner)))
+            break;
+    if (!menu)
+        return;
+    if (first->property("resourceText").isNull())
+        first->setProperty("resourceText", first->text());
+    const int count = m_pRecentFileList->GetSize();
+    QAction *previous = first;
+    for (int i = 0; i < m_pRecentFileList->GetMaxSize(); ++i) {
+        QAction *item = frame->CommandAction(ID_FILE_MRU_FILE1 + i);
+        if (i > 0 && !menu->actions().contains(item)) {
+            const QList<QAction *> actions = menu->actions();
+            const qsizetype after = actions.indexOf(previous);
+            menu->insertAction(after + 1 < actions.size() ? actions[after + 1] : nullptr, item);
+        }
+        if (i < count) {
+            CString name = m_pRecentFileList->GetDisplayName(i);
+            // "&" would make a mnemonic of the next letter.
+            for (std::size_t at = name.find('&'); at != CString::npos; at = name.find('&', at + 2))
+                name.insert(at, "&");
+            item->setText(QString::fromStdString(Format("&%d %s", i + 1, name.c_str())));
+            item->setVisible(true);
+            item->setEnabled(true);
+        } else if (i == 0) {
+            item->setText(first->property("resourceText").toString());
+            item->setVisible(true);
+            item->setEnabled(false);
+        } else {
+            item->setVisible(false);
+        }
+        previous = item;
+    }
+}
+
+BOOL CWinApp::ProcessShellCommand(CCommandLineInfo &info)
+{
+    switch (info.m_nShellCommand) {
+    case CCommandLineInfo::FileNew:
+    case CCommandLineInfo::FileDDE: // no one on this system talks DDE: start as without flags
+        m_nCmdShow = SW_SHOWNORMAL;
+        OnCmdMsg(ID_FILE_NEW, nullptr);
+        return m_pMainWnd ? TRUE : FALSE;
+    case CCommandLineInfo::FileOpen:
+        m_nCmdShow = SW_SHOWNORMAL;
+        return OpenDocumentFile(info.m_strFileName.c_str()) ? TRUE : FALSE;
+    case CCommandLineInfo::FilePrint:
+    case CCommandLineInfo::FilePrintTo:
+        m_nCmdShow = SW_HIDE;
+        if (OpenDocumentFile(info.m_strFileName.c_str())) {
+            if (!info.m_strPrinterName.empty())
+                GetPrinter().setPrinterName(QString::fromStdString(info.m_strPrinterName));
+            if (auto *frame = dynamic_cast<CFrameWnd *>(m_pMainWnd))
+                frame->ExecuteCommand(57608); // print without the dialog
+        }
+        return FALSE; // ends the program after printing
+    case CCommandLineInfo::AppUnregister:
+        // No file types or registry entries are kept on this system.
+        if (!info.m_bRunEmbedded)
+            AfxMessageBox(LoadString(AFX_IDP_UNREG_DONE), MB_ICONINFORMATION);
+        return FALSE;
+    case CCommandLineInfo::FileNothing:
+        return TRUE;
+    }
+    return TRUE;
+}
+
+CString CWinApp::GetProfileString(const char *section, const char *entry, const char *defaultValue)
+{
+    return ReadProfileEntry(m_pszProfileName, section, entry, defaultValue ? defaultValue : "");
+}
+
+BOOL CWinApp::WriteProfileString(const char *section, const char *entry, const char *value)
+{
+    std::optional<std::string> text;
+    if (value)
+        text = value;
+    std::string error;
+    if (WriteProfileEntry(m_pszProfileName, section, entry, text, error)) {
+        m_strLastProfileError.clear();
+        return TRUE;
+    }
+    m_strLastProfileError = error;
+    return FALSE;
+}
+
+int CWinApp::GetProfileInt(const char *section, const char *entry, int defaultValue)
+{
+    const CString text = GetProfileString(section, entry, "");
+    if (text.empty())
+        return defaultValue;
+    return std::atoi(text.c_str());
+}
+
+BOOL CWinApp::WriteProfileInt(const char *section, const char *entry, int value)
+{
+    return WriteProfileString(section, entry, Format("%d", value).c_str());
+}

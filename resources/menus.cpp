@@ -1,0 +1,86 @@
+// Menu 128, accelerator table 128 and toolbar 128 of the main frame.
+#include "resources/resources.h"
+
+#include "resources/resource.h"
+
+#include <Qt>
+
+namespace {
+
+using namespace MenuFlag;
+
+const MenuItemTemplate kFileMenu[] = {
+    {"&New\tCtrl+N", ID_FILE_NEW, 0},
+    {"&Open...\tCtrl+O", ID_FILE_OPEN, 0},
+    {"&Save\tCtrl+S", ID_FILE_SAVE, 0},
+    {"Save &As...", ID_FILE_SAVE_AS, 0},
+    {nullptr, 0, Separator},
+    {"&Print...\tCtrl+P", ID_FILE_PRINT, 0},
+    {"Print Pre&view", ID_FILE_PRINT_PREVIEW, 0},
+    {"P&rint Setup...", ID_FILE_PRINT_SETUP, 0},
+    {nullptr, 0, Separator},
+    {"Recent File", ID_FILE_MRU_FILE1, Grayed},
+    {nullptr, 0, Separator},
+    {"E&xit", ID_APP_EXIT, 0},
+};
+
+const MenuItemTemplate kEditMenu[] = {
+    {"&Undo\tCtrl+Z", ID_EDIT_UNDO, 0},
+    {nullptr, 0, Separator},
+    {"Cu&t\tCtrl+X", ID_EDIT_CUT, 0},
+    {"&Copy\tCtrl+C", ID_EDIT_COPY, 0},
+    {"&Paste\tCtrl+V", ID_EDIT_PASTE, 0},
+    {nullptr, 0, Separator},
+    {"&Add", ID_EDIT_ADD, 0},
+    {"&Delete", ID_EDIT_DELETE, 0},
+};
+
+const MenuItemTemplate kViewMenu[] = {
+    {"&Toolbar", ID_VIEW_TOOLBAR, 0},
+    {"&Status Bar", ID_VIEW_STATUS_BAR, 0},
+};
+
+// Checked here, so the sound is on until the profile or the user turns it off.
+const MenuItemTemplate kOptionsMenu[] = {
+    {"Audiable Alarm", ID_OPTIONS_AUDIBLEALARM, Checked},
+};
+
+const MenuItemTemplate kHelpMenu[] = {
+    {"&About Zamanix...", ID_APP_ABOUT, 0},
+};
+
+const PopupTemplate kMainMenu[] = {
+    {"&File", kFileMenu},
+    {"&Edit", kEditMenu},
+    {"&View", kViewMenu},
+    {"&Options", kOptionsMenu},
+    {"&Help", kHelpMenu},
+};
+
+const AcceleratorEntry kMainAccelerators[] = {
+    {Qt::CTRL | Qt::Key_N, ID_FILE_NEW},
+    {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},
+    {Qt::CTRL | Qt::Key_S, ID_FILE_SAVE},
+    {Qt::CTRL | Qt::Key_P, ID_FILE_PRINT},
+    {Qt::CTRL | Qt::Key_Z, ID_EDIT_UNDO},
+    {Qt::CTRL | Qt::Key_X, ID_EDIT_CUT},
+    {Qt::CTRL | Qt::Key_C, ID_EDIT_COPY},
+    {Qt::CTRL | Qt::Key_V, ID_EDIT_PASTE},
+    {Qt::ALT | Qt::Key_Backspace, ID_EDIT_UNDO},
+    {Qt::SHIFT | Qt::Key_Delete, ID_EDIT_CUT},
+    {Qt::CTRL | Qt::Key_Insert, ID_EDIT_COPY},
+    {Qt::SHIFT | Qt::Key_Insert, ID_EDIT_PASTE},
+    {QKeyCombination(Qt::Key_F6), ID_NEXT_PANE},
+    {Qt::SHIFT | Qt::Key_F6, ID_PREV_PANE},
+};
+
+// 0 marks a separator gap.
+const UINT kToolbarButtons[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT,
+    ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_FILE_PRINT, ID_APP_ABOUT};
+
+} // namespace
+
+const MenuTemplate kMainMenuResource = {IDR_MAINFRAME, kMainMenu};
+const AcceleratorTable kMainAcceleratorResource = {IDR_MAINFRAME, kMainAccelerators};
+const ToolbarTemplate kMainToolbarResource = {
+    IDR_MAINFRAME, 16, 15, kToolbarButtons, DrawToolbarImages};

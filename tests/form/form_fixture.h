@@ -1,0 +1,93 @@
+// A whole program on Qt's offscreen platform, with a profile file of its own,
+// a clock the test sets and message boxes the test answers.
+#pragma once
+
+#include "form/zamanix_view.h"
+#include "framework/ctime.h"
+#include "framework/doc_template.h"
+#include "framework/frame.h"
+#include "framework/message_box.h"
+#include "reminders/profile.h"
+#include "shell/zamanix_app.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+struct ShownBox {
+    CString text;
+    UINT style;
+};
+
+class ProgramTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/zamanix-test-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        m_dir = pattern;
+        m_profile = m_dir / "zamanix.INI";
+        SetClock([this] { return m_now; });
+        SetMessageBoxResponder([this](const CString &text, UINT style) {
+            m_boxes.push_back({text, style});
+            return m_answer;
+        });
+    }
+
+    void TearDown() override
+    {
+        m_app.reset();
+        SetClock({});
+        SetMessageBoxResponder({});
+        std::filesystem::remove_all(m_dir);
+    }
+
+    // Starts the program as a plain start does.
+    void Start()
+    {
+        m_app = std::make_unique<CZamanixApp>();
+        m_app->m_pszAppName = "Zamanix";
+        m_app->m_pszProfileName = m_profile;
+        ASSERT_TRUE(m_app->InitInstance());
+        QApplication::processEvents();
+    }
+
+    // Seconds since 1970 of a UTC date and time (the tests run in UTC).
+    static std::int64_t At(int year, int month, int day, int hour = 12, int minute = 0)
+    {
+        std::tm t{};
+        t.tm_year = year - 1900;
+        t.tm_mon = month - 1;
+        t.tm_mday = day;
+        t.tm_hour = hour;
+        t.tm_min = minute;
+        return static_cast<std::int64_t>(timegm(&t));
+    }
+
+    void Store(const char *section, const CString &key, const CString &value)
+    {
+        ASSERT_TRUE(WriteProfileEntry(m_profile, section, key, value));
+    }
+
+    CZamanixView *View() const
+    {
+        return static_cast<CZamanixView *>(m_app->GetDocTemplate()->GetView());
+    }
+    CFrameWnd *Frame() const { return m_app->GetDocTemplate()->GetFrame(); }
+
+    template <typename T> T *Control(int id) const
+    {
+        return qobject_cast<T *>(View()->GetDlgItem(id));
+    }
+
+    std::filesystem::path m_dir;
+    std::filesystem::path m_profile;
+    std::int64_t m_now = At(1998, 3, 6, 9, 30);
+    std::vector<ShownBox> m_boxes;
+    int m_answer = IDOK;
+    std::unique_ptr<CZamanixApp> m_app;
+};

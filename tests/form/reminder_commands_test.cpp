@@ -1,0 +1,221 @@
+// Add, View, Delete, the audible alarm switch and Paste, as a user does them.
+#include "tests/form/form_fixture.h"
+
+#include "framework/menu.h"
+#include "reminders/profile.h"
+#include "resources/resource.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <fstream>
+
+namespace {
+
+class ReminderCommandsTest : public ProgramTest {
+protected:
+    void Choose(int monthIndex, const QString &day, const QString &year = QStringLiteral("1418"))
+    {
+        Control<QComboBox>(IDC_MONTH)->setCurrentIndex(monthIndex);
+        Set(IDC_DAY, day);
+        Set(IDC_YEAR, year);
+    }
+    void Set(int id, const QString &text) { Control<QLineEdit>(id)->setText(text); }
+    void SetMemo(const QString &text) { Control<QPlainTextEdit>(IDC_MEMO)->setPlainText(text); }
+    QString Memo() const { return Control<QPlainTextEdit>(IDC_MEMO)->toPlainText(); }
+    QString Shown(int id) const { return Control<QLineEdit>(id)->text(); }
+    void Click(int id) { QTest::mouseClick(Control<QPushButton>(id), Qt::LeftButton); }
+    CString Stored(const char *section, const char *key)
+    {
+        return ReadProfileEntry(m_profile, section, key, "<none>");
+    }
+    bool SoundChecked() const
+    {
+        return Frame()->GetMenu()->GetMenuState(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND) ==
+            MF_CHECKED;
+    }
+};
+
+TEST_F(ReminderCommandsTest, AddThenViewGivesBackWhatWasWritten)
+{
+    Start();
+    Choose(8, "05"); // Ramadhan, typed with a leading zero
+    SetMemo("Fast\nand pray");
+    Set(IDC_HOUR, "7");
+    Set(IDC_MINUTE, "30");
+    Set(IDC_EVERY, "15");
+    Click(IDC_ADD);
+    EXPECT_EQ(Stored("Reminder", "Ramadhan/05"), "Fast\nand pray");
+    EXPECT_EQ(Stored("Alarm", "Ramadhan/05"), "07:30 15");
+    EXPECT_EQ(Stored("Reminder", "Ramadhan/5"), "<none>") << "the day text is kept as typed";
+
+    Choose(0, "1");
+    Click(IDC_VIEW);
+    EXPECT_EQ(Memo(), "");
+    EXPECT_EQ(Shown(IDC_HOUR), "8") << "no entry: the default alarm";
+    EXPECT_EQ(Shown(IDC_MINUTE), "0");
+    EXPECT_EQ(Shown(IDC_EVERY), "60");
+
+    Choose(8, "05");
+    Click(IDC_VIEW);
+    EXPECT_EQ(Memo(), "Fast\nand pray");
+    EXPECT_EQ(Shown(IDC_HOUR), "7");
+    EXPECT_EQ(Shown(IDC_MINUTE), "30");
+    EXPECT_EQ(Shown(IDC_EVERY), "15");
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+TEST_F(ReminderCommandsTest, AddWithAnEmptyMemoStoresTheAlarm)
+{
+    Start();
+    Choose(1, "3");
+    SetMemo("");
+    Set(IDC_HOUR, "6");
+    Frame()->ExecuteCommand(ID_EDIT_ADD); // the menu's Add
+    EXPECT_EQ(Stored("Reminder", "Safar/3"), "");
+    EXPECT_EQ(Stored("Alarm", "Safar/3"), "06:00 60");
+    Set(IDC_HOUR, "9");
+    Click(IDC_VIEW);
+    EXPECT_EQ(Memo(), "");
+    EXPECT_EQ(Shown(IDC_HOUR), "6");
+}
+
+TEST_F(ReminderCommandsTest, DeleteClearsTheMemoAndKeepsTheAlarmFields)
+{
+    Store("Reminder", "Rajab/27", "Journey");
+    Store("Alarm", "Rajab/27", "05:15 10");
+    Start();
+    Choose(6, "27");
+    Click(IDC_VIEW);
+    ASSERT_EQ(Memo(), "Journey");
+    Click(IDC_DELETE);
+    EXPECT_EQ(Memo(), "");
+    EXPECT_EQ(Shown(IDC_HOUR), "5");
+    EXPECT_EQ(Shown(IDC_EVERY), "10");
+    EXPECT_EQ(Stored("Reminder", "Rajab/27"), "<none>");
+    EXPECT_EQ(Stored("Alarm", "Rajab/27"), "<none>");
+    Click(IDC_VIEW);
+    EXPECT_EQ(Shown(IDC_HOUR), "8");
+    Click(IDC_DELETE); // a key without entries is no error
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+TEST_F(ReminderCommandsTest, AddWritesNothingAfterARefusedField)
+{
+    Start();
+    Choose(2, "9");
+    SetMemo("Doctor");
+    Set(IDC_HOUR, "24");
+    Click(IDC_ADD);
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0].text, "Please enter an integer between 0 and 23.");
+    EXPECT_EQ(Stored("Reminder", "Rabi'ul Awwal/9"), "<none>");
+    EXPECT_EQ(Stored("Alarm", "Rabi'ul Awwal/9"), "<none>");
+    EXPECT_EQ(Memo(), "Doctor") << "what the user typed stays";
+}
+
+TEST_F(ReminderCommandsTest, AFailedWriteIsToldAndNothingTypedIsLost)
+{
+    // The profile's folder is a file: no write can succeed, not even as root.
+    std::ofstream(m_dir / "blocked") << "x";
+    m_profile = m_dir / "blocked" / "zamanix.INI";
+    Start();
+    Choose(3, "12");
+    SetMemo("Call home");
+    Click(IDC_ADD);
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_NE(m_boxes[0].text.find("could not be saved"), CString::npos) << m_boxes[0].text;
+    EXPECT_NE(m_boxes[0].text.find("blocked"), CString::npos) << "it says where";
+    EXPECT_EQ(Memo(), "Call home");
+
+    m_boxes.clear();
+    Click(IDC_DELETE);
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(Memo(), "Call home") << "a failed delete leaves the memo";
+
+    m_boxes.clear();
+    Frame()->ExecuteCommand(ID_OPTIONS_AUDIBLEALARM);
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_NE(m_boxes[0].text.find("sound setting"), CString::npos);
+    EXPECT_FALSE(SoundChecked()) << "the switch still applies for this run";
+}
+
+TEST_F(ReminderCommandsTest, AudibleAlarmTwiceReturnsToWhereItWas)
+{
+    Start();
+    ASSERT_TRUE(SoundChecked());
+    Frame()->ExecuteCommand(ID_OPTIONS_AUDIBLEALARM);
+    EXPECT_FALSE(SoundChecked());
+    EXPECT_EQ(Stored("Defaults", "Audio"), "OFF");
+    Frame()->ExecuteCommand(ID_OPTIONS_AUDIBLEALARM);
+    EXPECT_TRUE(SoundChecked());
+    EXPECT_EQ(Stored("Defaults", "Audio"), "ON");
+}
+
+TEST_F(ReminderCommandsTest, PasteReplacesTheMemoWithOneLine)
+{
+    Start();
+    const struct {
+        const char *name;
+        QString clipboard;
+        QString memo;
+    } cases[] = {
+        {"CR LF line ends give two blanks", QStringLiteral("one\r\ntwo"),
+            QStringLiteral("one  two")},
+        {"a leading line break gives a blank", QStringLiteral("\nnote"), QStringLiteral(" note")},
+        {"non-ASCII text", QStringLiteral("رمضان كريم"), QStringLiteral("رمضان كريم")},
+        // 1022 ASCII bytes and a two-byte letter: the letter would end past 1023.
+        {"cut on a character boundary", QString(1022, QLatin1Char('a')) + QStringLiteral("é"),
+            QString(1022, QLatin1Char('a'))},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        SetMemo("old text");
+        QApplication::clipboard()->setText(c.clipboard);
+        Frame()->ExecuteCommand(ID_EDIT_PASTE);
+        EXPECT_EQ(Memo(), c.memo);
+    }
+}
+
+TEST_F(ReminderCommandsTest, PasteKeysRunPasteWhicheverFieldHasTheFocus)
+{
+    Start();
+    Frame()->GetMainWindow()->activateWindow();
+    QLineEdit *day = Control<QLineEdit>(IDC_DAY);
+    day->setFocus();
+    Set(IDC_YEAR, "1999"); // typed, never exchanged
+    QApplication::clipboard()->setText(QStringLiteral("12"));
+    QTest::keyClick(day, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Memo(), "12");
+    EXPECT_EQ(Shown(IDC_DAY), "7") << "nothing is pasted into the day box";
+    EXPECT_EQ(Shown(IDC_YEAR), "1418") << "the form shows its fields again";
+
+    QApplication::clipboard()->setText(QStringLiteral("by Shift+Insert"));
+    QTest::keyClick(day, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(Memo(), "by Shift+Insert");
+}
+
+TEST_F(ReminderCommandsTest, EditingKeysStayWithTheEditField)
+{
+    Start();
+    Frame()->GetMainWindow()->activateWindow();
+    QLineEdit *year = Control<QLineEdit>(IDC_YEAR);
+    year->setFocus();
+    year->selectAll();
+    QTest::keyClick(year, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "1418") << "Ctrl+C copies from the field";
+    QTest::keyClicks(year, "2");
+    EXPECT_EQ(year->text(), "2");
+    QTest::keyClick(year, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(year->text(), "1418") << "Ctrl+Z undoes in the field";
+    EXPECT_FALSE(Frame()->CommandAction(ID_EDIT_UNDO)->isEnabled());
+    EXPECT_FALSE(Frame()->CommandAction(ID_EDIT_CUT)->isEnabled());
+    EXPECT_FALSE(Frame()->CommandAction(ID_EDIT_COPY)->isEnabled());
+}
+
+} // namespace
