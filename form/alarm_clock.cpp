@@ -5,6 +5,7 @@
 #include "calendar/calendar.h"
 #include "framework/menu.h"
 #include "framework/message_box.h"
+#include "framework/notification.h"
 #include "framework/sound.h"
 #include "framework/winapp.h"
 #include "reminders/alarm_value.h"
@@ -163,9 +164,16 @@ void CZamanixView::ShowAlarmPrompt()
     // The key of the day the reminder fell due, not of the moment the
     // answer comes (which may be after midnight).
     const CString dueKey = m_strDueKey;
+    // The prompt may open behind other windows (a program may not raise
+    // itself on Wayland): the desktop shows the memo as well, until the
+    // prompt is answered.
+    CString memo = m_strAlarmText;
+    std::replace(memo.begin(), memo.end(), '\r', '\n');
+    ShowDesktopNotification("Zamanix Reminder", memo);
     m_bPromptOpen = true;
     const int answer = AfxMessageBox(text, MB_YESNO | MB_ICONINFORMATION);
     m_bPromptOpen = false;
+    CloseDesktopNotification();
     if (answer == IDNO)
         m_strDoneKey = dueKey;
 }

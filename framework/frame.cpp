@@ -411,7 +411,7 @@ void CFrameWnd::OnClose()
 {
     CWinApp *app = AfxGetApp();
     if (app && app->m_pMainWnd == this)
-        app->CloseMainWindow();
+        app->PostCloseMainWindow();
     else
         DestroyWindow();
 }

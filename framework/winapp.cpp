@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -41,7 +42,7 @@ CWinApp::CWinApp(const char *appName)
         m_pszAppName = appName;
     s_app = this;
     // CWinApp's own map: Exit and the recent files.
-    OnCommand(ID_APP_EXIT, [this] { CloseMainWindow(); });
+    OnCommand(ID_APP_EXIT, [this] { PostCloseMainWindow(); });
     OnCommandRange(
         ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, [this](UINT id) { onOpenRecentFile(id); });
     OnUpdateCommandUI(ID_FILE_MRU_FILE1,
@@ -109,6 +110,17 @@ int CWinApp::ExitInstance()
 {
     SaveStdProfileSettings();
     return 0;
+}
+
+void CWinApp::PostCloseMainWindow()
+{
+    // Not from inside the command or event that asks for it: the window and
+    // its menu are still in use until that returns.
+    QWidget *window = m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr;
+    if (window)
+        QTimer::singleShot(0, window, [this] { CloseMainWindow(); });
+    else
+        CloseMainWindow();
 }
 
 void CWinApp::CloseMainWindow()

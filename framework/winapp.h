@@ -32,6 +32,9 @@ public:
 
     // Closes the main window and ends the message loop.
     void CloseMainWindow();
+    // The same, once the current command or event has returned (Exit and
+    // the close box).
+    void PostCloseMainWindow();
 
     // The application owns its one document template.
     void AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate);

@@ -3,6 +3,7 @@
 #include "tests/form/form_fixture.h"
 
 #include "framework/menu.h"
+#include "framework/notification.h"
 #include "framework/sound.h"
 #include "resources/resource.h"
 
@@ -19,11 +20,15 @@ protected:
             m_sounds.push_back(name);
             return true;
         });
+        SetNotifier([this](const CString &summary, const CString &body) {
+            m_notices.push_back(summary.empty() ? "closed" : summary + ": " + body);
+        });
         m_now = At(1998, 3, 6, 7, 0); // Friday 6 March 1998 = 7 Thul Qi'dah 1418
     }
     void TearDown() override
     {
         SetSoundPlayer({});
+        SetNotifier({});
         ProgramTest::TearDown();
     }
 
@@ -51,6 +56,7 @@ protected:
     }
 
     std::vector<CString> m_sounds;
+    std::vector<CString> m_notices;
 };
 
 TEST_F(AlarmClockTest, TheFirstTickChecksAndTheDefaultAlarmRingsAtEight)
@@ -66,6 +72,8 @@ TEST_F(AlarmClockTest, TheFirstTickChecksAndTheDefaultAlarmRingsAtEight)
         "again in 60 minutes?");
     EXPECT_EQ(m_boxes[0].style, MB_YESNO | MB_ICONINFORMATION);
     EXPECT_EQ(m_sounds, std::vector<CString>{"Reminder.wav"});
+    EXPECT_EQ(m_notices, (std::vector<CString>{"Zamanix Reminder: Visit Ahmad\n", "closed"}))
+        << "the desktop shows the memo until the prompt is answered";
     EXPECT_EQ(CZamanixView::GetAlarmCountdown(), 60);
 }
 

@@ -4,6 +4,7 @@
 #include "framework/ctime.h"
 #include "framework/menu.h"
 #include "framework/message_box.h"
+#include "framework/sound.h"
 #include "framework/wnd.h"
 
 #include <QAction>
@@ -85,6 +86,33 @@ TEST(Menu, CheckMarksByCommand)
     EXPECT_EQ(menu.GetMenuState(1, MF_BYCOMMAND), kMenuItemMissing);
     sound.setEnabled(false);
     EXPECT_EQ(menu.GetMenuState(32773, MF_BYCOMMAND), MF_CHECKED | MF_GRAYED | MF_DISABLED);
+}
+
+TEST(Sound, SearchPathOrder)
+{
+    using Paths = std::vector<std::filesystem::path>;
+    const struct {
+        const char *name;
+        const char *dataHome, *home, *dataDirs;
+        Paths expected;
+    } cases[] = {
+        {"defaults", nullptr, "/home/u", nullptr,
+            Paths{"/cwd", "/bin", "/home/u/.local/share/zamanix", "/usr/local/share/zamanix",
+                "/usr/share/zamanix"}},
+        {"variables set", "/data", "/home/u", "/opt/share:/usr/share",
+            Paths{"/cwd", "/bin", "/data/zamanix", "/opt/share/zamanix", "/usr/share/zamanix"}},
+        {"relative values are ignored", "data", nullptr, "share::/usr/share",
+            Paths{"/cwd", "/bin", "/usr/share/zamanix"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(SoundSearchPath("/cwd", "/bin", c.dataHome, c.home, c.dataDirs), c.expected);
+    }
+    EXPECT_EQ(
+        FindSoundFile("Reminder.wav", {"/nonexistent", ZAMANIX_SOURCE_DIR "/resources/sounds"}),
+        std::filesystem::path(ZAMANIX_SOURCE_DIR "/resources/sounds/Reminder.wav"));
+    EXPECT_EQ(FindSoundFile("missing.wav", {ZAMANIX_SOURCE_DIR "/resources/sounds"}),
+        std::filesystem::path());
 }
 
 class CRecordingTarget : public CCmdTarget {

@@ -193,6 +193,8 @@ TEST_F(ShellTest, SavingWritesAnEmptyFileAndNothingAsksToSave)
     EXPECT_TRUE(Control<QRadioButton>(IDC_HIJRI)->isChecked())
         << "File New runs the form's start-up";
     Frame()->ExecuteCommand(ID_APP_EXIT);
+    QApplication::processEvents();
+    EXPECT_EQ(m_app->m_pMainWnd, nullptr) << "the window is closed";
     EXPECT_TRUE(m_boxes.empty()) << "no save question";
 }
 
