@@ -142,30 +142,43 @@ void DDX_Text(CDataExchange *pDX, int id, CString &value)
         pDX->m_pDlgWnd->SetDlgItemText(id, value);
 }
 
-void DDX_Text(CDataExchange *pDX, int id, UINT &value)
+namespace {
+
+// A number box, written in decimal and read with the parser of its type.
+template <typename Number>
+void exchangeNumber(CDataExchange *pDX, int id, Number &value,
+    bool (*parse)(const CString &, Number &), UINT parseError)
 {
     if (pDX->Failed())
         return;
     prepareControl(pDX, id);
-    if (!pDX->m_bSaveAndValidate) {
-        pDX->m_pDlgWnd->SetDlgItemText(id, Format("%u", value));
+    if (!pDX->m_bSaveAndValidate)
+        pDX->m_pDlgWnd->SetDlgItemText(id, std::to_string(value));
+    else if (!parse(numberText(pDX, id), value))
+        failWith(pDX, LoadString(parseError));
+}
+
+template <typename Number>
+void checkRange(CDataExchange *pDX, Number value, Number minVal, Number maxVal)
+{
+    if (pDX->Failed() || !pDX->m_bSaveAndValidate)
         return;
-    }
-    if (!ParseDialogUInt(numberText(pDX, id), value))
-        failWith(pDX, LoadString(AFX_IDP_PARSE_UINT));
+    if (value < minVal || value > maxVal)
+        failWith(pDX,
+            FormatMessageText(LoadString(AFX_IDP_PARSE_INT_RANGE), std::to_string(minVal),
+                std::to_string(maxVal)));
+}
+
+} // namespace
+
+void DDX_Text(CDataExchange *pDX, int id, UINT &value)
+{
+    exchangeNumber(pDX, id, value, ParseDialogUInt, AFX_IDP_PARSE_UINT);
 }
 
 void DDX_Text(CDataExchange *pDX, int id, int &value)
 {
-    if (pDX->Failed())
-        return;
-    prepareControl(pDX, id);
-    if (!pDX->m_bSaveAndValidate) {
-        pDX->m_pDlgWnd->SetDlgItemText(id, Format("%d", value));
-        return;
-    }
-    if (!ParseDialogInt(numberText(pDX, id), value))
-        failWith(pDX, LoadString(AFX_IDP_PARSE_INT));
+    exchangeNumber(pDX, id, value, ParseDialogInt, AFX_IDP_PARSE_INT);
 }
 
 void DDV_MaxChars(CDataExchange *pDX, const CString &value, int nChars)
@@ -184,20 +197,10 @@ void DDV_MaxChars(CDataExchange *pDX, const CString &value, int nChars)
 
 void DDV_MinMaxUInt(CDataExchange *pDX, UINT value, UINT minVal, UINT maxVal)
 {
-    if (pDX->Failed() || !pDX->m_bSaveAndValidate)
-        return;
-    if (value < minVal || value > maxVal)
-        failWith(pDX,
-            FormatMessageText(
-                LoadString(AFX_IDP_PARSE_INT_RANGE), Format("%u", minVal), Format("%u", maxVal)));
+    checkRange(pDX, value, minVal, maxVal);
 }
 
 void DDV_MinMaxInt(CDataExchange *pDX, int value, int minVal, int maxVal)
 {
-    if (pDX->Failed() || !pDX->m_bSaveAndValidate)
-        return;
-    if (value < minVal || value > maxVal)
-        failWith(pDX,
-            FormatMessageText(
-                LoadString(AFX_IDP_PARSE_INT_RANGE), Format("%d", minVal), Format("%d", maxVal)));
+    checkRange(pDX, value, minVal, maxVal);
 }
