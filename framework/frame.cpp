@@ -337,17 +337,28 @@ void CFrameWnd::RecalcLayout()
             window->layout()->activate();
 }
 
+BOOL CFrameWnd::ShowWindow(int nCmdShow)
+{
+    if (!m_bHoldShow)
+        return CWnd::ShowWindow(nCmdShow);
+    m_nHeldShow = nCmdShow;
+    return IsWindowVisible();
+}
+
 void CFrameWnd::ActivateFrame(int nCmdShow)
 {
     QMainWindow *window = GetMainWindow();
     if (!window)
         return;
     if (nCmdShow == -1) {
-        if (!window->isVisible())
-            nCmdShow = SW_SHOWNORMAL;
-        else if (window->isMinimized())
+        // A minimize asked for during the initial update counts as done.
+        const bool minimized = window->isMinimized() || m_nHeldShow == SW_SHOWMINIMIZED;
+        if (minimized)
             nCmdShow = SW_RESTORE;
+        else if (!window->isVisible())
+            nCmdShow = SW_SHOWNORMAL;
     }
+    m_nHeldShow = -1;
     if (nCmdShow != -1)
         ShowWindow(nCmdShow);
     else
@@ -360,8 +371,13 @@ void CFrameWnd::InitialUpdateFrame(CDocument *document, BOOL bMakeVisible)
 {
     if (m_pView) {
         m_pView->m_pDocument = document;
+        m_bHoldShow = true;
+        m_nHeldShow = -1;
         m_pView->OnInitialUpdate();
+        m_bHoldShow = false;
     }
+    if (!bMakeVisible && m_nHeldShow != -1)
+        ShowWindow(m_nHeldShow);
     if (bMakeVisible) {
         CWinApp *app = AfxGetApp();
         int nCmdShow = -1;

@@ -50,6 +50,11 @@ public:
     // The one action of a command, shared by menu, toolbar and keys.
     QAction *CommandAction(UINT id);
 
+    // During the view's initial update a show request is held and the
+    // activation that follows decides the final state, so the window does
+    // not flicker through a state it will not keep.
+    BOOL ShowWindow(int nCmdShow) override;
+
     void RecalcLayout();
     // Shows the frame: nCmdShow as given, or by default a hidden window
     // normal, a minimized one restored; then brings it to the top.
@@ -92,6 +97,8 @@ private:
     CStatusBar *m_pIndicatorBar = nullptr;
     QObject *m_pKeyWatcher = nullptr;
     bool m_bScrollLock = false;
+    bool m_bHoldShow = false;
+    int m_nHeldShow = -1;
     std::map<UINT, QAction *> m_actions;
     CView *m_pView = nullptr;
     CString m_strTitle;

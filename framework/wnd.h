@@ -34,7 +34,7 @@ public:
     virtual void OnTimer(UINT nIDEvent);
 
     CWnd *SetFocus();
-    BOOL ShowWindow(int nCmdShow);
+    virtual BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
     virtual BOOL DestroyWindow();
 
