@@ -10,7 +10,7 @@ FUZZ_SECONDS  ?= 60
 JOBS          ?= $(shell nproc)
 CMAKE_FLAGS   ?=
 
-.PHONY: all run test bench sanitize fuzz package package-check deps deps-bench deps-fuzz deps-package clean
+.PHONY: all run test bench sanitize fuzz package package-check screenshot deps deps-bench deps-fuzz deps-package deps-screenshot clean
 
 all: $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -26,6 +26,9 @@ deps-fuzz:
 
 deps-package:
 	@scripts/install-deps.sh package
+
+deps-screenshot:
+	@scripts/install-deps.sh screenshot
 
 $(BUILD_DIR)/build.ninja: | deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
@@ -81,6 +84,10 @@ package: deps-package
 # the program starting from the unpacked package under Xvfb.
 package-check: package
 	scripts/check-package.sh $(PACKAGE_DIR)/zamanix_*.deb
+
+# The README's picture of the main window, docs/zamanix.png, taken under Xvfb.
+screenshot: deps-screenshot all
+	scripts/screenshot.sh $(BUILD_DIR)/zamanix docs/zamanix.png
 
 clean:
 	rm -rf $(BUILD_DIR)
