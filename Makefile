@@ -5,11 +5,12 @@
 BUILD_DIR     ?= build
 SANITIZE_DIR  ?= build/sanitize
 FUZZ_DIR      ?= build/fuzz
+PACKAGE_DIR   ?= build/package
 FUZZ_SECONDS  ?= 60
 JOBS          ?= $(shell nproc)
 CMAKE_FLAGS   ?=
 
-.PHONY: all run test bench sanitize fuzz deps deps-bench deps-fuzz clean
+.PHONY: all run test bench sanitize fuzz package package-check screenshot deps deps-bench deps-fuzz deps-package deps-screenshot clean
 
 all: $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -22,6 +23,12 @@ deps-bench:
 
 deps-fuzz:
 	@scripts/install-deps.sh fuzz
+
+deps-package:
+	@scripts/install-deps.sh package
+
+deps-screenshot:
+	@scripts/install-deps.sh screenshot
 
 $(BUILD_DIR)/build.ninja: | deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
@@ -59,6 +66,28 @@ fuzz: deps-fuzz
 	    -artifact_prefix=$(FUZZ_DIR)/$$target- $(FUZZ_DIR)/corpus/$$target tests/fuzz/seeds/$$target \
 	    || exit 1; \
 	done
+
+# The Debian package, built as Debian builds its own: a release build with
+# dpkg-buildflags' hardening flags, in a folder of its own; the .deb is left
+# in $(PACKAGE_DIR).
+package: deps-package
+	cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DZAMANIX_TESTS=OFF -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS | sed 's/-g //')" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)" \
+	  $(CMAKE_FLAGS)
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	rm -f $(PACKAGE_DIR)/zamanix_*.deb
+	cd $(PACKAGE_DIR) && cpack -G DEB
+
+# What CI checks of the package: its fields and files, the validators, and
+# the program starting from the unpacked package under Xvfb.
+package-check: package
+	scripts/check-package.sh $(PACKAGE_DIR)/zamanix_*.deb
+
+# The README's picture of the main window, docs/zamanix.png, taken under Xvfb.
+screenshot: deps-screenshot all
+	scripts/screenshot.sh $(BUILD_DIR)/zamanix docs/zamanix.png
 
 clean:
 	rm -rf $(BUILD_DIR)

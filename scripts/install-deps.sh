@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages that building, testing or benchmarking
 # Zamanix needs, and only those that are missing. Safe to run again.
-#   scripts/install-deps.sh [build|bench|fuzz|all]
+#   scripts/install-deps.sh [build|bench|fuzz|package|screenshot|all]
 set -eu
 
 build_packages="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev qt6-base-dev libx11-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop dbus-daemon pulseaudio pulseaudio-utils"
@@ -9,13 +9,22 @@ bench_packages="libbenchmark-dev libicu-dev pkg-config"
 # libFuzzer and the sanitizer runtimes come with libclang-rt-dev, which clang
 # only recommends.
 fuzz_packages="clang libclang-rt-dev"
+# The Debian package (dpkg-shlibdeps and dpkg-buildflags come with dpkg-dev,
+# CPack looks at the programs with file) and its checks: the validators, the
+# manual pages' formatter, Xvfb with tools to find and drive the window, and
+# Qt Svg to compare the scalable icon with the drawing.
+package_packages="dpkg-dev file desktop-file-utils appstream groff-base xvfb xauth xdotool x11-utils qt6-svg-dev"
+# scripts/screenshot.sh: the window under Xvfb, taken with ImageMagick.
+screenshot_packages="xvfb xauth xdotool imagemagick"
 
 case "${1:-build}" in
     build) wanted="$build_packages" ;;
     bench) wanted="$build_packages $bench_packages" ;;
     fuzz) wanted="$build_packages $fuzz_packages" ;;
-    all) wanted="$build_packages $bench_packages $fuzz_packages" ;;
-    *) echo "usage: $0 [build|bench|fuzz|all]" >&2; exit 2 ;;
+    package) wanted="$build_packages $package_packages" ;;
+    screenshot) wanted="$build_packages $screenshot_packages" ;;
+    all) wanted="$build_packages $bench_packages $fuzz_packages $package_packages $screenshot_packages" ;;
+    *) echo "usage: $0 [build|bench|fuzz|package|screenshot|all]" >&2; exit 2 ;;
 esac
 
 missing=""

@@ -1,11 +1,16 @@
 #include "resources/resources.h"
 #include "shell/zamanix_app.h"
 
+#include <QGuiApplication>
+
 // The one application object.
 CZamanixApp theApp;
 
 int main(int argc, char **argv)
 {
     RegisterZamanixResources();
+    // The name of the installed desktop entry, icons and metainfo: desktops
+    // match the window to them by it (on Wayland, by nothing else).
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZAMANIX_APP_ID));
     return theApp.Run(argc, argv);
 }

@@ -1,0 +1,148 @@
+#!/bin/sh
+# Checks a Debian package of Zamanix the way a user would meet it: its
+# fields and files, the desktop entry and metainfo through their validators,
+# the manual pages, and both programs run from the unpacked package (the
+# desktop program under Xvfb, until its window shows and File > Exit ends it).
+# Installs nothing; needs scripts/install-deps.sh package.
+#   scripts/check-package.sh build/package/zamanix_<version>_<arch>.deb
+set -u
+
+if [ $# -ne 1 ] || [ ! -f "$1" ]; then
+    echo "usage: $0 PACKAGE.deb" >&2
+    exit 2
+fi
+deb=$1
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT INT TERM
+root=$work/root
+
+passed=0
+failed=0
+pass() {
+    passed=$((passed + 1))
+    echo "ok: $1"
+}
+fail() {
+    failed=$((failed + 1))
+    echo "FAILED: $1" >&2
+}
+# check NAME COMMAND...: passes when the command succeeds.
+check() {
+    name=$1
+    shift
+    if "$@"; then pass "$name"; else fail "$name"; fi
+}
+
+# --- Fields -------------------------------------------------------------------
+field() {
+    dpkg-deb -f "$deb" "$1"
+}
+version=$(sed -n 's/^project(Zamanix VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
+check "package name is zamanix" test "$(field Package)" = zamanix
+check "version $version, the project's" test "$(field Version)" = "$version"
+check "a maintainer with an address" sh -c "dpkg-deb -f '$deb' Maintainer | grep -q '<.*@.*>'"
+check "a section" test -n "$(field Section)"
+check "a description" test "$(field Description | wc -l)" -gt 2
+depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
+for runtime in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6dbus6 \
+    libcanberra0 libcanberra-pulse sound-theme-freedesktop libx11-6; do
+    check "depends on $runtime" sh -c "echo '$depends' | grep -qx '$runtime'"
+done
+
+# --- Files --------------------------------------------------------------------
+if ! dpkg-deb -x "$deb" "$root"; then
+    fail "the package unpacks"
+    echo "$passed passed, $failed failed"
+    exit 1
+fi
+desktop_files=$(ls "$root/usr/share/applications/"*.desktop 2>/dev/null)
+check "one desktop entry" test "$(echo "$desktop_files" | grep -c .)" -eq 1
+id=$(basename "$desktop_files" .desktop)
+echo "application id: $id"
+
+is_program() {
+    [ -x "$1" ] && file -b "$1" | grep -q '^ELF .* executable'
+}
+check "usr/bin/zamanix is a program" is_program "$root/usr/bin/zamanix"
+check "usr/bin/zamanix-convert is a program" is_program "$root/usr/bin/zamanix-convert"
+check "usr/share/zamanix/Reminder.wav is a WAVE sound" \
+    sh -c "file -b '$root/usr/share/zamanix/Reminder.wav' | grep -q 'WAVE audio'"
+check "the metainfo has the entry's id" \
+    grep -q "<id>$id</id>" "$root/usr/share/metainfo/$id.metainfo.xml"
+check "the entry's icon has its id" grep -qx "Icon=$id" "$desktop_files"
+check "the scalable icon is an SVG picture" \
+    sh -c "file -b '$root/usr/share/icons/hicolor/scalable/apps/$id.svg' | grep -q 'SVG'"
+for size in 16 22 24 32 48 64 128 256; do
+    png=$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png
+    check "icon ${size}x${size} is a PNG picture of that size" \
+        sh -c "file -b '$png' | grep -q '^PNG image data, $size x $size,'"
+done
+for page in zamanix zamanix-convert; do
+    man_page=$root/usr/share/man/man1/$page.1.gz
+    # groff prints nothing for a page without mistakes.
+    check "manual page $page(1) formats without warnings" \
+        sh -c "[ -f '$man_page' ] && [ -z \"\$(zcat '$man_page' | groff -man -ww -z -Tutf8 2>&1)\" ]"
+done
+
+# --- Validators ---------------------------------------------------------------
+check "desktop-file-validate accepts the entry" desktop-file-validate "$desktop_files"
+check "appstreamcli accepts the metainfo" \
+    appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
+# The metainfo with the files it names: its desktop entry and icons.
+check "appstreamcli accepts the installed tree" appstreamcli validate-tree --no-net --strict "$root"
+
+# --- The converter ------------------------------------------------------------
+check "zamanix-convert converts a date" test "$("$root/usr/bin/zamanix-convert" 2000-01-01)" = \
+    "Saturday 1 January 2000 = 24 Ramadhan 1420"
+
+# --- The desktop program ------------------------------------------------------
+# Runs under xvfb-run: starts the program as a new user (an empty profile
+# folder, no sound or icon except the package's), waits for its window,
+# records what the window shows, then ends the program with File > Exit.
+mkdir -p "$work/home" "$work/config" "$work/runtime" "$work/cwd"
+chmod 700 "$work/runtime"
+cat > "$work/session.sh" <<'EOF'
+#!/bin/sh
+work=$1
+root=$2
+cd "$work/cwd" || exit 1
+HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime \
+    XDG_DATA_DIRS=$root/usr/share:/usr/share "$root/usr/bin/zamanix" > "$work/log" 2>&1 &
+pid=$!
+window=$(timeout 60 xdotool search --sync --onlyvisible --classname zamanix | head -n 1)
+[ -n "$window" ] || { kill "$pid"; exit 1; }
+xprop -id "$window" WM_CLASS _NET_WM_NAME > "$work/properties"
+xprop -id "$window" -notype 32c _NET_WM_ICON | head -c 100 >> "$work/properties"
+# File > Exit from the keyboard: the popup menu takes the second key.
+xdotool windowfocus --sync "$window" key alt+f x
+(sleep 60; kill "$pid" 2> /dev/null) &
+watchdog=$!
+wait "$pid"
+echo $? > "$work/status"
+kill "$watchdog" 2> /dev/null
+exit 0
+EOF
+if xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/session.sh" "$work" "$root"; then
+    pass "the window shows"
+    check "the window's name is 'Untitled - Zamanix'" \
+        grep -q '^_NET_WM_NAME.* = "Untitled - Zamanix"$' "$work/properties"
+    # Desktops on X11 match the window to its entry by the class's first part.
+    wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_files")
+    check "the window's class is the entry's StartupWMClass ($wm_class)" \
+        grep -q "^WM_CLASS.* = \"$wm_class\"," "$work/properties"
+    check "the window carries its icon" grep -q '^_NET_WM_ICON = 16, 16,' "$work/properties"
+    check "File > Exit ends the program with status 0" test "$(cat "$work/status")" = 0
+    # A new user's start is quiet: no warning from Qt, the sound or the
+    # profile, no crash report.
+    check "the program writes nothing to its output" test ! -s "$work/log"
+    if [ -s "$work/log" ]; then
+        head -n 20 "$work/log" >&2
+    fi
+else
+    fail "the window shows"
+    cat "$work/log" >&2
+fi
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
