@@ -119,7 +119,7 @@ int parseOptions(int argc, char **argv, Options &o)
             std::fputs(kHelp, stdout);
             return 0;
         } else if (name == "--version") {
-            std::printf("%s 1.1\n", kProgram);
+            std::printf("%s %s\n", kProgram, ZAMANIX_VERSION);
             return 0;
         } else if (name == "--from-hijri") {
             o.from = CalendarKind::Hijri;
