@@ -150,13 +150,13 @@ void CStatusBar::UpdateIndicators(bool capsLock, bool numLock, bool scrollLock)
     for (std::size_t i = 0; i < m_ids.size(); ++i) {
         bool on;
         switch (m_ids[i]) {
-        case 59137:
+        case ID_INDICATOR_CAPS:
             on = capsLock;
             break;
-        case 59138:
+        case ID_INDICATOR_NUM:
             on = numLock;
             break;
-        case 59139:
+        case ID_INDICATOR_SCRL:
             on = scrollLock;
             break;
         default:

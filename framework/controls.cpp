@@ -18,16 +18,6 @@ UINT CButton::GetState() const
     return m_hWnd && m_hWnd->isChecked() ? 1 : 0;
 }
 
-int CButton::GetCheck() const
-{
-    return m_hWnd && m_hWnd->isChecked() ? 1 : 0;
-}
-
-void CButton::SetCheck(int check)
-{
-    if (m_hWnd)
-        m_hWnd->setChecked(check != 0);
-}
 
 void CComboBox::Attach(QWidget *control)
 {
@@ -69,11 +59,6 @@ int CComboBox::SetCurSel(int index)
         return CB_ERR;
     m_hWnd->setCurrentIndex(index);
     return index;
-}
-
-CString CComboBox::GetLBText(int index) const
-{
-    return m_hWnd ? m_hWnd->itemText(index).toStdString() : CString();
 }
 
 int CComboBox::FindString(int startAfter, const CString &prefix) const

@@ -18,8 +18,6 @@ public:
     QWidget *GetSafeHwnd() const;
     // 1 when checked, 0 when not (the check part of the button's state).
     UINT GetState() const;
-    int GetCheck() const;
-    void SetCheck(int check);
 
 private:
     QPointer<QAbstractButton> m_hWnd;
@@ -38,7 +36,6 @@ public:
     int GetCount() const;
     int GetCurSel() const;
     int SetCurSel(int index);
-    CString GetLBText(int index) const;
     // Index of the first match searching from after startAfter (-1: from the
     // top), or CB_ERR.
     int FindString(int startAfter, const CString &prefix) const;

@@ -9,12 +9,6 @@
 
 #include <filesystem>
 
-namespace {
-
-constexpr UINT AFX_IDP_FAILED_TO_CREATE_DOC = 61700;
-
-} // namespace
-
 CSingleDocTemplate::CSingleDocTemplate(UINT resourceId,
     std::function<std::unique_ptr<CDocument>()> makeDocument,
     std::function<std::unique_ptr<CFrameWnd>()> makeFrame,

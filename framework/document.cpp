@@ -12,28 +12,19 @@
 #include <filesystem>
 #include <fstream>
 
-namespace {
-
-constexpr UINT ID_FILE_SAVE = 57603;
-constexpr UINT ID_FILE_SAVE_AS = 57604;
-constexpr UINT AFX_IDS_SAVEFILE = 61441;
-constexpr UINT AFX_IDS_ALLFILTER = 61442;
-
-} // namespace
-
 CString FileErrorMessage(int err, const CString &path, bool writing)
 {
     UINT id;
     if (err == ENOENT && !writing)
-        id = 61729; // cannot find this file
+        id = AFX_IDP_FILE_NOT_FOUND;
     else if (err == ENOSPC)
-        id = 61730; // disk full
+        id = AFX_IDP_FILE_DISKFULL;
     else if (err == EACCES || err == EROFS || err == EPERM)
-        id = writing ? 61732 : 61731;
+        id = writing ? AFX_IDP_FILE_ACCESS_DENIED : AFX_IDP_FILE_SHARING;
     else
-        id = writing ? 61734 : 61733;
+        id = writing ? AFX_IDP_FAILED_IO_ERROR_WRITE : AFX_IDP_FAILED_IO_ERROR_READ;
     CString text = FormatMessageText(LoadString(id), path);
-    if (id != 61729)
+    if (id != AFX_IDP_FILE_NOT_FOUND)
         text += Format("\n(%s)", std::strerror(err));
     return text;
 }
@@ -99,9 +90,7 @@ BOOL CDocument::DoSave(const char *path)
         CWnd *main = AfxGetMainWnd();
         const QString chosen = QFileDialog::getSaveFileName(main ? main->GetSafeHwnd() : nullptr,
             QString::fromStdString(LoadString(AFX_IDS_SAVEFILE)),
-            QString::fromStdString(m_strTitle),
-            QString::fromStdString(LoadString(AFX_IDS_ALLFILTER))
-                .replace(QStringLiteral("*.*"), QStringLiteral("*")));
+            QString::fromStdString(m_strTitle), AllFilesFilter());
         if (chosen.isEmpty())
             return FALSE;
         target = chosen.toStdString();

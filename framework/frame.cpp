@@ -16,13 +16,6 @@
 #include <QMenu>
 #include <QMenuBar>
 
-namespace {
-
-constexpr UINT ID_VIEW_TOOLBAR_COMMAND = 59392;
-constexpr UINT ID_VIEW_STATUS_BAR_COMMAND = 59393;
-
-} // namespace
-
 // The Qt window of a frame; closing it asks the frame.
 class CFrameWindowWidget : public QMainWindow {
 public:
@@ -81,9 +74,9 @@ private:
 
 CFrameWnd::CFrameWnd()
 {
-    OnCommand(ID_VIEW_TOOLBAR_COMMAND, [this] { toggleBar(ID_VIEW_TOOLBAR_COMMAND); });
-    OnCommand(ID_VIEW_STATUS_BAR_COMMAND, [this] { toggleBar(ID_VIEW_STATUS_BAR_COMMAND); });
-    for (UINT id : {ID_VIEW_TOOLBAR_COMMAND, ID_VIEW_STATUS_BAR_COMMAND})
+    OnCommand(ID_VIEW_TOOLBAR, [this] { toggleBar(ID_VIEW_TOOLBAR); });
+    OnCommand(ID_VIEW_STATUS_BAR, [this] { toggleBar(ID_VIEW_STATUS_BAR); });
+    for (UINT id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
         OnUpdateCommandUI(id, [this, id](CCmdUI *ui) {
             QWidget *bar = GetControlBar(id);
             ui->Enable(bar != nullptr);
@@ -258,7 +251,8 @@ void CFrameWnd::buildMenu(UINT resourceId)
             m_menu->AddItem(item.id, action);
         }
         QObject::connect(pull, &QMenu::aboutToShow, pull, [this, pull] {
-            if (CWinApp *app = AfxGetApp())
+            if (CWinApp *app = AfxGetApp();
+                app && pull->actions().contains(CommandAction(ID_FILE_MRU_FILE1)))
                 app->UpdateRecentFileMenu(this);
             for (QAction *action : pull->actions())
                 if (!action->isSeparator())

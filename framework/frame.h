@@ -63,7 +63,6 @@ public:
     void InitialUpdateFrame(CDocument *document, BOOL bMakeVisible = TRUE);
     // Caption: the document's title, " - ", the window title.
     void OnUpdateFrameTitle();
-    const CString &GetWindowTitle() const { return m_strTitle; }
 
     BOOL DestroyWindow() override;
     // The user closes the window (close box, Exit).

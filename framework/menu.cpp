@@ -34,13 +34,3 @@ UINT CMenu::GetMenuState(UINT id, UINT) const
         state |= MF_GRAYED | MF_DISABLED;
     return state;
 }
-
-UINT CMenu::EnableMenuItem(UINT id, UINT flags)
-{
-    QAction *item = FindItem(id);
-    if (!item)
-        return kMenuItemMissing;
-    const UINT previous = item->isEnabled() ? MF_ENABLED : MF_GRAYED;
-    item->setEnabled((flags & (MF_GRAYED | MF_DISABLED)) == 0);
-    return previous;
-}

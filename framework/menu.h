@@ -22,12 +22,10 @@ public:
     UINT CheckMenuItem(UINT id, UINT flags);
     // MF_CHECKED, MF_GRAYED | MF_DISABLED as they apply, or kMenuItemMissing.
     UINT GetMenuState(UINT id, UINT flags) const;
-    UINT EnableMenuItem(UINT id, UINT flags);
 
     // Items are registered by the frame as it builds the menu bar.
     void AddItem(UINT id, QAction *action);
     QAction *FindItem(UINT id) const;
-    QMenuBar *GetBar() const { return m_pBar; }
 
 private:
     QMenuBar *m_pBar;

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr UINT AFX_IDP_FAILED_TO_START_PRINT = 61702;
-
 QWidget *dialogParent(CView *view)
 {
     QWidget *widget = view ? view->GetSafeHwnd() : nullptr;

@@ -25,9 +25,11 @@ CString LoadString(UINT id)
     return it == table().end() ? CString() : CString(it->second);
 }
 
-bool HasString(UINT id)
+
+QString AllFilesFilter()
 {
-    return table().count(id) != 0;
+    return QString::fromStdString(LoadString(AFX_IDS_ALLFILTER))
+        .replace(QStringLiteral("*.*"), QStringLiteral("*"));
 }
 
 CString FormatMessageText(const CString &text, const CString &arg1, const CString &arg2)

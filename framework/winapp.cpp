@@ -24,16 +24,6 @@ namespace {
 
 CWinApp *s_app = nullptr;
 
-constexpr UINT ID_FILE_NEW = 57600;
-constexpr UINT ID_FILE_OPEN = 57601;
-constexpr UINT ID_FILE_PRINT_SETUP = 57606;
-constexpr UINT ID_FILE_MRU_FILE1 = 57616;
-constexpr UINT ID_FILE_MRU_FILE16 = 57631;
-constexpr UINT ID_APP_EXIT = 57665;
-constexpr UINT AFX_IDS_OPENFILE = 61440;
-constexpr UINT AFX_IDS_ALLFILTER = 61442;
-constexpr UINT AFX_IDP_UNREG_DONE = 61707;
-
 } // namespace
 
 CWinApp::CWinApp(const char *appName)
@@ -152,10 +142,8 @@ CDocument *CWinApp::OpenDocumentFile(const char *path)
 void CWinApp::OnFileOpen()
 {
     QWidget *parent = m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr;
-    const QString filter = QString::fromStdString(LoadString(AFX_IDS_ALLFILTER))
-                               .replace(QStringLiteral("*.*"), QStringLiteral("*"));
     const QString path = QFileDialog::getOpenFileName(
-        parent, QString::fromStdString(LoadString(AFX_IDS_OPENFILE)), QString(), filter);
+        parent, QString::fromStdString(LoadString(AFX_IDS_OPENFILE)), QString(), AllFilesFilter());
     if (!path.isEmpty())
         OpenDocumentFile(path.toStdString().c_str());
 }

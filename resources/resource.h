@@ -1,7 +1,7 @@
 // Resource, command and control ids of Zamanix.
 #pragma once
 
-#include "framework/afx_types.h"
+#include "framework/afx_ids.h"
 
 // Resources.
 inline constexpr UINT IDR_MAINFRAME = 128; // menu, accelerators, toolbar, icon, document string
@@ -29,31 +29,3 @@ inline constexpr int IDC_CORRESPONDING = 1015;
 inline constexpr UINT ID_EDIT_ADD = 32771;
 inline constexpr UINT ID_EDIT_DELETE = 32772;
 inline constexpr UINT ID_OPTIONS_AUDIBLEALARM = 32773;
-
-// The framework's standard commands.
-inline constexpr UINT ID_FILE_NEW = 57600;
-inline constexpr UINT ID_FILE_OPEN = 57601;
-inline constexpr UINT ID_FILE_CLOSE = 57602;
-inline constexpr UINT ID_FILE_SAVE = 57603;
-inline constexpr UINT ID_FILE_SAVE_AS = 57604;
-inline constexpr UINT ID_FILE_PAGE_SETUP = 57605;
-inline constexpr UINT ID_FILE_PRINT_SETUP = 57606;
-inline constexpr UINT ID_FILE_PRINT = 57607;
-inline constexpr UINT ID_FILE_PRINT_DIRECT = 57608;
-inline constexpr UINT ID_FILE_PRINT_PREVIEW = 57609;
-inline constexpr UINT ID_FILE_MRU_FILE1 = 57616;
-inline constexpr UINT ID_FILE_MRU_FILE16 = 57631;
-inline constexpr UINT ID_EDIT_COPY = 57634;
-inline constexpr UINT ID_EDIT_CUT = 57635;
-inline constexpr UINT ID_EDIT_PASTE = 57637;
-inline constexpr UINT ID_EDIT_UNDO = 57643;
-inline constexpr UINT ID_APP_ABOUT = 57664;
-inline constexpr UINT ID_APP_EXIT = 57665;
-inline constexpr UINT ID_NEXT_PANE = 57680;
-inline constexpr UINT ID_PREV_PANE = 57681;
-inline constexpr UINT ID_INDICATOR_CAPS = 59137;
-inline constexpr UINT ID_INDICATOR_NUM = 59138;
-inline constexpr UINT ID_INDICATOR_SCRL = 59139;
-inline constexpr UINT ID_VIEW_TOOLBAR = 59392;
-inline constexpr UINT ID_VIEW_STATUS_BAR = 59393;
-inline constexpr UINT ID_SEPARATOR = 0;
