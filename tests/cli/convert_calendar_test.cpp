@@ -58,21 +58,13 @@ TEST_F(ConvertTest, EveryModeUnderEachRuleAndAdjustment)
 {
     for (const Case &c : kModes) {
         SCOPED_TRACE(c.args);
-        const RunResult r = run(c.args, c.input, kNow);
-        EXPECT_EQ(r.out, c.out);
-        EXPECT_EQ(r.err, "");
-        EXPECT_EQ(r.status, 0);
+        expectAnswer(c.args, c.input, c.out, kNow);
     }
 }
 
-struct BadCase {
-    const char *args;
-    const char *err; // the first line of standard error
-};
-
 // Thul Qi'dah 1445 has 30 days by the new moons and 29 under Umm al-Qura;
 // Thul Hijjah 1445 the other way round.
-const BadCase kBadCases[] = {
+const RefusalCase kBadCases[] = {
     {"--calendar umalqura --from-hijri 1445-11-30",
         "zamanix-convert: \"1445-11-30\": Thul Qi'dah 1445 (Hijri) has only 29 days"},
     {"--from-hijri 1445-12-30",
@@ -93,12 +85,9 @@ const BadCase kBadCases[] = {
 
 TEST_F(ConvertTest, RefusesWhatTheChosenCalendarDoesNotHave)
 {
-    for (const BadCase &c : kBadCases) {
+    for (const RefusalCase &c : kBadCases) {
         SCOPED_TRACE(c.args);
-        const RunResult r = run(c.args);
-        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), c.err);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.status, 2);
+        expectRefusal(c.args, c.err);
     }
     // Each of the two months exists whole under the other rule.
     EXPECT_EQ(run("--from-hijri --format iso 1445-11-30").out, "2024-06-07\n");
@@ -131,9 +120,7 @@ TEST_F(ConvertSettingsTest, UseSettingsTakesTheDesktopProgramsChoice)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.args);
-        const RunResult r = run(c.args, c.input);
-        EXPECT_EQ(r.out, c.out);
-        EXPECT_EQ(r.status, 0) << r.err;
+        expectAnswer(c.args, c.input, c.out);
     }
     EXPECT_EQ(readFile(m_dir + "/config/zamanix.INI"), profile) << "read, never written";
     EXPECT_FALSE(std::filesystem::exists(m_dir + "/config/zamanix.INI.lock"));

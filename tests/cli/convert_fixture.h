@@ -58,5 +58,30 @@ protected:
         return r;
     }
 
+    // The answer `out`, and nothing on standard error.
+    void expectAnswer(const std::string &args, const std::string &input, const std::string &out,
+        const std::string &env = "")
+    {
+        const RunResult r = run(args, input, env);
+        EXPECT_EQ(r.out, out);
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.status, 0);
+    }
+
+    // No answer at all, status 2, and `err` as the first line of standard
+    // error.
+    void expectRefusal(const std::string &args, const std::string &err)
+    {
+        const RunResult r = run(args);
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), err);
+        EXPECT_EQ(r.out, "") << "no answer for bad input";
+        EXPECT_EQ(r.status, 2);
+    }
+
     std::string m_dir;
+};
+
+struct RefusalCase {
+    const char *args;
+    const char *err; // the first line of standard error
 };

@@ -30,19 +30,11 @@ TEST_F(ConvertTest, ConvertsDates)
 {
     for (const GoodCase &c : kGoodCases) {
         SCOPED_TRACE(c.args);
-        const RunResult r = run(c.args);
-        EXPECT_EQ(r.out, c.out);
-        EXPECT_EQ(r.err, "");
-        EXPECT_EQ(r.status, 0);
+        expectAnswer(c.args, "", c.out);
     }
 }
 
-struct BadCase {
-    const char *args;
-    const char *err; // the first line of standard error
-};
-
-const BadCase kBadCases[] = {
+const RefusalCase kBadCases[] = {
     {"2023-02-29", "zamanix-convert: \"2023-02-29\": February 2023 has only 28 days"},
     {"2000-13-01",
         "zamanix-convert: \"2000-13-01\": month 13 does not exist; months run from 1 to 12"},
@@ -68,12 +60,9 @@ const BadCase kBadCases[] = {
 
 TEST_F(ConvertTest, RefusesBadInputWithStatusTwo)
 {
-    for (const BadCase &c : kBadCases) {
+    for (const RefusalCase &c : kBadCases) {
         SCOPED_TRACE(c.args);
-        const RunResult r = run(c.args);
-        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), c.err);
-        EXPECT_EQ(r.out, "") << "no answer for bad input";
-        EXPECT_EQ(r.status, 2);
+        expectRefusal(c.args, c.err);
     }
 }
 
