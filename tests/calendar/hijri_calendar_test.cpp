@@ -217,7 +217,8 @@ TEST(HijriCalendar, KnownDatesBothWays)
 }
 
 // Through the front, the default is the engine, to the day, for every day
-// and for the days beyond a month's end that the engine runs on with.
+// and by day number, and for the days beyond a month's end that the engine
+// runs on with.
 TEST(HijriCalendar, AstronomicalDefaultIsTheEngine)
 {
     const CHijriCalendar calendar;
@@ -225,12 +226,17 @@ TEST(HijriCalendar, AstronomicalDefaultIsTheEngine)
     for (int day = kFirstDay; day <= kLastDay; ++day) {
         const CalendarDate c = *christiandate(day);
         const CalendarDate h = *christtohijri(c.year, c.month, c.day);
-        const YearMonthDay hijri = calendar.ToHijri({c.year, c.month, c.day});
-        ASSERT_EQ(hijri, (YearMonthDay{h.year, h.month, h.day})) << day;
-        for (const int d : {0, hijri.day, 30, 31}) {
+        const YearMonthDay hijri{h.year, h.month, h.day};
+        ASSERT_EQ(calendar.ToHijri({c.year, c.month, c.day}), hijri) << day;
+        ASSERT_EQ(calendar.HijriOfDay(day), hijri) << day;
+        // Each month's run-on days once, on its first day.
+        for (const int d :
+            hijri.day == 1 ? std::vector<int>{0, 1, 30, 31} : std::vector<int>{hijri.day}) {
             const CalendarDate g = *hijritochrist(hijri.year, hijri.month, d);
-            ASSERT_EQ(calendar.ToChristian({hijri.year, hijri.month, d}),
-                (YearMonthDay{g.year, g.month, g.day}));
+            const YearMonthDay christian{g.year, g.month, g.day};
+            ASSERT_EQ(calendar.ToChristian({hijri.year, hijri.month, d}), christian);
+            ASSERT_EQ(
+                calendar.DayOfHijri({hijri.year, hijri.month, d}), ChristianDayNumber(christian));
         }
     }
 }
