@@ -77,10 +77,20 @@ YearMonthDay HijriMonthOfIndex(int index)
     return {year <= 0 ? year - 1 : year, index - 12 * years + 1, 0};
 }
 
+// In whole numbers: juliandate's day, without its floating point.
 int ChristianDayNumber(const YearMonthDay &christian)
 {
-    // The midnight that starts the day ends in .5; its noon is whole.
-    return static_cast<int>(juliandate(christian.year, christian.month, christian.day, 0) + 0.5);
+    const int year = christian.year < 0 ? christian.year + 1 : christian.year; // astronomical
+    // Years and months counted from 1 March of the year -4800, so that the
+    // leap day ends a year; month 0 is December, 13 next January.
+    const int beforeMarch = (14 - christian.month) / 12;
+    const int y = year + 4800 - beforeMarch;
+    const int m = christian.month + 12 * beforeMarch - 3;
+    const int julian = christian.day + (153 * m + 2) / 5 + 365 * y + y / 4 - 32083;
+    // The date as given decides the calendar, as in juliandate.
+    const bool gregorian =
+        year > 1582 || (year == 1582 && christian.month * 100 + christian.day >= 1015);
+    return gregorian ? julian - y / 100 + y / 400 + 38 : julian;
 }
 
 // In whole numbers: the engine's answer for every day from the year -4713

@@ -62,10 +62,10 @@ YearMonthDay HijriMonthOfIndex(int index);
 
 // Christian dates (Julian calendar up to 4 October 1582, Gregorian from
 // 15 October 1582) by day number, as the engine reckons them (juliandate,
-// christiandate). ChristianDayNumber takes what juliandate takes, days
-// beyond a month's end running on, and uses no static record;
-// ChristianOfDay takes day numbers from 0 (1 January -4713) on, and may be
-// called from any thread.
+// christiandate), in whole numbers and from any thread. ChristianDayNumber
+// takes the years from -4799 on, months 0 to 13 (0 is the December before,
+// 13 the January after) and days 0 to 99 (beyond the month's end they run
+// on); ChristianOfDay takes day numbers from 0 (1 January -4713) on.
 int ChristianDayNumber(const YearMonthDay &christian);
 YearMonthDay ChristianOfDay(int dayNumber);
 // 0 = Sunday .. 6 = Saturday; any day number, also a negative one.

@@ -67,13 +67,29 @@ TEST(DayNumber, ChristianDatesAndWeekdays)
 }
 
 // Every day from the first of the Julian period to the end of the year
-// 3000, and a little beyond: whole-number arithmetic, the engine's dates.
-TEST(DayNumber, ChristianOfDayIsTheEngineOnEveryDay)
+// 3000 and a little beyond, in whole numbers: the engine's dates, and back.
+TEST(DayNumber, EveryDayIsTheEngines)
 {
     for (int day = 0; day <= ChristianDayNumber({3100, 1, 1}); ++day) {
         const CalendarDate *c = christiandate(day);
-        ASSERT_EQ(ChristianOfDay(day), (YearMonthDay{c->year, c->month, c->day})) << day;
+        const YearMonthDay date{c->year, c->month, c->day};
+        ASSERT_EQ(ChristianOfDay(day), date) << day;
+        ASSERT_EQ(ChristianDayNumber(date), day) << date;
     }
+}
+
+// The days beyond a month's end and the months beside the year that
+// callers use run on as in juliandate.
+TEST(DayNumber, RunOnDaysAreJuliandates)
+{
+    for (int year = -4000; year <= 3100; ++year)
+        for (int month = 0; month <= 13; ++month)
+            for (const int day : {0, 1, 29, 30, 31, 32, 99}) {
+                const YearMonthDay date{year, month, day};
+                ASSERT_EQ(ChristianDayNumber(date),
+                    static_cast<int>(juliandate(year, month, day, 0) + 0.5))
+                    << date;
+            }
 }
 
 struct SettingCase {
