@@ -13,7 +13,10 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <cstdlib>
 #include <fstream>
+#include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -193,11 +196,105 @@ TEST_F(ReminderCommandsTest, PasteKeysRunPasteWhicheverFieldHasTheFocus)
     QTest::keyClick(day, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Memo(), "12");
     EXPECT_EQ(Shown(IDC_DAY), "7") << "nothing is pasted into the day box";
-    EXPECT_EQ(Shown(IDC_YEAR), "1418") << "the form shows its fields again";
+    EXPECT_EQ(Shown(IDC_YEAR), "1999") << "what the user typed stays";
 
     QApplication::clipboard()->setText(QStringLiteral("by Shift+Insert"));
     QTest::keyClick(day, Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(Memo(), "by Shift+Insert");
+}
+
+// The fields the user typed after the last View are not yet the form's:
+// Paste must not put the viewed ones back, or the next Add overwrites the
+// viewed day.
+TEST_F(ReminderCommandsTest, PasteChangesTheMemoOnly)
+{
+    Store("Reminder", "Safar/2", "Dentist");
+    Store("Alarm", "Safar/2", "09:15 30");
+    Start();
+    Choose(1, "2");
+    Click(IDC_VIEW);
+    ASSERT_EQ(Memo(), "Dentist");
+    Set(IDC_DAY, "3");
+    Set(IDC_HOUR, "10");
+    QApplication::clipboard()->setText(QStringLiteral("School trip"));
+    Frame()->ExecuteCommand(ID_EDIT_PASTE);
+    EXPECT_EQ(Memo(), "School trip");
+    EXPECT_EQ(Shown(IDC_DAY), "3");
+    EXPECT_EQ(Shown(IDC_HOUR), "10");
+    Click(IDC_ADD);
+    EXPECT_EQ(Stored("Reminder", "Safar/3"), "School trip");
+    EXPECT_EQ(Stored("Alarm", "Safar/3"), "10:15 30");
+    EXPECT_EQ(Stored("Reminder", "Safar/2"), "Dentist") << "the viewed day is untouched";
+    EXPECT_EQ(Stored("Alarm", "Safar/2"), "09:15 30");
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+TEST_F(ReminderCommandsTest, AReadOnlyProfileIsLeftAsItIsAndTheUserToldWhy)
+{
+    Store("Reminder", "Rajab/27", "Journey");
+    Store("Alarm", "Rajab/27", "05:15 10");
+    ASSERT_EQ(::chmod(m_profile.c_str(), 0444), 0);
+    Start();
+    Choose(6, "27");
+    SetMemo("Changed");
+    Click(IDC_ADD);
+    Click(IDC_DELETE);
+    ASSERT_EQ(m_boxes.size(), 2u);
+    for (const ShownBox &box : m_boxes) {
+        EXPECT_NE(box.text.find("read-only"), CString::npos) << box.text;
+        EXPECT_NE(box.text.find("chmod u+w"), CString::npos) << box.text;
+    }
+    EXPECT_EQ(Stored("Reminder", "Rajab/27"), "Journey");
+    EXPECT_EQ(Stored("Alarm", "Rajab/27"), "05:15 10");
+    EXPECT_EQ(Memo(), "Changed") << "what the user typed stays";
+}
+
+// Sets or unsets environment variables for one test.
+class CEnvironment {
+public:
+    void Set(const char *name, const char *value)
+    {
+        const char *old = std::getenv(name);
+        m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        if (value)
+            ::setenv(name, value, 1);
+        else
+            ::unsetenv(name);
+    }
+    ~CEnvironment()
+    {
+        for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it) {
+            if (it->second)
+                ::setenv(it->first.c_str(), it->second->c_str(), 1);
+            else
+                ::unsetenv(it->first.c_str());
+        }
+    }
+
+private:
+    std::vector<std::pair<std::string, std::optional<std::string>>> m_saved;
+};
+
+TEST_F(ReminderCommandsTest, WithoutAHomeFolderAddSaysWhatToSet)
+{
+    m_app = std::make_unique<CZamanixApp>();
+    m_app->m_pszAppName = "Zamanix";
+    {
+        CEnvironment environment;
+        environment.Set("HOME", nullptr);
+        environment.Set("XDG_CONFIG_HOME", nullptr);
+        m_app->InitApplicationNames("/usr/bin/zamanix");
+    }
+    ASSERT_TRUE(m_app->m_pszProfileName.empty());
+    ASSERT_TRUE(m_app->InitInstance());
+    QApplication::processEvents();
+    Choose(8, "27");
+    SetMemo("Pray");
+    Click(IDC_ADD);
+    ASSERT_EQ(m_boxes.size(), 1u);
+    for (const char *said :
+        {"could not be saved", "HOME is not set", "XDG_CONFIG_HOME", "Set HOME"})
+        EXPECT_NE(m_boxes[0].text.find(said), CString::npos) << said << " in: " << m_boxes[0].text;
 }
 
 TEST_F(ReminderCommandsTest, EditingKeysStayWithTheEditField)
