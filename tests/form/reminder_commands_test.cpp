@@ -16,7 +16,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <optional>
-#include <sys/stat.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -229,61 +230,20 @@ TEST_F(ReminderCommandsTest, PasteChangesTheMemoOnly)
     EXPECT_TRUE(m_boxes.empty());
 }
 
-TEST_F(ReminderCommandsTest, AReadOnlyProfileIsLeftAsItIsAndTheUserToldWhy)
-{
-    Store("Reminder", "Rajab/27", "Journey");
-    Store("Alarm", "Rajab/27", "05:15 10");
-    ASSERT_EQ(::chmod(m_profile.c_str(), 0444), 0);
-    Start();
-    Choose(6, "27");
-    SetMemo("Changed");
-    Click(IDC_ADD);
-    Click(IDC_DELETE);
-    ASSERT_EQ(m_boxes.size(), 2u);
-    for (const ShownBox &box : m_boxes) {
-        EXPECT_NE(box.text.find("read-only"), CString::npos) << box.text;
-        EXPECT_NE(box.text.find("chmod u+w"), CString::npos) << box.text;
-    }
-    EXPECT_EQ(Stored("Reminder", "Rajab/27"), "Journey");
-    EXPECT_EQ(Stored("Alarm", "Rajab/27"), "05:15 10");
-    EXPECT_EQ(Memo(), "Changed") << "what the user typed stays";
-}
-
-// Sets or unsets environment variables for one test.
-class CEnvironment {
-public:
-    void Set(const char *name, const char *value)
-    {
-        const char *old = std::getenv(name);
-        m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        if (value)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
-    }
-    ~CEnvironment()
-    {
-        for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it) {
-            if (it->second)
-                ::setenv(it->first.c_str(), it->second->c_str(), 1);
-            else
-                ::unsetenv(it->first.c_str());
-        }
-    }
-
-private:
-    std::vector<std::pair<std::string, std::optional<std::string>>> m_saved;
-};
-
 TEST_F(ReminderCommandsTest, WithoutAHomeFolderAddSaysWhatToSet)
 {
     m_app = std::make_unique<CZamanixApp>();
     m_app->m_pszAppName = "Zamanix";
-    {
-        CEnvironment environment;
-        environment.Set("HOME", nullptr);
-        environment.Set("XDG_CONFIG_HOME", nullptr);
-        m_app->InitApplicationNames("/usr/bin/zamanix");
+    std::vector<std::pair<const char *, std::optional<std::string>>> saved;
+    for (const char *name : {"HOME", "XDG_CONFIG_HOME"}) {
+        const char *value = std::getenv(name);
+        saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+        ::unsetenv(name);
+    }
+    m_app->InitApplicationNames("/usr/bin/zamanix");
+    for (const auto &[name, value] : saved) {
+        if (value)
+            ::setenv(name, value->c_str(), 1);
     }
     ASSERT_TRUE(m_app->m_pszProfileName.empty());
     ASSERT_TRUE(m_app->InitInstance());
