@@ -50,6 +50,23 @@ std::optional<std::pair<ReminderCalendar, int>> FindReminderMonth(std::string_vi
     return std::nullopt;
 }
 
+const std::string &ReminderMonthName(ReminderCalendar calendar, int month)
+{
+    return calendar == ReminderCalendar::Hijri ? HijriMonthNames[month - 1]
+                                               : ChristianMonthNames[month - 1];
+}
+
+std::string CanonicalReminderKey(std::string_view key)
+{
+    const std::size_t slash = key.find('/');
+    if (slash == std::string_view::npos)
+        return std::string(key);
+    const auto month = FindReminderMonth(key.substr(0, slash));
+    if (!month)
+        return std::string(key);
+    return ReminderMonthName(month->first, month->second) + std::string(key.substr(slash));
+}
+
 int LongestMonth(ReminderCalendar calendar, int month)
 {
     if (calendar == ReminderCalendar::Hijri)
@@ -74,9 +91,7 @@ ParsedReminderKey ParseReminderKey(std::string_view key)
     }
     parsed.calendar = month->first;
     parsed.month = month->second;
-    const std::string &monthName = parsed.calendar == ReminderCalendar::Hijri
-        ? HijriMonthNames[parsed.month - 1]
-        : ChristianMonthNames[parsed.month - 1];
+    const std::string &monthName = ReminderMonthName(*parsed.calendar, parsed.month);
     if (dayText.empty()) {
         parsed.problem = "the key has no day after the \"/\"";
         return parsed;

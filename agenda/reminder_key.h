@@ -31,6 +31,14 @@ ParsedReminderKey ParseReminderKey(std::string_view key);
 // them in any ASCII case; nothing otherwise.
 std::optional<std::pair<ReminderCalendar, int>> FindReminderMonth(std::string_view name);
 
+// The month's name as its table spells it.
+const std::string &ReminderMonthName(ReminderCalendar calendar, int month);
+
+// The key with its month name spelled as the table spells it ("ramadhan/5"
+// gives "Ramadhan/5", the same entry to the profile); the day text and any
+// key whose month is in neither table are kept as they are.
+std::string CanonicalReminderKey(std::string_view key);
+
 // The most days month 1..12 of the calendar ever has: 29 for February, 30
 // for every Hijri month.
 int LongestMonth(ReminderCalendar calendar, int month);
