@@ -4,7 +4,9 @@
 #   scripts/install-deps.sh [build|bench|fuzz|package|screenshot|all]
 set -eu
 
-build_packages="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev qt6-base-dev libicu-dev libx11-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop dbus-daemon pulseaudio pulseaudio-utils"
+# libical-dev: the iCalendar export; python3-icalendar and khal read it back
+# in the tests.
+build_packages="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev qt6-base-dev libicu-dev libx11-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop dbus-daemon pulseaudio pulseaudio-utils libical-dev python3-icalendar khal"
 bench_packages="libbenchmark-dev pkg-config"
 # libFuzzer and the sanitizer runtimes come with libclang-rt-dev, which clang
 # only recommends.
