@@ -63,7 +63,7 @@ void CAllRemindersWindow::buildLayout()
         selectRow(std::max(m_model.RowOfKey(key), 0));
         showCount();
     });
-    QObject::connect(m_pTable, &QAbstractItemView::activated, this, [this] { OpenSelected(); });
+    QObject::connect(m_pTable, &QAbstractItemView::doubleClicked, this, [this] { OpenSelected(); });
     m_pFilter->installEventFilter(this);
     m_pTable->installEventFilter(this);
 }
@@ -172,8 +172,9 @@ bool CAllRemindersWindow::eventFilter(QObject *watched, QEvent *event)
         DeleteSelected();
         return true;
     }
-    // From the filter, Enter opens the selected row and Down goes to the list.
-    if (watched == m_pFilter && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    // Enter opens the selected row, from the list or the filter; Down goes
+    // from the filter to the list.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         OpenSelected();
         return true;
     }

@@ -1,12 +1,8 @@
 // zamanix-reminders run as a user runs it: what it prints, what it writes
 // to the profile, and that bad input changes nothing.
-#include "tests/reminders/temp_folder.h"
+#include "tests/cli/program_run.h"
 
 #include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <vector>
 
@@ -15,10 +11,7 @@ namespace {
 // Monday 7 December 2026, 12:00 UTC.
 constexpr const char *kNow = "ZAMANIX_REMINDERS_NOW=1796644800";
 
-struct Outcome {
-    std::string out, err;
-    int status = -1;
-};
+using Outcome = ProgramOutcome;
 
 class RemindersCliTest : public testing::Test {
 protected:
@@ -38,24 +31,7 @@ protected:
             args.insert(args.begin(), {"--profile", Profile().string()});
         args.insert(args.begin(), ZAMANIX_BINARY_DIR "/zamanix-reminders");
         env.insert(env.begin(), {"TZ=UTC", "LC_ALL=C", kNow});
-        const std::string out = (m_folder / "out").string(), err = (m_folder / "err").string();
-        const pid_t pid = fork();
-        if (pid == 0) {
-            clearenv();
-            for (std::string &e : env)
-                putenv(e.data());
-            dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
-            dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
-            std::vector<char *> argv;
-            for (std::string &a : args)
-                argv.push_back(a.data());
-            argv.push_back(nullptr);
-            execv(argv[0], argv.data());
-            _exit(127);
-        }
-        int raw = 0;
-        waitpid(pid, &raw, 0);
-        return {ReadBytes(out), ReadBytes(err), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
+        return RunProgram(args, env, m_folder.Path());
     }
 
     CTempFolder m_folder;
