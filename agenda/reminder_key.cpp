@@ -1,19 +1,9 @@
 #include "agenda/reminder_key.h"
 
 #include "calendar/calendar.h"
+#include "reminders/profile_text.h"
 
 namespace {
-
-bool sameIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    return true;
-}
 
 // The day of a day text that the due check builds: "1".."31" or "01".."09";
 // 0 for any other text.
@@ -42,9 +32,9 @@ std::string quoted(std::string_view text)
 std::optional<std::pair<ReminderCalendar, int>> FindReminderMonth(std::string_view name)
 {
     for (int m = 1; m <= 12; ++m) {
-        if (sameIgnoringCase(name, HijriMonthNames[m - 1]))
+        if (ProfileNamesEqual(name, HijriMonthNames[m - 1]))
             return std::pair(ReminderCalendar::Hijri, m);
-        if (sameIgnoringCase(name, ChristianMonthNames[m - 1]))
+        if (ProfileNamesEqual(name, ChristianMonthNames[m - 1]))
             return std::pair(ReminderCalendar::Christian, m);
     }
     return std::nullopt;

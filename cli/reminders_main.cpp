@@ -24,7 +24,58 @@ constexpr int kError = 2;
 // Seconds since 1970 that stand for the clock; for the program's tests.
 constexpr const char *kNowVariable = "ZAMANIX_REMINDERS_NOW";
 
-extern const char kHelp[];
+const char kHelp[] = R"(Usage:
+  zamanix-reminders [OPTIONS] list [--format text|tsv]
+  zamanix-reminders [OPTIONS] upcoming [--days N] [--format text|tsv]
+  zamanix-reminders [OPTIONS] add KEY MEMO [--alarm HH:MM] [--every MINUTES]
+  zamanix-reminders [OPTIONS] remove KEY
+  zamanix-reminders [OPTIONS] export [--years N] [--from DATE] [-o FILE]
+where OPTIONS are [--profile FILE] [--calendar astronomical|umalqura|civil]
+[--adjust N].
+
+Lists, adds and removes the reminders that the Zamanix desktop program keeps,
+and exports them as an iCalendar file for other calendar programs.
+
+A KEY is a month name of either calendar, "/" and a day, as the form builds
+it: Ramadhan/27, March/06, Rabi'ul Awwal/5. A reminder comes back every year
+of its calendar; a day 1 to 9 falls due written as 5 or as 05.
+
+Commands:
+  list                every reminder, by the day it falls due next; those
+                      that never fall due (April/31, a misspelt month) last,
+                      with the reason
+  upcoming            the reminders that fall due from today through N days
+                      from today (--days, default 30), one line for each day
+  add KEY MEMO        keeps MEMO under KEY, with its alarm: --alarm HH:MM
+                      (default 08:00) and --every MINUTES, 0 to 720, until
+                      it reminds again (default 60); a reminder that exists
+                      keeps the alarm not given; writes exactly what the
+                      form's Add writes
+  remove KEY          forgets the reminder and its alarm, as the form's
+                      Delete does
+  export              writes every day on which a reminder falls due in the
+                      next N years (--years, default 5, from --from DATE,
+                      YEAR-MONTH-DAY, default today) as iCalendar events at
+                      the alarm time in your time zone, to FILE (-o) or to
+                      standard output
+
+Options:
+  --profile FILE      the profile to use (default: the desktop program's,
+                      $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar RULE     the Hijri calendar: astronomical, umalqura or civil
+                      (default: the one chosen in the desktop program)
+  --adjust N          move the Hijri calendar N days, -2 to 2 (default: as
+                      chosen in the desktop program)
+  --format text|tsv   aligned columns (default), or tab-separated values
+                      with a header line
+  -h, --help          show this help
+  --version           show the version
+A MEMO that begins with "-" follows "--".
+
+Errors (a key whose month or day is not valid, a profile that cannot be read
+or written, bad options) are reported as "zamanix-reminders: <what is wrong>"
+on standard error with exit status 2, and nothing is written.
+)";
 
 int fail(const std::string &message)
 {
@@ -220,60 +271,3 @@ int main(int argc, char **argv)
         return fail("could not write the output");
     return status;
 }
-
-namespace {
-
-const char kHelp[] = R"(Usage:
-  zamanix-reminders [OPTIONS] list [--format text|tsv]
-  zamanix-reminders [OPTIONS] upcoming [--days N] [--format text|tsv]
-  zamanix-reminders [OPTIONS] add KEY MEMO [--alarm HH:MM] [--every MINUTES]
-  zamanix-reminders [OPTIONS] remove KEY
-  zamanix-reminders [OPTIONS] export [--years N] [--from DATE] [-o FILE]
-where OPTIONS are [--profile FILE] [--calendar astronomical|umalqura|civil]
-[--adjust N].
-
-Lists, adds and removes the reminders that the Zamanix desktop program keeps,
-and exports them as an iCalendar file for other calendar programs.
-
-A KEY is a month name of either calendar, "/" and a day, as the form builds
-it: Ramadhan/27, March/06, Rabi'ul Awwal/5. A reminder comes back every year
-of its calendar; a day 1 to 9 falls due written as 5 or as 05.
-
-Commands:
-  list                every reminder, by the day it falls due next; those
-                      that never fall due (April/31, a misspelt month) last,
-                      with the reason
-  upcoming            the reminders that fall due from today through N days
-                      from today (--days, default 30), one line for each day
-  add KEY MEMO        keeps MEMO under KEY, with its alarm: --alarm HH:MM
-                      (default 08:00) and --every MINUTES, 0 to 720, until
-                      it reminds again (default 60); a reminder that exists
-                      keeps the alarm not given; writes exactly what the
-                      form's Add writes
-  remove KEY          forgets the reminder and its alarm, as the form's
-                      Delete does
-  export              writes every day on which a reminder falls due in the
-                      next N years (--years, default 5, from --from DATE,
-                      YEAR-MONTH-DAY, default today) as iCalendar events at
-                      the alarm time in your time zone, to FILE (-o) or to
-                      standard output
-
-Options:
-  --profile FILE      the profile to use (default: the desktop program's,
-                      $XDG_CONFIG_HOME/zamanix.INI)
-  --calendar RULE     the Hijri calendar: astronomical, umalqura or civil
-                      (default: the one chosen in the desktop program)
-  --adjust N          move the Hijri calendar N days, -2 to 2 (default: as
-                      chosen in the desktop program)
-  --format text|tsv   aligned columns (default), or tab-separated values
-                      with a header line
-  -h, --help          show this help
-  --version           show the version
-A MEMO that begins with "-" follows "--".
-
-Errors (a key whose month or day is not valid, a profile that cannot be read
-or written, bad options) are reported as "zamanix-reminders: <what is wrong>"
-on standard error with exit status 2, and nothing is written.
-)";
-
-} // namespace

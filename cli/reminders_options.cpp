@@ -41,11 +41,11 @@ std::string quote(std::string_view text)
     return "'" + std::string(text) + "'";
 }
 
-// Applies an option that takes a value; `error` says what is wrong with it.
-void applyValue(
+// Applies an option that any command takes; `error` says what is wrong
+// with it. False when the option is not one of those.
+bool applySharedValue(
     RemindersOptions &o, std::string_view name, std::string_view value, std::string &error)
 {
-    int number = 0;
     if (name == "--profile") {
         o.profile = value;
         if (value.empty())
@@ -61,11 +61,22 @@ void applyValue(
             o.format = value == "tsv" ? TableFormat::Tsv : TableFormat::Text;
         else
             error = "unknown format " + quote(value) + "; use text or tsv";
-    } else if (name == "--days") {
-        if (parseNumber(value, 0, 36525, o.days) == false)
+    } else
+        return false;
+    return true;
+}
+
+// Applies an option that takes a value; `error` says what is wrong with it.
+void applyValue(
+    RemindersOptions &o, std::string_view name, std::string_view value, std::string &error)
+{
+    int number = 0, hour = 0, minute = 0;
+    if (applySharedValue(o, name, value, error))
+        return;
+    if (name == "--days") {
+        if (!parseNumber(value, 0, 36525, o.days))
             error = "--days takes a number of days from 0 to 36525, not " + quote(value);
     } else if (name == "--alarm") {
-        int hour = 0, minute = 0;
         if (!ParseAlarmTime(value, hour, minute))
             error = "--alarm takes a time from 00:00 to 23:59, not " + quote(value);
         o.hour = hour;

@@ -134,7 +134,9 @@ void CAllRemindersWindow::OpenSelected()
     const ReminderRow *row = selectedRow();
     if (!row || !m_pView)
         return;
-    if (!row->parsed.calendar) {
+    const std::string dayText = row->key.substr(row->key.find('/') + 1);
+    // The form takes a month of its lists and a day of at most 2 characters.
+    if (!row->parsed.calendar || dayText.size() > 2) {
         AfxMessageBox("The form cannot show " + row->key + ": " + row->problem +
                 ".\n\nDelete it here, or mend its key in the profile.",
             MB_ICONINFORMATION);
@@ -144,7 +146,6 @@ void CAllRemindersWindow::OpenSelected()
     const int year = row->day ? (hijri ? row->hijri.year : row->christian.year)
         : hijri               ? ProfileHijriCalendar(m_profile).HijriOfDay(m_nToday).year
                               : ChristianOfDay(m_nToday).year;
-    const std::string dayText = row->key.substr(row->key.find('/') + 1);
     m_pView->ShowDate(hijri, year, row->parsed.month, dayText);
     if (CFrameWnd *frame = m_pView->GetParentFrame())
         frame->ActivateFrame();
@@ -156,7 +157,12 @@ void CAllRemindersWindow::DeleteSelected()
     if (!row || !m_pView)
         return;
     const CString key = row->key;
-    if (AfxMessageBox("Delete the reminder " + key + "?\n\n" + row->memo,
+    // A long memo is shown by its beginning.
+    constexpr int kShownMemo = 300;
+    QString memo = QString::fromStdString(row->memo);
+    if (memo.size() > kShownMemo)
+        memo = memo.left(kShownMemo) + QStringLiteral("...");
+    if (AfxMessageBox("Delete the reminder " + key + "?\n\n" + memo.toStdString(),
             MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     if (m_pView->RemoveReminder(key))
