@@ -99,9 +99,11 @@ void CAllRemindersWindow::watchProfile()
     const std::filesystem::path &file = m_profile.File();
     const QString folder = QString::fromStdString(file.parent_path().string());
     const QString path = QString::fromStdString(file.string());
-    if (!m_watcher.directories().contains(folder))
+    std::error_code error;
+    if (!m_watcher.directories().contains(folder) &&
+        std::filesystem::is_directory(file.parent_path(), error))
         m_watcher.addPath(folder);
-    if (!m_watcher.files().contains(path) && std::filesystem::exists(file))
+    if (!m_watcher.files().contains(path) && std::filesystem::exists(file, error))
         m_watcher.addPath(path);
 }
 
