@@ -22,7 +22,9 @@ CAllRemindersWindow::CAllRemindersWindow(
     m_profile.Load(profile);
     Refresh(true);
     m_pTable->resizeColumnsToContents();
-    resize(900, 480);
+    // Wide enough for every column, with room for the frame and a scroll bar.
+    constexpr int kRoom = 64, kMostWidth = 1400, kHeight = 480;
+    resize(std::min(m_pTable->horizontalHeader()->length() + kRoom, kMostWidth), kHeight);
     QObject::connect(
         &m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { Refresh(); });
     QObject::connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { Refresh(); });
@@ -110,10 +112,12 @@ void CAllRemindersWindow::watchProfile()
 void CAllRemindersWindow::showCount()
 {
     const int all = m_model.AllRows(), shown = m_model.rowCount(), never = m_model.NeverDueRows();
-    QString text = shown == all ? QStringLiteral("%1 reminders").arg(all)
-                                : QStringLiteral("%1 of %2 reminders").arg(shown).arg(all);
+    const QString reminders = all == 1 ? QStringLiteral("reminder") : QStringLiteral("reminders");
+    QString text = shown == all ? QStringLiteral("%1 %2").arg(all).arg(reminders)
+                                : QStringLiteral("%1 of %2 %3").arg(shown).arg(all).arg(reminders);
     if (never > 0)
-        text += QStringLiteral("; %1 never fall due").arg(never);
+        text += never == 1 ? QStringLiteral("; 1 never falls due")
+                           : QStringLiteral("; %1 never fall due").arg(never);
     m_pCount->setText(text);
     m_pCount->setAccessibleName(text);
 }
