@@ -204,3 +204,19 @@ TEST_F(RemindersCliTest, ExportWritesTheFileWhole)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(RemindersCliTest, HelpAndVersionAnswerWithoutAProfile)
+{
+    const Outcome help = Start({"--help"}, {}, false);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage:\n", 0), 0u);
+    for (const char *command : {" list", " upcoming", " add KEY MEMO", " remove KEY", " export"})
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    const Outcome version = Start({"--version"}, {}, false);
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("zamanix-reminders ", 0), 0u);
+}
+
+} // namespace
