@@ -345,9 +345,9 @@ void CFrameWnd::ActivateFrame(int nCmdShow)
     if (!window)
         return;
     if (nCmdShow == -1) {
-        // A minimize asked for during the initial update counts as done.
-        const bool minimized = window->isMinimized() || m_nHeldShow == SW_SHOWMINIMIZED;
-        if (minimized)
+        // A minimize asked for during the initial update counts as done and
+        // undone: the window stays as it was, maximized or not.
+        if (window->isMinimized())
             nCmdShow = SW_RESTORE;
         else if (!window->isVisible())
             nCmdShow = SW_SHOWNORMAL;
