@@ -72,6 +72,24 @@ private:
     CFrameWnd *m_frame;
 };
 
+namespace {
+
+// A menu item's text as the name of its toolbar button, which a screen
+// reader says: "&Open...\tCtrl+O" is "Open", without the keys, the dots that
+// promise a dialog and the mnemonic marks.
+QString buttonName(const QString &menuText)
+{
+    QString name = menuText.left(menuText.indexOf(QLatin1Char('\t')));
+    name.remove(QStringLiteral("..."));
+    // "&" marks the mnemonic; "&&" is an "&" of the text.
+    for (qsizetype at = name.indexOf(QLatin1Char('&')); at >= 0;
+         at = name.indexOf(QLatin1Char('&'), at + 1))
+        name.remove(at, 1);
+    return name.trimmed();
+}
+
+} // namespace
+
 CFrameWnd::CFrameWnd()
 {
     OnCommand(ID_VIEW_TOOLBAR, [this] { toggleBar(ID_VIEW_TOOLBAR); });
@@ -241,6 +259,7 @@ void CFrameWnd::buildMenu(UINT resourceId)
             }
             QAction *action = CommandAction(item.id);
             action->setText(QString::fromUtf8(item.text));
+            action->setIconText(buttonName(action->text()));
             if (item.flags & MenuFlag::Checked) {
                 action->setCheckable(true);
                 action->setChecked(true);

@@ -11,9 +11,10 @@ bench_packages="libbenchmark-dev libicu-dev pkg-config"
 fuzz_packages="clang libclang-rt-dev"
 # The Debian package (dpkg-shlibdeps and dpkg-buildflags come with dpkg-dev,
 # CPack looks at the programs with file) and its checks: the validators, the
-# manual pages' formatter, Xvfb with tools to find and drive the window, and
-# Qt Svg to compare the scalable icon with the drawing.
-package_packages="dpkg-dev file desktop-file-utils appstream groff-base xvfb xauth xdotool x11-utils qt6-svg-dev"
+# manual pages' formatter, Xvfb with tools to find and drive the window, the
+# accessibility bus with a client to read what a screen reader gets, and Qt
+# Svg to compare the scalable icon with the drawing.
+package_packages="dpkg-dev file desktop-file-utils appstream groff-base xvfb xauth xdotool x11-utils at-spi2-core python3-pyatspi qt6-svg-dev"
 # scripts/screenshot.sh: the window under Xvfb, taken with ImageMagick.
 screenshot_packages="xvfb xauth xdotool imagemagick"
 
