@@ -1,6 +1,7 @@
 // Which sound an alarm asks for: the sound file found along the search path,
 // or the sound theme's alarm when there is none to play.
 #include "framework/sound.h"
+#include "tests/reminders/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +16,6 @@ class SoundChoiceTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/zamanix-sound-choice-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_dir = pattern;
         for (const char *folder : {"cwd", "bin", "data", "empty"})
             fs::create_directories(m_dir / folder);
         std::ofstream(m_dir / "bin/Reminder.wav") << "RIFF";
@@ -27,9 +25,9 @@ protected:
         fs::create_symlink(m_dir / "nowhere.wav", m_dir / "cwd/Dangling.wav");
         fs::create_symlink(m_dir / "data/Other.wav", m_dir / "cwd/Linked.wav");
     }
-    void TearDown() override { fs::remove_all(m_dir); }
 
-    fs::path m_dir;
+    CTempFolder m_folder;
+    const fs::path m_dir = m_folder.Path();
 };
 
 TEST_F(SoundChoiceTest, TheFileFoundFirstOrElseTheThemesAlarm)

@@ -1,13 +1,13 @@
 // zamanix --help and --version answer like any Linux program, before a
 // window exists: the program runs here with no display to open one on.
+#include "tests/reminders/temp_folder.h"
+
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
 #include <sys/wait.h>
 
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -17,22 +17,11 @@ struct Outcome {
     std::string out, err;
 };
 
-std::string contents(const std::filesystem::path &path)
-{
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Runs the built program with no display (X11 asked for, none to be had) and
 // standard output into outTo, or into a file that is read back.
 Outcome runWithoutDisplay(const std::string &args, const std::string &outTo = "")
 {
-    char pattern[] = "/tmp/zamanix-options-XXXXXX";
-    if (!mkdtemp(pattern))
-        return {};
-    const std::filesystem::path dir = pattern;
+    const CTempFolder dir;
     const std::filesystem::path out = dir / "out", err = dir / "err";
     // A program that opened a window after all would run on: 20 s ends it.
     const std::string command =
@@ -42,9 +31,8 @@ Outcome runWithoutDisplay(const std::string &args, const std::string &outTo = ""
     const int result = std::system(command.c_str());
     Outcome outcome;
     outcome.status = WIFEXITED(result) ? WEXITSTATUS(result) : 128 + WTERMSIG(result);
-    outcome.out = contents(out);
-    outcome.err = contents(err);
-    std::filesystem::remove_all(dir);
+    outcome.out = ReadBytes(out);
+    outcome.err = ReadBytes(err);
     return outcome;
 }
 
