@@ -52,6 +52,30 @@ ButtonSet buttonsOf(UINT style)
     }
 }
 
+// The button that MB_DEFBUTTON2 or MB_DEFBUTTON3 makes the default;
+// NoButton leaves the first one.
+QMessageBox::StandardButton defaultButtonOf(UINT style)
+{
+    const UINT index = (style & MB_DEFMASK) >> 8; // 0 for the first button
+    switch (style & MB_TYPEMASK) {
+    case MB_OKCANCEL:
+    case MB_RETRYCANCEL:
+        return index == 1 ? QMessageBox::Cancel : QMessageBox::NoButton;
+    case MB_ABORTRETRYIGNORE:
+        return index == 1 ? QMessageBox::Retry
+            : index == 2  ? QMessageBox::Ignore
+                          : QMessageBox::NoButton;
+    case MB_YESNOCANCEL:
+        return index == 1 ? QMessageBox::No
+            : index == 2  ? QMessageBox::Cancel
+                          : QMessageBox::NoButton;
+    case MB_YESNO:
+        return index == 1 ? QMessageBox::No : QMessageBox::NoButton;
+    default:
+        return QMessageBox::NoButton;
+    }
+}
+
 int resultOf(int button)
 {
     switch (button) {
@@ -133,6 +157,8 @@ int AfxMessageBox(const CString &text, UINT style, UINT)
         box.setWindowModality(Qt::ApplicationModal);
         if (set.escape != QMessageBox::NoButton)
             box.setEscapeButton(set.escape);
+        if (const QMessageBox::StandardButton button = defaultButtonOf(style); button)
+            box.setDefaultButton(button);
         result = resultOf(box.exec());
     }
     --s_openBoxes;
