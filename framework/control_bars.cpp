@@ -131,7 +131,8 @@ BOOL CStatusBar::SetIndicators(const UINT *ids, int count)
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // As wide as its text, whether the text shows or not.
         pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(text) + 8);
-        pane->setAccessibleName(text);
+        // No accessible name: it would replace the text, and a screen reader
+        // would hear "CAP" while Caps Lock is off.
         m_pBar->addPermanentWidget(pane);
         m_panes.emplace_back(pane);
     }

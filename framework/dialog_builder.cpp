@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 
+#include <string_view>
+
 namespace {
 
 // Enter presses the focused push button, or else the default button;
@@ -115,6 +117,15 @@ QWidget *createControl(const DialogControl &c, QWidget *host)
     return nullptr;
 }
 
+// A static label that ends in a colon after a word, as "Month:" (not the
+// ":" between hour and minute).
+bool isCaption(const DialogControl &c)
+{
+    const std::string_view text = c.text ? c.text : "";
+    return c.kind == ControlKind::Label && c.id == IDC_STATIC && text.size() > 1 &&
+        text.back() == ':' && text[text.size() - 2] != ' ';
+}
+
 } // namespace
 
 CDialogUnits::CDialogUnits(const QFont &font, const DialogTemplate *tmpl)
@@ -160,6 +171,7 @@ void BuildDialog(const DialogTemplate &tmpl, CWnd *owner, QWidget *host)
 {
     const CDialogUnits units(host->font(), &tmpl);
     QWidget *previous = nullptr;
+    QLabel *caption = nullptr;
     QPushButton *defaultButton = nullptr;
     std::vector<QWidget *> created;
     for (const DialogControl &c : tmpl.controls) {
@@ -168,8 +180,20 @@ void BuildDialog(const DialogTemplate &tmpl, CWnd *owner, QWidget *host)
         if (c.kind == ControlKind::ComboBox) // the template's height is that of the open list
             area.setHeight(control->sizeHint().height());
         control->setGeometry(area);
-        if (c.accessibleName)
-            control->setAccessibleName(QString::fromUtf8(c.accessibleName));
+        if (c.accessibleName) {
+            // A label's accessible name would replace its text for a screen
+            // reader: a label is read by what it shows, and the template's
+            // name says what that is.
+            if (c.kind == ControlKind::Label)
+                control->setAccessibleDescription(QString::fromUtf8(c.accessibleName));
+            else
+                control->setAccessibleName(QString::fromUtf8(c.accessibleName));
+        }
+        // A caption such as "Month:" labels the control after it; screen
+        // readers announce it with that control.
+        if (caption && c.id != IDC_STATIC)
+            caption->setBuddy(control);
+        caption = isCaption(c) ? static_cast<QLabel *>(control) : nullptr;
         control->setFocusPolicy(c.style & CtrlStyle::TabStop || c.kind == ControlKind::RadioButton
                 ? Qt::StrongFocus
                 : Qt::NoFocus);

@@ -28,5 +28,7 @@ private:
 // Creates every control of the template on host, in template order (which is
 // also the tab order), registers the controls with owner by id, and sizes
 // host to the template. Enter presses the default button unless a push
-// button has the focus.
+// button has the focus. A label is read by its text, the template's name
+// being its description; a label ending in a colon labels the control that
+// follows it.
 void BuildDialog(const DialogTemplate &tmpl, CWnd *owner, QWidget *host);

@@ -32,7 +32,7 @@ struct DialogControl {
     const char *text; // for an icon: the resource path of its image
     int x, y, cx, cy; // dialog units
     unsigned style;
-    const char *accessibleName; // what a screen reader announces
+    const char *accessibleName; // what a screen reader announces; a label's description
     std::span<const char *const> items; // initial list of a combo box
     const char *widestText = nullptr; // the widest text the control will show, if not its own
 };

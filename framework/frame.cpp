@@ -72,6 +72,24 @@ private:
     CFrameWnd *m_frame;
 };
 
+namespace {
+
+// A menu item's text as the name of its toolbar button, which a screen
+// reader says: "&Open...\tCtrl+O" is "Open", without the keys, the dots that
+// promise a dialog and the mnemonic marks.
+QString buttonName(const QString &menuText)
+{
+    QString name = menuText.left(menuText.indexOf(QLatin1Char('\t')));
+    name.remove(QStringLiteral("..."));
+    // "&" marks the mnemonic; "&&" is an "&" of the text.
+    for (qsizetype at = name.indexOf(QLatin1Char('&')); at >= 0;
+         at = name.indexOf(QLatin1Char('&'), at + 1))
+        name.remove(at, 1);
+    return name.trimmed();
+}
+
+} // namespace
+
 CFrameWnd::CFrameWnd()
 {
     OnCommand(ID_VIEW_TOOLBAR, [this] { toggleBar(ID_VIEW_TOOLBAR); });
@@ -241,6 +259,7 @@ void CFrameWnd::buildMenu(UINT resourceId)
             }
             QAction *action = CommandAction(item.id);
             action->setText(QString::fromUtf8(item.text));
+            action->setIconText(buttonName(action->text()));
             if (item.flags & MenuFlag::Checked) {
                 action->setCheckable(true);
                 action->setChecked(true);
@@ -345,9 +364,9 @@ void CFrameWnd::ActivateFrame(int nCmdShow)
     if (!window)
         return;
     if (nCmdShow == -1) {
-        // A minimize asked for during the initial update counts as done.
-        const bool minimized = window->isMinimized() || m_nHeldShow == SW_SHOWMINIMIZED;
-        if (minimized)
+        // A minimize asked for during the initial update counts as done and
+        // undone: the window stays as it was, maximized or not.
+        if (window->isMinimized())
             nCmdShow = SW_RESTORE;
         else if (!window->isVisible())
             nCmdShow = SW_SHOWNORMAL;

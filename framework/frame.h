@@ -57,7 +57,8 @@ public:
 
     void RecalcLayout();
     // Shows the frame: nCmdShow as given, or by default a hidden window
-    // normal, a minimized one restored; then brings it to the top.
+    // normal, a minimized one restored and a shown one (maximized or not) as
+    // it is; then brings it to the top.
     void ActivateFrame(int nCmdShow = -1);
     // The view's initial update, then activation and the caption.
     void InitialUpdateFrame(CDocument *document, BOOL bMakeVisible = TRUE);

@@ -62,5 +62,9 @@ CString CRecentFileList::GetDisplayName(int index) const
     const QString shortened = root + QStringLiteral(".../") + name;
     if (shortened.size() <= m_nDisplayLength)
         return shortened.toStdString();
-    return (QStringLiteral("...") + name.right(m_nDisplayLength - 3)).toStdString();
+    QString end = name.right(m_nDisplayLength - 3);
+    // A character outside the BMP is two UTF-16 units: never keep half of it.
+    if (!end.isEmpty() && end.front().isLowSurrogate())
+        end.remove(0, 1);
+    return (QStringLiteral("...") + end).toStdString();
 }

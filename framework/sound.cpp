@@ -32,15 +32,15 @@ bool playWithCanberra(const CString &fileName)
     std::error_code error;
     const std::filesystem::path executableFolder =
         std::filesystem::path(QCoreApplication::applicationFilePath().toStdString()).parent_path();
-    const std::filesystem::path file = FindSoundFile(fileName,
+    const SoundChoice choice = ChooseSound(fileName,
         SoundSearchPath(std::filesystem::current_path(error), executableFolder,
             std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), std::getenv("XDG_DATA_DIRS")));
     int result;
-    if (!file.empty())
-        result = ca_context_play(sounds, 0, CA_PROP_MEDIA_FILENAME, file.c_str(),
+    if (!choice.file.empty())
+        result = ca_context_play(sounds, 0, CA_PROP_MEDIA_FILENAME, choice.file.c_str(),
             CA_PROP_EVENT_DESCRIPTION, "Zamanix reminder", nullptr);
     else
-        result = ca_context_play(sounds, 0, CA_PROP_EVENT_ID, "alarm-clock-elapsed",
+        result = ca_context_play(sounds, 0, CA_PROP_EVENT_ID, choice.eventId.c_str(),
             CA_PROP_EVENT_DESCRIPTION, "Zamanix reminder", nullptr);
     return result == CA_SUCCESS;
 }
@@ -89,4 +89,12 @@ std::filesystem::path FindSoundFile(
             return candidate;
     }
     return {};
+}
+
+SoundChoice ChooseSound(
+    const CString &fileName, const std::vector<std::filesystem::path> &searchPath)
+{
+    if (std::filesystem::path file = FindSoundFile(fileName, searchPath); !file.empty())
+        return {file, {}};
+    return {{}, kAlarmSoundEvent};
 }

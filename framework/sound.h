@@ -29,3 +29,15 @@ std::vector<std::filesystem::path> SoundSearchPath(const std::filesystem::path &
 // The first existing file of that name along the search path, or empty.
 std::filesystem::path FindSoundFile(
     const CString &fileName, const std::vector<std::filesystem::path> &searchPath);
+
+// The sound theme's event that plays when the sound file is missing.
+inline constexpr const char *kAlarmSoundEvent = "alarm-clock-elapsed";
+
+// What the sound server is asked to play: the file found along the search
+// path, or else the theme's event (file empty).
+struct SoundChoice {
+    std::filesystem::path file;
+    CString eventId;
+};
+SoundChoice ChooseSound(
+    const CString &fileName, const std::vector<std::filesystem::path> &searchPath);

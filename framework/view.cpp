@@ -72,6 +72,9 @@ void CFormView::ResizeParentToFit(BOOL bShrinkOnly)
     if (!frame || !GetSafeHwnd())
         return;
     QMainWindow *window = frame->GetMainWindow();
+    // A maximized or full-screen window keeps the size the user gave it.
+    if (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
     frame->RecalcLayout();
     // The form has a fixed size, so the frame's preferred size is the form
     // with the frame's bars around it.

@@ -55,7 +55,7 @@ public:
     void OnInitialUpdate() override;
 
     // Resizes the parent frame so that the form fits; with bShrinkOnly the
-    // frame never grows.
+    // frame never grows. A maximized or full-screen frame keeps its size.
     void ResizeParentToFit(BOOL bShrinkOnly = TRUE);
 
 private:

@@ -108,23 +108,30 @@ check "zamanix-reminders exports it" sh -c "'$root/usr/bin/zamanix-reminders' \
     --profile '$reminders_profile' export | grep -q '^SUMMARY:Visit uncle'"
 
 # --- The desktop program ------------------------------------------------------
-# Runs under xvfb-run: starts the program as a new user (an empty profile
-# folder, no sound or icon except the package's), waits for its window,
-# records what the window shows, then ends the program with File > Exit.
+check "zamanix --version answers without a display" \
+    sh -c "[ \"\$(env -u DISPLAY -u WAYLAND_DISPLAY '$root/usr/bin/zamanix' --version)\" = 'zamanix $version' ]"
+
+# Runs under xvfb-run, on a session bus of its own: starts the program as a
+# new user (an empty profile folder, no sound or icon except the package's),
+# waits for its window, records what the window shows and what a screen
+# reader gets over AT-SPI, then ends the program with File > Exit.
 mkdir -p "$work/home" "$work/config" "$work/runtime" "$work/cwd"
 chmod 700 "$work/runtime"
 cat > "$work/session.sh" <<'EOF'
 #!/bin/sh
 work=$1
 root=$2
+accessible_tree=$3
 cd "$work/cwd" || exit 1
 HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime \
-    XDG_DATA_DIRS=$root/usr/share:/usr/share "$root/usr/bin/zamanix" > "$work/log" 2>&1 &
+    XDG_DATA_DIRS=$root/usr/share:/usr/share QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+    "$root/usr/bin/zamanix" > "$work/log" 2>&1 &
 pid=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --classname zamanix | head -n 1)
 [ -n "$window" ] || { kill "$pid"; exit 1; }
 xprop -id "$window" WM_CLASS _NET_WM_NAME > "$work/properties"
 xprop -id "$window" -notype 32c _NET_WM_ICON | head -c 100 >> "$work/properties"
+timeout 60 "$accessible_tree" zamanix > "$work/accessible" 2> "$work/accessible.log"
 # File > Exit from the keyboard: the popup menu takes the second key.
 xdotool windowfocus --sync "$window" key alt+f x
 (sleep 60; kill "$pid" 2> /dev/null) &
@@ -134,7 +141,9 @@ echo $? > "$work/status"
 kill "$watchdog" 2> /dev/null
 exit 0
 EOF
-if xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/session.sh" "$work" "$root"; then
+if xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- \
+    sh "$work/session.sh" "$work" "$root" "$source_dir/scripts/accessible-tree.py" \
+    > "$work/session.log" 2>&1; then
     pass "the window shows"
     check "the window's name is 'Untitled - Zamanix'" \
         grep -q '^_NET_WM_NAME.* = "Untitled - Zamanix"$' "$work/properties"
@@ -144,6 +153,23 @@ if xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/session.sh" "$work" "$root";
         grep -q "^WM_CLASS.* = \"$wm_class\"," "$work/properties"
     check "the window carries its icon" grep -q '^_NET_WM_ICON = 16, 16,' "$work/properties"
     check "File > Exit ends the program with status 0" test "$(cat "$work/status")" = 0
+    # What a screen reader gets: role|name|labels, one line per object.
+    heard() {
+        grep -Eq "$1" "$work/accessible"
+    }
+    not_heard() {
+        ! heard "$1"
+    }
+    check "a screen reader hears today's date, labelled 'Today's Date:'" \
+        heard "^label\|[A-Z][a-z]+day [A-Z][a-z]+ [0-9]{2}, [0-9]+ - [0-9]+ [A-Z].* [0-9]+\|Today's Date:$"
+    check "a screen reader hears the corresponding date, labelled 'Corresponding Date:'" \
+        heard "^label\|[0-9]+ [A-Z][a-z]+ [0-9]+\|Corresponding Date:$"
+    check "a screen reader hears the month list labelled 'Month:'" heard "^combo box\|[^|]+\|Month:$"
+    check "a screen reader hears the toolbar's New button as 'New'" heard "^push button\|New\|$"
+    check "no button's name holds its keys" not_heard '^push button\|[^|]*\\t'
+    if [ ! -s "$work/accessible" ]; then
+        cat "$work/accessible.log" >&2
+    fi
     # A new user's start is quiet: no warning from Qt, the sound or the
     # profile, no crash report.
     check "the program writes nothing to its output" test ! -s "$work/log"
@@ -152,7 +178,7 @@ if xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/session.sh" "$work" "$root";
     fi
 else
     fail "the window shows"
-    cat "$work/log" >&2
+    cat "$work/log" "$work/session.log" >&2
 fi
 
 echo "$passed passed, $failed failed"

@@ -4,9 +4,12 @@
 #   scripts/install-deps.sh [build|bench|fuzz|package|screenshot|all]
 set -eu
 
+# Besides what the program is built from, what its tests use: Qt Svg to
+# compare the scalable icon with the drawing, a private session bus, a sound
+# server with its recorder, and compiled locales that name dates otherwise.
 # libical-dev: the iCalendar export; python3-icalendar and khal read it back
 # in the tests.
-build_packages="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev qt6-base-dev libicu-dev libx11-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop dbus-daemon pulseaudio pulseaudio-utils libical-dev python3-icalendar khal"
+build_packages="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libicu-dev libx11-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop dbus-daemon pulseaudio pulseaudio-utils locales-all libical-dev python3-icalendar khal"
 bench_packages="libbenchmark-dev pkg-config"
 # libFuzzer and the sanitizer runtimes come with libclang-rt-dev, which clang
 # only recommends.
@@ -14,8 +17,8 @@ fuzz_packages="clang libclang-rt-dev"
 # The Debian package (dpkg-shlibdeps and dpkg-buildflags come with dpkg-dev,
 # CPack looks at the programs with file) and its checks: the validators, the
 # manual pages' formatter, Xvfb with tools to find and drive the window, and
-# Qt Svg to compare the scalable icon with the drawing.
-package_packages="dpkg-dev file desktop-file-utils appstream groff-base xvfb xauth xdotool x11-utils qt6-svg-dev"
+# the accessibility bus with a client to read what a screen reader gets.
+package_packages="dpkg-dev file desktop-file-utils appstream groff-base xvfb xauth xdotool x11-utils at-spi2-core python3-pyatspi"
 # scripts/screenshot.sh: the window under Xvfb, taken with ImageMagick.
 screenshot_packages="xvfb xauth xdotool imagemagick"
 

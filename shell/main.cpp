@@ -1,4 +1,5 @@
 #include "resources/resources.h"
+#include "shell/program_options.h"
 #include "shell/zamanix_app.h"
 
 #include <QGuiApplication>
@@ -8,6 +9,8 @@ CZamanixApp theApp;
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> status = AnswerInformationOption(argc, argv, stdout))
+        return *status;
     RegisterZamanixResources();
     // The name of the installed desktop entry, icons and metainfo: desktops
     // match the window to them by it (on Wayland, by nothing else).

@@ -33,7 +33,6 @@ TEST(Time, ReplaceableClock)
     SetClock([] { return std::int64_t{86400}; });
     EXPECT_EQ(CTime::GetCurrentTime().Format("%Y-%m-%d"), "1970-01-02");
     SetClock({});
-    EXPECT_GT(CTime::GetCurrentTime().GetYear(), 2020);
 }
 
 TEST(MessageBox, ExclamationIconForPlainButtonSets)
@@ -152,7 +151,7 @@ public:
     std::vector<UINT> ticks;
 };
 
-TEST(Timers, TicksKeepComingWhileAModalBoxIsOpen)
+TEST(RealTimeTimers, TicksKeepComingWhileAModalBoxIsOpen)
 {
     CTickingWnd wnd;
     EXPECT_EQ(wnd.SetTimer(1, 5), 1u);

@@ -1,6 +1,6 @@
-// Real sound: a PulseAudio server of the test's own with a null sink, its
-// monitor recorded while the reminder sound plays. Skipped where PulseAudio
-// cannot start.
+// Real sound in real time: a PulseAudio server of the test's own with a null
+// sink, its monitor recorded while the reminder sound plays. Skipped where
+// PulseAudio cannot start.
 #include "framework/sound.h"
 
 #include <QElapsedTimer>
@@ -35,7 +35,37 @@ int peak(const std::string &path)
     return loudest;
 }
 
-TEST(Sound, ReminderIsHeardOnTheSoundServer)
+// Records the sound server's output into a file while it runs.
+class CRecorder {
+public:
+    CRecorder(const std::string &dir, const std::string &name)
+        : m_path(dir + "/" + name + ".raw")
+        , m_pidFile(dir + "/" + name + ".pid")
+    {
+        m_started = std::system(("parec --latency-msec=20 -d null.monitor --format=s16le > '" +
+                        m_path + "' 2>/dev/null & echo $! > '" + m_pidFile + "'")
+                                    .c_str()) == 0;
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    }
+    // Stops recording; the file then holds what was heard.
+    const std::string &Stop()
+    {
+        std::ifstream pidFile(m_pidFile);
+        pid_t recorder = 0;
+        pidFile >> recorder;
+        if (recorder > 0)
+            kill(recorder, SIGINT);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        return m_path;
+    }
+    bool Started() const { return m_started; }
+
+private:
+    std::string m_path, m_pidFile;
+    bool m_started = false;
+};
+
+TEST(RealTimeSound, ReminderIsHeardOnTheSoundServer)
 {
     if (!have("pulseaudio") || !have("parec"))
         GTEST_SKIP()
@@ -43,6 +73,7 @@ TEST(Sound, ReminderIsHeardOnTheSoundServer)
     char pattern[] = "/tmp/zamanix-sound-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     const std::string dir = pattern;
+    // The server's socket and files go here, whoever runs the test (root in CI).
     setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
     setenv("HOME", dir.c_str(), 1);
     unsetenv("PULSE_SERVER");
@@ -61,28 +92,26 @@ TEST(Sound, ReminderIsHeardOnTheSoundServer)
         std::filesystem::remove_all(dir, ignored);
         GTEST_SKIP() << "pulseaudio could not start here";
     }
-    const std::string recording = dir + "/recorded.raw";
-    ASSERT_EQ(std::system(("parec --latency-msec=20 -d null.monitor --format=s16le > '" +
-                  recording + "' 2>/dev/null & echo $! > '" + dir + "/parec.pid'")
-                              .c_str()),
-        0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-
     // Found by its bare name beside the program (the build folder).
     ASSERT_EQ(chdir(ZAMANIX_BINARY_DIR), 0);
-    EXPECT_TRUE(PlaySoundAsync("Reminder.wav"));
-    std::this_thread::sleep_for(std::chrono::milliseconds(2000)); // the chime lasts 1.2 s
-
-    std::ifstream pidFile(dir + "/parec.pid");
-    pid_t recorder = 0;
-    pidFile >> recorder;
-    if (recorder > 0)
-        kill(recorder, SIGINT);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const struct {
+        const char *name;
+        const char *file;
+    } sounds[] = {
+        {"the file", "Reminder.wav"},
+        {"the theme's alarm when the file is missing", "NoSuchReminder.wav"},
+    };
+    for (const auto &sound : sounds) {
+        SCOPED_TRACE(sound.name);
+        CRecorder recorder(dir, sound.file);
+        ASSERT_TRUE(recorder.Started());
+        EXPECT_TRUE(PlaySoundAsync(sound.file));
+        std::this_thread::sleep_for(std::chrono::milliseconds(2000)); // the chime lasts 1.2 s
+        const std::string &recording = recorder.Stop();
+        EXPECT_GT(std::filesystem::file_size(recording), 10000u);
+        EXPECT_GT(peak(recording), 2000) << "the recording is silence";
+    }
     std::system("pulseaudio --kill 2>/dev/null");
-
-    EXPECT_GT(std::filesystem::file_size(recording), 10000u);
-    EXPECT_GT(peak(recording), 2000) << "the recording is silence";
     std::error_code ignored; // the server may still be leaving
     std::filesystem::remove_all(dir, ignored);
 }

@@ -223,7 +223,10 @@ TEST_F(AllRemindersTest, FollowsTheFormsAddAndDeleteAtOnce)
     EXPECT_EQ(Keys().size(), 5u);
 }
 
-TEST_F(AllRemindersTest, FollowsAnotherProgramsWrite_NeedsRealTime)
+// Waits for the file system's notice of the change.
+class RealTimeAllReminders : public AllRemindersTest {};
+
+TEST_F(RealTimeAllReminders, FollowsAnotherProgramsWrite)
 {
     Open();
     ASSERT_TRUE(WriteProfileEntry(m_profile, "Reminder", "December/09", "From a script"));

@@ -6,11 +6,8 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
-#include <gtest/gtest.h>
-
-#ifdef ZAMANIX_ICON_SVG
 #include <QSvgRenderer>
-#endif
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -63,8 +60,6 @@ TEST(ApplicationIcon, ShowsTheMoonOverTheTriangleAtEveryThemeSize)
     }
 }
 
-#ifdef ZAMANIX_ICON_SVG
-
 // Pixels of two pictures of the same size that are not "near" each other.
 int differingPixels(const QImage &a, const QImage &b)
 {
@@ -95,7 +90,5 @@ TEST(ApplicationIcon, ScalableIconShowsTheSamePicture)
         EXPECT_LE(differingPixels(rendered, drawn), size * size / 100);
     }
 }
-
-#endif
 
 } // namespace

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -26,6 +27,7 @@
 #include <QToolBar>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 namespace {
@@ -294,6 +296,49 @@ TEST_F(ShellTest, FileNewPutsTheFormBackInHijriMode)
     EXPECT_TRUE(Control<QRadioButton>(IDC_HIJRI)->isChecked());
     EXPECT_FALSE(Control<QRadioButton>(IDC_CHRISTIAN)->isChecked());
     EXPECT_FALSE(Window()->isMinimized());
+}
+
+TEST_F(ShellTest, NewAndOpenKeepTheWindowMaximizedOrNot)
+{
+    ASSERT_TRUE(StartWith({}));
+    const std::string file = NewFile("kept.zam");
+    // File Open's dialog, answered with the file.
+    const auto openWithTheDialog = [&] {
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->selectFile(QString::fromStdString(file));
+            static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept, as OK does
+        });
+        Frame()->ExecuteCommand(ID_FILE_OPEN);
+    };
+    const struct {
+        const char *name;
+        std::function<void()> command;
+    } commands[] = {
+        {"File New", [&] { Frame()->ExecuteCommand(ID_FILE_NEW); }},
+        {"File Open", openWithTheDialog},
+        {"a recent file", [&] { Frame()->ExecuteCommand(ID_FILE_MRU_FILE1); }},
+    };
+    for (const bool maximized : {true, false})
+        for (const auto &c : commands) {
+            SCOPED_TRACE(std::string(c.name) + (maximized ? ", maximized" : ", normal"));
+            if (maximized)
+                Window()->showMaximized();
+            else
+                Window()->showNormal();
+            QApplication::processEvents();
+            ASSERT_EQ(Window()->isMaximized(), maximized);
+            const QSize size = Window()->size();
+            c.command();
+            QApplication::processEvents();
+            EXPECT_EQ(Window()->isMaximized(), maximized);
+            EXPECT_FALSE(Window()->isMinimized());
+            EXPECT_TRUE(Window()->isVisible());
+            EXPECT_EQ(Window()->size(), size);
+        }
+    EXPECT_EQ(Window()->windowTitle(), "kept.zam - Zamanix") << "the file was opened";
+    EXPECT_TRUE(m_boxes.empty());
 }
 
 TEST_F(ShellTest, CommandLine)
