@@ -156,6 +156,16 @@ std::string ReadProfileEntry(const std::filesystem::path &file, std::string_view
     return std::string(defaultValue);
 }
 
+std::optional<std::string> FindProfileEntry(
+    const std::filesystem::path &file, std::string_view section, std::string_view entry)
+{
+    try {
+        return lookUp(file, section, entry);
+    } catch (const std::exception &) {
+        return std::nullopt; // a file too big to hold reads as missing
+    }
+}
+
 bool WriteProfileEntry(const std::filesystem::path &file, std::string_view section,
     std::string_view entry, const std::optional<std::string> &value, std::string &error)
 {

@@ -29,6 +29,12 @@
 std::string ReadProfileEntry(const std::filesystem::path &file, std::string_view section,
     std::string_view entry, std::string_view defaultValue);
 
+// The entry's value, read as ReadProfileEntry reads it, or nullopt when the
+// file, the section or the entry is missing: an entry with an empty value is
+// found.
+std::optional<std::string> FindProfileEntry(
+    const std::filesystem::path &file, std::string_view section, std::string_view entry);
+
 // Sets the entry to `value`, or removes it when there is no value (removing
 // an entry that does not exist is no error, and leaves the section's line).
 // Returns false when the file could not be written; `error` then says what

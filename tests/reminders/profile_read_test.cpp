@@ -140,4 +140,21 @@ TEST(ReadProfileEntry, SeesChangesByOtherPrograms)
     }
 }
 
+TEST(ProfileFind, MissingIsNotEmpty)
+{
+    CTempFolder folder;
+    const std::filesystem::path file = folder / "zamanix.INI";
+    EXPECT_EQ(FindProfileEntry(file, "R", "k"), std::nullopt) << "no file";
+    WriteBytes(file, "[R]\nempty=\nquoted=\"  a  \"\nbroken=\\\"a\\nb\"\n");
+    const struct {
+        const char *section, *entry;
+        std::optional<std::string> value;
+    } cases[] = {{"R", "empty", ""}, {"r", "QUOTED", "  a  "}, {"R", "broken", "a\nb"},
+        {"R", "none", std::nullopt}, {"S", "empty", std::nullopt}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.section) + "/" + c.entry);
+        EXPECT_EQ(FindProfileEntry(file, c.section, c.entry), c.value);
+    }
+}
+
 } // namespace
