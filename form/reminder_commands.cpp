@@ -74,6 +74,7 @@ void CZamanixView::OnAddReminder()
             app->WriteProfileString("Reminder", key.c_str(), m_strMemo.c_str()), failed))
         return;
     reportFailedWrite(app->WriteProfileString("Alarm", key.c_str(), alarm.c_str()), failed);
+    OnReminderChanged(key);
 }
 
 void CZamanixView::OnDeleteReminder()
@@ -85,6 +86,7 @@ void CZamanixView::OnDeleteReminder()
     if (!reportFailedWrite(app->WriteProfileString("Reminder", key.c_str(), nullptr), failed) ||
         !reportFailedWrite(app->WriteProfileString("Alarm", key.c_str(), nullptr), failed))
         return; // the memo stays in the form, as it stays in the file
+    OnReminderChanged(key);
     m_strMemo.clear();
     UpdateData(FALSE);
 }
