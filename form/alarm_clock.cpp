@@ -88,10 +88,11 @@ void CZamanixView::OnTimer(UINT nIDEvent)
     // The whole date: after a suspend of a month the day number alone may
     // not have changed.
     const bool newDay = !sameLocalDate(now, m_timeLast);
+    // A new day's reminders, and today's just added or deleted, do not wait
+    // for the interval of an earlier prompt.
+    m_bCheckSoon = m_bCheckSoon || newDay;
     if (nIDEvent == kMinuteTimer) {
-        // A new day's reminders, and today's just added or deleted, do not
-        // wait for the interval of an earlier prompt.
-        if (newDay || m_bCheckSoon)
+        if (m_bCheckSoon)
             s_nCountdown = 0;
         m_bCheckSoon = false;
         CountDownToDueCheck();

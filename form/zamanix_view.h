@@ -72,5 +72,5 @@ private:
 
     CString m_strDueKey; // Christian key of the day the last due reminder fell due
     bool m_bPromptOpen = false; // a reminder prompt is open, or about to open
-    bool m_bCheckSoon = false; // today's reminders changed: check at the next tick
+    bool m_bCheckSoon = false; // a new day, or today's reminders changed: check at the next tick
 };

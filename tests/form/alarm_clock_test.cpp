@@ -268,6 +268,7 @@ TEST_F(AlarmClockTest, YesterdaysIntervalDoesNotDelayToday)
 {
     Store("Reminder", "March/06", "Evening");
     Store("Alarm", "March/06", "23:00 720");
+    Store("Alarm", "Thul Qi'dah/7", "23:00 720"); // a key without a memo
     Store("Reminder", "March/07", "Midnight");
     Store("Alarm", "March/07", "00:00 60");
     m_now = At(1998, 3, 6, 22, 59);
@@ -333,8 +334,9 @@ TEST_F(AlarmAfterChangeTest, TodaysChangesAreCheckedAtTheNextTick)
         ASSERT_EQ(TicksToPrompt(1), 1);
         c.change(*this);
         EXPECT_EQ(TicksToPrompt(60), c.ticks);
-        if (c.ticks > 0)
+        if (c.ticks > 0) {
             EXPECT_EQ(View()->m_strAlarmText, c.shown);
+        }
         m_app.reset();
     }
 }
