@@ -22,17 +22,6 @@ const char *const kNotShown = "[The rest is not shown: the text is too long to s
 const char *const kTooLongToEdit =
     "This text is too long to edit here; it is shown in part and kept unchanged.";
 
-// The first bytes of `text`, at most `limit`, not cutting a character in two.
-std::string_view utf8Prefix(std::string_view text, std::size_t limit)
-{
-    if (text.size() <= limit)
-        return text;
-    std::size_t end = limit;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end; // text[end] continues a character that began before it
-    return text.substr(0, end);
-}
-
 // The line break at `i` ("\n", "\r" or "\r\n"): its length, 0 for none.
 qsizetype lineBreakAt(const QString &text, qsizetype i)
 {
@@ -47,9 +36,10 @@ qsizetype lineBreakAt(const QString &text, qsizetype i)
 
 CShownText ShownPartOf(std::string_view text)
 {
-    // A UTF-16 unit takes at most three bytes of UTF-8: this prefix holds
-    // more units than are ever shown whenever the text is longer.
-    const QString source = QString::fromUtf8(utf8Prefix(text, 3 * kShownCharacters + 4));
+    // A UTF-16 unit takes at most three bytes of UTF-8: a longer text gives
+    // more units than are ever shown, and a character it cuts in two lies
+    // beyond them.
+    const QString source = QString::fromUtf8(text.substr(0, 3 * kShownCharacters + 4));
     CShownText shown;
     shown.text.reserve(std::min(source.size(), kShownCharacters) + 100);
     qsizetype lines = 1, lineLength = 0;

@@ -70,6 +70,7 @@ TEST(LongText, LongTextsShowTheirBeginning)
         {"an unbroken line of 5 MB", std::string(5'000'000, 'x'), "xxxx"},
         {"a million empty lines", std::string(1'000'000, '\n'), "\n\n"},
         {"two-byte characters", repeat("\xC3\xA9", 600'000), "\xC3\xA9\xC3\xA9"},
+        {"three-byte characters", repeat("\xE2\x82\xAC", 400'000), "\xE2\x82\xAC"},
         {"characters beyond 16 bits", repeat("\xF0\x9D\x84\x9E", 300'000), "\xF0\x9D\x84\x9E"},
         {"odd lengths of surrogate pairs", "x" + repeat("\xF0\x9D\x84\x9E", 300'000), "x"},
     };
