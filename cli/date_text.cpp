@@ -107,12 +107,6 @@ bool checkMonth(int month, std::string &error)
     return true;
 }
 
-DayDate christianOf(double jd)
-{
-    const CalendarDate *c = christiandate(jd + 0.5);
-    return {c->year, c->month, c->day};
-}
-
 // Hijri years beyond this cannot reach the supported Christian years; the
 // limit keeps the lunation arithmetic far from overflow.
 constexpr int kHijriYearLimit = 5000;
@@ -129,16 +123,10 @@ std::string hijriRangeError(int year)
         " to " + std::to_string(kLastYear) + ")";
 }
 
-int hijriMonthLength(int year, int month)
-{
-    const CalendarDate *c = hijritochrist(year, month, 30);
-    return christtohijri(c->year, c->month, c->day)->day == 30 ? 30 : 29;
-}
-
 int christianMonthLength(int year, int month)
 {
     // The day before the first of the next month (month 13 is next January).
-    return christianOf(juliandate(year, month + 1, 1, 0) - 1).day;
+    return ChristianOfDay(ChristianDayNumber({year, month + 1, 1}) - 1).day;
 }
 
 } // namespace
@@ -198,7 +186,8 @@ bool ParseYearMonth(std::string_view text, int &year, int &month, std::string &e
     return true;
 }
 
-bool CheckYearMonth(CalendarKind kind, int year, int month, std::string &error)
+bool CheckYearMonth(
+    const CHijriCalendar &hijri, CalendarKind kind, int year, int month, std::string &error)
 {
     if (!checkMonth(month, error))
         return false;
@@ -206,15 +195,16 @@ bool CheckYearMonth(CalendarKind kind, int year, int month, std::string &error)
         return checkChristianRange(year, error);
     // The whole month, from its first to its last day, must be supported.
     if (std::abs(year) > kHijriYearLimit ||
-        !inChristianRange(hijritochrist(year, month, 1)->year) ||
-        !inChristianRange(hijritochrist(year, month, hijriMonthLength(year, month))->year)) {
+        !inChristianRange(hijri.ToChristian({year, month, 1}).year) ||
+        !inChristianRange(hijri.ToChristian({year, month, hijri.MonthLength(year, month)}).year)) {
         error = hijriRangeError(year);
         return false;
     }
     return true;
 }
 
-bool CheckDate(CalendarKind kind, const DayDate &date, std::string &error)
+bool CheckDate(
+    const CHijriCalendar &hijri, CalendarKind kind, const DayDate &date, std::string &error)
 {
     if (!checkMonth(date.month, error))
         return false;
@@ -237,31 +227,31 @@ bool CheckDate(CalendarKind kind, const DayDate &date, std::string &error)
                 "1582 with 15 October 1582";
             return false;
         }
-        if (christianOf(juliandate(date.year, date.month, date.day, 0)) != date) {
+        if (ChristianOfDay(ChristianDayNumber(date)) != date) {
             error = monthText + " has only " +
                 std::to_string(christianMonthLength(date.year, date.month)) + " days";
             return false;
         }
         return true;
     }
-    const int length = hijriMonthLength(date.year, date.month);
+    const int length = hijri.MonthLength(date.year, date.month);
     if (date.day > length) {
         error = monthText + " (Hijri) has only " + std::to_string(length) + " days";
         return false;
     }
-    if (!inChristianRange(hijritochrist(date.year, date.month, date.day)->year)) {
+    if (!inChristianRange(hijri.ToChristian(date).year)) {
         error = hijriRangeError(date.year);
         return false;
     }
     return true;
 }
 
-Conversion Convert(CalendarKind from, const DayDate &date)
+Conversion Convert(const CHijriCalendar &hijri, CalendarKind from, const DayDate &date)
 {
-    const CalendarDate *r = from == CalendarKind::Christian
-        ? christtohijri(date.year, date.month, date.day)
-        : hijritochrist(date.year, date.month, date.day);
-    return {from, date, {r->year, r->month, r->day}, r->weekday};
+    if (from == CalendarKind::Christian)
+        return {from, date, hijri.ToHijri(date), WeekdayOfDay(ChristianDayNumber(date))};
+    const int day = hijri.DayOfHijri(date);
+    return {from, date, ChristianOfDay(day), WeekdayOfDay(day)};
 }
 
 std::string FormatLong(CalendarKind kind, const DayDate &date)

@@ -3,17 +3,14 @@
 // conversion so that a date that does not exist never gets an answer.
 #pragma once
 
+#include "calendar/icu/hijri_calendar.h"
+
 #include <string>
 #include <string_view>
 
 enum class CalendarKind { Christian, Hijri };
 
-struct DayDate {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    friend bool operator==(const DayDate &, const DayDate &) = default;
-};
+using DayDate = YearMonthDay;
 
 // The years whose Christian dates the converter answers for; the engine's
 // round trip is verified over this range.
@@ -30,9 +27,13 @@ bool ParseYearMonth(std::string_view text, int &year, int &month, std::string &e
 // characters escaped, long text cut.
 std::string QuoteInput(std::string_view text);
 
-// Whether the date exists in the calendar and lies in the supported range.
-bool CheckDate(CalendarKind kind, const DayDate &date, std::string &error);
-bool CheckYearMonth(CalendarKind kind, int year, int month, std::string &error);
+// Whether the date exists in the calendar and lies in the supported range;
+// a Hijri date as `hijri` keeps the calendar (day 30 of a month that has 29
+// days under its rule does not exist).
+bool CheckDate(
+    const CHijriCalendar &hijri, CalendarKind kind, const DayDate &date, std::string &error);
+bool CheckYearMonth(
+    const CHijriCalendar &hijri, CalendarKind kind, int year, int month, std::string &error);
 
 // A checked date and the same civil day in the other calendar.
 struct Conversion {
@@ -42,7 +43,7 @@ struct Conversion {
     int weekday; // 0 = Sunday
 };
 
-Conversion Convert(CalendarKind from, const DayDate &date);
+Conversion Convert(const CHijriCalendar &hijri, CalendarKind from, const DayDate &date);
 
 // "Saturday 1 January 2000 = 24 Ramadhan 1420": the weekday, the date as
 // given, then the other calendar's date.

@@ -1,13 +1,20 @@
 // zamanix-convert: converts dates between the Christian and the Hijri
 // calendar from the command line, for terminals and scripts.
 #include "cli/date_text.h"
+#include "cli/input_lines.h"
 #include "cli/month_grid.h"
+#include "reminders/profile.h"
+#include "reminders/profile_path.h"
+#include "reminders/reminder_entries.h"
 
+#include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
-#include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -15,15 +22,22 @@ namespace {
 constexpr const char *kProgram = "zamanix-convert";
 constexpr int kUsageError = 2;
 
+// Seconds since 1970 that --today takes as the time instead of the clock;
+// for the converter's tests.
+constexpr const char *kNowVariable = "ZAMANIX_CONVERT_NOW";
+
 const char kHelp[] = R"(Usage:
-  zamanix-convert [--from-hijri] [--format text|iso] DATE...
-  zamanix-convert --today [--format text|iso]
-  zamanix-convert --month YEAR-MONTH [--from-hijri]
-  zamanix-convert --batch [--from-hijri] [--format iso|text]  < dates
+  zamanix-convert [--from-hijri] [--format text|iso] [CALENDAR] DATE...
+  zamanix-convert --today [--format text|iso] [CALENDAR]
+  zamanix-convert --month YEAR-MONTH [--from-hijri] [CALENDAR]
+  zamanix-convert --batch [--from-hijri] [--format iso|text] [CALENDAR] < dates
+where CALENDAR is [--calendar astronomical|umalqura|civil] [--adjust N]
+[--use-settings].
 
 Converts dates between the Christian calendar (Julian up to 4 October 1582,
-Gregorian from 15 October 1582) and the Hijri calendar, computed from the
-instants of new moons.
+Gregorian from 15 October 1582) and the Hijri calendar: by default computed
+from the instants of new moons, or kept by the Umm al-Qura or the tabular
+(civil) rule.
 
 DATE is YEAR-MONTH-DAY with the year as people write it: there is no year 0,
 and -1-12-31 is the last day before 1-1-1. Years from -4000 to 3000 (of the
@@ -40,18 +54,27 @@ Options:
                       day/day-in-the-other-calendar
   --batch             read one date per line from standard input and write
                       one line per input line (iso form unless --format text)
+  --calendar RULE     the Hijri calendar: astronomical (default, from new
+                      moons), umalqura (Umm al-Qura, Saudi Arabia's official
+                      calendar) or civil (the tabular calendar)
+  --adjust N          move the Hijri calendar N days, -2 to 2: with +1 each
+                      day shows the Hijri date of the day after (default 0)
+  --use-settings      take the calendar and adjustment chosen in the Zamanix
+                      desktop program (its profile, zamanix.INI) unless
+                      --calendar or --adjust says otherwise
   -h, --help          show this help
   --version           show the version
 
 Errors: a date that does not exist (a month outside 1-12, 2023-02-29, the
-dropped days 1582-10-05 to 1582-10-14, Hijri day 30 of a 29-day month, year
-0, a year out of range) or text that is not a date is reported as
-"zamanix-convert: <what is wrong>" on standard error, nothing is converted and
-the exit status is 2. In --batch mode the line "error: <what is wrong>"
-stands in place of that date, the other lines are still converted, and the
-exit status is 1 at the end.
+dropped days 1582-10-05 to 1582-10-14, Hijri day 30 of a month that has 29
+days under the chosen calendar, year 0, a year out of range) or text that is
+not a date is reported as "zamanix-convert: <what is wrong>" on standard
+error, nothing is converted and the exit status is 2. In --batch mode the
+line "error: <what is wrong>" stands in place of that date, the other lines
+are still converted, and the exit status is 1 at the end.
 
-Exit status: 0 success, 1 some --batch lines were wrong, 2 bad usage or date.
+Exit status: 0 success, 1 some --batch lines were wrong, 2 bad usage or date,
+or input or output that failed.
 )";
 
 enum class Mode { Dates, Today, Month, Batch };
@@ -62,6 +85,10 @@ struct Options {
     Format format = Format::Text;
     bool formatGiven = false;
     CalendarKind from = CalendarKind::Christian;
+    std::optional<HijriRule> rule;
+    std::optional<int> adjust;
+    bool useSettings = false;
+    CHijriCalendar hijri;
     std::string month;
     std::vector<std::string> dates;
 };
@@ -80,6 +107,113 @@ void setMode(Options &o, Mode mode, const char *name, std::string &error)
     o.mode = mode;
 }
 
+struct OptionName {
+    std::string_view name;
+    bool takesValue;
+};
+
+constexpr OptionName kOptionNames[] = {{"-h", false}, {"--help", false}, {"--version", false},
+    {"--from-hijri", false}, {"--today", false}, {"--batch", false}, {"--use-settings", false},
+    {"--month", true}, {"--format", true}, {"--calendar", true}, {"--adjust", true}};
+
+const OptionName *findOption(std::string_view name)
+{
+    for (const OptionName &option : kOptionNames)
+        if (option.name == name)
+            return &option;
+    return nullptr;
+}
+
+// Applies an option that takes a value; `error` says what is wrong with it.
+void applyValue(Options &o, std::string_view name, std::string_view value, std::string &error)
+{
+    if (name == "--month") {
+        setMode(o, Mode::Month, "--month", error);
+        o.month = value;
+    } else if (name == "--format") {
+        o.formatGiven = true;
+        if (value == "text")
+            o.format = Format::Text;
+        else if (value == "iso")
+            o.format = Format::Iso;
+        else
+            error = "unknown format '" + std::string(value) + "'; use text or iso";
+    } else if (name == "--calendar") {
+        o.rule = HijriRuleFromName(value);
+        if (!o.rule)
+            error = "unknown calendar '" + std::string(value) +
+                "'; use astronomical, umalqura or civil";
+    } else if (name == "--adjust") {
+        o.adjust = HijriAdjustFromText(value);
+        if (!o.adjust)
+            error = "adjustment '" + std::string(value) +
+                "' is not a whole number of days from -2 to 2";
+    }
+}
+
+// Applies one option; returns 0 when it was --help or --version (already
+// answered), -1 otherwise. `error` says what is wrong with it.
+int applyOption(Options &o, std::string_view name, std::string_view value, std::string &error)
+{
+    if (name == "-h" || name == "--help") {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (name == "--version") {
+        std::printf("%s %s\n", kProgram, ZAMANIX_VERSION);
+        return 0;
+    }
+    if (name == "--from-hijri")
+        o.from = CalendarKind::Hijri;
+    else if (name == "--today")
+        setMode(o, Mode::Today, "--today", error);
+    else if (name == "--batch")
+        setMode(o, Mode::Batch, "--batch", error);
+    else if (name == "--use-settings")
+        o.useSettings = true;
+    else
+        applyValue(o, name, value, error);
+    return -1;
+}
+
+// The calendar and adjustment chosen in the desktop program. Its profile is
+// named after it, not after this program; it is only read.
+HijriSetting desktopSetting()
+{
+    const std::filesystem::path profile =
+        ProfilePath("zamanix", std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    if (profile.empty())
+        return {};
+    return ParseHijriSetting(ReadProfileEntry(profile, kDefaultsSection, kHijriCalendarEntry, ""),
+        ReadProfileEntry(profile, kDefaultsSection, kHijriAdjustEntry, ""));
+}
+
+// Scripts get the same answer on every machine unless they ask for the
+// desktop program's setting.
+void chooseCalendar(Options &o)
+{
+    HijriSetting setting = o.useSettings ? desktopSetting() : HijriSetting();
+    if (o.rule)
+        setting.rule = *o.rule;
+    if (o.adjust)
+        setting.adjust = *o.adjust;
+    o.hijri = CHijriCalendar(setting);
+}
+
+int checkCombination(Options &o)
+{
+    if (o.mode != Mode::Dates && !o.dates.empty())
+        return usageError("dates cannot be given together with --today, --month or --batch");
+    if (o.mode == Mode::Dates && o.dates.empty())
+        return usageError("no date given");
+    if (o.mode == Mode::Month && o.formatGiven)
+        return usageError("--format does not apply to --month");
+    if (o.mode == Mode::Batch && !o.formatGiven)
+        o.format = Format::Iso;
+    chooseCalendar(o);
+    return -1;
+}
+
 // Returns -1 when the options are fine, otherwise the exit status.
 int parseOptions(int argc, char **argv, Options &o)
 {
@@ -93,73 +227,33 @@ int parseOptions(int argc, char **argv, Options &o)
             o.dates.emplace_back(arg);
             continue;
         }
-        std::string error;
-        std::string_view value;
-        std::string_view name = arg;
-        bool hasInlineValue = false;
-        if (const auto eq = arg.find('='); eq != std::string_view::npos) {
+        if (arg == "--") {
+            onlyDates = true;
+            continue;
+        }
+        std::string_view name = arg, value;
+        const auto eq = arg.find('=');
+        if (eq != std::string_view::npos) {
             name = arg.substr(0, eq);
             value = arg.substr(eq + 1);
-            hasInlineValue = true;
         }
-        const auto takeValue = [&]() -> bool {
-            if (hasInlineValue)
-                return true;
-            if (i + 1 >= argc) {
-                error = "option " + std::string(name) + " needs a value";
-                return false;
-            }
+        const OptionName *option = findOption(name);
+        if (!option)
+            return usageError("unknown option '" + std::string(arg) + "'");
+        if (!option->takesValue && eq != std::string_view::npos)
+            return usageError("option " + std::string(name) + " takes no value");
+        if (option->takesValue && eq == std::string_view::npos) {
+            if (i + 1 >= argc)
+                return usageError("option " + std::string(name) + " needs a value");
             value = argv[++i];
-            return true;
-        };
-
-        if (name == "--") {
-            onlyDates = true;
-        } else if (name == "-h" || name == "--help") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        } else if (name == "--version") {
-            std::printf("%s %s\n", kProgram, ZAMANIX_VERSION);
-            return 0;
-        } else if (name == "--from-hijri") {
-            o.from = CalendarKind::Hijri;
-        } else if (name == "--today") {
-            setMode(o, Mode::Today, "--today", error);
-        } else if (name == "--batch") {
-            setMode(o, Mode::Batch, "--batch", error);
-        } else if (name == "--month") {
-            if (takeValue()) {
-                setMode(o, Mode::Month, "--month", error);
-                o.month = value;
-            }
-        } else if (name == "--format") {
-            if (takeValue()) {
-                o.formatGiven = true;
-                if (value == "text")
-                    o.format = Format::Text;
-                else if (value == "iso")
-                    o.format = Format::Iso;
-                else
-                    error = "unknown format '" + std::string(value) + "'; use text or iso";
-            }
-        } else {
-            error = "unknown option '" + std::string(arg) + "'";
         }
-        if (hasInlineValue && name != "--month" && name != "--format" && error.empty())
-            error = "option " + std::string(name) + " takes no value";
+        std::string error;
+        if (const int status = applyOption(o, name, value, error); status >= 0)
+            return status;
         if (!error.empty())
             return usageError(error);
     }
-
-    if (o.mode != Mode::Dates && !o.dates.empty())
-        return usageError("dates cannot be given together with --today, --month or --batch");
-    if (o.mode == Mode::Dates && o.dates.empty())
-        return usageError("no date given");
-    if (o.mode == Mode::Month && o.formatGiven)
-        return usageError("--format does not apply to --month");
-    if (o.mode == Mode::Batch && !o.formatGiven)
-        o.format = Format::Iso;
-    return -1;
+    return checkCombination(o);
 }
 
 std::string render(const Conversion &c, Format format)
@@ -168,16 +262,16 @@ std::string render(const Conversion &c, Format format)
 }
 
 // Checks the date named by text; on failure the error names the input.
-bool checkedConversion(CalendarKind from, std::string_view text, Conversion &c, std::string &error)
+bool checkedConversion(const Options &o, std::string_view text, Conversion &c, std::string &error)
 {
     DayDate date;
     if (!ParseDate(text, date, error))
         return false;
-    if (!CheckDate(from, date, error)) {
+    if (!CheckDate(o.hijri, o.from, date, error)) {
         error = QuoteInput(text) + ": " + error;
         return false;
     }
-    c = Convert(from, date);
+    c = Convert(o.hijri, o.from, date);
     return true;
 }
 
@@ -190,7 +284,7 @@ int convertDates(const Options &o)
     for (const std::string &text : o.dates) {
         Conversion c;
         std::string error;
-        if (checkedConversion(o.from, text, c, error))
+        if (checkedConversion(o, text, c, error))
             results.push_back(c);
         else {
             std::fprintf(stderr, "%s: %s\n", kProgram, error.c_str());
@@ -204,19 +298,38 @@ int convertDates(const Options &o)
     return 0;
 }
 
+// The time now, or the one the tests set.
+bool now(std::time_t &time)
+{
+    const char *given = std::getenv(kNowVariable);
+    if (!given) {
+        time = std::time(nullptr);
+        return true;
+    }
+    const std::string_view text = given;
+    long long seconds = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    time = static_cast<std::time_t>(seconds);
+    return error == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
 int showToday(const Options &o)
 {
-    const std::time_t now = std::time(nullptr);
+    std::time_t time;
+    if (!now(time)) {
+        std::fprintf(stderr, "%s: %s is not a number of seconds\n", kProgram, kNowVariable);
+        return kUsageError;
+    }
     std::tm local{};
-    localtime_r(&now, &local);
+    localtime_r(&time, &local);
     const DayDate today{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
     std::string error;
-    if (!CheckDate(CalendarKind::Christian, today, error)) {
+    if (!CheckDate(o.hijri, CalendarKind::Christian, today, error)) {
         std::fprintf(
             stderr, "%s: the clock's date cannot be converted: %s\n", kProgram, error.c_str());
         return kUsageError;
     }
-    std::printf("%s\n", render(Convert(CalendarKind::Christian, today), o.format).c_str());
+    std::printf("%s\n", render(Convert(o.hijri, CalendarKind::Christian, today), o.format).c_str());
     return 0;
 }
 
@@ -226,24 +339,24 @@ int showMonth(const Options &o)
     std::string error;
     if (!ParseYearMonth(o.month, year, month, error))
         return usageError(error);
-    if (!CheckYearMonth(o.from, year, month, error)) {
+    if (!CheckYearMonth(o.hijri, o.from, year, month, error)) {
         std::fprintf(stderr, "%s: %s: %s\n", kProgram, QuoteInput(o.month).c_str(), error.c_str());
         return kUsageError;
     }
-    std::fputs(FormatMonthGrid(o.from, year, month).c_str(), stdout);
+    std::fputs(FormatMonthGrid(o.hijri, o.from, year, month).c_str(), stdout);
     return 0;
 }
 
 int runBatch(const Options &o)
 {
-    std::ios::sync_with_stdio(false);
+    CInputLines input(STDIN_FILENO);
     std::string line, out;
     out.reserve(1 << 16);
     bool anyError = false;
-    while (std::getline(std::cin, line)) {
+    while (input.Next(line)) {
         Conversion c;
         std::string error;
-        if (checkedConversion(o.from, line, c, error))
+        if (checkedConversion(o, line, c, error))
             out += render(c, o.format);
         else {
             out += "error: " + error;
@@ -256,6 +369,11 @@ int runBatch(const Options &o)
         }
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
+    if (!input.Error().empty()) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s: cannot read the dates: %s\n", kProgram, input.Error().c_str());
+        return kUsageError;
+    }
     return anyError ? 1 : 0;
 }
 

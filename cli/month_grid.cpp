@@ -1,7 +1,5 @@
 #include "cli/month_grid.h"
 
-#include "calendar/calendar.h"
-
 #include <cstdio>
 #include <vector>
 
@@ -19,7 +17,7 @@ std::string centred(const std::string &text)
 
 // The days of the month in order, each with its other-calendar date. Walking
 // Julian day numbers skips the ten days dropped in October 1582 by itself.
-std::vector<Conversion> daysOf(CalendarKind kind, int year, int month)
+std::vector<Conversion> daysOf(const CHijriCalendar &hijri, CalendarKind kind, int year, int month)
 {
     std::vector<Conversion> days;
     for (int day = 1; day <= 31; ++day) {
@@ -27,31 +25,37 @@ std::vector<Conversion> daysOf(CalendarKind kind, int year, int month)
         const DayDate date{year, month, day};
         if (kind == CalendarKind::Christian && year == 1582 && month == 10 && day >= 5 && day <= 14)
             continue;
-        if (!CheckDate(kind, date, ignored))
+        if (!CheckDate(hijri, kind, date, ignored))
             break;
-        days.push_back(Convert(kind, date));
+        days.push_back(Convert(hijri, kind, date));
     }
     return days;
 }
 
+// "(Hijri)", naming the rule unless it is the engine's own.
+std::string hijriLabel(const CHijriCalendar &hijri)
+{
+    return hijri == CHijriCalendar() ? " (Hijri)" : " (Hijri: " + hijri.Description() + ")";
+}
+
 } // namespace
 
-std::string FormatMonthGrid(CalendarKind kind, int year, int month)
+std::string FormatMonthGrid(const CHijriCalendar &hijri, CalendarKind kind, int year, int month)
 {
-    const std::vector<Conversion> days = daysOf(kind, year, month);
+    const std::vector<Conversion> days = daysOf(hijri, kind, year, month);
     const CalendarKind other = Other(kind);
     const DayDate &firstOther = days.front().output;
     const DayDate &lastOther = days.back().output;
 
     std::string out = centred(std::string(MonthName(kind, month)) + " " + std::to_string(year) +
-                          (kind == CalendarKind::Hijri ? " (Hijri)" : "")) +
+                          (kind == CalendarKind::Hijri ? hijriLabel(hijri) : "")) +
         "\n";
     std::string span =
         std::string(MonthName(other, firstOther.month)) + " " + std::to_string(firstOther.year);
     if (lastOther.month != firstOther.month || lastOther.year != firstOther.year)
         span += " - " + std::string(MonthName(other, lastOther.month)) + " " +
             std::to_string(lastOther.year);
-    out += centred(span + (other == CalendarKind::Hijri ? " (Hijri)" : "")) + "\n";
+    out += centred(span + (other == CalendarKind::Hijri ? hijriLabel(hijri) : "")) + "\n";
 
     // Weekday initials over the day part of each cell.
     for (int w = 0; w < 7; ++w)

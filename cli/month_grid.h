@@ -6,5 +6,7 @@
 
 #include <string>
 
-// The month must have passed CheckYearMonth.
-std::string FormatMonthGrid(CalendarKind kind, int year, int month);
+// The month must have passed CheckYearMonth. Hijri dates as `hijri` keeps
+// the calendar; the Hijri month's label names any rule other than the
+// engine's ("(Hijri: Umm al-Qura, +1 day)").
+std::string FormatMonthGrid(const CHijriCalendar &hijri, CalendarKind kind, int year, int month);

@@ -6,6 +6,7 @@
 #include "framework/message_box.h"
 #include "framework/winapp.h"
 #include "reminders/alarm_value.h"
+#include "reminders/profile_snapshot.h"
 #include "reminders/reminder_entries.h"
 #include "resources/resource.h"
 
@@ -45,8 +46,9 @@ void CZamanixView::OnViewReminder()
     UpdateData(TRUE);
     const CString key = ReminderKey(m_strMonth, m_strDay);
     UpdateCorrespondingDate();
-    m_strMemo = AfxGetApp()->GetProfileString("Reminder", key.c_str(), "");
-    const CString alarm = AfxGetApp()->GetProfileString("Alarm", key.c_str(), "08:00 60");
+    const CProfileSnapshot profile(AfxGetApp()->m_pszProfileName);
+    m_strMemo = profile.Get(kReminderSection, key, "");
+    const CString alarm = profile.Get(kAlarmSection, key, kDefaultAlarmValue);
     // The numbers the scan does not reach keep what the form held.
     int hour = static_cast<int>(m_nHour), minute = static_cast<int>(m_nMinute),
         every = static_cast<int>(m_nEvery);
@@ -70,10 +72,11 @@ void CZamanixView::OnAddReminder()
     const CString failed = "The reminder for " + key +
         " could not be saved. What you typed is "
         "still in the form; add it again once the file can be written.";
-    if (!reportFailedWrite(
-            app->WriteProfileString("Reminder", key.c_str(), m_strMemo.c_str()), failed))
+    // The memo and its alarm land together, or neither does.
+    const ProfileChange changes[] = {ProfileChange::Set(kReminderSection, key, m_strMemo),
+        ProfileChange::Set(kAlarmSection, key, alarm)};
+    if (!reportFailedWrite(app->WriteProfileEntries(changes), failed))
         return;
-    reportFailedWrite(app->WriteProfileString("Alarm", key.c_str(), alarm.c_str()), failed);
     OnReminderChanged(key);
 }
 
@@ -83,8 +86,9 @@ void CZamanixView::OnDeleteReminder()
     const CString key = ReminderKey(m_strMonth, m_strDay);
     CWinApp *app = AfxGetApp();
     const CString failed = "The reminder for " + key + " could not be deleted.";
-    if (!reportFailedWrite(app->WriteProfileString("Reminder", key.c_str(), nullptr), failed) ||
-        !reportFailedWrite(app->WriteProfileString("Alarm", key.c_str(), nullptr), failed))
+    const ProfileChange changes[] = {
+        ProfileChange::Remove(kReminderSection, key), ProfileChange::Remove(kAlarmSection, key)};
+    if (!reportFailedWrite(app->WriteProfileEntries(changes), failed))
         return; // the memo stays in the form, as it stays in the file
     OnReminderChanged(key);
     m_strMemo.clear();
@@ -120,6 +124,8 @@ void CZamanixView::OnEditPaste()
     for (char &c : text)
         if (c == '\r' || c == '\n')
             c = ' ';
+    // Only the memo changes: the other fields keep what the user typed,
+    // which the form's members may not hold yet.
     m_strMemo = text;
-    UpdateData(FALSE);
+    SetDlgItemText(IDC_MEMO, m_strMemo);
 }

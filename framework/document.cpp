@@ -11,6 +11,50 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
+
+namespace {
+
+// Whether the path names the profile: the same file, by any link, or the
+// profile's own path before the profile exists.
+bool isProfile(const std::filesystem::path &path)
+{
+    const CWinApp *app = AfxGetApp();
+    if (!app || app->m_pszProfileName.empty())
+        return false;
+    const std::filesystem::path &profile = app->m_pszProfileName;
+    struct stat target, settings;
+    if (::stat(path.c_str(), &target) == 0 && ::stat(profile.c_str(), &settings) == 0)
+        return target.st_dev == settings.st_dev && target.st_ino == settings.st_ino;
+    std::error_code ignored;
+    return std::filesystem::weakly_canonical(path, ignored) ==
+        std::filesystem::weakly_canonical(profile, ignored);
+}
+
+// A save writes what the document holds, which is nothing: a file that
+// holds bytes was not written by the program, and keeps them unless the
+// user says otherwise. The profile is never written over.
+bool mayWriteOver(const CString &path)
+{
+    if (isProfile(path)) {
+        AfxMessageBox(Format("%s holds the reminders and settings of %s; a document cannot be "
+                             "saved over it.\nSave the document under another name.",
+                          path.c_str(), AfxGetAppTitle().c_str()),
+            MB_ICONEXCLAMATION);
+        return false;
+    }
+    struct stat status;
+    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size == 0)
+        return true;
+    const CString question = Format("%s is not empty. A %s document holds no data, so saving it "
+                                    "here would replace what the file holds with nothing.\n\n"
+                                    "Replace the contents of %s anyway?",
+        path.c_str(), AfxGetAppTitle().c_str(),
+        std::filesystem::path(path).filename().string().c_str());
+    return AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
+} // namespace
 
 CString FileErrorMessage(int err, const CString &path, bool writing)
 {
@@ -19,8 +63,10 @@ CString FileErrorMessage(int err, const CString &path, bool writing)
         id = AFX_IDP_FILE_NOT_FOUND;
     else if (err == ENOSPC)
         id = AFX_IDP_FILE_DISKFULL;
-    else if (err == EACCES || err == EROFS || err == EPERM)
-        id = writing ? AFX_IDP_FILE_ACCESS_DENIED : AFX_IDP_FILE_SHARING;
+    else if (writing && (err == EACCES || err == EROFS || err == EPERM || err == ETXTBSY))
+        id = AFX_IDP_FILE_ACCESS_DENIED;
+    else if (!writing && (err == EBUSY || err == ETXTBSY))
+        id = AFX_IDP_FILE_SHARING;
     else
         id = writing ? AFX_IDP_FAILED_IO_ERROR_WRITE : AFX_IDP_FAILED_IO_ERROR_READ;
     CString text = FormatMessageText(LoadString(id), path);
@@ -88,14 +134,16 @@ BOOL CDocument::DoSave(const char *path)
     CString target = path ? path : "";
     if (target.empty()) {
         CWnd *main = AfxGetMainWnd();
+        // The question, where one is needed, is mayWriteOver's.
         const QString chosen = QFileDialog::getSaveFileName(main ? main->GetSafeHwnd() : nullptr,
             QString::fromStdString(LoadString(AFX_IDS_SAVEFILE)),
-            QString::fromStdString(m_strTitle), AllFilesFilter());
+            QString::fromStdString(m_strTitle), AllFilesFilter(), nullptr,
+            QFileDialog::DontConfirmOverwrite);
         if (chosen.isEmpty())
             return FALSE;
         target = chosen.toStdString();
     }
-    if (!OnSaveDocument(target.c_str()))
+    if (!mayWriteOver(target) || !OnSaveDocument(target.c_str()))
         return FALSE;
     SetPathName(std::filesystem::absolute(target).string());
     if (CWinApp *app = AfxGetApp())

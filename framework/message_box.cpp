@@ -65,6 +65,30 @@ ButtonSet buttonsOf(UINT style)
     }
 }
 
+// The button that MB_DEFBUTTON2 or MB_DEFBUTTON3 makes the default;
+// NoButton leaves the first one.
+QMessageBox::StandardButton defaultButtonOf(UINT style)
+{
+    const UINT index = (style & MB_DEFMASK) >> 8; // 0 for the first button
+    switch (style & MB_TYPEMASK) {
+    case MB_OKCANCEL:
+    case MB_RETRYCANCEL:
+        return index == 1 ? QMessageBox::Cancel : QMessageBox::NoButton;
+    case MB_ABORTRETRYIGNORE:
+        return index == 1 ? QMessageBox::Retry
+            : index == 2  ? QMessageBox::Ignore
+                          : QMessageBox::NoButton;
+    case MB_YESNOCANCEL:
+        return index == 1 ? QMessageBox::No
+            : index == 2  ? QMessageBox::Cancel
+                          : QMessageBox::NoButton;
+    case MB_YESNO:
+        return index == 1 ? QMessageBox::No : QMessageBox::NoButton;
+    default:
+        return QMessageBox::NoButton;
+    }
+}
+
 int resultOf(int button)
 {
     switch (button) {
@@ -147,9 +171,13 @@ public:
             m_nAnswer = resultOf(m_pButtons->standardButton(button));
             accept();
         });
-        if (QPushButton *first = qobject_cast<QPushButton *>(m_pButtons->buttons().value(0))) {
-            first->setDefault(true);
-            first->setFocus(Qt::OtherFocusReason);
+        const QMessageBox::StandardButton chosen = defaultButtonOf(style);
+        QAbstractButton *byDefault = chosen
+            ? m_pButtons->button(static_cast<QDialogButtonBox::StandardButton>(chosen))
+            : m_pButtons->buttons().value(0);
+        if (auto *button = qobject_cast<QPushButton *>(byDefault)) {
+            button->setDefault(true);
+            button->setFocus(Qt::OtherFocusReason);
         }
         m_pIcon = new QLabel(this);
         m_pIcon->setPixmap(iconPixmap(iconOf(style)));
@@ -298,6 +326,8 @@ int AfxMessageBox(const CString &text, UINT style, UINT)
         box.setWindowModality(Qt::ApplicationModal);
         if (set.escape != QMessageBox::NoButton)
             box.setEscapeButton(set.escape);
+        if (const QMessageBox::StandardButton button = defaultButtonOf(style); button)
+            box.setDefaultButton(button);
         return resultOf(box.exec());
     });
 }

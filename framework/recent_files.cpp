@@ -26,14 +26,14 @@ void CRecentFileList::ReadList(CWinApp &app)
     }
 }
 
-void CRecentFileList::WriteList(CWinApp &app) const
+BOOL CRecentFileList::WriteList(CWinApp &app) const
 {
-    for (int i = 1; i <= m_nMaxFiles; ++i)
-        app.WriteProfileString(
-            m_strSection.c_str(), Format(m_strEntryFormat.c_str(), i).c_str(), nullptr);
+    // Entries beyond the list's size, from a longer list or by hand, go too.
+    std::vector<ProfileChange> changes{ProfileChange::RemoveSection(m_strSection)};
     for (int i = 0; i < GetSize(); ++i)
-        app.WriteProfileString(m_strSection.c_str(),
-            Format(m_strEntryFormat.c_str(), i + 1).c_str(), m_files[i].c_str());
+        changes.push_back(
+            ProfileChange::Set(m_strSection, Format(m_strEntryFormat.c_str(), i + 1), m_files[i]));
+    return app.WriteProfileEntries(changes);
 }
 
 void CRecentFileList::Add(const CString &path)

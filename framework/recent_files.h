@@ -2,6 +2,7 @@
 // first, kept in the profile's "Recent File List" section.
 #pragma once
 
+#include "framework/afx_types.h"
 #include "framework/cstring.h"
 
 #include <vector>
@@ -13,8 +14,9 @@ public:
     CRecentFileList(const char *section, const char *entryFormat, int maxFiles, int displayLength);
 
     void ReadList(CWinApp &app);
-    // Removes the whole section, then writes one entry per file.
-    void WriteList(CWinApp &app) const;
+    // Removes the whole section and writes one entry per file, in one
+    // replacement of the profile. FALSE when it could not be written.
+    BOOL WriteList(CWinApp &app) const;
 
     // Puts the path first, dropping an older copy and the oldest beyond the
     // limit.

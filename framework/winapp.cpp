@@ -67,9 +67,12 @@ void CWinApp::InitApplicationNames(const std::filesystem::path &executable)
         m_pszAppName = LoadString(AFX_IDS_APP_TITLE);
     if (m_pszAppName.empty())
         m_pszAppName = executable.stem().string();
-    if (m_pszProfileName.empty())
-        m_pszProfileName =
-            ProfilePath(executable, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    if (m_pszProfileName.empty()) {
+        const char *xdgConfigHome = std::getenv("XDG_CONFIG_HOME");
+        const char *home = std::getenv("HOME");
+        m_pszProfileName = ProfilePath(executable, xdgConfigHome, home);
+        m_strProfileProblem = ProfilePathProblem(executable, xdgConfigHome, home);
+    }
 }
 
 int CWinApp::Run(int argc, char **argv)
@@ -273,15 +276,20 @@ CString CWinApp::GetProfileString(const char *section, const char *entry, const 
 
 BOOL CWinApp::WriteProfileString(const char *section, const char *entry, const char *value)
 {
-    std::optional<std::string> text;
-    if (value)
-        text = value;
+    const ProfileChange change =
+        value ? ProfileChange::Set(section, entry, value) : ProfileChange::Remove(section, entry);
+    return WriteProfileEntries(std::span(&change, 1));
+}
+
+BOOL CWinApp::WriteProfileEntries(std::span<const ProfileChange> changes)
+{
     std::string error;
-    if (WriteProfileEntry(m_pszProfileName, section, entry, text, error)) {
+    if (::WriteProfileEntries(m_pszProfileName, changes, error)) {
         m_strLastProfileError.clear();
         return TRUE;
     }
-    m_strLastProfileError = error;
+    m_strLastProfileError =
+        m_pszProfileName.empty() && !m_strProfileProblem.empty() ? m_strProfileProblem : error;
     return FALSE;
 }
 

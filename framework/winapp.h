@@ -4,9 +4,11 @@
 
 #include "framework/cmd_target.h"
 #include "framework/cstring.h"
+#include "reminders/profile.h"
 
 #include <filesystem>
 #include <memory>
+#include <span>
 
 class CCommandLineInfo;
 class CDocument;
@@ -69,6 +71,9 @@ public:
     // A null value removes the entry. FALSE when the file could not be
     // written; GetLastProfileError then says why.
     BOOL WriteProfileString(const char *section, const char *entry, const char *value);
+    // The changes together, in one replacement of the file: all of them
+    // land or none. FALSE as WriteProfileString.
+    BOOL WriteProfileEntries(std::span<const ProfileChange> changes);
     int GetProfileInt(const char *section, const char *entry, int defaultValue);
     BOOL WriteProfileInt(const char *section, const char *entry, int value);
     const CString &GetLastProfileError() const { return m_strLastProfileError; }
@@ -88,6 +93,8 @@ private:
     void onOpenRecentFile(UINT id);
 
     CString m_strLastProfileError;
+    // Why the start-up found no profile path, for the errors of writes.
+    CString m_strProfileProblem;
     std::unique_ptr<CRecentFileList> m_pRecentFileList;
     std::unique_ptr<QPrinter> m_pPrinter;
     std::unique_ptr<CSingleDocTemplate> m_pDocTemplate;

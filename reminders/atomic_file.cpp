@@ -1,9 +1,12 @@
 #include "reminders/atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -22,6 +25,13 @@ public:
             ::close(m_nFd);
     }
     int Get() const { return m_nFd; }
+    // Hands the descriptor over to the caller.
+    int Release()
+    {
+        const int fd = m_nFd;
+        m_nFd = -1;
+        return fd;
+    }
     // Closes now, so that a failure to close can be reported.
     int Close()
     {
@@ -50,18 +60,53 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-// Some file systems cannot flush a folder; the rename is then as durable as
-// they make it, which is no reason to call the write failed.
-bool syncFolder(const std::filesystem::path &folder, std::string &error)
+// Makes the rename durable where the file system can. It is called once the
+// file already holds the new bytes, which a failure here cannot undo: the
+// rename is then as durable as the file system makes it.
+void syncFolder(const std::filesystem::path &folder)
 {
     CDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.Get() < 0)
+    if (fd.Get() >= 0)
+        (void)::fsync(fd.Get());
+}
+
+bool isInGroup(gid_t group)
+{
+    if (group == ::getegid())
         return true;
-    if (::fsync(fd.Get()) != 0 && errno != EINVAL && errno != ENOTSUP && errno != EROFS) {
-        error = FileError("cannot flush the folder", folder, errno);
+    const int count = ::getgroups(0, nullptr);
+    if (count <= 0)
         return false;
-    }
-    return true;
+    std::vector<gid_t> groups(static_cast<std::size_t>(count));
+    const int got = ::getgroups(count, groups.data());
+    return got > 0 && std::find(groups.begin(), groups.begin() + got, group) != groups.end();
+}
+
+// The write bit of the class the process falls in. A process that may write
+// any file (root) is held to the file having a write bit at all.
+bool modeAllowsWriting(const struct stat &status)
+{
+    const uid_t user = ::geteuid();
+    if (user == 0)
+        return (status.st_mode & 0222) != 0;
+    if (status.st_uid == user)
+        return (status.st_mode & S_IWUSR) != 0;
+    if (isInGroup(status.st_gid))
+        return (status.st_mode & S_IWGRP) != 0;
+    return (status.st_mode & S_IWOTH) != 0;
+}
+
+std::string readOnlyError(const std::filesystem::path &file, const struct stat &status)
+{
+    char mode[8];
+    std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(status.st_mode & 07777));
+    std::string error =
+        "cannot write \"" + file.string() + "\": the file is read-only (mode " + mode + ")";
+    if (status.st_uid == ::geteuid() || ::geteuid() == 0)
+        error += "; to keep changes in it, make it writable (chmod u+w \"" + file.string() + "\")";
+    else
+        error += " for you: it belongs to another user";
+    return error;
 }
 
 bool writeTemporary(const std::filesystem::path &file, const std::filesystem::path &temporary,
@@ -122,9 +167,11 @@ std::string FileError(std::string_view what, const std::filesystem::path &path, 
 }
 
 FileReadResult ReadWholeFile(const std::filesystem::path &path, std::string &bytes,
-    FileIdentity &identity, std::string &error)
+    FileIdentity &identity, std::string &error, int *descriptor)
 {
     bytes.clear();
+    if (descriptor)
+        *descriptor = -1;
     // O_NONBLOCK: a FIFO put in the file's place must not hang the reader.
     CDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (fd.Get() < 0) {
@@ -163,7 +210,47 @@ FileReadResult ReadWholeFile(const std::filesystem::path &path, std::string &byt
         filled += static_cast<std::size_t>(got);
     }
     bytes.resize(filled);
+    if (descriptor)
+        *descriptor = fd.Release();
     return FileReadResult::Read;
+}
+
+bool ResolveFileLinks(
+    const std::filesystem::path &file, std::filesystem::path &resolved, std::string &error)
+{
+    // As many links as the kernel follows in one path.
+    constexpr int kMaxLinks = 40;
+    std::filesystem::path current = file;
+    for (int links = 0; links <= kMaxLinks; ++links) {
+        const std::filesystem::path name = current.filename();
+        if (name.empty() || name == "." || name == "..") {
+            error = FileError("cannot write", current, EISDIR);
+            return false;
+        }
+        std::error_code failed;
+        const std::filesystem::path parent = current.parent_path();
+        // The folder's links first, then its "..": what is missing of it is
+        // taken as written.
+        const std::filesystem::path folder =
+            std::filesystem::weakly_canonical(parent.empty() ? "." : parent, failed);
+        if (failed) {
+            error = FileError("cannot find the folder of", current, failed.value());
+            return false;
+        }
+        const std::filesystem::path here = folder / name;
+        if (!std::filesystem::is_symlink(here, failed)) {
+            resolved = here;
+            return true;
+        }
+        const std::filesystem::path target = std::filesystem::read_symlink(here, failed);
+        if (failed) {
+            error = FileError("cannot follow the link", here, failed.value());
+            return false;
+        }
+        current = target.is_absolute() ? target : folder / target;
+    }
+    error = FileError("cannot follow the links of", file, ELOOP);
+    return false;
 }
 
 bool CreateFolders(const std::filesystem::path &folder, std::string &error)
@@ -190,6 +277,11 @@ bool CreateFolders(const std::filesystem::path &folder, std::string &error)
 bool ReplaceFileAtomically(
     const std::filesystem::path &file, std::string_view bytes, std::string &error)
 {
+    struct stat status;
+    if (::stat(file.c_str(), &status) == 0 && !modeAllowsWriting(status)) {
+        error = readOnlyError(file, status);
+        return false;
+    }
     std::filesystem::path temporary = file;
     temporary += ".new";
     if (!writeTemporary(file, temporary, bytes, error)) {
@@ -202,5 +294,6 @@ bool ReplaceFileAtomically(
         return false;
     }
     const std::filesystem::path folder = file.parent_path();
-    return syncFolder(folder.empty() ? "." : folder, error);
+    syncFolder(folder.empty() ? "." : folder);
+    return true;
 }

@@ -31,7 +31,9 @@ bool CFileLock::Acquire(
         error = FileError("cannot open the lock file", lockFile, errno);
         return false;
     }
-    const auto deadline = std::chrono::steady_clock::now() + patience;
+    // The waits are added up rather than the clock read: a program that
+    // holds the lock is given at least `patience`.
+    std::chrono::milliseconds waited(0);
     std::chrono::milliseconds pause(1);
     for (;;) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
@@ -41,7 +43,7 @@ bool CFileLock::Acquire(
         const int reason = errno;
         if (reason == EINTR)
             continue;
-        if (reason != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
+        if (reason != EWOULDBLOCK || waited >= patience) {
             ::close(fd);
             error = reason == EWOULDBLOCK ? "another program has held the lock file \"" +
                     lockFile.string() + "\" for too long"
@@ -49,6 +51,7 @@ bool CFileLock::Acquire(
             return false;
         }
         std::this_thread::sleep_for(pause);
+        waited += pause;
         pause = std::min(pause * 2, std::chrono::milliseconds(4));
     }
 }

@@ -6,12 +6,10 @@
 #include "reminders/profile_text.h"
 #include "reminders/value_encoding.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <ctime>
 #include <exception>
-#include <memory>
-#include <mutex>
 #include <new>
 #include <sys/stat.h>
 
@@ -20,102 +18,44 @@ namespace {
 // How long a write waits for another program to finish its own.
 constexpr std::chrono::milliseconds kLockPatience(10'000);
 
-// File times advance in clock ticks, so a file may change again within the
-// tick of its last change and keep its times (and, rewritten in place, its
-// inode and size). A file read that soon after a change is not remembered.
-// File systems that keep whole seconds are given two.
-constexpr long long kSettleNanoseconds = 100'000'000;
-constexpr long long kCoarseSettleNanoseconds = 2'000'000'000;
-
-// The file last read, with an index of its entries.
-struct CachedProfile {
-    std::filesystem::path file;
-    FileIdentity identity;
-    std::string bytes;
-    std::unique_ptr<CProfileIndex> index; // views into bytes
-};
-
-std::mutex s_cacheMutex;
-std::unique_ptr<CachedProfile> s_cache;
-
-long long nanoseconds(const timespec &t)
+bool checkNames(const std::filesystem::path &file, const ProfileChange &change, std::string &error)
 {
-    return t.tv_sec * 1'000'000'000LL + t.tv_nsec;
+    std::string reason;
+    if (CheckProfileNames(change.section, change.entry.value_or(""), reason))
+        return true;
+    error = "cannot write \"" + file.string() + "\": " + reason;
+    return false;
 }
 
-bool settled(const FileIdentity &identity)
+// The text after the change; nothing when it does not change the text.
+std::optional<std::string> applied(std::string_view text, const ProfileChange &change)
 {
-    timespec now;
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    const timespec &last = nanoseconds(identity.changed) > nanoseconds(identity.modified)
-        ? identity.changed
-        : identity.modified;
-    const long long margin = last.tv_nsec == 0 ? kCoarseSettleNanoseconds : kSettleNanoseconds;
-    return nanoseconds(now) - nanoseconds(last) > margin;
+    if (!change.entry)
+        return RemoveProfileSection(text, change.section);
+    if (!change.value)
+        return EditProfileText(text, change.section, *change.entry, std::nullopt);
+    const std::string stored = EncodeProfileValue(*change.value);
+    return EditProfileText(text, change.section, *change.entry, stored);
 }
 
-std::optional<std::string> decoded(std::optional<std::string_view> stored)
-{
-    if (!stored)
-        return std::nullopt;
-    return DecodeProfileValue(*stored);
-}
-
-std::optional<std::string> lookUp(
-    const std::filesystem::path &file, std::string_view section, std::string_view entry)
-{
-    const std::lock_guard<std::mutex> guard(s_cacheMutex);
-    struct stat status;
-    if (::stat(file.c_str(), &status) != 0)
-        return std::nullopt;
-    if (s_cache && s_cache->file == file && s_cache->identity == FileIdentity::Of(status))
-        return decoded(s_cache->index->Find(section, entry));
-
-    auto fresh = std::make_unique<CachedProfile>();
-    std::string error;
-    if (ReadWholeFile(file, fresh->bytes, fresh->identity, error) != FileReadResult::Read)
-        return std::nullopt;
-    if (!settled(fresh->identity)) {
-        // One walk costs less than an index that would not be used again.
-        s_cache.reset();
-        return decoded(FindStoredValue(fresh->bytes, section, entry));
-    }
-    fresh->file = file;
-    fresh->index = std::make_unique<CProfileIndex>(fresh->bytes);
-    s_cache = std::move(fresh);
-    return decoded(s_cache->index->Find(section, entry));
-}
-
-// The file that a symbolic link at `file` leads to (a link that leads nowhere
-// included), so that writing replaces that file and keeps the link.
-std::filesystem::path followLinks(std::filesystem::path file)
-{
-    for (int hops = 0; hops < 40; ++hops) {
-        std::error_code failed;
-        if (!std::filesystem::is_symlink(file, failed))
-            break;
-        const std::filesystem::path target = std::filesystem::read_symlink(file, failed);
-        if (failed)
-            break;
-        file = target.is_absolute() ? target : (file.parent_path() / target).lexically_normal();
-    }
-    return file;
-}
-
-bool writeEntry(const std::filesystem::path &file, std::string_view section, std::string_view entry,
-    const std::optional<std::string> &value, std::string &error)
+bool writeEntries(
+    const std::filesystem::path &file, std::span<const ProfileChange> changes, std::string &error)
 {
     if (file.empty()) {
         error = "no profile file was named";
         return false;
     }
-    if (std::string reason; !CheckProfileNames(section, entry, reason)) {
-        error = "cannot write \"" + file.string() + "\": " + reason;
-        return false;
+    for (const ProfileChange &change : changes) {
+        if (!checkNames(file, change, error))
+            return false;
     }
-    const std::filesystem::path target = followLinks(file);
+    std::filesystem::path target;
+    if (!ResolveFileLinks(file, target, error))
+        return false;
+    const bool onlyRemovals = std::none_of(
+        changes.begin(), changes.end(), [](const ProfileChange &c) { return c.value.has_value(); });
     struct stat status;
-    if (!value && ::stat(target.c_str(), &status) != 0 && errno == ENOENT)
+    if (onlyRemovals && ::stat(target.c_str(), &status) != 0 && errno == ENOENT)
         return true;
     if (!CreateFolders(target.parent_path(), error))
         return false;
@@ -130,48 +70,66 @@ bool writeEntry(const std::filesystem::path &file, std::string_view section, std
     FileIdentity identity;
     if (ReadWholeFile(target, bytes, identity, error) == FileReadResult::Failed)
         return false;
-    std::optional<std::string> stored;
-    if (value)
-        stored = EncodeProfileValue(*value);
-    const std::optional<std::string> edited = EditProfileText(
-        bytes, section, entry, stored ? std::optional<std::string_view>(*stored) : std::nullopt);
-    if (!edited)
+    std::string text = bytes;
+    for (const ProfileChange &change : changes) {
+        if (std::optional<std::string> edited = applied(text, change))
+            text = std::move(*edited);
+    }
+    if (text == bytes)
         return true;
-    return ReplaceFileAtomically(target, *edited, error);
+    return ReplaceFileAtomically(target, text, error);
 }
 
 } // namespace
 
-std::string ReadProfileEntry(const std::filesystem::path &file, std::string_view section,
-    std::string_view entry, std::string_view defaultValue)
+ProfileChange ProfileChange::Set(
+    std::string_view section, std::string_view entry, std::string value)
 {
-    try {
-        if (std::optional<std::string> value = lookUp(file, section, entry))
-            return std::move(*value);
-    } catch (const std::exception &) {
-        // A file too big to hold reads as missing.
-    }
-    while (!defaultValue.empty() && defaultValue.back() == ' ')
-        defaultValue.remove_suffix(1);
-    return std::string(defaultValue);
+    return {std::string(section), std::string(entry), std::move(value)};
+}
+
+ProfileChange ProfileChange::Remove(std::string_view section, std::string_view entry)
+{
+    return {std::string(section), std::string(entry), std::nullopt};
+}
+
+ProfileChange ProfileChange::RemoveSection(std::string_view section)
+{
+    return {std::string(section), std::nullopt, std::nullopt};
 }
 
 std::optional<std::string> FindProfileEntry(
     const std::filesystem::path &file, std::string_view section, std::string_view entry)
 {
     try {
-        return lookUp(file, section, entry);
+        std::string bytes, error;
+        FileIdentity identity;
+        if (ReadWholeFile(file, bytes, identity, error) != FileReadResult::Read)
+            return std::nullopt;
+        if (const std::optional<std::string_view> stored = FindStoredValue(bytes, section, entry))
+            return DecodeProfileValue(*stored);
     } catch (const std::exception &) {
-        return std::nullopt; // a file too big to hold reads as missing
+        // A file too big to hold reads as missing.
     }
+    return std::nullopt;
 }
 
-bool WriteProfileEntry(const std::filesystem::path &file, std::string_view section,
-    std::string_view entry, const std::optional<std::string> &value, std::string &error)
+std::string ReadProfileEntry(const std::filesystem::path &file, std::string_view section,
+    std::string_view entry, std::string_view defaultValue)
+{
+    if (std::optional<std::string> value = FindProfileEntry(file, section, entry))
+        return std::move(*value);
+    while (!defaultValue.empty() && defaultValue.back() == ' ')
+        defaultValue.remove_suffix(1);
+    return std::string(defaultValue);
+}
+
+bool WriteProfileEntries(
+    const std::filesystem::path &file, std::span<const ProfileChange> changes, std::string &error)
 {
     error.clear();
     try {
-        return writeEntry(file, section, entry, value, error);
+        return writeEntries(file, changes, error);
     } catch (const std::bad_alloc &) {
         error = "not enough memory to write \"" + file.string() + "\"";
         return false;
@@ -179,6 +137,14 @@ bool WriteProfileEntry(const std::filesystem::path &file, std::string_view secti
         error = "cannot write \"" + file.string() + "\": " + failure.what();
         return false;
     }
+}
+
+bool WriteProfileEntry(const std::filesystem::path &file, std::string_view section,
+    std::string_view entry, const std::optional<std::string> &value, std::string &error)
+{
+    const ProfileChange change =
+        value ? ProfileChange::Set(section, entry, *value) : ProfileChange::Remove(section, entry);
+    return WriteProfileEntries(file, std::span(&change, 1), error);
 }
 
 bool WriteProfileEntry(const std::filesystem::path &file, std::string_view section,

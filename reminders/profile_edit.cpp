@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 bool hasLineBreak(std::string_view text)
 {
     return text.find_first_of("\r\n") != text.npos;
@@ -131,4 +133,26 @@ std::optional<std::string> EditProfileText(std::string_view text, std::string_vi
     newLines.append("[").append(section).append("]").append(lineEnd);
     newLines.append(entry).append("=").append(*stored).append(lineEnd);
     return inserted(text, text.size(), newLines);
+}
+
+std::optional<std::string> RemoveProfileSection(std::string_view text, std::string_view section)
+{
+    section = TrimProfileBlanks(section);
+    std::vector<ProfileLine> gone;
+    CProfileLines lines(text);
+    ProfileLine line;
+    bool inSection = false;
+    while (lines.Next(line)) {
+        if (line.kind == ProfileLineKind::Section)
+            inSection = ProfileNamesEqual(line.name, section);
+        if (inSection &&
+            (line.kind == ProfileLineKind::Section || line.kind == ProfileLineKind::Entry))
+            gone.push_back(line);
+    }
+    if (gone.empty())
+        return std::nullopt;
+    // A byte order mark stays the file's first bytes.
+    if (gone.front().begin == 0 && text.starts_with(kByteOrderMark))
+        gone.front().begin = kByteOrderMark.size();
+    return removed(text, gone);
 }

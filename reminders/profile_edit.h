@@ -24,3 +24,9 @@ bool CheckProfileNames(std::string_view section, std::string_view entry, std::st
 // so that no older duplicate comes to light; the section's line stays.
 std::optional<std::string> EditProfileText(std::string_view text, std::string_view section,
     std::string_view entry, const std::optional<std::string_view> &stored);
+
+// The text without the section: every section of the name loses its line and
+// its entries, so that no later one of the name comes to light. Comments,
+// blank lines and lines that are no entries stay. Nothing when the text has
+// no section of the name.
+std::optional<std::string> RemoveProfileSection(std::string_view text, std::string_view section);

@@ -23,3 +23,23 @@ std::filesystem::path ProfilePath(
         return std::filesystem::path(home) / ".config" / name;
     return {};
 }
+
+std::string ProfilePathProblem(
+    const std::filesystem::path &executable, const char *xdgConfigHome, const char *home)
+{
+    if (!ProfilePath(executable, xdgConfigHome, home).empty())
+        return {};
+    const std::string name = executable.filename().stem().string();
+    if (name.empty())
+        return "no profile file: the program's file name \"" + executable.string() +
+            "\" gives it no name";
+    const auto described = [](const char *variable, const char *value) {
+        return std::string(variable) +
+            (value == nullptr ? " is not set" : " is \"" + std::string(value) + "\"");
+    };
+    return "no folder for the profile file " + name + ".INI: it is kept in " +
+        "$XDG_CONFIG_HOME or else in $HOME/.config, but " +
+        described("XDG_CONFIG_HOME", xdgConfigHome) + " and " + described("HOME", home) +
+        ". Set HOME (or XDG_CONFIG_HOME) to an absolute folder, such as your home folder, " +
+        "and start the program again";
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 // `$XDG_CONFIG_HOME` when it is set to an absolute folder, else
 // `$HOME/.config`, then the executable's file name without its extension and
@@ -10,4 +11,9 @@
 // arguments are the variables' values, null when unset. The result is empty
 // when neither gives an absolute folder or the executable has no file name.
 std::filesystem::path ProfilePath(
+    const std::filesystem::path &executable, const char *xdgConfigHome, const char *home);
+
+// Why ProfilePath gives no file, in words fit to show the user, naming the
+// variables to set; empty when it gives one.
+std::string ProfilePathProblem(
     const std::filesystem::path &executable, const char *xdgConfigHome, const char *home);

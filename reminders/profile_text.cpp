@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <string>
+#include <unordered_set>
 
 namespace {
 
@@ -198,6 +200,8 @@ CProfileIndex::CProfileIndex(std::string_view text)
             const auto [it, added] = m_sections.try_emplace(
                 line.name, static_cast<std::uint32_t>(m_sections.size() + 1));
             section = added ? it->second : 0;
+            if (added)
+                m_sectionStarts.push_back(static_cast<std::uint32_t>(m_entries.size()));
         } else if (section != 0 && line.kind == ProfileLineKind::Entry) {
             add(section, line.name, line.value);
         }
@@ -218,4 +222,48 @@ std::optional<std::string_view> CProfileIndex::Find(
         return std::nullopt;
     const Entry &e = m_entries[slot - 1];
     return m_strText.substr(e.valueBegin, e.valueSize);
+}
+
+std::vector<StoredEntry> CProfileIndex::Entries(std::string_view section) const
+{
+    if (m_strText.size() >= UINT32_MAX)
+        return ListStoredEntries(m_strText, section);
+    std::vector<StoredEntry> entries;
+    const auto s = m_sections.find(TrimProfileBlanks(section));
+    if (s == m_sections.end())
+        return entries;
+    const std::size_t begin = m_sectionStarts[s->second - 1];
+    const std::size_t end =
+        s->second < m_sectionStarts.size() ? m_sectionStarts[s->second] : m_entries.size();
+    entries.reserve(end - begin);
+    for (std::size_t i = begin; i < end; ++i) {
+        const Entry &e = m_entries[i];
+        entries.emplace_back(
+            m_strText.substr(e.nameBegin, e.nameSize), m_strText.substr(e.valueBegin, e.valueSize));
+    }
+    return entries;
+}
+
+std::vector<StoredEntry> ListStoredEntries(std::string_view text, std::string_view section)
+{
+    section = TrimProfileBlanks(section);
+    std::vector<StoredEntry> entries;
+    CProfileLines lines(text);
+    ProfileLine line;
+    bool inSection = false;
+    std::unordered_set<std::string> seen; // lower-case names
+    while (lines.Next(line)) {
+        if (line.kind == ProfileLineKind::Section) {
+            // Only the first section of the name counts.
+            if (inSection)
+                break;
+            inSection = ProfileNamesEqual(line.name, section);
+        } else if (inSection && line.kind == ProfileLineKind::Entry) {
+            std::string name(line.name);
+            std::transform(name.begin(), name.end(), name.begin(), lowerAscii);
+            if (seen.insert(std::move(name)).second)
+                entries.emplace_back(line.name, line.value);
+        }
+    }
+    return entries;
 }

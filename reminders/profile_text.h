@@ -17,6 +17,7 @@
 #include <optional>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 enum class ProfileLineKind { Other, Comment, Section, Entry };
@@ -51,13 +52,22 @@ bool ProfileNamesEqual(std::string_view a, std::string_view b);
 std::optional<std::string_view> FindStoredValue(
     std::string_view text, std::string_view section, std::string_view entry);
 
+// An entry as a section lists it: its name as spelled and its stored value.
+using StoredEntry = std::pair<std::string_view, std::string_view>;
+
+// The entries of the section that lookups read, in the order of the text,
+// each name once (its first entry), found by walking the lines.
+std::vector<StoredEntry> ListStoredEntries(std::string_view text, std::string_view section);
+
 // Every entry that a lookup can find, for lookups in constant time. Holds
 // views into the text, which must outlive the index and stay where it is.
-// A text of 4 GiB or more is not indexed: Find then walks it.
+// A text of 4 GiB or more is not indexed: Find and Entries then walk it.
 class CProfileIndex {
 public:
     explicit CProfileIndex(std::string_view text);
     std::optional<std::string_view> Find(std::string_view section, std::string_view entry) const;
+    // What ListStoredEntries gives, without walking the text.
+    std::vector<StoredEntry> Entries(std::string_view section) const;
 
 private:
     struct NameHash {
@@ -86,7 +96,10 @@ private:
     std::string_view m_strText;
     // Section numbers from 1, for the first section of each name.
     std::unordered_map<std::string_view, std::uint32_t, NameHash, NameEqual> m_sections;
+    // In the order of the text; those of a section stand together, from
+    // m_sectionStarts[section - 1] to the next section's start.
     std::vector<Entry> m_entries;
+    std::vector<std::uint32_t> m_sectionStarts;
     // Open addressing: 0 for a free slot, else an entry's position plus one.
     // A power of two in size, at most half full.
     std::vector<std::uint32_t> m_slots;

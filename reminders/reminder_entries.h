@@ -15,6 +15,12 @@ inline constexpr std::string_view kDefaultsSection = "Defaults";
 inline constexpr std::string_view kAudioEntry = "Audio";
 inline constexpr std::string_view kAudioOn = "ON";
 inline constexpr std::string_view kAudioOff = "OFF";
+// The Hijri calendar kept, under "Defaults": a rule's name ("astronomical",
+// "umalqura" or "civil") and a day adjustment from -2 to 2; read both with
+// ParseHijriSetting (calendar/hijri_rule.h), missing or unreadable values
+// give the astronomical rule and 0. Written only when the user changes them.
+inline constexpr std::string_view kHijriCalendarEntry = "HijriCalendar";
+inline constexpr std::string_view kHijriAdjustEntry = "HijriAdjust";
 
 // "Ramadhan/27": the month name as the calendar spells it, "/", and the day
 // text exactly as given; "5", "05" and "" make three different keys.

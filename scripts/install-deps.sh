@@ -4,8 +4,8 @@
 #   scripts/install-deps.sh [build|bench|fuzz|package|screenshot|all]
 set -eu
 
-build_packages="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev qt6-base-dev libx11-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop dbus-daemon pulseaudio pulseaudio-utils"
-bench_packages="libbenchmark-dev libicu-dev pkg-config"
+build_packages="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev qt6-base-dev libicu-dev libx11-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop dbus-daemon pulseaudio pulseaudio-utils"
+bench_packages="libbenchmark-dev pkg-config"
 # libFuzzer and the sanitizer runtimes come with libclang-rt-dev, which clang
 # only recommends.
 fuzz_packages="clang libclang-rt-dev"

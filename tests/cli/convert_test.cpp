@@ -1,54 +1,10 @@
-// The converter as a user runs it: arguments, standard input, what comes out
-// on standard output and standard error, and the exit status.
-#include <gtest/gtest.h>
+// The converter as a user runs it: dates, months, the batch mode and what
+// goes wrong.
+#include "convert_fixture.h"
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
-
-struct RunResult {
-    std::string out, err;
-    int status = -1;
-};
-
-std::string readFile(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-class ConvertTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/zamanix-convert-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
-
-    RunResult run(const std::string &args, const std::string &input = "")
-    {
-        std::ofstream(m_dir + "/in", std::ios::binary) << input;
-        const std::string command = "TZ=UTC LC_ALL=C '" ZAMANIX_BINARY_DIR "/zamanix-convert' " +
-            args + " < '" + m_dir + "/in' > '" + m_dir + "/out' 2> '" + m_dir + "/err'";
-        const int raw = std::system(command.c_str());
-        RunResult r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = readFile(m_dir + "/out");
-        r.err = readFile(m_dir + "/err");
-        return r;
-    }
-
-    std::string m_dir;
-};
 
 struct GoodCase {
     const char *args;
@@ -74,19 +30,11 @@ TEST_F(ConvertTest, ConvertsDates)
 {
     for (const GoodCase &c : kGoodCases) {
         SCOPED_TRACE(c.args);
-        const RunResult r = run(c.args);
-        EXPECT_EQ(r.out, c.out);
-        EXPECT_EQ(r.err, "");
-        EXPECT_EQ(r.status, 0);
+        expectAnswer(c.args, "", c.out);
     }
 }
 
-struct BadCase {
-    const char *args;
-    const char *err; // the first line of standard error
-};
-
-const BadCase kBadCases[] = {
+const RefusalCase kBadCases[] = {
     {"2023-02-29", "zamanix-convert: \"2023-02-29\": February 2023 has only 28 days"},
     {"2000-13-01",
         "zamanix-convert: \"2000-13-01\": month 13 does not exist; months run from 1 to 12"},
@@ -112,12 +60,9 @@ const BadCase kBadCases[] = {
 
 TEST_F(ConvertTest, RefusesBadInputWithStatusTwo)
 {
-    for (const BadCase &c : kBadCases) {
+    for (const RefusalCase &c : kBadCases) {
         SCOPED_TRACE(c.args);
-        const RunResult r = run(c.args);
-        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), c.err);
-        EXPECT_EQ(r.out, "") << "no answer for bad input";
-        EXPECT_EQ(r.status, 2);
+        expectRefusal(c.args, c.err);
     }
 }
 
@@ -167,27 +112,91 @@ TEST_F(ConvertTest, MonthGrid)
     EXPECT_NE(october.out.find(" 4/17  15/18"), std::string::npos) << october.out;
 }
 
+// Error messages show the input trimmed, control characters escaped, and
+// no more than 40 characters of it.
+TEST_F(ConvertTest, QuotesBadInputInMessages)
+{
+    struct Case {
+        const char *name;
+        std::string arg;
+        const char *err;
+    };
+    const Case cases[] = {
+        {"blanks around", "'  2000-02-30  '",
+            "zamanix-convert: \"2000-02-30\": February 2000 has only 29 days\n"},
+        {"control characters", "\"$(printf 'bad\\tdate\\033[31m')\"",
+            "zamanix-convert: \"bad\\x09date\\x1b[31m\" is not a date; write YEAR-MONTH-DAY, "
+            "for example 2000-01-31\n"},
+        {"long text", std::string(50, 'x'),
+            "zamanix-convert: \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...\" is not a date; "
+            "write YEAR-MONTH-DAY, for example 2000-01-31\n"},
+        {"a month", "--month \"$(printf '2000\\001-1')\"",
+            "zamanix-convert: \"2000\\x01-1\" is not a month; write YEAR-MONTH, for example "
+            "2000-01\nTry 'zamanix-convert --help' for more information.\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const RunResult r = run(c.arg);
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.status, 2);
+    }
+}
+
+TEST_F(ConvertTest, HijriMonthGrid)
+{
+    const RunResult r = run("--month 1446-09 --from-hijri");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+        "             Ramadhan 1446 (Hijri)\n"
+        "                  March 2025\n"
+        " Su     Mo     Tu     We     Th     Fr     Sa\n"
+        "                                           1/1\n"
+        " 2/2    3/3    4/4    5/5    6/6    7/7    8/8\n"
+        " 9/9   10/10  11/11  12/12  13/13  14/14  15/15\n"
+        "16/16  17/17  18/18  19/19  20/20  21/21  22/22\n"
+        "23/23  24/24  25/25  26/26  27/27  28/28  29/29\n"
+        "March 2025 begins on Saturday 1 Ramadhan 1446.\n");
+}
+
+TEST_F(ConvertTest, BatchInTextForm)
+{
+    const RunResult r = run("--batch --format text", "2000-01-01\n2000-02-30\n1984-09-26\n");
+    EXPECT_EQ(r.out,
+        "Saturday 1 January 2000 = 24 Ramadhan 1420\n"
+        "error: \"2000-02-30\": February 2000 has only 29 days\n"
+        "Wednesday 26 September 1984 = 1 Muharram 1405\n");
+    EXPECT_EQ(r.status, 1);
+    const RunResult hijri = run("--batch --from-hijri --format=text", "1420-09-24");
+    EXPECT_EQ(hijri.out, "Saturday 24 Ramadhan 1420 = 1 January 2000\n");
+    EXPECT_EQ(hijri.status, 0);
+}
+
+// A folder, or input that cannot be read, is not an empty input.
+TEST_F(ConvertTest, BatchReportsInputThatCannotBeRead)
+{
+    const RunResult r = runFrom("--batch", "/");
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "zamanix-convert: cannot read the dates: Is a directory\n");
+    EXPECT_EQ(r.status, 2);
+}
+
 TEST_F(ConvertTest, TodayNamesBothCalendars)
 {
-    const RunResult r = run("--today");
+    // 1 January 2000, 23:30 in UTC; already the 2nd east of it.
+    const std::string now = "ZAMANIX_CONVERT_NOW=946769400";
+    const RunResult r = run("--today", "", now);
+    EXPECT_EQ(r.out, "Saturday 1 January 2000 = 24 Ramadhan 1420\n");
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find(" = "), std::string::npos);
-    EXPECT_NE(r.out.find(std::to_string(1900 +
-                  [] {
-                      std::time_t now = std::time(nullptr);
-                      std::tm t{};
-                      gmtime_r(&now, &t);
-                      return t.tm_year;
-                  }())),
-        std::string::npos);
+    EXPECT_EQ(run("--today --format iso", "", now + " TZ=UTC-3").out, "1420-09-25\n")
+        << "the local clock's day";
 }
 
 TEST_F(ConvertTest, HelpDocumentsTheForms)
 {
     const RunResult r = run("--help");
     EXPECT_EQ(r.status, 0);
-    for (const char *text :
-        {"--from-hijri", "--format", "--today", "--month", "--batch", "Exit status"})
+    for (const char *text : {"--from-hijri", "--format", "--today", "--month", "--batch",
+             "--calendar", "--adjust", "--use-settings", "Exit status"})
         EXPECT_NE(r.out.find(text), std::string::npos) << text;
 }
 

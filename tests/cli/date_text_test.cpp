@@ -90,7 +90,7 @@ TEST(CheckDate, ExistingAndMissingDays)
     for (const CheckCase &c : kCheckCases) {
         SCOPED_TRACE(c.name);
         std::string error;
-        const bool ok = CheckDate(c.kind, c.date, error);
+        const bool ok = CheckDate(CHijriCalendar(), c.kind, c.date, error);
         EXPECT_EQ(ok, c.error == nullptr) << error;
         if (c.error) {
             EXPECT_EQ(error, c.error);
@@ -100,12 +100,13 @@ TEST(CheckDate, ExistingAndMissingDays)
 
 TEST(Format, TextAndIso)
 {
-    const Conversion c = Convert(CalendarKind::Christian, {2000, 1, 1});
+    const Conversion c = Convert(CHijriCalendar(), CalendarKind::Christian, {2000, 1, 1});
     EXPECT_EQ(FormatText(c), "Saturday 1 January 2000 = 24 Ramadhan 1420");
     EXPECT_EQ(FormatIso(c.output), "1420-09-24");
-    const Conversion h = Convert(CalendarKind::Hijri, {1, 1, 1});
+    const Conversion h = Convert(CHijriCalendar(), CalendarKind::Hijri, {1, 1, 1});
     EXPECT_EQ(FormatText(h), "Thursday 1 Muharram 1 = 15 July 622");
-    EXPECT_EQ(FormatIso(Convert(CalendarKind::Christian, {622, 7, 14}).output), "-1-12-29");
+    EXPECT_EQ(FormatIso(Convert(CHijriCalendar(), CalendarKind::Christian, {622, 7, 14}).output),
+        "-1-12-29");
 }
 
 } // namespace

@@ -13,7 +13,11 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <cstdlib>
 #include <fstream>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -193,11 +197,64 @@ TEST_F(ReminderCommandsTest, PasteKeysRunPasteWhicheverFieldHasTheFocus)
     QTest::keyClick(day, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Memo(), "12");
     EXPECT_EQ(Shown(IDC_DAY), "7") << "nothing is pasted into the day box";
-    EXPECT_EQ(Shown(IDC_YEAR), "1418") << "the form shows its fields again";
+    EXPECT_EQ(Shown(IDC_YEAR), "1999") << "what the user typed stays";
 
     QApplication::clipboard()->setText(QStringLiteral("by Shift+Insert"));
     QTest::keyClick(day, Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(Memo(), "by Shift+Insert");
+}
+
+// The fields the user typed after the last View are not yet the form's:
+// Paste must not put the viewed ones back, or the next Add overwrites the
+// viewed day.
+TEST_F(ReminderCommandsTest, PasteChangesTheMemoOnly)
+{
+    Store("Reminder", "Safar/2", "Dentist");
+    Store("Alarm", "Safar/2", "09:15 30");
+    Start();
+    Choose(1, "2");
+    Click(IDC_VIEW);
+    ASSERT_EQ(Memo(), "Dentist");
+    Set(IDC_DAY, "3");
+    Set(IDC_HOUR, "10");
+    QApplication::clipboard()->setText(QStringLiteral("School trip"));
+    Frame()->ExecuteCommand(ID_EDIT_PASTE);
+    EXPECT_EQ(Memo(), "School trip");
+    EXPECT_EQ(Shown(IDC_DAY), "3");
+    EXPECT_EQ(Shown(IDC_HOUR), "10");
+    Click(IDC_ADD);
+    EXPECT_EQ(Stored("Reminder", "Safar/3"), "School trip");
+    EXPECT_EQ(Stored("Alarm", "Safar/3"), "10:15 30");
+    EXPECT_EQ(Stored("Reminder", "Safar/2"), "Dentist") << "the viewed day is untouched";
+    EXPECT_EQ(Stored("Alarm", "Safar/2"), "09:15 30");
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+TEST_F(ReminderCommandsTest, WithoutAHomeFolderAddSaysWhatToSet)
+{
+    m_app = std::make_unique<CZamanixApp>();
+    m_app->m_pszAppName = "Zamanix";
+    std::vector<std::pair<const char *, std::optional<std::string>>> saved;
+    for (const char *name : {"HOME", "XDG_CONFIG_HOME"}) {
+        const char *value = std::getenv(name);
+        saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+        ::unsetenv(name);
+    }
+    m_app->InitApplicationNames("/usr/bin/zamanix");
+    for (const auto &[name, value] : saved) {
+        if (value)
+            ::setenv(name, value->c_str(), 1);
+    }
+    ASSERT_TRUE(m_app->m_pszProfileName.empty());
+    ASSERT_TRUE(m_app->InitInstance());
+    QApplication::processEvents();
+    Choose(8, "27");
+    SetMemo("Pray");
+    Click(IDC_ADD);
+    ASSERT_EQ(m_boxes.size(), 1u);
+    for (const char *said :
+        {"could not be saved", "HOME is not set", "XDG_CONFIG_HOME", "Set HOME"})
+        EXPECT_NE(m_boxes[0].text.find(said), CString::npos) << said << " in: " << m_boxes[0].text;
 }
 
 TEST_F(ReminderCommandsTest, EditingKeysStayWithTheEditField)

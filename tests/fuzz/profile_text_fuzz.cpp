@@ -84,6 +84,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     check(index.Find(section, entry) == FindStoredValue(text, section, entry));
     for (const auto &[s, e] : names)
         check(index.Find(s, e) == FindStoredValue(text, s, e));
+    check(index.Entries(section) == ListStoredEntries(text, section));
+
+    // A removed section is gone with every entry of it, and the rest stays.
+    if (const std::optional<std::string> cut = RemoveProfileSection(text, section)) {
+        const CProfileIndex after(*cut);
+        check(after.Entries(section).empty());
+        for (const auto &[s, e] : names) {
+            if (!ProfileNamesEqual(s, TrimProfileBlanks(section)))
+                check(after.Find(s, e) == index.Find(s, e));
+        }
+    }
 
     std::string error;
     if (!CheckProfileNames(section, entry, error))

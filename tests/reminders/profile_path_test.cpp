@@ -26,6 +26,9 @@ TEST(ProfilePath, FromExecutableAndEnvironment)
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.executable) + " " + (c.xdgConfigHome ? c.xdgConfigHome : "-"));
         EXPECT_EQ(ProfilePath(c.executable, c.xdgConfigHome, c.home).string(), c.expected);
+        // Without a path, the reason says what to set; with one, there is none.
+        const std::string problem = ProfilePathProblem(c.executable, c.xdgConfigHome, c.home);
+        EXPECT_EQ(problem.empty(), *c.expected != '\0') << problem;
     }
 }
 

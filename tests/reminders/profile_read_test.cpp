@@ -1,6 +1,7 @@
 // Reading entries with the private-profile rules, from whatever the file
-// holds.
+// holds: one at a time, and many from one snapshot.
 #include "reminders/profile.h"
+#include "reminders/profile_snapshot.h"
 #include "reminders/profile_text.h"
 #include "temp_folder.h"
 
@@ -10,7 +11,6 @@
 #include <functional>
 #include <random>
 #include <sys/stat.h>
-#include <thread>
 
 namespace {
 
@@ -71,9 +71,13 @@ TEST(ReadProfileEntry, Rules)
         WriteBytes(folder / "p.INI", c.text);
         EXPECT_EQ(
             ReadProfileEntry(folder / "p.INI", c.section, c.entry, c.defaultValue), c.expected);
-        // A file read just after a change is walked, a settled one indexed.
+        // A single read walks the text; a snapshot looks it up in an index.
         EXPECT_EQ(CProfileIndex(c.text).Find(c.section, c.entry),
             FindStoredValue(c.text, c.section, c.entry));
+        EXPECT_EQ(
+            CProfileSnapshot(folder / "p.INI").Get(c.section, c.entry, c.defaultValue), c.expected);
+        EXPECT_EQ(FindProfileEntry(folder / "p.INI", c.section, c.entry).value_or("<absent>"),
+            ReadProfileEntry(folder / "p.INI", c.section, c.entry, "<absent>"));
     }
 }
 
@@ -90,13 +94,16 @@ TEST(ReadProfileEntry, NoUsableFileGivesTheDefault)
     for (const char *name : {"missing.INI", "folder.INI", "fifo.INI", "garbage.INI"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(ReadProfileEntry(folder / name, "Alarm", "Ramadhan/27", "08:00 60"), "08:00 60");
+        EXPECT_EQ(FindProfileEntry(folder / name, "Alarm", "Ramadhan/27"), std::nullopt);
+        CProfileSnapshot snapshot(folder / name);
+        EXPECT_EQ(snapshot.Find("Alarm", "Ramadhan/27"), std::nullopt);
+        EXPECT_FALSE(snapshot.Refresh()) << "nothing changed";
     }
 }
 
 // Another program changes the file between two reads: the second read sees
 // the change however it was made, even when the file keeps its size and
-// modification time. The first read of each pair comes once the file has
-// settled, so that the store remembers what it read.
+// modification time, and however soon after the first read it comes.
 TEST(ReadProfileEntry, SeesChangesByOtherPrograms)
 {
     CTempFolder folder;
@@ -131,29 +138,11 @@ TEST(ReadProfileEntry, SeesChangesByOtherPrograms)
     const char *last = "1";
     for (const Change &change : changes) {
         SCOPED_TRACE(change.name);
-        std::this_thread::sleep_for(std::chrono::milliseconds(150));
         ASSERT_EQ(ReadProfileEntry(file, "R", "k", "gone"), last);
         ASSERT_EQ(::stat(file.c_str(), &before), 0);
         change.make();
         EXPECT_EQ(ReadProfileEntry(file, "R", "k", "gone"), change.expected);
         last = change.expected;
-    }
-}
-
-TEST(ProfileFind, MissingIsNotEmpty)
-{
-    CTempFolder folder;
-    const std::filesystem::path file = folder / "zamanix.INI";
-    EXPECT_EQ(FindProfileEntry(file, "R", "k"), std::nullopt) << "no file";
-    WriteBytes(file, "[R]\nempty=\nquoted=\"  a  \"\nbroken=\\\"a\\nb\"\n");
-    const struct {
-        const char *section, *entry;
-        std::optional<std::string> value;
-    } cases[] = {{"R", "empty", ""}, {"r", "QUOTED", "  a  "}, {"R", "broken", "a\nb"},
-        {"R", "none", std::nullopt}, {"S", "empty", std::nullopt}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(std::string(c.section) + "/" + c.entry);
-        EXPECT_EQ(FindProfileEntry(file, c.section, c.entry), c.value);
     }
 }
 

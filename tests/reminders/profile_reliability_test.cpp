@@ -1,12 +1,17 @@
 // Writers killed at random moments and writers running at the same time:
-// no entry whose write returned is ever lost, and the file stays whole.
+// no entry whose write returned is ever lost, a reminder's memo and alarm
+// are never found apart, and the file stays whole.
+#include "reminders/alarm_value.h"
 #include "reminders/profile.h"
+#include "reminders/profile_snapshot.h"
+#include "reminders/reminder_entries.h"
 #include "reminders/value_encoding.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <random>
 #include <sstream>
 #include <sys/wait.h>
@@ -24,17 +29,27 @@ std::string valueOf(int i)
     return "memo " + std::to_string(i) + std::string(200, '.') + (i % 5 ? "" : "\n[Alarm]\nx=1");
 }
 
-const char *sectionOf(int i)
+std::string alarmOf(int writer, int i)
 {
-    return i % 2 ? "Reminder" : "Alarm";
+    return FormatAlarmValue(writer, i % 60, i);
 }
 
-// Writes entries from `first` on until killed, telling `report` of each
+// What Add writes: the memo and its alarm, in one write.
+bool addReminder(const std::filesystem::path &file, const std::string &key, const std::string &memo,
+    const std::string &alarm)
+{
+    const ProfileChange changes[] = {ProfileChange::Set(kReminderSection, key, memo),
+        ProfileChange::Set(kAlarmSection, key, alarm)};
+    std::string error;
+    return WriteProfileEntries(file, changes, error);
+}
+
+// Adds reminders from `first` on until killed, telling `report` of each
 // write that returned.
-[[noreturn]] void writeUntilKilled(const std::filesystem::path &file, int first, int report)
+[[noreturn]] void addUntilKilled(const std::filesystem::path &file, int first, int report)
 {
     for (int i = first;; ++i) {
-        if (!WriteProfileEntry(file, sectionOf(i), keyOf(0, i), valueOf(i)))
+        if (!addReminder(file, keyOf(0, i), valueOf(i), alarmOf(0, i)))
             ::_exit(1);
         if (::write(report, &i, sizeof i) != sizeof i)
             ::_exit(1);
@@ -52,41 +67,62 @@ void expectWholeLines(const std::string &bytes)
         const std::size_t equals = line.find('=');
         ASSERT_NE(equals, std::string::npos) << line;
         const int i = std::stoi(line.substr(line.find('/') + 1));
-        EXPECT_EQ(line, keyOf(0, i) + "=" + EncodeProfileValue(valueOf(i)));
+        const std::string memo = keyOf(0, i) + "=" + EncodeProfileValue(valueOf(i));
+        EXPECT_TRUE(line == memo || line == keyOf(0, i) + "=" + alarmOf(0, i)) << line;
     }
 }
 
-TEST(ProfileReliability, KilledWriterLosesNothing)
+// Kills the writer after it reported `count` more writes, somewhere in the
+// write that follows. Returns the number of the next entry not reported.
+int killAfter(pid_t child, int report, int next, int count, std::mt19937 &random)
+{
+    int i = next - 1;
+    while (i < next - 1 + count && ::read(report, &i, sizeof i) == sizeof i) { }
+    // A pause of random length, counted rather than timed, moves the kill
+    // about within the next write.
+    for (volatile int spin = std::uniform_int_distribution<int>(0, 2'000'000)(random); spin > 0;)
+        spin = spin - 1;
+    ::kill(child, SIGKILL);
+    while (::read(report, &i, sizeof i) == sizeof i) { }
+    return i + 1;
+}
+
+TEST(ProfileReliability, KilledWriterLosesNothingAndSplitsNoReminder)
 {
     CTempFolder folder;
     const std::filesystem::path file = folder / "p.INI";
     std::mt19937 random(20261207);
     int next = 0; // every entry before it was reported written
-    for (int round = 0; round < 20; ++round) {
+    for (int round = 0; round < 30; ++round) {
         int report[2];
         ASSERT_EQ(::pipe(report), 0);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
             ::close(report[0]);
-            writeUntilKilled(file, next, report[1]);
+            addUntilKilled(file, next, report[1]);
         }
         ::close(report[1]);
-        ::usleep(std::uniform_int_distribution<int>(0, 20'000)(random));
-        ::kill(child, SIGKILL);
+        const int count = std::uniform_int_distribution<int>(1, 4)(random);
+        const int reported = killAfter(child, report[0], next, count, random);
         int status = 0;
         ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "a write failed";
-        for (int i; ::read(report[0], &i, sizeof i) == sizeof i;)
-            next = i + 1;
         ::close(report[0]);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "a write failed";
+        ASSERT_GE(reported, next + count);
+        next = reported;
 
         SCOPED_TRACE("round " + std::to_string(round) + ", " + std::to_string(next) + " written");
         expectWholeLines(ReadBytes(file));
-        for (int i = 0; i < next; ++i)
-            ASSERT_EQ(ReadProfileEntry(file, sectionOf(i), keyOf(0, i), "lost"), valueOf(i)) << i;
+        const CProfileSnapshot profile(file);
+        for (int i = 0; i < next; ++i) {
+            ASSERT_EQ(profile.Get(kReminderSection, keyOf(0, i), "lost"), valueOf(i)) << i;
+            ASSERT_EQ(profile.Get(kAlarmSection, keyOf(0, i), "lost"), alarmOf(0, i)) << i;
+        }
+        // The write the kill interrupted landed whole or not at all.
+        const bool memo = profile.Find(kReminderSection, keyOf(0, next)).has_value();
+        EXPECT_EQ(profile.Find(kAlarmSection, keyOf(0, next)).has_value(), memo);
     }
-    EXPECT_GT(next, 20);
 }
 
 TEST(ProfileReliability, TwoWritersLoseNoEntry)
@@ -122,6 +158,61 @@ TEST(ProfileReliability, TwoWritersLoseNoEntry)
         for (int i = 0; i < kEach; ++i)
             EXPECT_EQ(ReadProfileEntry(file, "Reminder", keyOf(w, i), "lost"), valueOf(i));
     }
+}
+
+// Two programs add the same day over and over while a third reads: every
+// version of the file holds a memo with its own alarm, never another's.
+TEST(ProfileReliability, AReminderIsNeverFoundApartFromItsAlarm)
+{
+    constexpr int kEach = 300;
+    const std::string key = "Ramadhan/27";
+    CTempFolder folder;
+    const std::filesystem::path file = folder / "p.INI";
+    pid_t writers[2];
+    for (int w = 0; w < 2; ++w) {
+        writers[w] = ::fork();
+        ASSERT_GE(writers[w], 0);
+        if (writers[w] == 0) {
+            for (int i = 0; i < kEach; ++i) {
+                const std::string memo =
+                    "writer " + std::to_string(w) + " round " + std::to_string(i);
+                if (!addReminder(file, key, memo, alarmOf(w, i)))
+                    ::_exit(1);
+            }
+            ::_exit(0);
+        }
+    }
+    int running = 2, reads = 0, apart = 0;
+    std::string example;
+    while (running > 0) {
+        const CProfileSnapshot profile(file);
+        ++reads;
+        const std::optional<std::string> memo = profile.Find(kReminderSection, key);
+        const std::optional<std::string> alarm = profile.Find(kAlarmSection, key);
+        int w = -1, i = -1;
+        const bool together = memo
+            ? std::sscanf(memo->c_str(), "writer %d round %d", &w, &i) == 2 &&
+                alarm == alarmOf(w, i)
+            : !alarm;
+        if (!together) {
+            ++apart;
+            example = memo.value_or("no memo") + " with " + alarm.value_or("no alarm");
+        }
+        for (pid_t &writer : writers) {
+            int status = 0;
+            if (writer > 0 && ::waitpid(writer, &status, WNOHANG) == writer) {
+                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+                writer = 0;
+                --running;
+            }
+        }
+    }
+    EXPECT_EQ(apart, 0) << "of " << reads << " reads, e.g. " << example;
+    const CProfileSnapshot last(file);
+    const std::string memo = last.Get(kReminderSection, key, "");
+    const int w = memo == "writer 1 round 299" ? 1 : 0;
+    EXPECT_EQ(memo, "writer " + std::to_string(w) + " round 299");
+    EXPECT_EQ(last.Get(kAlarmSection, key, ""), alarmOf(w, 299));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <optional>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -103,6 +104,144 @@ TEST(WriteProfileEntry, CreatesFoldersAndKeepsPermissionsAndLinks)
     EXPECT_EQ(ReadBytes(file), "[R]\nk=2\n");
     ASSERT_EQ(::stat(file.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
+}
+
+TEST(WriteProfileEntries, SeveralChangesInOneReplacement)
+{
+    using C = ProfileChange;
+    const struct {
+        const char *name;
+        const char *before;
+        std::vector<ProfileChange> changes;
+        const char *after;
+    } cases[] = {
+        {"memo and alarm of a new reminder", "[Defaults]\nAudio=ON\n",
+            {C::Set("Reminder", "Rajab/1", "Trip"), C::Set("Alarm", "Rajab/1", "06:00 5")},
+            "[Defaults]\nAudio=ON\n[Reminder]\nRajab/1=Trip\n[Alarm]\nRajab/1=06:00 5\n"},
+        {"memo and alarm removed", "[Reminder]\nk=a\nj=b\n[Alarm]\nk=1\n",
+            {C::Remove("Reminder", "k"), C::Remove("Alarm", "k")}, "[Reminder]\nj=b\n[Alarm]\n"},
+        {"a section removed and written anew",
+            "[Recent File List]\nFile1=/a\nFile5=/old\n; mine\n[Settings]\nx=1\n",
+            {C::RemoveSection("recent file list"), C::Set("Recent File List", "File1", "/b")},
+            "; mine\n[Settings]\nx=1\n[Recent File List]\nFile1=/b\n"},
+        {"every section of the name goes, nothing else",
+            "\xEF\xBB\xBF[R]\nk=1\n\n[S]\nx=1\n[ r ]\nj=2\nplain\n", {C::RemoveSection("R")},
+            "\xEF\xBB\xBF\n[S]\nx=1\nplain\n"},
+        {"later changes see earlier ones", "[R]\nk=1\n",
+            {C::Set("R", "k", "2"), C::Remove("R", "k"), C::Set("R", "j", "3")}, "[R]\nj=3\n"},
+        {"removing what is missing", "[R]\nk=1\n", {C::RemoveSection("S"), C::Remove("R", "j")},
+            "[R]\nk=1\n"},
+    };
+    CTempFolder folder;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteBytes(folder / "p.INI", c.before);
+        std::string error;
+        EXPECT_TRUE(WriteProfileEntries(folder / "p.INI", c.changes, error)) << error;
+        EXPECT_EQ(ReadBytes(folder / "p.INI"), c.after);
+    }
+}
+
+// A change that cannot be written stops the others too.
+TEST(WriteProfileEntries, AllOrNothing)
+{
+    CTempFolder folder;
+    WriteBytes(folder / "p.INI", "[R]\nk=1\n");
+    const ProfileChange changes[] = {
+        ProfileChange::Set("R", "k", "2"), ProfileChange::Set("R", "bad=name", "3")};
+    std::string error;
+    EXPECT_FALSE(WriteProfileEntries(folder / "p.INI", changes, error));
+    EXPECT_NE(error.find("entry name"), std::string::npos) << error;
+    EXPECT_EQ(ReadBytes(folder / "p.INI"), "[R]\nk=1\n");
+}
+
+// Links resolved as the kernel resolves them: a relative link's ".." goes up
+// from where the folder link leads, not from the path as written.
+TEST(WriteProfileEntry, FollowsLinksAsTheKernelDoes)
+{
+    const struct {
+        const char *name;
+        std::vector<std::pair<const char *, const char *>> links; // link, target
+        const char *profile; // as the program names it
+        const char *real; // where the entry must land
+    } cases[] = {
+        {"folder link, then a relative link with ..",
+            {{"home/.config", "../data/config"}, {"data/config/z.INI", "../shared/z.INI"}},
+            "home/.config/z.INI", "data/shared/z.INI"},
+        {"absolute folder link, then ..",
+            {{"home/.config", "@/data/config"}, {"data/config/z.INI", "../shared/z.INI"}},
+            "home/.config/z.INI", "data/shared/z.INI"},
+        {"a link to a link",
+            {{"home/z.INI", "../data/link.INI"}, {"data/link.INI", "shared/z.INI"}}, "home/z.INI",
+            "data/shared/z.INI"},
+        {"a link that leads nowhere yet", {{"home/z.INI", "../data/new/z.INI"}}, "home/z.INI",
+            "data/new/z.INI"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        CTempFolder folder;
+        for (const char *made : {"home", "data/config", "data/shared"})
+            std::filesystem::create_directories(folder / made);
+        for (const auto &[link, target] : c.links) {
+            std::string to = target;
+            if (to.starts_with('@'))
+                to = (folder.Path() / to.substr(2)).string();
+            std::filesystem::create_symlink(to, folder / link);
+        }
+        const std::filesystem::path profile = folder / c.profile;
+        std::string error;
+        ASSERT_TRUE(WriteProfileEntry(profile, "Reminder", "Rajab/1", "Trip", error)) << error;
+        EXPECT_EQ(ReadBytes(folder / c.real), "[Reminder]\nRajab/1=Trip\n");
+        EXPECT_EQ(ReadProfileEntry(profile, "Reminder", "Rajab/1", "lost"), "Trip");
+        EXPECT_FALSE(std::filesystem::exists(folder / "home/shared")) << "no stray file";
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(folder / c.real) += ".lock"));
+        for (const auto &[link, target] : c.links)
+            EXPECT_TRUE(std::filesystem::is_symlink(folder / link)) << link;
+    }
+
+    CTempFolder folder;
+    std::filesystem::create_symlink("b.INI", folder / "a.INI");
+    std::filesystem::create_symlink("a.INI", folder / "b.INI");
+    std::string error;
+    EXPECT_FALSE(WriteProfileEntry(folder / "a.INI", "R", "k", "1", error));
+    EXPECT_NE(error.find("Too many levels of symbolic links"), std::string::npos) << error;
+}
+
+// A profile its user made read-only stays as it is, even for root, who could
+// write it, and even though the folder would let a rename replace it.
+TEST(WriteProfileEntry, AReadOnlyFileIsNotReplaced)
+{
+    const struct {
+        const char *name;
+        mode_t mode;
+        bool written;
+    } cases[] = {
+        {"r--r--r--", 0444, false},
+        {"r--------", 0400, false},
+        {"r-xr-xr-x", 0555, false},
+        {"rw-------", 0600, true},
+        {"r---w----", 0420, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        CTempFolder folder;
+        const std::filesystem::path file = folder / "p.INI";
+        WriteBytes(file, "[R]\nk=old\n");
+        ASSERT_EQ(::chmod(file.c_str(), c.mode), 0);
+        std::filesystem::create_symlink("p.INI", folder / "link.INI");
+        for (const char *name : {"p.INI", "link.INI"}) {
+            std::string error;
+            EXPECT_EQ(WriteProfileEntry(folder / name, "R", "k", "new", error), c.written);
+            if (!c.written) {
+                EXPECT_NE(error.find("read-only"), std::string::npos) << error;
+                EXPECT_NE(error.find(file.string()), std::string::npos) << error;
+                EXPECT_EQ(ReadBytes(file), "[R]\nk=old\n");
+            }
+        }
+        struct stat status;
+        ASSERT_EQ(::stat(file.c_str(), &status), 0);
+        EXPECT_EQ(status.st_mode & 07777, c.mode) << "the mode stays";
+    }
 }
 
 // Each case puts something in the way; the write must say so, naming the

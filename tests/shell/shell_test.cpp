@@ -2,6 +2,7 @@
 // recent files, the command line, the About box and printing.
 #include "tests/form/form_fixture.h"
 
+#include "framework/document.h"
 #include "framework/printing.h"
 #include "framework/recent_files.h"
 #include "framework/string_table.h"
@@ -25,6 +26,7 @@
 #include <QToolBar>
 
 #include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -59,6 +61,12 @@ protected:
         const std::string path = (m_dir / name).string();
         std::ofstream(path) << content;
         return path;
+    }
+
+    static std::string ReadAll(const std::filesystem::path &file)
+    {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
     std::vector<std::string> m_args;
@@ -184,8 +192,11 @@ TEST_F(ShellTest, OpeningFilesCaptionsAndKeepsFourRecentFiles)
 TEST_F(ShellTest, SavingWritesAnEmptyFileAndNothingAsksToSave)
 {
     ASSERT_TRUE(StartWith({}));
-    const std::string path = NewFile("saved.zam", "will be emptied");
-    ASSERT_NE(m_app->OpenDocumentFile(path.c_str()), nullptr);
+    const std::string path = (m_dir / "saved.zam").string();
+    ASSERT_TRUE(
+        m_app->GetDocTemplate()->GetDocument()->DoSave(path.c_str())); // as Save As names it
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+    EXPECT_EQ(Window()->windowTitle(), "saved.zam - Zamanix");
     Frame()->ExecuteCommand(ID_FILE_SAVE);
     EXPECT_EQ(std::filesystem::file_size(path), 0u);
     Frame()->ExecuteCommand(ID_FILE_NEW);
@@ -196,6 +207,83 @@ TEST_F(ShellTest, SavingWritesAnEmptyFileAndNothingAsksToSave)
     QApplication::processEvents();
     EXPECT_EQ(m_app->m_pMainWnd, nullptr) << "the window is closed";
     EXPECT_TRUE(m_boxes.empty()) << "no save question";
+}
+
+// The document holds no data: a save over a file with bytes would erase
+// what the program never wrote, and a save over the profile every reminder.
+TEST_F(ShellTest, SavingNeverErasesWhatTheProgramDidNotWrite)
+{
+    Store("Reminder", "Rajab/27", "Journey");
+    const std::string profile = ReadAll(m_profile);
+    std::filesystem::create_symlink(m_profile, m_dir / "link.INI");
+    const struct {
+        const char *name;
+        const char *file;
+        const char *bytes; // nullptr: the profile, or no file yet
+        bool opened; // opened and saved with Ctrl+S, or named as Save As does
+        int answer;
+        bool asked;
+        bool saved;
+        const char *after; // nullptr: as before
+    } cases[] = {
+        {"a file with bytes, answered No", "notes.txt", "my notes", true, IDNO, true, false,
+            nullptr},
+        {"a file with bytes, answered Yes", "notes.txt", "my notes", true, IDYES, true, true, ""},
+        {"Save As over a file with bytes, No", "notes.txt", "my notes", false, IDNO, true, false,
+            nullptr},
+        {"an empty file", "empty.zam", "", true, IDNO, false, true, ""},
+        {"a new file", "new.zam", nullptr, false, IDNO, false, true, ""},
+        {"the profile, even answering Yes", "zamanix.INI", nullptr, true, IDYES, false, false,
+            nullptr},
+        {"a link to the profile, by Save As", "link.INI", nullptr, false, IDYES, false, false,
+            nullptr},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = (m_dir / c.file).string();
+        if (c.bytes)
+            std::ofstream(path) << c.bytes;
+        const std::string before = ReadAll(path);
+        ASSERT_TRUE(StartWith({}));
+        CDocument *doc = m_app->GetDocTemplate()->GetDocument();
+        if (c.opened) {
+            ASSERT_NE(m_app->OpenDocumentFile(path.c_str()), nullptr);
+        }
+        m_boxes.clear();
+        m_answer = c.answer;
+        if (c.opened) {
+            Frame()->ExecuteCommand(ID_FILE_SAVE);
+        } else {
+            EXPECT_EQ(doc->DoSave(path.c_str()) != FALSE, c.saved);
+        }
+        EXPECT_EQ(std::filesystem::exists(path), c.saved || before.size() > 0);
+        EXPECT_EQ(ReadAll(path), c.after ? std::string(c.after) : before);
+        ASSERT_EQ(m_boxes.size(), c.saved && !c.asked ? 0u : 1u);
+        if (c.asked) {
+            EXPECT_EQ(m_boxes[0].style & (MB_TYPEMASK | MB_DEFMASK), MB_YESNO | MB_DEFBUTTON2)
+                << "No is the default";
+        } else if (!c.saved) {
+            EXPECT_NE(m_boxes[0].text.find("reminders and settings"), CString::npos)
+                << m_boxes[0].text;
+        }
+        m_app.reset();
+    }
+    EXPECT_EQ(ReadAll(m_profile), profile);
+    EXPECT_EQ(ReadProfileEntry(m_profile, "Reminder", "Rajab/27", ""), "Journey");
+}
+
+// Entries past the list's length, left by another version or by hand, are
+// gone once the list is written, and the list lands in one write.
+TEST_F(ShellTest, TheRecentFileListReplacesItsWholeSection)
+{
+    std::ofstream(m_profile) << "[Recent File List]\nFile1=/a\nFile2=/b\nFile5=/stale\n"
+                                "[Settings]\nPreviewPages=2\n[recent file list]\nFile6=/older\n";
+    ASSERT_TRUE(StartWith({}));
+    const std::string file = NewFile("c.txt");
+    ASSERT_NE(m_app->OpenDocumentFile(file.c_str()), nullptr);
+    m_app->SaveStdProfileSettings();
+    EXPECT_EQ(ReadAll(m_profile),
+        "[Settings]\nPreviewPages=2\n[Recent File List]\nFile1=" + file + "\nFile2=/a\nFile3=/b\n");
 }
 
 TEST_F(ShellTest, FileNewPutsTheFormBackInHijriMode)

@@ -1,0 +1,79 @@
+// The Hijri calendar as the user keeps it: a rule (astronomical, Umm
+// al-Qura or tabular) and a day adjustment of -2 to +2. This is the one
+// front through which the program converts Hijri dates; the default value
+// is the engine's calendar, and converts exactly as calendar.h does.
+//
+//   const CHijriCalendar calendar = CHijriCalendar::FromSettings(
+//       ReadProfileEntry(profile, kDefaultsSection, kHijriCalendarEntry, ""),
+//       ReadProfileEntry(profile, kDefaultsSection, kHijriAdjustEntry, ""));
+//   const YearMonthDay hijri = calendar.ToHijri({2026, 2, 18});
+//   const int first = calendar.DayOfHijri({1447, 9, 1}); // a day number
+//   for (int d = first; d < first + calendar.MonthLength(1447, 9); ++d)
+//       ... ChristianOfDay(d), WeekdayOfDay(d), calendar.HijriOfDay(d) ...
+//
+// Supported range: every civil day of the Christian years -4000 to 3000
+// under every rule and adjustment, and the Hijri dates they show; within
+// it, converting there and back gives the date itself. Umm al-Qura follows
+// ICU's table for the Hijri years 1300 to 1600 and, as ICU does, the
+// tabular calendar before and after them.
+//
+// Callers validate (nothing here refuses a date): the month 1..12, the day
+// 1..MonthLength for a Hijri date (a later day runs on into the next month,
+// day 0 is the last day of the month before, as in the engine), a
+// Christian date that exists, and the range above.
+//
+// Threads: under Umm al-Qura and the tabular rule every conversion may be
+// called from any number of threads at once. The astronomical rule uses the
+// engine's static records: one thread at a time.
+#pragma once
+
+#include "calendar/hijri_rule.h"
+
+#include <string>
+#include <string_view>
+
+class CHijriCalendar {
+public:
+    // The astronomical rule without adjustment.
+    CHijriCalendar() = default;
+    // An adjustment outside -2..2 is taken as the nearer end.
+    CHijriCalendar(HijriRule rule, int adjust);
+    explicit CHijriCalendar(const HijriSetting &setting);
+    // From the profile's "HijriCalendar" and "HijriAdjust" values
+    // (ParseHijriSetting): missing or unreadable values give the default.
+    static CHijriCalendar FromSettings(std::string_view calendarText, std::string_view adjustText);
+
+    HijriRule Rule() const { return m_rule; }
+    int Adjust() const { return m_nAdjust; }
+
+    // The Hijri date shown for a civil day: the rule's date of the day
+    // Adjust() days later.
+    YearMonthDay HijriOfDay(int dayNumber) const;
+    // The civil day of a Hijri date; the exact inverse of HijriOfDay.
+    int DayOfHijri(const YearMonthDay &hijri) const;
+    // 29 or 30 (year 0 is taken as -1, month 1..12).
+    int MonthLength(int year, int month) const;
+
+    // The same through Christian dates.
+    YearMonthDay ToHijri(const YearMonthDay &christian) const;
+    YearMonthDay ToChristian(const YearMonthDay &hijri) const;
+
+    // "umalqura": as the profile and the converter's --calendar name it.
+    std::string_view Name() const;
+    // "Umm al-Qura".
+    std::string_view DisplayName() const;
+    // "Umm al-Qura, +1 day", "Astronomical, -2 days", or the display name
+    // alone without adjustment: the tool tip of today's date.
+    std::string Description() const;
+
+    friend bool operator==(const CHijriCalendar &, const CHijriCalendar &) = default;
+
+private:
+    bool isEngine() const { return m_rule == HijriRule::Astronomical && m_nAdjust == 0; }
+
+    HijriRule m_rule = HijriRule::Astronomical;
+    int m_nAdjust = 0;
+};
+
+// The rule's month starts, for callers that walk months themselves.
+const CHijriRule &HijriRuleOf(HijriRule rule);

@@ -1,0 +1,132 @@
+// The document's file commands as the user meets them: the texts of failed
+// opens and saves, and the question before a save would erase a file.
+#include "framework/document.h"
+#include "framework/message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+TEST(FileErrorMessage, SaysWhatWentWrongAndWhere)
+{
+    const struct {
+        const char *name;
+        int err;
+        bool writing;
+        const char *text;
+    } cases[] = {
+        {"not found", ENOENT, false,
+            "/d/x.zam\nCannot find this file.\nPlease verify that the correct path and file name "
+            "are given."},
+        {"read-only on write", EACCES, true,
+            "Unable to write to /d/x.zam, it is read-only or opened by someone else.\n"
+            "(Permission denied)"},
+        {"read-only file system", EROFS, true,
+            "Unable to write to /d/x.zam, it is read-only or opened by someone else.\n"
+            "(Read-only file system)"},
+        // Nobody holds a file open against readers here: no "someone else".
+        {"access denied on read", EACCES, false,
+            "An unexpected error occurred while reading /d/x.zam.\n(Permission denied)"},
+        {"disk full", ENOSPC, true, "Destination disk drive is full.\n(No space left on device)"},
+        {"folder missing on write", ENOENT, true,
+            "An unexpected error occurred while writing /d/x.zam.\n(No such file or directory)"},
+        {"other read error", EIO, false,
+            "An unexpected error occurred while reading /d/x.zam.\n(Input/output error)"},
+        {"other write error", EIO, true,
+            "An unexpected error occurred while writing /d/x.zam.\n(Input/output error)"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(FileErrorMessage(c.err, "/d/x.zam", c.writing), c.text);
+    }
+}
+
+class DocumentTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/zamanix-doc-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        m_dir = pattern;
+        SetMessageBoxResponder([this](const CString &text, UINT) {
+            m_boxes.push_back(text);
+            return IDOK;
+        });
+    }
+    void TearDown() override
+    {
+        SetMessageBoxResponder({});
+        std::filesystem::remove_all(m_dir);
+    }
+    std::string Path(const char *name) const { return (m_dir / name).string(); }
+
+    std::filesystem::path m_dir;
+    std::vector<CString> m_boxes;
+    CDocument m_doc;
+};
+
+TEST_F(DocumentTest, FailedOpensAndSavesShowTheirText)
+{
+    std::filesystem::create_directory(m_dir / "folder");
+    const struct {
+        const char *name;
+        bool saving;
+        std::string path;
+        std::string text;
+    } cases[] = {
+        {"open a missing file", false, Path("gone.zam"),
+            Path("gone.zam") + "\nCannot find this file."},
+        {"open a folder", false, Path("folder"),
+            "An unexpected error occurred while reading " + Path("folder") + ".\n(Is a directory)"},
+        {"save into a missing folder", true, Path("gone/x.zam"),
+            "An unexpected error occurred while writing " + Path("gone/x.zam") +
+                ".\n(No such file or directory)"},
+        {"save over a folder", true, Path("folder"),
+            "An unexpected error occurred while writing " + Path("folder") + ".\n(Is a directory)"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        m_boxes.clear();
+        const BOOL done =
+            c.saving ? m_doc.OnSaveDocument(c.path.c_str()) : m_doc.OnOpenDocument(c.path.c_str());
+        EXPECT_FALSE(done);
+        ASSERT_EQ(m_boxes.size(), 1u);
+        EXPECT_TRUE(m_boxes[0].starts_with(c.text)) << m_boxes[0];
+    }
+}
+
+// The question before a file with bytes is emptied, in a real box: Enter
+// answers No, and the file keeps its bytes.
+TEST_F(DocumentTest, SavingOverAFileWithBytesAsksAndEnterSaysNo)
+{
+    SetMessageBoxResponder({});
+    const std::string path = Path("notes.txt");
+    std::ofstream(path) << "my notes";
+    QString question, focused;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        question = box->text();
+        focused = box->defaultButton() ? box->defaultButton()->text() : QString();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_FALSE(m_doc.DoSave(path.c_str()));
+    EXPECT_TRUE(question.contains(QString::fromStdString(path) + " is not empty"))
+        << question.toStdString();
+    EXPECT_EQ(focused.remove(QLatin1Char('&')), "No");
+    std::ifstream in(path);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "my notes");
+    EXPECT_TRUE(m_doc.GetPathName().empty()) << "the document did not take the path";
+}
+
+} // namespace
