@@ -10,7 +10,6 @@
 #include "framework/notification.h"
 #include "framework/sound.h"
 #include "framework/winapp.h"
-#include "reminders/profile.h"
 #include "resources/resource.h"
 
 #include <QMetaObject>
@@ -62,12 +61,6 @@ CString memosOf(const std::vector<DayReminder> &reminders, ReminderCalendar cale
         if (reminder.calendar == calendar)
             memos += (memos.empty() ? "" : "\r") + reminder.memo;
     return memos;
-}
-
-ProfileLookup profileLookup()
-{
-    return [file = AfxGetApp()->m_pszProfileName](std::string_view section,
-               std::string_view entry) { return FindProfileEntry(file, section, entry); };
 }
 
 } // namespace
@@ -138,8 +131,16 @@ BOOL CZamanixView::CheckAlarm()
     if (christianKey == m_strDoneKey)
         return FALSE;
 
-    const std::vector<DayReminder> reminders =
-        FindDayReminders(today.christian, today.hijri, profileLookup());
+    // Read again only when the file changed: this runs every minute.
+    if (const std::filesystem::path &file = AfxGetApp()->m_pszProfileName;
+        m_profileRead.File() != file)
+        m_profileRead.Load(file);
+    else
+        m_profileRead.Refresh();
+    const std::vector<DayReminder> reminders = FindDayReminders(
+        today.christian, today.hijri, [this](std::string_view section, std::string_view entry) {
+            return m_profileRead.Find(section, entry);
+        });
     const int hour = today.now.GetHour(), minute = today.now.GetMinute();
     if (std::none_of(reminders.begin(), reminders.end(),
             [&](const DayReminder &r) { return AlarmReached(r.alarm, hour, minute); }))

@@ -6,6 +6,7 @@
 #include "framework/controls.h"
 #include "framework/ctime.h"
 #include "framework/view.h"
+#include "reminders/profile_snapshot.h"
 
 class CZamanixView : public CFormView {
 public:
@@ -72,5 +73,6 @@ private:
 
     CString m_strDueKey; // Christian key of the day the last due reminder fell due
     bool m_bPromptOpen = false; // a reminder prompt is open, or about to open
+    CProfileSnapshot m_profileRead; // the profile as the due check last read it
     bool m_bCheckSoon = false; // a new day, or today's reminders changed: check at the next tick
 };
