@@ -83,21 +83,6 @@ TEST(ReminderAlarm, StoredValuesAndTheirDefault)
     }
 }
 
-TEST(ReminderAlarm, ReachedFromItsMinuteOn)
-{
-    const ReminderAlarm alarm{14, 30, 5};
-    const struct {
-        int hour, minute;
-        bool reached;
-    } cases[] = {{0, 0, false}, {13, 45, false}, {14, 29, false}, {14, 30, true}, {15, 0, true},
-        {23, 59, true}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(std::to_string(c.hour) + ":" + std::to_string(c.minute));
-        EXPECT_EQ(AlarmReached(alarm, c.hour, c.minute), c.reached);
-    }
-    EXPECT_FALSE(AlarmReached({24, 0, 60}, 23, 59)) << "an hour past 23 never comes";
-}
-
 class FindDayRemindersTest : public testing::Test {
 protected:
     void Put(std::string_view section, const std::string &key, const std::string &value)
@@ -157,17 +142,6 @@ TEST_F(FindDayRemindersTest, KeysWithoutAMemoDoNotCount)
             Put(kAlarmSection, key, value);
         EXPECT_TRUE(Find().empty());
     }
-}
-
-TEST_F(FindDayRemindersTest, AllFourKeysInOrder)
-{
-    for (const char *key : {"March/6", "March/06", "Thul Qi'dah/07", "Thul Qi'dah/7"})
-        Put(kReminderSection, key, key);
-    std::vector<std::string> memos;
-    for (const DayReminder &r : Find())
-        memos.push_back(r.memo);
-    EXPECT_EQ(memos,
-        (std::vector<std::string>{"Thul Qi'dah/7", "Thul Qi'dah/07", "March/06", "March/6"}));
 }
 
 } // namespace
