@@ -77,6 +77,7 @@ void CZamanixView::OnAddReminder()
         ProfileChange::Set(kAlarmSection, key, alarm)};
     if (!reportFailedWrite(app->WriteProfileEntries(changes), failed))
         return;
+    OnReminderChanged(key);
 }
 
 void CZamanixView::OnDeleteReminder()
@@ -89,6 +90,7 @@ void CZamanixView::OnDeleteReminder()
         ProfileChange::Remove(kReminderSection, key), ProfileChange::Remove(kAlarmSection, key)};
     if (!reportFailedWrite(app->WriteProfileEntries(changes), failed))
         return; // the memo stays in the form, as it stays in the file
+    OnReminderChanged(key);
     m_strMemo.clear();
     UpdateData(FALSE);
 }
