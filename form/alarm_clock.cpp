@@ -2,63 +2,65 @@
 // and sound, and keeps today's date line current.
 #include "form/zamanix_view.h"
 
+#include "agenda/day_reminders.h"
 #include "calendar/calendar.h"
+#include "framework/long_text.h"
 #include "framework/menu.h"
 #include "framework/message_box.h"
 #include "framework/notification.h"
 #include "framework/sound.h"
 #include "framework/winapp.h"
-#include "reminders/alarm_value.h"
-#include "reminders/reminder_entries.h"
 #include "resources/resource.h"
+
+#include <QMetaObject>
+#include <QWidget>
 
 #include <algorithm>
 
 namespace {
 
-// Ticks left before the next due check.
+// Ticks left before the next due check; at 0 every tick checks.
 int s_nCountdown = 0;
 
 constexpr UINT kMinuteTimer = 1;
 
-struct Alarm {
-    int hour = 8, minute = 0, every = 60; // "08:00 60"
+// One reading of the clock with its date in both calendars.
+struct Today {
+    CTime now;
+    AgendaDate christian, hijri;
 };
 
-// A value that does not scan keeps the default's numbers where it stops.
-Alarm readAlarm(const CString &key)
+Today readToday()
 {
-    Alarm alarm;
-    ScanAlarmValue(AfxGetApp()->GetProfileString("Alarm", key.c_str(), "08:00 60"), alarm.hour,
-        alarm.minute, alarm.every);
-    return alarm;
-}
-
-bool reached(const Alarm &alarm, const CTime &now)
-{
-    return now.GetHour() > alarm.hour ||
-        (now.GetHour() == alarm.hour && now.GetMinute() >= alarm.minute);
+    Today today;
+    today.now = CTime::GetCurrentTime();
+    today.christian = {today.now.GetYear(), today.now.GetMonth(), today.now.GetDay()};
+    ConvertToHijri(today.christian.year, today.christian.month, today.christian.day,
+        &today.hijri.year, &today.hijri.month, &today.hijri.day);
+    return today;
 }
 
 // "%s %d, %d": the Hijri month name, day and year.
-CString hijriLine(const CTime &now)
+CString hijriLine(const Today &today)
 {
-    int year, month, day;
-    ConvertToHijri(now.GetYear(), now.GetMonth(), now.GetDay(), &year, &month, &day);
-    return now.Format("%A %B %d, %Y") + " - " +
-        Format("%s %d, %d", HijriMonthNames[month - 1].c_str(), day, year);
-}
-
-// The day typed the other way: "06" for "6" and "6" for "06"; days from 10
-// on have one spelling only.
-CString otherSpelling(int day, bool withZero)
-{
-    return day < 10 ? Format(withZero ? "%d" : "%02d", day) : CString();
+    return today.now.Format("%A %B %d, %Y") + " - " +
+        Format("%s %d, %d", HijriMonthNames[today.hijri.month - 1].c_str(), today.hijri.day,
+            today.hijri.year);
 }
 
 bool sameLocalDate(const CTime &a, const CTime &b)
 {
     return a.GetYear() == b.GetYear() && a.GetMonth() == b.GetMonth() && a.GetDay() == b.GetDay();
+}
+
+// The memos of one calendar, a carriage return between two.
+CString memosOf(const std::vector<DayReminder> &reminders, ReminderCalendar calendar)
+{
+    CString memos;
+    for (const DayReminder &reminder : reminders)
+        if (reminder.calendar == calendar)
+            memos += (memos.empty() ? "" : "\r") + reminder.memo;
+    return memos;
 }
 
 } // namespace
@@ -75,105 +77,112 @@ int CZamanixView::GetAlarmCountdown()
 
 void CZamanixView::OnTimer(UINT nIDEvent)
 {
-    if (nIDEvent == kMinuteTimer) {
-        --s_nCountdown;
-        if (s_nCountdown <= 0) {
-            // While a prompt is open the count goes on, but no second prompt
-            // opens over it.
-            if (!m_bPromptOpen && CheckAlarm())
-                ShowAlarmPrompt();
-            s_nCountdown = m_nSnooze;
-        }
-    }
-
     const CTime now = CTime::GetCurrentTime();
     // The whole date: after a suspend of a month the day number alone may
     // not have changed.
-    if (!sameLocalDate(now, m_timeLast)) {
-        m_strToday = hijriLine(now);
-        SetDlgItemText(1000, m_strToday);
+    const bool newDay = !sameLocalDate(now, m_timeLast);
+    // A new day's reminders, and today's just added or deleted, do not wait
+    // for the interval of an earlier prompt.
+    m_bCheckSoon = m_bCheckSoon || newDay;
+    if (nIDEvent == kMinuteTimer) {
+        if (m_bCheckSoon)
+            s_nCountdown = 0;
+        m_bCheckSoon = false;
+        CountDownToDueCheck();
+    }
+    if (newDay) {
+        m_strToday = hijriLine(readToday());
+        SetDlgItemText(IDC_DATENOW, m_strToday);
     }
     m_timeLast = now;
     CFormView::OnTimer(nIDEvent);
 }
 
+void CZamanixView::CountDownToDueCheck()
+{
+    if (s_nCountdown > 0)
+        --s_nCountdown;
+    // While a prompt is open no second one opens over it; closing it starts
+    // the count again.
+    if (s_nCountdown > 0 || m_bPromptOpen || !CheckAlarm())
+        return;
+    m_bPromptOpen = true;
+    // Opened after this tick: a timer does not tick while its own handler
+    // runs, and the ticks keep today's line current while the prompt is open.
+    if (QWidget *window = GetSafeHwnd())
+        QMetaObject::invokeMethod(
+            window, [this] { ShowAlarmPrompt(); }, Qt::QueuedConnection);
+    else
+        ShowAlarmPrompt();
+}
+
+void CZamanixView::OnReminderChanged(const CString &key)
+{
+    const Today today = readToday();
+    if (IsDayReminderKey(key, today.christian, today.hijri))
+        m_bCheckSoon = true;
+}
+
 BOOL CZamanixView::CheckAlarm()
 {
-    const CTime now = CTime::GetCurrentTime();
-    int hijriYear, hijriMonth, hijriDay;
-    ConvertToHijri(now.GetYear(), now.GetMonth(), now.GetDay(), &hijriYear, &hijriMonth, &hijriDay);
-    const CString &hijriMonthName = HijriMonthNames[hijriMonth - 1];
-    m_strToday = hijriLine(now);
-
-    const CString christianKey = now.Format("%B/%d");
-    const CString hijriKey = Format("%s/%d", hijriMonthName.c_str(), hijriDay);
+    const Today today = readToday();
+    m_strToday = hijriLine(today);
+    const CString christianKey = today.now.Format("%B/%d");
     if (christianKey == m_strDoneKey)
         return FALSE;
 
-    // A reminder may have been saved with the day typed either way: "March/6"
-    // as well as "March/06", "Ramadhan/05" as well as "Ramadhan/5".
-    const CString otherChristian = otherSpelling(now.GetDay(), true);
-    const CString otherHijri = otherSpelling(hijriDay, false);
-    const CString christianKeys[2] = {
-        christianKey, otherChristian.empty() ? CString() : now.Format("%B/") + otherChristian};
-    const CString hijriKeys[2] = {
-        hijriKey, otherHijri.empty() ? CString() : hijriMonthName + "/" + otherHijri};
-
-    std::vector<Alarm> alarms;
-    const auto collect = [&](const CString(&keys)[2]) {
-        CString memos;
-        for (int i = 0; i < 2; ++i) {
-            if (keys[i].empty())
-                continue;
-            const CString memo = AfxGetApp()->GetProfileString("Reminder", keys[i].c_str(), "");
-            // The usual key's alarm always counts (its default when absent);
-            // the other spelling's only where it holds a memo.
-            if (i == 0 || !memo.empty())
-                alarms.push_back(readAlarm(keys[i]));
-            if (!memo.empty())
-                memos += (memos.empty() ? "" : "\r") + memo;
-        }
-        return memos;
-    };
-    const CString christianMemo = collect(christianKeys);
-    const CString hijriMemo = collect(hijriKeys);
-    if (christianMemo.empty() && hijriMemo.empty())
-        return FALSE;
-    if (std::none_of(alarms.begin(), alarms.end(), [&](const Alarm &a) { return reached(a, now); }))
+    // Read again only when the file changed: this runs every minute.
+    if (const std::filesystem::path &file = AfxGetApp()->m_pszProfileName;
+        m_profileRead.File() != file)
+        m_profileRead.Load(file);
+    else
+        m_profileRead.Refresh();
+    const std::vector<DayReminder> reminders = FindDayReminders(
+        today.christian, today.hijri, [this](std::string_view section, std::string_view entry) {
+            return m_profileRead.Find(section, entry);
+        });
+    const int hour = today.now.GetHour(), minute = today.now.GetMinute();
+    if (std::none_of(reminders.begin(), reminders.end(),
+            [&](const DayReminder &r) { return AlarmReached(r.alarm, hour, minute); }))
         return FALSE;
 
-    m_nSnooze = std::min_element(alarms.begin(), alarms.end(), [](const Alarm &a, const Alarm &b) {
-        return a.every < b.every;
-    })->every;
+    m_nSnooze = std::min_element(
+        reminders.begin(), reminders.end(), [](const DayReminder &a, const DayReminder &b) {
+            return a.alarm.every < b.alarm.every;
+        })->alarm.every;
     s_nCountdown = m_nSnooze;
-    m_strAlarmText = hijriMemo + "\r" + christianMemo;
+    m_strAlarmText = memosOf(reminders, ReminderCalendar::Hijri) + "\r" +
+        memosOf(reminders, ReminderCalendar::Christian);
     m_strDueKey = christianKey;
     return TRUE;
 }
 
 void CZamanixView::ShowAlarmPrompt()
 {
-    const CString interval = Format("%d", m_nSnooze);
     CWnd *main = AfxGetMainWnd();
     CMenu *menu = main ? main->GetMenu() : nullptr;
     if (menu && menu->GetMenuState(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND) == MF_CHECKED)
         PlaySoundAsync("Reminder.wav");
     SetFocus();
-    const CString text = "Zamanix Reminder:\n\n" + m_strAlarmText +
-        "\n\nDo you want me to remind you again in " + interval + " minutes?";
     // The key of the day the reminder fell due, not of the moment the
     // answer comes (which may be after midnight).
     const CString dueKey = m_strDueKey;
     // The prompt may open behind other windows (a program may not raise
     // itself on Wayland): the desktop shows the memo as well, until the
     // prompt is answered.
-    CString memo = m_strAlarmText;
+    CString memo = ShownPartOf(m_strAlarmText).text.toStdString();
     std::replace(memo.begin(), memo.end(), '\r', '\n');
     ShowDesktopNotification("Zamanix Reminder", memo);
-    m_bPromptOpen = true;
-    const int answer = AfxMessageBox(text, MB_YESNO | MB_ICONINFORMATION);
+    // Escape or the close box mean "not now", as Yes does: only No
+    // silences the day.
+    const int answer = AfxMessageBoxWithBody("Zamanix Reminder:\n\n", m_strAlarmText,
+        Format("\n\nDo you want me to remind you again in %d minutes?", m_nSnooze),
+        MB_YESNO | MB_ICONINFORMATION, IDYES);
     m_bPromptOpen = false;
     CloseDesktopNotification();
     if (answer == IDNO)
         m_strDoneKey = dueKey;
+    // Counted from the answer; a prompt answered on the next day leaves
+    // that day's reminders to the next tick.
+    s_nCountdown = CTime::GetCurrentTime().Format("%B/%d") == dueKey ? m_nSnooze : 0;
 }

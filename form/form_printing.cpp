@@ -1,6 +1,7 @@
 // Printing the form: one page with what the form shows.
 #include "form/zamanix_view.h"
 
+#include "framework/long_text.h"
 #include "framework/printing.h"
 #include "resources/resource.h"
 
@@ -53,5 +54,5 @@ void CZamanixView::OnPrint(QPainter *painter, CPrintInfo *pInfo)
         QStringLiteral("Reminder memo:"));
     painter->drawText(
         QRect(page.left() + labelWidth, y, page.width() - labelWidth, page.bottom() - y),
-        Qt::AlignLeft | Qt::TextWordWrap, shown(IDC_MEMO));
+        Qt::AlignLeft | Qt::TextWordWrap, ShownPartOf(GetDlgItemText(IDC_MEMO)).text);
 }

@@ -77,6 +77,7 @@ void CZamanixView::OnAddReminder()
         ProfileChange::Set(kAlarmSection, key, alarm)};
     if (!reportFailedWrite(app->WriteProfileEntries(changes), failed))
         return;
+    OnReminderChanged(key);
     if (m_onRemindersChanged)
         m_onRemindersChanged();
 }
@@ -97,6 +98,7 @@ BOOL CZamanixView::RemoveReminder(const CString &key)
         ProfileChange::Remove(kReminderSection, key), ProfileChange::Remove(kAlarmSection, key)};
     if (!reportFailedWrite(AfxGetApp()->WriteProfileEntries(changes), failed))
         return FALSE;
+    OnReminderChanged(key);
     if (m_onRemindersChanged)
         m_onRemindersChanged();
     return TRUE;

@@ -26,7 +26,7 @@ CZamanixView::CZamanixView()
     , m_nEvery(0)
     , m_nYear(0)
     , m_nTimerID(0)
-    , m_nSnooze(1) // a due check every minute until a reminder first falls due
+    , m_nSnooze(1) // each reminder that falls due sets it
 {
     ResetAlarmCountdown(); // the first tick of a run checks at once
     OnCommand(ID_EDIT_ADD, [this] { OnAddReminder(); });

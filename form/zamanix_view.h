@@ -6,6 +6,7 @@
 #include "framework/controls.h"
 #include "framework/ctime.h"
 #include "framework/view.h"
+#include "reminders/profile_snapshot.h"
 
 #include <functional>
 
@@ -68,14 +69,22 @@ public:
     // Whether a reminder of today is due now; sets the prompt's text and the
     // interval to the next check when it is.
     BOOL CheckAlarm();
+    // Add and Delete tell which key they changed: a change to one of today's
+    // keys is checked at the next tick, whatever the interval.
+    void OnReminderChanged(const CString &key);
     // The countdown to the next due check, in ticks (shared by the module).
     static int GetAlarmCountdown();
 
 private:
     void fillMonthList(const std::string *names, const char *first);
+    // Counts a tick; when the count is out, opens the prompt of a reminder
+    // that is due (once the tick is handled).
+    void CountDownToDueCheck();
     void ShowAlarmPrompt();
     static void ResetAlarmCountdown();
 
     CString m_strDueKey; // Christian key of the day the last due reminder fell due
-    bool m_bPromptOpen = false; // a reminder prompt is open
+    bool m_bPromptOpen = false; // a reminder prompt is open, or about to open
+    CProfileSnapshot m_profileRead; // the profile as the due check last read it
+    bool m_bCheckSoon = false; // a new day, or today's reminders changed: check at the next tick
 };

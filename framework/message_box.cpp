@@ -1,11 +1,24 @@
 #include "framework/message_box.h"
 
+#include "framework/long_text.h"
 #include "framework/string_table.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -99,9 +112,8 @@ int resultOf(int button)
 }
 
 // A carriage return on its own separates lines in the program's texts.
-QString displayText(const CString &text)
+QString displayText(QString shown)
 {
-    QString shown = QString::fromStdString(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
@@ -119,6 +131,168 @@ QWidget *owner()
             return w;
     return nullptr;
 }
+
+QString displayText(const CString &text)
+{
+    return displayText(QString::fromStdString(text));
+}
+
+QString title()
+{
+    return QString::fromStdString(LoadString(AFX_IDS_APP_TITLE));
+}
+
+// The responder of tests, or else `show`, answers; the box counts as open
+// meanwhile.
+int answer(const CString &text, UINT style, const std::function<int()> &show)
+{
+    ++s_openBoxes;
+    const int result = s_responder ? s_responder(text, style) : show();
+    --s_openBoxes;
+    return result;
+}
+
+// A message box whose middle part scrolls: the text before it and after it,
+// and the buttons, stay in view.
+class CBodyMessageBox : public QDialog {
+public:
+    CBodyMessageBox(UINT style, int dismissed, QWidget *parent)
+        : QDialog(parent)
+        , m_nDismissed(dismissed)
+        , m_nAnswer(dismissed)
+    {
+        setWindowTitle(title());
+        setAccessibleName(title());
+        setWindowModality(Qt::ApplicationModal);
+        // The two kinds of standard button share their values.
+        m_pButtons = new QDialogButtonBox(
+            QDialogButtonBox::StandardButtons(buttonsOf(style).buttons.toInt()), this);
+        connect(m_pButtons, &QDialogButtonBox::clicked, this, [this](QAbstractButton *button) {
+            m_nAnswer = resultOf(m_pButtons->standardButton(button));
+            accept();
+        });
+        const QMessageBox::StandardButton chosen = defaultButtonOf(style);
+        QAbstractButton *byDefault = chosen
+            ? m_pButtons->button(static_cast<QDialogButtonBox::StandardButton>(chosen))
+            : m_pButtons->buttons().value(0);
+        if (auto *button = qobject_cast<QPushButton *>(byDefault)) {
+            button->setDefault(true);
+            button->setFocus(Qt::OtherFocusReason);
+        }
+        m_pIcon = new QLabel(this);
+        m_pIcon->setPixmap(iconPixmap(iconOf(style)));
+    }
+
+    void SetText(const CString &before, const CString &body, const CString &after)
+    {
+        auto *layout = new QGridLayout(this);
+        layout->addWidget(m_pIcon, 0, 0, 3, 1, Qt::AlignTop);
+        const QString head = displayText(before).trimmed();
+        const QString tail = displayText(after).trimmed();
+        layout->addWidget(textLabel(head), 0, 1);
+        layout->addWidget(bodyBox(body, head, tail), 1, 1);
+        layout->addWidget(textLabel(tail), 2, 1);
+        layout->addWidget(m_pButtons, 3, 0, 1, 2);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        setAccessibleDescription(head + QLatin1Char('\n') + tail);
+    }
+
+    int Answer() const { return m_nAnswer; }
+
+    // Escape and the close box.
+    void reject() override
+    {
+        m_nAnswer = m_nDismissed;
+        QDialog::reject();
+    }
+
+protected:
+    // As in the desktop's other message boxes, a button's underlined letter
+    // alone presses it.
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (!(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
+            for (QAbstractButton *button : m_pButtons->buttons()) {
+                const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+                if (!mnemonic.isEmpty() && mnemonic[0].key() == event->key()) {
+                    button->click();
+                    return;
+                }
+            }
+        QDialog::keyPressEvent(event);
+    }
+
+private:
+    QPixmap iconPixmap(QMessageBox::Icon icon) const
+    {
+        static const std::pair<QMessageBox::Icon, QStyle::StandardPixmap> kIcons[] = {
+            {QMessageBox::Information, QStyle::SP_MessageBoxInformation},
+            {QMessageBox::Warning, QStyle::SP_MessageBoxWarning},
+            {QMessageBox::Critical, QStyle::SP_MessageBoxCritical},
+            {QMessageBox::Question, QStyle::SP_MessageBoxQuestion},
+        };
+        const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+        for (const auto &[kind, pixmap] : kIcons)
+            if (kind == icon)
+                return style()->standardIcon(pixmap, nullptr, this).pixmap(size, size);
+        return {};
+    }
+
+    QLabel *textLabel(const QString &text)
+    {
+        auto *label = new QLabel(text, this);
+        label->setTextFormat(Qt::PlainText); // memo text is never markup
+        label->setWordWrap(true);
+        label->setVisible(!text.isEmpty());
+        return label;
+    }
+
+    QPlainTextEdit *bodyBox(const CString &body, const QString &head, const QString &tail)
+    {
+        QString shown = displayText(ShownPartOf(body).text);
+        // The labels around it keep the text apart already.
+        while (shown.startsWith(QLatin1Char('\n')))
+            shown.remove(0, 1);
+        while (shown.endsWith(QLatin1Char('\n')))
+            shown.chop(1);
+        auto *box = new QPlainTextEdit(shown, this);
+        box->setReadOnly(true);
+        box->setFrameShape(QFrame::NoFrame);
+        box->viewport()->setAutoFillBackground(false);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // its lines wrap
+        box->setAccessibleName(head.endsWith(QLatin1Char(':')) ? head.chopped(1) : head);
+        const QFontMetrics metrics(box->font());
+        fitToScreen(
+            box, std::max(metrics.horizontalAdvance(head), metrics.horizontalAdvance(tail)));
+        return box;
+    }
+
+    // As wide as its text up to about 60 characters (and as the labels'
+    // text within that), as tall as its text up to half the screen: beyond,
+    // it scrolls.
+    void fitToScreen(QPlainTextEdit *box, int labelsWidth)
+    {
+        const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
+        const QRect available = screen->availableGeometry();
+        const QFontMetrics metrics(box->font());
+        const int margins = 2 * static_cast<int>(box->document()->documentMargin()) +
+            box->verticalScrollBar()->sizeHint().width();
+        const int widest = std::min(60 * metrics.averageCharWidth(), available.width() * 3 / 4);
+        // The beginning of the text is enough to tell whether it fills that.
+        const QRect needed = metrics.boundingRect(QRect(0, 0, widest, available.height()),
+            Qt::TextWordWrap | Qt::TextWrapAnywhere, box->toPlainText().left(4000));
+        const int width = std::max(
+            {needed.width(), 20 * metrics.averageCharWidth(), std::min(labelsWidth, widest)});
+        box->setFixedSize(width + margins,
+            std::clamp(
+                needed.height() + margins, 2 * metrics.lineSpacing(), available.height() / 2));
+    }
+
+    int m_nDismissed;
+    int m_nAnswer;
+    QDialogButtonBox *m_pButtons;
+    QLabel *m_pIcon;
+};
 
 } // namespace
 
@@ -145,22 +319,27 @@ bool IsMessageBoxOpen()
 int AfxMessageBox(const CString &text, UINT style, UINT)
 {
     style = EffectiveMessageBoxStyle(style);
-    ++s_openBoxes;
-    int result;
-    if (s_responder) {
-        result = s_responder(text, style);
-    } else {
+    return answer(text, style, [&] {
         const ButtonSet set = buttonsOf(style);
-        QMessageBox box(iconOf(style), QString::fromStdString(LoadString(AFX_IDS_APP_TITLE)),
-            displayText(text), set.buttons, owner());
+        QMessageBox box(iconOf(style), title(), displayText(text), set.buttons, owner());
         box.setTextFormat(Qt::PlainText); // memo text is never markup
         box.setWindowModality(Qt::ApplicationModal);
         if (set.escape != QMessageBox::NoButton)
             box.setEscapeButton(set.escape);
         if (const QMessageBox::StandardButton button = defaultButtonOf(style); button)
             box.setDefaultButton(button);
-        result = resultOf(box.exec());
-    }
-    --s_openBoxes;
-    return result;
+        return resultOf(box.exec());
+    });
+}
+
+int AfxMessageBoxWithBody(
+    const CString &before, const CString &body, const CString &after, UINT style, int dismissed)
+{
+    style = EffectiveMessageBoxStyle(style);
+    return answer(before + body + after, style, [&] {
+        CBodyMessageBox box(style, dismissed, owner());
+        box.SetText(before, body, after);
+        box.exec();
+        return box.Answer();
+    });
 }

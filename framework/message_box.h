@@ -12,6 +12,15 @@
 // Returns the id of the button pressed (IDOK, IDYES, IDNO, ...).
 int AfxMessageBox(const CString &text, UINT style = MB_OK, UINT helpId = 0);
 
+// A box like AfxMessageBox for a text with a part of any length: the text
+// is before + body + after, and the body shows in a read-only part of its
+// own that scrolls, so that the box stays within the screen with its buttons
+// in view (a body too long to show at once shows its beginning, see
+// long_text.h). Escape and the close box answer `dismissed`. A test's
+// responder gets the whole text and the effective style.
+int AfxMessageBoxWithBody(
+    const CString &before, const CString &body, const CString &after, UINT style, int dismissed);
+
 // The style after the icon rule above.
 UINT EffectiveMessageBoxStyle(UINT style);
 

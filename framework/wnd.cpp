@@ -1,6 +1,7 @@
 #include "framework/wnd.h"
 
 #include "framework/data_exchange.h"
+#include "framework/long_text.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -162,11 +163,13 @@ UINT CWnd::IsDlgButtonChecked(int id) const
 void CWnd::SetDlgItemText(int id, const CString &text)
 {
     QWidget *control = GetDlgItem(id);
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(control)) {
+        SetLongText(memo, text); // shows a text of any length at once
+        return;
+    }
     const QString value = QString::fromStdString(text);
     if (auto *edit = qobject_cast<QLineEdit *>(control))
         edit->setText(value);
-    else if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
-        memo->setPlainText(value);
     else if (auto *label = qobject_cast<QLabel *>(control))
         label->setText(value);
     else if (auto *button = qobject_cast<QAbstractButton *>(control))
@@ -181,7 +184,7 @@ CString CWnd::GetDlgItemText(int id) const
     if (auto *edit = qobject_cast<const QLineEdit *>(control))
         value = edit->text();
     else if (auto *memo = qobject_cast<const QPlainTextEdit *>(control))
-        value = memo->toPlainText();
+        return LongTextOf(memo);
     else if (auto *label = qobject_cast<const QLabel *>(control))
         value = label->text();
     else if (auto *combo = qobject_cast<const QComboBox *>(control))

@@ -1,63 +1,18 @@
 // The minute timer with a clock the test moves: reminders falling due, their
 // prompt and sound, repeats, No for the rest of the day, today's line.
-#include "tests/form/form_fixture.h"
+#include "tests/form/alarm_fixture.h"
 
 #include "framework/menu.h"
-#include "framework/notification.h"
-#include "framework/sound.h"
 #include "resources/resource.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <functional>
 
 namespace {
-
-class AlarmClockTest : public ProgramTest {
-protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        SetSoundPlayer([this](const CString &name) {
-            m_sounds.push_back(name);
-            return true;
-        });
-        SetNotifier([this](const CString &summary, const CString &body) {
-            m_notices.push_back(summary.empty() ? "closed" : summary + ": " + body);
-        });
-        m_now = At(1998, 3, 6, 7, 0); // Friday 6 March 1998 = 7 Thul Qi'dah 1418
-    }
-    void TearDown() override
-    {
-        SetSoundPlayer({});
-        SetNotifier({});
-        ProgramTest::TearDown();
-    }
-
-    // One tick of the minute timer, the clock a minute on.
-    void Tick(UINT id = 1)
-    {
-        m_now += 60;
-        View()->OnTimer(id);
-    }
-    void TickUntil(int hour, int minute)
-    {
-        while (m_now < At(1998, 3, 6, hour, minute) - 59)
-            Tick();
-    }
-    // Runs ticks until one opens a prompt (at most `limit`); how many it took.
-    int TicksToPrompt(int limit)
-    {
-        const std::size_t before = m_boxes.size();
-        for (int i = 1; i <= limit; ++i) {
-            Tick();
-            if (m_boxes.size() > before)
-                return i;
-        }
-        return -1;
-    }
-
-    std::vector<CString> m_sounds;
-    std::vector<CString> m_notices;
-};
 
 TEST_F(AlarmClockTest, TheFirstTickChecksAndTheDefaultAlarmRingsAtEight)
 {
@@ -65,7 +20,7 @@ TEST_F(AlarmClockTest, TheFirstTickChecksAndTheDefaultAlarmRingsAtEight)
     m_now = At(1998, 3, 6, 8, 0) - 60;
     Start();
     m_answer = IDYES;
-    Tick(); // 08:00, countdown 0 -> -1
+    Tick(); // 08:00: the first tick checks
     ASSERT_EQ(m_boxes.size(), 1u);
     EXPECT_EQ(m_boxes[0].text,
         "Zamanix Reminder:\n\nVisit Ahmad\r\n\nDo you want me to remind you "
@@ -81,9 +36,6 @@ TEST_F(AlarmClockTest, AnAlarmIsReachedFromItsMinuteOn)
 {
     Store("Reminder", "March/06", "Dentist");
     Store("Alarm", "March/06", "14:30 5");
-    // The Hijri key has no alarm: its default 08:00 takes part unless a
-    // Hijri memo... there is none, but the default still counts.
-    Store("Alarm", "Thul Qi'dah/7", "23:59 60");
     Start();
     const struct {
         int hour, minute;
@@ -97,14 +49,16 @@ TEST_F(AlarmClockTest, AnAlarmIsReachedFromItsMinuteOn)
     EXPECT_EQ(View()->m_nSnooze, 5);
 }
 
-TEST_F(AlarmClockTest, OneCalendarsReminderMeetsTheOtherKeysDefault)
+TEST_F(AlarmClockTest, OneCalendarsReminderKeepsItsOwnAlarm)
 {
     Store("Reminder", "Thul Qi'dah/7", "Hijri only");
-    Store("Alarm", "Thul Qi'dah/7", "09:00 30");
+    Store("Alarm", "Thul Qi'dah/7", "09:00 90");
     Start();
     m_now = At(1998, 3, 6, 8, 0);
-    EXPECT_TRUE(View()->CheckAlarm()) << "the Christian key's default 08:00 is earlier";
-    EXPECT_EQ(View()->m_nSnooze, 30) << "the smaller interval";
+    EXPECT_FALSE(View()->CheckAlarm()) << "the empty Christian key brings no 08:00 alarm";
+    m_now = At(1998, 3, 6, 9, 0);
+    EXPECT_TRUE(View()->CheckAlarm());
+    EXPECT_EQ(View()->m_nSnooze, 90) << "nor its interval of 60";
     EXPECT_EQ(View()->m_strAlarmText, "Hijri only\r");
 }
 
@@ -168,8 +122,7 @@ TEST_F(AlarmClockTest, NoSilencesBothCalendarsForThatDayOnly)
     EXPECT_EQ(View()->m_strDoneKey, "March/06");
     EXPECT_EQ(TicksToPrompt(600), -1) << "silent until the day changes";
     m_now = At(1998, 3, 7, 8, 0);
-    // The checks come every 60 ticks now, the interval of the last reminder due.
-    EXPECT_GT(TicksToPrompt(61), 0) << "the next day rings again";
+    EXPECT_EQ(TicksToPrompt(1), 1) << "the next day rings again";
 }
 
 TEST_F(AlarmClockTest, NoAfterMidnightSilencesTheDayThePromptWasFor)
@@ -269,6 +222,123 @@ TEST_F(AlarmClockTest, SoundOnlyWhileTheMenuItemIsChecked)
     Tick();
     EXPECT_EQ(m_boxes.size(), 1u);
     EXPECT_TRUE(m_sounds.empty());
+}
+
+TEST_F(AlarmClockTest, AReminderRingsAtItsOwnTimeInEitherCalendarAndSpelling)
+{
+    const char *const keys[] = {"March/06", "March/6", "Thul Qi'dah/7", "Thul Qi'dah/07"};
+    for (const char *key : keys) {
+        SCOPED_TRACE(key);
+        std::filesystem::remove(m_profile);
+        Store("Reminder", key, "Dentist");
+        Store("Alarm", key, "14:30 5");
+        m_now = At(1998, 3, 6, 7, 59);
+        Start();
+        m_answer = IDNO; // a No before 14:30 would silence it
+        EXPECT_EQ(TicksToPrompt(400), 391) << "at 14:30, not at 08:00";
+        EXPECT_NE(m_boxes.back().text.find("in 5 minutes?"), CString::npos);
+        m_app.reset();
+        m_boxes.clear();
+    }
+}
+
+TEST_F(AlarmClockTest, AHandEditedIntervalStaysInTheFormsRange)
+{
+    const struct {
+        const char *stored;
+        int every;
+    } cases[] = {{"-2147483648", 0}, {"-1", 0}, {"721", 720}, {"2147483647", 720}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.stored);
+        std::filesystem::remove(m_profile);
+        Store("Reminder", "March/06", "Pills");
+        Store("Alarm", "March/06", CString("07:00 ") + c.stored);
+        m_now = At(1998, 3, 6, 7, 0);
+        Start();
+        m_answer = IDYES;
+        EXPECT_EQ(TicksToPrompt(1), 1);
+        EXPECT_NE(m_boxes.back().text.find(Format("again in %d minutes?", c.every)), CString::npos)
+            << m_boxes.back().text;
+        EXPECT_EQ(TicksToPrompt(721), std::max(c.every, 1)) << "and it comes again";
+        m_app.reset();
+    }
+}
+
+TEST_F(AlarmClockTest, YesterdaysIntervalDoesNotDelayToday)
+{
+    Store("Reminder", "March/06", "Evening");
+    Store("Alarm", "March/06", "23:00 720");
+    Store("Alarm", "Thul Qi'dah/7", "23:00 720"); // a key without a memo
+    Store("Reminder", "March/07", "Midnight");
+    Store("Alarm", "March/07", "00:00 60");
+    m_now = At(1998, 3, 6, 22, 59);
+    Start();
+    m_answer = IDYES;
+    EXPECT_EQ(TicksToPrompt(1), 1);
+    EXPECT_EQ(TicksToPrompt(720), 60) << "at 00:00, the first tick of the day";
+    EXPECT_EQ(m_boxes.back().text.find("Evening"), CString::npos);
+    EXPECT_NE(m_boxes.back().text.find("in 60 minutes?"), CString::npos);
+}
+
+// Add and Delete while the prompt of 07:00 waits out its interval of 720.
+class AlarmAfterChangeTest : public AlarmClockTest {
+public:
+    void Type(int id, const QString &text) { Control<QLineEdit>(id)->setText(text); }
+    void ChooseHijriDay(const QString &day)
+    {
+        Control<QComboBox>(IDC_MONTH)->setCurrentIndex(10); // Thul Qi'dah
+        Type(IDC_DAY, day);
+        Type(IDC_YEAR, QStringLiteral("1418"));
+    }
+    void Add(const QString &day, const QString &memo)
+    {
+        ChooseHijriDay(day);
+        Control<QPlainTextEdit>(IDC_MEMO)->setPlainText(memo);
+        Type(IDC_HOUR, QStringLiteral("7"));
+        Type(IDC_MINUTE, QStringLiteral("5"));
+        Type(IDC_EVERY, QStringLiteral("30"));
+        View()->OnAddReminder();
+    }
+    void Delete(const QString &day)
+    {
+        ChooseHijriDay(day);
+        View()->OnDeleteReminder();
+    }
+};
+
+TEST_F(AlarmAfterChangeTest, TodaysChangesAreCheckedAtTheNextTick)
+{
+    const struct {
+        const char *name;
+        std::function<void(AlarmAfterChangeTest &)> change;
+        int ticks; // to the next prompt, -1: none before the interval
+        const char *shown; // in the next prompt
+    } cases[] = {
+        {"Add for today", [](AlarmAfterChangeTest &t) { t.Add("7", "Added"); }, 1,
+            "Added\rBreakfast"},
+        {"Add with the day typed 07", [](AlarmAfterChangeTest &t) { t.Add("07", "Added"); }, 1,
+            "Hijri\rAdded\rBreakfast"},
+        {"Delete today's", [](AlarmAfterChangeTest &t) { t.Delete("7"); }, 1, "\rBreakfast"},
+        {"Add for tomorrow", [](AlarmAfterChangeTest &t) { t.Add("8", "Tomorrow"); }, -1, ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(m_profile);
+        Store("Reminder", "Thul Qi'dah/7", "Hijri");
+        Store("Alarm", "Thul Qi'dah/7", "07:00 720");
+        Store("Reminder", "March/06", "Breakfast");
+        Store("Alarm", "March/06", "07:00 720");
+        m_now = At(1998, 3, 6, 7, 0);
+        Start();
+        m_answer = IDYES;
+        ASSERT_EQ(TicksToPrompt(1), 1);
+        c.change(*this);
+        EXPECT_EQ(TicksToPrompt(60), c.ticks);
+        if (c.ticks > 0) {
+            EXPECT_EQ(View()->m_strAlarmText, c.shown);
+        }
+        m_app.reset();
+    }
 }
 
 } // namespace

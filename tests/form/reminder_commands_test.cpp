@@ -275,4 +275,26 @@ TEST_F(ReminderCommandsTest, EditingKeysStayWithTheEditField)
     EXPECT_FALSE(Frame()->CommandAction(ID_EDIT_COPY)->isEnabled());
 }
 
+TEST_F(ReminderCommandsTest, AHugeMemoShowsItsBeginningAndIsKeptWhole)
+{
+    const std::string huge = std::string(300'000, 'x') + "\nthe end";
+    Store("Reminder", "Ramadhan/5", huge);
+    Start();
+    Choose(8, "5");
+    Click(IDC_VIEW);
+    QPlainTextEdit *memo = Control<QPlainTextEdit>(IDC_MEMO);
+    EXPECT_TRUE(memo->isReadOnly()) << "too long to edit here";
+    EXPECT_TRUE(Memo().startsWith(QStringLiteral("xxxx")));
+    EXPECT_LT(Memo().size(), 110'000);
+    Set(IDC_HOUR, "6");
+    Click(IDC_ADD);
+    EXPECT_EQ(Stored("Reminder", "Ramadhan/5"), huge) << "Add keeps the memo as it is";
+    EXPECT_EQ(Stored("Alarm", "Ramadhan/5"), "06:00 60");
+
+    Choose(8, "6");
+    Click(IDC_VIEW);
+    EXPECT_FALSE(memo->isReadOnly()) << "a memo of a usual size is edited as ever";
+    EXPECT_EQ(Memo(), "");
+}
+
 } // namespace
