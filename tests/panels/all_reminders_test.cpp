@@ -224,7 +224,7 @@ TEST_F(AllRemindersTest, FollowsTheFormsAddAndDeleteAtOnce)
 }
 
 // Waits for the file system's notice of the change.
-class RealTimeAllReminders : public AllRemindersTest {};
+class RealTimeAllReminders : public AllRemindersTest { };
 
 TEST_F(RealTimeAllReminders, FollowsAnotherProgramsWrite)
 {
