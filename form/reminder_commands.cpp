@@ -78,21 +78,30 @@ void CZamanixView::OnAddReminder()
     if (!reportFailedWrite(app->WriteProfileEntries(changes), failed))
         return;
     OnReminderChanged(key);
+    if (m_onRemindersChanged)
+        m_onRemindersChanged();
 }
 
 void CZamanixView::OnDeleteReminder()
 {
     UpdateData(TRUE);
-    const CString key = ReminderKey(m_strMonth, m_strDay);
-    CWinApp *app = AfxGetApp();
+    if (!RemoveReminder(ReminderKey(m_strMonth, m_strDay)))
+        return; // the memo stays in the form, as it stays in the file
+    m_strMemo.clear();
+    UpdateData(FALSE);
+}
+
+BOOL CZamanixView::RemoveReminder(const CString &key)
+{
     const CString failed = "The reminder for " + key + " could not be deleted.";
     const ProfileChange changes[] = {
         ProfileChange::Remove(kReminderSection, key), ProfileChange::Remove(kAlarmSection, key)};
-    if (!reportFailedWrite(app->WriteProfileEntries(changes), failed))
-        return; // the memo stays in the form, as it stays in the file
+    if (!reportFailedWrite(AfxGetApp()->WriteProfileEntries(changes), failed))
+        return FALSE;
     OnReminderChanged(key);
-    m_strMemo.clear();
-    UpdateData(FALSE);
+    if (m_onRemindersChanged)
+        m_onRemindersChanged();
+    return TRUE;
 }
 
 void CZamanixView::OnAudibleAlarm()

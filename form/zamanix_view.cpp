@@ -154,3 +154,16 @@ void CZamanixView::UpdateCorrespondingDate()
     }
     m_strCorresponding = Format("%d %s %d", convertedDay, names[convertedMonth - 1].c_str(), year);
 }
+
+void CZamanixView::ShowDate(bool hijri, int year, int month, const CString &dayText)
+{
+    CheckRadioButton(IDC_HIJRI, IDC_CHRISTIAN, hijri ? IDC_HIJRI : IDC_CHRISTIAN);
+    if (hijri)
+        OnRadioHijri();
+    else
+        OnRadioChristian();
+    m_cbMonth.SetCurSel(month - 1);
+    SetDlgItemText(IDC_DAY, dayText);
+    SetDlgItemText(IDC_YEAR, Format("%d", year));
+    OnViewReminder();
+}

@@ -8,6 +8,8 @@
 #include "framework/view.h"
 #include "reminders/profile_snapshot.h"
 
+#include <functional>
+
 class CZamanixView : public CFormView {
 public:
     CZamanixView();
@@ -50,6 +52,16 @@ public:
     void OnViewReminder();
     void OnAudibleAlarm();
     void OnEditPaste();
+
+    // For the windows beside the form. ShowDate chooses the calendar, the
+    // month (1..12), the day text and the year as the user would, then runs
+    // View. RemoveReminder is Delete's write for any key: its memo and
+    // alarm in one write; FALSE, after telling the user, when the profile
+    // could not be written. The handler runs after Add or Delete changed
+    // the profile.
+    void ShowDate(bool hijri, int year, int month, const CString &dayText);
+    BOOL RemoveReminder(const CString &key);
+    std::function<void()> m_onRemindersChanged;
 
     // The minute timer: counts down to the next due check and keeps
     // today's line current.

@@ -19,6 +19,8 @@ const MenuItemTemplate kFileMenu[] = {
     {"Print Pre&view", ID_FILE_PRINT_PREVIEW, 0},
     {"P&rint Setup...", ID_FILE_PRINT_SETUP, 0},
     {nullptr, 0, Separator},
+    {"&Export Reminders...", ID_FILE_EXPORT_REMINDERS, 0},
+    {nullptr, 0, Separator},
     {"Recent File", ID_FILE_MRU_FILE1, Grayed},
     {nullptr, 0, Separator},
     {"E&xit", ID_APP_EXIT, 0},
@@ -38,6 +40,8 @@ const MenuItemTemplate kEditMenu[] = {
 const MenuItemTemplate kViewMenu[] = {
     {"&Toolbar", ID_VIEW_TOOLBAR, 0},
     {"&Status Bar", ID_VIEW_STATUS_BAR, 0},
+    {nullptr, 0, Separator},
+    {"All &Reminders\tCtrl+R", ID_VIEW_ALL_REMINDERS, 0},
 };
 
 // Checked here, so the sound is on until the profile or the user turns it off.
@@ -66,6 +70,7 @@ const AcceleratorEntry kMainAccelerators[] = {
     {Qt::CTRL | Qt::Key_X, ID_EDIT_CUT},
     {Qt::CTRL | Qt::Key_C, ID_EDIT_COPY},
     {Qt::CTRL | Qt::Key_V, ID_EDIT_PASTE},
+    {Qt::CTRL | Qt::Key_R, ID_VIEW_ALL_REMINDERS},
     {Qt::ALT | Qt::Key_Backspace, ID_EDIT_UNDO},
     {Qt::SHIFT | Qt::Key_Delete, ID_EDIT_CUT},
     {Qt::CTRL | Qt::Key_Insert, ID_EDIT_COPY},

@@ -13,6 +13,10 @@ const StringResource kStrings[] = {
     {ID_EDIT_ADD, "Add memo entry to reminders on specified date"},
     {ID_EDIT_DELETE, "Delete reminder entry from list."},
     {ID_OPTIONS_AUDIBLEALARM, "Play Remider.wav audio file on alarm"},
+    {ID_VIEW_ALL_REMINDERS, "List every reminder by the day it falls due next\nAll Reminders"},
+    {ID_FILE_EXPORT_REMINDERS,
+        "Save the reminders of the next five years as an iCalendar file for other calendar "
+        "programs\nExport Reminders"},
     {57344, "Zamanix"},
     {57345, "Ready"},
 

@@ -46,7 +46,7 @@ check "a section" test -n "$(field Section)"
 check "a description" test "$(field Description | wc -l)" -gt 2
 depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
 for runtime in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6dbus6 \
-    libcanberra0 libcanberra-pulse sound-theme-freedesktop libx11-6; do
+    libcanberra0 libcanberra-pulse sound-theme-freedesktop libx11-6 libical3; do
     check "depends on $runtime" sh -c "echo '$depends' | grep -qx '$runtime'"
 done
 
@@ -66,6 +66,7 @@ is_program() {
 }
 check "usr/bin/zamanix is a program" is_program "$root/usr/bin/zamanix"
 check "usr/bin/zamanix-convert is a program" is_program "$root/usr/bin/zamanix-convert"
+check "usr/bin/zamanix-reminders is a program" is_program "$root/usr/bin/zamanix-reminders"
 check "usr/share/zamanix/Reminder.wav is a WAVE sound" \
     sh -c "file -b '$root/usr/share/zamanix/Reminder.wav' | grep -q 'WAVE audio'"
 check "the metainfo has the entry's id" \
@@ -78,7 +79,7 @@ for size in 16 22 24 32 48 64 128 256; do
     check "icon ${size}x${size} is a PNG picture of that size" \
         sh -c "file -b '$png' | grep -q '^PNG image data, $size x $size,'"
 done
-for page in zamanix zamanix-convert; do
+for page in zamanix zamanix-convert zamanix-reminders; do
     man_page=$root/usr/share/man/man1/$page.1.gz
     # groff prints nothing for a page without mistakes.
     check "manual page $page(1) formats without warnings" \
@@ -95,6 +96,16 @@ check "appstreamcli accepts the installed tree" appstreamcli validate-tree --no-
 # --- The converter ------------------------------------------------------------
 check "zamanix-convert converts a date" test "$("$root/usr/bin/zamanix-convert" 2000-01-01)" = \
     "Saturday 1 January 2000 = 24 Ramadhan 1420"
+
+# --- The reminders program ---------------------------------------------------
+# A reminder added to a new profile, listed, and exported as iCalendar.
+reminders_profile=$work/reminders.INI
+check "zamanix-reminders adds a reminder" "$root/usr/bin/zamanix-reminders" \
+    --profile "$reminders_profile" add Ramadhan/27 "Visit uncle" --alarm 07:30
+check "zamanix-reminders lists it" sh -c "'$root/usr/bin/zamanix-reminders' \
+    --profile '$reminders_profile' list --format tsv | grep -q '^Ramadhan/27	Hijri	Visit uncle	07:30	60	'"
+check "zamanix-reminders exports it" sh -c "'$root/usr/bin/zamanix-reminders' \
+    --profile '$reminders_profile' export | grep -q '^SUMMARY:Visit uncle'"
 
 # --- The desktop program ------------------------------------------------------
 check "zamanix --version answers without a display" \

@@ -1,8 +1,20 @@
 #include "shell/main_frame.h"
 
+#include "form/zamanix_view.h"
+#include "framework/winapp.h"
+#include "panels/all_reminders_window.h"
+#include "panels/reminder_export.h"
 #include "resources/resource.h"
 
+#include <QMainWindow>
+
 const UINT kIndicators[4] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+
+CMainFrame::CMainFrame()
+{
+    OnCommand(ID_VIEW_ALL_REMINDERS, [this] { OnViewAllReminders(); });
+    OnCommand(ID_FILE_EXPORT_REMINDERS, [this] { OnExportReminders(); });
+}
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT &cs)
 {
@@ -26,4 +38,27 @@ int CMainFrame::OnCreate(CREATESTRUCT *cs)
     EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_toolBar);
     return 0;
+}
+
+void CMainFrame::OnViewAllReminders()
+{
+    auto *view = static_cast<CZamanixView *>(GetActiveView());
+    if (!m_pAllReminders) {
+        m_pAllReminders =
+            new CAllRemindersWindow(view, AfxGetApp()->m_pszProfileName, GetMainWindow());
+        if (view)
+            view->m_onRemindersChanged = [this] {
+                if (m_pAllReminders)
+                    m_pAllReminders->Refresh(true);
+            };
+    } else
+        m_pAllReminders->Refresh();
+    m_pAllReminders->show();
+    m_pAllReminders->raise();
+    m_pAllReminders->activateWindow();
+}
+
+void CMainFrame::OnExportReminders()
+{
+    ExportRemindersWithDialog(GetMainWindow(), AfxGetApp()->m_pszProfileName);
 }

@@ -1,0 +1,53 @@
+// The reminders as an iCalendar file (RFC 5545), for calendar programs on
+// phones and desktops that know nothing of this program's calendars: every
+// day on which a reminder falls due in a span of days becomes an event of
+// its own at the time its alarm rings, with a display alarm at its start.
+// Hijri reminders are expanded day by day under the chosen Hijri calendar,
+// since other programs cannot compute it.
+//
+// Each event's UID is made of the reminder's key and the event's date, so
+// that importing a later export again updates the events instead of adding
+// them twice. Times are local times of the user's time zone, which the file
+// carries as a VTIMEZONE; when the zone is not known they are floating
+// (each calendar program takes them in its own zone).
+#pragma once
+
+#include "calendar/icu/hijri_calendar.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+class CProfileSnapshot;
+
+struct ICalendarExport {
+    int firstDay = 0; // the span of days, both included (day numbers)
+    int lastDay = 0;
+    // The time of the export (seconds since 1970): the events' DTSTAMP.
+    std::int64_t stamp = 0;
+    // An IANA time zone name ("Europe/Berlin"); empty, or one that the
+    // system's zone information does not hold, gives floating times.
+    std::string timeZone;
+};
+
+// The iCalendar text of the reminders of `profile`.
+std::string ExportRemindersToICalendar(
+    const CProfileSnapshot &profile, const CHijriCalendar &hijri, const ICalendarExport &what);
+
+// The user's time zone as an IANA name: from TZ (":Europe/Berlin",
+// "Europe/Berlin", or a path into a zoneinfo folder) when it is set, else
+// from where `localtime` (/etc/localtime) links into a zoneinfo folder, else
+// from the file `timezoneFile` (/etc/timezone). Empty when none tells: TZ
+// holding a rule such as "CET-1CEST" names no zone.
+std::string LocalTimeZoneName(const char *tzVariable,
+    const std::filesystem::path &localtime = "/etc/localtime",
+    const std::filesystem::path &timezoneFile = "/etc/timezone");
+
+// The span of an export of `years` years from `firstDay` on: the day before
+// the same date `years` years later, or the last supported day.
+int ExportLastDay(int firstDay, int years);
+
+// The UID of a reminder's event on a date: the date and the key in
+// URL-safe Base64, the month name spelled as its table spells it (the
+// profile takes "ramadhan/5" for "Ramadhan/5").
+std::string ReminderEventUid(const std::string &key, const YearMonthDay &date);

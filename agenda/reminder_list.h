@@ -1,0 +1,50 @@
+// Every reminder of the profile as a row of a list: its key, memo and
+// alarm, and the next day it falls due in both calendars, or why it never
+// does. All Reminders and zamanix-reminders show these rows.
+#pragma once
+
+#include "agenda/next_date.h"
+#include "reminders/profile_snapshot.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct ReminderRow {
+    std::string key; // as the profile spells it
+    std::string memo; // decoded: line breaks are line breaks
+    ParsedReminderKey parsed;
+    ReminderAlarm alarm; // as the due check reads it
+    // The minute of its day (0..1439) from which the alarm rings; nothing
+    // for an alarm whose hour is past 23.
+    std::optional<int> ringsAt;
+    // The day it falls due next (a day number); nothing when it never does,
+    // and `problem` says why.
+    std::optional<int> day;
+    std::string problem;
+    int daysUntil = 0; // from today to `day`
+    YearMonthDay christian, hijri; // the dates of `day`
+    int weekday = 0; // of `day`, 0 = Sunday
+};
+
+// The Hijri calendar chosen in the profile ("Defaults").
+CHijriCalendar ProfileHijriCalendar(const CProfileSnapshot &profile);
+
+// The first minute of its day at which the alarm has rung
+// (AlarmReached): 07:75 rings from 08:00, -5:00 from 00:00, 24:00 never.
+std::optional<int> AlarmRingsAt(const ReminderAlarm &alarm);
+
+// Every entry of the "Reminder" section (the ones lookups find), sorted by
+// the day each falls due next from `today` on, then by the time its alarm
+// rings, then in the profile's order; those that never fall due follow in
+// the profile's order. A key that cannot fall due, an empty memo (the due
+// check skips it) and an alarm that is never reached each make a row that
+// never falls due.
+std::vector<ReminderRow> BuildReminderRows(
+    const CProfileSnapshot &profile, const CHijriCalendar &hijri, int today);
+
+// The rows of every day from `today` to `lastDay` on which a reminder falls
+// due, a reminder that falls more than once in them in a row for each day,
+// sorted as above; no row for one that never falls due.
+std::vector<ReminderRow> BuildUpcomingRows(
+    const CProfileSnapshot &profile, const CHijriCalendar &hijri, int today, int lastDay);

@@ -1,0 +1,149 @@
+#include "cli/reminder_table.h"
+
+#include "cli/date_text.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+std::string hexEscape(unsigned char c)
+{
+    char escaped[8];
+    std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
+    return escaped;
+}
+
+// Text for a terminal: line breaks as " / ", other control characters
+// escaped.
+std::string shownText(std::string_view text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            out += " / ";
+        } else if (c < 0x20 || c == 0x7f)
+            out += hexEscape(c);
+        else
+            out += static_cast<char>(c);
+    }
+    return out;
+}
+
+// A field of tab-separated values: nothing in it splits a field or a line.
+std::string tsvField(std::string_view text)
+{
+    std::string out;
+    for (const char ch : text) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c < 0x20 || c == 0x7f ? hexEscape(c) : std::string(1, ch);
+        }
+    }
+    return out;
+}
+
+// Characters on a terminal: UTF-8 continuation bytes take no column.
+std::size_t columns(std::string_view text)
+{
+    return std::count_if(text.begin(), text.end(),
+        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+}
+
+std::vector<std::string> textCells(const ReminderRow &row)
+{
+    const bool due = row.day.has_value();
+    std::string memo = shownText(row.memo);
+    if (!due)
+        memo += (memo.empty() ? "" : "  ") + std::string("(never falls due: ") +
+            shownText(row.problem) + ")";
+    return {due ? FormatIso(row.christian) : "-",
+        due ? std::string(WeekdayName(row.weekday).substr(0, 3)) : "-",
+        due ? FormatIso(row.hijri) : "-", due ? std::to_string(row.daysUntil) : "-",
+        RingTimeText(row), std::to_string(row.alarm.every), std::string(CalendarNameOf(row.parsed)),
+        shownText(row.key), memo};
+}
+
+std::vector<std::string> tsvCells(const ReminderRow &row)
+{
+    const bool due = row.day.has_value();
+    return {tsvField(row.key), std::string(CalendarNameOf(row.parsed)), tsvField(row.memo),
+        row.ringsAt ? RingTimeText(row) : "", std::to_string(row.alarm.every),
+        due ? FormatIso(row.christian) : "", due ? std::string(WeekdayName(row.weekday)) : "",
+        due ? FormatIso(row.hijri) : "", due ? std::to_string(row.daysUntil) : "",
+        tsvField(row.problem)};
+}
+
+std::string textTable(const std::vector<ReminderRow> &rows)
+{
+    std::vector<std::vector<std::string>> lines = {
+        {"DATE", "DAY", "HIJRI", "IN", "ALARM", "EVERY", "CALENDAR", "KEY", "MEMO"}};
+    for (const ReminderRow &row : rows)
+        lines.push_back(textCells(row));
+    // Numbers right-aligned, the rest left; the memo, last, is not padded.
+    const bool right[] = {false, false, false, true, false, true, false, false, false};
+    std::vector<std::size_t> widths(lines.front().size(), 0);
+    for (const auto &line : lines)
+        for (std::size_t i = 0; i < line.size(); ++i)
+            widths[i] = std::max(widths[i], columns(line[i]));
+    std::string out;
+    for (const auto &line : lines) {
+        std::string text;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const std::string pad(widths[i] - columns(line[i]), ' ');
+            const bool last = i + 1 == line.size();
+            text += right[i] ? pad + line[i] : last ? line[i] : line[i] + pad;
+            if (!last)
+                text += "  ";
+        }
+        out += text + "\n";
+    }
+    return out;
+}
+
+} // namespace
+
+std::string_view CalendarNameOf(const ParsedReminderKey &key)
+{
+    if (!key.calendar)
+        return "-";
+    return *key.calendar == ReminderCalendar::Hijri ? "Hijri" : "Christian";
+}
+
+std::string RingTimeText(const ReminderRow &row)
+{
+    if (!row.ringsAt)
+        return "never";
+    char time[32];
+    std::snprintf(time, sizeof time, "%02d:%02d", *row.ringsAt / 60, *row.ringsAt % 60);
+    return time;
+}
+
+std::string FormatReminderTable(const std::vector<ReminderRow> &rows, TableFormat format)
+{
+    if (format == TableFormat::Text)
+        return textTable(rows);
+    std::string out = "key\tcalendar\tmemo\talarm\tevery\tdate\tweekday\thijri\tdays\tproblem\n";
+    for (const ReminderRow &row : rows) {
+        const std::vector<std::string> cells = tsvCells(row);
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            out += cells[i] + (i + 1 < cells.size() ? "\t" : "\n");
+    }
+    return out;
+}

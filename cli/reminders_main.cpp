@@ -1,0 +1,273 @@
+// zamanix-reminders: the reminders of the Zamanix profile from the command
+// line: list them, see what falls due soon, add and remove them as the
+// desktop program's form does, and export them to other calendar programs.
+#include "agenda/ical_export.h"
+#include "agenda/reminder_list.h"
+#include "cli/date_text.h"
+#include "cli/reminders_options.h"
+#include "reminders/alarm_value.h"
+#include "reminders/atomic_file.h"
+#include "reminders/profile.h"
+#include "reminders/profile_path.h"
+#include "reminders/reminder_entries.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+constexpr const char *kProgram = "zamanix-reminders";
+constexpr int kError = 2;
+
+// Seconds since 1970 that stand for the clock; for the program's tests.
+constexpr const char *kNowVariable = "ZAMANIX_REMINDERS_NOW";
+
+const char kHelp[] = R"(Usage:
+  zamanix-reminders [OPTIONS] list [--format text|tsv]
+  zamanix-reminders [OPTIONS] upcoming [--days N] [--format text|tsv]
+  zamanix-reminders [OPTIONS] add KEY MEMO [--alarm HH:MM] [--every MINUTES]
+  zamanix-reminders [OPTIONS] remove KEY
+  zamanix-reminders [OPTIONS] export [--years N] [--from DATE] [-o FILE]
+where OPTIONS are [--profile FILE] [--calendar astronomical|umalqura|civil]
+[--adjust N].
+
+Lists, adds and removes the reminders that the Zamanix desktop program keeps,
+and exports them as an iCalendar file for other calendar programs.
+
+A KEY is a month name of either calendar, "/" and a day, as the form builds
+it: Ramadhan/27, March/06, Rabi'ul Awwal/5. A reminder comes back every year
+of its calendar; a day 1 to 9 falls due written as 5 or as 05.
+
+Commands:
+  list                every reminder, by the day it falls due next; those
+                      that never fall due (April/31, a misspelt month) last,
+                      with the reason
+  upcoming            the reminders that fall due from today through N days
+                      from today (--days, default 30), one line for each day
+  add KEY MEMO        keeps MEMO under KEY, with its alarm: --alarm HH:MM
+                      (default 08:00) and --every MINUTES, 0 to 720, until
+                      it reminds again (default 60); a reminder that exists
+                      keeps the alarm not given; writes exactly what the
+                      form's Add writes
+  remove KEY          forgets the reminder and its alarm, as the form's
+                      Delete does
+  export              writes every day on which a reminder falls due in the
+                      next N years (--years, default 5, from --from DATE,
+                      YEAR-MONTH-DAY, default today) as iCalendar events at
+                      the alarm time in your time zone, to FILE (-o) or to
+                      standard output
+
+Options:
+  --profile FILE      the profile to use (default: the desktop program's,
+                      $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar RULE     the Hijri calendar: astronomical, umalqura or civil
+                      (default: the one chosen in the desktop program)
+  --adjust N          move the Hijri calendar N days, -2 to 2 (default: as
+                      chosen in the desktop program)
+  --format text|tsv   aligned columns (default), or tab-separated values
+                      with a header line
+  -h, --help          show this help
+  --version           show the version
+A MEMO that begins with "-" follows "--".
+
+Errors (a key whose month or day is not valid, a profile that cannot be read
+or written, bad options) are reported as "zamanix-reminders: <what is wrong>"
+on standard error with exit status 2, and nothing is written.
+)";
+
+int fail(const std::string &message)
+{
+    std::fprintf(stderr, "%s: %s\n", kProgram, message.c_str());
+    return kError;
+}
+
+// What a command works on: the profile as read once, the Hijri calendar,
+// and the clock.
+struct Context {
+    std::filesystem::path profile;
+    CProfileSnapshot snapshot;
+    CHijriCalendar hijri;
+    std::time_t now = 0;
+    int today = 0; // the local date's day number
+};
+
+bool readClock(Context &c, std::string &error)
+{
+    c.now = std::time(nullptr);
+    if (const char *given = std::getenv(kNowVariable)) {
+        const std::string_view text = given;
+        long long seconds = 0;
+        const auto [end, failed] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+        if (failed != std::errc() || end != text.data() + text.size() || text.empty()) {
+            error = std::string(kNowVariable) + " is not a number of seconds";
+            return false;
+        }
+        c.now = static_cast<std::time_t>(seconds);
+    }
+    std::tm local{};
+    localtime_r(&c.now, &local);
+    c.today = ChristianDayNumber({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
+    return true;
+}
+
+// The profile: --profile, else the desktop program's. A file that is there
+// but cannot be read is an error, not an empty list.
+bool readProfile(const RemindersOptions &o, Context &c, std::string &error)
+{
+    c.profile = o.profile;
+    if (c.profile.empty()) {
+        const char *config = std::getenv("XDG_CONFIG_HOME"), *home = std::getenv("HOME");
+        c.profile = ProfilePath("zamanix", config, home);
+        if (c.profile.empty()) {
+            error = ProfilePathProblem("zamanix", config, home);
+            return false;
+        }
+    }
+    std::string bytes;
+    FileIdentity identity;
+    if (ReadWholeFile(c.profile, bytes, identity, error) == FileReadResult::Failed)
+        return false;
+    c.snapshot.Load(c.profile);
+    const CHijriCalendar stored = ProfileHijriCalendar(c.snapshot);
+    HijriSetting setting{stored.Rule(), stored.Adjust()};
+    if (o.rule)
+        setting.rule = *o.rule;
+    if (o.adjust)
+        setting.adjust = *o.adjust;
+    c.hijri = CHijriCalendar(setting);
+    return true;
+}
+
+int list(const RemindersOptions &o, const Context &c)
+{
+    const std::vector<ReminderRow> rows = o.command == RemindersCommand::List
+        ? BuildReminderRows(c.snapshot, c.hijri, c.today)
+        : BuildUpcomingRows(
+              c.snapshot, c.hijri, c.today, std::min(c.today + o.days, LastReminderDay()));
+    const std::string text = FormatReminderTable(rows, o.format);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return 0;
+}
+
+// The key as the form builds it: the month as its table spells it, "/",
+// the day as typed.
+bool formKey(const std::string &typed, std::string &key, std::string &error)
+{
+    const ParsedReminderKey parsed = ParseReminderKey(typed);
+    if (!parsed.CanFallDue()) {
+        error = "cannot add " + QuoteInput(typed) + ": " + parsed.problem;
+        return false;
+    }
+    key = CanonicalReminderKey(typed);
+    return true;
+}
+
+int add(const RemindersOptions &o, const Context &c)
+{
+    std::string key, error;
+    if (!formKey(o.arguments[0], key, error))
+        return fail(error);
+    const std::string &memo = o.arguments[1];
+    if (memo.empty())
+        return fail(
+            "the memo is empty; an empty memo never rings (use remove to delete a reminder)");
+    // What is not given stays as stored, as the form shows it before Add; a
+    // new reminder gets the default.
+    ReminderAlarm alarm = ParseReminderAlarm(c.snapshot.Find(kAlarmSection, key));
+    if (alarm.hour < 0 || alarm.hour > 23 || alarm.minute < 0 || alarm.minute > 59)
+        alarm = ParseReminderAlarm(std::nullopt);
+    const ProfileChange changes[] = {ProfileChange::Set(kReminderSection, key, memo),
+        ProfileChange::Set(kAlarmSection, key,
+            FormatAlarmValue(o.hour.value_or(alarm.hour), o.minute.value_or(alarm.minute),
+                o.every.value_or(alarm.every)))};
+    if (!WriteProfileEntries(c.profile, changes, error))
+        return fail(error);
+    return 0;
+}
+
+int remove(const RemindersOptions &o, const Context &c)
+{
+    const std::string &key = o.arguments[0];
+    if (!c.snapshot.Find(kReminderSection, key) && !c.snapshot.Find(kAlarmSection, key))
+        return fail("there is no reminder " + QuoteInput(key) + " in " + c.profile.string());
+    const ProfileChange changes[] = {
+        ProfileChange::Remove(kReminderSection, key), ProfileChange::Remove(kAlarmSection, key)};
+    std::string error;
+    if (!WriteProfileEntries(c.profile, changes, error))
+        return fail(error);
+    return 0;
+}
+
+int exportCalendar(const RemindersOptions &o, const Context &c)
+{
+    ICalendarExport what;
+    what.firstDay = c.today;
+    if (!o.from.empty()) {
+        YearMonthDay from;
+        std::string error;
+        if (!ParseDate(o.from, from, error) ||
+            !CheckDate(c.hijri, CalendarKind::Christian, from, error))
+            return fail("--from " + QuoteInput(o.from) + ": " + error);
+        what.firstDay = ChristianDayNumber(from);
+    }
+    what.lastDay = ExportLastDay(what.firstDay, o.years);
+    what.stamp = c.now;
+    what.timeZone = LocalTimeZoneName(std::getenv("TZ"));
+    const std::string text = ExportRemindersToICalendar(c.snapshot, c.hijri, what);
+    if (o.output.empty() || o.output == "-") {
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        return 0;
+    }
+    std::string error;
+    if (!ReplaceFileAtomically(o.output, text, error))
+        return fail(error);
+    return 0;
+}
+
+int run(const RemindersOptions &o)
+{
+    Context context;
+    std::string error;
+    if (!readClock(context, error) || !readProfile(o, context, error))
+        return fail(error);
+    switch (o.command) {
+    case RemindersCommand::List:
+    case RemindersCommand::Upcoming:
+        return list(o, context);
+    case RemindersCommand::Add:
+        return add(o, context);
+    case RemindersCommand::Remove:
+        return remove(o, context);
+    case RemindersCommand::Export:
+        return exportCalendar(o, context);
+    default:
+        return kError;
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    RemindersOptions options;
+    std::string error;
+    if (!ParseRemindersOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgram,
+            error.c_str(), kProgram);
+        return kError;
+    }
+    if (options.command == RemindersCommand::Help) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (options.command == RemindersCommand::Version) {
+        std::printf("%s %s\n", kProgram, ZAMANIX_VERSION);
+        return 0;
+    }
+    const int status = run(options);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return fail("could not write the output");
+    return status;
+}

@@ -1,0 +1,201 @@
+#include "cli/reminders_options.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
+namespace {
+
+struct CommandName {
+    std::string_view name;
+    RemindersCommand command;
+    std::size_t arguments; // how many it takes
+};
+
+constexpr CommandName kCommands[] = {{"list", RemindersCommand::List, 0},
+    {"upcoming", RemindersCommand::Upcoming, 0}, {"add", RemindersCommand::Add, 2},
+    {"remove", RemindersCommand::Remove, 1}, {"export", RemindersCommand::Export, 0}};
+
+// Options with a value, and the commands each applies to (empty: all).
+struct OptionName {
+    std::string_view name;
+    std::vector<RemindersCommand> commands;
+};
+
+const OptionName kValueOptions[] = {{"--profile", {}}, {"--calendar", {}}, {"--adjust", {}},
+    {"--format", {RemindersCommand::List, RemindersCommand::Upcoming}},
+    {"--days", {RemindersCommand::Upcoming}}, {"--alarm", {RemindersCommand::Add}},
+    {"--every", {RemindersCommand::Add}}, {"--years", {RemindersCommand::Export}},
+    {"--from", {RemindersCommand::Export}}, {"-o", {RemindersCommand::Export}},
+    {"--output", {RemindersCommand::Export}}};
+
+bool parseNumber(std::string_view text, int low, int high, int &value)
+{
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return !text.empty() && error == std::errc() && end == text.data() + text.size() &&
+        value >= low && value <= high;
+}
+
+std::string quote(std::string_view text)
+{
+    return "'" + std::string(text) + "'";
+}
+
+// Applies an option that any command takes; `error` says what is wrong
+// with it. False when the option is not one of those.
+bool applySharedValue(
+    RemindersOptions &o, std::string_view name, std::string_view value, std::string &error)
+{
+    if (name == "--profile") {
+        o.profile = value;
+        if (value.empty())
+            error = "--profile needs a file name";
+    } else if (name == "--calendar") {
+        if (!(o.rule = HijriRuleFromName(value)))
+            error = "unknown calendar " + quote(value) + "; use astronomical, umalqura or civil";
+    } else if (name == "--adjust") {
+        if (!(o.adjust = HijriAdjustFromText(value)))
+            error = "adjustment " + quote(value) + " is not a whole number of days from -2 to 2";
+    } else if (name == "--format") {
+        if (value == "text" || value == "tsv")
+            o.format = value == "tsv" ? TableFormat::Tsv : TableFormat::Text;
+        else
+            error = "unknown format " + quote(value) + "; use text or tsv";
+    } else
+        return false;
+    return true;
+}
+
+// Applies an option that takes a value; `error` says what is wrong with it.
+void applyValue(
+    RemindersOptions &o, std::string_view name, std::string_view value, std::string &error)
+{
+    int number = 0, hour = 0, minute = 0;
+    if (applySharedValue(o, name, value, error))
+        return;
+    if (name == "--days") {
+        if (!parseNumber(value, 0, 36525, o.days))
+            error = "--days takes a number of days from 0 to 36525, not " + quote(value);
+    } else if (name == "--alarm") {
+        if (!ParseAlarmTime(value, hour, minute))
+            error = "--alarm takes a time from 00:00 to 23:59, not " + quote(value);
+        o.hour = hour;
+        o.minute = minute;
+    } else if (name == "--every") {
+        if (!parseNumber(value, 0, 720, number))
+            error = "--every takes a number of minutes from 0 to 720, not " + quote(value);
+        o.every = number;
+    } else if (name == "--years") {
+        if (!parseNumber(value, 1, 100, o.years))
+            error = "--years takes a number of years from 1 to 100, not " + quote(value);
+    } else if (name == "--from")
+        o.from = value;
+    else
+        o.output = value;
+}
+
+const OptionName *valueOption(std::string_view name)
+{
+    for (const OptionName &option : kValueOptions)
+        if (option.name == name)
+            return &option;
+    return nullptr;
+}
+
+// Takes a word that is no option: the command, then its arguments.
+bool takeWord(RemindersOptions &o, std::string_view word, std::string &error)
+{
+    if (o.command != RemindersCommand::None) {
+        o.arguments.emplace_back(word);
+        return true;
+    }
+    for (const CommandName &command : kCommands)
+        if (command.name == word) {
+            o.command = command.command;
+            return true;
+        }
+    error = "unknown command " + quote(word) + "; use list, upcoming, add, remove or export";
+    return false;
+}
+
+bool checkCommand(
+    const RemindersOptions &o, const std::vector<std::string_view> &given, std::string &error)
+{
+    if (o.command == RemindersCommand::None) {
+        error = "no command given; use list, upcoming, add, remove or export";
+        return false;
+    }
+    for (const CommandName &command : kCommands)
+        if (command.command == o.command && o.arguments.size() != command.arguments) {
+            error = std::string(command.name) +
+                (command.arguments == 0          ? " takes no arguments"
+                        : command.arguments == 1 ? " takes one KEY"
+                                                 : " takes a KEY and a MEMO");
+            return false;
+        }
+    for (const std::string_view name : given) {
+        const OptionName *option = valueOption(name);
+        if (!option->commands.empty() &&
+            std::find(option->commands.begin(), option->commands.end(), o.command) ==
+                option->commands.end()) {
+            error = "option " + std::string(name) + " does not apply to this command";
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool ParseAlarmTime(std::string_view text, int &hour, int &minute)
+{
+    const std::size_t colon = text.find(':');
+    if (colon == std::string_view::npos || colon > 2 || text.size() - colon - 1 != 2)
+        return false;
+    return parseNumber(text.substr(0, colon), 0, 23, hour) &&
+        parseNumber(text.substr(colon + 1), 0, 59, minute) && text[0] != '+' && text[0] != '-';
+}
+
+bool ParseRemindersOptions(int argc, char **argv, RemindersOptions &o, std::string &error)
+{
+    std::vector<std::string_view> given;
+    bool onlyWords = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (onlyWords || arg.size() < 2 || arg[0] != '-') {
+            if (!takeWord(o, arg, error))
+                return false;
+            continue;
+        }
+        if (arg == "--") {
+            onlyWords = true;
+            continue;
+        }
+        if (arg == "-h" || arg == "--help" || arg == "--version") {
+            o.command = arg == "--version" ? RemindersCommand::Version : RemindersCommand::Help;
+            return true;
+        }
+        std::string_view name = arg, value;
+        const std::size_t eq = arg.find('=');
+        if (eq != std::string_view::npos && arg.starts_with("--")) {
+            name = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
+        }
+        if (!valueOption(name)) {
+            error = "unknown option " + quote(arg);
+            return false;
+        }
+        if (name == arg) {
+            if (i + 1 >= argc) {
+                error = "option " + std::string(name) + " needs a value";
+                return false;
+            }
+            value = argv[++i];
+        }
+        given.push_back(name);
+        applyValue(o, name, value, error);
+        if (!error.empty())
+            return false;
+    }
+    return checkCommand(o, given, error);
+}

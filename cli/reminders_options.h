@@ -1,0 +1,33 @@
+// The command line of zamanix-reminders: a command, its arguments and the
+// options, each checked before anything is read or written.
+#pragma once
+
+#include "calendar/hijri_rule.h"
+#include "cli/reminder_table.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class RemindersCommand { None, List, Upcoming, Add, Remove, Export, Help, Version };
+
+struct RemindersOptions {
+    RemindersCommand command = RemindersCommand::None;
+    std::vector<std::string> arguments; // after the command
+    std::string profile; // empty: the desktop program's own
+    std::optional<HijriRule> rule;
+    std::optional<int> adjust;
+    TableFormat format = TableFormat::Text;
+    int days = 30; // upcoming
+    std::optional<int> hour, minute; // add --alarm
+    std::optional<int> every; // add --every
+    int years = 5; // export
+    std::string from; // export, a Christian date; empty: today
+    std::string output; // export; empty or "-": standard output
+};
+
+// Reads the command line; on failure `error` says what is wrong.
+bool ParseRemindersOptions(int argc, char **argv, RemindersOptions &options, std::string &error);
+
+// "07:30" or "7:30": hour 0..23, minute 0..59.
+bool ParseAlarmTime(std::string_view text, int &hour, int &minute);

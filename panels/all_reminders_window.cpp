@@ -1,0 +1,215 @@
+#include "panels/all_reminders_window.h"
+
+#include "form/zamanix_view.h"
+#include "framework/ctime.h"
+#include "framework/frame.h"
+#include "framework/message_box.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QVBoxLayout>
+
+CAllRemindersWindow::CAllRemindersWindow(
+    CZamanixView *view, const std::filesystem::path &profile, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_pView(view)
+{
+    setWindowTitle(QStringLiteral("All Reminders - Zamanix"));
+    buildLayout();
+    m_profile.Load(profile);
+    Refresh(true);
+    m_pTable->resizeColumnsToContents();
+    // Wide enough for every column, with room for the frame and a scroll bar.
+    constexpr int kRoom = 64, kMostWidth = 1400, kHeight = 480;
+    resize(std::min(m_pTable->horizontalHeader()->length() + kRoom, kMostWidth), kHeight);
+    QObject::connect(
+        &m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { Refresh(); });
+    QObject::connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { Refresh(); });
+}
+
+void CAllRemindersWindow::buildLayout()
+{
+    m_pFilter = new QLineEdit(this);
+    m_pFilter->setPlaceholderText(QStringLiteral("Filter by memo or key"));
+    m_pFilter->setAccessibleName(QStringLiteral("Filter reminders"));
+    m_pFilter->setAccessibleDescription(
+        QStringLiteral("Shows only the reminders whose memo or key holds this text"));
+    m_pFilter->setClearButtonEnabled(true);
+    m_pTable = new QTableView(this);
+    m_pTable->setModel(&m_model);
+    m_pTable->setAccessibleName(QStringLiteral("All reminders"));
+    m_pTable->setAccessibleDescription(QStringLiteral(
+        "Enter opens the reminder in the form, Delete removes it, Escape closes the window"));
+    m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pTable->setWordWrap(false);
+    m_pTable->verticalHeader()->hide();
+    m_pTable->horizontalHeader()->setResizeContentsPrecision(200);
+    m_pTable->horizontalHeader()->setStretchLastSection(true);
+    m_pTable->setTabKeyNavigation(false);
+    m_pCount = new QLabel(this);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_pFilter);
+    layout->addWidget(m_pTable);
+    layout->addWidget(m_pCount);
+    setTabOrder(m_pFilter, m_pTable);
+
+    QObject::connect(m_pFilter, &QLineEdit::textChanged, this, [this](const QString &text) {
+        const ReminderRow *selected = selectedRow();
+        const std::string key = selected ? selected->key : std::string();
+        m_model.SetFilter(text);
+        selectRow(std::max(m_model.RowOfKey(key), 0));
+        showCount();
+    });
+    QObject::connect(m_pTable, &QAbstractItemView::doubleClicked, this, [this] { OpenSelected(); });
+    m_pFilter->installEventFilter(this);
+    m_pTable->installEventFilter(this);
+}
+
+int CAllRemindersWindow::today()
+{
+    const CTime now = CTime::GetCurrentTime();
+    return ChristianDayNumber({now.GetYear(), now.GetMonth(), now.GetDay()});
+}
+
+void CAllRemindersWindow::Refresh(bool always)
+{
+    const bool changed = m_profile.Refresh();
+    const int day = today();
+    if (changed || always || day != m_nToday) {
+        const ReminderRow *selected = selectedRow();
+        const std::string key = selected ? selected->key : std::string();
+        const int row = m_pTable->currentIndex().row();
+        m_nToday = day;
+        m_model.SetRows(BuildReminderRows(m_profile, ProfileHijriCalendar(m_profile), day));
+        const int again = m_model.RowOfKey(key);
+        // The row after a deleted one takes its place.
+        selectRow(again >= 0 ? again : std::min(std::max(row, 0), m_model.rowCount() - 1));
+        showCount();
+    }
+    watchProfile();
+}
+
+// The folder sees the profile replaced (every writer renames a new file
+// over it); the file itself sees an edit in place.
+void CAllRemindersWindow::watchProfile()
+{
+    const std::filesystem::path &file = m_profile.File();
+    const QString folder = QString::fromStdString(file.parent_path().string());
+    const QString path = QString::fromStdString(file.string());
+    std::error_code error;
+    if (!m_watcher.directories().contains(folder) &&
+        std::filesystem::is_directory(file.parent_path(), error))
+        m_watcher.addPath(folder);
+    if (!m_watcher.files().contains(path) && std::filesystem::exists(file, error))
+        m_watcher.addPath(path);
+}
+
+void CAllRemindersWindow::showCount()
+{
+    const int all = m_model.AllRows(), shown = m_model.rowCount(), never = m_model.NeverDueRows();
+    const QString reminders = all == 1 ? QStringLiteral("reminder") : QStringLiteral("reminders");
+    QString text = shown == all ? QStringLiteral("%1 %2").arg(all).arg(reminders)
+                                : QStringLiteral("%1 of %2 %3").arg(shown).arg(all).arg(reminders);
+    if (never > 0)
+        text += never == 1 ? QStringLiteral("; 1 never falls due")
+                           : QStringLiteral("; %1 never fall due").arg(never);
+    m_pCount->setText(text);
+    m_pCount->setAccessibleName(text);
+}
+
+const ReminderRow *CAllRemindersWindow::selectedRow() const
+{
+    return m_model.RowAt(m_pTable->currentIndex().row());
+}
+
+void CAllRemindersWindow::selectRow(int row)
+{
+    if (row < 0 || row >= m_model.rowCount())
+        return;
+    m_pTable->setCurrentIndex(m_model.index(row, CReminderTableModel::Key));
+    m_pTable->selectRow(row);
+}
+
+void CAllRemindersWindow::OpenSelected()
+{
+    const ReminderRow *row = selectedRow();
+    if (!row || !m_pView)
+        return;
+    const std::string dayText = row->key.substr(row->key.find('/') + 1);
+    // The form takes a month of its lists and a day of at most 2 characters.
+    if (!row->parsed.calendar || dayText.size() > 2) {
+        AfxMessageBox("The form cannot show " + row->key + ": " + row->problem +
+                ".\n\nDelete it here, or mend its key in the profile.",
+            MB_ICONINFORMATION);
+        return;
+    }
+    const bool hijri = *row->parsed.calendar == ReminderCalendar::Hijri;
+    const int year = row->day ? (hijri ? row->hijri.year : row->christian.year)
+        : hijri               ? ProfileHijriCalendar(m_profile).HijriOfDay(m_nToday).year
+                              : ChristianOfDay(m_nToday).year;
+    m_pView->ShowDate(hijri, year, row->parsed.month, dayText);
+    if (CFrameWnd *frame = m_pView->GetParentFrame())
+        frame->ActivateFrame();
+}
+
+void CAllRemindersWindow::DeleteSelected()
+{
+    const ReminderRow *row = selectedRow();
+    if (!row || !m_pView)
+        return;
+    const CString key = row->key;
+    // A long memo is shown by its beginning.
+    constexpr int kShownMemo = 300;
+    QString memo = QString::fromStdString(row->memo);
+    if (memo.size() > kShownMemo)
+        memo = memo.left(kShownMemo) + QStringLiteral("...");
+    if (AfxMessageBox("Delete the reminder " + key + "?\n\n" + memo.toStdString(),
+            MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    if (m_pView->RemoveReminder(key))
+        Refresh(true);
+}
+
+bool CAllRemindersWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (watched == m_pTable && key == Qt::Key_Delete) {
+        DeleteSelected();
+        return true;
+    }
+    // Enter opens the selected row, from the list or the filter; Down goes
+    // from the filter to the list.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        OpenSelected();
+        return true;
+    }
+    if (watched == m_pFilter && key == Qt::Key_Down) {
+        m_pTable->setFocus();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CAllRemindersWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// A window left open overnight counts its days from the new day.
+void CAllRemindersWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Refresh();
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,39 @@
+#include "panels/reminder_export.h"
+
+#include "agenda/ical_export.h"
+#include "agenda/reminder_list.h"
+#include "framework/ctime.h"
+#include "framework/message_box.h"
+#include "reminders/atomic_file.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+#include <cstdlib>
+
+bool ExportRemindersFile(
+    const std::filesystem::path &profile, const std::filesystem::path &file, std::string &error)
+{
+    const CProfileSnapshot snapshot(profile);
+    const CTime now = CTime::GetCurrentTime();
+    ICalendarExport what;
+    what.firstDay = ChristianDayNumber({now.GetYear(), now.GetMonth(), now.GetDay()});
+    what.lastDay = ExportLastDay(what.firstDay, kExportYears);
+    what.stamp = now.GetTime();
+    what.timeZone = LocalTimeZoneName(std::getenv("TZ"));
+    const std::string text =
+        ExportRemindersToICalendar(snapshot, ProfileHijriCalendar(snapshot), what);
+    return ReplaceFileAtomically(file, text, error);
+}
+
+void ExportRemindersWithDialog(QWidget *parent, const std::filesystem::path &profile)
+{
+    const QString chosen = QFileDialog::getSaveFileName(parent, QStringLiteral("Export Reminders"),
+        QDir::home().filePath("zamanix-reminders.ics"),
+        QStringLiteral("iCalendar files (*.ics);;All Files (*)"));
+    if (chosen.isEmpty())
+        return;
+    std::string error;
+    if (!ExportRemindersFile(profile, chosen.toStdString(), error))
+        AfxMessageBox("The reminders could not be exported.\n\n" + error, MB_ICONEXCLAMATION);
+}

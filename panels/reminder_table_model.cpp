@@ -1,0 +1,173 @@
+#include "panels/reminder_table_model.h"
+
+#include "calendar/calendar.h"
+
+#include <QLocale>
+
+namespace {
+
+const char *const kHeaders[] = {
+    "Calendar", "Key", "Memo", "Alarm", "Every", "Next date", "Hijri date", "Days"};
+
+QString text(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+// A memo on one line: its line breaks as " / ".
+QString oneLine(const std::string &memo)
+{
+    QString line = text(memo);
+    line.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    line.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return line.replace(QLatin1Char('\n'), QLatin1String(" / "));
+}
+
+QString daysText(int days)
+{
+    if (days == 0)
+        return QStringLiteral("today");
+    if (days == 1)
+        return QStringLiteral("tomorrow");
+    return QStringLiteral("in %1 days").arg(days);
+}
+
+} // namespace
+
+QString ChristianDateText(const YearMonthDay &date, int weekday)
+{
+    // QLocale counts weekdays from Monday = 1.
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(QLocale::c().dayName(weekday == 0 ? 7 : weekday))
+        .arg(date.day)
+        .arg(text(ChristianMonthNames[date.month - 1]))
+        .arg(date.year);
+}
+
+QString HijriDateText(const YearMonthDay &date)
+{
+    return QStringLiteral("%1 %2 %3")
+        .arg(date.day)
+        .arg(text(HijriMonthNames[date.month - 1]))
+        .arg(date.year);
+}
+
+void CReminderTableModel::SetRows(std::vector<ReminderRow> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    m_searchText.clear();
+    m_searchText.reserve(m_rows.size());
+    for (const ReminderRow &row : m_rows)
+        m_searchText.push_back((text(row.memo) + QLatin1Char('\n') + text(row.key)).toCaseFolded());
+    applyFilter();
+    endResetModel();
+}
+
+void CReminderTableModel::SetFilter(const QString &filter)
+{
+    beginResetModel();
+    m_strFilter = filter.toCaseFolded();
+    applyFilter();
+    endResetModel();
+}
+
+void CReminderTableModel::applyFilter()
+{
+    m_shown.clear();
+    m_shown.reserve(m_rows.size());
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+        if (m_strFilter.isEmpty() || m_searchText[i].contains(m_strFilter))
+            m_shown.push_back(static_cast<int>(i));
+}
+
+const ReminderRow *CReminderTableModel::RowAt(int row) const
+{
+    if (row < 0 || row >= static_cast<int>(m_shown.size()))
+        return nullptr;
+    return &m_rows[m_shown[row]];
+}
+
+int CReminderTableModel::RowOfKey(const std::string &key) const
+{
+    for (std::size_t i = 0; i < m_shown.size(); ++i)
+        if (m_rows[m_shown[i]].key == key)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int CReminderTableModel::NeverDueRows() const
+{
+    return static_cast<int>(std::count_if(
+        m_rows.begin(), m_rows.end(), [](const ReminderRow &row) { return !row.day; }));
+}
+
+int CReminderTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_shown.size());
+}
+
+int CReminderTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString CReminderTableModel::cellText(const ReminderRow &row, int column) const
+{
+    switch (column) {
+    case Calendar:
+        if (!row.parsed.calendar)
+            return QStringLiteral("Unknown");
+        return *row.parsed.calendar == ReminderCalendar::Hijri ? QStringLiteral("Hijri")
+                                                               : QStringLiteral("Christian");
+    case Key:
+        return text(row.key);
+    case Memo:
+        return oneLine(row.memo);
+    case Alarm:
+        return row.ringsAt ? QStringLiteral("%1:%2")
+                                 .arg(*row.ringsAt / 60, 2, 10, QLatin1Char('0'))
+                                 .arg(*row.ringsAt % 60, 2, 10, QLatin1Char('0'))
+                           : QStringLiteral("never");
+    case Every:
+        return QStringLiteral("%1 min").arg(row.alarm.every);
+    case NextDate:
+        return row.day ? ChristianDateText(row.christian, row.weekday)
+                       : QStringLiteral("Never: ") + text(row.problem);
+    case HijriDate:
+        return row.day ? HijriDateText(row.hijri) : QString();
+    case Days:
+        return row.day ? daysText(row.daysUntil) : QString();
+    }
+    return {};
+}
+
+QVariant CReminderTableModel::data(const QModelIndex &index, int role) const
+{
+    const ReminderRow *row = RowAt(index.row());
+    if (!row || index.column() < 0 || index.column() >= ColumnCount)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return cellText(*row, index.column());
+    case Qt::ToolTipRole:
+        if (index.column() == Memo)
+            return text(row->memo);
+        return index.column() == NextDate && !row->day ? cellText(*row, NextDate) : QVariant();
+    case Qt::TextAlignmentRole:
+        return index.column() == Days || index.column() == Every
+            ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+            : QVariant();
+    }
+    return {};
+}
+
+QVariant CReminderTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return QString::fromLatin1(kHeaders[section]);
+    return {};
+}

@@ -1,0 +1,222 @@
+// zamanix-reminders run as a user runs it: what it prints, what it writes
+// to the profile, and that bad input changes nothing.
+#include "tests/cli/program_run.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// Monday 7 December 2026, 12:00 UTC.
+constexpr const char *kNow = "ZAMANIX_REMINDERS_NOW=1796644800";
+
+using Outcome = ProgramOutcome;
+
+class RemindersCliTest : public testing::Test {
+protected:
+    std::filesystem::path Profile() const { return m_folder / "zamanix.INI"; }
+
+    void WriteProfile(const std::string &text)
+    {
+        std::ofstream(Profile(), std::ios::binary) << text;
+    }
+
+    // The program with `args`, the profile given unless `ownProfile`; TZ is
+    // UTC unless `env` sets it.
+    Outcome Start(
+        std::vector<std::string> args, std::vector<std::string> env = {}, bool ownProfile = true)
+    {
+        if (ownProfile)
+            args.insert(args.begin(), {"--profile", Profile().string()});
+        args.insert(args.begin(), ZAMANIX_BINARY_DIR "/zamanix-reminders");
+        env.insert(env.begin(), {"TZ=UTC", "LC_ALL=C", kNow});
+        return RunProgram(args, env, m_folder.Path());
+    }
+
+    CTempFolder m_folder;
+};
+
+const char kProfile[] = "[Defaults]\nHijriCalendar=umalqura\n"
+                        "[Reminder]\n"
+                        "Ramadhan/1=Fast\n"
+                        "December/08=\\\"Dentist\\nbring\tthe card\"\n" // a real tab
+                        "April/31=Never\n"
+                        "[Alarm]\n"
+                        "December/08=07:30 15\n";
+
+TEST_F(RemindersCliTest, ListAndUpcomingAsTextAndTsv)
+{
+    WriteProfile(kProfile);
+    const struct {
+        std::vector<std::string> args;
+        std::string out;
+    } cases[] = {
+        {{"list"},
+            "DATE        DAY  HIJRI       IN  ALARM  EVERY  CALENDAR   KEY          MEMO\n"
+            "2026-12-08  Tue  1448-06-28   1  07:30     15  Christian  December/08 "
+            " Dentist / bring\\x09the card\n"
+            "2027-02-08  Mon  1448-09-01  63  08:00     60  Hijri      Ramadhan/1  "
+            " Fast\n"
+            "-           -    -            -  08:00     60  Christian  April/31    "
+            " Never  (never falls due: April never has more than 30 days)\n"},
+        {{"--adjust", "1", "list", "--format", "tsv"},
+            "key\tcalendar\tmemo\talarm\tevery\tdate\tweekday\thijri\tdays\tproblem\n"
+            "December/08\tChristian\tDentist\\nbring\\tthe card\t07:30\t15\t2026-12-08\tTuesday\t"
+            "1448-06-29\t1\t\n"
+            "Ramadhan/1\tHijri\tFast\t08:00\t60\t2027-02-07\tSunday\t1448-09-01\t62\t\n"
+            "April/31\tChristian\tNever\t08:00\t60\t\t\t\t\tApril never has more than 30 days\n"},
+        {{"upcoming", "--days", "1", "--format=tsv"},
+            "key\tcalendar\tmemo\talarm\tevery\tdate\tweekday\thijri\tdays\tproblem\n"
+            "December/08\tChristian\tDentist\\nbring\\tthe card\t07:30\t15\t2026-12-08\tTuesday\t"
+            "1448-06-28\t1\t\n"},
+        {{"upcoming", "--days", "0"}, "DATE  DAY  HIJRI  IN  ALARM  EVERY  CALENDAR  KEY  MEMO\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.front());
+        const Outcome run = Start(c.args);
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.status, 0);
+    }
+}
+
+TEST_F(RemindersCliTest, AddAndRemoveWriteWhatTheFormWrites)
+{
+    const struct {
+        std::vector<std::string> args;
+        const char *profile; // after the command
+    } steps[] = {
+        {{"add", "Ramadhan/27", "Visit uncle", "--alarm", "7:30", "--every", "15"},
+            "[Reminder]\nRamadhan/27=Visit uncle\n[Alarm]\nRamadhan/27=07:30 15\n"},
+        {{"add", "march/06", "two\nlines"},
+            "[Reminder]\nRamadhan/27=Visit uncle\nMarch/06=\\\"two\\nlines\"\n"
+            "[Alarm]\nRamadhan/27=07:30 15\nMarch/06=08:00 60\n"},
+        {{"add", "Ramadhan/27", "Call uncle", "--every", "5"},
+            "[Reminder]\nRamadhan/27=Call uncle\nMarch/06=\\\"two\\nlines\"\n"
+            "[Alarm]\nRamadhan/27=07:30 5\nMarch/06=08:00 60\n"},
+        {{"remove", "RAMADHAN/27"},
+            "[Reminder]\nMarch/06=\\\"two\\nlines\"\n[Alarm]\nMarch/06=08:00 60\n"},
+        {{"add", "--", "February/29", "-leap-"},
+            "[Reminder]\nMarch/06=\\\"two\\nlines\"\nFebruary/29=-leap-\n"
+            "[Alarm]\nMarch/06=08:00 60\nFebruary/29=08:00 60\n"},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.args[1]);
+        const Outcome run = Start(step.args);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(ReadBytes(Profile()), step.profile);
+    }
+}
+
+TEST_F(RemindersCliTest, BadInputIsRefusedAndNothingWritten)
+{
+    const struct {
+        std::vector<std::string> args;
+        const char *err; // the first line
+    } cases[] = {
+        {{"add", "April/31", "x"},
+            "zamanix-reminders: cannot add \"April/31\": April never has more than 30 days"},
+        {{"add", "Ramadan/1", "x"},
+            "zamanix-reminders: cannot add \"Ramadan/1\": \"Ramadan\" is "
+            "neither a Hijri nor a Christian month"},
+        {{"add", "Ramadhan/005", "x"},
+            "zamanix-reminders: cannot add \"Ramadhan/005\": \"005\" is "
+            "not a day: write 1 to 31, or 01 to 09"},
+        {{"add", "Ramadhan/1", ""},
+            "zamanix-reminders: the memo is empty; an empty memo never "
+            "rings (use remove to delete a reminder)"},
+        {{"add", "Ramadhan/1", "x", "--alarm", "24:00"},
+            "zamanix-reminders: --alarm takes a time from 00:00 to 23:59, not '24:00'"},
+        {{"add", "Ramadhan/1", "x", "--every", "721"},
+            "zamanix-reminders: --every takes a number of minutes from 0 to 720, not '721'"},
+        {{"add", "Ramadhan/1"}, "zamanix-reminders: add takes a KEY and a MEMO"},
+        {{"remove", "Shawwal/1"},
+            "zamanix-reminders: there is no reminder \"Shawwal/1\" in PROFILE"},
+        {{"list", "--alarm", "7:00"},
+            "zamanix-reminders: option --alarm does not apply to this command"},
+        {{"frobnicate"},
+            "zamanix-reminders: unknown command 'frobnicate'; use list, upcoming, "
+            "add, remove or export"},
+        {{}, "zamanix-reminders: no command given; use list, upcoming, add, remove or export"},
+        {{"--format", "xml", "list"}, "zamanix-reminders: unknown format 'xml'; use text or tsv"},
+        {{"upcoming", "--days", "-1"},
+            "zamanix-reminders: --days takes a number of days from 0 to 36525, not '-1'"},
+        {{"--calendar", "lunar", "list"},
+            "zamanix-reminders: unknown calendar 'lunar'; use astronomical, umalqura or civil"},
+        {{"export", "--from", "2023-02-29"},
+            "zamanix-reminders: --from \"2023-02-29\": February 2023 has only 28 days"},
+        {{"export", "--years", "0"},
+            "zamanix-reminders: --years takes a number of years from 1 to 100, not '0'"},
+        {{"export", "-o", "/nonexistent/folder/r.ics"},
+            "zamanix-reminders: cannot create \"/nonexistent/folder/r.ics.new\": No such file or "
+            "directory"},
+    };
+    WriteProfile(kProfile);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.err);
+        const Outcome run = Start(c.args);
+        std::string expected = c.err;
+        if (const auto at = expected.find("PROFILE"); at != std::string::npos)
+            expected.replace(at, 7, Profile().string());
+        EXPECT_EQ(run.err.substr(0, run.err.find('\n')), expected);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(ReadBytes(Profile()), kProfile);
+    }
+}
+
+TEST_F(RemindersCliTest, TheProfileItUsesAndOneItCannotRead)
+{
+    std::filesystem::create_directories(m_folder / "config");
+    std::ofstream(m_folder / "config" / "zamanix.INI") << "[Reminder]\nMarch/06=x\n";
+    const std::string config = "XDG_CONFIG_HOME=" + (m_folder / "config").string();
+    Outcome run = Start({"list", "--format", "tsv"}, {config}, false);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("March/06\tChristian\tx\t"), std::string::npos) << run.out;
+
+    run = Start({"list"}, {}, false);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.rfind("zamanix-reminders: ", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find("HOME"), std::string::npos) << run.err;
+
+    std::filesystem::create_directories(Profile());
+    run = Start({"list"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err,
+        "zamanix-reminders: cannot read \"" + Profile().string() +
+            "\": it is not a regular file\n");
+}
+
+TEST_F(RemindersCliTest, ExportWritesTheFileWhole)
+{
+    WriteProfile(kProfile);
+    const std::filesystem::path file = m_folder / "r.ics";
+    std::ofstream(file) << "an older export";
+    const Outcome run = Start({"export", "--years", "1", "-o", file.string()}, {"TZ=Asia/Riyadh"});
+    EXPECT_EQ(run.status, 0);
+    const std::string text = ReadBytes(file);
+    EXPECT_EQ(text.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
+    EXPECT_NE(text.find("DTSTART;TZID=Asia/Riyadh:20261208T073000\r\n"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 15), "END:VCALENDAR\r\n");
+    EXPECT_EQ(Start({"export", "--years", "1"}, {"TZ=Asia/Riyadh"}).out, text);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(RemindersCliTest, HelpAndVersionAnswerWithoutAProfile)
+{
+    const Outcome help = Start({"--help"}, {}, false);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage:\n", 0), 0u);
+    for (const char *command : {" list", " upcoming", " add KEY MEMO", " remove KEY", " export"})
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    const Outcome version = Start({"--version"}, {}, false);
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("zamanix-reminders ", 0), 0u);
+}
+
+} // namespace

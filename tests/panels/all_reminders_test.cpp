@@ -1,0 +1,298 @@
+// All Reminders as a user meets it: opened from the View menu, sorted,
+// filtered, opening a reminder in the form, deleting one, and following the
+// profile; File > Export Reminders; and the form and zamanix-reminders
+// writing the same bytes.
+#include "tests/cli/program_run.h"
+#include "tests/form/form_fixture.h"
+
+#include "framework/menu.h"
+#include "panels/reminder_export.h"
+#include "resources/resource.h"
+#include "resources/resources.h"
+#include "shell/main_frame.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+
+#include <set>
+
+namespace {
+
+const char kProfile[] = "[Reminder]\n"
+                        "April/31=Mend me\n"
+                        "Ramadhan/27=Visit uncle\n"
+                        "December/08=Dentist\n"
+                        "Foo/3=Unknown month\n"
+                        "December/07=Today's call\n"
+                        "[Alarm]\n"
+                        "Ramadhan/27=07:30 15\n";
+
+class AllRemindersTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        m_now = At(2026, 12, 7, 12, 0);
+    }
+
+    // Starts the program with kProfile and opens All Reminders.
+    CAllRemindersWindow *Open(const char *profile = kProfile)
+    {
+        std::ofstream(m_profile, std::ios::binary) << profile;
+        Start();
+        Frame()->ExecuteCommand(ID_VIEW_ALL_REMINDERS);
+        QApplication::processEvents();
+        return Window();
+    }
+    CAllRemindersWindow *Window() const
+    {
+        return static_cast<CMainFrame *>(Frame())->GetAllRemindersWindow();
+    }
+    std::vector<std::string> Keys() const
+    {
+        std::vector<std::string> keys;
+        for (int row = 0; row < Window()->Model().rowCount(); ++row)
+            keys.push_back(Window()->Model().RowAt(row)->key);
+        return keys;
+    }
+    QString Cell(int row, int column) const
+    {
+        return Window()->Model().index(row, column).data().toString();
+    }
+    void Select(int row)
+    {
+        Window()->Table()->setFocus();
+        Window()->Table()->setCurrentIndex(Window()->Model().index(row, 0));
+    }
+    QString Form(int id) const
+    {
+        if (auto *edit = Control<QLineEdit>(id))
+            return edit->text();
+        if (auto *label = Control<QLabel>(id))
+            return label->text();
+        auto *memo = Control<QPlainTextEdit>(id);
+        return memo ? memo->toPlainText() : QString();
+    }
+};
+
+TEST_F(AllRemindersTest, ViewMenuOpensItWithItsOwnShortcut)
+{
+    std::set<int> keys;
+    for (const AcceleratorEntry &entry : kMainAcceleratorResource.entries)
+        EXPECT_TRUE(keys.insert(entry.key.toCombined()).second)
+            << "two commands share " << QKeySequence(entry.key).toString().toStdString();
+    std::ofstream(m_profile) << kProfile;
+    Start();
+    ASSERT_NE(Frame()->GetMenu()->FindItem(ID_VIEW_ALL_REMINDERS), nullptr);
+    EXPECT_EQ(
+        Frame()->GetMenu()->FindItem(ID_VIEW_ALL_REMINDERS)->text(), "All &Reminders\tCtrl+R");
+    ASSERT_NE(Frame()->GetMenu()->FindItem(ID_FILE_EXPORT_REMINDERS), nullptr);
+    EXPECT_TRUE(Frame()->GetMenu()->FindItem(ID_FILE_EXPORT_REMINDERS)->isEnabled());
+    QTest::keyClick(Frame()->GetMainWindow(), Qt::Key_R, Qt::ControlModifier);
+    ASSERT_NE(Window(), nullptr);
+    EXPECT_TRUE(Window()->isVisible());
+    EXPECT_EQ(Window()->FilterBox()->accessibleName(), "Filter reminders");
+    EXPECT_EQ(Window()->Table()->accessibleName(), "All reminders");
+    QTest::keyClick(Window()->Table(), Qt::Key_Escape);
+    EXPECT_FALSE(Window()->isVisible());
+    Frame()->ExecuteCommand(ID_VIEW_ALL_REMINDERS);
+    EXPECT_TRUE(Window()->isVisible()) << "the same window again";
+}
+
+TEST_F(AllRemindersTest, SortedByNextDateWithWhatNeverFallsDueLast)
+{
+    Open();
+    EXPECT_EQ(Keys(),
+        (std::vector<std::string>{
+            "December/07", "December/08", "Ramadhan/27", "April/31", "Foo/3"}));
+    using C = CReminderTableModel;
+    const std::vector<QString> today = {Cell(0, C::Calendar), Cell(0, C::Key), Cell(0, C::Memo),
+        Cell(0, C::Alarm), Cell(0, C::Every), Cell(0, C::NextDate), Cell(0, C::Days)};
+    EXPECT_EQ(today,
+        (std::vector<QString>{"Christian", "December/07", "Today's call", "08:00", "60 min",
+            "Monday 7 December 2026", "today"}));
+    EXPECT_EQ(Cell(2, C::Alarm), "07:30");
+    EXPECT_EQ(Cell(2, C::NextDate), "Saturday 6 March 2027");
+    EXPECT_EQ(Cell(2, C::HijriDate), "27 Ramadhan 1448");
+    EXPECT_EQ(Cell(2, C::Days), "in 89 days");
+    EXPECT_EQ(Cell(3, C::NextDate), "Never: April never has more than 30 days");
+    EXPECT_EQ(Cell(4, C::Calendar), "Unknown");
+    EXPECT_EQ(Window()->Model().index(3, C::NextDate).data(Qt::AccessibleTextRole).toString(),
+        "Never: April never has more than 30 days");
+    EXPECT_EQ(Window()->Model().headerData(C::Days, Qt::Horizontal, Qt::DisplayRole), "Days");
+    EXPECT_EQ(Window()->findChild<QLabel *>()->text(), "5 reminders; 2 never fall due");
+}
+
+TEST_F(AllRemindersTest, FilterMatchesMemoAndKeyRegardlessOfCase)
+{
+    Open();
+    const struct {
+        const char *typed;
+        std::vector<std::string> keys;
+    } cases[] = {
+        {"UNCLE", {"Ramadhan/27"}},
+        {"december", {"December/07", "December/08"}},
+        {"o/3", {"Foo/3"}},
+        {"nothing like it", {}},
+        {"", {"December/07", "December/08", "Ramadhan/27", "April/31", "Foo/3"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed);
+        Window()->FilterBox()->clear();
+        QTest::keyClicks(Window()->FilterBox(), c.typed);
+        EXPECT_EQ(Keys(), c.keys);
+    }
+}
+
+TEST_F(AllRemindersTest, EnterOrADoubleClickOpensTheReminderInTheForm)
+{
+    Open();
+    Select(2); // Ramadhan/27
+    QTest::keyClick(Window()->Table(), Qt::Key_Return);
+    EXPECT_TRUE(Control<QRadioButton>(IDC_HIJRI)->isChecked());
+    EXPECT_EQ(Control<QComboBox>(IDC_MONTH)->currentText(), "Ramadhan");
+    EXPECT_EQ(Form(IDC_DAY), "27");
+    EXPECT_EQ(Form(IDC_YEAR), "1448");
+    EXPECT_EQ(Form(IDC_MEMO), "Visit uncle");
+    EXPECT_EQ(Form(IDC_HOUR), "7");
+    EXPECT_EQ(Form(IDC_MINUTE), "30");
+    EXPECT_EQ(Form(IDC_EVERY), "15");
+    EXPECT_EQ(Form(IDC_CORRESPONDING), "6 March 2027");
+
+    QTableView *table = Window()->Table();
+    const QRect cell = table->visualRect(Window()->Model().index(1, 0));
+    // A double click: QTest sends its second press alone.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_TRUE(Control<QRadioButton>(IDC_CHRISTIAN)->isChecked());
+    EXPECT_EQ(Control<QComboBox>(IDC_MONTH)->currentText(), "December");
+    EXPECT_EQ(Form(IDC_DAY), "08");
+    EXPECT_EQ(Form(IDC_MEMO), "Dentist");
+    EXPECT_TRUE(m_boxes.empty());
+
+    Select(4); // Foo/3: no calendar to show it in
+    QTest::keyClick(Window()->Table(), Qt::Key_Return);
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_NE(m_boxes[0].text.find("Foo/3"), std::string::npos);
+    EXPECT_EQ(Form(IDC_MEMO), "Dentist") << "the form stays as it was";
+}
+
+TEST_F(AllRemindersTest, DeleteAsksThenRemovesBothEntriesInOneWrite)
+{
+    Open();
+    Select(2);
+    m_answer = IDNO;
+    QTest::keyClick(Window()->Table(), Qt::Key_Delete);
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0].text, "Delete the reminder Ramadhan/27?\n\nVisit uncle");
+    EXPECT_EQ(ReadBytes(m_profile), kProfile);
+
+    m_answer = IDYES;
+    QTest::keyClick(Window()->Table(), Qt::Key_Delete);
+    EXPECT_EQ(ReadBytes(m_profile),
+        "[Reminder]\n"
+        "April/31=Mend me\n"
+        "December/08=Dentist\n"
+        "Foo/3=Unknown month\n"
+        "December/07=Today's call\n"
+        "[Alarm]\n");
+    EXPECT_EQ(
+        Keys(), (std::vector<std::string>{"December/07", "December/08", "April/31", "Foo/3"}));
+    EXPECT_EQ(Window()->Table()->currentIndex().row(), 2) << "the next row takes its place";
+}
+
+TEST_F(AllRemindersTest, FollowsTheFormsAddAndDeleteAtOnce)
+{
+    Open();
+    Control<QRadioButton>(IDC_CHRISTIAN)->click();
+    Control<QComboBox>(IDC_MONTH)->setCurrentIndex(0);
+    Control<QLineEdit>(IDC_DAY)->setText("01");
+    Control<QPlainTextEdit>(IDC_MEMO)->setPlainText("New year");
+    QTest::mouseClick(Control<QPushButton>(IDC_ADD), Qt::LeftButton);
+    EXPECT_EQ(Keys().size(), 6u);
+    EXPECT_EQ(Keys()[2], "January/01");
+    QTest::mouseClick(Control<QPushButton>(IDC_DELETE), Qt::LeftButton);
+    EXPECT_EQ(Keys().size(), 5u);
+}
+
+// Waits for the file system's notice of the change.
+class RealTimeAllReminders : public AllRemindersTest { };
+
+TEST_F(RealTimeAllReminders, FollowsAnotherProgramsWrite)
+{
+    Open();
+    ASSERT_TRUE(WriteProfileEntry(m_profile, "Reminder", "December/09", "From a script"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Keys().size() == 6; }, 10000));
+    EXPECT_EQ(Keys()[2], "December/09");
+}
+
+TEST_F(AllRemindersTest, ExportWritesTheNextFiveYears)
+{
+    std::ofstream(m_profile) << kProfile;
+    const std::filesystem::path file = m_dir / "reminders.ics";
+    std::string error;
+    ASSERT_TRUE(ExportRemindersFile(m_profile, file, error)) << error;
+    const std::string text = ReadBytes(file);
+    EXPECT_NE(text.find("DTSTART:20270306T073000Z\r\n"), std::string::npos) << "UTC in the tests";
+    EXPECT_NE(text.find("DTSTART:20301207T080000Z\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("DTSTART:20311207"), std::string::npos) << "five years, no more";
+    EXPECT_FALSE(ExportRemindersFile(m_profile, m_dir / "missing" / "r.ics", error));
+    EXPECT_NE(error.find("missing"), std::string::npos) << error;
+}
+
+// The form's Add and Delete and the command line's add and remove, on
+// profiles that start alike, leave the same bytes.
+TEST_F(AllRemindersTest, FormAndCommandLineWriteTheSameBytes)
+{
+    std::ofstream(m_profile) << "; my reminders\n[Defaults]\nAudio=ON\n";
+    const std::filesystem::path cli = m_dir / "cli.INI";
+    std::filesystem::copy_file(m_profile, cli);
+    Start();
+    const struct {
+        bool hijri;
+        int month;
+        const char *day, *memo, *hour, *minute, *every;
+        bool remove;
+    } steps[] = {
+        {true, 9, "27", "Visit uncle; \"bring\" dates", "7", "30", "15", false},
+        {false, 3, "06", "  two\nlines  ", "0", "5", "0", false},
+        {false, 2, "29", "Leap", "23", "59", "720", false},
+        {true, 9, "27", "Call uncle instead", "6", "0", "60", false},
+        {false, 3, "06", "", "", "", "", true},
+    };
+    for (const auto &s : steps) {
+        SCOPED_TRACE(s.memo);
+        Control<QRadioButton>(s.hijri ? IDC_HIJRI : IDC_CHRISTIAN)->click();
+        Control<QComboBox>(IDC_MONTH)->setCurrentIndex(s.month - 1);
+        Control<QLineEdit>(IDC_DAY)->setText(s.day);
+        const std::string key =
+            Control<QComboBox>(IDC_MONTH)->currentText().toStdString() + "/" + s.day;
+        std::vector<std::string> args = {ZAMANIX_BINARY_DIR "/zamanix-reminders", "--profile",
+            cli.string(), s.remove ? "remove" : "add", key};
+        if (!s.remove) {
+            Control<QPlainTextEdit>(IDC_MEMO)->setPlainText(s.memo);
+            Control<QLineEdit>(IDC_HOUR)->setText(s.hour);
+            Control<QLineEdit>(IDC_MINUTE)->setText(s.minute);
+            Control<QLineEdit>(IDC_EVERY)->setText(s.every);
+            args.insert(args.end(),
+                {s.memo, "--alarm", std::string(s.hour) + ":" + (s.minute[1] ? "" : "0") + s.minute,
+                    "--every", s.every});
+        }
+        QTest::mouseClick(Control<QPushButton>(s.remove ? IDC_DELETE : IDC_ADD), Qt::LeftButton);
+        const ProgramOutcome run = RunProgram(args, {"TZ=UTC"}, m_dir);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(ReadBytes(cli), ReadBytes(m_profile));
+    }
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+} // namespace
