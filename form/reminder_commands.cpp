@@ -57,6 +57,7 @@ void CZamanixView::OnViewReminder()
     m_nMinute = static_cast<UINT>(minute);
     m_nEvery = static_cast<UINT>(every);
     UpdateData(FALSE);
+    NotifyDateShown();
 }
 
 void CZamanixView::OnAddReminder()
@@ -78,8 +79,7 @@ void CZamanixView::OnAddReminder()
     if (!reportFailedWrite(app->WriteProfileEntries(changes), failed))
         return;
     OnReminderChanged(key);
-    if (m_onRemindersChanged)
-        m_onRemindersChanged();
+    NotifyRemindersChanged();
 }
 
 void CZamanixView::OnDeleteReminder()
@@ -99,8 +99,7 @@ BOOL CZamanixView::RemoveReminder(const CString &key)
     if (!reportFailedWrite(AfxGetApp()->WriteProfileEntries(changes), failed))
         return FALSE;
     OnReminderChanged(key);
-    if (m_onRemindersChanged)
-        m_onRemindersChanged();
+    NotifyRemindersChanged();
     return TRUE;
 }
 

@@ -9,6 +9,7 @@
 #include "resources/resource.h"
 #include "resources/resources.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -166,4 +167,42 @@ void CZamanixView::ShowDate(bool hijri, int year, int month, const CString &dayT
     SetDlgItemText(IDC_DAY, dayText);
     SetDlgItemText(IDC_YEAR, Format("%d", year));
     OnViewReminder();
+}
+
+void CZamanixView::AddListener(CZamanixViewListener *listener)
+{
+    if (std::find(m_listeners.begin(), m_listeners.end(), listener) == m_listeners.end())
+        m_listeners.push_back(listener);
+}
+
+void CZamanixView::RemoveListener(CZamanixViewListener *listener)
+{
+    m_listeners.erase(
+        std::remove(m_listeners.begin(), m_listeners.end(), listener), m_listeners.end());
+}
+
+// Listeners may add or remove listeners while they are told: tell the ones
+// registered when the news came, as long as they are still registered.
+template <typename Tell>
+static void tellListeners(std::vector<CZamanixViewListener *> &all, Tell tell)
+{
+    const std::vector<CZamanixViewListener *> now = all;
+    for (CZamanixViewListener *listener : now)
+        if (std::find(all.begin(), all.end(), listener) != all.end())
+            tell(listener);
+}
+
+void CZamanixView::NotifyRemindersChanged()
+{
+    tellListeners(m_listeners, [](CZamanixViewListener *l) { l->OnRemindersChanged(); });
+}
+
+void CZamanixView::NotifyDateShown()
+{
+    const int index = m_cbMonth.FindString(0, m_strMonth);
+    if (index == CB_ERR)
+        return;
+    const bool hijri = m_btnHijri.GetState() != 0;
+    tellListeners(m_listeners,
+        [&](CZamanixViewListener *l) { l->OnDateShown(hijri, m_nYear, index + 1, m_strDay); });
 }

@@ -3,12 +3,14 @@
 // the chosen day. It also runs the minute timer that raises alarms.
 #pragma once
 
+#include "calendar/icu/hijri_calendar.h"
+#include "form/view_listener.h"
 #include "framework/controls.h"
 #include "framework/ctime.h"
 #include "framework/view.h"
 #include "reminders/profile_snapshot.h"
 
-#include <functional>
+#include <vector>
 
 class CZamanixView : public CFormView {
 public:
@@ -57,11 +59,14 @@ public:
     // month (1..12), the day text and the year as the user would, then runs
     // View. RemoveReminder is Delete's write for any key: its memo and
     // alarm in one write; FALSE, after telling the user, when the profile
-    // could not be written. The handler runs after Add or Delete changed
-    // the profile.
+    // could not be written. Listeners hear of dates shown and of changes
+    // (view_listener.h); a listener removes itself before it goes.
     void ShowDate(bool hijri, int year, int month, const CString &dayText);
     BOOL RemoveReminder(const CString &key);
-    std::function<void()> m_onRemindersChanged;
+    void AddListener(CZamanixViewListener *listener);
+    void RemoveListener(CZamanixViewListener *listener);
+    // The Hijri calendar (rule and day adjustment) the program converts with.
+    const CHijriCalendar &GetHijriCalendar() const { return m_hijriCalendar; }
 
     // The minute timer: counts down to the next due check and keeps
     // today's line current.
@@ -76,6 +81,9 @@ public:
     static int GetAlarmCountdown();
 
 private:
+    void NotifyRemindersChanged();
+    void NotifyDateShown();
+
     void fillMonthList(const std::string *names, const char *first);
     // Counts a tick; when the count is out, opens the prompt of a reminder
     // that is due (once the tick is handled).
@@ -87,4 +95,6 @@ private:
     bool m_bPromptOpen = false; // a reminder prompt is open, or about to open
     CProfileSnapshot m_profileRead; // the profile as the due check last read it
     bool m_bCheckSoon = false; // a new day, or today's reminders changed: check at the next tick
+    CHijriCalendar m_hijriCalendar;
+    std::vector<CZamanixViewListener *> m_listeners;
 };

@@ -28,6 +28,15 @@ CAllRemindersWindow::CAllRemindersWindow(
     QObject::connect(
         &m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { Refresh(); });
     QObject::connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { Refresh(); });
+    if (m_pView)
+        m_pView->AddListener(this);
+}
+
+// The form outlives the windows beside it: they close with its frame.
+CAllRemindersWindow::~CAllRemindersWindow()
+{
+    if (m_pView)
+        m_pView->RemoveListener(this);
 }
 
 void CAllRemindersWindow::buildLayout()

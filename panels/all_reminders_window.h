@@ -7,6 +7,7 @@
 // system reports it.
 #pragma once
 
+#include "form/view_listener.h"
 #include "panels/reminder_table_model.h"
 #include "reminders/profile_snapshot.h"
 
@@ -20,9 +21,13 @@ class QLabel;
 class QLineEdit;
 class QTableView;
 
-class CAllRemindersWindow : public QWidget {
+class CAllRemindersWindow : public QWidget, public CZamanixViewListener {
 public:
     CAllRemindersWindow(CZamanixView *view, const std::filesystem::path &profile, QWidget *parent);
+    ~CAllRemindersWindow() override;
+
+    // The form's Add and Delete: read the profile at once.
+    void OnRemindersChanged() override { Refresh(true); }
 
     // Reads the profile again when it changed since the last read, or
     // whatever it did when `always`; the filter and the selected reminder

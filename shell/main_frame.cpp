@@ -46,11 +46,6 @@ void CMainFrame::OnViewAllReminders()
     if (!m_pAllReminders) {
         m_pAllReminders =
             new CAllRemindersWindow(view, AfxGetApp()->m_pszProfileName, GetMainWindow());
-        if (view)
-            view->m_onRemindersChanged = [this] {
-                if (m_pAllReminders)
-                    m_pAllReminders->Refresh(true);
-            };
     } else
         m_pAllReminders->Refresh();
     m_pAllReminders->show();

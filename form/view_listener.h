@@ -1,0 +1,22 @@
+// What the windows beside the form hear of it: a date that View showed, a
+// change of reminders that Add or Delete made, and a change of the Hijri
+// calendar the user keeps. A window registers with the view
+// (CZamanixView::AddListener) and unregisters before it goes.
+#pragma once
+
+#include "framework/cstring.h"
+
+class CZamanixViewListener {
+public:
+    virtual ~CZamanixViewListener() = default;
+    // View showed a date: the calendar chosen, the year, the month 1..12 and
+    // the day as typed (the form may hold any text there).
+    virtual void OnDateShown(bool hijri, int year, int month, const CString &dayText)
+    {
+        (void)hijri, (void)year, (void)month, (void)dayText;
+    }
+    // The profile's reminders changed through the form (Add, Delete).
+    virtual void OnRemindersChanged() { }
+    // The Hijri calendar in use changed (CZamanixView::GetHijriCalendar).
+    virtual void OnHijriCalendarChanged() { }
+};
