@@ -50,6 +50,7 @@ BOOL CZamanixView::DestroyWindow()
 {
     if (m_nTimerID != 0)
         KillTimer(m_nTimerID);
+    RecordLastCheck(); // the last check of the run
     return CFormView::DestroyWindow();
 }
 
@@ -195,6 +196,11 @@ static void tellListeners(std::vector<CZamanixViewListener *> &all, Tell tell)
 void CZamanixView::NotifyRemindersChanged()
 {
     tellListeners(m_listeners, [](CZamanixViewListener *l) { l->OnRemindersChanged(); });
+}
+
+void CZamanixView::NotifyRemindersMissed(const std::vector<MissedReminder> &missed)
+{
+    tellListeners(m_listeners, [&](CZamanixViewListener *l) { l->OnRemindersMissed(missed); });
 }
 
 void CZamanixView::NotifyDateShown()

@@ -21,6 +21,10 @@ inline constexpr std::string_view kAudioOff = "OFF";
 // give the astronomical rule and 0. Written only when the user changes them.
 inline constexpr std::string_view kHijriCalendarEntry = "HijriCalendar";
 inline constexpr std::string_view kHijriAdjustEntry = "HijriAdjust";
+// When the reminders were last checked, under "Defaults": seconds since
+// 1970 (UTC). The reminders of the days after it that the program never
+// showed are listed as missed; without it (the first start) none are.
+inline constexpr std::string_view kLastCheckEntry = "LastCheck";
 
 // "Ramadhan/27": the month name as the calendar spells it, "/", and the day
 // text exactly as given; "5", "05" and "" make three different keys.

@@ -216,6 +216,7 @@ TEST_F(ShellTest, SavingWritesAnEmptyFileAndNothingAsksToSave)
 TEST_F(ShellTest, SavingNeverErasesWhatTheProgramDidNotWrite)
 {
     Store("Reminder", "Rajab/27", "Journey");
+    Store("Defaults", "LastCheck", std::to_string(m_now)); // not a first start
     const std::string profile = ReadAll(m_profile);
     std::filesystem::create_symlink(m_profile, m_dir / "link.INI");
     const struct {
@@ -278,14 +279,17 @@ TEST_F(ShellTest, SavingNeverErasesWhatTheProgramDidNotWrite)
 // gone once the list is written, and the list lands in one write.
 TEST_F(ShellTest, TheRecentFileListReplacesItsWholeSection)
 {
-    std::ofstream(m_profile) << "[Recent File List]\nFile1=/a\nFile2=/b\nFile5=/stale\n"
+    const std::string record = "[Defaults]\nLastCheck=" + std::to_string(m_now) + "\n";
+    std::ofstream(m_profile) << record
+                             << "[Recent File List]\nFile1=/a\nFile2=/b\nFile5=/stale\n"
                                 "[Settings]\nPreviewPages=2\n[recent file list]\nFile6=/older\n";
     ASSERT_TRUE(StartWith({}));
     const std::string file = NewFile("c.txt");
     ASSERT_NE(m_app->OpenDocumentFile(file.c_str()), nullptr);
     m_app->SaveStdProfileSettings();
     EXPECT_EQ(ReadAll(m_profile),
-        "[Settings]\nPreviewPages=2\n[Recent File List]\nFile1=" + file + "\nFile2=/a\nFile3=/b\n");
+        record + "[Settings]\nPreviewPages=2\n[Recent File List]\nFile1=" + file +
+            "\nFile2=/a\nFile3=/b\n");
 }
 
 TEST_F(ShellTest, FileNewPutsTheFormBackInHijriMode)
