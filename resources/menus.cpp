@@ -47,6 +47,7 @@ const MenuItemTemplate kViewMenu[] = {
 // Checked here, so the sound is on until the profile or the user turns it off.
 const MenuItemTemplate kOptionsMenu[] = {
     {"Audiable Alarm", ID_OPTIONS_AUDIBLEALARM, Checked},
+    {"Start at &Login", ID_OPTIONS_START_AT_LOGIN, 0},
 };
 
 const MenuItemTemplate kHelpMenu[] = {

@@ -29,6 +29,7 @@ inline constexpr int IDC_CORRESPONDING = 1015;
 inline constexpr UINT ID_EDIT_ADD = 32771;
 inline constexpr UINT ID_EDIT_DELETE = 32772;
 inline constexpr UINT ID_OPTIONS_AUDIBLEALARM = 32773;
+inline constexpr UINT ID_OPTIONS_START_AT_LOGIN = 32786;
 // Kept apart from the ids above, which other windows may take.
 inline constexpr UINT ID_VIEW_ALL_REMINDERS = 32790;
 inline constexpr UINT ID_FILE_EXPORT_REMINDERS = 32791;

@@ -17,6 +17,8 @@ const StringResource kStrings[] = {
     {ID_FILE_EXPORT_REMINDERS,
         "Save the reminders of the next five years as an iCalendar file for other calendar "
         "programs\nExport Reminders"},
+    {ID_OPTIONS_START_AT_LOGIN,
+        "Start Zamanix, minimized, whenever you log in to the desktop\nStart at Login"},
     {57344, "Zamanix"},
     {57345, "Ready"},
 
