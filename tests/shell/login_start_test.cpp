@@ -196,19 +196,8 @@ TEST_F(StartAtLoginTest, TheStartAtLoginIsMinimized)
 {
     for (const bool minimized : {false, true}) {
         SCOPED_TRACE(minimized ? "--minimized" : "a plain start");
-        std::vector<std::string> args = {"zamanix"};
-        if (minimized)
-            args.push_back("--minimized");
-        std::vector<char *> argv;
-        for (std::string &arg : args)
-            argv.push_back(arg.data());
-        m_app = std::make_unique<CZamanixApp>();
-        m_app->m_pszAppName = "Zamanix";
-        m_app->m_pszProfileName = m_profile;
-        m_app->m_argc = static_cast<int>(argv.size());
-        m_app->m_argv = argv.data();
-        ASSERT_TRUE(m_app->InitInstance());
-        QApplication::processEvents();
+        ASSERT_TRUE(StartWith(
+            minimized ? std::vector<std::string>{"--minimized"} : std::vector<std::string>{}));
         EXPECT_TRUE(Frame()->GetMainWindow()->isVisible());
         EXPECT_EQ(Frame()->GetMainWindow()->isMinimized(), minimized);
         m_app.reset();

@@ -50,23 +50,6 @@ protected:
         return rows;
     }
 
-    // Starts with a command line, as main() would with these arguments.
-    BOOL StartWith(std::vector<std::string> args)
-    {
-        m_args = {"zamanix"};
-        m_args.insert(m_args.end(), args.begin(), args.end());
-        for (std::string &arg : m_args)
-            m_argv.push_back(arg.data());
-        m_app = std::make_unique<CZamanixApp>();
-        m_app->m_pszAppName = "Zamanix";
-        m_app->m_pszProfileName = m_profile;
-        m_app->m_argc = static_cast<int>(m_argv.size());
-        m_app->m_argv = m_argv.data();
-        m_app->GetPrinter().setOutputFormat(QPrinter::PdfFormat);
-        m_app->GetPrinter().setOutputFileName(QString::fromStdString((m_dir / "out.pdf").string()));
-        return m_app->InitInstance();
-    }
-
     QString Text(int id) const
     {
         if (auto *edit = Control<QLineEdit>(id))
@@ -75,9 +58,6 @@ protected:
             return memo->toPlainText();
         return Control<QComboBox>(id)->currentText();
     }
-
-    std::vector<std::string> m_args;
-    std::vector<char *> m_argv;
 };
 
 // The program starts on Friday 6 March 1998 (7 Thul Qi'dah 1418) at 07:00.
@@ -208,7 +188,10 @@ TEST_F(MissedRemindersTest, APrintRunLeavesThemForTheNextStart)
     Store("Reminder", "March/05", "Pay the rent");
     const std::string file = (m_dir / "print-me.zam").string();
     std::ofstream(file) << "x";
-    EXPECT_FALSE(StartWith({"-p", file}));
+    EXPECT_FALSE(StartWith({"-p", file}, [this] {
+        m_app->GetPrinter().setOutputFormat(QPrinter::PdfFormat);
+        m_app->GetPrinter().setOutputFileName(QString::fromStdString((m_dir / "out.pdf").string()));
+    }));
     m_app.reset();
     EXPECT_EQ(Recorded(), Seconds(lastCheck));
     Start();

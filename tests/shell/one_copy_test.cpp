@@ -64,12 +64,7 @@ protected:
     // Starts the program here as main() does: keeping one copy.
     void StartTheFirst()
     {
-        m_app = std::make_unique<CZamanixApp>();
-        m_app->m_pszAppName = "Zamanix";
-        m_app->m_pszProfileName = m_profile;
-        m_app->KeepOneCopy();
-        ASSERT_TRUE(m_app->InitInstance());
-        QApplication::processEvents();
+        ASSERT_TRUE(StartWith({}, [this] { m_app->KeepOneCopy(); }));
     }
 
     // Starts the built program with a profile folder of its own, on this

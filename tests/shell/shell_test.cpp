@@ -37,23 +37,12 @@ protected:
     // Starts the program with these arguments after the program name.
     BOOL StartWith(std::vector<std::string> args)
     {
-        m_args = {"zamanix"};
-        m_args.insert(m_args.end(), args.begin(), args.end());
-        m_argv.clear();
-        for (std::string &arg : m_args)
-            m_argv.push_back(arg.data());
-        m_app = std::make_unique<CZamanixApp>();
-        m_app->m_pszAppName = "Zamanix";
-        m_app->m_pszProfileName = m_profile;
-        m_app->m_argc = static_cast<int>(m_argv.size());
-        m_app->m_argv = m_argv.data();
-        if (!m_printTo.empty()) {
-            m_app->GetPrinter().setOutputFormat(QPrinter::PdfFormat);
-            m_app->GetPrinter().setOutputFileName(QString::fromStdString(m_printTo));
-        }
-        const BOOL started = m_app->InitInstance();
-        QApplication::processEvents();
-        return started;
+        return ProgramTest::StartWith(std::move(args), [this] {
+            if (!m_printTo.empty()) {
+                m_app->GetPrinter().setOutputFormat(QPrinter::PdfFormat);
+                m_app->GetPrinter().setOutputFileName(QString::fromStdString(m_printTo));
+            }
+        });
     }
 
     QMainWindow *Window() const { return Frame()->GetMainWindow(); }
@@ -71,8 +60,6 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    std::vector<std::string> m_args;
-    std::vector<char *> m_argv;
     std::string m_printTo;
 };
 
