@@ -57,6 +57,12 @@ BOOL CZamanixApp::InitInstance()
     return TRUE;
 }
 
+int CZamanixApp::ExitInstance()
+{
+    m_pOneCopy.reset();
+    return CWinApp::ExitInstance();
+}
+
 bool CZamanixApp::handOver(const CCommandLineInfo &commandLine)
 {
     const bool runs = commandLine.m_nShellCommand == CCommandLineInfo::FileNew ||

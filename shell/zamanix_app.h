@@ -18,6 +18,8 @@ public:
     CZamanixApp();
     ~CZamanixApp() override;
     BOOL InitInstance() override;
+    // Gives the bus name up while the bus connection is still there.
+    int ExitInstance() override;
     void OnShowAbout();
 
     // One running copy per session (main() asks for it; a test that runs
