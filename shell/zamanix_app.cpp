@@ -71,10 +71,12 @@ bool CZamanixApp::handOver(const CCommandLineInfo &commandLine)
     if (!runs)
         return false; // printing and the like do their work here and end
     m_pOneCopy = std::make_unique<COneCopy>(QStringLiteral(ZAMANIX_APP_ID));
-    const CopyClaim claim = m_pOneCopy->Claim({[this](const QString &token) {
-                                                   OnHandedOver({}, token);
-                                               },
-        [this](const QStringList &files, const QString &token) { OnHandedOver(files, token); }});
+    COneCopy::Requests requests;
+    requests.activate = [this](const QString &token) { OnHandedOver({}, token); };
+    requests.open = [this](const QStringList &files, const QString &token) {
+        OnHandedOver(files, token);
+    };
+    const CopyClaim claim = m_pOneCopy->Claim(std::move(requests));
     if (claim != CopyClaim::HeldElsewhere)
         return false;
     // At login a copy already running is all there is to do.
