@@ -445,6 +445,25 @@ TEST_F(ShellTest, PrintingGivesAPageWithWhatTheFormShows)
             << text << " in " << printed.toStdString();
 }
 
+TEST_F(ShellTest, PrintingNamesTheHijriCalendarOfItsDates)
+{
+    Store("Defaults", "HijriCalendar", "umalqura");
+    Store("Defaults", "HijriAdjust", "1");
+    ASSERT_TRUE(StartWith({}));
+    CTextRecorder page;
+    QPainter painter(&page);
+    CPrintInfo info;
+    info.m_rectDraw = QRect(0, 0, 2000, 2800);
+    View()->OnPrint(&painter, &info);
+    painter.end();
+    const QStringList printed = page.Texts();
+    // 6 March 1998 is 7 Thul Qi'dah 1418 by Umm al-Qura; a day on, the 8th.
+    for (const char *text : {"Hijri calendar:", "Umm al-Qura, +1 day",
+             "Friday March 06, 1998 - 8 Thul Qi'dah 1418", "8 Thul Qi'dah 1418 (Hijri)"})
+        EXPECT_TRUE(printed.contains(QString::fromUtf8(text)))
+            << text << " in " << printed.join('|').toStdString();
+}
+
 TEST_F(ShellTest, AboutBoxClosesWithOkEscapeAndLeavesEverything)
 {
     ASSERT_TRUE(StartWith({}));
