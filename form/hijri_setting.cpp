@@ -60,9 +60,16 @@ void CZamanixView::AddHijriCommands()
         });
 }
 
-CHijriCalendar CZamanixView::ReadHijriSetting()
+// Once: a choice that could not be saved holds until the program ends, File
+// New and Open included.
+bool CZamanixView::LoadHijriSetting()
 {
-    return ProfileHijriCalendar(CProfileSnapshot(AfxGetApp()->m_pszProfileName));
+    if (m_bHijriSettingRead)
+        return false;
+    m_bHijriSettingRead = true;
+    const CHijriCalendar before = m_hijriCalendar;
+    m_hijriCalendar = ProfileHijriCalendar(CProfileSnapshot(AfxGetApp()->m_pszProfileName));
+    return m_hijriCalendar != before;
 }
 
 void CZamanixView::OnHijriRule(UINT id)

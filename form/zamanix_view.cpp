@@ -84,11 +84,7 @@ void CZamanixView::OnInitialUpdate()
         ResizeParentToFit();
     }
 
-    // Read once: a choice that could not be saved holds until the program
-    // ends, File New or Open included.
-    if (!m_bHijriSettingRead)
-        m_hijriCalendar = ReadHijriSetting();
-    m_bHijriSettingRead = true;
+    const bool calendarChanged = LoadHijriSetting();
     const Today today = ReadToday(m_hijriCalendar);
     m_nYear = today.hijri.year;
 
@@ -110,6 +106,8 @@ void CZamanixView::OnInitialUpdate()
             main->GetMenu()->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_UNCHECKED);
 
     m_nTimerID = SetTimer(1, 60000);
+    if (calendarChanged)
+        NotifyHijriCalendarChanged();
 
     if (CWnd *main = AfxGetMainWnd())
         main->ShowWindow(SW_SHOWMINIMIZED);

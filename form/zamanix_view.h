@@ -97,7 +97,9 @@ private:
     // The Hijri calendar: the commands, the setting in the profile ("Defaults"),
     // a change of it, and today's line naming it (tool tip and description).
     void AddHijriCommands();
-    static CHijriCalendar ReadHijriSetting();
+    // Reads the setting at the first start-up; whether the calendar in use
+    // changed (windows that listened before have heard of the default).
+    bool LoadHijriSetting();
     void UseHijriCalendar(const CHijriCalendar &calendar);
     void SaveHijriSetting(std::string_view entry, const CString &value);
     void DescribeHijriCalendar();
@@ -114,6 +116,6 @@ private:
     CProfileSnapshot m_profileRead; // the profile as the due check last read it
     bool m_bCheckSoon = false; // a new day, or today's reminders changed: check at the next tick
     CHijriCalendar m_hijriCalendar;
-    bool m_bHijriSettingRead = false; // the profile's setting was read at the first start-up
+    bool m_bHijriSettingRead = false; // LoadHijriSetting read it
     std::vector<CZamanixViewListener *> m_listeners;
 };
