@@ -291,6 +291,11 @@ void CFrameWnd::fillMenu(QMenu *pull, std::span<const MenuItemTemplate> items)
         pull->addAction(action);
         m_menu->AddItem(item.id, action);
     }
+    updateWhenShown(pull);
+}
+
+void CFrameWnd::updateWhenShown(QMenu *pull)
+{
     QObject::connect(pull, &QMenu::aboutToShow, pull, [this, pull] {
         if (CWinApp *app = AfxGetApp();
             app && pull->actions().contains(CommandAction(ID_FILE_MRU_FILE1)))

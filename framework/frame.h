@@ -91,6 +91,8 @@ private:
     void buildMenu(UINT resourceId);
     // Adds the items to the menu, submenus with their own items.
     void fillMenu(QMenu *pull, std::span<const MenuItemTemplate> items);
+    // The menu's items are enabled and checked by the routing as it opens.
+    void updateWhenShown(QMenu *pull);
     void buildAccelerators(UINT resourceId);
 
     void toggleBar(UINT id);
