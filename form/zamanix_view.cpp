@@ -100,7 +100,8 @@ void CZamanixView::OnInitialUpdate()
     OnViewReminder();
 
     // The menu starts with the sound on; only an exact "OFF" turns it off.
-    const CString audio = AfxGetApp()->GetProfileString("Defaults", "Audio", "ON");
+    const CString audio =
+        AfxGetApp()->GetProfileString(kDefaultsSection.data(), kAudioEntry.data(), kAudioOn.data());
     if (!AudioIsOn(audio))
         if (CWnd *main = AfxGetMainWnd(); main && main->GetMenu())
             main->GetMenu()->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_UNCHECKED);
