@@ -171,7 +171,7 @@ std::string ReminderEventUid(const std::string &key, const YearMonthDay &date)
 int ExportLastDay(int firstDay, int years)
 {
     const YearMonthDay first = ChristianOfDay(firstDay);
-    if (first.year + years > 3000)
+    if (first.year + years > kLastSupportedYear)
         return LastReminderDay();
     const int year = YearAsWritten(AstronomicalYear(first.year) + years);
     return std::min(ChristianDayNumber({year, first.month, first.day}) - 1, LastReminderDay());

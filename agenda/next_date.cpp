@@ -34,7 +34,7 @@ std::optional<int> dayInYear(const ParsedReminderKey &key, const CHijriCalendar 
 
 int LastReminderDay()
 {
-    return ChristianDayNumber({3000, 12, 31});
+    return ChristianDayNumber({kLastSupportedYear, 12, 31});
 }
 
 std::optional<int> NextReminderDay(

@@ -31,6 +31,11 @@ constexpr int YearAsWritten(int astronomicalYear)
     return astronomicalYear <= 0 ? astronomicalYear - 1 : astronomicalYear;
 }
 
+// The Christian years whose dates the program answers for, under every
+// rule: the engine's round trip is verified over them.
+inline constexpr int kFirstSupportedYear = -4000;
+inline constexpr int kLastSupportedYear = 3000;
+
 enum class HijriRule {
     Astronomical, // from new moons, the engine's own (calendar.h)
     UmmAlQura, // the official calendar of Saudi Arabia, as ICU tabulates it
