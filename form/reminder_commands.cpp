@@ -110,12 +110,13 @@ void CZamanixView::OnAudibleAlarm()
     const UINT previous = menu
         ? menu->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_UNCHECKED)
         : kMenuItemMissing;
-    const char *audio = "OFF";
+    std::string_view audio = kAudioOff;
     if (previous == MF_UNCHECKED) {
         menu->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_CHECKED);
-        audio = "ON";
+        audio = kAudioOn;
     }
-    reportFailedWrite(AfxGetApp()->WriteProfileString("Defaults", "Audio", audio),
+    reportFailedWrite(
+        AfxGetApp()->WriteProfileString(kDefaultsSection.data(), kAudioEntry.data(), audio.data()),
         Format("The sound setting could not be saved; the alarm stays %s only "
                "until Zamanix is closed.",
             previous == MF_UNCHECKED ? "audible" : "silent"));

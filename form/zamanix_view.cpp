@@ -1,5 +1,6 @@
 #include "form/zamanix_view.h"
 
+#include "agenda/day_reminders.h"
 #include "calendar/calendar.h"
 #include "form/today_line.h"
 #include "framework/data_exchange.h"
@@ -17,7 +18,7 @@ namespace {
 
 // The years the form takes; a year outside them has just failed validation.
 constexpr int kFirstFormYear = 0;
-constexpr int kLastFormYear = 3000;
+constexpr int kLastFormYear = kLastSupportedYear;
 
 } // namespace
 
@@ -70,7 +71,7 @@ void CZamanixView::DoDataExchange(CDataExchange *pDX)
     DDX_Text(pDX, IDC_MINUTE, m_nMinute);
     DDV_MinMaxUInt(pDX, m_nMinute, 0, 59);
     DDX_Text(pDX, IDC_EVERY, m_nEvery);
-    DDV_MinMaxUInt(pDX, m_nEvery, 0, 720);
+    DDV_MinMaxUInt(pDX, m_nEvery, 0, kMaxAlarmInterval);
     DDX_Text(pDX, IDC_YEAR, m_nYear);
     DDV_MinMaxInt(pDX, m_nYear, kFirstFormYear, kLastFormYear);
     DDX_Text(pDX, IDC_CORRESPONDING, m_strCorresponding);
@@ -100,7 +101,8 @@ void CZamanixView::OnInitialUpdate()
     OnViewReminder();
 
     // The menu starts with the sound on; only an exact "OFF" turns it off.
-    const CString audio = AfxGetApp()->GetProfileString("Defaults", "Audio", "ON");
+    const CString audio =
+        AfxGetApp()->GetProfileString(kDefaultsSection.data(), kAudioEntry.data(), kAudioOn.data());
     if (!AudioIsOn(audio))
         if (CWnd *main = AfxGetMainWnd(); main && main->GetMenu())
             main->GetMenu()->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_UNCHECKED);

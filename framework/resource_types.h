@@ -75,6 +75,8 @@ struct ResourceSet {
 };
 
 void RegisterResources(const ResourceSet &resources);
+// The set registered last, so that a test can put it back.
+const ResourceSet &RegisteredResources();
 const MenuTemplate *FindMenuResource(UINT id);
 const AcceleratorTable *FindAcceleratorResource(UINT id);
 const ToolbarTemplate *FindToolbarResource(UINT id);

@@ -1,5 +1,6 @@
 // The sections and entries in which the program keeps reminders, alarms and
-// the sound setting, and the forms of their keys and values.
+// the sound setting, and the forms of their keys and values. Each name views
+// a whole string literal, so its data() is also a C string.
 #pragma once
 
 #include <string>

@@ -3,7 +3,6 @@
 // and the round marks follow the update handlers, not the clicks.
 #include "framework/frame.h"
 #include "framework/resource_types.h"
-#include "resources/resources.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -51,10 +50,12 @@ public:
 
 TEST(Submenu, ChoicesInGroupsMarkedByTheirHandlers)
 {
+    const ResourceSet program = RegisteredResources();
     RegisterResources({kStrings, kMenus, {}, {}, {}, {}});
     ChoosingFrame frame;
-    ASSERT_TRUE(frame.LoadFrame(kFrameId));
-    RegisterZamanixResources();
+    const bool loaded = frame.LoadFrame(kFrameId);
+    RegisterResources(program);
+    ASSERT_TRUE(loaded);
     QMenu *settings = frame.GetMainWindow()->menuBar()->actions().at(0)->menu();
     QAction *opener = settings->actions().at(0);
     QMenu *choices = opener->menu();
