@@ -61,7 +61,7 @@ public:
     // it is; then brings it to the top.
     void ActivateFrame(int nCmdShow = -1);
     // The view's initial update, then activation and the caption.
-    void InitialUpdateFrame(CDocument *document, BOOL bMakeVisible = TRUE);
+    virtual void InitialUpdateFrame(CDocument *document, BOOL bMakeVisible = TRUE);
     // Caption: the document's title, " - ", the window title.
     void OnUpdateFrameTitle();
 
