@@ -34,6 +34,12 @@ int padding(const QFontMetrics &metrics)
     return std::max(2, metrics.height() / 6);
 }
 
+// The Moon's symbol beside the day's number.
+int moonSize(const QFontMetrics &dayMetrics)
+{
+    return dayMetrics.ascent();
+}
+
 // New moon dark, full moon lit, the quarters half lit on the side the Sun
 // lights them as seen from the north.
 void paintMoon(QPainter &painter, const QRectF &disc, MoonPhase phase, const QColor &outline)
@@ -77,7 +83,7 @@ void paintMarks(QPainter &painter, const QRect &inner, int size, const MonthDay 
     const int y = inner.bottom() - size;
     const int step = rightToLeft ? size + size / 3 : -(size + size / 3);
     if (!day.reminders.empty()) {
-        const double dot = size * 0.7;
+        const double dot = size * 0.8;
         painter.setPen(Qt::NoPen);
         painter.setBrush(markColor);
         painter.drawEllipse(QRectF(x + (size - dot) / 2, y + (size - dot) / 2, dot, dot));
@@ -91,13 +97,15 @@ void paintMarks(QPainter &painter, const QRect &inner, int size, const MonthDay 
 
 QSize DayCellSize(const QFont &font)
 {
-    const QFontMetrics big(font), small(smallFont(font));
+    QFont bold = font; // today and holy days
+    bold.setBold(true);
+    const QFontMetrics big(bold), small(smallFont(font));
     int otherWidth = small.horizontalAdvance(QStringLiteral("30"));
     for (const QString &name : AllShortMonthNames())
         otherWidth = std::max(otherWidth, small.horizontalAdvance(QStringLiteral("1 ") + name));
     const int mark = small.ascent();
     const int pad = padding(big);
-    const int top = big.horizontalAdvance(QStringLiteral("30")) + pad + mark;
+    const int top = big.horizontalAdvance(QStringLiteral("30")) + pad + moonSize(big);
     const int bottom = otherWidth + pad + 2 * mark + mark / 3;
     return {2 * pad + std::max(top, bottom), 2 * pad + big.height() + small.height() + pad};
 }
@@ -133,12 +141,13 @@ void PaintDayCell(QPainter &painter, const QRect &rect, const MonthDay &day, Rem
     painter.setPen(mixed(text, back, 0.7));
     painter.drawText(inner, leading | Qt::AlignBottom, OtherDayText(day, shown));
 
-    const int mark = little.ascent();
     if (day.moonPhase) {
-        const int x = look.direction == Qt::RightToLeft ? inner.left() : inner.right() - mark;
-        paintMoon(painter, QRectF(x + 0.5, inner.top() + 0.5, mark - 1, mark - 1),
+        const int size = moonSize(big);
+        const int x = look.direction == Qt::RightToLeft ? inner.left() : inner.right() - size;
+        paintMoon(painter, QRectF(x + 0.5, inner.top() + 0.5, size - 1, size - 1),
             day.moonPhase->phase, text);
     }
+    const int mark = little.ascent();
     paintMarks(
         painter, inner, mark, day, look, look.selected ? text : palette.color(QPalette::Highlight));
     if (look.today) {

@@ -107,7 +107,12 @@ QVariant CMonthModel::data(const QModelIndex &index, int role) const
 
 QVariant CMonthModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= kWeek)
+    // The rows' header is hidden; a screen reader still names the rows.
+    if (orientation == Qt::Vertical)
+        return role == Qt::DisplayRole || role == Qt::AccessibleTextRole
+            ? QVariant(QStringLiteral("Week %1").arg(section + 1))
+            : QVariant();
+    if (section < 0 || section >= kWeek)
         return {};
     const int weekday = (m_nFirstWeekday + section) % kWeek;
     switch (role) {

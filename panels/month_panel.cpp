@@ -43,6 +43,20 @@ int dayExactly(const MonthData &month, int wanted)
     return day && dayOfMonth(*day, month.id.calendar) == wanted ? found : 0;
 }
 
+// The day as the form is to hold it, so that View finds the memo the cell
+// marks: as the reminder of the calendar that the day holds spells it
+// ("Ramadhan/05"), else as the due check spells the calendar's days first
+// ("06" in the Christian calendar, "6" in the Hijri one), which is where an
+// Add from there lands.
+CString dayText(const MonthDay &day, ReminderCalendar calendar)
+{
+    for (const DayReminder &reminder : day.reminders)
+        if (reminder.calendar == calendar)
+            return reminder.key.substr(reminder.key.find('/') + 1);
+    return calendar == ReminderCalendar::Hijri ? Format("%d", day.hijri.day)
+                                               : Format("%02d", day.christian.day);
+}
+
 } // namespace
 
 CMonthPanel::CMonthPanel(const std::filesystem::path &profile, QWidget *parent)
@@ -129,6 +143,9 @@ void CMonthPanel::buildLayout()
     m_pHolyDays->setFixedSize(
         m_pGrid->width(), kMostHolyDays * m_pHolyDays->fontMetrics().lineSpacing());
     m_pHolyDays->setAlignment(Qt::AlignLeading | Qt::AlignTop);
+    QSizePolicy keepRoom = m_pHolyDays->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_pHolyDays->setSizePolicy(keepRoom);
 
     // Wide enough for the longest title, so that flipping months never
     // resizes the panel.
@@ -236,6 +253,7 @@ void CMonthPanel::showTexts()
         : QStringLiteral("Holy days: ") + holyDays.join(QStringLiteral("; "));
     m_pHolyDays->setAccessibleName(all);
     m_pHolyDays->setToolTip(holyDays.join(QLatin1Char('\n')));
+    m_pHolyDays->setHidden(holyDays.isEmpty()); // its room stays
 }
 
 void CMonthPanel::showSelection()
@@ -295,8 +313,7 @@ void CMonthPanel::ChooseSelectedDay()
         return;
     const bool hijri = m_month.calendar == ReminderCalendar::Hijri;
     const YearMonthDay &date = hijri ? day->hijri : day->christian;
-    // The day as the due check spells it in a key of the calendar.
-    m_pView->ShowDate(hijri, date.year, date.month, Format("%d", date.day));
+    m_pView->ShowDate(hijri, date.year, date.month, dayText(*day, m_month.calendar));
 }
 
 void CMonthPanel::OnDateShown(bool hijri, int year, int month, const CString &dayText)

@@ -38,16 +38,24 @@ QPalette paperPalette()
     return paper;
 }
 
-// "5 Ramadhan (Sunday 22 February): Pay the rent", a line per reminder.
+// "5 Ramadhan (Monday 23 February): Pay the rent", a line per reminder.
 QStringList reminderLines(const MonthData &month)
 {
     QStringList lines;
     for (const MonthDay &day : month.days)
         for (const DayReminder &reminder : day.reminders)
-            lines << QStringLiteral("%1 (%2): %3")
-                         .arg(HijriDateText(day.hijri),
-                             ChristianDateText(day.christian, day.weekday),
-                             OneLineMemo(reminder.memo));
+            lines << DayListLabel(day) + QStringLiteral(": ") + OneLineMemo(reminder.memo);
+    return lines;
+}
+
+// "6 Ramadhan (Tuesday 24 February): first quarter at 12:28": on paper
+// the phases' times cannot be pointed at.
+QStringList phaseLines(const MonthData &month)
+{
+    QStringList lines;
+    for (const MonthDay &day : month.days)
+        if (day.moonPhase)
+            lines << DayListLabel(day) + QStringLiteral(": ") + MoonPhaseText(*day.moonPhase);
     return lines;
 }
 
@@ -143,6 +151,8 @@ void PaintMonthPage(QPainter &painter, const QRect &page, const CMonthModel &mod
 
     if (model.HolyDaysShown())
         y = paintList(painter, page, y, QStringLiteral("Holy days"), HolyDayLines(month), body);
+    y = paintList(painter, page, y, QStringLiteral("Phases of the Moon (local time)"),
+        phaseLines(month), body);
     paintList(painter, page, y, QStringLiteral("Reminders"), reminderLines(month), body);
     painter.restore();
 }

@@ -204,18 +204,23 @@ QString DayToolTip(const MonthDay &day, ReminderCalendar shown, bool today, bool
     return QStringLiteral("<qt>") + lines.join(QStringLiteral("<br>")) + QStringLiteral("</qt>");
 }
 
+QString DayListLabel(const MonthDay &day)
+{
+    return QStringLiteral("%1 %2 (%3 %4 %5)")
+        .arg(day.hijri.day)
+        .arg(monthName(ReminderCalendar::Hijri, day.hijri.month))
+        .arg(WeekdayName(day.weekday))
+        .arg(day.christian.day)
+        .arg(monthName(ReminderCalendar::Christian, day.christian.month));
+}
+
 QStringList HolyDayLines(const MonthData &month)
 {
     QStringList lines;
     for (const MonthDay &day : month.days)
         for (const HolyDay *holy : day.holyDays)
-            lines << QStringLiteral("%1 %2 (%3 %4 %5): %6")
-                         .arg(day.hijri.day)
-                         .arg(monthName(ReminderCalendar::Hijri, day.hijri.month))
-                         .arg(WeekdayName(day.weekday))
-                         .arg(day.christian.day)
-                         .arg(monthName(ReminderCalendar::Christian, day.christian.month))
-                         .arg(QString::fromUtf8(holy->name.data(), holy->name.size()));
+            lines << DayListLabel(day) + QStringLiteral(": ") +
+                    QString::fromUtf8(holy->name.data(), holy->name.size());
     return lines;
 }
 

@@ -40,7 +40,9 @@ QString DayDescription(const MonthDay &day, ReminderCalendar shown, bool today, 
 // memos are plain text.
 QString DayToolTip(const MonthDay &day, ReminderCalendar shown, bool today, bool holyDays);
 
-// The list under the grid: "27 Ramadhan, Monday 16 March: Laylat al-Qadr".
+// A day in a list of the month's days: "27 Ramadhan (Monday 16 March)".
+QString DayListLabel(const MonthDay &day);
+// The list under the grid: "27 Ramadhan (Monday 16 March): Laylat al-Qadr".
 QStringList HolyDayLines(const MonthData &month);
 
 // "Sunday", "Sun"; 0 = Sunday .. 6 = Saturday.
