@@ -93,6 +93,14 @@ void paintMarks(QPainter &painter, const QRect &inner, int size, const MonthDay 
         paintCrescent(painter, QRectF(x, y, size, size), markColor);
 }
 
+void paintText(QPainter &painter, const QRect &rect, Qt::Alignment alignment, const QFont &font,
+    const QColor &color, const QString &text)
+{
+    painter.setFont(font);
+    painter.setPen(color);
+    painter.drawText(rect, alignment, text);
+}
+
 } // namespace
 
 QSize DayCellSize(const QFont &font)
@@ -133,13 +141,10 @@ void PaintDayCell(QPainter &painter, const QRect &rect, const MonthDay &day, Rem
     const Qt::Alignment leading =
         look.direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
 
-    painter.setPen(text);
-    painter.setFont(dayFont);
     const int number = shown == ReminderCalendar::Hijri ? day.hijri.day : day.christian.day;
-    painter.drawText(inner, leading | Qt::AlignTop, QString::number(number));
-    painter.setFont(small);
-    painter.setPen(mixed(text, back, 0.7));
-    painter.drawText(inner, leading | Qt::AlignBottom, OtherDayText(day, shown));
+    paintText(painter, inner, leading | Qt::AlignTop, dayFont, text, QString::number(number));
+    paintText(painter, inner, leading | Qt::AlignBottom, small, mixed(text, back, 0.7),
+        OtherDayText(day, shown));
 
     if (day.moonPhase) {
         const int size = moonSize(big);
@@ -147,12 +152,10 @@ void PaintDayCell(QPainter &painter, const QRect &rect, const MonthDay &day, Rem
         paintMoon(painter, QRectF(x + 0.5, inner.top() + 0.5, size - 1, size - 1),
             day.moonPhase->phase, text);
     }
-    const int mark = little.ascent();
-    paintMarks(
-        painter, inner, mark, day, look, look.selected ? text : palette.color(QPalette::Highlight));
+    paintMarks(painter, inner, little.ascent(), day, look,
+        look.selected ? text : palette.color(QPalette::Highlight));
     if (look.today) {
-        const QColor frame = look.selected ? text : palette.color(QPalette::Highlight);
-        painter.setPen(QPen(frame, 2));
+        painter.setPen(QPen(look.selected ? text : palette.color(QPalette::Highlight), 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
     }

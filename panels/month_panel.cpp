@@ -96,6 +96,29 @@ void CMonthPanel::AttachView(CZamanixView *view)
 
 void CMonthPanel::buildLayout()
 {
+    buildTitle();
+    QLayout *buttons = buildButtons();
+    buildGrid();
+    buildHolyDayList();
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_pTitle);
+    layout->addWidget(m_pOtherMonths);
+    layout->addLayout(buttons);
+    layout->addWidget(m_pGrid, 0, Qt::AlignHCenter);
+    layout->addWidget(m_pHolyDays, 0, Qt::AlignHCenter);
+    layout->addStretch();
+    setFocusProxy(m_pGrid);
+    // Wide enough for the longest title, so that flipping months never
+    // resizes the panel.
+    int widest = m_pGrid->width();
+    for (const QString &text : LongestMonthTexts())
+        widest = std::max({widest, m_pTitle->fontMetrics().horizontalAdvance(text),
+            m_pOtherMonths->fontMetrics().horizontalAdvance(text)});
+    m_pTitle->setMinimumWidth(widest);
+}
+
+void CMonthPanel::buildTitle()
+{
     m_pTitle = new QLabel(this);
     QFont titleFont = m_pTitle->font();
     titleFont.setBold(true);
@@ -104,7 +127,10 @@ void CMonthPanel::buildLayout()
     m_pOtherMonths = new QLabel(this);
     for (QLabel *label : {m_pTitle, m_pOtherMonths})
         label->setAlignment(Qt::AlignHCenter);
+}
 
+QLayout *CMonthPanel::buildButtons()
+{
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(addButton(QStringLiteral("\u00AB"), QStringLiteral("Previous year"),
         QStringLiteral("Ctrl+Page Up"), [this] { MoveMonths(-12); }));
@@ -118,7 +144,11 @@ void CMonthPanel::buildLayout()
         QStringLiteral("Page Down"), [this] { MoveMonths(1); }));
     buttons->addWidget(addButton(QStringLiteral("\u00BB"), QStringLiteral("Next year"),
         QStringLiteral("Ctrl+Page Down"), [this] { MoveMonths(12); }));
+    return buttons;
+}
 
+void CMonthPanel::buildGrid()
+{
     m_pGrid = new CMonthGridView(&m_model, this);
     m_pGrid->setAccessibleDescription(QStringLiteral(
         "Arrow keys move the day, Page Up and Page Down the month, with Control the year; "
@@ -135,9 +165,13 @@ void CMonthPanel::buildLayout()
             ChooseSelectedDay();
         }
     });
+}
 
+void CMonthPanel::buildHolyDayList()
+{
     // Room for the most holy days a month can hold (9 and 10 Thul Hijjah,
-    // 1 and 10 Muharram), so that the panel keeps its size.
+    // 1 and 10 Muharram), kept while there are none, so that the panel
+    // keeps its size.
     constexpr int kMostHolyDays = 4;
     m_pHolyDays = new QLabel(this);
     m_pHolyDays->setFixedSize(
@@ -146,23 +180,6 @@ void CMonthPanel::buildLayout()
     QSizePolicy keepRoom = m_pHolyDays->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);
     m_pHolyDays->setSizePolicy(keepRoom);
-
-    // Wide enough for the longest title, so that flipping months never
-    // resizes the panel.
-    int widest = m_pGrid->width();
-    for (const QString &text : LongestMonthTexts())
-        widest = std::max({widest, QFontMetrics(titleFont).horizontalAdvance(text),
-            m_pOtherMonths->fontMetrics().horizontalAdvance(text)});
-    m_pTitle->setMinimumWidth(widest);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_pTitle);
-    layout->addWidget(m_pOtherMonths);
-    layout->addLayout(buttons);
-    layout->addWidget(m_pGrid, 0, Qt::AlignHCenter);
-    layout->addWidget(m_pHolyDays, 0, Qt::AlignHCenter);
-    layout->addStretch();
-    setFocusProxy(m_pGrid);
 }
 
 QToolButton *CMonthPanel::addButton(const QString &text, const QString &name, const QString &keys,

@@ -29,6 +29,7 @@
 class CMonthGridView;
 class CZamanixView;
 class QLabel;
+class QLayout;
 class QToolButton;
 
 class CMonthPanel : public QWidget, public CZamanixViewListener {
@@ -85,6 +86,10 @@ protected:
 
 private:
     void buildLayout();
+    void buildTitle();
+    QLayout *buildButtons();
+    void buildGrid();
+    void buildHolyDayList();
     QToolButton *addButton(const QString &text, const QString &name, const QString &keys,
         const std::function<void()> &action);
     void rebuild();

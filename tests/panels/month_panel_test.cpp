@@ -59,6 +59,7 @@ TEST_F(MonthPanelTest, ViewMonthShowsItBesideTheFormAndTheProfileKeepsIt)
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(), "&Month\tCtrl+M");
     const QSize form = View()->GetSafeHwnd()->size();
+    const QSize window = Frame()->GetMainWindow()->size();
 
     QTest::keyClick(Frame()->GetMainWindow(), Qt::Key_M, Qt::ControlModifier);
     QApplication::processEvents();
@@ -69,13 +70,23 @@ TEST_F(MonthPanelTest, ViewMonthShowsItBesideTheFormAndTheProfileKeepsIt)
     EXPECT_EQ(Frame()->GetMainWindow()->dockWidgetArea(Dock()), Qt::RightDockWidgetArea);
     EXPECT_EQ(View()->GetSafeHwnd()->size(), form) << "the form stays the form";
     EXPECT_GE(Panel()->width(), Panel()->minimumSizeHint().width()) << "nor is the panel squeezed";
+    EXPECT_GE(Panel()->height(), Panel()->minimumSizeHint().height());
     EXPECT_NE(Profile().find("[Defaults]\nMonthPanel=ON\n"), std::string::npos);
+    // Moved to the left side.
+    Frame()->GetMainWindow()->addDockWidget(Qt::LeftDockWidgetArea, Dock());
+    EXPECT_NE(Profile().find("MonthPanelSide=left\n"), std::string::npos);
 
-    // Started again, it is there; closed with its close button, it is not.
+    // Started again, it is there, on its side, in full; closed with its close
+    // button, it is not, and the window fits the form again.
     m_app.reset();
     Start();
     EXPECT_FALSE(Dock()->isHidden());
+    EXPECT_EQ(Frame()->GetMainWindow()->dockWidgetArea(Dock()), Qt::LeftDockWidgetArea);
+    EXPECT_EQ(View()->GetSafeHwnd()->size(), form);
+    EXPECT_GE(Panel()->height(), Panel()->minimumSizeHint().height());
     Dock()->close();
+    QApplication::processEvents();
+    EXPECT_EQ(Frame()->GetMainWindow()->size(), window);
     Frame()->UpdateCommandUI();
     EXPECT_TRUE(Dock()->isHidden());
     EXPECT_FALSE(Frame()->GetMenu()->FindItem(ID_VIEW_MONTH)->isChecked());
@@ -194,6 +205,36 @@ TEST_F(MonthPanelTest, EnterOrAClickPutsTheDayIntoTheFormAndRunsView)
     EXPECT_TRUE(m_boxes.empty());
 }
 
+// From the menu's key to the form and back, by keyboard alone: each key
+// goes to whatever has the focus.
+TEST_F(MonthPanelTest, KeyboardAloneFromTheMenuKeyToTheFormAndBack)
+{
+    Store("Reminder", "Rajab/1", "Pay the rent");
+    Start();
+    Frame()->ActivateFrame();
+    const auto type = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    };
+    type(Qt::Key_M, Qt::ControlModifier);
+    ASSERT_EQ(QApplication::focusWidget(), Panel()->Grid());
+    for (int key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right})
+        type(key);
+    type(Qt::Key_Return);
+    EXPECT_EQ(Control<QComboBox>(IDC_MONTH)->currentText(), "Rajab");
+    EXPECT_EQ(FormText(IDC_DAY), "1");
+    EXPECT_EQ(FormText(IDC_MEMO), "Pay the rent");
+    EXPECT_EQ(QApplication::focusWidget(), Panel()->Grid()) << "the focus stays in the grid";
+
+    // Tab leads on to the form, Shift+Tab back to the grid.
+    int tabs = 0;
+    for (; tabs < 20 && QApplication::focusWidget() != View()->GetDlgItem(IDC_HIJRI); ++tabs)
+        type(Qt::Key_Tab);
+    EXPECT_LT(tabs, 20);
+    for (int back = 0; back < tabs; ++back)
+        type(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Panel()->Grid());
+}
+
 TEST_F(MonthPanelTest, ThePanelFollowsTheDatesViewShows)
 {
     Start();
@@ -228,16 +269,17 @@ TEST_F(MonthPanelTest, RemindersOfEitherCalendarAndSpellingAreMarkedAndFollowed)
     EXPECT_TRUE(NameOf(Day(2026, 12, 6)).endsWith("reminder: Christian, without one"));
     EXPECT_FALSE(NameOf(Day(2026, 12, 7)).contains("reminder"));
 
-    // The form's Add marks the day at once.
-    Control<QPlainTextEdit>(IDC_MEMO)->setPlainText("Call\nthe family");
+    // The form's Add marks the day at once; a memo is text, never markup.
+    Control<QPlainTextEdit>(IDC_MEMO)->setPlainText("Call\nthe <b>family</b>");
     View()->OnAddReminder();
-    EXPECT_TRUE(NameOf(Day(2026, 12, 7)).endsWith("reminder: Call / the family"))
+    EXPECT_TRUE(NameOf(Day(2026, 12, 7)).endsWith("reminder: Call / the <b>family</b>"))
         << NameOf(Day(2026, 12, 7)).toStdString();
     const QString tip = Panel()
                             ->Model()
                             .data(Panel()->Model().IndexOfDay(Day(2026, 12, 7)), Qt::ToolTipRole)
                             .toString();
-    EXPECT_TRUE(tip.contains("Reminder: Call<br>the family (alarm at 08:00)")) << tip.toStdString();
+    EXPECT_TRUE(tip.contains("Reminder: Call<br>the &lt;b&gt;family&lt;/b&gt; (alarm at 08:00)"))
+        << tip.toStdString();
     // Another program's change, as the file system reports it.
     WriteProfileEntry(m_profile, "Reminder", "December/6", "");
     Panel()->Refresh();
