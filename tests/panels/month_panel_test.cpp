@@ -377,10 +377,13 @@ TEST_F(MonthPanelTest, EveryCellIsAnAccessibleItemNamedWithTheWholeDay)
         names[9].toStdString(), "Thursday 10 December 2026, 1 Rajab 1448, reminder: Pay the rent");
     EXPECT_EQ(names[8].toStdString(),
         "Wednesday 9 December 2026, 30 Jumada al-Thani 1448, new moon at 00:50");
-    const QList<QAccessibleInterface *> headers =
-        table->tableInterface()->cellAt(0, 0)->tableCellInterface()->columnHeaderCells();
-    ASSERT_EQ(headers.size(), 1);
-    EXPECT_EQ(headers[0]->text(QAccessible::Name).left(3), "Sun")
+    // (Through the table's children: a cell's own list of headers leaks in Qt.)
+    QStringList headers;
+    for (int i = 0; i < table->childCount(); ++i)
+        if (table->child(i)->role() == QAccessible::ColumnHeader)
+            headers << table->child(i)->text(QAccessible::Name);
+    EXPECT_EQ(
+        headers.join(' ').toStdString(), "Sunday Monday Tuesday Wednesday Thursday Friday Saturday")
         << "the week starts on Sunday where the locale says nothing";
 }
 
