@@ -19,15 +19,6 @@ namespace {
 // Paste takes at most this many bytes of clipboard text.
 constexpr std::size_t kPasteLimit = 1023;
 
-// A store write that failed is told to the user, with what and where.
-bool reportFailedWrite(BOOL written, const CString &what)
-{
-    if (written)
-        return true;
-    AfxMessageBox(what + "\n\n" + AfxGetApp()->GetLastProfileError(), MB_ICONEXCLAMATION);
-    return false;
-}
-
 // The first limit bytes of text, not cutting a character in two.
 std::string utf8Prefix(const std::string &text, std::size_t limit)
 {
@@ -40,6 +31,15 @@ std::string utf8Prefix(const std::string &text, std::size_t limit)
 }
 
 } // namespace
+
+// A store write that failed is told to the user, with what and where.
+bool CZamanixView::reportFailedWrite(BOOL written, const CString &what)
+{
+    if (written)
+        return true;
+    AfxMessageBox(what + "\n\n" + AfxGetApp()->GetLastProfileError(), MB_ICONEXCLAMATION);
+    return false;
+}
 
 void CZamanixView::OnViewReminder()
 {

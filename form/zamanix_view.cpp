@@ -1,6 +1,7 @@
 #include "form/zamanix_view.h"
 
 #include "calendar/calendar.h"
+#include "form/today_line.h"
 #include "framework/data_exchange.h"
 #include "framework/frame.h"
 #include "framework/menu.h"
@@ -42,6 +43,7 @@ CZamanixView::CZamanixView()
     OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
     OnCommand(ID_FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
     OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
+    AddHijriCommands();
 }
 
 CZamanixView::~CZamanixView() = default;
@@ -82,20 +84,18 @@ void CZamanixView::OnInitialUpdate()
         ResizeParentToFit();
     }
 
-    const CTime now = CTime::GetCurrentTime();
-    int hijriYear, hijriMonth, hijriDay;
-    ConvertToHijri(now.GetYear(), now.GetMonth(), now.GetDay(), &hijriYear, &hijriMonth, &hijriDay);
-    m_nYear = hijriYear;
-    const CString hijriText =
-        Format("%d %s %d", hijriDay, HijriMonthNames[hijriMonth - 1].c_str(), hijriYear);
+    const bool calendarChanged = LoadHijriSetting();
+    const Today today = ReadToday(m_hijriCalendar);
+    m_nYear = today.hijri.year;
 
     CheckRadioButton(IDC_HIJRI, IDC_CHRISTIAN, IDC_HIJRI);
     OnRadioHijri();
-    m_cbMonth.SelectString(0, HijriMonthNames[hijriMonth - 1]);
-    m_strDay = Format("%d", hijriDay);
-    m_strToday = now.Format("%A %B %d, %Y") + " - " + hijriText;
-    m_timeLast = now;
+    m_cbMonth.SelectString(0, HijriMonthNames[today.hijri.month - 1]);
+    m_strDay = Format("%d", today.hijri.day);
+    m_strToday = TodayLine(today, TodayLineForm::StartUp);
+    m_timeLast = today.now;
     UpdateData(FALSE);
+    DescribeHijriCalendar();
 
     OnViewReminder();
 
@@ -106,6 +106,8 @@ void CZamanixView::OnInitialUpdate()
             main->GetMenu()->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_UNCHECKED);
 
     m_nTimerID = SetTimer(1, 60000);
+    if (calendarChanged)
+        NotifyHijriCalendarChanged();
 
     if (CWnd *main = AfxGetMainWnd())
         main->ShowWindow(SW_SHOWMINIMIZED);
@@ -144,16 +146,17 @@ void CZamanixView::UpdateCorrespondingDate()
     }
     const int month = index + 1;
     const int day = std::atoi(m_strDay.c_str());
-    int year, convertedMonth, convertedDay;
+    YearMonthDay converted;
     const std::string *names;
     if (m_btnHijri.GetState() != 0) {
-        ConvertToChristian(m_nYear, month, day, &year, &convertedMonth, &convertedDay);
+        converted = m_hijriCalendar.ToChristian({m_nYear, month, day});
         names = ChristianMonthNames;
     } else {
-        ConvertToHijri(m_nYear, month, day, &year, &convertedMonth, &convertedDay);
+        converted = m_hijriCalendar.ToHijri({m_nYear, month, day});
         names = HijriMonthNames;
     }
-    m_strCorresponding = Format("%d %s %d", convertedDay, names[convertedMonth - 1].c_str(), year);
+    m_strCorresponding =
+        Format("%d %s %d", converted.day, names[converted.month - 1].c_str(), converted.year);
 }
 
 void CZamanixView::ShowDate(bool hijri, int year, int month, const CString &dayText)
@@ -195,6 +198,11 @@ static void tellListeners(std::vector<CZamanixViewListener *> &all, Tell tell)
 void CZamanixView::NotifyRemindersChanged()
 {
     tellListeners(m_listeners, [](CZamanixViewListener *l) { l->OnRemindersChanged(); });
+}
+
+void CZamanixView::NotifyHijriCalendarChanged()
+{
+    tellListeners(m_listeners, [](CZamanixViewListener *l) { l->OnHijriCalendarChanged(); });
 }
 
 void CZamanixView::NotifyDateShown()

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <span>
 
 class CDocument;
 class CView;
@@ -18,6 +19,7 @@ class QCloseEvent;
 class QKeyEvent;
 class QMainWindow;
 class QMenu;
+struct MenuItemTemplate;
 
 struct CREATESTRUCT {
     int x = -1, y = -1, cx = 0, cy = 0; // -1 / 0: the default placement
@@ -88,6 +90,10 @@ private:
     friend class CFrameWindowWidget;
     friend class CFrameKeyWatcher;
     void buildMenu(UINT resourceId);
+    // Adds the items to the menu, submenus with their own items.
+    void fillMenu(QMenu *pull, std::span<const MenuItemTemplate> items);
+    // The menu's items are enabled and checked by the routing as it opens.
+    void updateWhenShown(QMenu *pull);
     void buildAccelerators(UINT resourceId);
 
     void toggleBar(UINT id);

@@ -46,10 +46,28 @@ const MenuItemTemplate kViewMenu[] = {
     {"&Month\tCtrl+M", ID_VIEW_MONTH, 0},
 };
 
+// The form sets the marks from the profile.
+const MenuItemTemplate kHijriCalendarMenu[] = {
+    {"&Astronomical", ID_OPTIONS_HIJRI_ASTRONOMICAL, Radio},
+    {"&Umm al-Qura", ID_OPTIONS_HIJRI_UMALQURA, Radio},
+    {"&Tabular (civil)", ID_OPTIONS_HIJRI_CIVIL, Radio},
+};
+
+const MenuItemTemplate kHijriAdjustMenu[] = {
+    {"&-2 days", ID_OPTIONS_HIJRI_ADJUST_MINUS2, Radio},
+    {"-&1 day", ID_OPTIONS_HIJRI_ADJUST_MINUS1, Radio},
+    {"&None", ID_OPTIONS_HIJRI_ADJUST_NONE, Radio},
+    {"+1 &day", ID_OPTIONS_HIJRI_ADJUST_PLUS1, Radio},
+    {"&+2 days", ID_OPTIONS_HIJRI_ADJUST_PLUS2, Radio},
+};
+
 // Checked here, so the sound is on until the profile or the user turns it off.
 const MenuItemTemplate kOptionsMenu[] = {
     {"Audiable Alarm", ID_OPTIONS_AUDIBLEALARM, Checked},
     {"&Islamic Holy Days", ID_OPTIONS_HOLY_DAYS, Checked},
+    {nullptr, 0, Separator},
+    {"Hijri &Calendar", 0, 0, kHijriCalendarMenu},
+    {"Hijri Date &Adjustment", 0, 0, kHijriAdjustMenu},
 };
 
 const MenuItemTemplate kHelpMenu[] = {

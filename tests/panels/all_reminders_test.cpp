@@ -214,6 +214,16 @@ TEST_F(AllRemindersTest, FollowsTheFormsAddAndDeleteAtOnce)
     EXPECT_EQ(Keys().size(), 5u);
 }
 
+TEST_F(AllRemindersTest, FollowsTheFormsHijriCalendar)
+{
+    Open();
+    ASSERT_EQ(Keys()[2], "Ramadhan/27");
+    EXPECT_EQ(Cell(2, CReminderTableModel::NextDate), "Saturday 6 March 2027");
+    Frame()->ExecuteCommand(ID_OPTIONS_HIJRI_ADJUST_PLUS1);
+    EXPECT_EQ(Cell(2, CReminderTableModel::NextDate), "Friday 5 March 2027");
+    EXPECT_EQ(Cell(2, CReminderTableModel::HijriDate), "27 Ramadhan 1448");
+}
+
 // Waits for the file system's notice of the change.
 class RealTimeAllReminders : public AllRemindersTest { };
 
