@@ -483,6 +483,38 @@ TEST_F(MonthPanelTest, PrintMonthPrintsTheGridOnOnePage)
     EXPECT_TRUE(m_boxes.empty());
 }
 
+// The calendar chosen in the Options menu, at once, and the one the profile
+// names at start-up.
+TEST_F(MonthPanelTest, ItFollowsTheHijriCalendarChosen)
+{
+    Start();
+    ViewDate(IDC_HIJRI, "Ramadhan", "1", "1447");
+    const struct {
+        const char *name;
+        UINT command;
+        int ramadhan1;
+    } choices[] = {
+        {"astronomical", ID_OPTIONS_HIJRI_ASTRONOMICAL, Day(2026, 2, 19)},
+        {"Umm al-Qura", ID_OPTIONS_HIJRI_UMALQURA, Day(2026, 2, 18)},
+        {"Umm al-Qura, +1 day", ID_OPTIONS_HIJRI_ADJUST_PLUS1, Day(2026, 2, 17)},
+    };
+    for (const auto &c : choices) {
+        SCOPED_TRACE(c.name);
+        Frame()->ExecuteCommand(c.command);
+        EXPECT_EQ(Panel()->Month().days.front().dayNumber, c.ramadhan1);
+        EXPECT_EQ(Panel()->SelectedDay(), c.ramadhan1) << "1 Ramadhan stays selected";
+        EXPECT_TRUE(Panel()->Month().days.front().holyDays.size() == 1);
+    }
+    m_app.reset();
+    Start();
+    EXPECT_EQ(Panel()->SelectedDay(), Day(2026, 12, 7)) << "today, as the form shows it";
+    EXPECT_EQ(Panel()->Model().Month().id,
+        MonthOfDay(ReminderCalendar::Hijri, Day(2026, 12, 7), View()->GetHijriCalendar()));
+    ViewDate(IDC_HIJRI, "Ramadhan", "1", "1447");
+    EXPECT_EQ(Panel()->Month().days.front().dayNumber, Day(2026, 2, 17));
+    EXPECT_TRUE(m_boxes.empty());
+}
+
 // Without the form, the panel keeps the calendar the profile names, and
 // hears of a change of it.
 TEST_F(MonthPanelTest, TheHijriCalendarOfTheProfileWhenNoFormIsThere)
