@@ -62,8 +62,9 @@ public:
     // normal, a minimized one restored and a shown one (maximized or not) as
     // it is; then brings it to the top.
     void ActivateFrame(int nCmdShow = -1);
-    // The view's initial update, then activation and the caption.
-    void InitialUpdateFrame(CDocument *document, BOOL bMakeVisible = TRUE);
+    // The view's initial update, then activation and the caption. A frame
+    // with windows beside the view introduces them to it first.
+    virtual void InitialUpdateFrame(CDocument *document, BOOL bMakeVisible = TRUE);
     // Caption: the document's title, " - ", the window title.
     void OnUpdateFrameTitle();
 

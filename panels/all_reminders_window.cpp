@@ -4,6 +4,7 @@
 #include "framework/ctime.h"
 #include "framework/frame.h"
 #include "framework/message_box.h"
+#include "panels/profile_watch.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -108,19 +109,9 @@ void CAllRemindersWindow::Refresh(bool always)
     watchProfile();
 }
 
-// The folder sees the profile replaced (every writer renames a new file
-// over it); the file itself sees an edit in place.
 void CAllRemindersWindow::watchProfile()
 {
-    const std::filesystem::path &file = m_profile.File();
-    const QString folder = QString::fromStdString(file.parent_path().string());
-    const QString path = QString::fromStdString(file.string());
-    std::error_code error;
-    if (!m_watcher.directories().contains(folder) &&
-        std::filesystem::is_directory(file.parent_path(), error))
-        m_watcher.addPath(folder);
-    if (!m_watcher.files().contains(path) && std::filesystem::exists(file, error))
-        m_watcher.addPath(path);
+    WatchProfile(m_watcher, m_profile.File());
 }
 
 void CAllRemindersWindow::showCount()

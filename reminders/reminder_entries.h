@@ -22,6 +22,16 @@ inline constexpr std::string_view kAudioOff = "OFF";
 // give the astronomical rule and 0. Written only when the user changes them.
 inline constexpr std::string_view kHijriCalendarEntry = "HijriCalendar";
 inline constexpr std::string_view kHijriAdjustEntry = "HijriAdjust";
+// The month panel beside the form, under "Defaults": shown when "ON" (any
+// other value or none: hidden), docked on the side kMonthPanelSideEntry
+// names ("left", "right", "top" or "bottom"; any other value or none:
+// right), and the Islamic holy days marked in it unless kHolyDaysEntry is
+// "OFF". Written only when the user changes them.
+inline constexpr std::string_view kMonthPanelEntry = "MonthPanel";
+inline constexpr std::string_view kMonthPanelSideEntry = "MonthPanelSide";
+inline constexpr std::string_view kHolyDaysEntry = "HolyDays";
+inline constexpr std::string_view kSettingOn = "ON";
+inline constexpr std::string_view kSettingOff = "OFF";
 
 // "Ramadhan/27": the month name as the calendar spells it, "/", and the day
 // text exactly as given; "5", "05" and "" make three different keys.

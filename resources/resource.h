@@ -43,3 +43,7 @@ inline constexpr UINT ID_OPTIONS_HIJRI_ADJUST_PLUS2 = 32781;
 // Kept apart from the ids above, which other windows may take.
 inline constexpr UINT ID_VIEW_ALL_REMINDERS = 32790;
 inline constexpr UINT ID_FILE_EXPORT_REMINDERS = 32791;
+// The month panel.
+inline constexpr UINT ID_FILE_PRINT_MONTH = 32782;
+inline constexpr UINT ID_VIEW_MONTH = 32783;
+inline constexpr UINT ID_OPTIONS_HOLY_DAYS = 32784;

@@ -8,8 +8,9 @@ set -eu
 # compare the scalable icon with the drawing, a private session bus, a sound
 # server with its recorder, and compiled locales that name dates otherwise.
 # libical-dev: the iCalendar export; python3-icalendar and khal read it back
-# in the tests.
-build_packages="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libicu-dev libx11-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop dbus-daemon pulseaudio pulseaudio-utils locales-all libical-dev python3-icalendar khal"
+# in the tests. Xvfb, xdotool, the accessibility bus and pyatspi: the month
+# panel read as a screen reader reads it.
+build_packages="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libicu-dev libx11-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop dbus-daemon pulseaudio pulseaudio-utils locales-all libical-dev python3-icalendar khal xvfb xauth xdotool at-spi2-core python3-pyatspi"
 bench_packages="libbenchmark-dev pkg-config"
 # libFuzzer and the sanitizer runtimes come with libclang-rt-dev, which clang
 # only recommends.
