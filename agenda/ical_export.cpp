@@ -171,11 +171,9 @@ std::string ReminderEventUid(const std::string &key, const YearMonthDay &date)
 int ExportLastDay(int firstDay, int years)
 {
     const YearMonthDay first = ChristianOfDay(firstDay);
-    if (first.year + years > 3000)
+    if (first.year + years > kLastSupportedYear)
         return LastReminderDay();
-    int year = first.year + years;
-    if (first.year < 0 && year >= 0)
-        ++year; // there is no year 0
+    const int year = YearAsWritten(AstronomicalYear(first.year) + years);
     return std::min(ChristianDayNumber({year, first.month, first.day}) - 1, LastReminderDay());
 }
 

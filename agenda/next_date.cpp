@@ -4,7 +4,7 @@ namespace {
 
 int nextYear(int year)
 {
-    return year == -1 ? 1 : year + 1; // there is no year 0
+    return YearAsWritten(AstronomicalYear(year) + 1);
 }
 
 int yearOfDay(const ParsedReminderKey &key, const CHijriCalendar &hijri, int dayNumber)
@@ -34,7 +34,7 @@ std::optional<int> dayInYear(const ParsedReminderKey &key, const CHijriCalendar 
 
 int LastReminderDay()
 {
-    return ChristianDayNumber({3000, 12, 31});
+    return ChristianDayNumber({kLastSupportedYear, 12, 31});
 }
 
 std::optional<int> NextReminderDay(

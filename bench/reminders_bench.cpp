@@ -7,70 +7,16 @@
 //
 // Goals: the window open within 200 ms, a keystroke under 16 ms.
 #include "agenda/reminder_list.h"
+#include "bench/bench_support.h"
 #include "calendar/calendar.h"
 #include "panels/all_reminders_window.h"
-#include "reminders/alarm_value.h"
-#include "reminders/reminder_entries.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
-#include <unistd.h>
-
 namespace {
-
-constexpr int kReminders = 10'000;
-
-// Every key that falls due, then keys with a day no month has.
-std::vector<std::string> benchKeys()
-{
-    std::vector<std::string> keys;
-    for (const std::string *names : {HijriMonthNames, ChristianMonthNames})
-        for (int m = 0; m < 12; ++m)
-            for (int day = 1; day <= (names == HijriMonthNames ? 30 : 31); ++day) {
-                const std::string key = ReminderKey(names[m], std::to_string(day));
-                if (ParseReminderKey(key).CanFallDue())
-                    keys.push_back(key);
-                if (day < 10)
-                    keys.push_back(ReminderKey(names[m], "0" + std::to_string(day)));
-            }
-    for (int i = 0; keys.size() < kReminders; ++i)
-        keys.push_back(ReminderKey(i % 2 ? HijriMonthNames[i % 12] : ChristianMonthNames[i % 12],
-            std::to_string(32 + i / 12)));
-    return keys;
-}
-
-class CBenchProfile {
-public:
-    explicit CBenchProfile(std::string_view rule)
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zamanix-bench-XXXXXX");
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        m_folder = pattern;
-        const std::vector<std::string> keys = benchKeys();
-        std::string text = "[Defaults]\nHijriCalendar=" + std::string(rule) + "\n[Reminder]\n";
-        for (std::size_t i = 0; i < keys.size(); ++i)
-            text += keys[i] + "=Call the family and buy dates for the evening " +
-                std::to_string(i) + "\n";
-        text += "[Alarm]\n";
-        for (std::size_t i = 0; i < keys.size(); ++i)
-            text += keys[i] + "=" + FormatAlarmValue(i % 24, i % 60, 15) + "\n";
-        std::ofstream(File(), std::ios::binary) << text;
-    }
-    ~CBenchProfile() { std::filesystem::remove_all(m_folder); }
-    std::filesystem::path File() const { return m_folder / "zamanix.INI"; }
-
-private:
-    std::filesystem::path m_folder;
-};
-
 const int kToday = ChristianDayNumber({2026, 12, 7});
 
 void buildRows(benchmark::State &state, const char *rule)
@@ -80,7 +26,7 @@ void buildRows(benchmark::State &state, const char *rule)
     const CHijriCalendar hijri = ProfileHijriCalendar(snapshot);
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildReminderRows(snapshot, hijri, kToday));
-    state.SetItemsProcessed(state.iterations() * kReminders);
+    state.SetItemsProcessed(state.iterations() * kBenchReminders);
 }
 BENCHMARK_CAPTURE(buildRows, astronomical, "astronomical")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(buildRows, umalqura, "umalqura")->Unit(benchmark::kMillisecond);
@@ -129,16 +75,5 @@ BENCHMARK(filterKeystroke)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char **argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("TZ", "UTC", 1);
-    // The offscreen platform says at every window what it cannot do.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
-        if (type != QtWarningMsg || !text.startsWith(QLatin1String("This plugin does not support")))
-            std::fprintf(stderr, "%s\n", qPrintable(text));
-    });
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }

@@ -1,18 +1,12 @@
 #include "calendar/hijri_rule.h"
 
 #include "calendar/calendar.h"
+#include "calendar/engine_constants.h"
 #include "calendar/lunation.h"
 
 #include <charconv>
 
 namespace {
-
-// Hijri month index 0 (Muharram of the year 1) is the engine's lunation
-// -15800.
-constexpr int kLunationOfIndexZero = -15800;
-
-// 15 October 1582, the first Gregorian day.
-constexpr int kFirstGregorianDay = 2299161;
 
 // The engine's rule, through the engine's own functions.
 class CAstronomicalRule final : public CHijriRule {
@@ -20,7 +14,7 @@ public:
     int MonthStart(int monthIndex) const override
     {
         // monthstart S: day 1 is the day numbered S + 1 (S is whole).
-        return static_cast<int>(RememberedMonthStart(monthIndex + kLunationOfIndexZero)) + 1;
+        return static_cast<int>(RememberedMonthStart(monthIndex + kLunationOfMuharram1)) + 1;
     }
 
     YearMonthDay DateOf(int dayNumber) const override
@@ -69,18 +63,10 @@ const CHijriRule &AstronomicalRule()
     return s_rule;
 }
 
-YearMonthDay HijriMonthOfIndex(int index)
-{
-    // Floor division, so that a negative index has a month 1..12.
-    const int years = index >= 0 ? index / 12 : -((-index + 11) / 12);
-    const int year = years + 1; // astronomical: 0 is the year -1
-    return {year <= 0 ? year - 1 : year, index - 12 * years + 1, 0};
-}
-
 // In whole numbers: juliandate's day, without its floating point.
 int ChristianDayNumber(const YearMonthDay &christian)
 {
-    const int year = christian.year < 0 ? christian.year + 1 : christian.year; // astronomical
+    const int year = AstronomicalYear(christian.year);
     // Years and months counted from 1 March of the year -4800, so that the
     // leap day ends a year; month 0 is December, 13 next January.
     const int beforeMarch = (14 - christian.month) / 12;
@@ -110,7 +96,7 @@ YearMonthDay ChristianOfDay(int dayNumber)
     const int dayOfYear = a - 1461 * years / 4; // from 1 March
     const int m = (5 * dayOfYear + 2) / 153; // 0 = March .. 11 = February
     const int year = 100 * centuries + years - 4800 + m / 10; // astronomical
-    return {year <= 0 ? year - 1 : year, m + 3 - 12 * (m / 10), dayOfYear - (153 * m + 2) / 5 + 1};
+    return {YearAsWritten(year), m + 3 - 12 * (m / 10), dayOfYear - (153 * m + 2) / 5 + 1};
 }
 
 int WeekdayOfDay(int dayNumber)

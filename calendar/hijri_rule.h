@@ -20,6 +20,22 @@ struct YearMonthDay {
     friend bool operator==(const YearMonthDay &, const YearMonthDay &) = default;
 };
 
+// Years as people write them have no year 0; astronomical years count on
+// through it: -1 is 0, -2 is -1. A year 0 as written is taken as -1.
+constexpr int AstronomicalYear(int year)
+{
+    return year < 0 ? year + 1 : year;
+}
+constexpr int YearAsWritten(int astronomicalYear)
+{
+    return astronomicalYear <= 0 ? astronomicalYear - 1 : astronomicalYear;
+}
+
+// The Christian years whose dates the program answers for, under every
+// rule: the engine's round trip is verified over them.
+inline constexpr int kFirstSupportedYear = -4000;
+inline constexpr int kLastSupportedYear = 3000;
+
 enum class HijriRule {
     Astronomical, // from new moons, the engine's own (calendar.h)
     UmmAlQura, // the official calendar of Saudi Arabia, as ICU tabulates it
@@ -55,10 +71,15 @@ const CHijriRule &AstronomicalRule();
 // year -1 is index -1. The index of a year 0 is that of the year -1.
 constexpr int HijriMonthIndex(int year, int month)
 {
-    return 12 * ((year < 0 ? year + 1 : year) - 1) + month - 1;
+    return 12 * (AstronomicalYear(year) - 1) + month - 1;
 }
 // Year and month of an index, the day left 0.
-YearMonthDay HijriMonthOfIndex(int index);
+constexpr YearMonthDay HijriMonthOfIndex(int index)
+{
+    // Floor division, so that a negative index has a month 1..12.
+    const int years = index >= 0 ? index / 12 : -((-index + 11) / 12);
+    return {YearAsWritten(years + 1), index - 12 * years + 1, 0};
+}
 
 // Christian dates (Julian calendar up to 4 October 1582, Gregorian from
 // 15 October 1582) by day number, as the engine reckons them (juliandate,

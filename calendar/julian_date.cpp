@@ -4,6 +4,8 @@
 // reciprocal, and every real-to-integer conversion truncates toward zero; the
 // order of operations below is part of the result.
 #include "calendar/calendar.h"
+#include "calendar/engine_constants.h"
+#include "calendar/hijri_rule.h"
 
 namespace {
 
@@ -13,25 +15,17 @@ constexpr double kDivGregorianCentury = 2.7379070069885075e-05; // 1 / 36524.25
 constexpr double kDivJulianYear = 0.0027378507871321013; // 1 / 365.25
 constexpr double kDivMonthFactor = 0.03267963176590926; // 1 / 30.6001
 
-// Whole Julian day number of 15 October 1582, the first Gregorian day.
-constexpr int kFirstGregorianDay = 2299161;
-
 // Julian date of 0 March of astronomical year 0 (Julian calendar), less the
 // day counts that the month and year terms add.
 constexpr double kEpoch = 1720994.5;
 
 CalendarDate s_christian{};
 
-int astronomicalYear(int year)
-{
-    return year < 0 ? year + 1 : year;
-}
-
 } // namespace
 
 double juliandate(int year, int month, int day, float dayFraction)
 {
-    const int y = astronomicalYear(year);
+    const int y = AstronomicalYear(year);
     // Count the year from March so that the leap day ends it.
     const int Y = month > 2 ? y : y - 1;
     const int M = month > 2 ? month : month + 12;
@@ -76,6 +70,6 @@ CalendarDate *christiandate(double jd)
     // t - fraction is z only up to the float's precision; 1.1 keeps it from
     // falling below z + 1.
     s_christian.weekday = static_cast<int>(t - s_christian.fraction + 1.1) % 7;
-    s_christian.year = astroYear > 0 ? astroYear : astroYear - 1;
+    s_christian.year = YearAsWritten(astroYear);
     return &s_christian;
 }

@@ -5,6 +5,7 @@
 //
 // Every sum is formed in the order written; changing it changes the last bits.
 #include "calendar/calendar.h"
+#include "calendar/engine_constants.h"
 
 #include <cmath>
 #include <cstdio>
@@ -14,8 +15,6 @@ namespace {
 
 constexpr double kRadian = 0.017453292519943295; // pi / 180
 constexpr double kTwoRadian = 0.03490658503988659; // pi / 90, gives 2F directly
-constexpr double kPerCentury = 0.0008085054776246109; // 1 / 1236.85 lunations
-constexpr double kMinutesToDays = -0.0006944444444444445; // -1 / 1440
 
 struct Angles {
     double M; // Sun's mean anomaly, radians
@@ -81,10 +80,10 @@ double tmoonphase(int k, int phase)
     const double T3 = T2 * T;
 
     double s = 0.00033 * std::sin(((132.87 * T - 0.009173 * T2) + 166.56) * kRadian);
-    s = s + 0.0001178 * T2;
-    s = s - 0.000000155 * T3;
-    s = s + 29.53058868 * K;
-    const double meanPhase = s + 2415020.75933;
+    s = s + kMeanPhaseT2 * T2;
+    s = s - kMeanPhaseT3 * T3;
+    s = s + kMeanLunation * K;
+    const double meanPhase = s + kMeanNewMoonEpoch;
 
     Angles a;
     a.M = (((-0.00000347 * T3 - 0.0000333 * T2) + 29.10535608 * K) + 359.2242) * kRadian;
@@ -107,8 +106,7 @@ double tmoonphase(int k, int phase)
         illegalPhase();
     }
 
-    // Dynamical time of the series to universal time: the bracket is minutes.
-    return ((1.2053 * T + 0.4992 * T2) + 0.41) * kMinutesToDays + meanPhase + P;
+    return UniversalTimeCorrection(T, T2) + meanPhase + P;
 }
 
 double monthstart(int n, double *newMoonOut)

@@ -1,14 +1,12 @@
 #include "calendar/lunation.h"
 
 #include "calendar/calendar.h"
+#include "calendar/engine_constants.h"
+#include "calendar/hijri_rule.h"
 
 #include <cmath>
 
 namespace {
-
-constexpr double kPerCentury = 0.0008085054776246109; // 1 / 1236.85 lunations
-constexpr double kMinutesToDays = -0.0006944444444444445; // -1 / 1440
-constexpr double kMeanLunation = 29.53058868;
 
 // monthstart is a pure function of n, so a remembered start is bit for bit
 // the one a new evaluation would give. Consecutive days ask for the same two
@@ -94,7 +92,7 @@ LunationFound settleLunation(int estimate, double jd)
 
 int EstimateLunation(int year, int month, int day)
 {
-    const int y = year < 0 ? year + 1 : year;
+    const int y = AstronomicalYear(year);
     const int monthsBefore = static_cast<int>(month - 0.5);
     // Factors: the doubles nearest 1/12 and 1/365; the added 0.6 keeps the
     // estimate on or above the lunation sought.
@@ -114,8 +112,9 @@ double MeanNewMoon(int n)
     const double T = n * kPerCentury;
     const double T2 = T * T;
     const double T3 = T2 * T;
-    const double mean = ((0.0001178 * T2 - 0.000000155 * T3) + kMeanLunation * n) + 2415020.75933;
-    return ((1.2053 * T + 0.4992 * T2) + 0.41) * kMinutesToDays + mean;
+    const double mean =
+        ((kMeanPhaseT2 * T2 - kMeanPhaseT3 * T3) + kMeanLunation * n) + kMeanNewMoonEpoch;
+    return UniversalTimeCorrection(T, T2) + mean;
 }
 
 double NewMoonDeviationBound(int n)

@@ -90,9 +90,9 @@ bool checkYear(int year, std::string &error)
 
 bool checkChristianRange(int year, std::string &error)
 {
-    if (year < kFirstYear || year > kLastYear) {
+    if (year < kFirstSupportedYear || year > kLastSupportedYear) {
         error = "year " + std::to_string(year) + " is outside the supported range " +
-            std::to_string(kFirstYear) + " to " + std::to_string(kLastYear);
+            std::to_string(kFirstSupportedYear) + " to " + std::to_string(kLastSupportedYear);
         return false;
     }
     return true;
@@ -113,14 +113,14 @@ constexpr int kHijriYearLimit = 5000;
 
 bool inChristianRange(int year)
 {
-    return year >= kFirstYear && year <= kLastYear;
+    return year >= kFirstSupportedYear && year <= kLastSupportedYear;
 }
 
 std::string hijriRangeError(int year)
 {
     return "Hijri year " + std::to_string(year) +
-        " lies outside the supported range (Christian years " + std::to_string(kFirstYear) +
-        " to " + std::to_string(kLastYear) + ")";
+        " lies outside the supported range (Christian years " +
+        std::to_string(kFirstSupportedYear) + " to " + std::to_string(kLastSupportedYear) + ")";
 }
 
 int christianMonthLength(int year, int month)

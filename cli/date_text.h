@@ -12,11 +12,6 @@ enum class CalendarKind { Christian, Hijri };
 
 using DayDate = YearMonthDay;
 
-// The years whose Christian dates the converter answers for; the engine's
-// round trip is verified over this range.
-inline constexpr int kFirstYear = -4000;
-inline constexpr int kLastYear = 3000;
-
 // Reads "YEAR-MONTH-DAY" (blanks around it allowed). Only the form is
 // checked here; on failure `error` says what is wrong.
 bool ParseDate(std::string_view text, DayDate &date, std::string &error);

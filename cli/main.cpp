@@ -181,7 +181,7 @@ int applyOption(Options &o, std::string_view name, std::string_view value, std::
 HijriSetting desktopSetting()
 {
     const std::filesystem::path profile =
-        ProfilePath("zamanix", std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+        ProfilePath(kDesktopProgramName, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     if (profile.empty())
         return {};
     return ParseHijriSetting(ReadProfileEntry(profile, kDefaultsSection, kHijriCalendarEntry, ""),

@@ -119,9 +119,9 @@ bool readProfile(const RemindersOptions &o, Context &c, std::string &error)
     c.profile = o.profile;
     if (c.profile.empty()) {
         const char *config = std::getenv("XDG_CONFIG_HOME"), *home = std::getenv("HOME");
-        c.profile = ProfilePath("zamanix", config, home);
+        c.profile = ProfilePath(kDesktopProgramName, config, home);
         if (c.profile.empty()) {
-            error = ProfilePathProblem("zamanix", config, home);
+            error = ProfilePathProblem(kDesktopProgramName, config, home);
             return false;
         }
     }

@@ -1,5 +1,7 @@
 #include "cli/reminders_options.h"
 
+#include "agenda/day_reminders.h"
+
 #include <algorithm>
 #include <charconv>
 #include <string_view>
@@ -82,8 +84,9 @@ void applyValue(
         o.hour = hour;
         o.minute = minute;
     } else if (name == "--every") {
-        if (!parseNumber(value, 0, 720, number))
-            error = "--every takes a number of minutes from 0 to 720, not " + quote(value);
+        if (!parseNumber(value, 0, kMaxAlarmInterval, number))
+            error = "--every takes a number of minutes from 0 to " +
+                std::to_string(kMaxAlarmInterval) + ", not " + quote(value);
         o.every = number;
     } else if (name == "--years") {
         if (!parseNumber(value, 1, 100, o.years))

@@ -3,7 +3,7 @@
 #include "form/zamanix_view.h"
 
 #include "agenda/day_reminders.h"
-#include "calendar/calendar.h"
+#include "form/today_line.h"
 #include "framework/long_text.h"
 #include "framework/menu.h"
 #include "framework/message_box.h"
@@ -26,30 +26,6 @@ constexpr UINT kMinuteTimer = 1;
 // A tick later than this after the one before it (60 s) comes after a
 // suspend, or after the clock was set forward.
 constexpr std::int64_t kLateTick = 180;
-
-// One reading of the clock with its date in both calendars.
-struct Today {
-    CTime now;
-    AgendaDate christian, hijri;
-};
-
-Today readToday()
-{
-    Today today;
-    today.now = CTime::GetCurrentTime();
-    today.christian = {today.now.GetYear(), today.now.GetMonth(), today.now.GetDay()};
-    ConvertToHijri(today.christian.year, today.christian.month, today.christian.day,
-        &today.hijri.year, &today.hijri.month, &today.hijri.day);
-    return today;
-}
-
-// "%s %d, %d": the Hijri month name, day and year.
-CString hijriLine(const Today &today)
-{
-    return today.now.Format("%A %B %d, %Y") + " - " +
-        Format("%s %d, %d", HijriMonthNames[today.hijri.month - 1].c_str(), today.hijri.day,
-            today.hijri.year);
-}
 
 bool sameLocalDate(const CTime &a, const CTime &b)
 {
@@ -103,7 +79,7 @@ void CZamanixView::OnTimer(UINT nIDEvent)
         CountDownToDueCheck();
     }
     if (newDay) {
-        m_strToday = hijriLine(readToday());
+        m_strToday = TodayLine(ReadToday(m_hijriCalendar), TodayLineForm::Timer);
         SetDlgItemText(IDC_DATENOW, m_strToday);
     }
     m_timeLast = now;
@@ -130,7 +106,7 @@ void CZamanixView::CountDownToDueCheck()
 
 void CZamanixView::OnReminderChanged(const CString &key)
 {
-    const Today today = readToday();
+    const Today today = ReadToday(m_hijriCalendar);
     if (IsDayReminderKey(key, today.christian, today.hijri))
         m_bCheckSoon = true;
 }
@@ -147,8 +123,8 @@ void CZamanixView::readProfile()
 
 BOOL CZamanixView::CheckAlarm()
 {
-    const Today today = readToday();
-    m_strToday = hijriLine(today);
+    const Today today = ReadToday(m_hijriCalendar);
+    m_strToday = TodayLine(today, TodayLineForm::Timer);
     if (m_timeChecked)
         m_timeChecked = today.now;
     const CString christianKey = today.now.Format("%B/%d");

@@ -1,4 +1,5 @@
-// Printing the form: one page with what the form shows.
+// Printing the form: one page with what the form shows, and the Hijri
+// calendar its dates follow.
 #include "form/zamanix_view.h"
 
 #include "framework/long_text.h"
@@ -25,6 +26,7 @@ void CZamanixView::OnPrint(QPainter *painter, CPrintInfo *pInfo)
         {"Today", shown(IDC_DATENOW)},
         {"Date", date},
         {"Corresponding date", shown(IDC_CORRESPONDING)},
+        {"Hijri calendar", QString::fromStdString(m_hijriCalendar.Description())},
         {"Alarm at", alarm},
     };
 

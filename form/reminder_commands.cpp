@@ -19,15 +19,6 @@ namespace {
 // Paste takes at most this many bytes of clipboard text.
 constexpr std::size_t kPasteLimit = 1023;
 
-// A store write that failed is told to the user, with what and where.
-bool reportFailedWrite(BOOL written, const CString &what)
-{
-    if (written)
-        return true;
-    AfxMessageBox(what + "\n\n" + AfxGetApp()->GetLastProfileError(), MB_ICONEXCLAMATION);
-    return false;
-}
-
 // The first limit bytes of text, not cutting a character in two.
 std::string utf8Prefix(const std::string &text, std::size_t limit)
 {
@@ -40,6 +31,15 @@ std::string utf8Prefix(const std::string &text, std::size_t limit)
 }
 
 } // namespace
+
+// A store write that failed is told to the user, with what and where.
+bool CZamanixView::reportFailedWrite(BOOL written, const CString &what)
+{
+    if (written)
+        return true;
+    AfxMessageBox(what + "\n\n" + AfxGetApp()->GetLastProfileError(), MB_ICONEXCLAMATION);
+    return false;
+}
 
 void CZamanixView::OnViewReminder()
 {
@@ -110,12 +110,13 @@ void CZamanixView::OnAudibleAlarm()
     const UINT previous = menu
         ? menu->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_UNCHECKED)
         : kMenuItemMissing;
-    const char *audio = "OFF";
+    std::string_view audio = kAudioOff;
     if (previous == MF_UNCHECKED) {
         menu->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_CHECKED);
-        audio = "ON";
+        audio = kAudioOn;
     }
-    reportFailedWrite(AfxGetApp()->WriteProfileString("Defaults", "Audio", audio),
+    reportFailedWrite(
+        AfxGetApp()->WriteProfileString(kDefaultsSection.data(), kAudioEntry.data(), audio.data()),
         Format("The sound setting could not be saved; the alarm stays %s only "
                "until Zamanix is closed.",
             previous == MF_UNCHECKED ? "audible" : "silent"));

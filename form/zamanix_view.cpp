@@ -1,6 +1,8 @@
 #include "form/zamanix_view.h"
 
+#include "agenda/day_reminders.h"
 #include "calendar/calendar.h"
+#include "form/today_line.h"
 #include "framework/data_exchange.h"
 #include "framework/frame.h"
 #include "framework/menu.h"
@@ -16,7 +18,7 @@ namespace {
 
 // The years the form takes; a year outside them has just failed validation.
 constexpr int kFirstFormYear = 0;
-constexpr int kLastFormYear = 3000;
+constexpr int kLastFormYear = kLastSupportedYear;
 
 } // namespace
 
@@ -42,6 +44,7 @@ CZamanixView::CZamanixView()
     OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
     OnCommand(ID_FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
     OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
+    AddHijriCommands();
 }
 
 CZamanixView::~CZamanixView() = default;
@@ -69,7 +72,7 @@ void CZamanixView::DoDataExchange(CDataExchange *pDX)
     DDX_Text(pDX, IDC_MINUTE, m_nMinute);
     DDV_MinMaxUInt(pDX, m_nMinute, 0, 59);
     DDX_Text(pDX, IDC_EVERY, m_nEvery);
-    DDV_MinMaxUInt(pDX, m_nEvery, 0, 720);
+    DDV_MinMaxUInt(pDX, m_nEvery, 0, kMaxAlarmInterval);
     DDX_Text(pDX, IDC_YEAR, m_nYear);
     DDV_MinMaxInt(pDX, m_nYear, kFirstFormYear, kLastFormYear);
     DDX_Text(pDX, IDC_CORRESPONDING, m_strCorresponding);
@@ -83,30 +86,31 @@ void CZamanixView::OnInitialUpdate()
         ResizeParentToFit();
     }
 
-    const CTime now = CTime::GetCurrentTime();
-    int hijriYear, hijriMonth, hijriDay;
-    ConvertToHijri(now.GetYear(), now.GetMonth(), now.GetDay(), &hijriYear, &hijriMonth, &hijriDay);
-    m_nYear = hijriYear;
-    const CString hijriText =
-        Format("%d %s %d", hijriDay, HijriMonthNames[hijriMonth - 1].c_str(), hijriYear);
+    const bool calendarChanged = LoadHijriSetting();
+    const Today today = ReadToday(m_hijriCalendar);
+    m_nYear = today.hijri.year;
 
     CheckRadioButton(IDC_HIJRI, IDC_CHRISTIAN, IDC_HIJRI);
     OnRadioHijri();
-    m_cbMonth.SelectString(0, HijriMonthNames[hijriMonth - 1]);
-    m_strDay = Format("%d", hijriDay);
-    m_strToday = now.Format("%A %B %d, %Y") + " - " + hijriText;
-    m_timeLast = now;
+    m_cbMonth.SelectString(0, HijriMonthNames[today.hijri.month - 1]);
+    m_strDay = Format("%d", today.hijri.day);
+    m_strToday = TodayLine(today, TodayLineForm::StartUp);
+    m_timeLast = today.now;
     UpdateData(FALSE);
+    DescribeHijriCalendar();
 
     OnViewReminder();
 
     // The menu starts with the sound on; only an exact "OFF" turns it off.
-    const CString audio = AfxGetApp()->GetProfileString("Defaults", "Audio", "ON");
+    const CString audio =
+        AfxGetApp()->GetProfileString(kDefaultsSection.data(), kAudioEntry.data(), kAudioOn.data());
     if (!AudioIsOn(audio))
         if (CWnd *main = AfxGetMainWnd(); main && main->GetMenu())
             main->GetMenu()->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_UNCHECKED);
 
     m_nTimerID = SetTimer(1, 60000);
+    if (calendarChanged)
+        NotifyHijriCalendarChanged();
 
     if (CWnd *main = AfxGetMainWnd())
         main->ShowWindow(SW_SHOWMINIMIZED);
@@ -145,16 +149,17 @@ void CZamanixView::UpdateCorrespondingDate()
     }
     const int month = index + 1;
     const int day = std::atoi(m_strDay.c_str());
-    int year, convertedMonth, convertedDay;
+    YearMonthDay converted;
     const std::string *names;
     if (m_btnHijri.GetState() != 0) {
-        ConvertToChristian(m_nYear, month, day, &year, &convertedMonth, &convertedDay);
+        converted = m_hijriCalendar.ToChristian({m_nYear, month, day});
         names = ChristianMonthNames;
     } else {
-        ConvertToHijri(m_nYear, month, day, &year, &convertedMonth, &convertedDay);
+        converted = m_hijriCalendar.ToHijri({m_nYear, month, day});
         names = HijriMonthNames;
     }
-    m_strCorresponding = Format("%d %s %d", convertedDay, names[convertedMonth - 1].c_str(), year);
+    m_strCorresponding =
+        Format("%d %s %d", converted.day, names[converted.month - 1].c_str(), converted.year);
 }
 
 void CZamanixView::ShowDate(bool hijri, int year, int month, const CString &dayText)
@@ -201,6 +206,11 @@ void CZamanixView::NotifyRemindersChanged()
 void CZamanixView::NotifyRemindersMissed(const std::vector<MissedReminder> &missed)
 {
     tellListeners(m_listeners, [&](CZamanixViewListener *l) { l->OnRemindersMissed(missed); });
+}
+
+void CZamanixView::NotifyHijriCalendarChanged()
+{
+    tellListeners(m_listeners, [](CZamanixViewListener *l) { l->OnHijriCalendarChanged(); });
 }
 
 void CZamanixView::NotifyDateShown()

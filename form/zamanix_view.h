@@ -12,6 +12,7 @@
 #include "reminders/profile_snapshot.h"
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class CZamanixView : public CFormView {
@@ -69,6 +70,12 @@ public:
     void RemoveListener(CZamanixViewListener *listener);
     // The Hijri calendar (rule and day adjustment) the program converts with.
     const CHijriCalendar &GetHijriCalendar() const { return m_hijriCalendar; }
+    // Options > Hijri Calendar and Hijri Date Adjustment: the command's rule
+    // or adjustment becomes the one in use and is kept in the profile, when
+    // it differs from the one in use. Today's line, the corresponding date,
+    // the due check and the listeners follow at once.
+    void OnHijriRule(UINT id);
+    void OnHijriAdjust(UINT id);
 
     // The minute timer: counts down to the next due check and keeps
     // today's line current.
@@ -100,6 +107,19 @@ private:
     void NotifyRemindersMissed(const std::vector<MissedReminder> &missed);
     // Brings m_profileRead up to the profile on disk.
     void readProfile();
+    void NotifyHijriCalendarChanged();
+    // A failed write of the profile is told to the user: what, and why.
+    static bool reportFailedWrite(BOOL written, const CString &what);
+
+    // The Hijri calendar: the commands, the setting in the profile ("Defaults"),
+    // a change of it, and today's line naming it (tool tip and description).
+    void AddHijriCommands();
+    // Reads the setting at the first start-up; whether the calendar in use
+    // changed (windows that listened before have heard of the default).
+    bool LoadHijriSetting();
+    void UseHijriCalendar(const CHijriCalendar &calendar);
+    void SaveHijriSetting(std::string_view entry, const CString &value);
+    void DescribeHijriCalendar();
 
     void fillMonthList(const std::string *names, const char *first);
     // Counts a tick; when the count is out, opens the prompt of a reminder
@@ -117,5 +137,6 @@ private:
     // none until the run keeps track (CheckMissedReminders).
     std::optional<CTime> m_timeChecked;
     std::optional<CTime> m_timeRecorded; // what the profile holds of it
+    bool m_bHijriSettingRead = false; // LoadHijriSetting read it
     std::vector<CZamanixViewListener *> m_listeners;
 };

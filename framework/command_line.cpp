@@ -25,13 +25,9 @@ void CCommandLineInfo::ParseParam(const char *param, bool isFlag, bool)
             m_nParamsAfterPrintTo = 0;
         } else if (flag == "dde")
             m_nShellCommand = FileDDE;
-        else if (flag == "Embedding") {
+        else if (flag == "Embedding")
             m_bRunEmbedded = true;
-            m_bShowSplash = false;
-        } else if (flag == "Automation") {
-            m_bRunAutomated = true;
-            m_bShowSplash = false;
-        } else if (flag == "Unregister")
+        else if (flag == "Unregister")
             m_nShellCommand = AppUnregister;
         return;
     }
@@ -41,19 +37,10 @@ void CCommandLineInfo::ParseParam(const char *param, bool isFlag, bool)
             m_nShellCommand = FileOpen;
         return;
     }
-    if (m_nShellCommand == FilePrintTo) {
-        switch (m_nParamsAfterPrintTo++) {
-        case 0:
-            m_strPrinterName = param;
-            break;
-        case 1:
-            m_strDriverName = param;
-            break;
-        case 2:
-            m_strPortName = param;
-            break;
-        }
-    }
+    // /pt FILE PRINTER [DRIVER [PORT]]: Qt finds the driver and port from
+    // the printer's name.
+    if (m_nShellCommand == FilePrintTo && m_nParamsAfterPrintTo++ == 0)
+        m_strPrinterName = param;
 }
 
 void ParseCommandLine(int argc, char **argv, CCommandLineInfo &info)

@@ -14,11 +14,7 @@ public:
     Shell m_nShellCommand = FileNew;
     CString m_strFileName;
     CString m_strPrinterName;
-    CString m_strDriverName;
-    CString m_strPortName;
     bool m_bRunEmbedded = false;
-    bool m_bRunAutomated = false;
-    bool m_bShowSplash = true;
 
 private:
     int m_nParamsAfterPrintTo = 0;

@@ -56,14 +56,6 @@ int CTime::GetMinute() const
 {
     return localFields(m_seconds).tm_min;
 }
-int CTime::GetSecond() const
-{
-    return localFields(m_seconds).tm_sec;
-}
-int CTime::GetDayOfWeek() const
-{
-    return localFields(m_seconds).tm_wday + 1;
-}
 
 CString CTime::Format(const char *format) const
 {

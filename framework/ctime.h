@@ -26,8 +26,6 @@ public:
     int GetDay() const; // 1..31
     int GetHour() const;
     int GetMinute() const;
-    int GetSecond() const;
-    int GetDayOfWeek() const; // 1 = Sunday .. 7 = Saturday
 
     // strftime of the local time in the "C" locale, so names stay English
     // whatever the user's language. A result over 127 bytes gives "".

@@ -71,9 +71,6 @@ bool parseNumber(
 void prepareControl(CDataExchange *pDX, int id)
 {
     pDX->m_idLastControl = id;
-    QWidget *control = pDX->m_pDlgWnd->GetDlgItem(id);
-    pDX->m_bEditLastControl =
-        qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control);
 }
 
 void failWith(CDataExchange *pDX, const CString &prompt)

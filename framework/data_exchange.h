@@ -26,7 +26,6 @@ public:
     BOOL m_bSaveAndValidate;
     CWnd *m_pDlgWnd;
     int m_idLastControl = 0;
-    bool m_bEditLastControl = false;
 
 private:
     bool m_bFailed = false;

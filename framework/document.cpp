@@ -90,7 +90,6 @@ void CDocument::SetPathName(const CString &path)
 BOOL CDocument::OnNewDocument()
 {
     m_strPathName.clear();
-    m_bModified = false;
     return TRUE;
 }
 
@@ -104,7 +103,6 @@ BOOL CDocument::OnOpenDocument(const char *path)
     }
     CArchive archive(nullptr, &file);
     Serialize(archive);
-    m_bModified = false;
     return TRUE;
 }
 
@@ -123,7 +121,6 @@ BOOL CDocument::OnSaveDocument(const char *path)
         AfxMessageBox(FileErrorMessage(errno ? errno : EIO, path, true), MB_ICONEXCLAMATION);
         return FALSE;
     }
-    m_bModified = false;
     return TRUE;
 }
 

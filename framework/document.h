@@ -15,7 +15,6 @@ public:
         , m_pIn(in)
     {
     }
-    bool IsStoring() const { return m_pOut != nullptr; }
     std::ostream *Out() const { return m_pOut; }
     std::istream *In() const { return m_pIn; }
 
@@ -34,9 +33,6 @@ public:
     // Takes the path and its file name as the title.
     void SetPathName(const CString &path);
 
-    BOOL IsModified() const { return m_bModified ? TRUE : FALSE; }
-    void SetModifiedFlag(BOOL modified = TRUE) { m_bModified = modified != FALSE; }
-
     virtual BOOL OnNewDocument();
     // Opens the file and lets Serialize load from it; FALSE (after telling
     // the user) when it cannot be read.
@@ -54,7 +50,6 @@ public:
 private:
     CString m_strTitle;
     CString m_strPathName;
-    bool m_bModified = false;
 };
 
 // The text of the file error for errno-style code err on path.

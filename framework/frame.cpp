@@ -7,6 +7,7 @@
 #include "framework/winapp.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
@@ -250,34 +251,60 @@ void CFrameWnd::buildMenu(UINT resourceId)
     if (!menu)
         return;
     QMenuBar *bar = GetMainWindow()->menuBar();
-    for (const PopupTemplate &popup : menu->popups) {
-        QMenu *pull = bar->addMenu(QString::fromUtf8(popup.text));
-        for (const MenuItemTemplate &item : popup.items) {
-            if (item.flags & MenuFlag::Separator) {
-                pull->addSeparator();
-                continue;
-            }
-            QAction *action = CommandAction(item.id);
-            action->setText(QString::fromUtf8(item.text));
-            action->setIconText(buttonName(action->text()));
-            if (item.flags & MenuFlag::Checked) {
-                action->setCheckable(true);
-                action->setChecked(true);
-            }
-            if (item.flags & MenuFlag::Grayed)
-                action->setEnabled(false);
-            pull->addAction(action);
-            m_menu->AddItem(item.id, action);
+    for (const PopupTemplate &popup : menu->popups)
+        fillMenu(bar->addMenu(QString::fromUtf8(popup.text)), popup.items);
+}
+
+void CFrameWnd::fillMenu(QMenu *pull, std::span<const MenuItemTemplate> items)
+{
+    QActionGroup *choices = nullptr; // of the Radio items just before
+    for (const MenuItemTemplate &item : items) {
+        if (!(item.flags & MenuFlag::Radio))
+            choices = nullptr;
+        if (item.flags & MenuFlag::Separator) {
+            pull->addSeparator();
+            continue;
         }
-        QObject::connect(pull, &QMenu::aboutToShow, pull, [this, pull] {
-            if (CWinApp *app = AfxGetApp();
-                app && pull->actions().contains(CommandAction(ID_FILE_MRU_FILE1)))
-                app->UpdateRecentFileMenu(this);
-            for (QAction *action : pull->actions())
-                if (!action->isSeparator())
-                    UpdateActionState(action, action->data().toUInt());
-        });
+        if (!item.submenu.empty()) {
+            fillMenu(pull->addMenu(QString::fromUtf8(item.text)), item.submenu);
+            continue;
+        }
+        QAction *action = CommandAction(item.id);
+        action->setText(QString::fromUtf8(item.text));
+        action->setIconText(buttonName(action->text()));
+        if (item.flags & MenuFlag::Radio) {
+            // Round marks; which one is set is the update handlers' business,
+            // so the group may be left without one for a moment.
+            if (!choices) {
+                choices = new QActionGroup(pull);
+                choices->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+            }
+            action->setCheckable(true);
+            choices->addAction(action);
+        }
+        if (item.flags & MenuFlag::Checked) {
+            action->setCheckable(true);
+            action->setChecked(true);
+        }
+        if (item.flags & MenuFlag::Grayed)
+            action->setEnabled(false);
+        pull->addAction(action);
+        m_menu->AddItem(item.id, action);
     }
+    updateWhenShown(pull);
+}
+
+void CFrameWnd::updateWhenShown(QMenu *pull)
+{
+    QObject::connect(pull, &QMenu::aboutToShow, pull, [this, pull] {
+        if (CWinApp *app = AfxGetApp();
+            app && pull->actions().contains(CommandAction(ID_FILE_MRU_FILE1)))
+            app->UpdateRecentFileMenu(this);
+        // A submenu's own item sends no command: it stays enabled.
+        for (QAction *action : pull->actions())
+            if (!action->isSeparator() && !action->menu())
+                UpdateActionState(action, action->data().toUInt());
+    });
 }
 
 void CFrameWnd::buildAccelerators(UINT resourceId)

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <span>
 
 class CDocument;
 class CView;
@@ -18,6 +19,7 @@ class QCloseEvent;
 class QKeyEvent;
 class QMainWindow;
 class QMenu;
+struct MenuItemTemplate;
 
 struct CREATESTRUCT {
     int x = -1, y = -1, cx = 0, cy = 0; // -1 / 0: the default placement
@@ -60,8 +62,9 @@ public:
     // normal, a minimized one restored and a shown one (maximized or not) as
     // it is; then brings it to the top.
     void ActivateFrame(int nCmdShow = -1);
-    // The view's initial update, then activation and the caption.
-    void InitialUpdateFrame(CDocument *document, BOOL bMakeVisible = TRUE);
+    // The view's initial update, then activation and the caption. A frame
+    // with windows beside the view introduces them to it first.
+    virtual void InitialUpdateFrame(CDocument *document, BOOL bMakeVisible = TRUE);
     // Caption: the document's title, " - ", the window title.
     void OnUpdateFrameTitle();
 
@@ -87,6 +90,10 @@ private:
     friend class CFrameWindowWidget;
     friend class CFrameKeyWatcher;
     void buildMenu(UINT resourceId);
+    // Adds the items to the menu, submenus with their own items.
+    void fillMenu(QMenu *pull, std::span<const MenuItemTemplate> items);
+    // The menu's items are enabled and checked by the routing as it opens.
+    void updateWhenShown(QMenu *pull);
     void buildAccelerators(UINT resourceId);
 
     void toggleBar(UINT id);

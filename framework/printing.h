@@ -18,7 +18,6 @@ public:
     QRect m_rectDraw; // the printable area of the page, in device pixels
 
     UINT GetMaxPage() const { return m_nMaxPage; }
-    void SetMaxPage(UINT pages) { m_nMaxPage = pages; }
 
 private:
     UINT m_nMaxPage = 1;

@@ -20,6 +20,11 @@ void RegisterResources(const ResourceSet &resources)
     RegisterStringTable(resources.strings);
 }
 
+const ResourceSet &RegisteredResources()
+{
+    return s_resources;
+}
+
 const MenuTemplate *FindMenuResource(UINT id)
 {
     return findById(s_resources.menus, id);

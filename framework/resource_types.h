@@ -17,12 +17,17 @@ namespace MenuFlag {
 inline constexpr unsigned Checked = 1u << 0;
 inline constexpr unsigned Grayed = 1u << 1;
 inline constexpr unsigned Separator = 1u << 2;
+// One of a set of choices: the Radio items that follow one another in a
+// menu show as a group with round marks; the update handlers set the mark.
+inline constexpr unsigned Radio = 1u << 3;
 } // namespace MenuFlag
 
 struct MenuItemTemplate {
     const char *text; // "&New\tCtrl+N": the part after the tab is the shortcut shown
     UINT id;
     unsigned flags;
+    // The items of a submenu; the item itself then sends no command (id 0).
+    std::span<const MenuItemTemplate> submenu = {};
 };
 
 struct PopupTemplate {
@@ -70,6 +75,8 @@ struct ResourceSet {
 };
 
 void RegisterResources(const ResourceSet &resources);
+// The set registered last, so that a test can put it back.
+const ResourceSet &RegisteredResources();
 const MenuTemplate *FindMenuResource(UINT id);
 const AcceleratorTable *FindAcceleratorResource(UINT id);
 const ToolbarTemplate *FindToolbarResource(UINT id);

@@ -24,6 +24,12 @@ namespace {
 
 CWinApp *s_app = nullptr;
 
+// The framework's own sections of the profile.
+constexpr const char *kRecentFileSection = "Recent File List";
+constexpr const char *kRecentFileEntry = "File%d"; // File1, File2, ...
+constexpr const char *kSettingsSection = "Settings";
+constexpr const char *kPreviewPagesEntry = "PreviewPages";
+
 } // namespace
 
 CWinApp::CWinApp(const char *appName)
@@ -177,9 +183,9 @@ QPrinter &CWinApp::GetPrinter()
 void CWinApp::LoadStdProfileSettings(int maxRecentFiles)
 {
     m_pRecentFileList =
-        std::make_unique<CRecentFileList>("Recent File List", "File%d", maxRecentFiles, 30);
+        std::make_unique<CRecentFileList>(kRecentFileSection, kRecentFileEntry, maxRecentFiles, 30);
     m_pRecentFileList->ReadList(*this);
-    m_nNumPreviewPages = GetProfileInt("Settings", "PreviewPages", 0);
+    m_nNumPreviewPages = GetProfileInt(kSettingsSection, kPreviewPagesEntry, 0);
 }
 
 void CWinApp::SaveStdProfileSettings()
@@ -187,7 +193,7 @@ void CWinApp::SaveStdProfileSettings()
     if (m_pRecentFileList)
         m_pRecentFileList->WriteList(*this);
     if (m_nNumPreviewPages != 0)
-        WriteProfileInt("Settings", "PreviewPages", m_nNumPreviewPages);
+        WriteProfileInt(kSettingsSection, kPreviewPagesEntry, m_nNumPreviewPages);
 }
 
 void CWinApp::AddToRecentFileList(const CString &path)
@@ -255,7 +261,7 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo &info)
             if (!info.m_strPrinterName.empty())
                 GetPrinter().setPrinterName(QString::fromStdString(info.m_strPrinterName));
             if (auto *frame = dynamic_cast<CFrameWnd *>(m_pMainWnd))
-                frame->ExecuteCommand(57608); // print without the dialog
+                frame->ExecuteCommand(ID_FILE_PRINT_DIRECT); // print without the dialog
         }
         return FALSE; // ends the program after printing
     case CCommandLineInfo::AppUnregister:

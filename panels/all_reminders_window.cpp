@@ -4,6 +4,7 @@
 #include "framework/ctime.h"
 #include "framework/frame.h"
 #include "framework/message_box.h"
+#include "panels/profile_watch.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -85,6 +86,11 @@ int CAllRemindersWindow::today()
     return ChristianDayNumber({now.GetYear(), now.GetMonth(), now.GetDay()});
 }
 
+CHijriCalendar CAllRemindersWindow::hijriCalendar() const
+{
+    return m_pView ? m_pView->GetHijriCalendar() : ProfileHijriCalendar(m_profile);
+}
+
 void CAllRemindersWindow::Refresh(bool always)
 {
     const bool changed = m_profile.Refresh();
@@ -94,7 +100,7 @@ void CAllRemindersWindow::Refresh(bool always)
         const std::string key = selected ? selected->key : std::string();
         const int row = m_pTable->currentIndex().row();
         m_nToday = day;
-        m_model.SetRows(BuildReminderRows(m_profile, ProfileHijriCalendar(m_profile), day));
+        m_model.SetRows(BuildReminderRows(m_profile, hijriCalendar(), day));
         const int again = m_model.RowOfKey(key);
         // The row after a deleted one takes its place.
         selectRow(again >= 0 ? again : std::min(std::max(row, 0), m_model.rowCount() - 1));
@@ -103,19 +109,9 @@ void CAllRemindersWindow::Refresh(bool always)
     watchProfile();
 }
 
-// The folder sees the profile replaced (every writer renames a new file
-// over it); the file itself sees an edit in place.
 void CAllRemindersWindow::watchProfile()
 {
-    const std::filesystem::path &file = m_profile.File();
-    const QString folder = QString::fromStdString(file.parent_path().string());
-    const QString path = QString::fromStdString(file.string());
-    std::error_code error;
-    if (!m_watcher.directories().contains(folder) &&
-        std::filesystem::is_directory(file.parent_path(), error))
-        m_watcher.addPath(folder);
-    if (!m_watcher.files().contains(path) && std::filesystem::exists(file, error))
-        m_watcher.addPath(path);
+    WatchProfile(m_watcher, m_profile.File());
 }
 
 void CAllRemindersWindow::showCount()
@@ -159,7 +155,7 @@ void CAllRemindersWindow::OpenSelected()
     }
     const bool hijri = *row->parsed.calendar == ReminderCalendar::Hijri;
     const int year = row->day ? (hijri ? row->hijri.year : row->christian.year)
-        : hijri               ? ProfileHijriCalendar(m_profile).HijriOfDay(m_nToday).year
+        : hijri               ? hijriCalendar().HijriOfDay(m_nToday).year
                               : ChristianOfDay(m_nToday).year;
     m_pView->ShowDate(hijri, year, row->parsed.month, dayText);
     if (CFrameWnd *frame = m_pView->GetParentFrame())

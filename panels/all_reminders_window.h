@@ -28,6 +28,8 @@ public:
 
     // The form's Add and Delete: read the profile at once.
     void OnRemindersChanged() override { Refresh(true); }
+    // The dates follow the form's Hijri calendar.
+    void OnHijriCalendarChanged() override { Refresh(true); }
 
     // Reads the profile again when it changed since the last read, or
     // whatever it did when `always`; the filter and the selected reminder
@@ -55,6 +57,8 @@ private:
     const ReminderRow *selectedRow() const;
     void selectRow(int row);
     static int today();
+    // The form's, or without a form the profile's.
+    CHijriCalendar hijriCalendar() const;
 
     CZamanixView *m_pView;
     CProfileSnapshot m_profile;

@@ -14,15 +14,6 @@ QString text(const std::string &s)
     return QString::fromStdString(s);
 }
 
-// A memo on one line: its line breaks as " / ".
-QString oneLine(const std::string &memo)
-{
-    QString line = text(memo);
-    line.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    line.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return line.replace(QLatin1Char('\n'), QLatin1String(" / "));
-}
-
 QString daysText(int days)
 {
     if (days == 0)
@@ -33,6 +24,14 @@ QString daysText(int days)
 }
 
 } // namespace
+
+QString OneLineMemo(const std::string &memo)
+{
+    QString line = text(memo);
+    line.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    line.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return line.replace(QLatin1Char('\n'), QLatin1String(" / "));
+}
 
 QString ChristianDateText(const YearMonthDay &date, int weekday)
 {
@@ -123,7 +122,7 @@ QString CReminderTableModel::cellText(const ReminderRow &row, int column) const
     case Key:
         return text(row.key);
     case Memo:
-        return oneLine(row.memo);
+        return OneLineMemo(row.memo);
     case Alarm:
         return row.ringsAt ? QStringLiteral("%1:%2")
                                  .arg(*row.ringsAt / 60, 2, 10, QLatin1Char('0'))

@@ -46,3 +46,5 @@ private:
 // "Tuesday 8 December 2026", "27 Jumada al-Thani 1447".
 QString ChristianDateText(const YearMonthDay &date, int weekday);
 QString HijriDateText(const YearMonthDay &date);
+// A memo on one line: its line breaks as " / ".
+QString OneLineMemo(const std::string &memo);

@@ -5,6 +5,10 @@
 #include <filesystem>
 #include <string>
 
+// The desktop program's name, after which its profile is named; the
+// command-line programs read and change that profile.
+inline constexpr const char *kDesktopProgramName = "zamanix";
+
 // `$XDG_CONFIG_HOME` when it is set to an absolute folder, else
 // `$HOME/.config`, then the executable's file name without its extension and
 // ".INI": "/home/a.b/bin/zamanix" gives ".../zamanix.INI". The two

@@ -1,5 +1,6 @@
 // The sections and entries in which the program keeps reminders, alarms and
-// the sound setting, and the forms of their keys and values.
+// the sound setting, and the forms of their keys and values. Each name views
+// a whole string literal, so its data() is also a C string.
 #pragma once
 
 #include <string>
@@ -21,6 +22,16 @@ inline constexpr std::string_view kAudioOff = "OFF";
 // give the astronomical rule and 0. Written only when the user changes them.
 inline constexpr std::string_view kHijriCalendarEntry = "HijriCalendar";
 inline constexpr std::string_view kHijriAdjustEntry = "HijriAdjust";
+// The month panel beside the form, under "Defaults": shown when "ON" (any
+// other value or none: hidden), docked on the side kMonthPanelSideEntry
+// names ("left", "right", "top" or "bottom"; any other value or none:
+// right), and the Islamic holy days marked in it unless kHolyDaysEntry is
+// "OFF". Written only when the user changes them.
+inline constexpr std::string_view kMonthPanelEntry = "MonthPanel";
+inline constexpr std::string_view kMonthPanelSideEntry = "MonthPanelSide";
+inline constexpr std::string_view kHolyDaysEntry = "HolyDays";
+inline constexpr std::string_view kSettingOn = "ON";
+inline constexpr std::string_view kSettingOff = "OFF";
 // When the reminders were last checked, under "Defaults": seconds since
 // 1970 (UTC). The reminders of the days after it that the program never
 // showed are listed as missed; without it (the first start) none are.

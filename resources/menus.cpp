@@ -17,6 +17,7 @@ const MenuItemTemplate kFileMenu[] = {
     {nullptr, 0, Separator},
     {"&Print...\tCtrl+P", ID_FILE_PRINT, 0},
     {"Print Pre&view", ID_FILE_PRINT_PREVIEW, 0},
+    {"Print &Month...", ID_FILE_PRINT_MONTH, 0},
     {"P&rint Setup...", ID_FILE_PRINT_SETUP, 0},
     {nullptr, 0, Separator},
     {"&Export Reminders...", ID_FILE_EXPORT_REMINDERS, 0},
@@ -42,12 +43,32 @@ const MenuItemTemplate kViewMenu[] = {
     {"&Status Bar", ID_VIEW_STATUS_BAR, 0},
     {nullptr, 0, Separator},
     {"All &Reminders\tCtrl+R", ID_VIEW_ALL_REMINDERS, 0},
+    {"&Month\tCtrl+M", ID_VIEW_MONTH, 0},
+};
+
+// The form sets the marks from the profile.
+const MenuItemTemplate kHijriCalendarMenu[] = {
+    {"&Astronomical", ID_OPTIONS_HIJRI_ASTRONOMICAL, Radio},
+    {"&Umm al-Qura", ID_OPTIONS_HIJRI_UMALQURA, Radio},
+    {"&Tabular (civil)", ID_OPTIONS_HIJRI_CIVIL, Radio},
+};
+
+const MenuItemTemplate kHijriAdjustMenu[] = {
+    {"&-2 days", ID_OPTIONS_HIJRI_ADJUST_MINUS2, Radio},
+    {"-&1 day", ID_OPTIONS_HIJRI_ADJUST_MINUS1, Radio},
+    {"&None", ID_OPTIONS_HIJRI_ADJUST_NONE, Radio},
+    {"+1 &day", ID_OPTIONS_HIJRI_ADJUST_PLUS1, Radio},
+    {"&+2 days", ID_OPTIONS_HIJRI_ADJUST_PLUS2, Radio},
 };
 
 // Checked here, so the sound is on until the profile or the user turns it off.
 const MenuItemTemplate kOptionsMenu[] = {
     {"Audiable Alarm", ID_OPTIONS_AUDIBLEALARM, Checked},
+    {"&Islamic Holy Days", ID_OPTIONS_HOLY_DAYS, Checked},
     {"Start at &Login", ID_OPTIONS_START_AT_LOGIN, 0},
+    {nullptr, 0, Separator},
+    {"Hijri &Calendar", 0, 0, kHijriCalendarMenu},
+    {"Hijri Date &Adjustment", 0, 0, kHijriAdjustMenu},
 };
 
 const MenuItemTemplate kHelpMenu[] = {
@@ -72,6 +93,7 @@ const AcceleratorEntry kMainAccelerators[] = {
     {Qt::CTRL | Qt::Key_C, ID_EDIT_COPY},
     {Qt::CTRL | Qt::Key_V, ID_EDIT_PASTE},
     {Qt::CTRL | Qt::Key_R, ID_VIEW_ALL_REMINDERS},
+    {Qt::CTRL | Qt::Key_M, ID_VIEW_MONTH},
     {Qt::ALT | Qt::Key_Backspace, ID_EDIT_UNDO},
     {Qt::SHIFT | Qt::Key_Delete, ID_EDIT_CUT},
     {Qt::CTRL | Qt::Key_Insert, ID_EDIT_COPY},

@@ -29,7 +29,22 @@ inline constexpr int IDC_CORRESPONDING = 1015;
 inline constexpr UINT ID_EDIT_ADD = 32771;
 inline constexpr UINT ID_EDIT_DELETE = 32772;
 inline constexpr UINT ID_OPTIONS_AUDIBLEALARM = 32773;
+// Options > Hijri Calendar: one command per rule, in the order of kHijriRules.
+inline constexpr UINT ID_OPTIONS_HIJRI_ASTRONOMICAL = 32774;
+inline constexpr UINT ID_OPTIONS_HIJRI_UMALQURA = 32775;
+inline constexpr UINT ID_OPTIONS_HIJRI_CIVIL = 32776;
+// Options > Hijri Date Adjustment: -2 days .. +2 days, the id of "None" plus
+// the adjustment.
+inline constexpr UINT ID_OPTIONS_HIJRI_ADJUST_MINUS2 = 32777;
+inline constexpr UINT ID_OPTIONS_HIJRI_ADJUST_MINUS1 = 32778;
+inline constexpr UINT ID_OPTIONS_HIJRI_ADJUST_NONE = 32779;
+inline constexpr UINT ID_OPTIONS_HIJRI_ADJUST_PLUS1 = 32780;
+inline constexpr UINT ID_OPTIONS_HIJRI_ADJUST_PLUS2 = 32781;
 inline constexpr UINT ID_OPTIONS_START_AT_LOGIN = 32786;
 // Kept apart from the ids above, which other windows may take.
 inline constexpr UINT ID_VIEW_ALL_REMINDERS = 32790;
 inline constexpr UINT ID_FILE_EXPORT_REMINDERS = 32791;
+// The month panel.
+inline constexpr UINT ID_FILE_PRINT_MONTH = 32782;
+inline constexpr UINT ID_VIEW_MONTH = 32783;
+inline constexpr UINT ID_OPTIONS_HOLY_DAYS = 32784;

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Takes a picture of Zamanix's main window for the README: starts the
 # program under Xvfb as a new user (a profile of its own holding one
-# reminder), shows today's reminder with View, and saves the window as PNG.
+# reminder, with the month panel shown), shows today's reminder with View,
+# and saves the window as PNG.
 #   scripts/screenshot.sh [PROGRAM] [OUTPUT.png]
 # defaults: build/zamanix and docs/zamanix.png (make screenshot).
 set -eu
@@ -24,6 +25,8 @@ cat > "$work/config/zamanix.INI" <<EOF
 $hijri_today=Call the family; buy dates for the evening
 [Alarm]
 $hijri_today=23:59 60
+[Defaults]
+MonthPanel=ON
 EOF
 
 cat > "$work/session.sh" <<'EOF'

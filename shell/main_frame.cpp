@@ -3,6 +3,7 @@
 #include "form/zamanix_view.h"
 #include "framework/winapp.h"
 #include "panels/all_reminders_window.h"
+#include "panels/month_printing.h"
 #include "panels/reminder_export.h"
 #include "resources/resource.h"
 
@@ -14,6 +15,17 @@ CMainFrame::CMainFrame()
 {
     OnCommand(ID_VIEW_ALL_REMINDERS, [this] { OnViewAllReminders(); });
     OnCommand(ID_FILE_EXPORT_REMINDERS, [this] { OnExportReminders(); });
+    OnCommand(ID_VIEW_MONTH, [this] { OnViewMonth(); });
+    OnCommand(ID_FILE_PRINT_MONTH, [this] { OnPrintMonth(); });
+    OnCommand(ID_OPTIONS_HOLY_DAYS, [this] { OnHolyDays(); });
+    OnUpdateCommandUI(ID_VIEW_MONTH, [this](CCmdUI *ui) {
+        ui->Enable(m_pMonthDock != nullptr);
+        ui->SetCheck(m_pMonthDock && !m_pMonthDock->isHidden());
+    });
+    OnUpdateCommandUI(ID_OPTIONS_HOLY_DAYS, [this](CCmdUI *ui) {
+        ui->Enable(m_pMonthDock != nullptr);
+        ui->SetCheck(m_pMonthDock && m_pMonthDock->Panel()->HolyDaysShown());
+    });
 }
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT &cs)
@@ -37,7 +49,46 @@ int CMainFrame::OnCreate(CREATESTRUCT *cs)
     m_toolBar.EnableDocking(CBRS_ALIGN_ANY);
     EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_toolBar);
+    createMonthDock();
     return 0;
+}
+
+void CMainFrame::createMonthDock()
+{
+    m_pMonthDock = new CMonthDock(AfxGetApp()->m_pszProfileName, GetMainWindow());
+    // Shown or hidden, docked or floating, the window fits the form and the
+    // panel beside it: the form keeps its size.
+    const auto fit = [this] {
+        if (auto *form = dynamic_cast<CFormView *>(GetActiveView()))
+            form->ResizeParentToFit(FALSE);
+    };
+    m_pMonthDock->SetShownHandler(fit);
+    QObject::connect(m_pMonthDock, &QDockWidget::topLevelChanged, m_pMonthDock, fit);
+}
+
+void CMainFrame::InitialUpdateFrame(CDocument *document, BOOL bMakeVisible)
+{
+    if (m_pMonthDock)
+        m_pMonthDock->Panel()->AttachView(static_cast<CZamanixView *>(GetActiveView()));
+    CFrameWnd::InitialUpdateFrame(document, bMakeVisible);
+}
+
+void CMainFrame::OnViewMonth()
+{
+    if (m_pMonthDock)
+        m_pMonthDock->SetShown(m_pMonthDock->isHidden());
+}
+
+void CMainFrame::OnPrintMonth(bool direct)
+{
+    if (m_pMonthDock)
+        PrintMonth(m_pMonthDock->Panel()->Model(), AfxGetApp()->GetPrinter(), direct);
+}
+
+void CMainFrame::OnHolyDays()
+{
+    if (m_pMonthDock)
+        m_pMonthDock->SetHolyDaysShown(!m_pMonthDock->Panel()->HolyDaysShown());
 }
 
 void CMainFrame::OnViewAllReminders()

@@ -5,6 +5,7 @@
 #include "framework/frame.h"
 #include "panels/all_reminders_window.h"
 #include "panels/missed_reminders_window.h"
+#include "panels/month_dock.h"
 
 class CMainFrame : public CFrameWnd, public CZamanixViewListener {
 public:
@@ -28,11 +29,25 @@ public:
     // The Missed Reminders window once reminders were missed.
     CMissedRemindersWindow *GetMissedRemindersWindow() const { return m_pMissedReminders; }
 
+    // The month panel, docked beside the form; it follows the view once a
+    // document is attached to it.
+    void InitialUpdateFrame(CDocument *document, BOOL bMakeVisible = TRUE) override;
+    // View > Month: shows or hides it. File > Print Month prints its month
+    // (`direct`: without the print dialog).
+    void OnViewMonth();
+    void OnPrintMonth(bool direct = false);
+    // Options > Islamic Holy Days.
+    void OnHolyDays();
+    CMonthDock *GetMonthDock() const { return m_pMonthDock; }
+
     CStatusBar m_statusBar;
     CToolBar m_toolBar;
 
 private:
+    void createMonthDock();
+
     QPointer<CAllRemindersWindow> m_pAllReminders;
+    QPointer<CMonthDock> m_pMonthDock;
     QPointer<CMissedRemindersWindow> m_pMissedReminders;
 };
 

@@ -46,7 +46,7 @@ public:
         const YearMonthDay month = HijriMonthOfIndex(monthIndex);
         UErrorCode status = U_ZERO_ERROR;
         m_pCalendar->clear();
-        m_pCalendar->set(UCAL_EXTENDED_YEAR, month.year < 0 ? month.year + 1 : month.year);
+        m_pCalendar->set(UCAL_EXTENDED_YEAR, AstronomicalYear(month.year));
         m_pCalendar->set(UCAL_MONTH, month.month - 1);
         m_pCalendar->set(UCAL_DATE, 1);
         const UDate time = m_pCalendar->getTime(status);
@@ -63,7 +63,7 @@ public:
         const int month = m_pCalendar->get(UCAL_MONTH, status) + 1;
         const int day = m_pCalendar->get(UCAL_DATE, status);
         check(status);
-        return {year <= 0 ? year - 1 : year, month, day};
+        return {YearAsWritten(year), month, day};
     }
 
 private:

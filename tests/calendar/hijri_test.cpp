@@ -164,21 +164,29 @@ TEST(Hijri, ResultsDoNotDependOnCallOrder)
     for (int i = 0; i < 20000; ++i) {
         const CalendarDate c = *christiandate(std::floor(day(random)) + 1.0);
         const CalendarDate warm = *christtohijri(c.year, c.month, c.day);
+        const CalendarDate warmBack = *hijritochrist(warm.year, warm.month, warm.day);
         // Dates far away evict whatever the memo held.
         for (int year = -3900; year < 3000; year += 450)
             christtohijri(year, 6, 15);
+        const CalendarDate coldBack = *hijritochrist(warm.year, warm.month, warm.day);
         const CalendarDate cold = *christtohijri(c.year, c.month, c.day);
         ASSERT_EQ(warm.year, cold.year);
         ASSERT_EQ(warm.month, cold.month);
         ASSERT_EQ(warm.day, cold.day);
         ASSERT_EQ(warm.weekday, cold.weekday);
+        ASSERT_EQ(
+            (Date{coldBack.year, coldBack.month, coldBack.day}), (Date{c.year, c.month, c.day}));
+        ASSERT_EQ(coldBack.newMoon, warmBack.newMoon);
 
-        double W;
-        const int astronomicalYear = warm.year < 0 ? warm.year + 1 : warm.year;
-        const double start = monthstart(12 * astronomicalYear + warm.month - 15813, &W);
-        const CalendarDate g = *hijritochrist(warm.year, warm.month, warm.day);
-        ASSERT_EQ(g.newMoon, W);
-        ASSERT_EQ(start - W, 1);
+        // The record names the Julian day of a real new moon, two days before
+        // the day number of the month's first day.
+        const double firstDay = juliandate(c.year, c.month, c.day, 0) + 0.5 - (warm.day - 1);
+        ASSERT_EQ(warmBack.newMoon, firstDay - 2);
+        const int k = static_cast<int>(std::lround((warmBack.newMoon - 2415021) / 29.530588));
+        bool newMoonThatDay = false;
+        for (int j = k - 1; j <= k + 1; ++j)
+            newMoonThatDay = newMoonThatDay || std::trunc(tmoonphase(j, 0)) == warmBack.newMoon;
+        ASSERT_TRUE(newMoonThatDay) << warmBack.newMoon;
     }
 }
 

@@ -57,13 +57,25 @@ TEST(MonthStart, FirstCrescentRule)
     }
 }
 
-TEST(MonthStart, StartIsTheWholeDayOfTheNewMoonPlusOne)
+// The rule as users know it, over every 37th lunation of 9,000 years: day 1
+// is the first civil day whose midnight (UT) comes more than 12 hours after
+// the new moon; the new moon's whole day is the Julian day (noon to noon)
+// that holds it.
+TEST(MonthStart, FirstMidnightMoreThanTwelveHoursAfterTheNewMoon)
 {
     for (int n = -80000; n <= 30000; n += 37) {
-        double newMoon;
-        const double start = monthstart(n, &newMoon);
-        ASSERT_EQ(newMoon, std::trunc(tmoonphase(n, 0))) << n;
-        ASSERT_EQ(start, newMoon + 1) << n;
+        const double newMoon = tmoonphase(n, 0);
+        double newMoonDay;
+        const double start = monthstart(n, &newMoonDay);
+        // Day 1 is the day numbered start + 1; its midnight is start + 0.5.
+        // The differences below are exact (the values lie within a factor 2).
+        const double firstMidnight = start + 0.5;
+        ASSERT_GT(firstMidnight - newMoon, 0.5) << n;
+        ASSERT_LE((firstMidnight - 1) - newMoon, 0.5)
+            << n << ": a midnight a day earlier qualifies";
+        ASSERT_LE(newMoonDay, newMoon) << n;
+        ASSERT_LT(newMoon, newMoonDay + 1) << n;
+        ASSERT_EQ(newMoonDay, std::floor(newMoonDay)) << n;
     }
 }
 

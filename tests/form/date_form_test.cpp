@@ -278,10 +278,12 @@ TEST_F(DateFormTest, TabOrderIsTheTemplateOrder)
     // Of a radio group only the checked button is a tab stop; arrows move in it.
     const int order[] = {IDC_HIJRI, IDC_MONTH, IDC_DAY, IDC_YEAR, IDC_MEMO, IDC_HOUR, IDC_MINUTE,
         IDC_EVERY, IDC_ADD, IDC_VIEW, IDC_DELETE, IDC_HIJRI};
+    // As Tab goes: to the next widget that takes it and is shown (the month
+    // panel's, while it is hidden, are not).
     const auto nextTabStop = [](QWidget *w) {
         do
             w = w->nextInFocusChain();
-        while (!(w->focusPolicy() & Qt::TabFocus));
+        while (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(w->window()));
         return w;
     };
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)

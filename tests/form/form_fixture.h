@@ -10,8 +10,15 @@
 #include "reminders/profile.h"
 #include "shell/zamanix_app.h"
 
+#include "resources/resource.h"
+
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -105,6 +112,29 @@ protected:
     template <typename T> T *Control(int id) const
     {
         return qobject_cast<T *>(View()->GetDlgItem(id));
+    }
+
+    // What a control of the form shows: an edit field's text, a label's,
+    // the memo.
+    QString FormText(int id) const
+    {
+        if (auto *edit = Control<QLineEdit>(id))
+            return edit->text();
+        if (auto *label = Control<QLabel>(id))
+            return label->text();
+        auto *memo = Control<QPlainTextEdit>(id);
+        return memo ? memo->toPlainText() : QString();
+    }
+
+    // Enters a date as the user would (the calendar, IDC_HIJRI or
+    // IDC_CHRISTIAN, the month, the day and the year as typed) and runs View.
+    void ViewDate(int calendar, const char *month, const char *day, const char *year)
+    {
+        QTest::mouseClick(Control<QWidget>(calendar), Qt::LeftButton);
+        Control<QComboBox>(IDC_MONTH)->setCurrentText(month);
+        Control<QLineEdit>(IDC_DAY)->setText(day);
+        Control<QLineEdit>(IDC_YEAR)->setText(year);
+        View()->OnViewReminder();
     }
 
     std::filesystem::path m_dir;

@@ -70,21 +70,23 @@ TEST(MessageBox, ResponderAnswersWithoutShowing)
 
 TEST(Menu, CheckMarksByCommand)
 {
+    constexpr UINT kSoundCommand = 32773; // any command id of a program
+    constexpr UINT kNoSuchCommand = 1;
     QMenuBar bar;
     CMenu menu(&bar);
     QAction sound(QStringLiteral("Audiable Alarm"));
     sound.setCheckable(true);
     sound.setChecked(true);
-    menu.AddItem(32773, &sound);
-    EXPECT_EQ(menu.GetMenuState(32773, MF_BYCOMMAND), MF_CHECKED);
-    EXPECT_EQ(menu.CheckMenuItem(32773, MF_BYCOMMAND | MF_UNCHECKED), MF_CHECKED)
+    menu.AddItem(kSoundCommand, &sound);
+    EXPECT_EQ(menu.GetMenuState(kSoundCommand, MF_BYCOMMAND), MF_CHECKED);
+    EXPECT_EQ(menu.CheckMenuItem(kSoundCommand, MF_BYCOMMAND | MF_UNCHECKED), MF_CHECKED)
         << "previous state";
-    EXPECT_EQ(menu.GetMenuState(32773, MF_BYCOMMAND), MF_UNCHECKED);
-    EXPECT_EQ(menu.CheckMenuItem(32773, MF_BYCOMMAND | MF_CHECKED), MF_UNCHECKED);
-    EXPECT_EQ(menu.CheckMenuItem(1, MF_CHECKED), kMenuItemMissing);
-    EXPECT_EQ(menu.GetMenuState(1, MF_BYCOMMAND), kMenuItemMissing);
+    EXPECT_EQ(menu.GetMenuState(kSoundCommand, MF_BYCOMMAND), MF_UNCHECKED);
+    EXPECT_EQ(menu.CheckMenuItem(kSoundCommand, MF_BYCOMMAND | MF_CHECKED), MF_UNCHECKED);
+    EXPECT_EQ(menu.CheckMenuItem(kNoSuchCommand, MF_CHECKED), kMenuItemMissing);
+    EXPECT_EQ(menu.GetMenuState(kNoSuchCommand, MF_BYCOMMAND), kMenuItemMissing);
     sound.setEnabled(false);
-    EXPECT_EQ(menu.GetMenuState(32773, MF_BYCOMMAND), MF_CHECKED | MF_GRAYED | MF_DISABLED);
+    EXPECT_EQ(menu.GetMenuState(kSoundCommand, MF_BYCOMMAND), MF_CHECKED | MF_GRAYED | MF_DISABLED);
 }
 
 TEST(Sound, SearchPathOrder)

@@ -72,15 +72,6 @@ protected:
         Window()->Table()->setFocus();
         Window()->Table()->setCurrentIndex(Window()->Model().index(row, 0));
     }
-    QString Form(int id) const
-    {
-        if (auto *edit = Control<QLineEdit>(id))
-            return edit->text();
-        if (auto *label = Control<QLabel>(id))
-            return label->text();
-        auto *memo = Control<QPlainTextEdit>(id);
-        return memo ? memo->toPlainText() : QString();
-    }
 };
 
 TEST_F(AllRemindersTest, ViewMenuOpensItWithItsOwnShortcut)
@@ -159,13 +150,13 @@ TEST_F(AllRemindersTest, EnterOrADoubleClickOpensTheReminderInTheForm)
     QTest::keyClick(Window()->Table(), Qt::Key_Return);
     EXPECT_TRUE(Control<QRadioButton>(IDC_HIJRI)->isChecked());
     EXPECT_EQ(Control<QComboBox>(IDC_MONTH)->currentText(), "Ramadhan");
-    EXPECT_EQ(Form(IDC_DAY), "27");
-    EXPECT_EQ(Form(IDC_YEAR), "1448");
-    EXPECT_EQ(Form(IDC_MEMO), "Visit uncle");
-    EXPECT_EQ(Form(IDC_HOUR), "7");
-    EXPECT_EQ(Form(IDC_MINUTE), "30");
-    EXPECT_EQ(Form(IDC_EVERY), "15");
-    EXPECT_EQ(Form(IDC_CORRESPONDING), "6 March 2027");
+    EXPECT_EQ(FormText(IDC_DAY), "27");
+    EXPECT_EQ(FormText(IDC_YEAR), "1448");
+    EXPECT_EQ(FormText(IDC_MEMO), "Visit uncle");
+    EXPECT_EQ(FormText(IDC_HOUR), "7");
+    EXPECT_EQ(FormText(IDC_MINUTE), "30");
+    EXPECT_EQ(FormText(IDC_EVERY), "15");
+    EXPECT_EQ(FormText(IDC_CORRESPONDING), "6 March 2027");
 
     QTableView *table = Window()->Table();
     const QRect cell = table->visualRect(Window()->Model().index(1, 0));
@@ -174,15 +165,15 @@ TEST_F(AllRemindersTest, EnterOrADoubleClickOpensTheReminderInTheForm)
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
     EXPECT_TRUE(Control<QRadioButton>(IDC_CHRISTIAN)->isChecked());
     EXPECT_EQ(Control<QComboBox>(IDC_MONTH)->currentText(), "December");
-    EXPECT_EQ(Form(IDC_DAY), "08");
-    EXPECT_EQ(Form(IDC_MEMO), "Dentist");
+    EXPECT_EQ(FormText(IDC_DAY), "08");
+    EXPECT_EQ(FormText(IDC_MEMO), "Dentist");
     EXPECT_TRUE(m_boxes.empty());
 
     Select(4); // Foo/3: no calendar to show it in
     QTest::keyClick(Window()->Table(), Qt::Key_Return);
     ASSERT_EQ(m_boxes.size(), 1u);
     EXPECT_NE(m_boxes[0].text.find("Foo/3"), std::string::npos);
-    EXPECT_EQ(Form(IDC_MEMO), "Dentist") << "the form stays as it was";
+    EXPECT_EQ(FormText(IDC_MEMO), "Dentist") << "the form stays as it was";
 }
 
 TEST_F(AllRemindersTest, DeleteAsksThenRemovesBothEntriesInOneWrite)
@@ -224,6 +215,16 @@ TEST_F(AllRemindersTest, FollowsTheFormsAddAndDeleteAtOnce)
     EXPECT_EQ(Keys()[2], "January/01");
     QTest::mouseClick(Control<QPushButton>(IDC_DELETE), Qt::LeftButton);
     EXPECT_EQ(Keys().size(), 5u);
+}
+
+TEST_F(AllRemindersTest, FollowsTheFormsHijriCalendar)
+{
+    Open();
+    ASSERT_EQ(Keys()[2], "Ramadhan/27");
+    EXPECT_EQ(Cell(2, CReminderTableModel::NextDate), "Saturday 6 March 2027");
+    Frame()->ExecuteCommand(ID_OPTIONS_HIJRI_ADJUST_PLUS1);
+    EXPECT_EQ(Cell(2, CReminderTableModel::NextDate), "Friday 5 March 2027");
+    EXPECT_EQ(Cell(2, CReminderTableModel::HijriDate), "27 Ramadhan 1448");
 }
 
 // Waits for the file system's notice of the change.

@@ -80,11 +80,7 @@ TEST_F(AccessibilityTest, AnotherDateIsHeardAsShown)
     };
     for (const auto &d : dates) {
         SCOPED_TRACE(d.name);
-        QTest::mouseClick(Control<QWidget>(d.calendar), Qt::LeftButton);
-        Control<QComboBox>(IDC_MONTH)->setCurrentText(d.month);
-        Control<QLineEdit>(IDC_DAY)->setText(d.day);
-        Control<QLineEdit>(IDC_YEAR)->setText(d.year);
-        View()->OnViewReminder();
+        ViewDate(d.calendar, d.month, d.day, d.year);
         EXPECT_EQ(Name(IDC_CORRESPONDING).toStdString(), d.corresponding);
         EXPECT_EQ(Name(IDC_MONTH).toStdString(), d.month);
     }

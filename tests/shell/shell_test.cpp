@@ -418,22 +418,41 @@ private:
     mutable Engine m_engine;
 };
 
+// The texts of the page the view prints.
+QStringList PrintedTexts(CZamanixView *view)
+{
+    CTextRecorder page;
+    QPainter painter(&page);
+    CPrintInfo info;
+    info.m_rectDraw = QRect(0, 0, 2000, 2800);
+    view->OnPrint(&painter, &info);
+    painter.end();
+    return page.Texts();
+}
+
 TEST_F(ShellTest, PrintingGivesAPageWithWhatTheFormShows)
 {
     Store("Reminder", "Thul Qi'dah/7", "Pay the rent");
     Store("Alarm", "Thul Qi'dah/7", "07:05 15");
     ASSERT_TRUE(StartWith({}));
-    CTextRecorder page;
-    QPainter painter(&page);
-    CPrintInfo info;
-    info.m_rectDraw = QRect(0, 0, 2000, 2800);
-    View()->OnPrint(&painter, &info);
-    painter.end();
-    const QString printed = page.Texts().join(QLatin1Char('|'));
+    const QString printed = PrintedTexts(View()).join(QLatin1Char('|'));
     for (const char *text : {"Friday March 06, 1998 - 7 Thul Qi'dah 1418", "6 March 1998", "Pay",
              "rent", "7:05, every 15 minutes", "7 Thul Qi'dah 1418 (Hijri)"})
         EXPECT_TRUE(printed.contains(QString::fromUtf8(text)))
             << text << " in " << printed.toStdString();
+}
+
+TEST_F(ShellTest, PrintingNamesTheHijriCalendarOfItsDates)
+{
+    Store("Defaults", "HijriCalendar", "umalqura");
+    Store("Defaults", "HijriAdjust", "1");
+    ASSERT_TRUE(StartWith({}));
+    const QStringList printed = PrintedTexts(View());
+    // 6 March 1998 is 7 Thul Qi'dah 1418 by Umm al-Qura; a day on, the 8th.
+    for (const char *text : {"Hijri calendar:", "Umm al-Qura, +1 day",
+             "Friday March 06, 1998 - 8 Thul Qi'dah 1418", "8 Thul Qi'dah 1418 (Hijri)"})
+        EXPECT_TRUE(printed.contains(QString::fromUtf8(text)))
+            << text << " in " << printed.join('|').toStdString();
 }
 
 TEST_F(ShellTest, AboutBoxClosesWithOkEscapeAndLeavesEverything)

@@ -1,0 +1,35 @@
+#include "agenda/holy_days.h"
+
+namespace {
+
+// Month numbers as in HijriMonthNames: 1 Muharram, 7 Rajab, 8 Sha'ban,
+// 9 Ramadhan, 10 Shawwal, 12 Thul Hijjah.
+constexpr HolyDay kHolyDays[] = {
+    {1, 1, "Islamic New Year"},
+    {1, 10, "Ashura"},
+    {7, 27, "Isra and Mi'raj"},
+    {8, 15, "Mid-Sha'ban"},
+    {9, 1, "First day of Ramadan"},
+    // The Night of Power is sought in the odd nights of the last ten; the
+    // 27th is the one most keep.
+    {9, 27, "Laylat al-Qadr (one of the odd nights)"},
+    {10, 1, "Eid al-Fitr"},
+    {12, 9, "Day of Arafah"},
+    {12, 10, "Eid al-Adha"},
+};
+
+} // namespace
+
+std::span<const HolyDay> HolyDays()
+{
+    return kHolyDays;
+}
+
+std::vector<const HolyDay *> HolyDaysOf(const YearMonthDay &hijri)
+{
+    std::vector<const HolyDay *> found;
+    for (const HolyDay &day : kHolyDays)
+        if (day.month == hijri.month && day.day == hijri.day)
+            found.push_back(&day);
+    return found;
+}

@@ -1,0 +1,24 @@
+// The Islamic days that people keep, as days of the Hijri calendar. The
+// days themselves are one table (holy_days.cpp), so that a community can
+// add, remove or rename a day there and nowhere else; each falls on the
+// Hijri date the user's calendar (rule and adjustment) gives.
+#pragma once
+
+#include "calendar/hijri_rule.h"
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+struct HolyDay {
+    int month; // Hijri month 1..12
+    int day; // 1..30; a day 30 is kept only in the years whose month has it
+    std::string_view name; // "Eid al-Fitr", as a tool tip and a list name it
+};
+
+// Every day of the table, in the order of the year.
+std::span<const HolyDay> HolyDays();
+
+// The days of the table that fall on a Hijri date, in table order (a
+// community may keep two on one day).
+std::vector<const HolyDay *> HolyDaysOf(const YearMonthDay &hijri);

@@ -1,0 +1,35 @@
+#include "form/today_line.h"
+
+#include "calendar/calendar.h"
+
+#include <cctype>
+
+Today ReadToday(const CHijriCalendar &calendar)
+{
+    Today today;
+    today.now = CTime::GetCurrentTime();
+    today.christian = {today.now.GetYear(), today.now.GetMonth(), today.now.GetDay()};
+    const YearMonthDay hijri =
+        calendar.ToHijri({today.christian.year, today.christian.month, today.christian.day});
+    today.hijri = {hijri.year, hijri.month, hijri.day};
+    return today;
+}
+
+CString TodayLine(const Today &today, TodayLineForm form)
+{
+    const char *month = HijriMonthNames[today.hijri.month - 1].c_str();
+    return today.now.Format("%A %B %d, %Y") + " - " +
+        (form == TodayLineForm::StartUp
+                ? Format("%d %s %d", today.hijri.day, month, today.hijri.year)
+                : Format("%s %d, %d", month, today.hijri.day, today.hijri.year));
+}
+
+TodayLineForm TodayLineFormOf(const CString &line)
+{
+    // The Hijri date follows the last " - " (the Christian date has none);
+    // only the timer's form begins it with the month's name.
+    const std::size_t dash = line.rfind(" - ");
+    const bool monthFirst = dash != CString::npos && dash + 3 < line.size() &&
+        std::isalpha(static_cast<unsigned char>(line[dash + 3]));
+    return monthFirst ? TodayLineForm::Timer : TodayLineForm::StartUp;
+}

@@ -1,0 +1,243 @@
+#include "panels/month_text.h"
+
+#include "agenda/reminder_key.h"
+#include "agenda/reminder_list.h"
+#include "calendar/calendar.h"
+#include "panels/reminder_table_model.h"
+
+namespace {
+
+const char *const kShortHijri[12] = {"Muh", "Saf", "Rab I", "Rab II", "Jum I", "Jum II", "Raj",
+    "Sha'b", "Ram", "Shaw", "Qi'd", "Hijj"};
+const char *const kShortChristian[12] = {
+    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const char *const kDash = " \u2013 ";
+
+// A memo in a name or a tool tip is shown by its beginning: a memo of
+// megabytes would make both useless and slow.
+constexpr int kNamedMemo = 200;
+constexpr int kTippedMemo = 500;
+
+QString monthName(ReminderCalendar calendar, int month)
+{
+    return QString::fromStdString(ReminderMonthName(calendar, month));
+}
+
+QString beginning(QString text, int length)
+{
+    if (text.size() > length)
+        text = text.left(length) + QStringLiteral("\u2026");
+    return text;
+}
+
+QString shownDate(const MonthDay &day, ReminderCalendar shown)
+{
+    return shown == ReminderCalendar::Hijri
+        ? WeekdayName(day.weekday) + QLatin1Char(' ') + HijriDateText(day.hijri)
+        : ChristianDateText(day.christian, day.weekday);
+}
+
+QString otherDate(const MonthDay &day, ReminderCalendar shown)
+{
+    if (shown == ReminderCalendar::Hijri)
+        return QStringLiteral("%1 %2 %3")
+            .arg(day.christian.day)
+            .arg(monthName(ReminderCalendar::Christian, day.christian.month))
+            .arg(day.christian.year);
+    return HijriDateText(day.hijri);
+}
+
+QString remindersText(const MonthDay &day)
+{
+    QStringList memos;
+    for (const DayReminder &reminder : day.reminders)
+        memos << beginning(OneLineMemo(reminder.memo), kNamedMemo);
+    return (memos.size() == 1 ? QStringLiteral("reminder: ") : QStringLiteral("reminders: ")) +
+        memos.join(QStringLiteral("; "));
+}
+
+// "04:52": minutes after midnight as a 24-hour clock shows them.
+QString clockText(int minutes)
+{
+    return QStringLiteral("%1:%2")
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString capitalized(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+// A memo as rich text: escaped, its line breaks kept.
+QString memoHtml(const DayReminder &reminder)
+{
+    QString memo = beginning(QString::fromStdString(reminder.memo), kTippedMemo).toHtmlEscaped();
+    memo.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    memo.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    memo.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    const std::optional<int> rings = AlarmRingsAt(reminder.alarm);
+    const QString alarm =
+        rings ? QStringLiteral(" (alarm at %1)").arg(clockText(*rings)) : QString();
+    return QStringLiteral("Reminder: ") + memo + alarm;
+}
+
+} // namespace
+
+QString ShortMonthName(ReminderCalendar calendar, int month)
+{
+    return QString::fromUtf8(
+        (calendar == ReminderCalendar::Hijri ? kShortHijri : kShortChristian)[month - 1]);
+}
+
+QStringList AllShortMonthNames()
+{
+    QStringList names;
+    for (int m = 1; m <= 12; ++m)
+        names << ShortMonthName(ReminderCalendar::Hijri, m)
+              << ShortMonthName(ReminderCalendar::Christian, m);
+    return names;
+}
+
+QString MonthYearText(ReminderCalendar calendar, int year, int month)
+{
+    return monthName(calendar, month) + QLatin1Char(' ') + QString::number(year);
+}
+
+QString OtherMonthsText(const MonthData &month)
+{
+    if (month.days.empty())
+        return {};
+    const ReminderCalendar other = month.id.calendar == ReminderCalendar::Hijri
+        ? ReminderCalendar::Christian
+        : ReminderCalendar::Hijri;
+    const auto dateIn = [other](const MonthDay &day) {
+        return other == ReminderCalendar::Hijri ? day.hijri : day.christian;
+    };
+    const YearMonthDay first = dateIn(month.days.front()), last = dateIn(month.days.back());
+    if (first.month == last.month && first.year == last.year)
+        return MonthYearText(other, first.year, first.month);
+    if (first.year == last.year)
+        return monthName(other, first.month) + QString::fromUtf8(kDash) +
+            MonthYearText(other, last.year, last.month);
+    return MonthYearText(other, first.year, first.month) + QString::fromUtf8(kDash) +
+        MonthYearText(other, last.year, last.month);
+}
+
+QStringList LongestMonthTexts()
+{
+    QStringList texts;
+    for (ReminderCalendar calendar : {ReminderCalendar::Hijri, ReminderCalendar::Christian})
+        for (int m = 1; m <= 12; ++m) {
+            const QString month = MonthYearText(calendar, 8888, m);
+            texts << month;
+            for (int next = 1; next <= 12; ++next)
+                texts << month + QString::fromUtf8(kDash) + MonthYearText(calendar, 8888, next);
+        }
+    return texts;
+}
+
+QString OtherDayText(const MonthDay &day, ReminderCalendar shown)
+{
+    const bool hijriShown = shown == ReminderCalendar::Hijri;
+    const YearMonthDay &other = hijriShown ? day.christian : day.hijri;
+    if (other.day != 1)
+        return QString::number(other.day);
+    return QStringLiteral("1 ") +
+        ShortMonthName(
+            hijriShown ? ReminderCalendar::Christian : ReminderCalendar::Hijri, other.month);
+}
+
+QString MoonPhaseName(MoonPhase phase)
+{
+    switch (phase) {
+    case MoonPhase::New:
+        return QStringLiteral("new moon");
+    case MoonPhase::FirstQuarter:
+        return QStringLiteral("first quarter");
+    case MoonPhase::Full:
+        return QStringLiteral("full moon");
+    case MoonPhase::LastQuarter:
+        return QStringLiteral("last quarter");
+    }
+    return {};
+}
+
+QString MoonPhaseText(const MoonPhaseTime &phase)
+{
+    return MoonPhaseName(phase.phase) + QStringLiteral(" at ") + clockText(phase.localMinute);
+}
+
+QString DayDescription(const MonthDay &day, ReminderCalendar shown, bool today, bool holyDays)
+{
+    QStringList parts = {shownDate(day, shown), otherDate(day, shown)};
+    if (today)
+        parts << QStringLiteral("today");
+    if (day.moonPhase)
+        parts << MoonPhaseText(*day.moonPhase);
+    if (!day.reminders.empty())
+        parts << remindersText(day);
+    if (holyDays)
+        for (const HolyDay *holy : day.holyDays)
+            parts << QString::fromUtf8(holy->name.data(), holy->name.size());
+    return parts.join(QStringLiteral(", "));
+}
+
+QString DayToolTip(const MonthDay &day, ReminderCalendar shown, bool today, bool holyDays)
+{
+    QStringList lines = {QStringLiteral("<b>%1</b>").arg(shownDate(day, shown).toHtmlEscaped()),
+        otherDate(day, shown).toHtmlEscaped()};
+    if (today)
+        lines << QStringLiteral("Today");
+    if (holyDays)
+        for (const HolyDay *holy : day.holyDays)
+            lines << QStringLiteral("<i>%1</i>")
+                         .arg(QString::fromUtf8(holy->name.data(), holy->name.size())
+                                  .toHtmlEscaped());
+    if (day.moonPhase)
+        lines << capitalized(MoonPhaseText(*day.moonPhase));
+    for (const DayReminder &reminder : day.reminders)
+        lines << memoHtml(reminder);
+    // <qt> makes it rich text whatever a memo holds.
+    return QStringLiteral("<qt>") + lines.join(QStringLiteral("<br>")) + QStringLiteral("</qt>");
+}
+
+QString DayListLabel(const MonthDay &day)
+{
+    return QStringLiteral("%1 %2 (%3 %4 %5)")
+        .arg(day.hijri.day)
+        .arg(monthName(ReminderCalendar::Hijri, day.hijri.month))
+        .arg(WeekdayName(day.weekday))
+        .arg(day.christian.day)
+        .arg(monthName(ReminderCalendar::Christian, day.christian.month));
+}
+
+QStringList HolyDayLines(const MonthData &month)
+{
+    QStringList lines;
+    for (const MonthDay &day : month.days)
+        for (const HolyDay *holy : day.holyDays)
+            lines << DayListLabel(day) + QStringLiteral(": ") +
+                    QString::fromUtf8(holy->name.data(), holy->name.size());
+    return lines;
+}
+
+QString WeekdayName(int weekday)
+{
+    // QLocale counts weekdays from Monday = 1.
+    return QLocale::c().dayName(weekday == 0 ? 7 : weekday);
+}
+
+QString ShortWeekdayName(int weekday)
+{
+    return QLocale::c().dayName(weekday == 0 ? 7 : weekday, QLocale::ShortFormat);
+}
+
+int FirstWeekday(const QLocale &locale)
+{
+    if (locale.language() == QLocale::C)
+        return 0;
+    return static_cast<int>(locale.firstDayOfWeek()) % 7;
+}

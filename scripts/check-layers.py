@@ -1,0 +1,178 @@
+#!/usr/bin/env python3
+"""Checks that dependencies point one way: every #include "folder/..." of a
+source file names a folder that the file's own folder may use, and Qt (and,
+in the engine and the profile, ICU) stays out of the folders that do without.
+
+Usage: check-layers.py [SOURCE_ROOT]   (default: the folder above this script)
+Prints each include against the rules as FILE:LINE: ... and exits 1; exits 0
+when there is none. The rules are per folder: a subfolder follows those of
+the nearest folder in LAYERS, tests/<folder> those of <folder> (TEST_EXTRA
+adds to them), and a folder of sources that none of them covers is itself
+an error, so that a new one gets its place in the table. Runs as the CTest
+test layers_test.
+"""
+
+import os
+import re
+import sys
+
+# Each folder and the folders it depends on directly; it may include their
+# headers and, through them, those of every folder below them.
+LAYERS = {
+    "calendar": [],  # the engine: standard library only
+    "calendar/icu": ["calendar"],  # the Hijri rules that ICU computes
+    "reminders": [],  # the profile: standard library only
+    "agenda": ["calendar/icu", "reminders"],  # no Qt
+    "framework": ["reminders"],  # the document/view layer over Qt
+    "resources": ["framework"],
+    "form": ["framework", "resources", "agenda"],
+    "panels": ["form", "framework", "agenda"],
+    "shell": ["panels", "form", "framework", "resources"],
+    "cli": ["agenda", "calendar/icu", "reminders"],  # no Qt
+    "bench": ["cli", "panels"],
+}
+
+# tests/<folder> may use what <folder> may, the folder itself and the tests'
+# own helpers (tests/...); the window tests run the whole program, and the
+# fuzz targets take the profile's parsers.
+TEST_EXTRA = {
+    "tests": ["resources"],  # gui_test_main.cpp
+    "tests/calendar": ["calendar/icu"],
+    "tests/form": ["shell"],
+    "tests/panels": ["shell"],
+    "tests/fuzz": ["reminders"],
+}
+
+# Headers of outside libraries that a folder (with its tests) must not
+# include.
+QT = (re.compile(r"^Qt?[A-Z]|^Qt$"), "Qt")
+ICU = (re.compile(r"^unicode/"), "ICU")
+FOREIGN = {
+    "calendar": [QT, ICU],
+    "calendar/icu": [QT],
+    "reminders": [QT, ICU],
+    "agenda": [QT],
+    "cli": [QT],
+    "tests/calendar": [QT],
+    "tests/reminders": [QT, ICU],
+    "tests/agenda": [QT],
+    "tests/cli": [QT],
+    "tests/fuzz": [QT, ICU],
+}
+
+SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc")
+SKIPPED_TOP = {"build", "docs", "packaging", "scripts"}
+
+LOCAL_INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
+SYSTEM_INCLUDE = re.compile(r"^\s*#\s*include\s*<([^>]+)>")
+
+
+def closure(folder, seen=None):
+    """The folders that `folder` may include, itself among them."""
+    seen = set() if seen is None else seen
+    if folder not in seen:
+        seen.add(folder)
+        for below in LAYERS.get(folder, []):
+            closure(below, seen)
+    return seen
+
+
+def rule_folder(folder):
+    """The folder whose rules hold for `folder`: tests/<x> for the tests,
+    otherwise the nearest folder of LAYERS; None when there is none."""
+    parts = folder.split("/")
+    if parts[0] == "tests":
+        return "/".join(parts[:2])
+    for n in range(len(parts), 0, -1):
+        candidate = "/".join(parts[:n])
+        if candidate in LAYERS:
+            return candidate
+    return None
+
+
+def allowed_for(folder):
+    if folder.split("/")[0] != "tests":
+        return closure(folder)
+    allowed = {"tests"}
+    tested = folder[len("tests/"):]
+    for used in [tested] + TEST_EXTRA.get(folder, []):
+        if used in LAYERS:
+            allowed |= closure(used)
+    return allowed
+
+
+def target_folder(include):
+    """The folder an include names (the longest one of the table), or None
+    for a header beside the file."""
+    parts = include.split("/")[:-1]
+    for n in range(len(parts), 0, -1):
+        candidate = "/".join(parts[:n])
+        if candidate in LAYERS:
+            return candidate
+    return parts[0] if parts else None
+
+
+def check_file(root, path, folder, problems):
+    allowed = allowed_for(folder)
+    relative = os.path.relpath(path, root)
+    with open(path, encoding="utf-8", errors="replace") as source:
+        for number, line in enumerate(source, 1):
+            local = LOCAL_INCLUDE.match(line)
+            if local:
+                target = target_folder(local.group(1))
+                if target is not None and target not in allowed:
+                    problems.append(
+                        f'{relative}:{number}: {folder}/ may not include "{local.group(1)}": '
+                        f"{target}/ is not below {folder}/"
+                    )
+                continue
+            system = SYSTEM_INCLUDE.match(line)
+            for pattern, library in FOREIGN.get(folder, []) if system else []:
+                if pattern.search(system.group(1)):
+                    problems.append(
+                        f"{relative}:{number}: {folder}/ may not include <{system.group(1)}>: "
+                        f"no {library} in {folder}/"
+                    )
+
+
+def main():
+    root = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.dirname(
+        os.path.abspath(__file__)))
+    problems = []
+    checked = 0
+    for directory, subdirectories, files in os.walk(root):
+        relative = os.path.relpath(directory, root).replace(os.sep, "/")
+        if relative == ".":
+            subdirectories[:] = [
+                d for d in subdirectories if not d.startswith(".") and d not in SKIPPED_TOP
+            ]
+            continue
+        # A build folder (CMake's cache marks it) holds generated sources.
+        if "CMakeCache.txt" in files:
+            subdirectories[:] = []
+            continue
+        sources = [f for f in files if f.endswith(SOURCE_SUFFIXES)]
+        if not sources:
+            continue
+        folder = rule_folder(relative)
+        if folder is None:
+            problems.append(
+                f"{relative}/: a folder of sources that scripts/check-layers.py does not "
+                "know; give it its place in LAYERS"
+            )
+            continue
+        for name in sorted(sources):
+            check_file(root, os.path.join(directory, name), folder, problems)
+            checked += 1
+    for problem in problems:
+        print(problem)
+    if problems:
+        print(f"check-layers: {len(problems)} problem(s); the table of layers is in "
+              "scripts/check-layers.py", file=sys.stderr)
+        return 1
+    print(f"check-layers: {checked} files, every include points down")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
