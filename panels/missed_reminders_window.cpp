@@ -23,15 +23,6 @@ QString timeText(int minuteOfDay)
         .arg(minuteOfDay % 60, 2, 10, QLatin1Char('0'));
 }
 
-// A memo on one line: its line breaks as " / ".
-QString oneLine(const std::string &memo)
-{
-    QString line = QString::fromStdString(memo);
-    line.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    line.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return line.replace(QLatin1Char('\n'), QLatin1String(" / "));
-}
-
 bool sameReminder(const MissedReminder &a, const MissedReminder &b)
 {
     return a.day == b.day && a.reminder.key == b.reminder.key;
@@ -99,7 +90,7 @@ void CMissedRemindersWindow::AddReminders(const std::vector<MissedReminder> &mis
                 [&](const MissedReminder &listed) { return sameReminder(listed, reminder); }))
             continue;
         m_reminders.push_back(reminder);
-        const QString memo = oneLine(reminder.reminder.memo);
+        const QString memo = OneLineMemo(reminder.reminder.memo);
         auto *item = new QTreeWidgetItem(m_pList,
             {ChristianDateText(reminder.christian, reminder.weekday), HijriDateText(reminder.hijri),
                 timeText(reminder.ringsAt), memo});
