@@ -10,7 +10,7 @@ FUZZ_SECONDS  ?= 60
 JOBS          ?= $(shell nproc)
 CMAKE_FLAGS   ?=
 
-.PHONY: all run test bench sanitize fuzz package package-check screenshot deps deps-bench deps-fuzz deps-package deps-screenshot clean
+.PHONY: all run test bench sanitize fuzz package package-check idle-cost screenshot deps deps-bench deps-fuzz deps-package deps-screenshot clean
 
 all: $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -87,6 +87,11 @@ package: deps-package
 # the program starting from the unpacked package under Xvfb.
 package-check: package
 	scripts/check-package.sh $(PACKAGE_DIR)/zamanix_*.deb
+
+# What the idle program costs: wake-ups a minute and resident memory, under
+# Xvfb on a private session bus (scripts/idle-cost.sh; IDLE_SECONDS, 120).
+idle-cost: deps-screenshot all
+	scripts/idle-cost.sh $(BUILD_DIR)/zamanix
 
 # The README's picture of the main window, docs/zamanix.png, taken under Xvfb.
 screenshot: deps-screenshot all

@@ -23,6 +23,9 @@ namespace {
 int s_nCountdown = 0;
 
 constexpr UINT kMinuteTimer = 1;
+// A tick later than this after the one before it (60 s) comes after a
+// suspend, or after the clock was set forward.
+constexpr std::int64_t kLateTick = 180;
 
 bool sameLocalDate(const CTime &a, const CTime &b)
 {
@@ -57,10 +60,19 @@ void CZamanixView::OnTimer(UINT nIDEvent)
     // The whole date: after a suspend of a month the day number alone may
     // not have changed.
     const bool newDay = !sameLocalDate(now, m_timeLast);
+    const std::int64_t elapsed = now.GetTime() - m_timeLast.GetTime();
+    const bool jumped = elapsed > kLateTick;
     // A new day's reminders, and today's just added or deleted, do not wait
     // for the interval of an earlier prompt.
     m_bCheckSoon = m_bCheckSoon || newDay;
+    // Before the due check moves the last check on to now.
+    if ((newDay || jumped) && m_timeChecked)
+        CheckMissedReminders();
     if (nIDEvent == kMinuteTimer) {
+        // Ticks stop while the machine sleeps: the interval counts the
+        // minutes the clock moved.
+        if (jumped)
+            s_nCountdown -= static_cast<int>(std::min<std::int64_t>(elapsed / 60 - 1, 1440));
         if (m_bCheckSoon)
             s_nCountdown = 0;
         m_bCheckSoon = false;
@@ -99,20 +111,27 @@ void CZamanixView::OnReminderChanged(const CString &key)
         m_bCheckSoon = true;
 }
 
-BOOL CZamanixView::CheckAlarm()
+void CZamanixView::readProfile()
 {
-    const Today today = ReadToday(m_hijriCalendar);
-    m_strToday = TodayLine(today, TodayLineForm::Timer);
-    const CString christianKey = today.now.Format("%B/%d");
-    if (christianKey == m_strDoneKey)
-        return FALSE;
-
-    // Read again only when the file changed: this runs every minute.
+    // Read again only when the file changed: the due check runs every minute.
     if (const std::filesystem::path &file = AfxGetApp()->m_pszProfileName;
         m_profileRead.File() != file)
         m_profileRead.Load(file);
     else
         m_profileRead.Refresh();
+}
+
+BOOL CZamanixView::CheckAlarm()
+{
+    const Today today = ReadToday(m_hijriCalendar);
+    m_strToday = TodayLine(today, TodayLineForm::Timer);
+    if (m_timeChecked)
+        m_timeChecked = today.now;
+    const CString christianKey = today.now.Format("%B/%d");
+    if (christianKey == m_strDoneKey)
+        return FALSE;
+
+    readProfile();
     const std::vector<DayReminder> reminders = FindDayReminders(
         today.christian, today.hijri, [this](std::string_view section, std::string_view entry) {
             return m_profileRead.Find(section, entry);
@@ -148,12 +167,20 @@ void CZamanixView::ShowAlarmPrompt()
     // prompt is answered.
     CString memo = ShownPartOf(m_strAlarmText).text.toStdString();
     std::replace(memo.begin(), memo.end(), '\r', '\n');
-    ShowDesktopNotification("Zamanix Reminder", memo);
+    // Its buttons answer the prompt as Yes and No do.
+    CMessageBoxEnder prompt;
+    ShowDesktopNotification("Zamanix Reminder", memo,
+        {{"later", Format("Remind me again in %d minutes", m_nSnooze)}, {"done", "Done for today"}},
+        [&prompt](const CString &key) {
+            if (key == "later" || key == "done")
+                prompt.End(key == "later" ? IDYES : IDNO);
+        });
+    RecordLastCheck(); // the reminders up to the check that opened it are heard
     // Escape or the close box mean "not now", as Yes does: only No
     // silences the day.
     const int answer = AfxMessageBoxWithBody("Zamanix Reminder:\n\n", m_strAlarmText,
         Format("\n\nDo you want me to remind you again in %d minutes?", m_nSnooze),
-        MB_YESNO | MB_ICONINFORMATION, IDYES);
+        MB_YESNO | MB_ICONINFORMATION, IDYES, &prompt);
     m_bPromptOpen = false;
     CloseDesktopNotification();
     if (answer == IDNO)

@@ -1,10 +1,14 @@
 // What the windows beside the form hear of it: a date that View showed, a
-// change of reminders that Add or Delete made, and a change of the Hijri
-// calendar the user keeps. A window registers with the view
-// (CZamanixView::AddListener) and unregisters before it goes.
+// change of reminders that Add or Delete made, a change of the Hijri
+// calendar the user keeps, and reminders that were missed. A window
+// registers with the view (CZamanixView::AddListener) and unregisters
+// before it goes.
 #pragma once
 
+#include "agenda/missed_reminders.h"
 #include "framework/cstring.h"
+
+#include <vector>
 
 class CZamanixViewListener {
 public:
@@ -19,4 +23,7 @@ public:
     virtual void OnRemindersChanged() { }
     // The Hijri calendar in use changed (CZamanixView::GetHijriCalendar).
     virtual void OnHijriCalendarChanged() { }
+    // Reminders fell due while the program did not run or the machine
+    // slept (CZamanixView::CheckMissedReminders); each is told once.
+    virtual void OnRemindersMissed(const std::vector<MissedReminder> &missed) { (void)missed; }
 };

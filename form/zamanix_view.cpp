@@ -53,6 +53,7 @@ BOOL CZamanixView::DestroyWindow()
 {
     if (m_nTimerID != 0)
         KillTimer(m_nTimerID);
+    RecordLastCheck(); // the last check of the run
     return CFormView::DestroyWindow();
 }
 
@@ -200,6 +201,11 @@ static void tellListeners(std::vector<CZamanixViewListener *> &all, Tell tell)
 void CZamanixView::NotifyRemindersChanged()
 {
     tellListeners(m_listeners, [](CZamanixViewListener *l) { l->OnRemindersChanged(); });
+}
+
+void CZamanixView::NotifyRemindersMissed(const std::vector<MissedReminder> &missed)
+{
+    tellListeners(m_listeners, [&](CZamanixViewListener *l) { l->OnRemindersMissed(missed); });
 }
 
 void CZamanixView::NotifyHijriCalendarChanged()

@@ -3,6 +3,7 @@
 // the chosen day. It also runs the minute timer that raises alarms.
 #pragma once
 
+#include "agenda/missed_reminders.h"
 #include "calendar/icu/hijri_calendar.h"
 #include "form/view_listener.h"
 #include "framework/controls.h"
@@ -10,6 +11,7 @@
 #include "framework/view.h"
 #include "reminders/profile_snapshot.h"
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -87,9 +89,24 @@ public:
     // The countdown to the next due check, in ticks (shared by the module).
     static int GetAlarmCountdown();
 
+    // Tells the listeners of the reminders missed since the reminders were
+    // last checked (OnRemindersMissed, agenda/missed_reminders.h) and
+    // records that the days before today are done with. The first call of a
+    // run reads when that was from the profile; on the first start ever it
+    // lists nothing and records now. The application calls it once the
+    // program runs (not when it only prints), the minute timer on a new day
+    // and when the clock jumped between two ticks (after a suspend).
+    void CheckMissedReminders();
+    // Writes to the profile when the reminders were last checked, if that
+    // changed since the last write (a failure is said once, on stderr).
+    void RecordLastCheck();
+
 private:
     void NotifyRemindersChanged();
     void NotifyDateShown();
+    void NotifyRemindersMissed(const std::vector<MissedReminder> &missed);
+    // Brings m_profileRead up to the profile on disk.
+    void readProfile();
     void NotifyHijriCalendarChanged();
     // A failed write of the profile is told to the user: what, and why.
     static bool reportFailedWrite(BOOL written, const CString &what);
@@ -116,6 +133,10 @@ private:
     CProfileSnapshot m_profileRead; // the profile as the due check last read it
     bool m_bCheckSoon = false; // a new day, or today's reminders changed: check at the next tick
     CHijriCalendar m_hijriCalendar;
+    // Every reminder up to this moment was checked or listed as missed;
+    // none until the run keeps track (CheckMissedReminders).
+    std::optional<CTime> m_timeChecked;
+    std::optional<CTime> m_timeRecorded; // what the profile holds of it
     bool m_bHijriSettingRead = false; // LoadHijriSetting read it
     std::vector<CZamanixViewListener *> m_listeners;
 };

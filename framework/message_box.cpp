@@ -199,6 +199,13 @@ public:
 
     int Answer() const { return m_nAnswer; }
 
+    // Answers from outside, as the button of `result` would.
+    void End(int result)
+    {
+        m_nAnswer = result;
+        accept();
+    }
+
     // Escape and the close box.
     void reject() override
     {
@@ -332,14 +339,29 @@ int AfxMessageBox(const CString &text, UINT style, UINT)
     });
 }
 
-int AfxMessageBoxWithBody(
-    const CString &before, const CString &body, const CString &after, UINT style, int dismissed)
+int AfxMessageBoxWithBody(const CString &before, const CString &body, const CString &after,
+    UINT style, int dismissed, CMessageBoxEnder *ender)
 {
     style = EffectiveMessageBoxStyle(style);
     return answer(before + body + after, style, [&] {
         CBodyMessageBox box(style, dismissed, owner());
         box.SetText(before, body, after);
+        if (ender)
+            ender->m_end = [&box](int result) { box.End(result); };
         box.exec();
+        if (ender)
+            ender->m_end = {};
         return box.Answer();
     });
+}
+
+bool CMessageBoxEnder::End(int result)
+{
+    if (!m_end)
+        return false;
+    // Once: a second answer finds the box closed.
+    const std::function<void(int)> end = std::move(m_end);
+    m_end = {};
+    end(result);
+    return true;
 }

@@ -32,6 +32,10 @@ inline constexpr std::string_view kMonthPanelSideEntry = "MonthPanelSide";
 inline constexpr std::string_view kHolyDaysEntry = "HolyDays";
 inline constexpr std::string_view kSettingOn = "ON";
 inline constexpr std::string_view kSettingOff = "OFF";
+// When the reminders were last checked, under "Defaults": seconds since
+// 1970 (UTC). The reminders of the days after it that the program never
+// showed are listed as missed; without it (the first start) none are.
+inline constexpr std::string_view kLastCheckEntry = "LastCheck";
 
 // "Ramadhan/27": the month name as the calendar spells it, "/", and the day
 // text exactly as given; "5", "05" and "" make three different keys.

@@ -65,6 +65,7 @@ const MenuItemTemplate kHijriAdjustMenu[] = {
 const MenuItemTemplate kOptionsMenu[] = {
     {"Audiable Alarm", ID_OPTIONS_AUDIBLEALARM, Checked},
     {"&Islamic Holy Days", ID_OPTIONS_HOLY_DAYS, Checked},
+    {"Start at &Login", ID_OPTIONS_START_AT_LOGIN, 0},
     {nullptr, 0, Separator},
     {"Hijri &Calendar", 0, 0, kHijriCalendarMenu},
     {"Hijri Date &Adjustment", 0, 0, kHijriAdjustMenu},

@@ -40,6 +40,7 @@ inline constexpr UINT ID_OPTIONS_HIJRI_ADJUST_MINUS1 = 32778;
 inline constexpr UINT ID_OPTIONS_HIJRI_ADJUST_NONE = 32779;
 inline constexpr UINT ID_OPTIONS_HIJRI_ADJUST_PLUS1 = 32780;
 inline constexpr UINT ID_OPTIONS_HIJRI_ADJUST_PLUS2 = 32781;
+inline constexpr UINT ID_OPTIONS_START_AT_LOGIN = 32786;
 // Kept apart from the ids above, which other windows may take.
 inline constexpr UINT ID_VIEW_ALL_REMINDERS = 32790;
 inline constexpr UINT ID_FILE_EXPORT_REMINDERS = 32791;

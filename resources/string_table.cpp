@@ -25,6 +25,8 @@ const StringResource kStrings[] = {
     {ID_FILE_EXPORT_REMINDERS,
         "Save the reminders of the next five years as an iCalendar file for other calendar "
         "programs\nExport Reminders"},
+    {ID_OPTIONS_START_AT_LOGIN,
+        "Start Zamanix, minimized, whenever you log in to the desktop\nStart at Login"},
     {ID_FILE_PRINT_MONTH, "Print the month shown in the month panel on one page\nPrint Month"},
     {ID_VIEW_MONTH, "Show or hide the month at a glance beside the form\nMonth"},
     {ID_OPTIONS_HOLY_DAYS, "Mark the Islamic holy days in the month panel\nIslamic Holy Days"},

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Checks a Debian package of Zamanix the way a user would meet it: its
 # fields and files, the desktop entry and metainfo through their validators,
-# the manual pages, and both programs run from the unpacked package (the
-# desktop program under Xvfb, until its window shows and File > Exit ends it).
+# the manual pages, and the programs run from the unpacked package (the
+# desktop program under Xvfb, until its window shows and File > Exit ends
+# it; a second start while it runs; a start by the session bus).
 # Installs nothing; needs scripts/install-deps.sh package.
 #   scripts/check-package.sh build/package/zamanix_<version>_<arch>.deb
 set -u
@@ -72,6 +73,12 @@ check "usr/share/zamanix/Reminder.wav is a WAVE sound" \
 check "the metainfo has the entry's id" \
     grep -q "<id>$id</id>" "$root/usr/share/metainfo/$id.metainfo.xml"
 check "the entry's icon has its id" grep -qx "Icon=$id" "$desktop_files"
+# Desktops start a DBusActivatable program through the session bus, which
+# finds the program in the service file of its id.
+service_file=$root/usr/share/dbus-1/services/$id.service
+check "the entry is DBusActivatable" grep -qx "DBusActivatable=true" "$desktop_files"
+check "the bus's service file names the id" grep -qx "Name=$id" "$service_file"
+check "the bus's service file starts /usr/bin/zamanix" grep -qx "Exec=/usr/bin/zamanix" "$service_file"
 check "the scalable icon is an SVG picture" \
     sh -c "file -b '$root/usr/share/icons/hicolor/scalable/apps/$id.svg' | grep -q 'SVG'"
 for size in 16 22 24 32 48 64 128 256; do
@@ -132,6 +139,12 @@ window=$(timeout 60 xdotool search --sync --onlyvisible --classname zamanix | he
 xprop -id "$window" WM_CLASS _NET_WM_NAME > "$work/properties"
 xprop -id "$window" -notype 32c _NET_WM_ICON | head -c 100 >> "$work/properties"
 timeout 60 "$accessible_tree" zamanix > "$work/accessible" 2> "$work/accessible.log"
+# A second start while it runs shows the first and ends with status 0.
+HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime \
+    XDG_DATA_DIRS=$root/usr/share:/usr/share timeout 30 "$root/usr/bin/zamanix" \
+    > "$work/second.log" 2>&1
+echo $? > "$work/second-status"
+xdotool search --onlyvisible --classname zamanix | wc -l > "$work/windows"
 # File > Exit from the keyboard: the popup menu takes the second key.
 xdotool windowfocus --sync "$window" key alt+f x
 (sleep 60; kill "$pid" 2> /dev/null) &
@@ -153,6 +166,8 @@ if xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- \
         grep -q "^WM_CLASS.* = \"$wm_class\"," "$work/properties"
     check "the window carries its icon" grep -q '^_NET_WM_ICON = 16, 16,' "$work/properties"
     check "File > Exit ends the program with status 0" test "$(cat "$work/status")" = 0
+    check "a second start ends with status 0" test "$(cat "$work/second-status")" = 0
+    check "a second start opens no second window" test "$(cat "$work/windows")" = 1
     # What a screen reader gets: role|name|labels, one line per object.
     heard() {
         grep -Eq "$1" "$work/accessible"
@@ -179,6 +194,56 @@ if xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- \
 else
     fail "the window shows"
     cat "$work/log" "$work/session.log" >&2
+fi
+
+# --- Started by the session bus ----------------------------------------------
+# What a desktop does for a DBusActivatable entry: on a bus of its own whose
+# only service file is the package's (pointed at the unpacked program), asks
+# for the id with gdbus, as GLib-based desktops do, and waits for the window.
+mkdir -p "$work/services" "$work/activation-config"
+sed "s|^Exec=/usr/bin/zamanix\$|Exec=$root/usr/bin/zamanix|" "$service_file" \
+    > "$work/services/$id.service"
+cat > "$work/bus.conf" <<EOF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:tmpdir=$work</listen>
+  <servicedir>$work/services</servicedir>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/>
+  </policy>
+</busconfig>
+EOF
+cat > "$work/activation.sh" <<'EOF'
+#!/bin/sh
+work=$1
+id=$2
+path=/$(echo "$id" | tr . /)
+gdbus call --session --dest "$id" --object-path "$path" \
+    --method org.freedesktop.Application.Activate '{}' > "$work/activate.out" 2>&1 || exit 1
+window=$(timeout 60 xdotool search --sync --onlyvisible --classname zamanix | head -n 1)
+[ -n "$window" ] || exit 2
+xdotool windowfocus --sync "$window" key alt+f x
+# The program is the bus's child: it has ended when its name is free.
+for i in $(seq 1 120); do
+    gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+        --method org.freedesktop.DBus.NameHasOwner "$id" | grep -q false && exit 0
+    sleep 0.5
+done
+exit 3
+EOF
+HOME=$work/home XDG_CONFIG_HOME=$work/activation-config XDG_RUNTIME_DIR=$work/runtime \
+    XDG_DATA_DIRS=$root/usr/share:/usr/share xvfb-run -a -s "-screen 0 1024x768x24" \
+    dbus-run-session --config-file="$work/bus.conf" -- sh "$work/activation.sh" "$work" "$id" \
+    > "$work/activation.log" 2>&1
+activation=$?
+check "the session bus starts the program for its id, and it answers" test "$activation" -ne 1
+check "the program so started shows its window" \
+    sh -c "[ $activation -ne 1 ] && [ $activation -ne 2 ]"
+check "File > Exit ends the program the bus started" test "$activation" -eq 0
+if [ "$activation" -ne 0 ]; then
+    cat "$work/activate.out" "$work/activation.log" >&2
 fi
 
 echo "$passed passed, $failed failed"

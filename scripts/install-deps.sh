@@ -6,11 +6,12 @@ set -eu
 
 # Besides what the program is built from, what its tests use: Qt Svg to
 # compare the scalable icon with the drawing, a private session bus, a sound
-# server with its recorder, and compiled locales that name dates otherwise.
+# server with its recorder, compiled locales that name dates otherwise, and
+# the validator of desktop entries (the autostart entry).
 # libical-dev: the iCalendar export; python3-icalendar and khal read it back
 # in the tests. Xvfb, xdotool, the accessibility bus and pyatspi: the month
 # panel read as a screen reader reads it.
-build_packages="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libicu-dev libx11-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop dbus-daemon pulseaudio pulseaudio-utils locales-all libical-dev python3-icalendar khal xvfb xauth xdotool at-spi2-core python3-pyatspi"
+build_packages="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libicu-dev libx11-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop dbus-daemon pulseaudio pulseaudio-utils locales-all libical-dev python3-icalendar khal xvfb xauth xdotool at-spi2-core python3-pyatspi desktop-file-utils"
 bench_packages="libbenchmark-dev pkg-config"
 # libFuzzer and the sanitizer runtimes come with libclang-rt-dev, which clang
 # only recommends.
@@ -18,8 +19,9 @@ fuzz_packages="clang libclang-rt-dev"
 # The Debian package (dpkg-shlibdeps and dpkg-buildflags come with dpkg-dev,
 # CPack looks at the programs with file) and its checks: the validators, the
 # manual pages' formatter, Xvfb with tools to find and drive the window, and
-# the accessibility bus with a client to read what a screen reader gets.
-package_packages="dpkg-dev file desktop-file-utils appstream groff-base xvfb xauth xdotool x11-utils at-spi2-core python3-pyatspi"
+# the accessibility bus with a client to read what a screen reader gets, and
+# gdbus to ask the session bus for the program as desktops do.
+package_packages="dpkg-dev file appstream groff-base xvfb xauth xdotool x11-utils at-spi2-core python3-pyatspi libglib2.0-bin"
 # scripts/screenshot.sh: the window under Xvfb, taken with ImageMagick.
 screenshot_packages="xvfb xauth xdotool imagemagick"
 

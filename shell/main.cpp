@@ -15,5 +15,6 @@ int main(int argc, char **argv)
     // The name of the installed desktop entry, icons and metainfo: desktops
     // match the window to them by it (on Wayland, by nothing else).
     QGuiApplication::setDesktopFileName(QStringLiteral(ZAMANIX_APP_ID));
+    theApp.KeepOneCopy();
     return theApp.Run(argc, argv);
 }

@@ -108,3 +108,22 @@ void CMainFrame::OnExportReminders()
 {
     ExportRemindersWithDialog(GetMainWindow(), AfxGetApp()->m_pszProfileName);
 }
+
+void CMainFrame::CatchUpOnMissedReminders()
+{
+    auto *view = static_cast<CZamanixView *>(GetActiveView());
+    if (!view)
+        return;
+    view->AddListener(this); // the view goes before the frame
+    view->CheckMissedReminders();
+}
+
+void CMainFrame::OnRemindersMissed(const std::vector<MissedReminder> &missed)
+{
+    if (!m_pMissedReminders)
+        m_pMissedReminders = new CMissedRemindersWindow(
+            static_cast<CZamanixView *>(GetActiveView()), GetMainWindow());
+    m_pMissedReminders->AddReminders(missed);
+    m_pMissedReminders->show();
+    m_pMissedReminders->raise();
+}

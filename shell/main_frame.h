@@ -4,9 +4,10 @@
 #include "framework/control_bars.h"
 #include "framework/frame.h"
 #include "panels/all_reminders_window.h"
+#include "panels/missed_reminders_window.h"
 #include "panels/month_dock.h"
 
-class CMainFrame : public CFrameWnd {
+class CMainFrame : public CFrameWnd, public CZamanixViewListener {
 public:
     CMainFrame();
     BOOL PreCreateWindow(CREATESTRUCT &cs) override;
@@ -19,6 +20,14 @@ public:
     // The All Reminders window once it has been opened; it closes with the
     // frame.
     CAllRemindersWindow *GetAllRemindersWindow() const { return m_pAllReminders; }
+
+    // Once the program runs: lists the reminders missed since the last run
+    // in the Missed Reminders window, and those missed later (after a
+    // suspend) as the form finds them.
+    void CatchUpOnMissedReminders();
+    void OnRemindersMissed(const std::vector<MissedReminder> &missed) override;
+    // The Missed Reminders window once reminders were missed.
+    CMissedRemindersWindow *GetMissedRemindersWindow() const { return m_pMissedReminders; }
 
     // The month panel, docked beside the form; it follows the view once a
     // document is attached to it.
@@ -39,6 +48,7 @@ private:
 
     QPointer<CAllRemindersWindow> m_pAllReminders;
     QPointer<CMonthDock> m_pMonthDock;
+    QPointer<CMissedRemindersWindow> m_pMissedReminders;
 };
 
 // The status bar's panes: the message pane, then Caps Lock, Num Lock and

@@ -7,6 +7,7 @@ namespace {
 
 const char kUsage[] = R"(Usage:
   zamanix [FILE]
+  zamanix --minimized
   zamanix -p FILE
   zamanix -pt FILE PRINTER
   zamanix --help | --version
@@ -16,11 +17,16 @@ both, and keeps a reminder memo with an alarm for any day of either calendar.
 
 Options:
   FILE              open FILE as the document; nothing is read from it
+  --minimized       start with the window minimized, as at login; when
+                    Zamanix runs already, do nothing
   -p FILE           open FILE, print the form on the default printer, exit
   -pt FILE PRINTER  the same on PRINTER
   -h, --help        show this help and exit
   --version         show the version and exit
 Qt's standard options, such as -platform NAME and -style NAME, are accepted.
+
+Zamanix runs once per desktop session: while it runs, a start without -p or
+-pt shows its window (and opens FILE there) and ends.
 
 Reminders and settings are kept in $XDG_CONFIG_HOME/zamanix.INI (by default
 ~/.config/zamanix.INI). See zamanix(1).

@@ -3,10 +3,19 @@
 #include "form/zamanix_view.h"
 #include "framework/command_line.h"
 #include "framework/doc_template.h"
+#include "framework/message_box.h"
 #include "resources/resource.h"
 #include "shell/about_box.h"
+#include "shell/login_start.h"
 #include "shell/main_frame.h"
+#include "shell/one_copy.h"
 #include "shell/zamanix_doc.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 CZamanixApp::CZamanixApp()
 {
@@ -14,19 +23,131 @@ CZamanixApp::CZamanixApp()
     OnCommand(ID_FILE_NEW, [this] { OnFileNew(); });
     OnCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
     OnCommand(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    OnCommand(ID_OPTIONS_START_AT_LOGIN, [this] { OnStartAtLogin(); });
+    OnUpdateCommandUI(ID_OPTIONS_START_AT_LOGIN, [](CCmdUI *ui) {
+        ui->Enable();
+        ui->SetCheck(StartsAtLogin() ? 1 : 0);
+    });
 }
+
+CZamanixApp::~CZamanixApp() = default;
 
 BOOL CZamanixApp::InitInstance()
 {
+    CCommandLineInfo commandLine;
+    ParseCommandLine(m_argc, m_argv, commandLine);
+    for (int i = 1; i < m_argc; ++i)
+        m_bMinimized = m_bMinimized || std::strcmp(m_argv[i], "--minimized") == 0;
+    // Before the profile is read: a start handed over writes nothing.
+    if (m_bOneCopy && handOver(commandLine))
+        return FALSE;
+
     LoadStdProfileSettings(4);
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(
         IDR_MAINFRAME, [] { return std::make_unique<CZamanixDoc>(); },
         [] { return std::make_unique<CMainFrame>(); },
         [] { return std::make_unique<CZamanixView>(); }));
+    if (!ProcessShellCommand(commandLine))
+        return FALSE;
+    if (m_bMinimized && m_pMainWnd)
+        m_pMainWnd->ShowWindow(SW_SHOWMINIMIZED);
+    // Only a run that goes on (not a print) catches up on missed reminders.
+    if (auto *frame = dynamic_cast<CMainFrame *>(m_pMainWnd))
+        frame->CatchUpOnMissedReminders();
+    return TRUE;
+}
 
-    CCommandLineInfo commandLine;
-    ParseCommandLine(m_argc, m_argv, commandLine);
-    return ProcessShellCommand(commandLine);
+int CZamanixApp::ExitInstance()
+{
+    m_pOneCopy.reset();
+    return CWinApp::ExitInstance();
+}
+
+bool CZamanixApp::handOver(const CCommandLineInfo &commandLine)
+{
+    const bool runs = commandLine.m_nShellCommand == CCommandLineInfo::FileNew ||
+        commandLine.m_nShellCommand == CCommandLineInfo::FileOpen ||
+        commandLine.m_nShellCommand == CCommandLineInfo::FileDDE;
+    if (!runs)
+        return false; // printing and the like do their work here and end
+    m_pOneCopy = std::make_unique<COneCopy>(QStringLiteral(ZAMANIX_APP_ID));
+    COneCopy::Requests requests;
+    requests.activate = [this](const QString &token) { OnHandedOver({}, token); };
+    requests.open = [this](const QStringList &files, const QString &token) {
+        OnHandedOver(files, token);
+    };
+    const CopyClaim claim = m_pOneCopy->Claim(std::move(requests));
+    if (claim != CopyClaim::HeldElsewhere)
+        return false;
+    // At login a copy already running is all there is to do.
+    if (m_bMinimized)
+        return true;
+    QStringList files;
+    if (commandLine.m_nShellCommand == CCommandLineInfo::FileOpen)
+        files << QString::fromStdString(commandLine.m_strFileName);
+    QString error;
+    if (m_pOneCopy->HandOver(files, error))
+        return true;
+    std::fprintf(stderr, "zamanix: the running copy does not answer (%s); starting another\n",
+        error.toLocal8Bit().constData());
+    return false;
+}
+
+void CZamanixApp::OnHandedOver(const QStringList &files, const QString &token)
+{
+    if (!files.isEmpty())
+        OpenDocumentFile(files.front().toStdString().c_str());
+    auto *frame = dynamic_cast<CFrameWnd *>(m_pMainWnd);
+    if (!frame)
+        return;
+    // Wayland lets a window come to the front with the token of the start
+    // that asked for it; Qt takes it from here.
+    if (!token.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+    frame->ActivateFrame(); // a minimized window is restored
+    if (QWidget *prompt = QApplication::activeModalWidget()) {
+        prompt->raise();
+        prompt->activateWindow();
+    }
+}
+
+std::filesystem::path CZamanixApp::AutostartEntry()
+{
+    return AutostartEntryPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), ZAMANIX_APP_ID);
+}
+
+bool CZamanixApp::StartsAtLogin()
+{
+    std::error_code error;
+    const std::filesystem::path entry = AutostartEntry();
+    return !entry.empty() && std::filesystem::exists(entry, error);
+}
+
+void CZamanixApp::OnStartAtLogin()
+{
+    const std::filesystem::path entry = AutostartEntry();
+    const bool starts = StartsAtLogin();
+    std::string error;
+    bool done = false;
+    if (entry.empty())
+        error = "Neither XDG_CONFIG_HOME nor HOME names the folder where the desktop looks for "
+                "the programs to start at login.";
+    else if (starts)
+        done = RemoveAutostartEntry(entry, error);
+    else {
+        const std::string program = QCoreApplication::applicationFilePath().toStdString();
+        const std::string text =
+            AutostartEntryText(InstalledDesktopEntry(program, ZAMANIX_APP_ID), program);
+        if (text.empty())
+            error = "The program's path \"" + program + "\" cannot be written in a desktop entry.";
+        else
+            done = WriteAutostartEntry(entry, text, error);
+    }
+    if (!done)
+        AfxMessageBox(CString(starts ? "Zamanix could not stop starting at login:"
+                                     : "Zamanix could not be set to start at login:") +
+                "\n\n" + error,
+            MB_ICONEXCLAMATION);
 }
 
 void CZamanixApp::OnShowAbout()

@@ -22,7 +22,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 struct ShownBox {
@@ -61,6 +63,27 @@ protected:
         m_app->m_pszProfileName = m_profile;
         ASSERT_TRUE(m_app->InitInstance());
         QApplication::processEvents();
+    }
+
+    // Starts the program as main() would with these arguments after its
+    // name; `prepare` runs just before the start-up.
+    BOOL StartWith(std::vector<std::string> args, const std::function<void()> &prepare = {})
+    {
+        m_args = {"zamanix"};
+        m_args.insert(m_args.end(), args.begin(), args.end());
+        m_argv.clear();
+        for (std::string &arg : m_args)
+            m_argv.push_back(arg.data());
+        m_app = std::make_unique<CZamanixApp>();
+        m_app->m_pszAppName = "Zamanix";
+        m_app->m_pszProfileName = m_profile;
+        m_app->m_argc = static_cast<int>(m_argv.size());
+        m_app->m_argv = m_argv.data();
+        if (prepare)
+            prepare();
+        const BOOL started = m_app->InitInstance();
+        QApplication::processEvents();
+        return started;
     }
 
     // Seconds since 1970 of a UTC date and time (the tests run in UTC).
@@ -120,4 +143,6 @@ protected:
     std::vector<ShownBox> m_boxes;
     int m_answer = IDOK;
     std::unique_ptr<CZamanixApp> m_app;
+    std::vector<std::string> m_args;
+    std::vector<char *> m_argv;
 };

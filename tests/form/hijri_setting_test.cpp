@@ -141,7 +141,8 @@ TEST_F(HijriSettingTest, WrittenOnlyWhenChangedAndBackAfterARestart)
     Start();
     Choose(ID_OPTIONS_HIJRI_ASTRONOMICAL); // already in use
     Choose(ID_OPTIONS_HIJRI_ADJUST_NONE);
-    EXPECT_FALSE(std::filesystem::exists(m_profile)) << "nothing changed, nothing written";
+    EXPECT_EQ(Stored(kHijriCalendarEntry), std::nullopt) << "nothing changed, nothing written";
+    EXPECT_EQ(Stored(kHijriAdjustEntry), std::nullopt);
     Choose(ID_OPTIONS_HIJRI_UMALQURA);
     EXPECT_EQ(Stored(kHijriCalendarEntry), "umalqura");
     EXPECT_EQ(Stored(kHijriAdjustEntry), std::nullopt) << "only what changed";

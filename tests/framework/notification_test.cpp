@@ -3,6 +3,8 @@
 // test's own. The tests wait in real time for the bus's replies.
 #include "framework/notification.h"
 
+#include "tests/framework/fake_notification_service.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -13,34 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Records what the notification service is asked.
-class CFakeNotificationService : public QObject, protected QDBusContext {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-
-public:
-    struct Shown {
-        QString appName, summary, body;
-        uint replaces;
-        QVariantMap hints;
-    };
-    std::vector<Shown> shown;
-    std::vector<uint> closed;
-
-public slots:
-    uint Notify(const QString &appName, uint replacesId, const QString &, const QString &summary,
-        const QString &body, const QStringList &, const QVariantMap &hints, int)
-    {
-        shown.push_back({appName, summary, body, replacesId, hints});
-        return 41 + static_cast<uint>(shown.size());
-    }
-    void CloseNotification(uint id) { closed.push_back(id); }
-    QStringList GetCapabilities()
-    {
-        return {QStringLiteral("body"), QStringLiteral("body-markup")};
-    }
-};
 
 // Lets replies on the bus arrive.
 void pump(int ms)
@@ -73,13 +47,8 @@ TEST(RealTimeDesktopNotification, ReachesTheServiceAndIsWithdrawn)
 {
     if (!onPrivateBus())
         GTEST_SKIP() << kNoBus;
-    QDBusConnection serviceBus =
-        QDBusConnection::connectToBus(QDBusConnection::SessionBus, "service");
-    ASSERT_TRUE(serviceBus.isConnected());
     CFakeNotificationService service;
-    ASSERT_TRUE(serviceBus.registerObject(
-        "/org/freedesktop/Notifications", &service, QDBusConnection::ExportAllSlots));
-    ASSERT_TRUE(serviceBus.registerService("org.freedesktop.Notifications"));
+    ASSERT_TRUE(service.Serve());
 
     QGuiApplication::setDesktopFileName(QStringLiteral("zamanix"));
     ShowDesktopNotification("Zamanix Reminder", "Buy bread & <milk>\n");
@@ -101,7 +70,72 @@ TEST(RealTimeDesktopNotification, ReachesTheServiceAndIsWithdrawn)
     CloseDesktopNotification();
     waitFor([&] { return !service.closed.empty(); });
     EXPECT_EQ(service.closed, std::vector<uint>{43u});
-    serviceBus.unregisterService("org.freedesktop.Notifications");
+}
+
+TEST(RealTimeDesktopNotification, AWithdrawalBeforeTheServiceAnswersStillWithdraws)
+{
+    if (!onPrivateBus())
+        GTEST_SKIP() << kNoBus;
+    for (const bool buttons : {false, true}) {
+        SCOPED_TRACE(buttons ? "with buttons" : "without buttons");
+        CFakeNotificationService service;
+        service.offersActions = true;
+        ASSERT_TRUE(service.Serve());
+        // An alarm answered at once: the service has not said the id yet.
+        ShowDesktopNotification("Zamanix Reminder", "quick",
+            buttons ? std::vector<NotificationAction>{{"done", "Done"}}
+                    : std::vector<NotificationAction>{},
+            [](const CString &) {});
+        CloseDesktopNotification();
+        pump(500);
+        EXPECT_EQ(service.shown.size(), buttons ? 0u : 1u)
+            << "with buttons, nothing is shown once the capabilities come";
+        EXPECT_EQ(service.closed.size(), service.shown.size()) << "nothing stays on the screen";
+    }
+}
+
+TEST(RealTimeDesktopNotification, ButtonsWhereTheServiceOffersThemAnswerOnce)
+{
+    if (!onPrivateBus())
+        GTEST_SKIP() << kNoBus;
+    const std::vector<NotificationAction> actions = {
+        {"later", "Remind me again in 5 minutes"}, {"done", "Done for today"}};
+    const struct {
+        const char *name;
+        bool offered;
+        QString press;
+        QStringList shownActions;
+        std::vector<CString> answers;
+    } cases[] = {
+        {"no buttons where none are offered", false, "", {}, {}},
+        {"the button pressed", true, "done",
+            {"later", "Remind me again in 5 minutes", "done", "Done for today"}, {"done"}},
+        {"an unknown key is passed on as it is", true, "default",
+            {"later", "Remind me again in 5 minutes", "done", "Done for today"}, {"default"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        CFakeNotificationService service;
+        service.offersActions = c.offered;
+        service.press = c.press;
+        ASSERT_TRUE(service.Serve());
+        std::vector<CString> answers;
+        ShowDesktopNotification("Zamanix Reminder", "memo", actions,
+            [&](const CString &key) { answers.push_back(key); });
+        waitFor([&] { return !service.shown.empty(); });
+        ASSERT_EQ(service.shown.size(), 1u);
+        EXPECT_EQ(service.shown[0].actions, c.shownActions);
+        pump(300); // the press, if any, and its signals
+        EXPECT_EQ(answers, c.answers);
+        // The service closed it with the press: a later withdrawal finds
+        // nothing to withdraw, and a stray press of it answers nothing.
+        CloseDesktopNotification();
+        if (!c.press.isEmpty())
+            service.Press(42, c.press);
+        pump(300);
+        EXPECT_EQ(answers, c.answers);
+        EXPECT_EQ(service.closed.size(), c.press.isEmpty() ? 1u : 0u);
+    }
 }
 
 TEST(RealTimeDesktopNotification, NoServiceIsNoFailure)
@@ -115,5 +149,3 @@ TEST(RealTimeDesktopNotification, NoServiceIsNoFailure)
 }
 
 } // namespace
-
-#include "notification_test.moc"

@@ -71,7 +71,7 @@ TEST_F(MonthPanelTest, ViewMonthShowsItBesideTheFormAndTheProfileKeepsIt)
     EXPECT_EQ(View()->GetSafeHwnd()->size(), form) << "the form stays the form";
     EXPECT_GE(Panel()->width(), Panel()->minimumSizeHint().width()) << "nor is the panel squeezed";
     EXPECT_GE(Panel()->height(), Panel()->minimumSizeHint().height());
-    EXPECT_NE(Profile().find("[Defaults]\nMonthPanel=ON\n"), std::string::npos);
+    EXPECT_EQ(ReadProfileEntry(m_profile, kDefaultsSection, kMonthPanelEntry, ""), "ON");
     // Moved to the left side.
     Frame()->GetMainWindow()->addDockWidget(Qt::LeftDockWidgetArea, Dock());
     EXPECT_NE(Profile().find("MonthPanelSide=left\n"), std::string::npos);
@@ -100,7 +100,8 @@ TEST_F(MonthPanelTest, NothingIsWrittenUntilTheUserChangesSomething)
     Panel()->ShowMonth({ReminderCalendar::Christian, 2026, 3});
     Panel()->MoveMonths(1);
     m_app.reset();
-    EXPECT_FALSE(std::filesystem::exists(m_profile));
+    // Only the first start's record of its check.
+    EXPECT_EQ(Profile(), "[Defaults]\nLastCheck=" + std::to_string(m_now) + "\n");
 }
 
 TEST_F(MonthPanelTest, ItStartsOnTheFormsDayInTheFormsCalendar)

@@ -37,23 +37,12 @@ protected:
     // Starts the program with these arguments after the program name.
     BOOL StartWith(std::vector<std::string> args)
     {
-        m_args = {"zamanix"};
-        m_args.insert(m_args.end(), args.begin(), args.end());
-        m_argv.clear();
-        for (std::string &arg : m_args)
-            m_argv.push_back(arg.data());
-        m_app = std::make_unique<CZamanixApp>();
-        m_app->m_pszAppName = "Zamanix";
-        m_app->m_pszProfileName = m_profile;
-        m_app->m_argc = static_cast<int>(m_argv.size());
-        m_app->m_argv = m_argv.data();
-        if (!m_printTo.empty()) {
-            m_app->GetPrinter().setOutputFormat(QPrinter::PdfFormat);
-            m_app->GetPrinter().setOutputFileName(QString::fromStdString(m_printTo));
-        }
-        const BOOL started = m_app->InitInstance();
-        QApplication::processEvents();
-        return started;
+        return ProgramTest::StartWith(std::move(args), [this] {
+            if (!m_printTo.empty()) {
+                m_app->GetPrinter().setOutputFormat(QPrinter::PdfFormat);
+                m_app->GetPrinter().setOutputFileName(QString::fromStdString(m_printTo));
+            }
+        });
     }
 
     QMainWindow *Window() const { return Frame()->GetMainWindow(); }
@@ -71,8 +60,6 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    std::vector<std::string> m_args;
-    std::vector<char *> m_argv;
     std::string m_printTo;
 };
 
@@ -216,6 +203,7 @@ TEST_F(ShellTest, SavingWritesAnEmptyFileAndNothingAsksToSave)
 TEST_F(ShellTest, SavingNeverErasesWhatTheProgramDidNotWrite)
 {
     Store("Reminder", "Rajab/27", "Journey");
+    Store("Defaults", "LastCheck", std::to_string(m_now)); // not a first start
     const std::string profile = ReadAll(m_profile);
     std::filesystem::create_symlink(m_profile, m_dir / "link.INI");
     const struct {
@@ -278,14 +266,17 @@ TEST_F(ShellTest, SavingNeverErasesWhatTheProgramDidNotWrite)
 // gone once the list is written, and the list lands in one write.
 TEST_F(ShellTest, TheRecentFileListReplacesItsWholeSection)
 {
-    std::ofstream(m_profile) << "[Recent File List]\nFile1=/a\nFile2=/b\nFile5=/stale\n"
+    const std::string record = "[Defaults]\nLastCheck=" + std::to_string(m_now) + "\n";
+    std::ofstream(m_profile) << record
+                             << "[Recent File List]\nFile1=/a\nFile2=/b\nFile5=/stale\n"
                                 "[Settings]\nPreviewPages=2\n[recent file list]\nFile6=/older\n";
     ASSERT_TRUE(StartWith({}));
     const std::string file = NewFile("c.txt");
     ASSERT_NE(m_app->OpenDocumentFile(file.c_str()), nullptr);
     m_app->SaveStdProfileSettings();
     EXPECT_EQ(ReadAll(m_profile),
-        "[Settings]\nPreviewPages=2\n[Recent File List]\nFile1=" + file + "\nFile2=/a\nFile3=/b\n");
+        record + "[Settings]\nPreviewPages=2\n[Recent File List]\nFile1=" + file +
+            "\nFile2=/a\nFile3=/b\n");
 }
 
 TEST_F(ShellTest, FileNewPutsTheFormBackInHijriMode)

@@ -1,0 +1,154 @@
+#include "shell/one_copy.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusContext>
+#include <QDBusError>
+#include <QDBusMessage>
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QUrl>
+#include <QVariantMap>
+
+namespace {
+
+const QString kInterface = QStringLiteral("org.freedesktop.Application");
+
+bool sessionBusNamed()
+{
+    // Asking without an address would launch a bus of our own.
+    return !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS");
+}
+
+// How the desktop vouches for the start that asks to be shown, so that the
+// window may come to the front: a Wayland activation token or an X11
+// startup id, as the launcher handed them to that start.
+QString tokenOf(const QVariantMap &platformData)
+{
+    const QString token = platformData.value(QStringLiteral("activation-token")).toString();
+    return token.isEmpty() ? platformData.value(QStringLiteral("desktop-startup-id")).toString()
+                           : token;
+}
+
+QVariantMap ownPlatformData()
+{
+    QVariantMap data;
+    if (const QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN"); !token.isEmpty())
+        data[QStringLiteral("activation-token")] = token;
+    if (const QString id = qEnvironmentVariable("DESKTOP_STARTUP_ID"); !id.isEmpty())
+        data[QStringLiteral("desktop-startup-id")] = id;
+    return data;
+}
+
+} // namespace
+
+// org.freedesktop.Application, as the running copy answers it. Each request
+// is answered at once and carried out from the event loop, so that the
+// caller never waits for a window or a message box.
+class CApplicationService : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
+
+public:
+    explicit CApplicationService(COneCopy::Requests requests)
+        : m_requests(std::move(requests))
+    {
+    }
+
+public slots:
+    void Activate(const QVariantMap &platformData)
+    {
+        QMetaObject::invokeMethod(
+            this, [this, token = tokenOf(platformData)] { m_requests.activate(token); },
+            Qt::QueuedConnection);
+    }
+
+    void Open(const QStringList &uris, const QVariantMap &platformData)
+    {
+        QStringList files;
+        for (const QString &uri : uris)
+            if (const QUrl url(uri); url.isLocalFile())
+                files << url.toLocalFile();
+        if (files.isEmpty()) {
+            sendErrorReply(
+                QDBusError::InvalidArgs, QStringLiteral("Zamanix opens local files only"));
+            return;
+        }
+        QMetaObject::invokeMethod(
+            this, [this, files, token = tokenOf(platformData)] { m_requests.open(files, token); },
+            Qt::QueuedConnection);
+    }
+
+    // The desktop entry names no actions.
+    void ActivateAction(const QString &name, const QVariantList &, const QVariantMap &)
+    {
+        sendErrorReply(QDBusError::InvalidArgs, QStringLiteral("Zamanix has no action ") + name);
+    }
+
+private:
+    COneCopy::Requests m_requests;
+};
+
+COneCopy::COneCopy(const QString &appId)
+    : m_strAppId(appId)
+{
+}
+
+COneCopy::~COneCopy()
+{
+    if (m_pService) {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        bus.unregisterService(m_strAppId);
+        bus.unregisterObject(ObjectPath(m_strAppId));
+    }
+}
+
+QString COneCopy::ObjectPath(const QString &appId)
+{
+    QString path = QLatin1Char('/') + appId;
+    path.replace(QLatin1Char('.'), QLatin1Char('/'));
+    path.replace(QLatin1Char('-'), QLatin1Char('_'));
+    return path;
+}
+
+CopyClaim COneCopy::Claim(Requests requests)
+{
+    if (!sessionBusNamed())
+        return CopyClaim::NoBus;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface())
+        return CopyClaim::NoBus;
+    // The object first: a request may come as soon as the name is ours.
+    auto service = std::make_unique<CApplicationService>(std::move(requests));
+    if (!bus.registerObject(ObjectPath(m_strAppId), service.get(), QDBusConnection::ExportAllSlots))
+        return CopyClaim::NoBus;
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
+        bus.interface()->registerService(m_strAppId, QDBusConnectionInterface::DontQueueService,
+            QDBusConnectionInterface::DontAllowReplacement);
+    if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
+        m_pService = std::move(service);
+        return CopyClaim::Claimed;
+    }
+    bus.unregisterObject(ObjectPath(m_strAppId));
+    return reply.isValid() ? CopyClaim::HeldElsewhere : CopyClaim::NoBus;
+}
+
+bool COneCopy::HandOver(const QStringList &files, QString &error) const
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(m_strAppId, ObjectPath(m_strAppId),
+        kInterface, files.isEmpty() ? QStringLiteral("Activate") : QStringLiteral("Open"));
+    if (!files.isEmpty()) {
+        QStringList uris;
+        for (const QString &file : files)
+            uris << QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()).toString();
+        call << uris;
+    }
+    call << ownPlatformData();
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(call);
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return true;
+    error = reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
+    return false;
+}
+
+#include "one_copy.moc"
