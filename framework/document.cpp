@@ -54,6 +54,22 @@ bool mayWriteOver(const CString &path)
     return AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
+// A pipe, socket or device in a file's place: opening a pipe waits for its
+// other end, which may never come, and no such thing holds a document.
+// Says so (after the usual text for a failed read or write) and gives true.
+bool refuseSpecialFile(const char *path, bool writing)
+{
+    struct stat status;
+    if (::stat(path, &status) != 0 || S_ISREG(status.st_mode) || S_ISDIR(status.st_mode))
+        return false;
+    AfxMessageBox(FormatMessageText(LoadString(writing ? AFX_IDP_FAILED_IO_ERROR_WRITE
+                                                       : AFX_IDP_FAILED_IO_ERROR_READ),
+                      path) +
+            "\n(Not a regular file: a pipe, socket or device cannot hold a document)",
+        MB_ICONEXCLAMATION);
+    return true;
+}
+
 } // namespace
 
 CString FileErrorMessage(int err, const CString &path, bool writing)
@@ -95,6 +111,8 @@ BOOL CDocument::OnNewDocument()
 
 BOOL CDocument::OnOpenDocument(const char *path)
 {
+    if (refuseSpecialFile(path, false))
+        return FALSE;
     std::ifstream file(path, std::ios::binary);
     if (!file || std::filesystem::is_directory(path)) {
         const int err = file ? EISDIR : errno;
@@ -108,6 +126,8 @@ BOOL CDocument::OnOpenDocument(const char *path)
 
 BOOL CDocument::OnSaveDocument(const char *path)
 {
+    if (refuseSpecialFile(path, true))
+        return FALSE;
     errno = 0;
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     bool ok = static_cast<bool>(file);

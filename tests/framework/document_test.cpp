@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 
 namespace {
 
@@ -78,6 +79,8 @@ protected:
 TEST_F(DocumentTest, FailedOpensAndSavesShowTheirText)
 {
     std::filesystem::create_directory(m_dir / "folder");
+    // Nobody at its other end: opening it as a file would wait for ever.
+    ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0600), 0);
     const struct {
         const char *name;
         bool saving;
@@ -93,6 +96,12 @@ TEST_F(DocumentTest, FailedOpensAndSavesShowTheirText)
                 ".\n(No such file or directory)"},
         {"save over a folder", true, Path("folder"),
             "An unexpected error occurred while writing " + Path("folder") + ".\n(Is a directory)"},
+        {"open a pipe", false, Path("pipe"),
+            "An unexpected error occurred while reading " + Path("pipe") +
+                ".\n(Not a regular file: a pipe, socket or device cannot hold a document)"},
+        {"save over a pipe", true, Path("pipe"),
+            "An unexpected error occurred while writing " + Path("pipe") +
+                ".\n(Not a regular file: a pipe, socket or device cannot hold a document)"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
