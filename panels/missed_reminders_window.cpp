@@ -94,7 +94,7 @@ void CMissedRemindersWindow::AddReminders(const std::vector<MissedReminder> &mis
         auto *item = new QTreeWidgetItem(m_pList,
             {ChristianDateText(reminder.christian, reminder.weekday), HijriDateText(reminder.hijri),
                 timeText(reminder.ringsAt), memo});
-        item->setToolTip(Memo, QString::fromStdString(reminder.reminder.memo));
+        item->setToolTip(Memo, MemoToolTip(reminder.reminder.memo));
         if (!firstAdded)
             firstAdded = item;
     }

@@ -16,7 +16,6 @@ const char *const kDash = " \u2013 ";
 // A memo in a name or a tool tip is shown by its beginning: a memo of
 // megabytes would make both useless and slow.
 constexpr int kNamedMemo = 200;
-constexpr int kTippedMemo = 500;
 
 QString monthName(ReminderCalendar calendar, int month)
 {
@@ -74,10 +73,7 @@ QString capitalized(QString text)
 // A memo as rich text: escaped, its line breaks kept.
 QString memoHtml(const DayReminder &reminder)
 {
-    QString memo = beginning(QString::fromStdString(reminder.memo), kTippedMemo).toHtmlEscaped();
-    memo.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    memo.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    memo.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    const QString memo = MemoHtml(reminder.memo);
     const std::optional<int> rings = AlarmRingsAt(reminder.alarm);
     const QString alarm =
         rings ? QStringLiteral(" (alarm at %1)").arg(clockText(*rings)) : QString();

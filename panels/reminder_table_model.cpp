@@ -33,6 +33,25 @@ QString OneLineMemo(const std::string &memo)
     return line.replace(QLatin1Char('\n'), QLatin1String(" / "));
 }
 
+QString MemoHtml(const std::string &memo)
+{
+    constexpr int kTipped = 500;
+    // No character takes more than four bytes: the rest is never looked at.
+    const QString start = text(memo.substr(0, kTipped * 4));
+    const bool cut = memo.size() > kTipped * 4 || start.size() > kTipped;
+    QString html = start.left(kTipped).toHtmlEscaped();
+    html.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    html.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    return cut ? html + QStringLiteral("\u2026") : html;
+}
+
+QString MemoToolTip(const std::string &memo)
+{
+    // <qt> makes it rich text whatever the memo holds.
+    return QStringLiteral("<qt>") + MemoHtml(memo) + QStringLiteral("</qt>");
+}
+
 QString ChristianDateText(const YearMonthDay &date, int weekday)
 {
     // QLocale counts weekdays from Monday = 1.
@@ -152,7 +171,7 @@ QVariant CReminderTableModel::data(const QModelIndex &index, int role) const
         return cellText(*row, index.column());
     case Qt::ToolTipRole:
         if (index.column() == Memo)
-            return text(row->memo);
+            return MemoToolTip(row->memo);
         return index.column() == NextDate && !row->day ? cellText(*row, NextDate) : QVariant();
     case Qt::TextAlignmentRole:
         return index.column() == Days || index.column() == Every

@@ -48,3 +48,10 @@ QString ChristianDateText(const YearMonthDay &date, int weekday);
 QString HijriDateText(const YearMonthDay &date);
 // A memo on one line: its line breaks as " / ".
 QString OneLineMemo(const std::string &memo);
+// A memo as rich text for a tool tip: escaped, so that it shows as typed
+// whatever it holds, its line breaks kept, and only its first 500
+// characters, so that a memo of megabytes neither stalls the window nor
+// covers the screen.
+QString MemoHtml(const std::string &memo);
+// MemoHtml as a whole tool tip.
+QString MemoToolTip(const std::string &memo);

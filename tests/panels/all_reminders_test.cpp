@@ -7,6 +7,7 @@
 
 #include "framework/menu.h"
 #include "panels/reminder_export.h"
+#include "panels/reminder_table_model.h"
 #include "resources/resource.h"
 #include "resources/resources.h"
 #include "shell/main_frame.h"
@@ -298,6 +299,40 @@ TEST_F(AllRemindersTest, FormAndCommandLineWriteTheSameBytes)
         EXPECT_EQ(ReadBytes(cli), ReadBytes(m_profile));
     }
     EXPECT_TRUE(m_boxes.empty());
+}
+
+// A memo's tool tip shows it as typed, whatever it holds, and only its
+// beginning: a memo of megabytes must neither stall the window nor cover
+// the screen.
+TEST(MemoToolTip, ShowsTheMemoAsTypedAndOnlyItsBeginning)
+{
+    const std::string ellipsis = "\u2026";
+    const auto arabic = [](int letters) {
+        std::string text;
+        for (int i = 0; i < letters; ++i)
+            text += "\u0645";
+        return text;
+    };
+    const struct {
+        const char *name;
+        std::string memo;
+        std::string html;
+    } cases[] = {
+        {"plain", "Buy dates", "Buy dates"},
+        {"markup stays text", "<b>family</b> & <img src=x>",
+            "&lt;b&gt;family&lt;/b&gt; &amp; &lt;img src=x&gt;"},
+        {"every line break kept", "a\r\nb\rc\nd", "a<br>b<br>c<br>d"},
+        {"500 characters whole", std::string(500, 'x'), std::string(500, 'x')},
+        {"501 cut", std::string(501, 'x'), std::string(500, 'x') + ellipsis},
+        {"5 MB on one line", std::string(5'000'000, 'y'), std::string(500, 'y') + ellipsis},
+        // Two bytes a letter: counted in letters, not bytes.
+        {"500 Arabic letters whole", arabic(500), arabic(500)},
+        {"501 Arabic letters cut", arabic(501), arabic(500) + ellipsis},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(MemoToolTip(c.memo).toStdString(), "<qt>" + c.html + "</qt>");
+    }
 }
 
 } // namespace
