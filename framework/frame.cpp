@@ -319,6 +319,29 @@ void CFrameWnd::buildAccelerators(UINT resourceId)
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
     }
+    for (const AcceleratorEntry &entry : table->entries)
+        showKeysAsShortcut(CommandAction(entry.command));
+}
+
+void CFrameWnd::showKeysAsShortcut(QAction *action)
+{
+    // "&New\tCtrl+N": the menu shows the keys after the tab, but a screen
+    // reader would read them as part of the item's name. When they are the
+    // item's own accelerator, the name keeps the words, and the keys are
+    // the shortcut, which the menu shows in their place and a screen reader
+    // gives as the item's keys.
+    const QString text = action->text();
+    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+    if (tab < 0)
+        return;
+    const QKeySequence written =
+        QKeySequence::fromString(text.mid(tab + 1), QKeySequence::PortableText);
+    QList<QKeySequence> keys = action->shortcuts();
+    if (written.isEmpty() || !keys.removeOne(written))
+        return;
+    keys.prepend(written);
+    action->setShortcuts(keys);
+    action->setText(text.left(tab));
 }
 
 void CFrameWnd::SetClientView(CView *view)

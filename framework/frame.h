@@ -95,6 +95,7 @@ private:
     // The menu's items are enabled and checked by the routing as it opens.
     void updateWhenShown(QMenu *pull);
     void buildAccelerators(UINT resourceId);
+    static void showKeysAsShortcut(QAction *action);
 
     void toggleBar(UINT id);
     void refreshLockKeys(const QKeyEvent *event);

@@ -9,11 +9,13 @@
 #include "resources/resource.h"
 #include "shell/main_frame.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPaintEngine>
 #include <QPlainTextEdit>
@@ -126,7 +128,37 @@ TEST_F(ShellTest, PromptsAndToolTips)
     for (QAction *button : buttons)
         count += button->isSeparator() ? 0 : 1;
     EXPECT_EQ(count, 8);
-    EXPECT_EQ(Action(ID_FILE_NEW)->text(), "&New\tCtrl+N");
+    EXPECT_EQ(Action(ID_FILE_NEW)->text(), "&New");
+    EXPECT_EQ(Action(ID_FILE_NEW)->shortcut(), QKeySequence("Ctrl+N"));
+}
+
+// What a screen reader gets of each menu item: its words as the name, and
+// its keys as the item's keys, never inside the name.
+TEST_F(ShellTest, MenuItemsNameTheirKeysApart)
+{
+    ASSERT_TRUE(StartWith({}));
+    int items = 0, withKeys = 0;
+    std::function<void(QMenu *)> check = [&](QMenu *menu) {
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(menu);
+        ASSERT_NE(list, nullptr);
+        for (int i = 0; i < list->childCount(); ++i) {
+            const QString name = list->child(i)->text(QAccessible::Name);
+            EXPECT_FALSE(name.contains(QLatin1Char('\t'))) << name.toStdString();
+            ++items;
+            withKeys += list->child(i)->text(QAccessible::Accelerator).startsWith("Ctrl+") ? 1 : 0;
+        }
+        for (QAction *action : menu->actions())
+            if (action->menu())
+                check(action->menu());
+    };
+    for (QAction *top : Frame()->GetMainWindow()->menuBar()->actions())
+        check(top->menu());
+    EXPECT_GT(items, 30);
+    EXPECT_EQ(withKeys, 10) << "New, Open, Save, Print, Undo, Cut, Copy, Paste, All Reminders, Month";
+    EXPECT_EQ(Action(ID_FILE_OPEN)->text(), "&Open...");
+    EXPECT_EQ(Action(ID_EDIT_UNDO)->shortcuts(),
+        QList<QKeySequence>({QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}))
+        << "the keys the menu shows come first";
 }
 
 TEST_F(ShellTest, ViewMenuShowsAndHidesTheBars)
