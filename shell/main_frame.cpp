@@ -7,6 +7,7 @@
 #include "panels/reminder_export.h"
 #include "resources/resource.h"
 
+#include <QApplication>
 #include <QMainWindow>
 
 const UINT kIndicators[4] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
@@ -18,6 +19,13 @@ CMainFrame::CMainFrame()
     OnCommand(ID_VIEW_MONTH, [this] { OnViewMonth(); });
     OnCommand(ID_FILE_PRINT_MONTH, [this] { OnPrintMonth(); });
     OnCommand(ID_OPTIONS_HOLY_DAYS, [this] { OnHolyDays(); });
+    // Two panes, the form and the month panel: the next is the previous.
+    OnCommand(ID_NEXT_PANE, [this] { OnNextPane(); });
+    OnCommand(ID_PREV_PANE, [this] { OnNextPane(); });
+    for (UINT id : {ID_NEXT_PANE, ID_PREV_PANE})
+        OnUpdateCommandUI(id, [this](CCmdUI *ui) {
+            ui->Enable(m_pMonthDock && !m_pMonthDock->isHidden() && GetActiveView());
+        });
     OnUpdateCommandUI(ID_VIEW_MONTH, [this](CCmdUI *ui) {
         ui->Enable(m_pMonthDock != nullptr);
         ui->SetCheck(m_pMonthDock && !m_pMonthDock->isHidden());
@@ -51,6 +59,31 @@ int CMainFrame::OnCreate(CREATESTRUCT *cs)
     DockControlBar(&m_toolBar);
     createMonthDock();
     return 0;
+}
+
+void CMainFrame::OnNextPane()
+{
+    CView *view = GetActiveView();
+    if (!m_pMonthDock || m_pMonthDock->isHidden() || !view || !view->GetSafeHwnd())
+        return;
+    QWidget *form = view->GetSafeHwnd();
+    QWidget *panel = m_pMonthDock->Panel();
+    const QWidget *focus = QApplication::focusWidget();
+    QWidget *pane = focus && (focus == panel || panel->isAncestorOf(focus)) ? form : panel;
+    // The control of the pane that had the focus last, or else its first.
+    QWidget *target = pane->focusWidget();
+    for (QWidget *next = pane; !target && next; next = next->nextInFocusChain()) {
+        if ((next == pane || pane->isAncestorOf(next)) && next->isVisible() &&
+            next->isEnabled() && (next->focusPolicy() & Qt::TabFocus))
+            target = next;
+        if (next->nextInFocusChain() == pane)
+            break;
+    }
+    if (!target)
+        return;
+    // A floating panel is a window of its own.
+    target->activateWindow();
+    target->setFocus(Qt::ShortcutFocusReason);
 }
 
 void CMainFrame::createMonthDock()

@@ -38,6 +38,9 @@ public:
     void OnPrintMonth(bool direct = false);
     // Options > Islamic Holy Days.
     void OnHolyDays();
+    // F6 and Shift+F6 while the month panel shows: the keyboard focus moves
+    // between the form and the panel, to the control that had it last.
+    void OnNextPane();
     CMonthDock *GetMonthDock() const { return m_pMonthDock; }
 
     CStatusBar m_statusBar;

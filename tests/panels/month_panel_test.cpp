@@ -237,6 +237,40 @@ TEST_F(MonthPanelTest, KeyboardAloneFromTheMenuKeyToTheFormAndBack)
     EXPECT_EQ(QApplication::focusWidget(), Panel()->Grid());
 }
 
+// F6 and Shift+F6 move between the form and the panel, each time to the
+// control that had the focus there last; with the panel hidden they do
+// nothing.
+TEST_F(MonthPanelTest, F6MovesBetweenTheFormAndThePanel)
+{
+    Start();
+    Frame()->ActivateFrame();
+    const auto type = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    };
+    QWidget *memo = View()->GetDlgItem(IDC_MEMO);
+    memo->setFocus();
+    type(Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), memo) << "no panel, no other pane";
+
+    type(Qt::Key_M, Qt::ControlModifier);
+    ASSERT_EQ(QApplication::focusWidget(), Panel()->Grid());
+    const struct {
+        const char *name;
+        Qt::KeyboardModifiers modifiers;
+        QWidget *focus;
+    } steps[] = {
+        {"F6 to the form, where the memo had it", Qt::NoModifier, memo},
+        {"F6 back to the grid", Qt::NoModifier, Panel()->Grid()},
+        {"Shift+F6 to the form", Qt::ShiftModifier, memo},
+        {"Shift+F6 back to the grid", Qt::ShiftModifier, Panel()->Grid()},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.name);
+        type(Qt::Key_F6, step.modifiers);
+        EXPECT_EQ(QApplication::focusWidget(), step.focus);
+    }
+}
+
 TEST_F(MonthPanelTest, ThePanelFollowsTheDatesViewShows)
 {
     Start();
