@@ -118,11 +118,8 @@ bool readProfile(const RemindersOptions &o, Context &c, std::string &error)
             return false;
         }
     }
-    std::string bytes;
-    FileIdentity identity;
-    if (ReadWholeFile(c.profile, bytes, identity, error) == FileReadResult::Failed)
+    if (!c.snapshot.Load(c.profile, &error))
         return false;
-    c.snapshot.Load(c.profile);
     const CHijriCalendar stored = ProfileHijriCalendar(c.snapshot);
     HijriSetting setting{stored.Rule(), stored.Adjust()};
     if (o.rule)
