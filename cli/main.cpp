@@ -5,7 +5,7 @@
 #include "cli/input_lines.h"
 #include "cli/month_grid.h"
 #include "reminders/profile_path.h"
-#include "reminders/profile.h"
+#include "reminders/profile_snapshot.h"
 #include "reminders/reminder_entries.h"
 
 #include <cstdio>
@@ -184,8 +184,9 @@ HijriSetting desktopSetting()
         ProfilePath(kDesktopProgramName, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     if (profile.empty())
         return {};
-    return ParseHijriSetting(ReadProfileEntry(profile, kDefaultsSection, kHijriCalendarEntry, ""),
-        ReadProfileEntry(profile, kDefaultsSection, kHijriAdjustEntry, ""));
+    const CProfileSnapshot settings(profile); // one read for both values
+    return ParseHijriSetting(settings.Get(kDefaultsSection, kHijriCalendarEntry, ""),
+        settings.Get(kDefaultsSection, kHijriAdjustEntry, ""));
 }
 
 // Scripts get the same answer on every machine unless they ask for the
