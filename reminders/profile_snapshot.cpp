@@ -102,9 +102,7 @@ std::string CProfileSnapshot::Get(
 {
     if (std::optional<std::string> value = Find(section, entry))
         return std::move(*value);
-    while (!defaultValue.empty() && defaultValue.back() == ' ')
-        defaultValue.remove_suffix(1);
-    return std::string(defaultValue);
+    return MissingEntryValue(defaultValue);
 }
 
 std::vector<ProfileEntryValue> CProfileSnapshot::Entries(std::string_view section) const
