@@ -1,13 +1,13 @@
 // zamanix-convert: converts dates between the Christian and the Hijri
 // calendar from the command line, for terminals and scripts.
+#include "cli/clock_override.h"
 #include "cli/date_text.h"
 #include "cli/input_lines.h"
 #include "cli/month_grid.h"
-#include "reminders/profile.h"
 #include "reminders/profile_path.h"
+#include "reminders/profile_snapshot.h"
 #include "reminders/reminder_entries.h"
 
-#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -184,8 +184,9 @@ HijriSetting desktopSetting()
         ProfilePath(kDesktopProgramName, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     if (profile.empty())
         return {};
-    return ParseHijriSetting(ReadProfileEntry(profile, kDefaultsSection, kHijriCalendarEntry, ""),
-        ReadProfileEntry(profile, kDefaultsSection, kHijriAdjustEntry, ""));
+    const CProfileSnapshot settings(profile); // one read for both values
+    return ParseHijriSetting(settings.Get(kDefaultsSection, kHijriCalendarEntry, ""),
+        settings.Get(kDefaultsSection, kHijriAdjustEntry, ""));
 }
 
 // Scripts get the same answer on every machine unless they ask for the
@@ -298,25 +299,10 @@ int convertDates(const Options &o)
     return 0;
 }
 
-// The time now, or the one the tests set.
-bool now(std::time_t &time)
-{
-    const char *given = std::getenv(kNowVariable);
-    if (!given) {
-        time = std::time(nullptr);
-        return true;
-    }
-    const std::string_view text = given;
-    long long seconds = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-    time = static_cast<std::time_t>(seconds);
-    return error == std::errc() && end == text.data() + text.size() && !text.empty();
-}
-
 int showToday(const Options &o)
 {
     std::time_t time;
-    if (!now(time)) {
+    if (!ReadClock(kNowVariable, time)) {
         std::fprintf(stderr, "%s: %s is not a number of seconds\n", kProgram, kNowVariable);
         return kUsageError;
     }

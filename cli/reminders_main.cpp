@@ -3,6 +3,7 @@
 // desktop program's form does, and export them to other calendar programs.
 #include "agenda/ical_export.h"
 #include "agenda/reminder_list.h"
+#include "cli/clock_override.h"
 #include "cli/date_text.h"
 #include "cli/reminders_options.h"
 #include "reminders/alarm_value.h"
@@ -11,7 +12,6 @@
 #include "reminders/profile_path.h"
 #include "reminders/reminder_entries.h"
 
-#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -95,16 +95,9 @@ struct Context {
 
 bool readClock(Context &c, std::string &error)
 {
-    c.now = std::time(nullptr);
-    if (const char *given = std::getenv(kNowVariable)) {
-        const std::string_view text = given;
-        long long seconds = 0;
-        const auto [end, failed] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-        if (failed != std::errc() || end != text.data() + text.size() || text.empty()) {
-            error = std::string(kNowVariable) + " is not a number of seconds";
-            return false;
-        }
-        c.now = static_cast<std::time_t>(seconds);
+    if (!ReadClock(kNowVariable, c.now)) {
+        error = std::string(kNowVariable) + " is not a number of seconds";
+        return false;
     }
     std::tm local{};
     localtime_r(&c.now, &local);
@@ -125,11 +118,8 @@ bool readProfile(const RemindersOptions &o, Context &c, std::string &error)
             return false;
         }
     }
-    std::string bytes;
-    FileIdentity identity;
-    if (ReadWholeFile(c.profile, bytes, identity, error) == FileReadResult::Failed)
+    if (!c.snapshot.Load(c.profile, &error))
         return false;
-    c.snapshot.Load(c.profile);
     const CHijriCalendar stored = ProfileHijriCalendar(c.snapshot);
     HijriSetting setting{stored.Rule(), stored.Adjust()};
     if (o.rule)

@@ -119,9 +119,7 @@ std::string ReadProfileEntry(const std::filesystem::path &file, std::string_view
 {
     if (std::optional<std::string> value = FindProfileEntry(file, section, entry))
         return std::move(*value);
-    while (!defaultValue.empty() && defaultValue.back() == ' ')
-        defaultValue.remove_suffix(1);
-    return std::string(defaultValue);
+    return MissingEntryValue(defaultValue);
 }
 
 bool WriteProfileEntries(

@@ -28,18 +28,22 @@ CProfileSnapshot::CProfileSnapshot(const std::filesystem::path &file)
     Load(file);
 }
 
-void CProfileSnapshot::Load(const std::filesystem::path &file)
+bool CProfileSnapshot::Load(const std::filesystem::path &file, std::string *error)
 {
     m_file = file;
-    read(file);
+    std::string reason;
+    const bool readable = read(file, reason);
+    if (error)
+        *error = std::move(reason);
+    return readable;
 }
 
-void CProfileSnapshot::read(const std::filesystem::path &file)
+bool CProfileSnapshot::read(const std::filesystem::path &file, std::string &error)
 {
     m_identity.reset();
     auto contents = std::make_shared<Contents>();
+    bool readable = true;
     try {
-        std::string error;
         FileIdentity identity;
         struct stat status;
         switch (ReadWholeFile(file, contents->bytes, identity, error, &contents->fd)) {
@@ -49,6 +53,7 @@ void CProfileSnapshot::read(const std::filesystem::path &file)
         case FileReadResult::Missing:
             break;
         case FileReadResult::Failed:
+            readable = false;
             // Read again only once whatever stands there changes.
             if (::stat(file.c_str(), &status) == 0)
                 m_identity = FileIdentity::Of(status);
@@ -58,8 +63,11 @@ void CProfileSnapshot::read(const std::filesystem::path &file)
     } catch (const std::bad_alloc &) {
         // A file too big to hold reads as missing.
         contents = std::make_shared<Contents>();
+        error = "cannot read \"" + file.string() + "\": not enough memory to hold it";
+        readable = false;
     }
     m_pContents = std::move(contents);
+    return readable;
 }
 
 bool CProfileSnapshot::Refresh()
@@ -73,7 +81,8 @@ bool CProfileSnapshot::Refresh()
     if (now == m_identity)
         return false;
     const std::shared_ptr<const Contents> before = m_pContents;
-    read(m_file);
+    std::string ignored; // a file that cannot be read reads as missing
+    read(m_file, ignored);
     const std::string_view old = before ? std::string_view(before->bytes) : std::string_view();
     return old != m_pContents->bytes;
 }
@@ -93,9 +102,7 @@ std::string CProfileSnapshot::Get(
 {
     if (std::optional<std::string> value = Find(section, entry))
         return std::move(*value);
-    while (!defaultValue.empty() && defaultValue.back() == ' ')
-        defaultValue.remove_suffix(1);
-    return std::string(defaultValue);
+    return MissingEntryValue(defaultValue);
 }
 
 std::vector<ProfileEntryValue> CProfileSnapshot::Entries(std::string_view section) const

@@ -41,8 +41,10 @@ public:
     explicit CProfileSnapshot(const std::filesystem::path &file);
 
     // Reads the file now; a file that is missing or cannot be read gives an
-    // empty snapshot (ReadProfileEntry's rule).
-    void Load(const std::filesystem::path &file);
+    // empty snapshot (ReadProfileEntry's rule). Returns false when a file
+    // stands there that could not be read (or is too big to hold); `error`,
+    // where given, then says why.
+    bool Load(const std::filesystem::path &file, std::string *error = nullptr);
     // Reads the file again when its identity changed since the last read.
     // Returns whether the answers changed (the bytes differ).
     bool Refresh();
@@ -62,7 +64,7 @@ public:
 private:
     struct Contents;
 
-    void read(const std::filesystem::path &file);
+    bool read(const std::filesystem::path &file, std::string &error);
 
     std::filesystem::path m_file;
     std::optional<FileIdentity> m_identity; // none: no file stood there when read

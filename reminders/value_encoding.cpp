@@ -114,3 +114,10 @@ std::string DecodeProfileValue(std::string_view stored)
         return std::string(stored.substr(1, stored.size() - 2));
     return std::string(stored);
 }
+
+std::string MissingEntryValue(std::string_view defaultValue)
+{
+    while (!defaultValue.empty() && defaultValue.back() == ' ')
+        defaultValue.remove_suffix(1);
+    return std::string(defaultValue);
+}

@@ -30,3 +30,7 @@ std::string EncodeProfileValue(std::string_view value);
 
 // The value of a stored text that has already been trimmed of blanks.
 std::string DecodeProfileValue(std::string_view stored);
+
+// What a lookup gives for an entry that is missing: its default less the
+// default's trailing spaces.
+std::string MissingEntryValue(std::string_view defaultValue);

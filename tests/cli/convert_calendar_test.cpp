@@ -122,7 +122,7 @@ TEST_F(ConvertSettingsTest, UseSettingsTakesTheDesktopProgramsChoice)
         SCOPED_TRACE(c.args);
         expectAnswer(c.args, c.input, c.out);
     }
-    EXPECT_EQ(readFile(m_dir + "/config/zamanix.INI"), profile) << "read, never written";
+    EXPECT_EQ(ReadBytes(m_dir + "/config/zamanix.INI"), profile) << "read, never written";
     EXPECT_FALSE(std::filesystem::exists(m_dir + "/config/zamanix.INI.lock"));
 }
 

@@ -4,38 +4,22 @@
 // time zone and the C locale.
 #pragma once
 
+#include "tests/reminders/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
-#include <unistd.h>
 
 struct RunResult {
     std::string out, err;
     int status = -1;
 };
 
-inline std::string readFile(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class ConvertTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/zamanix-convert-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
-
     // `env` holds more NAME=value words for the program's environment.
     RunResult run(
         const std::string &args, const std::string &input = "", const std::string &env = "")
@@ -53,8 +37,8 @@ protected:
         const int raw = std::system(command.c_str());
         RunResult r;
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = readFile(m_dir + "/out");
-        r.err = readFile(m_dir + "/err");
+        r.out = ReadBytes(m_dir + "/out");
+        r.err = ReadBytes(m_dir + "/err");
         return r;
     }
 
@@ -78,7 +62,8 @@ protected:
         EXPECT_EQ(r.status, 2);
     }
 
-    std::string m_dir;
+    CTempFolder m_folder;
+    const std::string m_dir = m_folder.Path().string();
 };
 
 struct RefusalCase {

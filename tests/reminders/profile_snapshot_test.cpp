@@ -108,6 +108,35 @@ TEST(ProfileSnapshot, RefreshSeesChangesByOtherPrograms)
     }
 }
 
+// A missing file is an empty profile; one that stands there but cannot be
+// read is reported, so that a program can refuse to work on it.
+TEST(ProfileSnapshot, LoadSaysWhetherTheFileCouldBeRead)
+{
+    CTempFolder folder;
+    WriteBytes(folder / "p.INI", "[R]\nk=1\n");
+    std::filesystem::create_directory(folder / "folder.INI");
+    const struct {
+        const char *name;
+        const char *file;
+        bool readable;
+        const char *error;
+        const char *value;
+    } cases[] = {
+        {"a file", "p.INI", true, "", "1"},
+        {"no file", "missing.INI", true, "", "none"},
+        {"a folder in its place", "folder.INI", false, "it is not a regular file", "none"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        CProfileSnapshot snapshot;
+        std::string error;
+        EXPECT_EQ(snapshot.Load(folder / c.file, &error), c.readable);
+        EXPECT_EQ(error.empty(), c.readable) << error;
+        EXPECT_NE(error.find(c.error), std::string::npos) << error;
+        EXPECT_EQ(snapshot.Get("R", "k", "none"), c.value);
+    }
+}
+
 TEST(ProfileSnapshot, CopiesKeepWhatTheyReadAndRefreshAlone)
 {
     CTempFolder folder;
