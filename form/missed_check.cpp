@@ -70,8 +70,8 @@ void CZamanixView::CheckMissedReminders()
             return m_profileRead.Find(section, entry);
         });
     // Told now or never to be: the days before today are done with.
-    if (m_timeChecked->GetTime() < endOfYesterday(now).GetTime())
-        m_timeChecked = endOfYesterday(now);
+    if (const CTime yesterday = endOfYesterday(now); m_timeChecked->GetTime() < yesterday.GetTime())
+        m_timeChecked = yesterday;
     RecordLastCheck();
     if (!missed.empty())
         NotifyRemindersMissed(missed);

@@ -123,8 +123,9 @@ private:
 
     void fillMonthList(const std::string *names, const char *first);
     // Counts a tick; when the count is out, opens the prompt of a reminder
-    // that is due (once the tick is handled).
-    void CountDownToDueCheck();
+    // that is due (once the tick is handled). Whether it checked (CheckAlarm
+    // ran, and rebuilt today's line).
+    bool CountDownToDueCheck();
     void ShowAlarmPrompt();
     static void ResetAlarmCountdown();
 
