@@ -1,7 +1,8 @@
 #include "agenda/day_reminders.h"
 
-#include "calendar/calendar.h"
+#include "agenda/reminder_key.h"
 #include "reminders/alarm_value.h"
+#include "reminders/profile_text.h"
 #include "reminders/reminder_entries.h"
 
 #include <algorithm>
@@ -31,23 +32,10 @@ void addKeys(std::vector<DayKey> &keys, ReminderCalendar calendar, const AgendaD
 {
     if (date.month < 1 || date.month > 12)
         return; // no month name, no key
-    const std::string &month = calendar == ReminderCalendar::Hijri
-        ? HijriMonthNames[date.month - 1]
-        : ChristianMonthNames[date.month - 1];
+    const std::string &month = ReminderMonthName(calendar, date.month);
     keys.push_back({calendar, ReminderKey(month, usualDay(calendar, date.day))});
     if (const std::string other = otherDay(calendar, date.day); !other.empty())
         keys.push_back({calendar, ReminderKey(month, other)});
-}
-
-char asciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameName(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-        [](char x, char y) { return asciiLower(x) == asciiLower(y); });
 }
 
 } // namespace
@@ -64,7 +52,7 @@ bool IsDayReminderKey(std::string_view key, const AgendaDate &christian, const A
 {
     const std::vector<DayKey> keys = DayReminderKeys(christian, hijri);
     return std::any_of(
-        keys.begin(), keys.end(), [&](const DayKey &k) { return sameName(k.key, key); });
+        keys.begin(), keys.end(), [&](const DayKey &k) { return ProfileNamesEqual(k.key, key); });
 }
 
 ReminderAlarm ParseReminderAlarm(const std::optional<std::string> &alarmValue)

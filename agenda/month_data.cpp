@@ -66,7 +66,7 @@ bool IsShowableMonth(const MonthId &month, const CHijriCalendar &hijri)
     if (month.month < 1 || month.month > 12 || month.year < 1)
         return false;
     if (month.calendar == ReminderCalendar::Christian)
-        return month.year <= 3000;
+        return month.year <= kLastSupportedYear;
     return month.year <= kLastHijriYear &&
         firstDayOf(month, hijri) + lengthOf(month, hijri) - 1 <= LastReminderDay();
 }

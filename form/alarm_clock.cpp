@@ -68,6 +68,7 @@ void CZamanixView::OnTimer(UINT nIDEvent)
     // Before the due check moves the last check on to now.
     if ((newDay || jumped) && m_timeChecked)
         CheckMissedReminders();
+    bool checked = false;
     if (nIDEvent == kMinuteTimer) {
         // Ticks stop while the machine sleeps: the interval counts the
         // minutes the clock moved.
@@ -76,24 +77,28 @@ void CZamanixView::OnTimer(UINT nIDEvent)
         if (m_bCheckSoon)
             s_nCountdown = 0;
         m_bCheckSoon = false;
-        CountDownToDueCheck();
+        checked = CountDownToDueCheck();
     }
     if (newDay) {
-        m_strToday = TodayLine(ReadToday(m_hijriCalendar), TodayLineForm::Timer);
+        // A due check has just built the line.
+        if (!checked)
+            m_strToday = TodayLine(ReadToday(m_hijriCalendar), TodayLineForm::Timer);
         SetDlgItemText(IDC_DATENOW, m_strToday);
     }
     m_timeLast = now;
     CFormView::OnTimer(nIDEvent);
 }
 
-void CZamanixView::CountDownToDueCheck()
+bool CZamanixView::CountDownToDueCheck()
 {
     if (s_nCountdown > 0)
         --s_nCountdown;
     // While a prompt is open no second one opens over it; closing it starts
     // the count again.
-    if (s_nCountdown > 0 || m_bPromptOpen || !CheckAlarm())
-        return;
+    if (s_nCountdown > 0 || m_bPromptOpen)
+        return false;
+    if (!CheckAlarm())
+        return true;
     m_bPromptOpen = true;
     // Opened after this tick: a timer does not tick while its own handler
     // runs, and the ticks keep today's line current while the prompt is open.
@@ -102,6 +107,7 @@ void CZamanixView::CountDownToDueCheck()
             window, [this] { ShowAlarmPrompt(); }, Qt::QueuedConnection);
     else
         ShowAlarmPrompt();
+    return true;
 }
 
 void CZamanixView::OnReminderChanged(const CString &key)

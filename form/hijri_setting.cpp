@@ -68,7 +68,9 @@ bool CZamanixView::LoadHijriSetting()
         return false;
     m_bHijriSettingRead = true;
     const CHijriCalendar before = m_hijriCalendar;
-    m_hijriCalendar = ProfileHijriCalendar(CProfileSnapshot(AfxGetApp()->m_pszProfileName));
+    // The due check's read: the first tick and the missed check reuse it.
+    readProfile();
+    m_hijriCalendar = ProfileHijriCalendar(m_profileRead);
     return m_hijriCalendar != before;
 }
 

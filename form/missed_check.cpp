@@ -10,6 +10,7 @@
 #include "form/zamanix_view.h"
 
 #include "framework/winapp.h"
+#include "reminders/profile.h"
 #include "reminders/reminder_entries.h"
 
 #include <charconv>
@@ -17,9 +18,6 @@
 #include <ctime>
 
 namespace {
-
-const std::string kDefaults(kDefaultsSection);
-const std::string kLastCheck(kLastCheckEntry);
 
 int dayOf(const CTime &time)
 {
@@ -42,9 +40,9 @@ CTime endOfYesterday(const CTime &now)
     return CTime(static_cast<std::int64_t>(std::mktime(&midnight)) - 1);
 }
 
-std::optional<CTime> readLastCheck()
+std::optional<CTime> readLastCheck(const CProfileSnapshot &profile)
 {
-    const CString text = AfxGetApp()->GetProfileString(kDefaults.c_str(), kLastCheck.c_str(), "");
+    const CString text = profile.Get(kDefaultsSection, kLastCheckEntry, "");
     std::int64_t seconds = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
     // A value mended by hand into something else counts as none.
@@ -58,20 +56,20 @@ std::optional<CTime> readLastCheck()
 void CZamanixView::CheckMissedReminders()
 {
     const CTime now = CTime::GetCurrentTime();
+    readProfile();
     if (!m_timeChecked) {
-        const std::optional<CTime> recorded = readLastCheck();
+        const std::optional<CTime> recorded = readLastCheck(m_profileRead);
         m_timeRecorded = recorded;
         // The first start ever knows of no days before it.
         m_timeChecked = recorded.value_or(now);
     }
-    readProfile();
     const std::vector<MissedReminder> missed = FindMissedReminders(localMinuteOf(*m_timeChecked),
         dayOf(now), GetHijriCalendar(), [this](std::string_view section, std::string_view entry) {
             return m_profileRead.Find(section, entry);
         });
     // Told now or never to be: the days before today are done with.
-    if (m_timeChecked->GetTime() < endOfYesterday(now).GetTime())
-        m_timeChecked = endOfYesterday(now);
+    if (const CTime yesterday = endOfYesterday(now); m_timeChecked->GetTime() < yesterday.GetTime())
+        m_timeChecked = yesterday;
     RecordLastCheck();
     if (!missed.empty())
         NotifyRemindersMissed(missed);
@@ -83,7 +81,8 @@ void CZamanixView::RecordLastCheck()
         return;
     CWinApp *app = AfxGetApp();
     const CString value = Format("%lld", static_cast<long long>(m_timeChecked->GetTime()));
-    if (app->WriteProfileString(kDefaults.c_str(), kLastCheck.c_str(), value.c_str())) {
+    const ProfileChange change[] = {ProfileChange::Set(kDefaultsSection, kLastCheckEntry, value)};
+    if (app->WriteProfileEntries(change)) {
         m_timeRecorded = m_timeChecked;
         return;
     }

@@ -6,7 +6,6 @@
 #include "framework/message_box.h"
 #include "framework/winapp.h"
 #include "reminders/alarm_value.h"
-#include "reminders/profile_snapshot.h"
 #include "reminders/reminder_entries.h"
 #include "resources/resource.h"
 
@@ -46,9 +45,9 @@ void CZamanixView::OnViewReminder()
     UpdateData(TRUE);
     const CString key = ReminderKey(m_strMonth, m_strDay);
     UpdateCorrespondingDate();
-    const CProfileSnapshot profile(AfxGetApp()->m_pszProfileName);
-    m_strMemo = profile.Get(kReminderSection, key, "");
-    const CString alarm = profile.Get(kAlarmSection, key, kDefaultAlarmValue);
+    readProfile();
+    m_strMemo = m_profileRead.Get(kReminderSection, key, "");
+    const CString alarm = m_profileRead.Get(kAlarmSection, key, kDefaultAlarmValue);
     // The numbers the scan does not reach keep what the form held.
     int hour = static_cast<int>(m_nHour), minute = static_cast<int>(m_nMinute),
         every = static_cast<int>(m_nEvery);

@@ -102,8 +102,8 @@ void CZamanixView::OnInitialUpdate()
     OnViewReminder();
 
     // The menu starts with the sound on; only an exact "OFF" turns it off.
-    const CString audio =
-        AfxGetApp()->GetProfileString(kDefaultsSection.data(), kAudioEntry.data(), kAudioOn.data());
+    readProfile(); // View's read, unless the file changed since
+    const CString audio = m_profileRead.Get(kDefaultsSection, kAudioEntry, kAudioOn);
     if (!AudioIsOn(audio))
         if (CWnd *main = AfxGetMainWnd(); main && main->GetMenu())
             main->GetMenu()->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_UNCHECKED);

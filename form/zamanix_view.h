@@ -123,14 +123,15 @@ private:
 
     void fillMonthList(const std::string *names, const char *first);
     // Counts a tick; when the count is out, opens the prompt of a reminder
-    // that is due (once the tick is handled).
-    void CountDownToDueCheck();
+    // that is due (once the tick is handled). Whether it checked (CheckAlarm
+    // ran, and rebuilt today's line).
+    bool CountDownToDueCheck();
     void ShowAlarmPrompt();
     static void ResetAlarmCountdown();
 
     CString m_strDueKey; // Christian key of the day the last due reminder fell due
     bool m_bPromptOpen = false; // a reminder prompt is open, or about to open
-    CProfileSnapshot m_profileRead; // the profile as the due check last read it
+    CProfileSnapshot m_profileRead; // the profile as the form last read it (View, due check)
     bool m_bCheckSoon = false; // a new day, or today's reminders changed: check at the next tick
     CHijriCalendar m_hijriCalendar;
     // Every reminder up to this moment was checked or listed as missed;
