@@ -85,12 +85,16 @@ void CMonthPanel::AttachView(CZamanixView *view)
 {
     if (view == m_pView)
         return;
+    const CHijriCalendar built = hijriCalendar(); // the month's days were built by it
     if (m_pView)
         m_pView->RemoveListener(this);
     m_pView = view;
     if (m_pView) {
         m_pView->AddListener(this);
-        rebuild(); // its Hijri calendar
+        // Built anew only under the view's other Hijri calendar: at start-up
+        // the month was just built from the same profile.
+        if (m_pView->GetHijriCalendar() != built)
+            rebuild();
     }
 }
 
