@@ -15,9 +15,9 @@
 #include "agenda/month_data.h"
 #include "form/view_listener.h"
 #include "panels/month_model.h"
+#include "panels/profile_watch.h"
 #include "reminders/profile_snapshot.h"
 
-#include <QFileSystemWatcher>
 #include <QTimeZone>
 #include <QTimer>
 #include <QWidget>
@@ -95,7 +95,6 @@ private:
     void rebuild();
     void showTexts();
     void showSelection();
-    void watchProfile();
     bool onKey(QKeyEvent *event);
     CHijriCalendar hijriCalendar() const;
     UtcOffsetAt offsetAt() const;
@@ -103,7 +102,7 @@ private:
 
     CZamanixView *m_pView = nullptr;
     CProfileSnapshot m_profile;
-    QFileSystemWatcher m_watcher;
+    CProfileWatch m_watch{this, [this] { Refresh(); }};
     CMonthModel m_model;
     MonthId m_month;
     int m_nSelected = 0;
