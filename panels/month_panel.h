@@ -74,6 +74,8 @@ public:
 
     const MonthData &Month() const { return m_model.Month(); }
     const CMonthModel &Model() const { return m_model; }
+    // The profile as the panel read it last.
+    const CProfileSnapshot &Profile() const { return m_profile; }
     int SelectedDay() const { return m_nSelected; } // a day number; 0: none
     CMonthGridView *Grid() const { return m_pGrid; }
     QLabel *TitleLabel() const { return m_pTitle; }
