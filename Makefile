@@ -39,14 +39,12 @@ run: deps all
 test: deps all
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+BENCHES := calendar_bench store_bench memo_bench reminders_bench month_bench
+
 bench: deps-bench
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DZAMANIX_BENCH=ON $(CMAKE_FLAGS)
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target calendar_bench store_bench memo_bench reminders_bench month_bench
-	$(BUILD_DIR)/bench/calendar_bench
-	$(BUILD_DIR)/bench/store_bench
-	$(BUILD_DIR)/bench/memo_bench
-	$(BUILD_DIR)/bench/reminders_bench
-	$(BUILD_DIR)/bench/month_bench
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target $(BENCHES)
+	for bench in $(BENCHES); do $(BUILD_DIR)/bench/$$bench || exit 1; done
 
 sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZAMANIX_SANITIZE=ON $(CMAKE_FLAGS)

@@ -4,7 +4,6 @@
 #include "framework/ctime.h"
 #include "framework/frame.h"
 #include "framework/message_box.h"
-#include "panels/profile_watch.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -26,9 +25,6 @@ CAllRemindersWindow::CAllRemindersWindow(
     // Wide enough for every column, with room for the frame and a scroll bar.
     constexpr int kRoom = 64, kMostWidth = 1400, kHeight = 480;
     resize(std::min(m_pTable->horizontalHeader()->length() + kRoom, kMostWidth), kHeight);
-    QObject::connect(
-        &m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { Refresh(); });
-    QObject::connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { Refresh(); });
     if (m_pView)
         m_pView->AddListener(this);
 }
@@ -106,12 +102,7 @@ void CAllRemindersWindow::Refresh(bool always)
         selectRow(again >= 0 ? again : std::min(std::max(row, 0), m_model.rowCount() - 1));
         showCount();
     }
-    watchProfile();
-}
-
-void CAllRemindersWindow::watchProfile()
-{
-    WatchProfile(m_watcher, m_profile.File());
+    m_watch.Watch(m_profile.File());
 }
 
 void CAllRemindersWindow::showCount()

@@ -8,10 +8,10 @@
 #pragma once
 
 #include "form/view_listener.h"
+#include "panels/profile_watch.h"
 #include "panels/reminder_table_model.h"
 #include "reminders/profile_snapshot.h"
 
-#include <QFileSystemWatcher>
 #include <QWidget>
 
 #include <filesystem>
@@ -52,7 +52,6 @@ protected:
 
 private:
     void buildLayout();
-    void watchProfile();
     void showCount();
     const ReminderRow *selectedRow() const;
     void selectRow(int row);
@@ -63,7 +62,7 @@ private:
     CZamanixView *m_pView;
     CProfileSnapshot m_profile;
     CReminderTableModel m_model;
-    QFileSystemWatcher m_watcher;
+    CProfileWatch m_watch{this, [this] { Refresh(); }};
     QLineEdit *m_pFilter = nullptr;
     QTableView *m_pTable = nullptr;
     QLabel *m_pCount = nullptr;

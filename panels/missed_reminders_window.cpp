@@ -16,13 +16,6 @@
 
 namespace {
 
-QString timeText(int minuteOfDay)
-{
-    return QStringLiteral("%1:%2")
-        .arg(minuteOfDay / 60, 2, 10, QLatin1Char('0'))
-        .arg(minuteOfDay % 60, 2, 10, QLatin1Char('0'));
-}
-
 bool sameReminder(const MissedReminder &a, const MissedReminder &b)
 {
     return a.day == b.day && a.reminder.key == b.reminder.key;
@@ -93,7 +86,7 @@ void CMissedRemindersWindow::AddReminders(const std::vector<MissedReminder> &mis
         const QString memo = OneLineMemo(reminder.reminder.memo);
         auto *item = new QTreeWidgetItem(m_pList,
             {ChristianDateText(reminder.christian, reminder.weekday), HijriDateText(reminder.hijri),
-                timeText(reminder.ringsAt), memo});
+                ClockText(reminder.ringsAt), memo});
         item->setToolTip(Memo, MemoToolTip(reminder.reminder.memo));
         if (!firstAdded)
             firstAdded = item;

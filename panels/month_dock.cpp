@@ -28,13 +28,17 @@ std::string setting(std::string_view entry)
                : std::string();
 }
 
-Qt::DockWidgetArea keptSide()
+Qt::DockWidgetArea sideNamed(std::string_view name)
 {
-    const std::string side = setting(kMonthPanelSideEntry);
     for (const auto &s : kSides)
-        if (s.name == side)
+        if (s.name == name)
             return s.area;
     return Qt::RightDockWidgetArea;
+}
+
+Qt::DockWidgetArea keptSide()
+{
+    return sideNamed(setting(kMonthPanelSideEntry));
 }
 
 } // namespace
@@ -47,9 +51,11 @@ CMonthDock::CMonthDock(const std::filesystem::path &profile, QMainWindow *window
     setAccessibleName(QStringLiteral("Month"));
     setWidget(m_pPanel);
     setFocusProxy(m_pPanel);
-    m_pPanel->SetHolyDaysShown(setting(kHolyDaysEntry) != kSettingOff);
-    window->addDockWidget(keptSide(), this);
-    setVisible(setting(kMonthPanelEntry) == kSettingOn);
+    // The profile the panel has just read, not three more reads of the file.
+    const CProfileSnapshot &kept = m_pPanel->Profile();
+    m_pPanel->SetHolyDaysShown(kept.Get(kDefaultsSection, kHolyDaysEntry, "") != kSettingOff);
+    window->addDockWidget(sideNamed(kept.Get(kDefaultsSection, kMonthPanelSideEntry, "")), this);
+    setVisible(kept.Get(kDefaultsSection, kMonthPanelEntry, "") == kSettingOn);
     QObject::connect(this, &QDockWidget::dockLocationChanged, this,
         [this](Qt::DockWidgetArea area) { keepSide(area); });
 }

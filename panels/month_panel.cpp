@@ -5,7 +5,6 @@
 #include "framework/ctime.h"
 #include "panels/month_grid_view.h"
 #include "panels/month_text.h"
-#include "panels/profile_watch.h"
 
 #include <QDateTime>
 #include <QFontMetrics>
@@ -68,9 +67,6 @@ CMonthPanel::CMonthPanel(const std::filesystem::path &profile, QWidget *parent)
     buildLayout();
     m_dayTimer.setInterval(kDayCheckMs);
     QObject::connect(&m_dayTimer, &QTimer::timeout, this, [this] { CheckToday(); });
-    QObject::connect(
-        &m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { Refresh(); });
-    QObject::connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { Refresh(); });
     // The form starts on today's Hijri date; View then shows it here.
     ShowMonth(
         MonthOfDay(ReminderCalendar::Hijri, m_model.Today(), hijriCalendar()), m_model.Today());
@@ -85,12 +81,16 @@ void CMonthPanel::AttachView(CZamanixView *view)
 {
     if (view == m_pView)
         return;
+    const CHijriCalendar built = hijriCalendar(); // the month's days were built by it
     if (m_pView)
         m_pView->RemoveListener(this);
     m_pView = view;
     if (m_pView) {
         m_pView->AddListener(this);
-        rebuild(); // its Hijri calendar
+        // Built anew only under the view's other Hijri calendar: at start-up
+        // the month was just built from the same profile.
+        if (m_pView->GetHijriCalendar() != built)
+            rebuild();
     }
 }
 
@@ -249,7 +249,7 @@ void CMonthPanel::rebuild()
         m_nSelected = 0;
     showTexts();
     showSelection();
-    watchProfile();
+    m_watch.Watch(m_profile.File());
 }
 
 void CMonthPanel::showTexts()
@@ -369,7 +369,7 @@ void CMonthPanel::Refresh(bool always)
     if (m_profile.Refresh() || always)
         rebuild();
     else
-        watchProfile();
+        m_watch.Watch(m_profile.File());
 }
 
 void CMonthPanel::CheckToday()
@@ -381,11 +381,6 @@ void CMonthPanel::SetTimeZone(const QTimeZone &zone)
 {
     m_zone = zone;
     rebuild();
-}
-
-void CMonthPanel::watchProfile()
-{
-    WatchProfile(m_watcher, m_profile.File());
 }
 
 bool CMonthPanel::onKey(QKeyEvent *event)

@@ -15,9 +15,9 @@
 #include "agenda/month_data.h"
 #include "form/view_listener.h"
 #include "panels/month_model.h"
+#include "panels/profile_watch.h"
 #include "reminders/profile_snapshot.h"
 
-#include <QFileSystemWatcher>
 #include <QTimeZone>
 #include <QTimer>
 #include <QWidget>
@@ -74,6 +74,8 @@ public:
 
     const MonthData &Month() const { return m_model.Month(); }
     const CMonthModel &Model() const { return m_model; }
+    // The profile as the panel read it last.
+    const CProfileSnapshot &Profile() const { return m_profile; }
     int SelectedDay() const { return m_nSelected; } // a day number; 0: none
     CMonthGridView *Grid() const { return m_pGrid; }
     QLabel *TitleLabel() const { return m_pTitle; }
@@ -95,7 +97,6 @@ private:
     void rebuild();
     void showTexts();
     void showSelection();
-    void watchProfile();
     bool onKey(QKeyEvent *event);
     CHijriCalendar hijriCalendar() const;
     UtcOffsetAt offsetAt() const;
@@ -103,7 +104,7 @@ private:
 
     CZamanixView *m_pView = nullptr;
     CProfileSnapshot m_profile;
-    QFileSystemWatcher m_watcher;
+    CProfileWatch m_watch{this, [this] { Refresh(); }};
     CMonthModel m_model;
     MonthId m_month;
     int m_nSelected = 0;

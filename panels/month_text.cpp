@@ -55,14 +55,6 @@ QString remindersText(const MonthDay &day)
         memos.join(QStringLiteral("; "));
 }
 
-// "04:52": minutes after midnight as a 24-hour clock shows them.
-QString clockText(int minutes)
-{
-    return QStringLiteral("%1:%2")
-        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
-
 QString capitalized(QString text)
 {
     if (!text.isEmpty())
@@ -76,7 +68,7 @@ QString memoHtml(const DayReminder &reminder)
     const QString memo = MemoHtml(reminder.memo);
     const std::optional<int> rings = AlarmRingsAt(reminder.alarm);
     const QString alarm =
-        rings ? QStringLiteral(" (alarm at %1)").arg(clockText(*rings)) : QString();
+        rings ? QStringLiteral(" (alarm at %1)").arg(ClockText(*rings)) : QString();
     return QStringLiteral("Reminder: ") + memo + alarm;
 }
 
@@ -163,7 +155,7 @@ QString MoonPhaseName(MoonPhase phase)
 
 QString MoonPhaseText(const MoonPhaseTime &phase)
 {
-    return MoonPhaseName(phase.phase) + QStringLiteral(" at ") + clockText(phase.localMinute);
+    return MoonPhaseName(phase.phase) + QStringLiteral(" at ") + ClockText(phase.localMinute);
 }
 
 QString DayDescription(const MonthDay &day, ReminderCalendar shown, bool today, bool holyDays)

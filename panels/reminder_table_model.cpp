@@ -70,6 +70,13 @@ QString HijriDateText(const YearMonthDay &date)
         .arg(date.year);
 }
 
+QString ClockText(int minutes)
+{
+    return QStringLiteral("%1:%2")
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
 void CReminderTableModel::SetRows(std::vector<ReminderRow> rows)
 {
     beginResetModel();
@@ -143,10 +150,7 @@ QString CReminderTableModel::cellText(const ReminderRow &row, int column) const
     case Memo:
         return OneLineMemo(row.memo);
     case Alarm:
-        return row.ringsAt ? QStringLiteral("%1:%2")
-                                 .arg(*row.ringsAt / 60, 2, 10, QLatin1Char('0'))
-                                 .arg(*row.ringsAt % 60, 2, 10, QLatin1Char('0'))
-                           : QStringLiteral("never");
+        return row.ringsAt ? ClockText(*row.ringsAt) : QStringLiteral("never");
     case Every:
         return QStringLiteral("%1 min").arg(row.alarm.every);
     case NextDate:

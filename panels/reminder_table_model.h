@@ -46,6 +46,8 @@ private:
 // "Tuesday 8 December 2026", "27 Jumada al-Thani 1447".
 QString ChristianDateText(const YearMonthDay &date, int weekday);
 QString HijriDateText(const YearMonthDay &date);
+// "04:52": minutes after midnight as a 24-hour clock shows them.
+QString ClockText(int minutes);
 // A memo on one line: its line breaks as " / ".
 QString OneLineMemo(const std::string &memo);
 // A memo as rich text for a tool tip: escaped, so that it shows as typed

@@ -9,8 +9,6 @@
 #include "shell/main_frame.h"
 
 #include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,13 +48,11 @@ protected:
         return rows;
     }
 
+    // FormText, and the month list's choice.
     QString Text(int id) const
     {
-        if (auto *edit = Control<QLineEdit>(id))
-            return edit->text();
-        if (auto *memo = Control<QPlainTextEdit>(id))
-            return memo->toPlainText();
-        return Control<QComboBox>(id)->currentText();
+        auto *list = Control<QComboBox>(id);
+        return list ? list->currentText() : FormText(id);
     }
 };
 
