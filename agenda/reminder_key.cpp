@@ -46,6 +46,11 @@ const std::string &ReminderMonthName(ReminderCalendar calendar, int month)
                                                : ChristianMonthNames[month - 1];
 }
 
+std::string ReminderKeyDayText(std::string_view key)
+{
+    return std::string(key.substr(key.find('/') + 1));
+}
+
 std::string CanonicalReminderKey(std::string_view key)
 {
     const std::size_t slash = key.find('/');

@@ -38,6 +38,9 @@ const std::string &ReminderMonthName(ReminderCalendar calendar, int month);
 // gives "Ramadhan/5", the same entry to the profile); the day text and any
 // key whose month is in neither table are kept as they are.
 std::string CanonicalReminderKey(std::string_view key);
+// The day text of a key as stored, after the "/" ("05" of "Ramadhan/05"),
+// so that the form shows the day spelled as its reminder is.
+std::string ReminderKeyDayText(std::string_view key);
 
 // The most days month 1..12 of the calendar ever has: 29 for February, 30
 // for every Hijri month.

@@ -7,6 +7,7 @@
 // which wrote the record, or was not due. After a crash the record may lag
 // behind the last check, so that what came after it is listed the next
 // time: told twice rather than never.
+#include "form/today_line.h"
 #include "form/zamanix_view.h"
 
 #include "framework/winapp.h"
@@ -19,14 +20,9 @@
 
 namespace {
 
-int dayOf(const CTime &time)
-{
-    return ChristianDayNumber({time.GetYear(), time.GetMonth(), time.GetDay()});
-}
-
 LocalMinute localMinuteOf(const CTime &time)
 {
-    return {dayOf(time), time.GetHour(), time.GetMinute()};
+    return {DayNumberOf(time), time.GetHour(), time.GetMinute()};
 }
 
 // The last second of the day before `now`'s, local time.
@@ -63,10 +59,11 @@ void CZamanixView::CheckMissedReminders()
         // The first start ever knows of no days before it.
         m_timeChecked = recorded.value_or(now);
     }
-    const std::vector<MissedReminder> missed = FindMissedReminders(localMinuteOf(*m_timeChecked),
-        dayOf(now), GetHijriCalendar(), [this](std::string_view section, std::string_view entry) {
-            return m_profileRead.Find(section, entry);
-        });
+    const std::vector<MissedReminder> missed =
+        FindMissedReminders(localMinuteOf(*m_timeChecked), DayNumberOf(now), GetHijriCalendar(),
+            [this](std::string_view section, std::string_view entry) {
+                return m_profileRead.Find(section, entry);
+            });
     // Told now or never to be: the days before today are done with.
     if (const CTime yesterday = endOfYesterday(now); m_timeChecked->GetTime() < yesterday.GetTime())
         m_timeChecked = yesterday;

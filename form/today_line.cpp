@@ -4,6 +4,11 @@
 
 #include <cctype>
 
+int DayNumberOf(const CTime &time)
+{
+    return ChristianDayNumber({time.GetYear(), time.GetMonth(), time.GetDay()});
+}
+
 Today ReadToday(const CHijriCalendar &calendar)
 {
     Today today;

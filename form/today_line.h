@@ -16,6 +16,8 @@ struct Today {
 
 // Reads the clock; the Hijri date is the calendar's.
 Today ReadToday(const CHijriCalendar &calendar);
+// The day number (calendar/hijri_rule.h) of `time`'s local date.
+int DayNumberOf(const CTime &time);
 
 enum class TodayLineForm {
     StartUp, // "Friday March 06, 1998 - 7 Thul Qi'dah 1418"

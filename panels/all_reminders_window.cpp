@@ -1,5 +1,7 @@
 #include "panels/all_reminders_window.h"
 
+#include "agenda/reminder_key.h"
+#include "form/today_line.h"
 #include "form/zamanix_view.h"
 #include "framework/ctime.h"
 #include "framework/frame.h"
@@ -78,8 +80,7 @@ void CAllRemindersWindow::buildLayout()
 
 int CAllRemindersWindow::today()
 {
-    const CTime now = CTime::GetCurrentTime();
-    return ChristianDayNumber({now.GetYear(), now.GetMonth(), now.GetDay()});
+    return DayNumberOf(CTime::GetCurrentTime());
 }
 
 CHijriCalendar CAllRemindersWindow::hijriCalendar() const
@@ -136,7 +137,7 @@ void CAllRemindersWindow::OpenSelected()
     const ReminderRow *row = selectedRow();
     if (!row || !m_pView)
         return;
-    const std::string dayText = row->key.substr(row->key.find('/') + 1);
+    const std::string dayText = ReminderKeyDayText(row->key);
     // The form takes a month of its lists and a day of at most 2 characters.
     if (!row->parsed.calendar || dayText.size() > 2) {
         AfxMessageBox("The form cannot show " + row->key + ": " + row->problem +

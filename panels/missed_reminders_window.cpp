@@ -1,5 +1,6 @@
 #include "panels/missed_reminders_window.h"
 
+#include "agenda/reminder_key.h"
 #include "form/zamanix_view.h"
 #include "framework/frame.h"
 #include "panels/reminder_table_model.h"
@@ -120,7 +121,7 @@ void CMissedRemindersWindow::OpenSelected()
     const YearMonthDay &date = hijri ? missed.hijri : missed.christian;
     const std::string &key = missed.reminder.key;
     // The day as stored, so that View finds the reminder under its own key.
-    m_pView->ShowDate(hijri, date.year, date.month, key.substr(key.find('/') + 1));
+    m_pView->ShowDate(hijri, date.year, date.month, ReminderKeyDayText(key));
     if (CFrameWnd *frame = m_pView->GetParentFrame())
         frame->ActivateFrame();
 }

@@ -1,6 +1,8 @@
 #include "panels/month_panel.h"
 
+#include "agenda/reminder_key.h"
 #include "agenda/reminder_list.h"
+#include "form/today_line.h"
 #include "form/zamanix_view.h"
 #include "framework/ctime.h"
 #include "panels/month_grid_view.h"
@@ -51,7 +53,7 @@ CString dayText(const MonthDay &day, ReminderCalendar calendar)
 {
     for (const DayReminder &reminder : day.reminders)
         if (reminder.calendar == calendar)
-            return reminder.key.substr(reminder.key.find('/') + 1);
+            return ReminderKeyDayText(reminder.key);
     return calendar == ReminderCalendar::Hijri ? Format("%d", day.hijri.day)
                                                : Format("%02d", day.christian.day);
 }
@@ -219,8 +221,7 @@ UtcOffsetAt CMonthPanel::offsetAt() const
 
 int CMonthPanel::today()
 {
-    const CTime now = CTime::GetCurrentTime();
-    return ChristianDayNumber({now.GetYear(), now.GetMonth(), now.GetDay()});
+    return DayNumberOf(CTime::GetCurrentTime());
 }
 
 bool CMonthPanel::ShowMonth(const MonthId &month, int selectedDay)
