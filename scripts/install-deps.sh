@@ -12,7 +12,9 @@ set -eu
 # in the tests. Xvfb, xdotool, the accessibility bus and pyatspi: the month
 # panel read as a screen reader reads it.
 build_packages="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libicu-dev libx11-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop dbus-daemon pulseaudio pulseaudio-utils locales-all libical-dev python3-icalendar khal xvfb xauth xdotool at-spi2-core python3-pyatspi desktop-file-utils"
-bench_packages="libbenchmark-dev pkg-config"
+# libxdamage-dev: the start-up benchmark sees a window's first paint as the X
+# server's damage report, under a Xvfb of its own.
+bench_packages="libbenchmark-dev pkg-config libxdamage-dev xvfb"
 # libFuzzer and the sanitizer runtimes come with libclang-rt-dev, which clang
 # only recommends.
 fuzz_packages="clang libclang-rt-dev"
