@@ -28,7 +28,7 @@ std::string otherDay(ReminderCalendar calendar, int day)
                                                    : "0" + std::to_string(day);
 }
 
-void addKeys(std::vector<DayKey> &keys, ReminderCalendar calendar, const AgendaDate &date)
+void addKeys(std::vector<DayKey> &keys, ReminderCalendar calendar, const YearMonthDay &date)
 {
     if (date.month < 1 || date.month > 12)
         return; // no month name, no key
@@ -40,7 +40,7 @@ void addKeys(std::vector<DayKey> &keys, ReminderCalendar calendar, const AgendaD
 
 } // namespace
 
-std::vector<DayKey> DayReminderKeys(const AgendaDate &christian, const AgendaDate &hijri)
+std::vector<DayKey> DayReminderKeys(const YearMonthDay &christian, const YearMonthDay &hijri)
 {
     std::vector<DayKey> keys;
     addKeys(keys, ReminderCalendar::Hijri, hijri);
@@ -48,7 +48,8 @@ std::vector<DayKey> DayReminderKeys(const AgendaDate &christian, const AgendaDat
     return keys;
 }
 
-bool IsDayReminderKey(std::string_view key, const AgendaDate &christian, const AgendaDate &hijri)
+bool IsDayReminderKey(
+    std::string_view key, const YearMonthDay &christian, const YearMonthDay &hijri)
 {
     const std::vector<DayKey> keys = DayReminderKeys(christian, hijri);
     return std::any_of(
@@ -70,7 +71,7 @@ bool AlarmReached(const ReminderAlarm &alarm, int hour, int minute)
 }
 
 std::vector<DayReminder> FindDayReminders(
-    const AgendaDate &christian, const AgendaDate &hijri, const ProfileLookup &lookup)
+    const YearMonthDay &christian, const YearMonthDay &hijri, const ProfileLookup &lookup)
 {
     std::vector<DayReminder> found;
     for (DayKey &day : DayReminderKeys(christian, hijri)) {

@@ -11,19 +11,13 @@
 // so that callers choose how they read it.
 #pragma once
 
+#include "calendar/hijri_rule.h"
+
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// A date of one calendar: the year as people write it, month 1..12, day
-// 1..31 (1..30 in the Hijri calendar).
-struct AgendaDate {
-    int year = 0;
-    int month = 1;
-    int day = 1;
-};
 
 enum class ReminderCalendar { Hijri, Christian };
 
@@ -63,11 +57,12 @@ using ProfileLookup =
 // `hijri` in the Hijri calendar (the caller converts, so that it chooses the
 // Hijri rules): the Hijri keys, then the Christian keys, each calendar's own
 // spelling of the day before the other one.
-std::vector<DayKey> DayReminderKeys(const AgendaDate &christian, const AgendaDate &hijri);
+std::vector<DayKey> DayReminderKeys(const YearMonthDay &christian, const YearMonthDay &hijri);
 
 // Whether `key` is one of those keys. Names match regardless of ASCII case,
 // as in the profile.
-bool IsDayReminderKey(std::string_view key, const AgendaDate &christian, const AgendaDate &hijri);
+bool IsDayReminderKey(
+    std::string_view key, const YearMonthDay &christian, const YearMonthDay &hijri);
 
 // The alarm of a reminder from its stored "Alarm" value: the default
 // "08:00 60" when the entry is missing; otherwise the value as scanned, the
@@ -81,4 +76,4 @@ bool AlarmReached(const ReminderAlarm &alarm, int hour, int minute);
 // The reminders of the civil day, in the order of DayReminderKeys: every key
 // that holds a non-empty memo, with its own alarm.
 std::vector<DayReminder> FindDayReminders(
-    const AgendaDate &christian, const AgendaDate &hijri, const ProfileLookup &lookup);
+    const YearMonthDay &christian, const YearMonthDay &hijri, const ProfileLookup &lookup);

@@ -13,9 +13,7 @@ std::vector<MissedReminder> FindMissedReminders(const LocalMinute &lastCheck, in
         const YearMonthDay christian = ChristianOfDay(day);
         const YearMonthDay hijriDate = hijri.HijriOfDay(day);
         const std::size_t first = missed.size();
-        for (DayReminder &reminder :
-            FindDayReminders({christian.year, christian.month, christian.day},
-                {hijriDate.year, hijriDate.month, hijriDate.day}, lookup)) {
+        for (DayReminder &reminder : FindDayReminders(christian, hijriDate, lookup)) {
             const std::optional<int> ringsAt = AlarmRingsAt(reminder.alarm);
             // On the day of the last check, what it had reached was heard.
             if (!ringsAt || (day == lastCheck.day && *ringsAt <= checkedMinute))

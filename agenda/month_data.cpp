@@ -113,9 +113,7 @@ MonthData BuildMonthData(const MonthId &month, const CHijriCalendar &hijri,
         day.weekday = WeekdayOfDay(d);
         day.holyDays = HolyDaysOf(day.hijri);
         if (reminders)
-            day.reminders =
-                FindDayReminders({day.christian.year, day.christian.month, day.christian.day},
-                    {day.hijri.year, day.hijri.month, day.hijri.day}, reminders);
+            day.reminders = FindDayReminders(day.christian, day.hijri, reminders);
     }
     if (!data.days.empty())
         addMoonPhases(data.days, offsetAt);

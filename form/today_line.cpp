@@ -14,9 +14,7 @@ Today ReadToday(const CHijriCalendar &calendar)
     Today today;
     today.now = CTime::GetCurrentTime();
     today.christian = {today.now.GetYear(), today.now.GetMonth(), today.now.GetDay()};
-    const YearMonthDay hijri =
-        calendar.ToHijri({today.christian.year, today.christian.month, today.christian.day});
-    today.hijri = {hijri.year, hijri.month, hijri.day};
+    today.hijri = calendar.ToHijri(today.christian);
     return today;
 }
 

@@ -11,7 +11,7 @@
 // One reading of the clock with its date in both calendars.
 struct Today {
     CTime now;
-    AgendaDate christian, hijri;
+    YearMonthDay christian, hijri;
 };
 
 // Reads the clock; the Hijri date is the calendar's.

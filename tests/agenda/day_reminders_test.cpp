@@ -11,8 +11,8 @@
 namespace {
 
 // Friday 6 March 1998 = 7 Thul Qi'dah 1418.
-const AgendaDate kMarch6{1998, 3, 6};
-const AgendaDate kThulQidah7{1418, 11, 7};
+const YearMonthDay kMarch6{1998, 3, 6};
+const YearMonthDay kThulQidah7{1418, 11, 7};
 
 std::vector<std::string> keysOf(const std::vector<DayKey> &keys)
 {
@@ -26,7 +26,7 @@ TEST(DayReminderKeys, BothCalendarsAndBothSpellingsOfTheDay)
 {
     const struct {
         const char *name;
-        AgendaDate christian, hijri;
+        YearMonthDay christian, hijri;
         std::vector<std::string> keys;
     } cases[] = {
         {"single-digit days", kMarch6, kThulQidah7,

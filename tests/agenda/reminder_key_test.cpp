@@ -63,8 +63,8 @@ TEST(ParseReminderKey, FallsDueExactlyWhenTheDueCheckFindsIt)
                     month == 2 ? 29 : LongestMonth(ReminderCalendar::Christian, month);
                 const bool christianExists = day >= 1 && day <= days2024;
                 const bool hijriExists = day >= 1 && day <= 30;
-                const AgendaDate date{2024, month, christianExists ? day : 1};
-                const AgendaDate hijriDate{1445, month, hijriExists ? day : 1};
+                const YearMonthDay date{2024, month, christianExists ? day : 1};
+                const YearMonthDay hijriDate{1445, month, hijriExists ? day : 1};
                 EXPECT_EQ(ParseReminderKey(christian).CanFallDue(),
                     christianExists && IsDayReminderKey(christian, date, hijriDate));
                 EXPECT_EQ(ParseReminderKey(hijri).CanFallDue(),
