@@ -68,12 +68,6 @@ void sortRows(std::vector<ReminderRow> &rows)
 
 } // namespace
 
-CHijriCalendar ProfileHijriCalendar(const CProfileSnapshot &profile)
-{
-    return CHijriCalendar::FromSettings(profile.Get(kDefaultsSection, kHijriCalendarEntry, ""),
-        profile.Get(kDefaultsSection, kHijriAdjustEntry, ""));
-}
-
 std::optional<int> AlarmRingsAt(const ReminderAlarm &alarm)
 {
     if (alarm.hour < 0)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "agenda/next_date.h"
+#include "agenda/profile_calendar.h"
 #include "reminders/profile_snapshot.h"
 
 #include <optional>
@@ -26,9 +27,6 @@ struct ReminderRow {
     YearMonthDay christian, hijri; // the dates of `day`
     int weekday = 0; // of `day`, 0 = Sunday
 };
-
-// The Hijri calendar chosen in the profile ("Defaults").
-CHijriCalendar ProfileHijriCalendar(const CProfileSnapshot &profile);
 
 // The first minute of its day at which the alarm has rung
 // (AlarmReached): 07:75 rings from 08:00, -5:00 from 00:00, 24:00 never.

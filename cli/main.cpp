@@ -1,12 +1,11 @@
 // zamanix-convert: converts dates between the Christian and the Hijri
 // calendar from the command line, for terminals and scripts.
+#include "agenda/profile_calendar.h"
 #include "cli/clock_override.h"
 #include "cli/date_text.h"
 #include "cli/input_lines.h"
 #include "cli/month_grid.h"
 #include "reminders/profile_path.h"
-#include "reminders/profile_snapshot.h"
-#include "reminders/reminder_entries.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -178,27 +177,21 @@ int applyOption(Options &o, std::string_view name, std::string_view value, std::
 
 // The calendar and adjustment chosen in the desktop program. Its profile is
 // named after it, not after this program; it is only read.
-HijriSetting desktopSetting()
+CHijriCalendar desktopCalendar()
 {
     const std::filesystem::path profile =
-        ProfilePath(kDesktopProgramName, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+        DesktopProfilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     if (profile.empty())
         return {};
-    const CProfileSnapshot settings(profile); // one read for both values
-    return ParseHijriSetting(settings.Get(kDefaultsSection, kHijriCalendarEntry, ""),
-        settings.Get(kDefaultsSection, kHijriAdjustEntry, ""));
+    return ProfileHijriCalendar(CProfileSnapshot(profile));
 }
 
 // Scripts get the same answer on every machine unless they ask for the
 // desktop program's setting.
 void chooseCalendar(Options &o)
 {
-    HijriSetting setting = o.useSettings ? desktopSetting() : HijriSetting();
-    if (o.rule)
-        setting.rule = *o.rule;
-    if (o.adjust)
-        setting.adjust = *o.adjust;
-    o.hijri = CHijriCalendar(setting);
+    o.hijri = OverriddenHijriCalendar(
+        o.useSettings ? desktopCalendar() : CHijriCalendar(), o.rule, o.adjust);
 }
 
 int checkCombination(Options &o)

@@ -112,7 +112,7 @@ bool readProfile(const RemindersOptions &o, Context &c, std::string &error)
     c.profile = o.profile;
     if (c.profile.empty()) {
         const char *config = std::getenv("XDG_CONFIG_HOME"), *home = std::getenv("HOME");
-        c.profile = ProfilePath(kDesktopProgramName, config, home);
+        c.profile = DesktopProfilePath(config, home);
         if (c.profile.empty()) {
             error = ProfilePathProblem(kDesktopProgramName, config, home);
             return false;
@@ -120,13 +120,7 @@ bool readProfile(const RemindersOptions &o, Context &c, std::string &error)
     }
     if (!c.snapshot.Load(c.profile, &error))
         return false;
-    const CHijriCalendar stored = ProfileHijriCalendar(c.snapshot);
-    HijriSetting setting{stored.Rule(), stored.Adjust()};
-    if (o.rule)
-        setting.rule = *o.rule;
-    if (o.adjust)
-        setting.adjust = *o.adjust;
-    c.hijri = CHijriCalendar(setting);
+    c.hijri = OverriddenHijriCalendar(ProfileHijriCalendar(c.snapshot), o.rule, o.adjust);
     return true;
 }
 

@@ -9,19 +9,30 @@ bool isAbsoluteFolder(const char *value)
 
 } // namespace
 
+std::filesystem::path ConfigFolder(const char *xdgConfigHome, const char *home)
+{
+    if (isAbsoluteFolder(xdgConfigHome))
+        return xdgConfigHome;
+    if (isAbsoluteFolder(home))
+        return std::filesystem::path(home) / ".config";
+    return {};
+}
+
 std::filesystem::path ProfilePath(
     const std::filesystem::path &executable, const char *xdgConfigHome, const char *home)
 {
     // The file name first: a dot in a folder name is no extension.
     std::filesystem::path name = executable.filename().stem();
-    if (name.empty())
+    const std::filesystem::path folder = ConfigFolder(xdgConfigHome, home);
+    if (name.empty() || folder.empty())
         return {};
     name += ".INI";
-    if (isAbsoluteFolder(xdgConfigHome))
-        return std::filesystem::path(xdgConfigHome) / name;
-    if (isAbsoluteFolder(home))
-        return std::filesystem::path(home) / ".config" / name;
-    return {};
+    return folder / name;
+}
+
+std::filesystem::path DesktopProfilePath(const char *xdgConfigHome, const char *home)
+{
+    return ProfilePath(kDesktopProgramName, xdgConfigHome, home);
 }
 
 std::string ProfilePathProblem(

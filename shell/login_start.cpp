@@ -38,11 +38,10 @@ bool startsWith(std::string_view line, std::string_view prefix)
 std::filesystem::path AutostartEntryPath(
     const char *xdgConfigHome, const char *home, std::string_view appId)
 {
-    // The profile's folder is the configuration folder.
-    const std::filesystem::path profile = ProfilePath("zamanix", xdgConfigHome, home);
-    if (profile.empty())
+    const std::filesystem::path folder = ConfigFolder(xdgConfigHome, home);
+    if (folder.empty())
         return {};
-    return profile.parent_path() / "autostart" / (std::string(appId) + ".desktop");
+    return folder / "autostart" / (std::string(appId) + ".desktop");
 }
 
 std::string AutostartEntryText(std::string_view entry, const std::string &program)
