@@ -6,12 +6,14 @@
 #include "calendar/calendar.h"
 #include "reminders/alarm_value.h"
 #include "reminders/reminder_entries.h"
+#include "session/zamanix_profile.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -69,6 +71,21 @@ public:
 
 private:
     std::filesystem::path m_folder;
+};
+
+// The profile object of a window's benchmark, read from `file`, today as
+// the clock says.
+class CBenchSession : public CZamanixProfile {
+public:
+    explicit CBenchSession(const std::filesystem::path &file)
+        : CZamanixProfile(file)
+    {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        ClockTicked(
+            now, ChristianDayNumber({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}));
+    }
 };
 
 // The main of a benchmark of windows: Qt's offscreen platform, UTC.

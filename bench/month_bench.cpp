@@ -65,7 +65,8 @@ class CBenchPanel {
 public:
     CBenchPanel()
         : m_profile("astronomical")
-        , m_panel(m_profile.File(), nullptr)
+        , m_read(m_profile.File())
+        , m_panel(m_read, nullptr)
     {
         m_panel.ShowMonth({ReminderCalendar::Hijri, 1447, 12});
         m_panel.show();
@@ -81,6 +82,7 @@ public:
 
 private:
     CBenchProfile m_profile;
+    CBenchSession m_read;
     CMonthPanel m_panel;
     QImage m_image;
 };

@@ -38,7 +38,8 @@ void openWindow(benchmark::State &state)
 {
     const CBenchProfile profile("astronomical");
     for (auto _ : state) {
-        auto *window = new CAllRemindersWindow(nullptr, profile.File(), nullptr);
+        CBenchSession read(profile.File());
+        auto *window = new CAllRemindersWindow(read, nullptr);
         window->show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window->Model().rowCount());
@@ -55,7 +56,8 @@ BENCHMARK(openWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 void filterKeystroke(benchmark::State &state)
 {
     const CBenchProfile profile("astronomical");
-    CAllRemindersWindow window(nullptr, profile.File(), nullptr);
+    CBenchSession read(profile.File());
+    CAllRemindersWindow window(read, nullptr);
     window.show();
     QTest::keyClicks(window.FilterBox(), "famil");
     QApplication::processEvents();

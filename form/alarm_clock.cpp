@@ -15,87 +15,45 @@
 #include <QMetaObject>
 #include <QWidget>
 
+#include <QObject>
+
 #include <algorithm>
 
 namespace {
 
-// Ticks left before the next due check; at 0 every tick checks.
-int s_nCountdown = 0;
-
 constexpr UINT kMinuteTimer = 1;
-// A tick later than this after the one before it (60 s) comes after a
-// suspend, or after the clock was set forward.
-constexpr std::int64_t kLateTick = 180;
-
-bool sameLocalDate(const CTime &a, const CTime &b)
-{
-    return a.GetYear() == b.GetYear() && a.GetMonth() == b.GetMonth() && a.GetDay() == b.GetDay();
-}
-
-// The memos of one calendar, a carriage return between two.
-CString memosOf(const std::vector<DayReminder> &reminders, ReminderCalendar calendar)
-{
-    CString memos;
-    for (const DayReminder &reminder : reminders)
-        if (reminder.calendar == calendar)
-            memos += (memos.empty() ? "" : "\r") + reminder.memo;
-    return memos;
-}
 
 } // namespace
-
-void CZamanixView::ResetAlarmCountdown()
-{
-    s_nCountdown = 0;
-}
-
-int CZamanixView::GetAlarmCountdown()
-{
-    return s_nCountdown;
-}
 
 void CZamanixView::OnTimer(UINT nIDEvent)
 {
     const CTime now = CTime::GetCurrentTime();
-    // The whole date: after a suspend of a month the day number alone may
-    // not have changed.
-    const bool newDay = !sameLocalDate(now, m_timeLast);
     const std::int64_t elapsed = now.GetTime() - m_timeLast.GetTime();
-    const bool jumped = elapsed > kLateTick;
-    // A new day's reminders, and today's just added or deleted, do not wait
-    // for the interval of an earlier prompt.
-    m_bCheckSoon = m_bCheckSoon || newDay;
-    // Before the due check moves the last check on to now.
-    if ((newDay || jumped) && m_timeChecked)
-        CheckMissedReminders();
+    // The one clock of the program: the profile tells every window of a new
+    // day (the whole date: after a suspend of a month the day number of the
+    // month alone may not have changed) and of a jump of the clock, the form
+    // first (listenToProfile), before the due check moves the last check on.
+    m_bMissedChecked = false;
+    const int dayBefore = m_profile.Today();
+    m_profile.ClockTicked(now.GetTime(), DayNumberOf(now));
+    const bool newDay = m_profile.Today() != dayBefore;
     bool checked = false;
     if (nIDEvent == kMinuteTimer) {
-        // Ticks stop while the machine sleeps: the interval counts the
-        // minutes the clock moved.
-        if (jumped)
-            s_nCountdown -= static_cast<int>(std::min<std::int64_t>(elapsed / 60 - 1, 1440));
-        if (m_bCheckSoon)
-            s_nCountdown = 0;
-        m_bCheckSoon = false;
-        checked = CountDownToDueCheck();
+        checked = CountDownToDueCheck(elapsed);
     }
     if (newDay) {
         // A due check has just built the line.
         if (!checked)
-            m_strToday = TodayLine(ReadToday(m_hijriCalendar), TodayLineForm::Timer);
+            m_strToday = TodayLine(ReadToday(GetHijriCalendar()), TodayLineForm::Timer);
         SetDlgItemText(IDC_DATENOW, m_strToday);
     }
     m_timeLast = now;
     CFormView::OnTimer(nIDEvent);
 }
 
-bool CZamanixView::CountDownToDueCheck()
+bool CZamanixView::CountDownToDueCheck(std::int64_t elapsed)
 {
-    if (s_nCountdown > 0)
-        --s_nCountdown;
-    // While a prompt is open no second one opens over it; closing it starts
-    // the count again.
-    if (s_nCountdown > 0 || m_bPromptOpen)
+    if (!m_dueCheck.Tick(elapsed, m_bPromptOpen))
         return false;
     if (!CheckAlarm())
         return true;
@@ -110,51 +68,59 @@ bool CZamanixView::CountDownToDueCheck()
     return true;
 }
 
-void CZamanixView::OnReminderChanged(const CString &key)
+void CZamanixView::listenToProfile()
 {
-    const Today today = ReadToday(m_hijriCalendar);
-    if (IsDayReminderKey(key, today.christian, today.hijri))
-        m_bCheckSoon = true;
+    QObject::connect(&m_profile, &CZamanixProfile::remindersChanged, &m_news,
+        [this](const QStringList &keys) { OnRemindersChanged(keys); });
+    QObject::connect(
+        &m_profile, &CZamanixProfile::settingsChanged, &m_news, [this](unsigned which) {
+            if (which & kHijriCalendarSetting)
+                OnHijriCalendarChanged();
+            if (which & kSoundSetting)
+                if (CWnd *main = AfxGetMainWnd(); main && main->GetMenu())
+                    main->GetMenu()->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM,
+                        MF_BYCOMMAND | (m_profile.Settings().sound ? MF_CHECKED : MF_UNCHECKED));
+        });
+    // A new day's reminders do not wait for the interval of an earlier
+    // prompt; the days missed are caught up on first.
+    QObject::connect(&m_profile, &CZamanixProfile::newDay, &m_news, [this] {
+        m_dueCheck.CheckSoon();
+        if (m_timeChecked && !m_bMissedChecked)
+            CheckMissedReminders();
+        m_bMissedChecked = true;
+    });
+    QObject::connect(&m_profile, &CZamanixProfile::clockJumped, &m_news, [this] {
+        if (m_timeChecked && !m_bMissedChecked)
+            CheckMissedReminders();
+        m_bMissedChecked = true;
+    });
 }
 
-void CZamanixView::readProfile()
+// Add and Delete, here or in another window: a change to one of today's
+// keys is checked at the next tick, whatever the interval.
+void CZamanixView::OnRemindersChanged(const QStringList &keys)
 {
-    // Read again only when the file changed: the due check runs every minute.
-    if (const std::filesystem::path &file = AfxGetApp()->m_pszProfileName;
-        m_profileRead.File() != file)
-        m_profileRead.Load(file);
-    else
-        m_profileRead.Refresh();
+    const Today today = ReadToday(GetHijriCalendar());
+    for (const QString &key : keys)
+        if (IsDayReminderKey(key.toStdString(), today.christian, today.hijri))
+            m_dueCheck.CheckSoon();
 }
 
 BOOL CZamanixView::CheckAlarm()
 {
-    const Today today = ReadToday(m_hijriCalendar);
+    const Today today = ReadToday(GetHijriCalendar());
     m_strToday = TodayLine(today, TodayLineForm::Timer);
     if (m_timeChecked)
         m_timeChecked = today.now;
-    const CString christianKey = today.now.Format("%B/%d");
-    if (christianKey == m_strDoneKey)
+    m_profile.Refresh(); // the watch may not have told of a change yet
+    const std::optional<DueReminders> due =
+        m_dueCheck.Check({today.christian, today.now.GetHour(), today.now.GetMinute()},
+            m_strDoneKey, m_profile.Lookup(), GetHijriCalendar());
+    if (!due)
         return FALSE;
-
-    readProfile();
-    const std::vector<DayReminder> reminders = FindDayReminders(
-        today.christian, today.hijri, [this](std::string_view section, std::string_view entry) {
-            return m_profileRead.Find(section, entry);
-        });
-    const int hour = today.now.GetHour(), minute = today.now.GetMinute();
-    if (std::none_of(reminders.begin(), reminders.end(),
-            [&](const DayReminder &r) { return AlarmReached(r.alarm, hour, minute); }))
-        return FALSE;
-
-    m_nSnooze = std::min_element(
-        reminders.begin(), reminders.end(), [](const DayReminder &a, const DayReminder &b) {
-            return a.alarm.every < b.alarm.every;
-        })->alarm.every;
-    s_nCountdown = m_nSnooze;
-    m_strAlarmText = memosOf(reminders, ReminderCalendar::Hijri) + "\r" +
-        memosOf(reminders, ReminderCalendar::Christian);
-    m_strDueKey = christianKey;
+    m_nSnooze = due->snooze;
+    m_strAlarmText = due->alarmText;
+    m_strDueKey = ChristianDayKey(today.christian);
     return TRUE;
 }
 
@@ -193,5 +159,5 @@ void CZamanixView::ShowAlarmPrompt()
         m_strDoneKey = dueKey;
     // Counted from the answer; a prompt answered on the next day leaves
     // that day's reminders to the next tick.
-    s_nCountdown = CTime::GetCurrentTime().Format("%B/%d") == dueKey ? m_nSnooze : 0;
+    m_dueCheck.Answered(CTime::GetCurrentTime().Format("%B/%d") == dueKey, m_nSnooze);
 }

@@ -26,7 +26,7 @@ void CZamanixView::OnPrint(QPainter *painter, CPrintInfo *pInfo)
         {"Today", shown(IDC_DATENOW)},
         {"Date", date},
         {"Corresponding date", shown(IDC_CORRESPONDING)},
-        {"Hijri calendar", QString::fromStdString(m_hijriCalendar.Description())},
+        {"Hijri calendar", QString::fromStdString(GetHijriCalendar().Description())},
         {"Alarm at", alarm},
     };
 

@@ -1,13 +1,9 @@
-// The Hijri calendar the form converts with: the rule and the day
-// adjustment kept under "Defaults" in the profile, the Options menu's two
-// submenus that change them, and today's line naming them.
+// The Hijri calendar the form converts with: the Options menu's two
+// submenus that change the rule and the day adjustment the profile keeps,
+// and today's line naming them.
 #include "form/zamanix_view.h"
 
-#include "agenda/reminder_list.h"
 #include "form/today_line.h"
-#include "framework/winapp.h"
-#include "reminders/profile.h"
-#include "reminders/reminder_entries.h"
 #include "resources/resource.h"
 #include "resources/resources.h"
 
@@ -51,64 +47,51 @@ void CZamanixView::AddHijriCommands()
     for (HijriRule rule : kHijriRules)
         OnUpdateCommandUI(ruleCommand(rule), [this, rule](CCmdUI *ui) {
             ui->Enable(TRUE);
-            ui->SetCheck(m_hijriCalendar.Rule() == rule);
+            ui->SetCheck(GetHijriCalendar().Rule() == rule);
         });
     for (int adjust = kMinHijriAdjust; adjust <= kMaxHijriAdjust; ++adjust)
         OnUpdateCommandUI(adjustCommand(adjust), [this, adjust](CCmdUI *ui) {
             ui->Enable(TRUE);
-            ui->SetCheck(m_hijriCalendar.Adjust() == adjust);
+            ui->SetCheck(GetHijriCalendar().Adjust() == adjust);
         });
-}
-
-// Once: a choice that could not be saved holds until the program ends, File
-// New and Open included.
-bool CZamanixView::LoadHijriSetting()
-{
-    if (m_bHijriSettingRead)
-        return false;
-    m_bHijriSettingRead = true;
-    const CHijriCalendar before = m_hijriCalendar;
-    // The due check's read: the first tick and the missed check reuse it.
-    readProfile();
-    m_hijriCalendar = ProfileHijriCalendar(m_profileRead);
-    return m_hijriCalendar != before;
 }
 
 void CZamanixView::OnHijriRule(UINT id)
 {
     const HijriRule rule = kHijriRules[id - ID_OPTIONS_HIJRI_ASTRONOMICAL];
-    if (rule == m_hijriCalendar.Rule())
+    if (rule == GetHijriCalendar().Rule())
         return; // nothing changes, so nothing is written
-    UseHijriCalendar(CHijriCalendar(rule, m_hijriCalendar.Adjust()));
-    SaveHijriSetting(kHijriCalendarEntry, CString(HijriRuleName(rule)));
+    SetHijriCalendar(CHijriCalendar(rule, GetHijriCalendar().Adjust()));
 }
 
 void CZamanixView::OnHijriAdjust(UINT id)
 {
     const int adjust = static_cast<int>(id) - static_cast<int>(ID_OPTIONS_HIJRI_ADJUST_NONE);
-    if (adjust == m_hijriCalendar.Adjust())
+    if (adjust == GetHijriCalendar().Adjust())
         return;
-    UseHijriCalendar(CHijriCalendar(m_hijriCalendar.Rule(), adjust));
-    SaveHijriSetting(kHijriAdjustEntry, std::to_string(adjust));
+    SetHijriCalendar(CHijriCalendar(GetHijriCalendar().Rule(), adjust));
 }
 
 // As the sound switch: a setting that could not be saved still holds until
 // the program ends, and the user is told so.
-void CZamanixView::SaveHijriSetting(std::string_view entry, const CString &value)
+void CZamanixView::SetHijriCalendar(const CHijriCalendar &calendar)
 {
-    const ProfileChange change[] = {ProfileChange::Set(kDefaultsSection, entry, value)};
-    reportFailedWrite(AfxGetApp()->WriteProfileEntries(change),
-        "The Hijri calendar setting could not be saved; Zamanix keeps " +
-            m_hijriCalendar.Description() + " only until it is closed.");
+    std::string error;
+    reportFailedWrite(m_profile.SetHijriCalendar(calendar, error),
+        "The Hijri calendar setting could not be saved; Zamanix keeps " + calendar.Description() +
+            " only until it is closed.",
+        error);
 }
 
-void CZamanixView::UseHijriCalendar(const CHijriCalendar &calendar)
+// Whoever chose it: the Options menu, or another copy of the program.
+void CZamanixView::OnHijriCalendarChanged()
 {
-    m_hijriCalendar = calendar;
     // Today's Hijri keys may be others now: the next tick checks them.
-    m_bCheckSoon = true;
+    m_dueCheck.CheckSoon();
+    if (!GetSafeHwnd())
+        return;
     m_strToday =
-        TodayLine(ReadToday(m_hijriCalendar), TodayLineFormOf(GetDlgItemText(IDC_DATENOW)));
+        TodayLine(ReadToday(GetHijriCalendar()), TodayLineFormOf(GetDlgItemText(IDC_DATENOW)));
     SetDlgItemText(IDC_DATENOW, m_strToday);
     // The chosen date stays as it is, and its date in the other calendar
     // follows the new calendar; a form that shows none (the calendar was just
@@ -118,7 +101,6 @@ void CZamanixView::UseHijriCalendar(const CHijriCalendar &calendar)
         SetDlgItemText(IDC_CORRESPONDING, m_strCorresponding);
     }
     DescribeHijriCalendar();
-    NotifyHijriCalendarChanged();
 }
 
 // The tool tip names the calendar for everyone; a screen reader hears it
@@ -128,10 +110,10 @@ void CZamanixView::DescribeHijriCalendar()
     QWidget *line = GetDlgItem(IDC_DATENOW);
     if (!line)
         return;
-    const QString description = QString::fromStdString(m_hijriCalendar.Description());
+    const QString description = QString::fromStdString(GetHijriCalendar().Description());
     line->setToolTip(description);
     const QString name = templateName(IDC_DATENOW);
-    line->setAccessibleDescription(m_hijriCalendar == CHijriCalendar()
+    line->setAccessibleDescription(GetHijriCalendar() == CHijriCalendar()
             ? name
             : QStringLiteral("%1 (%2)").arg(name, description));
 }

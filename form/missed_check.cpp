@@ -10,11 +10,6 @@
 #include "form/today_line.h"
 #include "form/zamanix_view.h"
 
-#include "framework/winapp.h"
-#include "reminders/profile.h"
-#include "reminders/reminder_entries.h"
-
-#include <charconv>
 #include <cstdio>
 #include <ctime>
 
@@ -36,57 +31,38 @@ CTime endOfYesterday(const CTime &now)
     return CTime(static_cast<std::int64_t>(std::mktime(&midnight)) - 1);
 }
 
-std::optional<CTime> readLastCheck(const CProfileSnapshot &profile)
-{
-    const CString text = profile.Get(kDefaultsSection, kLastCheckEntry, "");
-    std::int64_t seconds = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-    // A value mended by hand into something else counts as none.
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return CTime(seconds);
-}
-
 } // namespace
 
 void CZamanixView::CheckMissedReminders()
 {
     const CTime now = CTime::GetCurrentTime();
-    readProfile();
+    m_profile.Refresh();
     if (!m_timeChecked) {
-        const std::optional<CTime> recorded = readLastCheck(m_profileRead);
-        m_timeRecorded = recorded;
         // The first start ever knows of no days before it.
-        m_timeChecked = recorded.value_or(now);
+        const std::optional<std::int64_t> recorded = m_profile.Settings().lastCheck;
+        m_timeChecked = recorded ? CTime(*recorded) : now;
     }
-    const std::vector<MissedReminder> missed =
-        FindMissedReminders(localMinuteOf(*m_timeChecked), DayNumberOf(now), GetHijriCalendar(),
-            [this](std::string_view section, std::string_view entry) {
-                return m_profileRead.Find(section, entry);
-            });
+    const std::vector<MissedReminder> missed = FindMissedReminders(
+        localMinuteOf(*m_timeChecked), DayNumberOf(now), GetHijriCalendar(), m_profile.Lookup());
     // Told now or never to be: the days before today are done with.
     if (const CTime yesterday = endOfYesterday(now); m_timeChecked->GetTime() < yesterday.GetTime())
         m_timeChecked = yesterday;
     RecordLastCheck();
     if (!missed.empty())
-        NotifyRemindersMissed(missed);
+        emit m_news.remindersMissed(missed);
 }
 
 void CZamanixView::RecordLastCheck()
 {
-    if (!m_timeChecked || m_timeChecked == m_timeRecorded)
+    if (!m_timeChecked || m_timeChecked->GetTime() == m_profile.Settings().lastCheck)
         return;
-    CWinApp *app = AfxGetApp();
-    const CString value = Format("%lld", static_cast<long long>(m_timeChecked->GetTime()));
-    const ProfileChange change[] = {ProfileChange::Set(kDefaultsSection, kLastCheckEntry, value)};
-    if (app->WriteProfileEntries(change)) {
-        m_timeRecorded = m_timeChecked;
+    std::string error;
+    if (m_profile.SetLastCheck(m_timeChecked->GetTime(), error))
         return;
-    }
     // Not worth a box each minute: missed reminders may be told again.
     static bool s_bTold = false;
     if (!s_bTold)
         std::fprintf(stderr, "zamanix: cannot record when the reminders were last checked: %s\n",
-            app->GetLastProfileError().c_str());
+            error.c_str());
     s_bTold = true;
 }

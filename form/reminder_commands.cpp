@@ -32,11 +32,11 @@ std::string utf8Prefix(const std::string &text, std::size_t limit)
 } // namespace
 
 // A store write that failed is told to the user, with what and where.
-bool CZamanixView::reportFailedWrite(BOOL written, const CString &what)
+bool CZamanixView::reportFailedWrite(bool written, const CString &what, const std::string &error)
 {
     if (written)
         return true;
-    AfxMessageBox(what + "\n\n" + AfxGetApp()->GetLastProfileError(), MB_ICONEXCLAMATION);
+    AfxMessageBox(what + "\n\n" + error, MB_ICONEXCLAMATION);
     return false;
 }
 
@@ -45,9 +45,10 @@ void CZamanixView::OnViewReminder()
     UpdateData(TRUE);
     const CString key = ReminderKey(m_strMonth, m_strDay);
     UpdateCorrespondingDate();
-    readProfile();
-    m_strMemo = m_profileRead.Get(kReminderSection, key, "");
-    const CString alarm = m_profileRead.Get(kAlarmSection, key, kDefaultAlarmValue);
+    m_profile.Refresh();
+    const CProfileSnapshot &profile = m_profile.Snapshot();
+    m_strMemo = profile.Get(kReminderSection, key, "");
+    const CString alarm = profile.Get(kAlarmSection, key, kDefaultAlarmValue);
     // The numbers the scan does not reach keep what the form held.
     int hour = static_cast<int>(m_nHour), minute = static_cast<int>(m_nMinute),
         every = static_cast<int>(m_nEvery);
@@ -68,38 +69,23 @@ void CZamanixView::OnAddReminder()
     const CString key = ReminderKey(m_strMonth, m_strDay);
     const CString alarm = FormatAlarmValue(
         static_cast<int>(m_nHour), static_cast<int>(m_nMinute), static_cast<int>(m_nEvery));
-    CWinApp *app = AfxGetApp();
     const CString failed = "The reminder for " + key +
         " could not be saved. What you typed is "
         "still in the form; add it again once the file can be written.";
-    // The memo and its alarm land together, or neither does.
-    const ProfileChange changes[] = {ProfileChange::Set(kReminderSection, key, m_strMemo),
-        ProfileChange::Set(kAlarmSection, key, alarm)};
-    if (!reportFailedWrite(app->WriteProfileEntries(changes), failed))
-        return;
-    OnReminderChanged(key);
-    NotifyRemindersChanged();
+    std::string error;
+    reportFailedWrite(m_profile.AddReminder(key, m_strMemo, alarm, error), failed, error);
 }
 
 void CZamanixView::OnDeleteReminder()
 {
     UpdateData(TRUE);
-    if (!RemoveReminder(ReminderKey(m_strMonth, m_strDay)))
+    const CString key = ReminderKey(m_strMonth, m_strDay);
+    std::string error;
+    if (!reportFailedWrite(m_profile.RemoveReminder(key, error),
+            "The reminder for " + key + " could not be deleted.", error))
         return; // the memo stays in the form, as it stays in the file
     m_strMemo.clear();
     UpdateData(FALSE);
-}
-
-BOOL CZamanixView::RemoveReminder(const CString &key)
-{
-    const CString failed = "The reminder for " + key + " could not be deleted.";
-    const ProfileChange changes[] = {
-        ProfileChange::Remove(kReminderSection, key), ProfileChange::Remove(kAlarmSection, key)};
-    if (!reportFailedWrite(AfxGetApp()->WriteProfileEntries(changes), failed))
-        return FALSE;
-    OnReminderChanged(key);
-    NotifyRemindersChanged();
-    return TRUE;
 }
 
 void CZamanixView::OnAudibleAlarm()
@@ -109,16 +95,14 @@ void CZamanixView::OnAudibleAlarm()
     const UINT previous = menu
         ? menu->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_UNCHECKED)
         : kMenuItemMissing;
-    std::string_view audio = kAudioOff;
-    if (previous == MF_UNCHECKED) {
+    if (previous == MF_UNCHECKED)
         menu->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_CHECKED);
-        audio = kAudioOn;
-    }
-    reportFailedWrite(
-        AfxGetApp()->WriteProfileString(kDefaultsSection.data(), kAudioEntry.data(), audio.data()),
+    std::string error;
+    reportFailedWrite(m_profile.SetSound(previous == MF_UNCHECKED, error),
         Format("The sound setting could not be saved; the alarm stays %s only "
                "until Zamanix is closed.",
-            previous == MF_UNCHECKED ? "audible" : "silent"));
+            previous == MF_UNCHECKED ? "audible" : "silent"),
+        error);
 }
 
 void CZamanixView::OnEditPaste()

@@ -11,6 +11,8 @@
 #include "resources/resource.h"
 #include "resources/resources.h"
 
+#include <QObject>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -22,8 +24,9 @@ constexpr int kLastFormYear = kLastSupportedYear;
 
 } // namespace
 
-CZamanixView::CZamanixView()
+CZamanixView::CZamanixView(CZamanixProfile &profile)
     : CFormView(kZamanixForm)
+    , m_profile(profile)
     , m_nHour(0)
     , m_nMinute(0)
     , m_nEvery(0)
@@ -31,7 +34,6 @@ CZamanixView::CZamanixView()
     , m_nTimerID(0)
     , m_nSnooze(1) // each reminder that falls due sets it
 {
-    ResetAlarmCountdown(); // the first tick of a run checks at once
     OnCommand(ID_EDIT_ADD, [this] { OnAddReminder(); });
     OnCommand(IDC_ADD, [this] { OnAddReminder(); });
     OnCommand(IDC_DELETE, [this] { OnDeleteReminder(); });
@@ -45,6 +47,7 @@ CZamanixView::CZamanixView()
     OnCommand(ID_FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
     OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
     AddHijriCommands();
+    listenToProfile();
 }
 
 CZamanixView::~CZamanixView() = default;
@@ -86,8 +89,7 @@ void CZamanixView::OnInitialUpdate()
         ResizeParentToFit();
     }
 
-    const bool calendarChanged = LoadHijriSetting();
-    const Today today = ReadToday(m_hijriCalendar);
+    const Today today = ReadToday(GetHijriCalendar());
     m_nYear = today.hijri.year;
 
     CheckRadioButton(IDC_HIJRI, IDC_CHRISTIAN, IDC_HIJRI);
@@ -102,15 +104,11 @@ void CZamanixView::OnInitialUpdate()
     OnViewReminder();
 
     // The menu starts with the sound on; only an exact "OFF" turns it off.
-    readProfile(); // View's read, unless the file changed since
-    const CString audio = m_profileRead.Get(kDefaultsSection, kAudioEntry, kAudioOn);
-    if (!AudioIsOn(audio))
+    if (!m_profile.Settings().sound)
         if (CWnd *main = AfxGetMainWnd(); main && main->GetMenu())
             main->GetMenu()->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_UNCHECKED);
 
     m_nTimerID = SetTimer(1, 60000);
-    if (calendarChanged)
-        NotifyHijriCalendarChanged();
 
     if (CWnd *main = AfxGetMainWnd())
         main->ShowWindow(SW_SHOWMINIMIZED);
@@ -152,10 +150,10 @@ void CZamanixView::UpdateCorrespondingDate()
     YearMonthDay converted;
     const std::string *names;
     if (m_btnHijri.GetState() != 0) {
-        converted = m_hijriCalendar.ToChristian({m_nYear, month, day});
+        converted = GetHijriCalendar().ToChristian({m_nYear, month, day});
         names = ChristianMonthNames;
     } else {
-        converted = m_hijriCalendar.ToHijri({m_nYear, month, day});
+        converted = GetHijriCalendar().ToHijri({m_nYear, month, day});
         names = HijriMonthNames;
     }
     m_strCorresponding =
@@ -175,50 +173,11 @@ void CZamanixView::ShowDate(bool hijri, int year, int month, const CString &dayT
     OnViewReminder();
 }
 
-void CZamanixView::AddListener(CZamanixViewListener *listener)
-{
-    if (std::find(m_listeners.begin(), m_listeners.end(), listener) == m_listeners.end())
-        m_listeners.push_back(listener);
-}
-
-void CZamanixView::RemoveListener(CZamanixViewListener *listener)
-{
-    m_listeners.erase(
-        std::remove(m_listeners.begin(), m_listeners.end(), listener), m_listeners.end());
-}
-
-// Listeners may add or remove listeners while they are told: tell the ones
-// registered when the news came, as long as they are still registered.
-template <typename Tell>
-static void tellListeners(std::vector<CZamanixViewListener *> &all, Tell tell)
-{
-    const std::vector<CZamanixViewListener *> now = all;
-    for (CZamanixViewListener *listener : now)
-        if (std::find(all.begin(), all.end(), listener) != all.end())
-            tell(listener);
-}
-
-void CZamanixView::NotifyRemindersChanged()
-{
-    tellListeners(m_listeners, [](CZamanixViewListener *l) { l->OnRemindersChanged(); });
-}
-
-void CZamanixView::NotifyRemindersMissed(const std::vector<MissedReminder> &missed)
-{
-    tellListeners(m_listeners, [&](CZamanixViewListener *l) { l->OnRemindersMissed(missed); });
-}
-
-void CZamanixView::NotifyHijriCalendarChanged()
-{
-    tellListeners(m_listeners, [](CZamanixViewListener *l) { l->OnHijriCalendarChanged(); });
-}
-
 void CZamanixView::NotifyDateShown()
 {
     const int index = m_cbMonth.FindString(0, m_strMonth);
     if (index == CB_ERR)
         return;
-    const bool hijri = m_btnHijri.GetState() != 0;
-    tellListeners(m_listeners,
-        [&](CZamanixViewListener *l) { l->OnDateShown(hijri, m_nYear, index + 1, m_strDay); });
+    emit m_news.dateShown(
+        m_btnHijri.GetState() != 0, m_nYear, index + 1, QString::fromStdString(m_strDay));
 }

@@ -3,13 +3,13 @@
 // the chosen day. It also runs the minute timer that raises alarms.
 #pragma once
 
+#include "agenda/due_check.h"
 #include "agenda/missed_reminders.h"
-#include "calendar/icu/hijri_calendar.h"
-#include "form/view_listener.h"
+#include "form/form_news.h"
 #include "framework/controls.h"
 #include "framework/ctime.h"
 #include "framework/view.h"
-#include "reminders/profile_snapshot.h"
+#include "session/zamanix_profile.h"
 
 #include <optional>
 #include <string_view>
@@ -17,7 +17,9 @@
 
 class CZamanixView : public CFormView {
 public:
-    CZamanixView();
+    // The form reads and writes the profile through `profile`, which
+    // outlives it, and hears its changes.
+    explicit CZamanixView(CZamanixProfile &profile);
     ~CZamanixView() override;
 
     // Fields, in the order of the form's data.
@@ -58,22 +60,18 @@ public:
     void OnAudibleAlarm();
     void OnEditPaste();
 
-    // For the windows beside the form. ShowDate chooses the calendar, the
-    // month (1..12), the day text and the year as the user would, then runs
-    // View. RemoveReminder is Delete's write for any key: its memo and
-    // alarm in one write; FALSE, after telling the user, when the profile
-    // could not be written. Listeners hear of dates shown and of changes
-    // (view_listener.h); a listener removes itself before it goes.
+    // For the windows beside the form, which the shell connects: ShowDate
+    // chooses the calendar, the month (1..12), the day text and the year as
+    // the user would, then runs View. News() tells of dates shown and of
+    // reminders missed.
     void ShowDate(bool hijri, int year, int month, const CString &dayText);
-    BOOL RemoveReminder(const CString &key);
-    void AddListener(CZamanixViewListener *listener);
-    void RemoveListener(CZamanixViewListener *listener);
+    CFormNews &News() { return m_news; }
     // The Hijri calendar (rule and day adjustment) the program converts with.
-    const CHijriCalendar &GetHijriCalendar() const { return m_hijriCalendar; }
+    const CHijriCalendar &GetHijriCalendar() const { return m_profile.HijriCalendar(); }
     // Options > Hijri Calendar and Hijri Date Adjustment: the command's rule
     // or adjustment becomes the one in use and is kept in the profile, when
-    // it differs from the one in use. Today's line, the corresponding date,
-    // the due check and the listeners follow at once.
+    // it differs from the one in use. Today's line, the corresponding date
+    // and the due check follow at once, and every window with them.
     void OnHijriRule(UINT id);
     void OnHijriAdjust(UINT id);
 
@@ -83,14 +81,11 @@ public:
     // Whether a reminder of today is due now; sets the prompt's text and the
     // interval to the next check when it is.
     BOOL CheckAlarm();
-    // Add and Delete tell which key they changed: a change to one of today's
-    // keys is checked at the next tick, whatever the interval.
-    void OnReminderChanged(const CString &key);
-    // The countdown to the next due check, in ticks (shared by the module).
-    static int GetAlarmCountdown();
+    // The countdown to the next due check, in ticks.
+    int GetAlarmCountdown() const { return m_dueCheck.Countdown(); }
 
-    // Tells the listeners of the reminders missed since the reminders were
-    // last checked (OnRemindersMissed, agenda/missed_reminders.h) and
+    // Tells of the reminders missed since the reminders were last checked
+    // (News().remindersMissed, agenda/missed_reminders.h) and
     // records that the days before today are done with. The first call of a
     // run reads when that was from the profile; on the first start ever it
     // lists nothing and records now. The application calls it once the
@@ -102,42 +97,35 @@ public:
     void RecordLastCheck();
 
 private:
-    void NotifyRemindersChanged();
     void NotifyDateShown();
-    void NotifyRemindersMissed(const std::vector<MissedReminder> &missed);
-    // Brings m_profileRead up to the profile on disk.
-    void readProfile();
-    void NotifyHijriCalendarChanged();
     // A failed write of the profile is told to the user: what, and why.
-    static bool reportFailedWrite(BOOL written, const CString &what);
+    static bool reportFailedWrite(bool written, const CString &what, const std::string &error);
+    // The profile's news: a change of today's reminders is checked at the
+    // next tick, whatever the interval.
+    void listenToProfile();
+    void OnRemindersChanged(const QStringList &keys);
 
-    // The Hijri calendar: the commands, the setting in the profile ("Defaults"),
-    // a change of it, and today's line naming it (tool tip and description).
+    // The Hijri calendar: the commands, a change of it, and today's line
+    // naming it (tool tip and description).
     void AddHijriCommands();
-    // Reads the setting at the first start-up; whether the calendar in use
-    // changed (windows that listened before have heard of the default).
-    bool LoadHijriSetting();
-    void UseHijriCalendar(const CHijriCalendar &calendar);
-    void SaveHijriSetting(std::string_view entry, const CString &value);
+    void SetHijriCalendar(const CHijriCalendar &calendar);
+    void OnHijriCalendarChanged();
     void DescribeHijriCalendar();
 
     void fillMonthList(const std::string *names, const char *first);
     // Counts a tick; when the count is out, opens the prompt of a reminder
     // that is due (once the tick is handled). Whether it checked (CheckAlarm
     // ran, and rebuilt today's line).
-    bool CountDownToDueCheck();
+    bool CountDownToDueCheck(std::int64_t elapsedSeconds);
     void ShowAlarmPrompt();
-    static void ResetAlarmCountdown();
 
+    CZamanixProfile &m_profile;
+    CFormNews m_news;
+    CDueCheck m_dueCheck;
     CString m_strDueKey; // Christian key of the day the last due reminder fell due
     bool m_bPromptOpen = false; // a reminder prompt is open, or about to open
-    CProfileSnapshot m_profileRead; // the profile as the form last read it (View, due check)
-    bool m_bCheckSoon = false; // a new day, or today's reminders changed: check at the next tick
-    CHijriCalendar m_hijriCalendar;
     // Every reminder up to this moment was checked or listed as missed;
     // none until the run keeps track (CheckMissedReminders).
     std::optional<CTime> m_timeChecked;
-    std::optional<CTime> m_timeRecorded; // what the profile holds of it
-    bool m_bHijriSettingRead = false; // LoadHijriSetting read it
-    std::vector<CZamanixViewListener *> m_listeners;
+    bool m_bMissedChecked = false; // this tick caught up on missed reminders
 };

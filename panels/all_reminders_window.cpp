@@ -1,10 +1,6 @@
 #include "panels/all_reminders_window.h"
 
 #include "agenda/reminder_key.h"
-#include "form/today_line.h"
-#include "form/zamanix_view.h"
-#include "framework/ctime.h"
-#include "framework/frame.h"
 #include "framework/message_box.h"
 
 #include <QHeaderView>
@@ -14,28 +10,24 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-CAllRemindersWindow::CAllRemindersWindow(
-    CZamanixView *view, const std::filesystem::path &profile, QWidget *parent)
+CAllRemindersWindow::CAllRemindersWindow(CZamanixProfile &profile, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_pView(view)
+    , m_profile(profile)
 {
     setWindowTitle(QStringLiteral("All Reminders - Zamanix"));
     buildLayout();
-    m_profile.Load(profile);
-    Refresh(true);
+    Refresh();
     m_pTable->resizeColumnsToContents();
     // Wide enough for every column, with room for the frame and a scroll bar.
     constexpr int kRoom = 64, kMostWidth = 1400, kHeight = 480;
     resize(std::min(m_pTable->horizontalHeader()->length() + kRoom, kMostWidth), kHeight);
-    if (m_pView)
-        m_pView->AddListener(this);
-}
-
-// The form outlives the windows beside it: they close with its frame.
-CAllRemindersWindow::~CAllRemindersWindow()
-{
-    if (m_pView)
-        m_pView->RemoveListener(this);
+    // The dates follow the Hijri calendar, the days until them the day.
+    connect(&m_profile, &CZamanixProfile::remindersChanged, this, [this] { Refresh(); });
+    connect(&m_profile, &CZamanixProfile::newDay, this, [this] { Refresh(); });
+    connect(&m_profile, &CZamanixProfile::settingsChanged, this, [this](unsigned which) {
+        if (which & kHijriCalendarSetting)
+            Refresh();
+    });
 }
 
 void CAllRemindersWindow::buildLayout()
@@ -78,32 +70,17 @@ void CAllRemindersWindow::buildLayout()
     m_pTable->installEventFilter(this);
 }
 
-int CAllRemindersWindow::today()
+void CAllRemindersWindow::Refresh()
 {
-    return DayNumberOf(CTime::GetCurrentTime());
-}
-
-CHijriCalendar CAllRemindersWindow::hijriCalendar() const
-{
-    return m_pView ? m_pView->GetHijriCalendar() : ProfileHijriCalendar(m_profile);
-}
-
-void CAllRemindersWindow::Refresh(bool always)
-{
-    const bool changed = m_profile.Refresh();
-    const int day = today();
-    if (changed || always || day != m_nToday) {
-        const ReminderRow *selected = selectedRow();
-        const std::string key = selected ? selected->key : std::string();
-        const int row = m_pTable->currentIndex().row();
-        m_nToday = day;
-        m_model.SetRows(BuildReminderRows(m_profile, hijriCalendar(), day));
-        const int again = m_model.RowOfKey(key);
-        // The row after a deleted one takes its place.
-        selectRow(again >= 0 ? again : std::min(std::max(row, 0), m_model.rowCount() - 1));
-        showCount();
-    }
-    m_watch.Watch(m_profile.File());
+    const ReminderRow *selected = selectedRow();
+    const std::string key = selected ? selected->key : std::string();
+    const int row = m_pTable->currentIndex().row();
+    m_nToday = m_profile.Today();
+    m_model.SetRows(BuildReminderRows(m_profile.Snapshot(), m_profile.HijriCalendar(), m_nToday));
+    const int again = m_model.RowOfKey(key);
+    // The row after a deleted one takes its place.
+    selectRow(again >= 0 ? again : std::min(std::max(row, 0), m_model.rowCount() - 1));
+    showCount();
 }
 
 void CAllRemindersWindow::showCount()
@@ -135,7 +112,7 @@ void CAllRemindersWindow::selectRow(int row)
 void CAllRemindersWindow::OpenSelected()
 {
     const ReminderRow *row = selectedRow();
-    if (!row || !m_pView)
+    if (!row)
         return;
     const std::string dayText = ReminderKeyDayText(row->key);
     // The form takes a month of its lists and a day of at most 2 characters.
@@ -147,17 +124,15 @@ void CAllRemindersWindow::OpenSelected()
     }
     const bool hijri = *row->parsed.calendar == ReminderCalendar::Hijri;
     const int year = row->day ? (hijri ? row->hijri.year : row->christian.year)
-        : hijri               ? hijriCalendar().HijriOfDay(m_nToday).year
+        : hijri               ? m_profile.HijriCalendar().HijriOfDay(m_nToday).year
                               : ChristianOfDay(m_nToday).year;
-    m_pView->ShowDate(hijri, year, row->parsed.month, dayText);
-    if (CFrameWnd *frame = m_pView->GetParentFrame())
-        frame->ActivateFrame();
+    emit reminderChosen(hijri, year, row->parsed.month, QString::fromStdString(dayText));
 }
 
 void CAllRemindersWindow::DeleteSelected()
 {
     const ReminderRow *row = selectedRow();
-    if (!row || !m_pView)
+    if (!row)
         return;
     const CString key = row->key;
     // A long memo is shown by its beginning.
@@ -168,8 +143,11 @@ void CAllRemindersWindow::DeleteSelected()
     if (AfxMessageBox("Delete the reminder " + key + "?\n\n" + memo.toStdString(),
             MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    if (m_pView->RemoveReminder(key))
-        Refresh(true);
+    // The list hears of the change from the profile object.
+    std::string error;
+    if (!m_profile.RemoveReminder(key, error))
+        AfxMessageBox(
+            "The reminder for " + key + " could not be deleted.\n\n" + error, MB_ICONEXCLAMATION);
 }
 
 bool CAllRemindersWindow::eventFilter(QObject *watched, QEvent *event)
@@ -201,12 +179,4 @@ void CAllRemindersWindow::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-// A window left open overnight counts its days from the new day.
-void CAllRemindersWindow::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Refresh();
-    QWidget::changeEvent(event);
 }

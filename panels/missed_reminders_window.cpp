@@ -1,32 +1,17 @@
 #include "panels/missed_reminders_window.h"
 
 #include "agenda/reminder_key.h"
-#include "form/zamanix_view.h"
-#include "framework/frame.h"
-#include "panels/reminder_table_model.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
-namespace {
-
-bool sameReminder(const MissedReminder &a, const MissedReminder &b)
-{
-    return a.day == b.day && a.reminder.key == b.reminder.key;
-}
-
-} // namespace
-
-CMissedRemindersWindow::CMissedRemindersWindow(CZamanixView *view, QWidget *parent)
+CMissedRemindersWindow::CMissedRemindersWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_pView(view)
 {
     setWindowTitle(QStringLiteral("Missed Reminders - Zamanix"));
     setAccessibleName(QStringLiteral("Missed Reminders"));
@@ -42,10 +27,8 @@ void CMissedRemindersWindow::buildLayout()
                        "was asleep."),
         this);
     intro->setWordWrap(true);
-    m_pList = new QTreeWidget(this);
-    m_pList->setColumnCount(ColumnCount);
-    m_pList->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Hijri date"),
-        QStringLiteral("Alarm"), QStringLiteral("Memo")});
+    m_pList = new QTreeView(this);
+    m_pList->setModel(&m_model);
     m_pList->setRootIsDecorated(false);
     m_pList->setUniformRowHeights(true);
     m_pList->setAllColumnsShowFocus(true);
@@ -72,38 +55,26 @@ void CMissedRemindersWindow::buildLayout()
 
     QObject::connect(m_pOpen, &QPushButton::clicked, this, [this] { OpenSelected(); });
     QObject::connect(close, &QPushButton::clicked, this, [this] { this->close(); });
-    QObject::connect(m_pList, &QTreeWidget::itemDoubleClicked, this, [this] { OpenSelected(); });
+    QObject::connect(m_pList, &QTreeView::doubleClicked, this, [this] { OpenSelected(); });
     m_pList->installEventFilter(this);
 }
 
 void CMissedRemindersWindow::AddReminders(const std::vector<MissedReminder> &missed)
 {
-    QTreeWidgetItem *firstAdded = nullptr;
-    for (const MissedReminder &reminder : missed) {
-        if (std::any_of(m_reminders.begin(), m_reminders.end(),
-                [&](const MissedReminder &listed) { return sameReminder(listed, reminder); }))
-            continue;
-        m_reminders.push_back(reminder);
-        const QString memo = OneLineMemo(reminder.reminder.memo);
-        auto *item = new QTreeWidgetItem(m_pList,
-            {ChristianDateText(reminder.christian, reminder.weekday), HijriDateText(reminder.hijri),
-                ClockText(reminder.ringsAt), memo});
-        item->setToolTip(Memo, MemoToolTip(reminder.reminder.memo));
-        if (!firstAdded)
-            firstAdded = item;
-    }
-    for (int column = 0; column < Memo; ++column)
+    const int first = m_model.AddReminders(missed);
+    for (int column = 0; column < CMissedReminderModel::Memo; ++column)
         m_pList->resizeColumnToContents(column);
-    if (firstAdded) {
-        m_pList->setCurrentItem(firstAdded);
-        m_pList->scrollToItem(firstAdded);
+    if (first >= 0) {
+        const QModelIndex added = m_model.index(first, 0);
+        m_pList->setCurrentIndex(added);
+        m_pList->scrollTo(added);
     }
     showCount();
 }
 
 void CMissedRemindersWindow::showCount()
 {
-    const int count = static_cast<int>(m_reminders.size());
+    const int count = m_model.rowCount();
     const QString text = count == 1 ? QStringLiteral("1 reminder missed")
                                     : QStringLiteral("%1 reminders missed").arg(count);
     m_pCount->setText(text);
@@ -113,17 +84,14 @@ void CMissedRemindersWindow::showCount()
 
 void CMissedRemindersWindow::OpenSelected()
 {
-    const int row = m_pList->indexOfTopLevelItem(m_pList->currentItem());
-    if (row < 0 || row >= static_cast<int>(m_reminders.size()) || !m_pView)
+    const MissedReminder *missed = m_model.ReminderAt(m_pList->currentIndex().row());
+    if (!missed)
         return;
-    const MissedReminder &missed = m_reminders[static_cast<std::size_t>(row)];
-    const bool hijri = missed.reminder.calendar == ReminderCalendar::Hijri;
-    const YearMonthDay &date = hijri ? missed.hijri : missed.christian;
-    const std::string &key = missed.reminder.key;
+    const bool hijri = missed->reminder.calendar == ReminderCalendar::Hijri;
+    const YearMonthDay &date = hijri ? missed->hijri : missed->christian;
     // The day as stored, so that View finds the reminder under its own key.
-    m_pView->ShowDate(hijri, date.year, date.month, ReminderKeyDayText(key));
-    if (CFrameWnd *frame = m_pView->GetParentFrame())
-        frame->ActivateFrame();
+    emit reminderChosen(hijri, date.year, date.month,
+        QString::fromStdString(ReminderKeyDayText(missed->reminder.key)));
 }
 
 bool CMissedRemindersWindow::eventFilter(QObject *watched, QEvent *event)

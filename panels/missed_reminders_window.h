@@ -1,37 +1,40 @@
 // Missed Reminders: a window beside the form that lists the reminders which
 // fell due while Zamanix did not run or the computer slept, each with its
 // date in both calendars, the time its alarm rang from and its memo. Open
-// in Form (Enter, or a double click) shows the selected one in the form;
-// Close (Escape) closes the window. Reminders missed later join the list.
+// in Form (Enter, or a double click) asks for the selected one in the form
+// (reminderChosen); Close (Escape) closes the window. Reminders missed later
+// join the list.
 #pragma once
 
-#include "agenda/missed_reminders.h"
+#include "panels/missed_reminder_model.h"
 
 #include <QWidget>
 
 #include <vector>
 
-class CZamanixView;
 class QLabel;
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 
 class CMissedRemindersWindow : public QWidget {
-public:
-    enum Column { Date, HijriDate, Alarm, Memo, ColumnCount };
+    Q_OBJECT
 
-    CMissedRemindersWindow(CZamanixView *view, QWidget *parent);
+public:
+    explicit CMissedRemindersWindow(QWidget *parent);
 
     // Adds the reminders not listed yet, in day order, and selects the
     // first one added.
     void AddReminders(const std::vector<MissedReminder> &missed);
-    // Shows the selected reminder in the form: its calendar, month, day as
-    // stored and the year of the day it was missed on, then View.
+    // Asks for the selected reminder in the form: its calendar, month, day
+    // as stored and the year of the day it was missed on.
     void OpenSelected();
 
-    const std::vector<MissedReminder> &Reminders() const { return m_reminders; }
-    QTreeWidget *List() const { return m_pList; }
+    const CMissedReminderModel &Model() const { return m_model; }
+    QTreeView *List() const { return m_pList; }
     QPushButton *OpenButton() const { return m_pOpen; }
+
+signals:
+    void reminderChosen(bool hijri, int year, int month, const QString &dayText);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -41,9 +44,8 @@ private:
     void buildLayout();
     void showCount();
 
-    CZamanixView *m_pView;
-    std::vector<MissedReminder> m_reminders; // in the order of the rows
+    CMissedReminderModel m_model;
     QLabel *m_pCount = nullptr;
-    QTreeWidget *m_pList = nullptr;
+    QTreeView *m_pList = nullptr;
     QPushButton *m_pOpen = nullptr;
 };

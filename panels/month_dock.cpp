@@ -1,9 +1,7 @@
 #include "panels/month_dock.h"
 
 #include "framework/message_box.h"
-#include "framework/winapp.h"
 #include "panels/month_grid_view.h"
-#include "reminders/reminder_entries.h"
 
 #include <QCloseEvent>
 #include <QMainWindow>
@@ -12,7 +10,7 @@ namespace {
 
 const struct {
     Qt::DockWidgetArea area;
-    std::string_view name;
+    const char *name;
 } kSides[] = {
     {Qt::RightDockWidgetArea, "right"},
     {Qt::LeftDockWidgetArea, "left"},
@@ -20,15 +18,7 @@ const struct {
     {Qt::BottomDockWidgetArea, "bottom"},
 };
 
-std::string setting(std::string_view entry)
-{
-    CWinApp *app = AfxGetApp();
-    return app ? app->GetProfileString(
-                     std::string(kDefaultsSection).c_str(), std::string(entry).c_str(), "")
-               : std::string();
-}
-
-Qt::DockWidgetArea sideNamed(std::string_view name)
+Qt::DockWidgetArea sideNamed(const std::string &name)
 {
     for (const auto &s : kSides)
         if (s.name == name)
@@ -36,50 +26,68 @@ Qt::DockWidgetArea sideNamed(std::string_view name)
     return Qt::RightDockWidgetArea;
 }
 
-Qt::DockWidgetArea keptSide()
-{
-    return sideNamed(setting(kMonthPanelSideEntry));
-}
-
 } // namespace
 
-CMonthDock::CMonthDock(const std::filesystem::path &profile, QMainWindow *window)
+CMonthDock::CMonthDock(CZamanixProfile &profile, QMainWindow *window)
     : QDockWidget(QStringLiteral("Month"), window)
-    , m_pPanel(new CMonthPanel(profile, this))
+    , m_profile(profile)
 {
     setObjectName(QStringLiteral("MonthPanel"));
     setAccessibleName(QStringLiteral("Month"));
-    setWidget(m_pPanel);
-    setFocusProxy(m_pPanel);
-    // The profile the panel has just read, not three more reads of the file.
-    const CProfileSnapshot &kept = m_pPanel->Profile();
-    m_pPanel->SetHolyDaysShown(kept.Get(kDefaultsSection, kHolyDaysEntry, "") != kSettingOff);
-    window->addDockWidget(sideNamed(kept.Get(kDefaultsSection, kMonthPanelSideEntry, "")), this);
-    setVisible(kept.Get(kDefaultsSection, kMonthPanelEntry, "") == kSettingOn);
+    const ZamanixSettings &settings = m_profile.Settings();
+    window->addDockWidget(sideNamed(settings.monthPanelSide), this);
+    if (settings.monthPanel)
+        Panel();
+    setVisible(settings.monthPanel);
     QObject::connect(this, &QDockWidget::dockLocationChanged, this,
         [this](Qt::DockWidgetArea area) { keepSide(area); });
 }
 
+CMonthPanel *CMonthDock::Panel()
+{
+    if (m_pPanel)
+        return m_pPanel;
+    m_pPanel = new CMonthPanel(m_profile, this);
+    if (m_formDate)
+        m_pPanel->ShowFormDate(
+            m_formDate->hijri, m_formDate->year, m_formDate->month, m_formDate->dayText);
+    setWidget(m_pPanel);
+    setFocusProxy(m_pPanel);
+    QObject::connect(m_pPanel, &CMonthPanel::dayChosen, this, &CMonthDock::dayChosen);
+    return m_pPanel;
+}
+
+void CMonthDock::ShowFormDate(bool hijri, int year, int month, const QString &dayText)
+{
+    m_formDate = FormDate{hijri, year, month, dayText};
+    if (m_pPanel)
+        m_pPanel->ShowFormDate(hijri, year, month, dayText);
+}
+
 void CMonthDock::SetShown(bool shown)
 {
+    if (shown)
+        Panel();
     setVisible(shown);
     if (shown) {
         raise();
         m_pPanel->Grid()->setFocus(Qt::ShortcutFocusReason);
     }
-    keep(kMonthPanelEntry, shown ? kSettingOn : kSettingOff, kSettingOff,
-        "Whether the month panel is shown could not be saved; Zamanix forgets it when it closes.");
+    std::string error;
+    keep(m_profile.SetMonthPanel(shown, error),
+        "Whether the month panel is shown could not be saved; Zamanix forgets it when it closes.",
+        error);
     if (m_onShown)
         m_onShown();
 }
 
 void CMonthDock::SetHolyDaysShown(bool shown)
 {
-    m_pPanel->SetHolyDaysShown(shown);
-    // Only "OFF" hides them, so that a profile without the entry marks them.
-    keep(kHolyDaysEntry, shown ? kSettingOn : kSettingOff, kSettingOn,
+    std::string error;
+    keep(m_profile.SetHolyDays(shown, error),
         "Whether the holy days are marked could not be saved; Zamanix forgets it when it "
-        "closes.");
+        "closes.",
+        error);
 }
 
 void CMonthDock::closeEvent(QCloseEvent *event)
@@ -92,22 +100,15 @@ void CMonthDock::closeEvent(QCloseEvent *event)
 void CMonthDock::keepSide(Qt::DockWidgetArea area)
 {
     for (const auto &s : kSides)
-        if (s.area == area && area != keptSide())
-            keep(kMonthPanelSideEntry, s.name, kSides[0].name,
-                "The side of the month panel could not be saved.");
+        if (s.area == area) {
+            std::string error;
+            keep(m_profile.SetMonthPanelSide(s.name, error),
+                "The side of the month panel could not be saved.", error);
+        }
 }
 
-void CMonthDock::keep(
-    std::string_view entry, std::string_view value, std::string_view defaultValue, const char *what)
+void CMonthDock::keep(bool written, const char *what, const std::string &error)
 {
-    CWinApp *app = AfxGetApp();
-    if (!app)
-        return;
-    const std::string current = setting(entry);
-    // A missing entry already means the default.
-    if (current == value || (current.empty() && value == defaultValue))
-        return;
-    if (!app->WriteProfileString(std::string(kDefaultsSection).c_str(), std::string(entry).c_str(),
-            std::string(value).c_str()))
-        AfxMessageBox(CString(what) + "\n\n" + app->GetLastProfileError(), MB_ICONEXCLAMATION);
+    if (!written)
+        AfxMessageBox(CString(what) + "\n\n" + error, MB_ICONEXCLAMATION);
 }

@@ -1,10 +1,6 @@
 #include "panels/month_panel.h"
 
 #include "agenda/reminder_key.h"
-#include "agenda/reminder_list.h"
-#include "form/today_line.h"
-#include "form/zamanix_view.h"
-#include "framework/ctime.h"
 #include "panels/month_grid_view.h"
 #include "panels/month_text.h"
 
@@ -17,8 +13,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int kDayCheckMs = 60'000; // how often a shown panel looks for a new day
 
 int dayOfMonth(const MonthDay &day, ReminderCalendar calendar)
 {
@@ -49,51 +43,45 @@ int dayExactly(const MonthData &month, int wanted)
 // ("Ramadhan/05"), else as the due check spells the calendar's days first
 // ("06" in the Christian calendar, "6" in the Hijri one), which is where an
 // Add from there lands.
-CString dayText(const MonthDay &day, ReminderCalendar calendar)
+QString dayText(const MonthDay &day, ReminderCalendar calendar)
 {
     for (const DayReminder &reminder : day.reminders)
         if (reminder.calendar == calendar)
-            return ReminderKeyDayText(reminder.key);
-    return calendar == ReminderCalendar::Hijri ? Format("%d", day.hijri.day)
-                                               : Format("%02d", day.christian.day);
+            return QString::fromStdString(ReminderKeyDayText(reminder.key));
+    return calendar == ReminderCalendar::Hijri
+        ? QString::number(day.hijri.day)
+        : QStringLiteral("%1").arg(day.christian.day, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace
 
-CMonthPanel::CMonthPanel(const std::filesystem::path &profile, QWidget *parent)
+CMonthPanel::CMonthPanel(CZamanixProfile &profile, QWidget *parent)
     : QWidget(parent)
+    , m_profile(profile)
 {
-    m_profile.Load(profile);
     m_model.SetFirstWeekday(FirstWeekday(QLocale::system()));
-    m_model.SetToday(today());
+    m_model.SetToday(m_profile.Today());
+    m_model.SetHolyDaysShown(m_profile.Settings().holyDays);
     buildLayout();
-    m_dayTimer.setInterval(kDayCheckMs);
-    QObject::connect(&m_dayTimer, &QTimer::timeout, this, [this] { CheckToday(); });
+    listenToProfile();
     // The form starts on today's Hijri date; View then shows it here.
     ShowMonth(
         MonthOfDay(ReminderCalendar::Hijri, m_model.Today(), hijriCalendar()), m_model.Today());
 }
 
-CMonthPanel::~CMonthPanel()
+void CMonthPanel::listenToProfile()
 {
-    AttachView(nullptr);
-}
-
-void CMonthPanel::AttachView(CZamanixView *view)
-{
-    if (view == m_pView)
-        return;
-    const CHijriCalendar built = hijriCalendar(); // the month's days were built by it
-    if (m_pView)
-        m_pView->RemoveListener(this);
-    m_pView = view;
-    if (m_pView) {
-        m_pView->AddListener(this);
-        // Built anew only under the view's other Hijri calendar: at start-up
-        // the month was just built from the same profile.
-        if (m_pView->GetHijriCalendar() != built)
-            rebuild();
-    }
+    connect(&m_profile, &CZamanixProfile::remindersChanged, this, [this] { rebuild(); });
+    connect(&m_profile, &CZamanixProfile::settingsChanged, this, [this](unsigned which) {
+        if (which & kHijriCalendarSetting)
+            onHijriCalendarChanged();
+        if (which & kHolyDaysSetting) {
+            m_model.SetHolyDaysShown(m_profile.Settings().holyDays);
+            showTexts();
+        }
+    });
+    connect(
+        &m_profile, &CZamanixProfile::newDay, this, [this](int today) { m_model.SetToday(today); });
 }
 
 void CMonthPanel::buildLayout()
@@ -202,11 +190,6 @@ void CMonthPanel::SetFirstWeekday(int weekday)
     showSelection();
 }
 
-CHijriCalendar CMonthPanel::hijriCalendar() const
-{
-    return m_pView ? m_pView->GetHijriCalendar() : ProfileHijriCalendar(m_profile);
-}
-
 UtcOffsetAt CMonthPanel::offsetAt() const
 {
     if (m_zone)
@@ -217,11 +200,6 @@ UtcOffsetAt CMonthPanel::offsetAt() const
     return [](std::int64_t utc) {
         return QDateTime::fromSecsSinceEpoch(utc, Qt::LocalTime).offsetFromUtc();
     };
-}
-
-int CMonthPanel::today()
-{
-    return DayNumberOf(CTime::GetCurrentTime());
 }
 
 bool CMonthPanel::ShowMonth(const MonthId &month, int selectedDay)
@@ -236,21 +214,16 @@ bool CMonthPanel::ShowMonth(const MonthId &month, int selectedDay)
 
 void CMonthPanel::rebuild()
 {
-    m_profile.Refresh();
-    const CHijriCalendar hijri = hijriCalendar();
+    const CHijriCalendar &hijri = hijriCalendar();
     if (!IsShowableMonth(m_month, hijri)) // the edge of the range under another rule
         m_month = AddMonths(m_month, m_month.year < 2 ? 1 : -1);
-    const ProfileLookup lookup = [this](std::string_view section, std::string_view entry) {
-        return m_profile.Find(section, entry);
-    };
     m_bSelecting = true;
-    m_model.SetMonth(BuildMonthData(m_month, hijri, lookup, offsetAt()));
+    m_model.SetMonth(BuildMonthData(m_month, hijri, m_profile.Lookup(), offsetAt()));
     m_bSelecting = false;
     if (!m_model.IndexOfDay(m_nSelected).isValid())
         m_nSelected = 0;
     showTexts();
     showSelection();
-    m_watch.Watch(m_profile.File());
 }
 
 void CMonthPanel::showTexts()
@@ -318,7 +291,6 @@ void CMonthPanel::MoveDays(int delta)
 
 void CMonthPanel::ShowToday()
 {
-    CheckToday();
     const int day = m_model.Today();
     ShowMonth(MonthOfDay(m_month.calendar, day, hijriCalendar()), day);
 }
@@ -327,26 +299,27 @@ void CMonthPanel::ChooseSelectedDay()
 {
     const QModelIndex cell = m_model.IndexOfDay(m_nSelected);
     const MonthDay *day = m_model.DayAt(cell);
-    if (!day || !m_pView)
+    if (!day)
         return;
     const bool hijri = m_month.calendar == ReminderCalendar::Hijri;
     const YearMonthDay &date = hijri ? day->hijri : day->christian;
-    m_pView->ShowDate(hijri, date.year, date.month, dayText(*day, m_month.calendar));
+    emit dayChosen(hijri, date.year, date.month, dayText(*day, m_month.calendar));
 }
 
-void CMonthPanel::OnDateShown(bool hijri, int year, int month, const CString &dayText)
+void CMonthPanel::ShowFormDate(bool hijri, int year, int month, const QString &dayText)
 {
     const MonthId shown{hijri ? ReminderCalendar::Hijri : ReminderCalendar::Christian, year, month};
     if (shown != m_month && !ShowMonth(shown))
         return; // a date the panel cannot show: it stays where it was
     // The form may hold any text as the day: only a day of the month selects.
-    const bool digits = !dayText.empty() && dayText.size() <= 2 &&
-        dayText.find_first_not_of("0123456789") == CString::npos;
-    m_nSelected = digits ? dayExactly(m_model.Month(), std::stoi(dayText)) : 0;
+    bool digits = !dayText.isEmpty() && dayText.size() <= 2;
+    for (const QChar c : dayText)
+        digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    m_nSelected = digits ? dayExactly(m_model.Month(), dayText.toInt()) : 0;
     showSelection();
 }
 
-void CMonthPanel::OnHijriCalendarChanged()
+void CMonthPanel::onHijriCalendarChanged()
 {
     // The same day of the same month, which other civil days may now hold.
     const QModelIndex selected = m_model.IndexOfDay(m_nSelected);
@@ -357,25 +330,6 @@ void CMonthPanel::OnHijriCalendarChanged()
         m_nSelected = dayOnOrBefore(m_model.Month(), wanted);
         showSelection();
     }
-}
-
-void CMonthPanel::SetHolyDaysShown(bool shown)
-{
-    m_model.SetHolyDaysShown(shown);
-    showTexts();
-}
-
-void CMonthPanel::Refresh(bool always)
-{
-    if (m_profile.Refresh() || always)
-        rebuild();
-    else
-        m_watch.Watch(m_profile.File());
-}
-
-void CMonthPanel::CheckToday()
-{
-    m_model.SetToday(today());
 }
 
 void CMonthPanel::SetTimeZone(const QTimeZone &zone)
@@ -417,17 +371,4 @@ bool CMonthPanel::onKey(QKeyEvent *event)
     default:
         return false;
     }
-}
-
-void CMonthPanel::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    CheckToday();
-    m_dayTimer.start();
-}
-
-void CMonthPanel::hideEvent(QHideEvent *event)
-{
-    QWidget::hideEvent(event);
-    m_dayTimer.stop();
 }

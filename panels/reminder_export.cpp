@@ -2,7 +2,6 @@
 
 #include "agenda/ical_export.h"
 #include "agenda/reminder_list.h"
-#include "form/today_line.h"
 #include "framework/ctime.h"
 #include "framework/message_box.h"
 #include "reminders/atomic_file.h"
@@ -18,7 +17,7 @@ bool ExportRemindersFile(
     const CProfileSnapshot snapshot(profile);
     const CTime now = CTime::GetCurrentTime();
     ICalendarExport what;
-    what.firstDay = DayNumberOf(now);
+    what.firstDay = ChristianDayNumber({now.GetYear(), now.GetMonth(), now.GetDay()});
     what.lastDay = ExportLastDay(what.firstDay, kExportYears);
     what.stamp = now.GetTime();
     what.timeZone = LocalTimeZoneName(std::getenv("TZ"));

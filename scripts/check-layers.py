@@ -2,6 +2,9 @@
 """Checks that dependencies point one way: every #include "folder/..." of a
 source file names a folder that the file's own folder may use, and Qt (and,
 in the engine and the profile, ICU) stays out of the folders that do without.
+It also checks that the windows share through the profile object alone: no
+source of a window reads, writes or watches the profile file itself, and
+none names the class of another window.
 
 Usage: check-layers.py [SOURCE_ROOT]   (default: the folder above this script)
 Prints each include against the rules as FILE:LINE: ... and exits 1; exits 0
@@ -23,10 +26,11 @@ LAYERS = {
     "calendar/icu": ["calendar"],  # the Hijri rules that ICU computes
     "reminders": [],  # the profile: standard library only
     "agenda": ["calendar/icu", "reminders"],  # no Qt
+    "session": ["agenda"],  # the profile object the windows hear: Qt Core only
     "framework": ["reminders"],  # the document/view layer over Qt
     "resources": ["framework"],
-    "form": ["framework", "resources", "agenda"],
-    "panels": ["form", "framework", "agenda"],
+    "form": ["session", "framework", "resources"],
+    "panels": ["session", "framework"],
     "shell": ["panels", "form", "framework", "resources"],
     "cli": ["agenda", "calendar/icu", "reminders"],  # no Qt
     "bench": ["cli", "panels"],
@@ -59,6 +63,25 @@ FOREIGN = {
     "tests/cli": [QT],
     "tests/fuzz": [QT, ICU],
 }
+
+# What the windows share they hear from the profile object (session/): no
+# window reads, writes or watches the profile file itself, and none names
+# another window's class, so that none can hold its raw pointer. The form
+# and the windows beside it are wired together by the shell.
+PROFILE_ACCESS = (re.compile(
+    r"\b(ReadProfileEntry|FindProfileEntry|WriteProfileEntr(y|ies)|GetProfile(String|Int)|"
+    r"WriteProfile(String|Int)|QFileSystemWatcher|m_pszProfileName)\b|\bCProfileSnapshot\s+\w+\s*[({]"),
+    "reads or writes the profile file itself; the profile object (session/) does")
+FORM_CLASS = (re.compile(r"\b(CZamanixView|CMainFrame)\b"), "names another window's class")
+PANEL_CLASS = (re.compile(r"\b(CMonthPanel|CMonthDock|CAllRemindersWindow|CMissedRemindersWindow)\b"),
+               "names another window's class")
+WINDOWS = {
+    "form": [PROFILE_ACCESS, PANEL_CLASS],
+    "panels": [PROFILE_ACCESS, FORM_CLASS],
+}
+# File > Export Reminders reads the profile when it writes the file, as
+# zamanix-reminders export does: a command, not a window that follows it.
+WINDOW_EXCEPTIONS = {"panels/reminder_export.cpp"}
 
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc")
 SKIPPED_TOP = {"build", "docs", "packaging", "scripts"}
@@ -112,11 +135,20 @@ def target_folder(include):
     return parts[0] if parts else None
 
 
+def check_window(relative, folder, number, line, problems):
+    if relative in WINDOW_EXCEPTIONS or line.lstrip().startswith("//"):
+        return
+    for pattern, what in WINDOWS.get(folder, []):
+        if pattern.search(line):
+            problems.append(f"{relative}:{number}: a window of {folder}/ {what}")
+
+
 def check_file(root, path, folder, problems):
     allowed = allowed_for(folder)
-    relative = os.path.relpath(path, root)
+    relative = os.path.relpath(path, root).replace(os.sep, "/")
     with open(path, encoding="utf-8", errors="replace") as source:
         for number, line in enumerate(source, 1):
+            check_window(relative, folder, number, line, problems)
             local = LOCAL_INCLUDE.match(line)
             if local:
                 target = target_folder(local.group(1))

@@ -12,7 +12,8 @@
 
 const UINT kIndicators[4] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
 
-CMainFrame::CMainFrame()
+CMainFrame::CMainFrame(CZamanixProfile &profile)
+    : m_profile(profile)
 {
     OnCommand(ID_VIEW_ALL_REMINDERS, [this] { OnViewAllReminders(); });
     OnCommand(ID_FILE_EXPORT_REMINDERS, [this] { OnExportReminders(); });
@@ -32,7 +33,7 @@ CMainFrame::CMainFrame()
     });
     OnUpdateCommandUI(ID_OPTIONS_HOLY_DAYS, [this](CCmdUI *ui) {
         ui->Enable(m_pMonthDock != nullptr);
-        ui->SetCheck(m_pMonthDock && m_pMonthDock->Panel()->HolyDaysShown());
+        ui->SetCheck(m_profile.Settings().holyDays);
     });
 }
 
@@ -73,8 +74,8 @@ void CMainFrame::OnNextPane()
     // The control of the pane that had the focus last, or else its first.
     QWidget *target = pane->focusWidget();
     for (QWidget *next = pane; !target && next; next = next->nextInFocusChain()) {
-        if ((next == pane || pane->isAncestorOf(next)) && next->isVisible() &&
-            next->isEnabled() && (next->focusPolicy() & Qt::TabFocus))
+        if ((next == pane || pane->isAncestorOf(next)) && next->isVisible() && next->isEnabled() &&
+            (next->focusPolicy() & Qt::TabFocus))
             target = next;
         if (next->nextInFocusChain() == pane)
             break;
@@ -88,7 +89,12 @@ void CMainFrame::OnNextPane()
 
 void CMainFrame::createMonthDock()
 {
-    m_pMonthDock = new CMonthDock(AfxGetApp()->m_pszProfileName, GetMainWindow());
+    m_pMonthDock = new CMonthDock(m_profile, GetMainWindow());
+    QObject::connect(m_pMonthDock, &CMonthDock::dayChosen, m_pMonthDock,
+        [this](bool hijri, int year, int month, const QString &day) {
+            if (CZamanixView *view = formView())
+                view->ShowDate(hijri, year, month, day.toStdString());
+        });
     // Shown or hidden, docked or floating, the window fits the form and the
     // panel beside it: the form keeps its size.
     const auto fit = [this] {
@@ -99,11 +105,31 @@ void CMainFrame::createMonthDock()
     QObject::connect(m_pMonthDock, &QDockWidget::topLevelChanged, m_pMonthDock, fit);
 }
 
+CZamanixView *CMainFrame::formView() const
+{
+    return static_cast<CZamanixView *>(GetActiveView());
+}
+
 void CMainFrame::InitialUpdateFrame(CDocument *document, BOOL bMakeVisible)
 {
-    if (m_pMonthDock)
-        m_pMonthDock->Panel()->AttachView(static_cast<CZamanixView *>(GetActiveView()));
+    CZamanixView *view = formView();
+    if (view && !m_bFormWired) {
+        m_bFormWired = true;
+        if (m_pMonthDock)
+            QObject::connect(
+                &view->News(), &CFormNews::dateShown, m_pMonthDock, &CMonthDock::ShowFormDate);
+        QObject::connect(&view->News(), &CFormNews::remindersMissed, GetMainWindow(),
+            [this](const std::vector<MissedReminder> &missed) { OnRemindersMissed(missed); });
+    }
     CFrameWnd::InitialUpdateFrame(document, bMakeVisible);
+}
+
+void CMainFrame::showInForm(bool hijri, int year, int month, const QString &dayText)
+{
+    if (CZamanixView *view = formView()) {
+        view->ShowDate(hijri, year, month, dayText.toStdString());
+        ActivateFrame();
+    }
 }
 
 void CMainFrame::OnViewMonth()
@@ -126,12 +152,14 @@ void CMainFrame::OnHolyDays()
 
 void CMainFrame::OnViewAllReminders()
 {
-    auto *view = static_cast<CZamanixView *>(GetActiveView());
+    m_profile.Refresh(); // the window hears of what changed
     if (!m_pAllReminders) {
-        m_pAllReminders =
-            new CAllRemindersWindow(view, AfxGetApp()->m_pszProfileName, GetMainWindow());
-    } else
-        m_pAllReminders->Refresh();
+        m_pAllReminders = new CAllRemindersWindow(m_profile, GetMainWindow());
+        QObject::connect(m_pAllReminders, &CAllRemindersWindow::reminderChosen, m_pAllReminders,
+            [this](bool hijri, int year, int month, const QString &day) {
+                showInForm(hijri, year, month, day);
+            });
+    }
     m_pAllReminders->show();
     m_pAllReminders->raise();
     m_pAllReminders->activateWindow();
@@ -144,18 +172,19 @@ void CMainFrame::OnExportReminders()
 
 void CMainFrame::CatchUpOnMissedReminders()
 {
-    auto *view = static_cast<CZamanixView *>(GetActiveView());
-    if (!view)
-        return;
-    view->AddListener(this); // the view goes before the frame
-    view->CheckMissedReminders();
+    if (CZamanixView *view = formView())
+        view->CheckMissedReminders();
 }
 
 void CMainFrame::OnRemindersMissed(const std::vector<MissedReminder> &missed)
 {
-    if (!m_pMissedReminders)
-        m_pMissedReminders = new CMissedRemindersWindow(
-            static_cast<CZamanixView *>(GetActiveView()), GetMainWindow());
+    if (!m_pMissedReminders) {
+        m_pMissedReminders = new CMissedRemindersWindow(GetMainWindow());
+        QObject::connect(m_pMissedReminders, &CMissedRemindersWindow::reminderChosen,
+            m_pMissedReminders, [this](bool hijri, int year, int month, const QString &day) {
+                showInForm(hijri, year, month, day);
+            });
+    }
     m_pMissedReminders->AddReminders(missed);
     m_pMissedReminders->show();
     m_pMissedReminders->raise();

@@ -7,9 +7,14 @@
 #include "panels/missed_reminders_window.h"
 #include "panels/month_dock.h"
 
-class CMainFrame : public CFrameWnd, public CZamanixViewListener {
+class CZamanixView;
+
+// The frame wires the windows together: the form's news to the month panel
+// and the Missed Reminders window, and the day or reminder that a window
+// beside the form chooses to the form.
+class CMainFrame : public CFrameWnd {
 public:
-    CMainFrame();
+    explicit CMainFrame(CZamanixProfile &profile);
     BOOL PreCreateWindow(CREATESTRUCT &cs) override;
     int OnCreate(CREATESTRUCT *cs) override;
 
@@ -25,11 +30,11 @@ public:
     // in the Missed Reminders window, and those missed later (after a
     // suspend) as the form finds them.
     void CatchUpOnMissedReminders();
-    void OnRemindersMissed(const std::vector<MissedReminder> &missed) override;
+    void OnRemindersMissed(const std::vector<MissedReminder> &missed);
     // The Missed Reminders window once reminders were missed.
     CMissedRemindersWindow *GetMissedRemindersWindow() const { return m_pMissedReminders; }
 
-    // The month panel, docked beside the form; it follows the view once a
+    // The month panel, docked beside the form; it follows the form once a
     // document is attached to it.
     void InitialUpdateFrame(CDocument *document, BOOL bMakeVisible = TRUE) override;
     // View > Month: shows or hides it. File > Print Month prints its month
@@ -48,7 +53,13 @@ public:
 
 private:
     void createMonthDock();
+    // Shows a date that a window beside the form chose, in the form, and
+    // brings the main window to the front.
+    void showInForm(bool hijri, int year, int month, const QString &dayText);
+    CZamanixView *formView() const;
 
+    CZamanixProfile &m_profile;
+    bool m_bFormWired = false;
     QPointer<CAllRemindersWindow> m_pAllReminders;
     QPointer<CMonthDock> m_pMonthDock;
     QPointer<CMissedRemindersWindow> m_pMissedReminders;

@@ -1,5 +1,6 @@
 #include "shell/zamanix_app.h"
 
+#include "form/today_line.h"
 #include "form/zamanix_view.h"
 #include "framework/command_line.h"
 #include "framework/doc_template.h"
@@ -30,7 +31,11 @@ CZamanixApp::CZamanixApp()
     });
 }
 
-CZamanixApp::~CZamanixApp() = default;
+CZamanixApp::~CZamanixApp()
+{
+    if (CSingleDocTemplate *docTemplate = GetDocTemplate())
+        docTemplate->CloseAll();
+}
 
 BOOL CZamanixApp::InitInstance()
 {
@@ -43,10 +48,11 @@ BOOL CZamanixApp::InitInstance()
         return FALSE;
 
     LoadStdProfileSettings(4);
+    createProfile();
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(
         IDR_MAINFRAME, [] { return std::make_unique<CZamanixDoc>(); },
-        [] { return std::make_unique<CMainFrame>(); },
-        [] { return std::make_unique<CZamanixView>(); }));
+        [this] { return std::make_unique<CMainFrame>(*m_pProfile); },
+        [this] { return std::make_unique<CZamanixView>(*m_pProfile); }));
     if (!ProcessShellCommand(commandLine))
         return FALSE;
     if (m_bMinimized && m_pMainWnd)
@@ -55,6 +61,20 @@ BOOL CZamanixApp::InitInstance()
     if (auto *frame = dynamic_cast<CMainFrame *>(m_pMainWnd))
         frame->CatchUpOnMissedReminders();
     return TRUE;
+}
+
+void CZamanixApp::createProfile()
+{
+    // Written as every profile write of the application is, so that a write
+    // that fails says why in the application's words.
+    m_pProfile = std::make_unique<CZamanixProfile>(
+        m_pszProfileName, [this](std::span<const ProfileChange> changes, std::string &error) {
+            const bool written = WriteProfileEntries(changes);
+            error = GetLastProfileError();
+            return written;
+        });
+    const CTime now = CTime::GetCurrentTime();
+    m_pProfile->ClockTicked(now.GetTime(), DayNumberOf(now));
 }
 
 int CZamanixApp::ExitInstance()

@@ -12,11 +12,15 @@
 
 class CCommandLineInfo;
 class COneCopy;
+class CZamanixProfile;
 
 class CZamanixApp : public CWinApp {
 public:
     CZamanixApp();
+    // Closes the windows before the profile object they hear goes.
     ~CZamanixApp() override;
+    // Creates the profile object (one snapshot of the profile, one watch)
+    // that the form and every window beside it hear, then the windows.
     BOOL InitInstance() override;
     // Gives the bus name up while the bus connection is still there.
     int ExitInstance() override;
@@ -39,11 +43,17 @@ public:
     static bool StartsAtLogin();
     static std::filesystem::path AutostartEntry();
 
+    // The profile object; it exists once InitInstance went past the hand
+    // over to a running copy.
+    CZamanixProfile &Profile() const { return *m_pProfile; }
+
 private:
     // Whether this start was handed over to a running copy.
     bool handOver(const CCommandLineInfo &commandLine);
+    void createProfile();
 
     bool m_bOneCopy = false;
     bool m_bMinimized = false; // started with --minimized (at login)
     std::unique_ptr<COneCopy> m_pOneCopy;
+    std::unique_ptr<CZamanixProfile> m_pProfile;
 };

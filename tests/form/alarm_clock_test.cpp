@@ -29,7 +29,7 @@ TEST_F(AlarmClockTest, TheFirstTickChecksAndTheDefaultAlarmRingsAtEight)
     EXPECT_EQ(m_sounds, std::vector<CString>{"Reminder.wav"});
     EXPECT_EQ(m_notices, (std::vector<CString>{"Zamanix Reminder: Visit Ahmad\n", "closed"}))
         << "the desktop shows the memo until the prompt is answered";
-    EXPECT_EQ(CZamanixView::GetAlarmCountdown(), 60);
+    EXPECT_EQ(View()->GetAlarmCountdown(), 60);
 }
 
 TEST_F(AlarmClockTest, AnAlarmIsReachedFromItsMinuteOn)
@@ -159,8 +159,7 @@ TEST_F(AlarmClockTest, NoSecondPromptOpensOverAnOpenOne)
     });
     Tick();
     EXPECT_EQ(m_boxes.size(), 1u);
-    EXPECT_EQ(CZamanixView::GetAlarmCountdown(), 5)
-        << "counted again from the interval when it closes";
+    EXPECT_EQ(View()->GetAlarmCountdown(), 5) << "counted again from the interval when it closes";
 }
 
 TEST_F(AlarmClockTest, DaysTypedEitherWayFallDue)
@@ -196,10 +195,10 @@ TEST_F(AlarmClockTest, ATypedVariantsOwnAlarmCounts)
 TEST_F(AlarmClockTest, OtherTimerIdsOnlyRefreshTheDay)
 {
     Start();
-    const int countdown = CZamanixView::GetAlarmCountdown();
+    const int countdown = View()->GetAlarmCountdown();
     m_now = At(1998, 3, 7, 0, 1);
     View()->OnTimer(2);
-    EXPECT_EQ(CZamanixView::GetAlarmCountdown(), countdown);
+    EXPECT_EQ(View()->GetAlarmCountdown(), countdown);
     EXPECT_EQ(
         Control<QLabel>(IDC_DATENOW)->text(), "Saturday March 07, 1998 - Thul Qi'dah 8, 1418");
 }

@@ -318,7 +318,7 @@ TEST_F(MonthPanelTest, RemindersOfEitherCalendarAndSpellingAreMarkedAndFollowed)
         << tip.toStdString();
     // Another program's change, as the file system reports it.
     WriteProfileEntry(m_profile, "Reminder", "December/6", "");
-    Panel()->Refresh();
+    m_app->Profile().Refresh();
     EXPECT_FALSE(NameOf(Day(2026, 12, 6)).contains("reminder"));
 }
 
@@ -374,7 +374,7 @@ TEST_F(MonthPanelTest, TodayMovesWithTheClock)
 {
     Start();
     m_now = At(2026, 12, 8, 0, 1);
-    Panel()->CheckToday();
+    View()->OnTimer(1); // the one clock: the form's minute timer
     EXPECT_TRUE(NameOf(Day(2026, 12, 8)).contains(", today"));
     EXPECT_FALSE(NameOf(Day(2026, 12, 7)).contains(", today"));
 }
@@ -465,7 +465,7 @@ TEST_F(MonthPanelTest, TheDarkSchemeIsPaintedWithItsOwnColours)
     Start();
     Frame()->ExecuteCommand(ID_VIEW_MONTH);
     Store("Reminder", "Rajab/1", "Pay the rent");
-    Panel()->Refresh();
+    m_app->Profile().Refresh();
     QPalette dark;
     dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
     dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
@@ -556,13 +556,15 @@ TEST_F(MonthPanelTest, ItFollowsTheHijriCalendarChosen)
 TEST_F(MonthPanelTest, TheHijriCalendarOfTheProfileWhenNoFormIsThere)
 {
     WriteBytes(m_profile, "[Defaults]\nHijriCalendar=astronomical\n");
-    CMonthPanel panel(m_profile, nullptr);
+    CZamanixProfile profile(m_profile);
+    profile.ClockTicked(m_now, Day(2026, 12, 7));
+    CMonthPanel panel(profile, nullptr);
     panel.ShowMonth({ReminderCalendar::Hijri, 1447, 9});
     EXPECT_EQ(panel.Month().days.front().dayNumber, Day(2026, 2, 19));
     panel.MoveDays(0);
     const int selected = panel.SelectedDay();
     WriteBytes(m_profile, "[Defaults]\nHijriCalendar=umalqura\n");
-    panel.OnHijriCalendarChanged();
+    profile.Refresh(); // as when the file system tells of the change
     EXPECT_EQ(panel.Month().days.front().dayNumber, Day(2026, 2, 18));
     EXPECT_EQ(panel.SelectedDay(), selected - 1) << "the same Hijri day stays selected";
 }

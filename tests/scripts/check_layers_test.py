@@ -21,8 +21,9 @@ CASES = [
             "calendar/hijri.cpp": '#include "calendar/calendar.h"\n#include <cmath>\n',
             "calendar/icu/rule.cpp": '#include "calendar/hijri_rule.h"\n#include <unicode/calendar.h>\n',
             "agenda/list.cpp": '#include "calendar/calendar.h"\n#include "reminders/profile.h"\n',
-            "panels/month_panel.cpp": '#include "form/zamanix_view.h"\n#include "calendar/calendar.h"\n'
-            "#include <QWidget>\n",
+            "panels/month_panel.cpp": '#include "session/zamanix_profile.h"\n'
+            '#include "calendar/calendar.h"\n#include <QWidget>\n',
+            "form/view.cpp": '#include "session/zamanix_profile.h"\n#include "agenda/due_check.h"\n',
             "shell/main.cpp": '#include "panels/month_panel.h"\n#include "resources/resource.h"\n',
             "resources/tools/icons.cpp": '#include "resources/resources.h"\n',
             "tests/form/t.cpp": '#include "shell/zamanix_app.h"\n#include "tests/form/fixture.h"\n',
@@ -50,11 +51,40 @@ CASES = [
         ],
     ),
     (
+        "a window that reads the profile or names another window",
+        {
+            "panels/list.cpp": 'CProfileSnapshot snapshot(file);\nCZamanixView *m_pView;\n'
+            "// CZamanixView is the form\n",
+            "form/view.cpp": "m_watcher = new QFileSystemWatcher;\nAfxGetApp()->GetProfileString(s, e);\n"
+            "CMonthPanel *panel;\n",
+            "panels/reminder_export.cpp": "const CProfileSnapshot snapshot(profile);\n",
+            "shell/frame.cpp": "CZamanixView *view; CMonthPanel *panel;\n",
+        },
+        [
+            "panels/list.cpp:1: a window of panels/ reads or writes the profile file itself; "
+            "the profile object (session/) does",
+            "panels/list.cpp:2: a window of panels/ names another window's class",
+            "form/view.cpp:1: a window of form/ reads or writes the profile file itself; "
+            "the profile object (session/) does",
+            "form/view.cpp:2: a window of form/ reads or writes the profile file itself; "
+            "the profile object (session/) does",
+            "form/view.cpp:3: a window of form/ names another window's class",
+        ],
+    ),
+    (
         "a sideways include",
-        {"cli/main.cpp": '#include "framework/winapp.h"\n', "agenda/x.h": '#include "cli/date_text.h"\n'},
+        {
+            "cli/main.cpp": '#include "framework/winapp.h"\n',
+            "agenda/x.h": '#include "cli/date_text.h"\n',
+            # A window beside the form hears it through signals, never by its class.
+            "panels/month_panel.cpp": '#include "form/zamanix_view.h"\n',
+            "session/profile.cpp": '#include "framework/winapp.h"\n',
+        },
         [
             'cli/main.cpp:1: cli/ may not include "framework/winapp.h"',
             'agenda/x.h:1: agenda/ may not include "cli/date_text.h"',
+            'panels/month_panel.cpp:1: panels/ may not include "form/zamanix_view.h"',
+            'session/profile.cpp:1: session/ may not include "framework/winapp.h"',
         ],
     ),
     (

@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <fstream>
 
@@ -38,11 +38,11 @@ protected:
         std::vector<std::string> rows;
         if (!Missed())
             return rows;
-        QTreeWidget *list = Missed()->List();
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const CMissedReminderModel &model = Missed()->Model();
+        for (int row = 0; row < model.rowCount(); ++row) {
             QStringList cells;
-            for (int column = 0; column < list->columnCount(); ++column)
-                cells << list->topLevelItem(i)->text(column);
+            for (int column = 0; column < model.columnCount(); ++column)
+                cells << model.index(row, column).data().toString();
             rows.push_back(cells.join(QStringLiteral(" | ")).toStdString());
         }
         return rows;
@@ -201,7 +201,7 @@ TEST_F(MissedRemindersTest, OpenInFormShowsTheSelectedReminderByKeyboard)
     Store("Reminder", "Thul Qi'dah/06", "Fast"); // Thursday 5 March, with a leading zero
     Start();
     ASSERT_NE(Missed(), nullptr);
-    QTreeWidget *list = Missed()->List();
+    QTreeView *list = Missed()->List();
     const struct {
         int row;
         bool hijri;
@@ -213,7 +213,7 @@ TEST_F(MissedRemindersTest, OpenInFormShowsTheSelectedReminderByKeyboard)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.memo);
         list->setFocus();
-        list->setCurrentItem(list->topLevelItem(c.row));
+        list->setCurrentIndex(Missed()->Model().index(c.row, 0));
         QTest::keyClick(list, Qt::Key_Return);
         EXPECT_EQ(Control<QRadioButton>(IDC_HIJRI)->isChecked(), c.hijri);
         EXPECT_EQ(Text(IDC_MONTH), c.month);

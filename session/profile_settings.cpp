@@ -1,0 +1,108 @@
+#include "session/profile_settings.h"
+
+#include "agenda/profile_calendar.h"
+#include "reminders/reminder_entries.h"
+
+#include <charconv>
+
+namespace {
+
+std::optional<std::int64_t> secondsFrom(const std::string &text)
+{
+    std::int64_t seconds = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    // A value mended by hand into something else counts as none.
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return seconds;
+}
+
+std::string onOff(bool on)
+{
+    return std::string(on ? kSettingOn : kSettingOff);
+}
+
+// One entry of a setting: what its stored text is for a setting's value.
+struct Entry {
+    unsigned setting;
+    std::string_view name;
+    std::string (*text)(const ZamanixSettings &);
+};
+
+const Entry kEntries[] = {
+    {kHijriCalendarSetting, kHijriCalendarEntry,
+        [](const ZamanixSettings &s) { return std::string(s.hijri.Name()); }},
+    {kHijriCalendarSetting, kHijriAdjustEntry,
+        [](const ZamanixSettings &s) { return std::to_string(s.hijri.Adjust()); }},
+    {kSoundSetting, kAudioEntry, [](const ZamanixSettings &s) { return onOff(s.sound); }},
+    {kMonthPanelSetting, kMonthPanelEntry,
+        [](const ZamanixSettings &s) { return onOff(s.monthPanel); }},
+    {kMonthPanelSideSetting, kMonthPanelSideEntry,
+        [](const ZamanixSettings &s) { return s.monthPanelSide; }},
+    {kHolyDaysSetting, kHolyDaysEntry, [](const ZamanixSettings &s) { return onOff(s.holyDays); }},
+    {kLastCheckSetting, kLastCheckEntry,
+        [](const ZamanixSettings &s) {
+            return s.lastCheck ? std::to_string(*s.lastCheck) : std::string();
+        }},
+};
+
+} // namespace
+
+ZamanixSettings ReadSettings(const CProfileSnapshot &profile)
+{
+    const auto get = [&profile](std::string_view entry) {
+        return profile.Get(kDefaultsSection, entry, "");
+    };
+    ZamanixSettings settings;
+    settings.hijri = ProfileHijriCalendar(profile);
+    settings.sound = AudioIsOn(get(kAudioEntry));
+    settings.monthPanel = get(kMonthPanelEntry) == kSettingOn;
+    const std::string side = get(kMonthPanelSideEntry);
+    for (const char *known : {"left", "right", "top", "bottom"})
+        if (side == known)
+            settings.monthPanelSide = side;
+    settings.holyDays = get(kHolyDaysEntry) != kSettingOff;
+    settings.lastCheck = secondsFrom(get(kLastCheckEntry));
+    return settings;
+}
+
+unsigned ChangedSettings(const ZamanixSettings &a, const ZamanixSettings &b)
+{
+    unsigned changed = 0;
+    for (const Entry &entry : kEntries)
+        if (entry.text(a) != entry.text(b))
+            changed |= entry.setting;
+    return changed;
+}
+
+void CopySettings(unsigned which, const ZamanixSettings &from, ZamanixSettings &to)
+{
+    const auto copy = [&](unsigned setting, auto ZamanixSettings::*field) {
+        if (which & setting)
+            to.*field = from.*field;
+    };
+    copy(kHijriCalendarSetting, &ZamanixSettings::hijri);
+    copy(kSoundSetting, &ZamanixSettings::sound);
+    copy(kMonthPanelSetting, &ZamanixSettings::monthPanel);
+    copy(kMonthPanelSideSetting, &ZamanixSettings::monthPanelSide);
+    copy(kHolyDaysSetting, &ZamanixSettings::holyDays);
+    copy(kLastCheckSetting, &ZamanixSettings::lastCheck);
+}
+
+std::vector<ProfileChange> SettingChanges(
+    unsigned which, const ZamanixSettings &wanted, const CProfileSnapshot &stored)
+{
+    const ZamanixSettings current = ReadSettings(stored);
+    std::vector<ProfileChange> changes;
+    for (const Entry &entry : kEntries) {
+        if (!(which & entry.setting))
+            continue;
+        const std::string text = entry.text(wanted);
+        // A value read as the wanted one stays, missing or unreadable: only
+        // a change of the setting is written.
+        if (entry.text(current) == text)
+            continue;
+        changes.push_back(ProfileChange::Set(kDefaultsSection, entry.name, text));
+    }
+    return changes;
+}

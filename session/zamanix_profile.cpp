@@ -1,0 +1,202 @@
+#include "session/zamanix_profile.h"
+
+#include "reminders/profile_text.h"
+#include "reminders/reminder_entries.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+// A tick later than this after the one before it (60 s) comes after a
+// suspend, or after the clock was set forward.
+constexpr std::int64_t kLateTickSeconds = 180;
+
+// The reminder entries of a snapshot: each key (its name folded to lower
+// case, as names match) to its memo and alarm.
+std::map<std::string, std::pair<std::string, std::string>> reminderEntries(
+    const CProfileSnapshot &profile, std::map<std::string, std::string> &spelled)
+{
+    std::map<std::string, std::pair<std::string, std::string>> entries;
+    const auto add = [&](std::string_view section, bool memo) {
+        for (ProfileEntryValue &entry : profile.Entries(section)) {
+            std::string folded = entry.name;
+            std::transform(folded.begin(), folded.end(), folded.begin(),
+                [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            spelled.emplace(folded, entry.name);
+            (memo ? entries[folded].first : entries[folded].second) = std::move(entry.value);
+        }
+    };
+    add(kReminderSection, true);
+    add(kAlarmSection, false);
+    return entries;
+}
+
+// The keys whose memo or alarm differs between two snapshots.
+QStringList changedKeys(const CProfileSnapshot &before, const CProfileSnapshot &after)
+{
+    std::map<std::string, std::string> spelled;
+    const auto old = reminderEntries(before, spelled);
+    const auto now = reminderEntries(after, spelled);
+    QStringList keys;
+    for (const auto &[folded, name] : spelled) {
+        const auto a = old.find(folded), b = now.find(folded);
+        if (a == old.end() || b == now.end() || a->second != b->second)
+            keys << QString::fromStdString(name);
+    }
+    return keys;
+}
+
+} // namespace
+
+CZamanixProfile::CZamanixProfile(std::filesystem::path file, Writer writer, QObject *parent)
+    : QObject(parent)
+    , m_file(std::move(file))
+    , m_writer(std::move(writer))
+{
+    m_snapshot.Load(m_file);
+    m_settings = ReadSettings(m_snapshot);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { Refresh(); });
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { Refresh(); });
+    watch();
+}
+
+ProfileLookup CZamanixProfile::Lookup() const
+{
+    return [this](std::string_view section, std::string_view entry) {
+        return m_snapshot.Find(section, entry);
+    };
+}
+
+void CZamanixProfile::watch()
+{
+    // The folder sees the profile replaced (every writer renames a new file
+    // over it), the file an edit in place; a replaced file is watched no
+    // more, so each read puts it back on the watch.
+    const QString folder = QString::fromStdString(m_file.parent_path().string());
+    const QString path = QString::fromStdString(m_file.string());
+    std::error_code error;
+    if (m_file.empty())
+        return;
+    if (!m_watcher.directories().contains(folder) &&
+        std::filesystem::is_directory(m_file.parent_path(), error))
+        m_watcher.addPath(folder);
+    if (!m_watcher.files().contains(path) && std::filesystem::exists(m_file, error))
+        m_watcher.addPath(path);
+}
+
+void CZamanixProfile::Refresh()
+{
+    const CProfileSnapshot before = m_snapshot; // shares the bytes read
+    const bool changed = m_snapshot.Refresh();
+    watch();
+    if (!changed)
+        return;
+    ZamanixSettings read = ReadSettings(m_snapshot);
+    CopySettings(m_nHeld, m_settings, read);
+    const unsigned which = ChangedSettings(m_settings, read);
+    m_settings = std::move(read);
+    const QStringList keys = changedKeys(before, m_snapshot);
+    if (which)
+        emit settingsChanged(which);
+    if (!keys.isEmpty())
+        emit remindersChanged(keys);
+}
+
+bool CZamanixProfile::write(std::span<const ProfileChange> changes, std::string &error)
+{
+    if (changes.empty())
+        return true;
+    const bool written =
+        m_writer ? m_writer(changes, error) : WriteProfileEntries(m_file, changes, error);
+    if (written)
+        Refresh(); // told at once, not when the watch reports it
+    return written;
+}
+
+bool CZamanixProfile::Write(std::span<const ProfileChange> changes, std::string &error)
+{
+    return write(changes, error);
+}
+
+bool CZamanixProfile::AddReminder(
+    const std::string &key, const std::string &memo, const std::string &alarm, std::string &error)
+{
+    // The memo and its alarm land together, or neither does.
+    const ProfileChange changes[] = {ProfileChange::Set(kReminderSection, key, memo),
+        ProfileChange::Set(kAlarmSection, key, alarm)};
+    return write(changes, error);
+}
+
+bool CZamanixProfile::RemoveReminder(const std::string &key, std::string &error)
+{
+    const ProfileChange changes[] = {
+        ProfileChange::Remove(kReminderSection, key), ProfileChange::Remove(kAlarmSection, key)};
+    return write(changes, error);
+}
+
+bool CZamanixProfile::setSettings(unsigned which, const ZamanixSettings &wanted, std::string &error)
+{
+    const bool written = write(SettingChanges(which, wanted, m_snapshot), error);
+    // Written, the read has brought the settings in; otherwise they hold.
+    const unsigned changed = ChangedSettings(m_settings, wanted) & which;
+    CopySettings(which, wanted, m_settings);
+    m_nHeld = written ? m_nHeld & ~which : m_nHeld | which;
+    if (changed)
+        emit settingsChanged(changed);
+    return written;
+}
+
+template <typename T>
+bool CZamanixProfile::setSetting(
+    unsigned which, T ZamanixSettings::*field, T value, std::string &error)
+{
+    ZamanixSettings wanted = m_settings;
+    wanted.*field = std::move(value);
+    return setSettings(which, wanted, error);
+}
+
+bool CZamanixProfile::SetHijriCalendar(const CHijriCalendar &calendar, std::string &error)
+{
+    return setSetting(kHijriCalendarSetting, &ZamanixSettings::hijri, calendar, error);
+}
+
+bool CZamanixProfile::SetSound(bool on, std::string &error)
+{
+    return setSetting(kSoundSetting, &ZamanixSettings::sound, on, error);
+}
+
+bool CZamanixProfile::SetMonthPanel(bool shown, std::string &error)
+{
+    return setSetting(kMonthPanelSetting, &ZamanixSettings::monthPanel, shown, error);
+}
+
+bool CZamanixProfile::SetMonthPanelSide(const std::string &side, std::string &error)
+{
+    return setSetting(kMonthPanelSideSetting, &ZamanixSettings::monthPanelSide, side, error);
+}
+
+bool CZamanixProfile::SetHolyDays(bool shown, std::string &error)
+{
+    return setSetting(kHolyDaysSetting, &ZamanixSettings::holyDays, shown, error);
+}
+
+bool CZamanixProfile::SetLastCheck(std::int64_t seconds, std::string &error)
+{
+    return setSetting(kLastCheckSetting, &ZamanixSettings::lastCheck,
+        std::optional<std::int64_t>(seconds), error);
+}
+
+void CZamanixProfile::ClockTicked(std::int64_t now, int today)
+{
+    const std::int64_t before = m_nLastTick;
+    const int dayBefore = m_nToday;
+    m_nLastTick = now;
+    m_nToday = today;
+    if (before == 0)
+        return;
+    if (today != dayBefore)
+        emit newDay(today);
+    if (now - before > kLateTickSeconds)
+        emit clockJumped(before, now);
+}
