@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <exception>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -205,6 +206,12 @@ int checkCombination(Options &o)
     if (o.mode == Mode::Batch && !o.formatGiven)
         o.format = Format::Iso;
     chooseCalendar(o);
+    // Told before any date is read, rather than as a crash in the middle.
+    if (const std::string problem = HijriRuleProblem(o.hijri.Rule()); !problem.empty()) {
+        std::fprintf(stderr, "%s: the %s calendar cannot be computed: %s\n", kProgram,
+            std::string(o.hijri.DisplayName()).c_str(), problem.c_str());
+        return kUsageError;
+    }
     return -1;
 }
 
@@ -356,6 +363,21 @@ int runBatch(const Options &o)
     return anyError ? 1 : 0;
 }
 
+int run(const Options &options)
+{
+    switch (options.mode) {
+    case Mode::Dates:
+        return convertDates(options);
+    case Mode::Today:
+        return showToday(options);
+    case Mode::Month:
+        return showMonth(options);
+    case Mode::Batch:
+        return runBatch(options);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -364,19 +386,13 @@ int main(int argc, char **argv)
     if (const int status = parseOptions(argc, argv, options); status >= 0)
         return status;
     int status = 0;
-    switch (options.mode) {
-    case Mode::Dates:
-        status = convertDates(options);
-        break;
-    case Mode::Today:
-        status = showToday(options);
-        break;
-    case Mode::Month:
-        status = showMonth(options);
-        break;
-    case Mode::Batch:
-        status = runBatch(options);
-        break;
+    try {
+        status = run(options);
+    } catch (const std::exception &failure) {
+        // ICU failing on a date far from those checked at the start.
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s: %s\n", kProgram, failure.what());
+        return kUsageError;
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::fprintf(stderr, "%s: could not write the output\n", kProgram);

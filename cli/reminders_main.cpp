@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <exception>
 
 namespace {
 
@@ -121,6 +122,11 @@ bool readProfile(const RemindersOptions &o, Context &c, std::string &error)
     if (!c.snapshot.Load(c.profile, &error))
         return false;
     c.hijri = OverriddenHijriCalendar(ProfileHijriCalendar(c.snapshot), o.rule, o.adjust);
+    if (const std::string problem = HijriRuleProblem(c.hijri.Rule()); !problem.empty()) {
+        error = "the " + std::string(c.hijri.DisplayName()) +
+            " calendar cannot be computed: " + problem;
+        return false;
+    }
     return true;
 }
 
@@ -250,7 +256,14 @@ int main(int argc, char **argv)
         std::printf("%s %s\n", kProgram, ZAMANIX_VERSION);
         return 0;
     }
-    const int status = run(options);
+    int status = 0;
+    try {
+        status = run(options);
+    } catch (const std::exception &failure) {
+        // ICU failing on a date far from those checked at the start.
+        std::fflush(stdout);
+        return fail(failure.what());
+    }
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         return fail("could not write the output");
     return status;

@@ -4,6 +4,7 @@
 #include "form/zamanix_view.h"
 
 #include "form/today_line.h"
+#include "framework/message_box.h"
 #include "resources/resource.h"
 #include "resources/resources.h"
 
@@ -76,6 +77,11 @@ void CZamanixView::OnHijriAdjust(UINT id)
 // the program ends, and the user is told so.
 void CZamanixView::SetHijriCalendar(const CHijriCalendar &calendar)
 {
+    // A rule that ICU cannot give is not chosen: the calendar stays.
+    if (const std::string failure = HijriCalendarFailure(calendar); !failure.empty()) {
+        AfxMessageBox(failure, MB_ICONEXCLAMATION);
+        return;
+    }
     std::string error;
     reportFailedWrite(m_profile.SetHijriCalendar(calendar, error),
         "The Hijri calendar setting could not be saved; Zamanix keeps " + calendar.Description() +

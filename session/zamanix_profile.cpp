@@ -55,10 +55,30 @@ CZamanixProfile::CZamanixProfile(std::filesystem::path file, Writer writer, QObj
     , m_writer(std::move(writer))
 {
     m_snapshot.Load(m_file);
-    m_settings = ReadSettings(m_snapshot);
+    m_settings = readSettings();
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { Refresh(); });
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { Refresh(); });
     watch();
+}
+
+std::string HijriCalendarFailure(const CHijriCalendar &wanted)
+{
+    const std::string problem = HijriRuleProblem(wanted.Rule());
+    if (problem.empty())
+        return {};
+    return "Zamanix cannot compute the " + std::string(wanted.DisplayName()) +
+        " calendar: " + problem + ".\n\nIt goes on with the " +
+        std::string(HijriRuleDisplayName(HijriRule::Astronomical)) +
+        " calendar; Options > Hijri Calendar chooses another.";
+}
+
+ZamanixSettings CZamanixProfile::readSettings()
+{
+    ZamanixSettings settings = ReadSettings(m_snapshot);
+    m_strCalendarProblem = HijriCalendarFailure(settings.hijri);
+    if (!m_strCalendarProblem.empty())
+        settings.hijri = CHijriCalendar(HijriRule::Astronomical, settings.hijri.Adjust());
+    return settings;
 }
 
 ProfileLookup CZamanixProfile::Lookup() const
@@ -92,7 +112,7 @@ void CZamanixProfile::Refresh()
     watch();
     if (!changed)
         return;
-    ZamanixSettings read = ReadSettings(m_snapshot);
+    ZamanixSettings read = readSettings();
     CopySettings(m_nHeld, m_settings, read);
     const unsigned which = ChangedSettings(m_settings, read);
     m_settings = std::move(read);

@@ -28,6 +28,11 @@
 #include <span>
 #include <string>
 
+// What to tell the user when the rule of `wanted` cannot be computed
+// (HijriRuleProblem), and the calendar that stands in for it: the
+// astronomical rule with the same adjustment. Empty when it can.
+std::string HijriCalendarFailure(const CHijriCalendar &wanted);
+
 class CZamanixProfile : public QObject {
     Q_OBJECT
 
@@ -46,6 +51,10 @@ public:
     ProfileLookup Lookup() const;
     const ZamanixSettings &Settings() const { return m_settings; }
     const CHijriCalendar &HijriCalendar() const { return m_settings.hijri; }
+    // Why the Hijri calendar the profile names could not be used, so that
+    // the astronomical rule stands in for it (HijriCalendarFailure); empty
+    // when it could.
+    const std::string &CalendarProblem() const { return m_strCalendarProblem; }
 
     // Reads the file again when it changed since the last read, and tells
     // what changed.
@@ -86,6 +95,9 @@ signals:
     void clockJumped(qint64 before, qint64 now);
 
 private:
+    // The settings read, the astronomical rule standing in for a rule that
+    // cannot be computed.
+    ZamanixSettings readSettings();
     bool setSettings(unsigned which, const ZamanixSettings &wanted, std::string &error);
     template <typename T>
     bool setSetting(unsigned which, T ZamanixSettings::*field, T value, std::string &error);
@@ -97,6 +109,7 @@ private:
     CProfileSnapshot m_snapshot;
     ZamanixSettings m_settings;
     unsigned m_nHeld = 0; // settings whose write failed: they hold
+    std::string m_strCalendarProblem;
     QFileSystemWatcher m_watcher;
     std::int64_t m_nLastTick = 0; // none before the first
     int m_nToday = 0;

@@ -4,6 +4,7 @@
 #include "calendar/icu/icu_month_table.h"
 
 #include <algorithm>
+#include <exception>
 
 CHijriCalendar::CHijriCalendar(HijriRule rule, int adjust)
     : m_rule(rule)
@@ -88,4 +89,15 @@ const CHijriRule &HijriRuleOf(HijriRule rule)
         break;
     }
     return AstronomicalRule();
+}
+
+std::string HijriRuleProblem(HijriRule rule)
+{
+    try {
+        // A month of today's years: its block of the table is built now.
+        HijriRuleOf(rule).MonthStart(HijriMonthIndex(1447, 1));
+        return {};
+    } catch (const std::exception &failure) {
+        return failure.what();
+    }
 }

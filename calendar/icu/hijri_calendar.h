@@ -77,3 +77,9 @@ private:
 
 // The rule's month starts, for callers that walk months themselves.
 const CHijriRule &HijriRuleOf(HijriRule rule);
+
+// What keeps a rule from being computed, in words fit to show: ICU failing
+// to give the calendar that Umm al-Qura and the tabular rule are built
+// from. Empty when the rule can be used; the astronomical rule always can.
+// It builds what the rule needs now, so that conversions do not fail later.
+std::string HijriRuleProblem(HijriRule rule);
