@@ -1,6 +1,6 @@
 #include "calendar/icu/hijri_calendar.h"
 
-#include "calendar/calendar.h"
+#include "calendar/icu/astronomical_table.h"
 #include "calendar/icu/icu_month_table.h"
 
 #include <algorithm>
@@ -42,19 +42,11 @@ int CHijriCalendar::MonthLength(int year, int month) const
 
 YearMonthDay CHijriCalendar::ToHijri(const YearMonthDay &christian) const
 {
-    if (isEngine()) {
-        const CalendarDate *h = christtohijri(christian.year, christian.month, christian.day);
-        return {h->year, h->month, h->day};
-    }
     return HijriOfDay(ChristianDayNumber(christian));
 }
 
 YearMonthDay CHijriCalendar::ToChristian(const YearMonthDay &hijri) const
 {
-    if (isEngine()) {
-        const CalendarDate *c = hijritochrist(hijri.year, hijri.month, hijri.day);
-        return {c->year, c->month, c->day};
-    }
     return ChristianOfDay(DayOfHijri(hijri));
 }
 
@@ -87,5 +79,5 @@ const CHijriRule &HijriRuleOf(HijriRule rule)
     case HijriRule::Astronomical:
         break;
     }
-    return AstronomicalRule();
+    return AstronomicalTableRule();
 }

@@ -22,9 +22,10 @@
 // day 0 is the last day of the month before, as in the engine), a
 // Christian date that exists, and the range above.
 //
-// Threads: under Umm al-Qura and the tabular rule every conversion may be
-// called from any number of threads at once. The astronomical rule uses the
-// engine's static records: one thread at a time.
+// Threads: every conversion of the supported range may be called from any
+// number of threads at once, under every rule. Beyond it the astronomical
+// rule converts a civil day with the engine's static records: one thread at
+// a time.
 #pragma once
 
 #include "calendar/hijri_rule.h"
@@ -69,11 +70,10 @@ public:
     friend bool operator==(const CHijriCalendar &, const CHijriCalendar &) = default;
 
 private:
-    bool isEngine() const { return m_rule == HijriRule::Astronomical && m_nAdjust == 0; }
-
     HijriRule m_rule = HijriRule::Astronomical;
     int m_nAdjust = 0;
 };
 
-// The rule's month starts, for callers that walk months themselves.
+// The rule's month starts, for callers that walk months themselves; the
+// astronomical rule's are the engine's (AstronomicalRule), from a table.
 const CHijriRule &HijriRuleOf(HijriRule rule);
