@@ -7,6 +7,8 @@
 #include "calendar/icu/astronomical_table.h"
 #include "calendar/icu/icu_month_table.h"
 
+#include "tests/calendar/date_printing.h"
+
 #include <gtest/gtest.h>
 #include <unicode/calendar.h>
 #include <unicode/locid.h>
@@ -16,12 +18,6 @@
 #include <random>
 #include <thread>
 #include <vector>
-
-// Beside the type, where the test macros look for it.
-inline std::ostream &operator<<(std::ostream &out, const YearMonthDay &d)
-{
-    return out << d.year << "-" << d.month << "-" << d.day;
-}
 
 namespace {
 
