@@ -113,6 +113,15 @@ std::optional<HijriMonthStart> ParseMonthStart(
     return record;
 }
 
+std::optional<int> MonthStartIndex(std::string_view name)
+{
+    HijriMonthStart record;
+    std::string error;
+    if (!parseMonth(name, record, error))
+        return std::nullopt;
+    return record.Index();
+}
+
 std::string HijriMonthText(int monthIndex)
 {
     const YearMonthDay month = HijriMonthOfIndex(monthIndex);

@@ -45,6 +45,9 @@ std::string MonthStartValue(const HijriMonthStart &record);
 std::optional<HijriMonthStart> ParseMonthStart(
     std::string_view name, std::string_view value, std::string &error);
 
+// The month an entry's name names (its index); nothing when it names none.
+std::optional<int> MonthStartIndex(std::string_view name);
+
 // "Ramadhan 1448": a month by its index.
 std::string HijriMonthText(int monthIndex);
 // "7 February 2027": a civil day by its day number.
