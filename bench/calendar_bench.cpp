@@ -20,6 +20,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -228,6 +229,12 @@ void registerAll()
 // speed: for the same rule, and for ICU's tabular calendar.
 class CRatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Colours for a terminal only, as the library's own reporter does.
+    CRatioReporter()
+        : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular)
+    {
+    }
+
     void ReportRuns(const std::vector<Run> &runs) override
     {
         ConsoleReporter::ReportRuns(runs);

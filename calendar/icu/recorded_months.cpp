@@ -35,16 +35,17 @@ CRecordedMonths::CRecordedMonths(
 {
     for (std::size_t position = 0; position < m_given.size(); ++position) {
         const HijriMonthStart &record = m_given[position];
+        const Neighbours around = neighboursOf(record.Index());
+        std::optional<std::string> why;
         if (const std::optional<HijriMonthStart> first = Recorded(record.Index()))
-            m_refused.push_back({position, record,
-                HijriMonthText(record.Index()) + " is recorded twice; the first record, " +
-                    ChristianDayText(first->day) + ", counts"});
-        else if (std::optional<std::string> why =
-                     fitProblem(record, keptAt(neighboursOf(record.Index()).before),
-                         keptAt(neighboursOf(record.Index()).after)))
+            why = HijriMonthText(record.Index()) + " is recorded twice; the first record, " +
+                ChristianDayText(first->day) + ", counts";
+        else
+            why = fitProblem(record, keptAt(around.before), keptAt(around.after));
+        if (why)
             m_refused.push_back({position, record, std::move(*why)});
         else
-            keep(record);
+            m_kept.insert(m_kept.begin() + (around.before + 1), record);
     }
     placeMonths();
 }
@@ -70,12 +71,6 @@ CRecordedMonths::Neighbours CRecordedMonths::neighboursOf(int monthIndex) const
     if (after < static_cast<int>(m_kept.size()))
         around.after = after;
     return around;
-}
-
-void CRecordedMonths::keep(const HijriMonthStart &record)
-{
-    const Neighbours around = neighboursOf(record.Index());
-    m_kept.insert(m_kept.begin() + (around.before + 1), record);
 }
 
 int CRecordedMonths::RuleStart(int monthIndex) const

@@ -78,7 +78,6 @@ private:
     std::vector<int> fittingDays(
         int monthIndex, const HijriMonthStart *before, const HijriMonthStart *after) const;
     int startBetween(int monthIndex, const Neighbours &around) const;
-    void keep(const HijriMonthStart &record);
     void placeMonths();
     int offset(int monthIndex) const;
 
