@@ -1,15 +1,18 @@
 #include "agenda/profile_calendar.h"
 
+#include "agenda/hijri_month_starts.h"
 #include "reminders/reminder_entries.h"
 
 CHijriCalendar ProfileHijriCalendar(const CProfileSnapshot &profile)
 {
-    return CHijriCalendar::FromSettings(profile.Get(kDefaultsSection, kHijriCalendarEntry, ""),
-        profile.Get(kDefaultsSection, kHijriAdjustEntry, ""));
+    return WithProfileMonthStarts(
+        CHijriCalendar::FromSettings(profile.Get(kDefaultsSection, kHijriCalendarEntry, ""),
+            profile.Get(kDefaultsSection, kHijriAdjustEntry, "")),
+        profile);
 }
 
 CHijriCalendar OverriddenHijriCalendar(
     const CHijriCalendar &stored, std::optional<HijriRule> rule, std::optional<int> adjust)
 {
-    return CHijriCalendar(rule.value_or(stored.Rule()), adjust.value_or(stored.Adjust()));
+    return stored.WithSetting({rule.value_or(stored.Rule()), adjust.value_or(stored.Adjust())});
 }

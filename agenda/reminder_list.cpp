@@ -1,5 +1,6 @@
 #include "agenda/reminder_list.h"
 
+#include "agenda/hijri_month_starts.h"
 #include "calendar/calendar.h"
 #include "reminders/reminder_entries.h"
 

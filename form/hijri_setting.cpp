@@ -62,7 +62,7 @@ void CZamanixView::OnHijriRule(UINT id)
     const HijriRule rule = kHijriRules[id - ID_OPTIONS_HIJRI_ASTRONOMICAL];
     if (rule == GetHijriCalendar().Rule())
         return; // nothing changes, so nothing is written
-    SetHijriCalendar(CHijriCalendar(rule, GetHijriCalendar().Adjust()));
+    SetHijriCalendar(GetHijriCalendar().WithSetting({rule, GetHijriCalendar().Adjust()}));
 }
 
 void CZamanixView::OnHijriAdjust(UINT id)
@@ -70,7 +70,7 @@ void CZamanixView::OnHijriAdjust(UINT id)
     const int adjust = static_cast<int>(id) - static_cast<int>(ID_OPTIONS_HIJRI_ADJUST_NONE);
     if (adjust == GetHijriCalendar().Adjust())
         return;
-    SetHijriCalendar(CHijriCalendar(GetHijriCalendar().Rule(), adjust));
+    SetHijriCalendar(GetHijriCalendar().WithSetting({GetHijriCalendar().Rule(), adjust}));
 }
 
 // As the sound switch: a setting that could not be saved still holds until

@@ -68,7 +68,8 @@ ZamanixSettings ReadSettings(const CProfileSnapshot &profile)
 
 unsigned ChangedSettings(const ZamanixSettings &a, const ZamanixSettings &b)
 {
-    unsigned changed = 0;
+    // The calendar also changes with the month starts recorded for it.
+    unsigned changed = a.hijri == b.hijri ? 0 : kHijriCalendarSetting;
     for (const Entry &entry : kEntries)
         if (entry.text(a) != entry.text(b))
             changed |= entry.setting;

@@ -77,7 +77,8 @@ ZamanixSettings CZamanixProfile::readSettings()
     ZamanixSettings settings = ReadSettings(m_snapshot);
     m_strCalendarProblem = HijriCalendarFailure(settings.hijri);
     if (!m_strCalendarProblem.empty())
-        settings.hijri = CHijriCalendar(HijriRule::Astronomical, settings.hijri.Adjust());
+        settings.hijri =
+            settings.hijri.WithSetting({HijriRule::Astronomical, settings.hijri.Adjust()});
     return settings;
 }
 
