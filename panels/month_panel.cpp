@@ -100,11 +100,9 @@ void CMonthPanel::buildLayout()
     setFocusProxy(m_pGrid);
     // Wide enough for the longest title, so that flipping months never
     // resizes the panel.
-    int widest = m_pGrid->width();
-    for (const QString &text : LongestMonthTexts())
-        widest = std::max({widest, m_pTitle->fontMetrics().horizontalAdvance(text),
-            m_pOtherMonths->fontMetrics().horizontalAdvance(text)});
-    m_pTitle->setMinimumWidth(widest);
+    m_pTitle->setMinimumWidth(
+        std::max({m_pGrid->width(), LongestMonthTextWidth(m_pTitle->fontMetrics()),
+            LongestMonthTextWidth(m_pOtherMonths->fontMetrics())}));
 }
 
 void CMonthPanel::buildTitle()

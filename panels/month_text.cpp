@@ -5,6 +5,8 @@
 #include "calendar/calendar.h"
 #include "panels/reminder_table_model.h"
 
+#include <algorithm>
+
 namespace {
 
 const char *const kShortHijri[12] = {"Muh", "Saf", "Rab I", "Rab II", "Jum I", "Jum II", "Raj",
@@ -114,17 +116,15 @@ QString OtherMonthsText(const MonthData &month)
         MonthYearText(other, last.year, last.month);
 }
 
-QStringList LongestMonthTexts()
+int LongestMonthTextWidth(const QFontMetrics &metrics)
 {
-    QStringList texts;
+    int widest = 0;
     for (ReminderCalendar calendar : {ReminderCalendar::Hijri, ReminderCalendar::Christian})
-        for (int m = 1; m <= 12; ++m) {
-            const QString month = MonthYearText(calendar, 8888, m);
-            texts << month;
-            for (int next = 1; next <= 12; ++next)
-                texts << month + QString::fromUtf8(kDash) + MonthYearText(calendar, 8888, next);
-        }
-    return texts;
+        for (int m = 1; m <= 12; ++m)
+            widest = std::max(widest, metrics.horizontalAdvance(MonthYearText(calendar, 8888, m)));
+    // Latin text adds up, but for kerning at the two joins.
+    return 2 * widest + metrics.horizontalAdvance(QString::fromUtf8(kDash)) +
+        2 * metrics.averageCharWidth();
 }
 
 QString OtherDayText(const MonthDay &day, ReminderCalendar shown)

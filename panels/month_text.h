@@ -5,6 +5,7 @@
 
 #include "agenda/month_data.h"
 
+#include <QFontMetrics>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -19,8 +20,9 @@ QString MonthYearText(ReminderCalendar calendar, int year, int month);
 // The months of the other calendar that the month's days fall in:
 // "February – March 2026", "December 2026 – January 2027", "June 2026".
 QString OtherMonthsText(const MonthData &month);
-// Texts as long as the longest title and span can be, for sizing.
-QStringList LongestMonthTexts();
+// Room for the longest title and span a month can show in a font: two
+// month names with the year ("Jumada al-Thani 8888") and the dash between.
+int LongestMonthTextWidth(const QFontMetrics &metrics);
 
 // The day of the other calendar below a day's number: "10", and on the
 // first day of a month with its short name, "1 Dec".
