@@ -106,14 +106,20 @@ void drawPrinter(QPainter &p)
     p.drawPoint(13, 8);
 }
 
+// Drawn rather than typed: as the program's first text it would load a bold
+// font of its own before the window could show.
 void drawQuestionMark(QPainter &p)
 {
-    QFont font = p.font();
-    font.setPixelSize(14);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(QColor(0, 0, 160));
-    p.drawText(QRect(0, 0, 16, 15), Qt::AlignCenter, QStringLiteral("?"));
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0, 0, 160), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath hook;
+    hook.moveTo(4.8, 5.2);
+    hook.arcTo(QRectF(4.8, 1.6, 6.4, 6.4), 180, -270); // over the top, down the right
+    hook.quadTo(8, 8.2, 8, 10);
+    p.drawPath(hook);
+    p.setBrush(QColor(0, 0, 160));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(8, 12.8), 1.3, 1.3);
 }
 
 } // namespace
