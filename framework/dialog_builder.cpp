@@ -14,11 +14,25 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 
 #include <string_view>
 
 namespace {
+
+// A number box takes the digits 0 to 9 and nothing else; a check of each
+// character, where a regular expression would start its engine at start-up.
+class CDigitsValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        for (const QChar c : input)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return Invalid;
+        return Acceptable;
+    }
+};
 
 // Enter presses the focused push button, or else the default button;
 // Ctrl+Enter in a multi-line edit without want-return makes a new line.
@@ -102,8 +116,7 @@ QWidget *createControl(const DialogControl &c, QWidget *host)
         }
         auto *edit = new QLineEdit(host);
         if (c.style & CtrlStyle::Number)
-            edit->setValidator(new QRegularExpressionValidator(
-                QRegularExpression(QStringLiteral("[0-9]*")), edit));
+            edit->setValidator(new CDigitsValidator(edit));
         edit->setFrame(c.style & CtrlStyle::Border);
         return edit;
     }
