@@ -7,7 +7,7 @@
 #include "cli/date_text.h"
 #include "cli/reminders_options.h"
 #include "reminders/alarm_value.h"
-#include "reminders/atomic_file.h"
+#include "reminders/output_file.h"
 #include "reminders/profile.h"
 #include "reminders/profile_path.h"
 #include "reminders/reminder_entries.h"
@@ -105,16 +105,23 @@ bool readClock(Context &c, std::string &error)
     return true;
 }
 
+// The desktop program's profile; empty when the environment names no folder
+// for it.
+std::filesystem::path desktopProfile()
+{
+    return ProfilePath(kDesktopProgramName, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+}
+
 // The profile: --profile, else the desktop program's. A file that is there
 // but cannot be read is an error, not an empty list.
 bool readProfile(const RemindersOptions &o, Context &c, std::string &error)
 {
     c.profile = o.profile;
     if (c.profile.empty()) {
-        const char *config = std::getenv("XDG_CONFIG_HOME"), *home = std::getenv("HOME");
-        c.profile = ProfilePath(kDesktopProgramName, config, home);
+        c.profile = desktopProfile();
         if (c.profile.empty()) {
-            error = ProfilePathProblem(kDesktopProgramName, config, home);
+            error = ProfilePathProblem(
+                kDesktopProgramName, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
             return false;
         }
     }
@@ -197,8 +204,10 @@ int exportCalendar(const RemindersOptions &o, const Context &c)
     if (!o.from.empty()) {
         YearMonthDay from;
         std::string error;
-        if (!ParseDate(o.from, from, error) ||
-            !CheckDate(c.hijri, CalendarKind::Christian, from, error))
+        // ParseDate's reasons name the input already.
+        if (!ParseDate(o.from, from, error))
+            return fail("--from " + error);
+        if (!CheckDate(c.hijri, CalendarKind::Christian, from, error))
             return fail("--from " + QuoteInput(o.from) + ": " + error);
         what.firstDay = ChristianDayNumber(from);
     }
@@ -210,8 +219,12 @@ int exportCalendar(const RemindersOptions &o, const Context &c)
         std::fwrite(text.data(), 1, text.size(), stdout);
         return 0;
     }
+    // Neither the profile in use nor the desktop program's is ever written
+    // here, whatever name or link leads there.
+    OutputRules rules;
+    rules.profiles = {c.profile, desktopProfile()};
     std::string error;
-    if (!ReplaceFileAtomically(o.output, text, error))
+    if (!WriteOutputFile(o.output, text, rules, error))
         return fail(error);
     return 0;
 }

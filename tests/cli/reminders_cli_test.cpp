@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -147,6 +149,11 @@ TEST_F(RemindersCliTest, BadInputIsRefusedAndNothingWritten)
             "zamanix-reminders: unknown calendar 'lunar'; use astronomical, umalqura or civil"},
         {{"export", "--from", "2023-02-29"},
             "zamanix-reminders: --from \"2023-02-29\": February 2023 has only 28 days"},
+        {{"export", "--from", "0-01-01"},
+            "zamanix-reminders: --from \"0-01-01\": there is no year 0; the year before 1 is -1"},
+        {{"export", "--from", "soon"},
+            "zamanix-reminders: --from \"soon\" is not a date; write YEAR-MONTH-DAY, for "
+            "example 2000-01-31"},
         {{"export", "--years", "0"},
             "zamanix-reminders: --years takes a number of years from 1 to 100, not '0'"},
         {{"export", "-o", "/nonexistent/folder/r.ics"},
@@ -201,6 +208,78 @@ TEST_F(RemindersCliTest, ExportWritesTheFileWhole)
     EXPECT_NE(text.find("DTSTART;TZID=Asia/Riyadh:20261208T073000\r\n"), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 15), "END:VCALENDAR\r\n");
     EXPECT_EQ(Start({"export", "--years", "1"}, {"TZ=Asia/Riyadh"}).out, text);
+}
+
+// Whatever name or link leads to the profile (the one in use, or the
+// desktop program's) or to its lock or backup, the export writes nothing
+// there.
+TEST_F(RemindersCliTest, ExportNeverWritesTheProfile)
+{
+    WriteProfile(kProfile);
+    std::filesystem::create_directories(m_folder / "config");
+    const std::filesystem::path desktop = m_folder / "config" / "zamanix.INI";
+    WriteBytes(desktop, kProfile);
+    std::filesystem::create_symlink(Profile(), m_folder / "reminders.ics");
+    const std::string config = "XDG_CONFIG_HOME=" + (m_folder / "config").string();
+    for (const std::filesystem::path &target : {Profile(), m_folder / "reminders.ics",
+             m_folder / "zamanix.INI.lock", m_folder / "zamanix.INI.bak", desktop}) {
+        SCOPED_TRACE(target.string());
+        const Outcome run = Start({"export", "-o", target.string()}, {config});
+        EXPECT_EQ(
+            run.err.rfind("zamanix-reminders: cannot write \"" + target.string() + "\": it is ", 0),
+            0u)
+            << run.err;
+        EXPECT_NE(run.err.find("which holds the reminders and settings"), std::string::npos);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(ReadBytes(Profile()), kProfile);
+        EXPECT_EQ(ReadBytes(desktop), kProfile);
+    }
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "zamanix.INI.lock"));
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "zamanix.INI.bak"));
+}
+
+// Standard output by name, a link's target, and a pipe written as a stream.
+TEST_F(RemindersCliTest, ExportWritesWhereTheNameLeads)
+{
+    WriteProfile(kProfile);
+    const std::string expected = Start({"export", "--years", "1"}).out;
+    ASSERT_EQ(expected.rfind("BEGIN:VCALENDAR", 0), 0u);
+    std::filesystem::create_symlink("shared/r.ics", m_folder / "link.ics");
+    std::filesystem::create_directories(m_folder / "shared");
+    const std::string link = (m_folder / "link.ics").string();
+    for (const std::string &name : {std::string("-"), std::string("/dev/stdout"), link}) {
+        SCOPED_TRACE(name);
+        const Outcome run = Start({"export", "--years", "1", "-o", name});
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(name == link ? ReadBytes(m_folder / "shared" / "r.ics") : run.out, expected);
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(m_folder / "link.ics"));
+
+    const std::filesystem::path fifo = m_folder / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string read;
+    std::thread reader([&] { read = ReadBytes(fifo); });
+    const Outcome run = Start({"export", "--years", "1", "-o", fifo.string()});
+    reader.join();
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(read, expected) << "the reader waiting on the pipe gets the export";
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+}
+
+// A clock far beyond the supported years is held to them: every command
+// still answers.
+TEST_F(RemindersCliTest, AClockBeyondTheSupportedYears)
+{
+    WriteProfile(kProfile);
+    for (const char *now : {"9223372036854775807", "-9223372036854775808"}) {
+        for (const char *command : {"list", "upcoming", "export"}) {
+            SCOPED_TRACE(std::string(now) + " " + command);
+            const Outcome run = Start({command}, {std::string("ZAMANIX_REMINDERS_NOW=") + now});
+            EXPECT_EQ(run.err, "");
+            EXPECT_EQ(run.status, 0);
+        }
+    }
 }
 
 } // namespace

@@ -259,6 +259,8 @@ TEST_F(ShellTest, SavingNeverErasesWhatTheProgramDidNotWrite)
             nullptr},
         {"a link to the profile, by Save As", "link.INI", nullptr, false, IDYES, false, false,
             nullptr},
+        {"the profile's backup, by Save As", "zamanix.INI.bak", "[Reminder]\n", false, IDYES, false,
+            false, nullptr},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
