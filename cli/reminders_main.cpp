@@ -6,6 +6,7 @@
 #include "cli/clock_override.h"
 #include "cli/date_text.h"
 #include "cli/reminders_options.h"
+#include "cli/terminal_text.h"
 #include "reminders/alarm_value.h"
 #include "reminders/output_file.h"
 #include "reminders/profile.h"
@@ -77,9 +78,11 @@ or written, bad options) are reported as "zamanix-reminders: <what is wrong>"
 on standard error with exit status 2, and nothing is written.
 )";
 
+// A message may quote what was typed or stored: nothing in it reaches the
+// terminal as a control.
 int fail(const std::string &message)
 {
-    std::fprintf(stderr, "%s: %s\n", kProgram, message.c_str());
+    std::fprintf(stderr, "%s: %s\n", kProgram, TerminalText(message).c_str());
     return kError;
 }
 
@@ -258,7 +261,7 @@ int main(int argc, char **argv)
     std::string error;
     if (!ParseRemindersOptions(argc, argv, options, error)) {
         std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgram,
-            error.c_str(), kProgram);
+            TerminalText(error).c_str(), kProgram);
         return kError;
     }
     if (options.command == RemindersCommand::Help) {

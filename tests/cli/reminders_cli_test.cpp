@@ -83,6 +83,29 @@ TEST_F(RemindersCliTest, ListAndUpcomingAsTextAndTsv)
     }
 }
 
+// A memo's controls and direction overrides reach the terminal escaped, in
+// both forms, and so does a key typed with them.
+TEST_F(RemindersCliTest, NoControlReachesTheTerminal)
+{
+    WriteProfile("[Reminder]\nDecember/08=a\xc2\x9b"
+                 "31m b\x9b"
+                 "31m \xe2\x80\xae"
+                 "evil\n");
+    const std::string shown = "a\\xc2\\x9b31m b\\x9b31m \\xe2\\x80\\xae"
+                              "evil";
+    const Outcome text = Start({"list"});
+    EXPECT_NE(text.out.find("  December/08  " + shown + "\n"), std::string::npos) << text.out;
+    const Outcome tsv = Start({"list", "--format", "tsv"});
+    EXPECT_NE(tsv.out.find("December/08\tChristian\t" + shown + "\t"), std::string::npos)
+        << tsv.out;
+    const Outcome typed = Start({"add",
+        "Ram\xe2\x81\xa6"
+        "adan/1",
+        "x"});
+    EXPECT_EQ(typed.err.find('\xe2'), std::string::npos) << typed.err;
+    EXPECT_EQ(typed.status, 2);
+}
+
 TEST_F(RemindersCliTest, AddAndRemoveWriteWhatTheFormWrites)
 {
     const struct {
