@@ -2,6 +2,7 @@
 // line: list them, see what falls due soon, add and remove them as the
 // desktop program's form does, and export them to other calendar programs.
 #include "agenda/ical_export.h"
+#include "agenda/month_spelling.h"
 #include "agenda/reminder_list.h"
 #include "cli/clock_override.h"
 #include "cli/date_text.h"
@@ -38,8 +39,11 @@ Lists, adds and removes the reminders that the Zamanix desktop program keeps,
 and exports them as an iCalendar file for other calendar programs.
 
 A KEY is a month name of either calendar, "/" and a day, as the form builds
-it: Ramadhan/27, March/06, Rabi'ul Awwal/5. A reminder comes back every year
-of its calendar; a day 1 to 9 falls due written as 5 or as 05.
+it: Ramadhan/27, March/06, Rabi'ul Awwal/5. add and remove also take the
+common spellings of the Hijri months (Ramadan, Dhul Hijjah, Rabi al-Awwal,
+Jumada al-Ula, ...) and keep the month as the program spells it. A reminder
+comes back every year of its calendar; a day 1 to 9 falls due written as 5
+or as 05.
 
 Commands:
   list                every reminder, by the day it falls due next; those
@@ -57,8 +61,9 @@ Commands:
   export              writes every day on which a reminder falls due in the
                       next N years (--years, default 5, from --from DATE,
                       YEAR-MONTH-DAY, default today) as iCalendar events at
-                      the alarm time in your time zone, to FILE (-o) or to
-                      standard output
+                      the alarm time in your time zone, to FILE (-o; a link's
+                      target, a pipe or a terminal as a stream; never the
+                      profile or its files) or to standard output
 
 Options:
   --profile FILE      the profile to use (default: the desktop program's,
@@ -151,16 +156,18 @@ int list(const RemindersOptions &o, const Context &c)
     return 0;
 }
 
-// The key as the form builds it: the month as its table spells it, "/",
-// the day as typed.
+// The key as the form builds it: the month as its table spells it (from
+// any of its common spellings, month_spelling.h), "/", the day as typed.
 bool formKey(const std::string &typed, std::string &key, std::string &error)
 {
-    const ParsedReminderKey parsed = ParseReminderKey(typed);
+    key = TypedReminderKey(typed);
+    const ParsedReminderKey parsed = ParseReminderKey(key);
     if (!parsed.CanFallDue()) {
         error = "cannot add " + QuoteInput(typed) + ": " + parsed.problem;
+        if (!parsed.calendar && key.find('/') != std::string::npos)
+            error += MonthNameHint(key.substr(0, key.find('/')));
         return false;
     }
-    key = CanonicalReminderKey(typed);
     return true;
 }
 
@@ -189,9 +196,15 @@ int add(const RemindersOptions &o, const Context &c)
 
 int remove(const RemindersOptions &o, const Context &c)
 {
-    const std::string &key = o.arguments[0];
-    if (!c.snapshot.Find(kReminderSection, key) && !c.snapshot.Find(kAlarmSection, key))
-        return fail("there is no reminder " + QuoteInput(key) + " in " + c.profile.string());
+    // The key as stored, else as add would have stored it ("Ramadan/1" is
+    // kept as "Ramadhan/1").
+    const auto stored = [&](const std::string &key) {
+        return c.snapshot.Find(kReminderSection, key) || c.snapshot.Find(kAlarmSection, key);
+    };
+    const std::string &typed = o.arguments[0];
+    const std::string key = stored(typed) ? typed : TypedReminderKey(typed);
+    if (!stored(key))
+        return fail("there is no reminder " + QuoteInput(typed) + " in " + c.profile.string());
     const ProfileChange changes[] = {
         ProfileChange::Remove(kReminderSection, key), ProfileChange::Remove(kAlarmSection, key)};
     std::string error;

@@ -125,6 +125,13 @@ TEST_F(RemindersCliTest, AddAndRemoveWriteWhatTheFormWrites)
         {{"add", "--", "February/29", "-leap-"},
             "[Reminder]\nMarch/06=\\\"two\\nlines\"\nFebruary/29=-leap-\n"
             "[Alarm]\nMarch/06=08:00 60\nFebruary/29=08:00 60\n"},
+        // A common transliteration is kept as the table spells the month.
+        {{"add", "Dhul Hijjah/10", "Eid"},
+            "[Reminder]\nMarch/06=\\\"two\\nlines\"\nFebruary/29=-leap-\nThul Hijjah/10=Eid\n"
+            "[Alarm]\nMarch/06=08:00 60\nFebruary/29=08:00 60\nThul Hijjah/10=08:00 60\n"},
+        {{"remove", "Dhu al-Hijjah/10"},
+            "[Reminder]\nMarch/06=\\\"two\\nlines\"\nFebruary/29=-leap-\n"
+            "[Alarm]\nMarch/06=08:00 60\nFebruary/29=08:00 60\n"},
     };
     for (const auto &step : steps) {
         SCOPED_TRACE(step.args[1]);
@@ -143,9 +150,12 @@ TEST_F(RemindersCliTest, BadInputIsRefusedAndNothingWritten)
     } cases[] = {
         {{"add", "April/31", "x"},
             "zamanix-reminders: cannot add \"April/31\": April never has more than 30 days"},
-        {{"add", "Ramadan/1", "x"},
-            "zamanix-reminders: cannot add \"Ramadan/1\": \"Ramadan\" is "
-            "neither a Hijri nor a Christian month"},
+        {{"add", "Ramadam/1", "x"},
+            "zamanix-reminders: cannot add \"Ramadam/1\": \"Ramadam\" is "
+            "neither a Hijri nor a Christian month; did you mean Ramadhan?"},
+        {{"add", "Jumada/1", "x"},
+            "zamanix-reminders: cannot add \"Jumada/1\": \"Jumada\" is neither a Hijri nor a "
+            "Christian month; did you mean Jumada al-awwal or Jumada al-Thani?"},
         {{"add", "Ramadhan/005", "x"},
             "zamanix-reminders: cannot add \"Ramadhan/005\": \"005\" is "
             "not a day: write 1 to 31, or 01 to 09"},
