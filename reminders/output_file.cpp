@@ -4,9 +4,11 @@
 #include "reminders/profile_files.h"
 
 #include <cerrno>
+#include <charconv>
 #include <csignal>
 #include <ctime>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,9 +37,9 @@ bool replaceFile(const std::filesystem::path &file, std::string_view bytes, std:
     return ResolveFileLinks(file, target, error) && ReplaceFileAtomically(target, bytes, error);
 }
 
-// Writes to a pipe whose reader may have gone: the write fails with EPIPE
-// instead of the signal ending the program.
-bool writeToPipe(int fd, std::string_view bytes)
+// Writes to a stream whose reader may have gone: the write fails with
+// EPIPE instead of the signal ending the program.
+bool writeToStream(int fd, std::string_view bytes)
 {
     sigset_t pipeSignal, before;
     sigemptyset(&pipeSignal);
@@ -53,6 +55,38 @@ bool writeToPipe(int fd, std::string_view bytes)
     pthread_sigmask(SIG_SETMASK, &before, nullptr);
     errno = failure;
     return written;
+}
+
+std::string streamError(const std::filesystem::path &file, int errorNumber)
+{
+    return errorNumber == EPIPE ? cannotWrite(file, "the program reading it stopped reading")
+                                : FileError("cannot write", file, errorNumber);
+}
+
+// The descriptor of this process that the path names ("/dev/stdout",
+// "/dev/fd/1", "/proc/self/fd/1"), if it names one that is open: written
+// through it, a file keeps its offset and its appending, as a shell's
+// ">>" set them.
+std::optional<int> descriptorOf(const std::filesystem::path &file)
+{
+    const std::string path = file.lexically_normal().string();
+    constexpr std::pair<std::string_view, int> kStreams[] = {
+        {"/dev/stdin", 0}, {"/dev/stdout", 1}, {"/dev/stderr", 2}};
+    for (const auto &[name, fd] : kStreams)
+        if (path == name)
+            return ::fcntl(fd, F_GETFD) == -1 ? std::nullopt : std::optional(fd);
+    for (const std::string_view folder : {"/dev/fd/", "/proc/self/fd/"}) {
+        if (!path.starts_with(folder))
+            continue;
+        const std::string_view digits = std::string_view(path).substr(folder.size());
+        int fd = -1;
+        const auto [end, failed] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), fd);
+        if (failed == std::errc() && end == digits.data() + digits.size() && !digits.empty() &&
+            ::fcntl(fd, F_GETFD) != -1)
+            return fd;
+    }
+    return std::nullopt;
 }
 
 // A pipe or a terminal: opened as it stands, written from its start.
@@ -83,15 +117,14 @@ bool writeStream(const std::filesystem::path &file, std::string_view bytes, bool
         return false;
     }
     bool ok =
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0 && writeToPipe(fd, bytes);
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0 && writeToStream(fd, bytes);
     int failure = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
         failure = errno;
     }
     if (!ok)
-        error = failure == EPIPE ? cannotWrite(file, "the program reading it stopped reading")
-                                 : FileError("cannot write", file, failure);
+        error = streamError(file, failure);
     return ok;
 }
 
@@ -105,6 +138,12 @@ bool WriteOutputFile(const std::filesystem::path &file, std::string_view bytes,
             error = cannotWrite(file, problem + "; choose another file");
             return false;
         }
+    }
+    if (const std::optional<int> fd = descriptorOf(file)) {
+        if (writeToStream(*fd, bytes))
+            return true;
+        error = streamError(file, errno);
+        return false;
     }
     struct stat status;
     if (::stat(file.c_str(), &status) != 0) {

@@ -1,8 +1,11 @@
 // Writing a program's output (an export) to the file the user names, as a
 // Linux program is expected to: a file is replaced whole and atomically,
 // through symbolic links the file they lead to; a pipe or a terminal is
-// written as a stream, never replaced; a folder, a device or a socket is
-// refused, and so is every file of the profile (profile_files.h).
+// written as a stream, never replaced, and a descriptor of this process
+// named by its path ("/dev/stdout", "/dev/fd/3") is written through, so
+// that a file a shell opened to append keeps what it holds; a folder, a
+// device or a socket is refused, and so is every file of the profile
+// (profile_files.h).
 #pragma once
 
 #include <filesystem>

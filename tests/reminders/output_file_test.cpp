@@ -203,6 +203,26 @@ TEST(OutputFile, ATerminalIsWrittenAsAStream)
     ::close(master);
 }
 
+// A descriptor named by its path ("/dev/stdout" of "export -o /dev/stdout
+// >> all.ics") is written through: a file opened to append keeps what it
+// holds.
+TEST(OutputFile, ADescriptorIsWrittenThrough)
+{
+    CTempFolder folder;
+    const std::filesystem::path file = folder / "all.ics";
+    WriteBytes(file, "kept\n");
+    const int fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    for (const std::string &name :
+        {"/dev/fd/" + std::to_string(fd), "/proc/self/fd/" + std::to_string(fd)}) {
+        SCOPED_TRACE(name);
+        std::string error;
+        EXPECT_TRUE(WriteOutputFile(name, kText, {}, error)) << error;
+    }
+    ::close(fd);
+    EXPECT_EQ(ReadBytes(file), "kept\n" + std::string(kText) + std::string(kText));
+}
+
 TEST(OutputFile, TheProfileIsNeverWritten)
 {
     CTempFolder folder;
