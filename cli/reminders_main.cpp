@@ -1,6 +1,7 @@
 // zamanix-reminders: the reminders of the Zamanix profile from the command
 // line: list them, see what falls due soon, add and remove them as the
 // desktop program's form does, and export them to other calendar programs.
+#include "agenda/hijri_month_starts.h"
 #include "agenda/ical_export.h"
 #include "agenda/month_spelling.h"
 #include "agenda/reminder_list.h"
@@ -78,6 +79,10 @@ Options:
   --version           show the version
 A MEMO that begins with "-" follows "--".
 
+The Hijri calendar keeps the month starts recorded in the profile (section
+[HijriMonthStarts], "1448/9=2027-02-07"); a record it cannot keep is left
+out, with a warning on standard error.
+
 Errors (a key whose month or day is not valid, a profile that cannot be read
 or written, bad options) are reported as "zamanix-reminders: <what is wrong>"
 on standard error with exit status 2, and nothing is written.
@@ -141,12 +146,21 @@ bool readProfile(const RemindersOptions &o, Context &c, std::string &error)
         setting.rule = *o.rule;
     if (o.adjust)
         setting.adjust = *o.adjust;
-    c.hijri = CHijriCalendar(setting);
+    c.hijri = stored.WithSetting(setting);
     return true;
+}
+
+// Dates follow the profile's month starts; one that cannot be kept is left
+// out, and the user told so.
+void warnAboutMonthStarts(const Context &c)
+{
+    for (const std::string &warning : ProfileMonthStartWarnings(c.snapshot, c.hijri))
+        std::fprintf(stderr, "%s: warning: %s\n", kProgram, warning.c_str());
 }
 
 int list(const RemindersOptions &o, const Context &c)
 {
+    warnAboutMonthStarts(c);
     const std::vector<ReminderRow> rows = o.command == RemindersCommand::List
         ? BuildReminderRows(c.snapshot, c.hijri, c.today)
         : BuildUpcomingRows(
@@ -215,6 +229,7 @@ int remove(const RemindersOptions &o, const Context &c)
 
 int exportCalendar(const RemindersOptions &o, const Context &c)
 {
+    warnAboutMonthStarts(c);
     ICalendarExport what;
     what.firstDay = c.today;
     if (!o.from.empty()) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sys/stat.h>
 #include <thread>
 #include <vector>
@@ -312,6 +313,33 @@ TEST_F(RemindersCliTest, AClockBeyondTheSupportedYears)
             EXPECT_EQ(run.err, "");
             EXPECT_EQ(run.status, 0);
         }
+    }
+}
+
+// Under Umm al-Qura 1 Ramadhan 1448 is Monday 8 February 2027; the profile
+// records it a day later, and a Shawwal that cannot be kept.
+TEST_F(RemindersCliTest, ListUpcomingAndExportFollowTheRecordedMonthStarts)
+{
+    WriteProfile(
+        std::string(kProfile) + "[HijriMonthStarts]\n1448/9=2027-02-09\n1448/10=2027-07-20\n");
+    const std::string warning = "zamanix-reminders: warning: [HijriMonthStarts] "
+                                "1448/10=2027-07-20 is ignored: Shawwal 1448 cannot begin on "
+                                "20 July 2027: ";
+    const struct {
+        std::vector<std::string> args;
+        const char *day; // of Ramadhan/1 in the output
+    } cases[] = {
+        {{"list"}, "2027-02-09  Tue  1448-09-01  64"},
+        {{"upcoming", "--days", "70", "--format", "tsv"}, "2027-02-09\tTuesday\t1448-09-01\t64"},
+        {{"export", "--years", "1"}, "DTSTART:20270209T080000Z"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.front());
+        const Outcome run = Start(c.args);
+        EXPECT_NE(run.out.find(c.day), std::string::npos) << run.out;
+        EXPECT_EQ(run.err.rfind(warning, 0), 0u) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_EQ(run.status, 0);
     }
 }
 
