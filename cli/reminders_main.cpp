@@ -155,7 +155,7 @@ bool readProfile(const RemindersOptions &o, Context &c, std::string &error)
 void warnAboutMonthStarts(const Context &c)
 {
     for (const std::string &warning : ProfileMonthStartWarnings(c.snapshot, c.hijri))
-        std::fprintf(stderr, "%s: warning: %s\n", kProgram, warning.c_str());
+        std::fprintf(stderr, "%s: warning: %s\n", kProgram, TerminalText(warning).c_str());
 }
 
 int list(const RemindersOptions &o, const Context &c)

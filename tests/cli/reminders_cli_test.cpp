@@ -91,11 +91,15 @@ TEST_F(RemindersCliTest, NoControlReachesTheTerminal)
     WriteProfile("[Reminder]\nDecember/08=a\xc2\x9b"
                  "31m b\x9b"
                  "31m \xe2\x80\xae"
-                 "evil\n");
+                 "evil\n"
+                 "[HijriMonthStarts]\n1448/10=\xe2\x80\xae"
+                 "2027-07-20\n");
     const std::string shown = "a\\xc2\\x9b31m b\\x9b31m \\xe2\\x80\\xae"
                               "evil";
     const Outcome text = Start({"list"});
     EXPECT_NE(text.out.find("  December/08  " + shown + "\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.err.find("1448/10=\\xe2\\x80\\xae2027-07-20"), std::string::npos)
+        << "a warning quoting the profile: " << text.err;
     const Outcome tsv = Start({"list", "--format", "tsv"});
     EXPECT_NE(tsv.out.find("December/08\tChristian\t" + shown + "\t"), std::string::npos)
         << tsv.out;
