@@ -94,7 +94,8 @@ bool waitFor(int fd, short events, Clock::time_point end)
     }
 }
 
-// Connected, or connecting and done before `end`.
+// Answered when connected, at once or before `end`; Silent when the other
+// end takes no connections in time.
 BusAnswer connectBefore(int fd, const LocalSocket &socket, Clock::time_point end)
 {
     sockaddr_un address{};
@@ -109,8 +110,10 @@ BusAnswer connectBefore(int fd, const LocalSocket &socket, Clock::time_point end
         return BusAnswer::Answered;
     if (errno == EAGAIN)
         return BusAnswer::Silent; // its queue is full: nothing takes connections
-    if (errno != EINPROGRESS || !waitFor(fd, POLLOUT, end))
-        return errno == EINPROGRESS ? BusAnswer::Silent : BusAnswer::Unreachable;
+    if (errno != EINPROGRESS)
+        return BusAnswer::Unreachable;
+    if (!waitFor(fd, POLLOUT, end))
+        return BusAnswer::Silent;
     int failure = 0;
     socklen_t size = sizeof failure;
     ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &failure, &size);
