@@ -7,6 +7,7 @@
 #include "cli/date_text.h"
 #include "cli/input_lines.h"
 #include "cli/month_grid.h"
+#include "cli/terminal_text.h"
 #include "reminders/atomic_file.h"
 #include "reminders/profile_path.h"
 #include "reminders/reminder_entries.h"
@@ -231,7 +232,7 @@ int chooseMonthStarts(Options &o, const CProfileSnapshot &settings)
     if (o.monthStarts.empty()) {
         o.hijri = WithProfileMonthStarts(o.hijri, settings);
         for (const std::string &warning : ProfileMonthStartWarnings(settings, o.hijri))
-            std::fprintf(stderr, "%s: warning: %s\n", kProgram, warning.c_str());
+            std::fprintf(stderr, "%s: warning: %s\n", kProgram, TerminalText(warning).c_str());
         return -1;
     }
     std::string bytes, error;

@@ -3,12 +3,14 @@
 // desktop program's form does, and export them to other calendar programs.
 #include "agenda/hijri_month_starts.h"
 #include "agenda/ical_export.h"
+#include "agenda/month_spelling.h"
 #include "agenda/reminder_list.h"
 #include "cli/clock_override.h"
 #include "cli/date_text.h"
 #include "cli/reminders_options.h"
+#include "cli/terminal_text.h"
 #include "reminders/alarm_value.h"
-#include "reminders/atomic_file.h"
+#include "reminders/output_file.h"
 #include "reminders/profile.h"
 #include "reminders/profile_path.h"
 #include "reminders/reminder_entries.h"
@@ -39,8 +41,11 @@ Lists, adds and removes the reminders that the Zamanix desktop program keeps,
 and exports them as an iCalendar file for other calendar programs.
 
 A KEY is a month name of either calendar, "/" and a day, as the form builds
-it: Ramadhan/27, March/06, Rabi'ul Awwal/5. A reminder comes back every year
-of its calendar; a day 1 to 9 falls due written as 5 or as 05.
+it: Ramadhan/27, March/06, Rabi'ul Awwal/5. add and remove also take the
+common spellings of the Hijri months (Ramadan, Dhul Hijjah, Rabi al-Awwal,
+Jumada al-Ula, ...) and keep the month as the program spells it. A reminder
+comes back every year of its calendar; a day 1 to 9 falls due written as 5
+or as 05.
 
 Commands:
   list                every reminder, by the day it falls due next; those
@@ -58,8 +63,9 @@ Commands:
   export              writes every day on which a reminder falls due in the
                       next N years (--years, default 5, from --from DATE,
                       YEAR-MONTH-DAY, default today) as iCalendar events at
-                      the alarm time in your time zone, to FILE (-o) or to
-                      standard output
+                      the alarm time in your time zone, to FILE (-o; a link's
+                      target, a pipe or a terminal as a stream; never the
+                      profile or its files) or to standard output
 
 Options:
   --profile FILE      the profile to use (default: the desktop program's,
@@ -83,9 +89,11 @@ or written, bad options) are reported as "zamanix-reminders: <what is wrong>"
 on standard error with exit status 2, and nothing is written.
 )";
 
+// A message may quote what was typed or stored: nothing in it reaches the
+// terminal as a control.
 int fail(const std::string &message)
 {
-    std::fprintf(stderr, "%s: %s\n", kProgram, message.c_str());
+    std::fprintf(stderr, "%s: %s\n", kProgram, TerminalText(message).c_str());
     return kError;
 }
 
@@ -111,16 +119,23 @@ bool readClock(Context &c, std::string &error)
     return true;
 }
 
+// The desktop program's profile; empty when the environment names no folder
+// for it.
+std::filesystem::path desktopProfile()
+{
+    return DesktopProfilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+}
+
 // The profile: --profile, else the desktop program's. A file that is there
 // but cannot be read is an error, not an empty list.
 bool readProfile(const RemindersOptions &o, Context &c, std::string &error)
 {
     c.profile = o.profile;
     if (c.profile.empty()) {
-        const char *config = std::getenv("XDG_CONFIG_HOME"), *home = std::getenv("HOME");
-        c.profile = DesktopProfilePath(config, home);
+        c.profile = desktopProfile();
         if (c.profile.empty()) {
-            error = ProfilePathProblem(kDesktopProgramName, config, home);
+            error = ProfilePathProblem(
+                kDesktopProgramName, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
             return false;
         }
     }
@@ -140,7 +155,7 @@ bool readProfile(const RemindersOptions &o, Context &c, std::string &error)
 void warnAboutMonthStarts(const Context &c)
 {
     for (const std::string &warning : ProfileMonthStartWarnings(c.snapshot, c.hijri))
-        std::fprintf(stderr, "%s: warning: %s\n", kProgram, warning.c_str());
+        std::fprintf(stderr, "%s: warning: %s\n", kProgram, TerminalText(warning).c_str());
 }
 
 int list(const RemindersOptions &o, const Context &c)
@@ -155,16 +170,18 @@ int list(const RemindersOptions &o, const Context &c)
     return 0;
 }
 
-// The key as the form builds it: the month as its table spells it, "/",
-// the day as typed.
+// The key as the form builds it: the month as its table spells it (from
+// any of its common spellings, month_spelling.h), "/", the day as typed.
 bool formKey(const std::string &typed, std::string &key, std::string &error)
 {
-    const ParsedReminderKey parsed = ParseReminderKey(typed);
+    key = TypedReminderKey(typed);
+    const ParsedReminderKey parsed = ParseReminderKey(key);
     if (!parsed.CanFallDue()) {
         error = "cannot add " + QuoteInput(typed) + ": " + parsed.problem;
+        if (!parsed.calendar && key.find('/') != std::string::npos)
+            error += MonthNameHint(key.substr(0, key.find('/')));
         return false;
     }
-    key = CanonicalReminderKey(typed);
     return true;
 }
 
@@ -193,9 +210,15 @@ int add(const RemindersOptions &o, const Context &c)
 
 int remove(const RemindersOptions &o, const Context &c)
 {
-    const std::string &key = o.arguments[0];
-    if (!c.snapshot.Find(kReminderSection, key) && !c.snapshot.Find(kAlarmSection, key))
-        return fail("there is no reminder " + QuoteInput(key) + " in " + c.profile.string());
+    // The key as stored, else as add would have stored it ("Ramadan/1" is
+    // kept as "Ramadhan/1").
+    const auto stored = [&](const std::string &key) {
+        return c.snapshot.Find(kReminderSection, key) || c.snapshot.Find(kAlarmSection, key);
+    };
+    const std::string &typed = o.arguments[0];
+    const std::string key = stored(typed) ? typed : TypedReminderKey(typed);
+    if (!stored(key))
+        return fail("there is no reminder " + QuoteInput(typed) + " in " + c.profile.string());
     const ProfileChange changes[] = {
         ProfileChange::Remove(kReminderSection, key), ProfileChange::Remove(kAlarmSection, key)};
     std::string error;
@@ -212,8 +235,10 @@ int exportCalendar(const RemindersOptions &o, const Context &c)
     if (!o.from.empty()) {
         YearMonthDay from;
         std::string error;
-        if (!ParseDate(o.from, from, error) ||
-            !CheckDate(c.hijri, CalendarKind::Christian, from, error))
+        // ParseDate's reasons name the input already.
+        if (!ParseDate(o.from, from, error))
+            return fail("--from " + error);
+        if (!CheckDate(c.hijri, CalendarKind::Christian, from, error))
             return fail("--from " + QuoteInput(o.from) + ": " + error);
         what.firstDay = ChristianDayNumber(from);
     }
@@ -225,8 +250,12 @@ int exportCalendar(const RemindersOptions &o, const Context &c)
         std::fwrite(text.data(), 1, text.size(), stdout);
         return 0;
     }
+    // Neither the profile in use nor the desktop program's is ever written
+    // here, whatever name or link leads there.
+    OutputRules rules;
+    rules.profiles = {c.profile, desktopProfile()};
     std::string error;
-    if (!ReplaceFileAtomically(o.output, text, error))
+    if (!WriteOutputFile(o.output, text, rules, error))
         return fail(error);
     return 0;
 }
@@ -260,7 +289,7 @@ int main(int argc, char **argv)
     std::string error;
     if (!ParseRemindersOptions(argc, argv, options, error)) {
         std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgram,
-            error.c_str(), kProgram);
+            TerminalText(error).c_str(), kProgram);
         return kError;
     }
     if (options.command == RemindersCommand::Help) {
