@@ -1,0 +1,59 @@
+#include "agenda/ical_repeating.h"
+
+#include "agenda/ical_event.h"
+#include "agenda/reminder_list.h"
+
+namespace {
+
+// The yearly rule of a key that falls due: its month and day in its
+// calendar's years.
+icalproperty *yearlyRule(const ParsedReminderKey &key, const std::string &rscale)
+{
+    std::string rule = "FREQ=YEARLY;BYMONTH=" + std::to_string(key.month) +
+        ";BYMONTHDAY=" + std::to_string(key.day);
+    if (key.calendar == ReminderCalendar::Hijri)
+        rule = "RSCALE=" + rscale + ";" + rule + ";SKIP=OMIT";
+    return icalproperty_new_rrule(icalrecurrencetype_from_string(rule.c_str()));
+}
+
+} // namespace
+
+std::optional<std::string> RscaleNameOf(const CHijriCalendar &hijri, std::string &problem)
+{
+    if (hijri.Rule() == HijriRule::Astronomical) {
+        problem = "the astronomical Hijri calendar follows computed new moons, which no "
+                  "RSCALE calendar describes";
+        return std::nullopt;
+    }
+    if (hijri.Adjust() != 0) {
+        problem = "the Hijri calendar is adjusted (" + hijri.Description() +
+            "), which no RSCALE calendar describes";
+        return std::nullopt;
+    }
+    // Recorded month starts, once a calendar keeps them, follow no rule
+    // either: they are refused here too.
+    return hijri.Rule() == HijriRule::UmmAlQura ? "ISLAMIC-UMALQURA" : "ISLAMIC-CIVIL";
+}
+
+std::string RepeatingEventUid(const std::string &key)
+{
+    return "yearly-" + ReminderKeyId(key) + kReminderUidDomain;
+}
+
+std::string ExportRepeatingReminders(
+    const CProfileSnapshot &profile, const CHijriCalendar &hijri, const ICalendarExport &what)
+{
+    std::string problem;
+    const std::string rscale = RscaleNameOf(hijri, problem).value_or("");
+    const EventZone zone = EventZoneOf(what.timeZone);
+    const IcalComponent calendar = NewExportCalendar(zone);
+    const icaltimetype stamp = EventStamp(what.stamp);
+    for (const ReminderRow &row : BuildReminderRows(profile, hijri, what.firstDay)) {
+        if (!row.day)
+            continue;
+        icalcomponent *event = NewReminderEvent(row, zone, stamp, RepeatingEventUid(row.key));
+        icalcomponent_add_property(event, yearlyRule(row.parsed, rscale));
+        icalcomponent_add_component(calendar.get(), event);
+    }
+    return ComponentText(calendar.get());
+}
