@@ -28,7 +28,8 @@ LAYERS = {
     "form": ["framework", "resources", "agenda"],
     "panels": ["form", "framework", "agenda"],
     "shell": ["panels", "form", "framework", "resources"],
-    "cli": ["agenda", "calendar/icu", "reminders"],  # no Qt
+    "sync": ["agenda", "reminders"],  # CalDAV publishing: Qt Network, QtKeychain
+    "cli": ["sync", "agenda", "calendar/icu", "reminders"],  # no Qt
     "bench": ["cli", "panels"],
 }
 
