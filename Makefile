@@ -39,7 +39,7 @@ run: deps all
 test: deps all
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-BENCHES := calendar_bench store_bench memo_bench reminders_bench month_bench
+BENCHES := calendar_bench store_bench memo_bench reminders_bench month_bench sync_bench
 
 bench: deps-bench
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DZAMANIX_BENCH=ON $(CMAKE_FLAGS)

@@ -30,7 +30,7 @@ LAYERS = {
     "shell": ["panels", "form", "framework", "resources"],
     "sync": ["agenda", "reminders"],  # CalDAV publishing: Qt Network, QtKeychain
     "cli": ["sync", "agenda", "calendar/icu", "reminders"],  # no Qt
-    "bench": ["cli", "panels"],
+    "bench": ["cli", "panels", "sync"],
 }
 
 # tests/<folder> may use what <folder> may, the folder itself and the tests'
