@@ -12,8 +12,9 @@ set -eu
 # in the tests. Xvfb, xdotool, the accessibility bus and pyatspi: the month
 # panel read as a screen reader reads it. Qt Network and QtKeychain:
 # publishing to a CalDAV calendar; radicale, python3-caldav and openssl (the
-# HTTPS server's certificate): its tests.
-build_packages="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libicu-dev libx11-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop dbus-daemon pulseaudio pulseaudio-utils locales-all libical-dev python3-icalendar khal xvfb xauth xdotool at-spi2-core python3-pyatspi desktop-file-utils qtkeychain-qt6-dev radicale python3-caldav openssl"
+# HTTPS server's certificate), gnome-keyring, libsecret-1-0 and dbus-bin (a
+# keyring for the password): its tests.
+build_packages="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev libicu-dev libx11-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop dbus-daemon pulseaudio pulseaudio-utils locales-all libical-dev python3-icalendar khal xvfb xauth xdotool at-spi2-core python3-pyatspi desktop-file-utils qtkeychain-qt6-dev radicale python3-caldav openssl gnome-keyring libsecret-1-0 dbus-bin"
 bench_packages="libbenchmark-dev pkg-config"
 # libFuzzer and the sanitizer runtimes come with libclang-rt-dev, which clang
 # only recommends.

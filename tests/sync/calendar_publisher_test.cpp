@@ -31,6 +31,7 @@ std::string madeFolder(const std::filesystem::path &folder)
 class CalendarPublisherTest : public testing::Test {
 protected:
     static void SetUpTestSuite() { s_application = MakeApplicationIfNone(); }
+    static void TearDownTestSuite() { s_application.reset(); }
 
     // The events of the next two years from 7 December 2026.
     std::vector<ReminderEventObject> Events(const std::string &profile)
