@@ -70,12 +70,8 @@ std::vector<ReminderEventObject> benchEvents(const std::filesystem::path &folder
                 << "=Call the family " << i << "\n";
     profile.close();
     const CProfileSnapshot snapshot(folder / "zamanix.INI");
-    ICalendarExport what;
-    what.firstDay = ChristianDayNumber({2026, 12, 7});
-    what.lastDay = ExportLastDay(what.firstDay, 2);
-    what.stamp = 1796644800;
-    what.timeZone = "Asia/Riyadh";
-    return ExportReminderEvents(snapshot, ProfileHijriCalendar(snapshot), what);
+    return EventsToPublish(snapshot, ProfileHijriCalendar(snapshot),
+        ChristianDayNumber({2026, 12, 7}), 1796644800, 2, "Asia/Riyadh");
 }
 
 void publishOrFail(benchmark::State &state, const CalendarServer &server,

@@ -79,13 +79,9 @@ int PublishCommand(const RemindersOptions &o, const CProfileSnapshot &profile,
     if (!CheckCalendarUrl(server.url, error) || !findPassword(o, server, server.password, error))
         return tell(kBadInput, error);
 
-    ICalendarExport what;
-    what.firstDay = today;
-    what.lastDay = ExportLastDay(today, o.years.value_or(kept.years));
-    what.stamp = now;
-    what.timeZone = LocalTimeZoneName(std::getenv("TZ"));
-    const PublishResult result =
-        PublishReminderEvents(server, ExportReminderEvents(profile, hijri, what));
+    const PublishResult result = PublishReminderEvents(server,
+        EventsToPublish(profile, hijri, today, now, o.years.value_or(kept.years),
+            LocalTimeZoneName(std::getenv("TZ"))));
     if (!result.Succeeded())
         return tell(kServerFailed, "cannot publish to " + server.url + ": " + result.message);
     std::printf("published to %s: %s\n", server.url.c_str(), result.Summary().c_str());

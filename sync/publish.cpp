@@ -17,6 +17,18 @@ std::string PublishResult::Summary() const
     return createdCalendar ? "calendar created; " + text : text;
 }
 
+std::vector<ReminderEventObject> EventsToPublish(const CProfileSnapshot &profile,
+    const CHijriCalendar &hijri, int today, std::int64_t now, int years,
+    const std::string &timeZone)
+{
+    ICalendarExport what;
+    what.firstDay = today;
+    what.lastDay = ExportLastDay(today, years);
+    what.stamp = now;
+    what.timeZone = timeZone;
+    return ExportReminderEvents(profile, hijri, what);
+}
+
 bool CheckCalendarUrl(const std::string &url, std::string &error)
 {
     const QUrl parsed(QString::fromStdString(url), QUrl::StrictMode);

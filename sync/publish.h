@@ -25,6 +25,7 @@
 
 #include "agenda/ical_export.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,13 @@ struct PublishResult {
     // conflicting objects when there are any.
     std::string Summary() const;
 };
+
+// The events a publish sends: those that zamanix-reminders export --years
+// `years` writes on the day `today` (a day number) at `now` (seconds since
+// 1970), their times in `timeZone` (an IANA name; empty: floating).
+std::vector<ReminderEventObject> EventsToPublish(const CProfileSnapshot &profile,
+    const CHijriCalendar &hijri, int today, std::int64_t now, int years,
+    const std::string &timeZone);
 
 // How long a request may go without any answer before the publish gives
 // up (milliseconds).

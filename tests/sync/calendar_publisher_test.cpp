@@ -39,12 +39,8 @@ protected:
         WriteBytes(m_folder / "zamanix.INI", profile);
         CProfileSnapshot snapshot;
         EXPECT_TRUE(snapshot.Load(m_folder / "zamanix.INI"));
-        ICalendarExport what;
-        what.firstDay = ChristianDayNumber({2026, 12, 7});
-        what.lastDay = ExportLastDay(what.firstDay, 2);
-        what.stamp = 1796644800;
-        what.timeZone = "Asia/Riyadh";
-        return ExportReminderEvents(snapshot, ProfileHijriCalendar(snapshot), what);
+        return EventsToPublish(snapshot, ProfileHijriCalendar(snapshot),
+            ChristianDayNumber({2026, 12, 7}), 1796644800, 2, "Asia/Riyadh");
     }
 
     CalendarServer Server(const std::string &path = "anna/zamanix/") const
