@@ -260,6 +260,10 @@ void CCalendarPublisher::fail(QNetworkReply *reply, const QString &what)
 {
     const int status = statusOf(reply);
     const QString host = m_urlCalendar.host();
+    if (status == 401 && m_server.user.empty())
+        return failWith(PublishFailure::PasswordRefused,
+            QStringLiteral("the server %1 asks for a user name and password (401)").arg(host),
+            status);
     if (status == 401)
         return failWith(PublishFailure::PasswordRefused,
             QStringLiteral("the server %1 refused the user name %2 or its password (401)")

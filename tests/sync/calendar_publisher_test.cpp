@@ -167,6 +167,8 @@ TEST_F(CalendarPublisherTest, EachFailureSaysWhatFailed)
     } cases[] = {
         {"wrong password", {Server().url, "anna", "wrong"}, PublishFailure::PasswordRefused, 401,
             "the server 127.0.0.1 refused the user name \"anna\" or its password (401)"},
+        {"no user", {Server().url, "", ""}, PublishFailure::PasswordRefused, 401,
+            "the server 127.0.0.1 asks for a user name and password (401)"},
         {"stopped server", {stoppedUrl, "anna", "secret"}, PublishFailure::NoConnection, 0,
             "cannot reach 127.0.0.1: Connection refused"},
         {"certificate nobody signed", {tls.Url("anna/zamanix/", true), "anna", "secret"},
