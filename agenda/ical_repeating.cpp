@@ -3,6 +3,8 @@
 #include "agenda/ical_event.h"
 #include "agenda/reminder_list.h"
 
+#include <cstdlib>
+
 namespace {
 
 // The yearly rule of a key that falls due: its month and day in its
@@ -13,7 +15,10 @@ icalproperty *yearlyRule(const ParsedReminderKey &key, const std::string &rscale
         ";BYMONTHDAY=" + std::to_string(key.day);
     if (key.calendar == ReminderCalendar::Hijri)
         rule = "RSCALE=" + rscale + ";" + rule + ";SKIP=OMIT";
-    return icalproperty_new_rrule(icalrecurrencetype_from_string(rule.c_str()));
+    icalrecurrencetype recurrence = icalrecurrencetype_from_string(rule.c_str());
+    icalproperty *property = icalproperty_new_rrule(recurrence);
+    std::free(recurrence.rscale); // the parser's copy; the property keeps its own
+    return property;
 }
 
 } // namespace
