@@ -41,7 +41,7 @@ TEST_EXTRA = {
     "tests/calendar": ["calendar/icu"],
     "tests/form": ["shell"],
     "tests/panels": ["shell"],
-    "tests/fuzz": ["reminders"],
+    "tests/fuzz": ["reminders", "sync"],
 }
 
 # Headers of outside libraries that a folder (with its tests) must not

@@ -56,7 +56,10 @@ void describe(icalcomponent *component, std::string &out)
         icalmemory_free_buffer(text);
     }
     std::sort(lines.begin(), lines.end());
-    out += icalcomponent_kind_to_string(icalcomponent_isa(component));
+    // An unknown kind of component (a server's answer may hold any) has no
+    // name in libical.
+    const char *kind = icalcomponent_kind_to_string(icalcomponent_isa(component));
+    out += kind ? kind : "?";
     out += '\n';
     for (const std::string &line : lines)
         out += line;

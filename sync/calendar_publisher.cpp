@@ -50,7 +50,9 @@ QString verbOf(PublishStepKind kind)
 CCalendarPublisher::CCalendarPublisher(QObject *parent)
     : QObject(parent)
 {
-    // Credentials go with every request; a 401 is an answer, not a question.
+    // Credentials go with every request (send), and nothing answers Qt's
+    // authenticationRequired: a 401 ends its reply as a refused password.
+    // A redirect may go from http to https, never back.
     m_manager.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
 }
 

@@ -106,6 +106,10 @@ TEST(PublishPlanTest, TheDigestIgnoresHowAServerWritesTheObject)
     EXPECT_EQ(ReadCalendarObject(published).digest, digest);
     EXPECT_NE(ContentDigest(objectText(kUid, "Visit!")), digest);
     EXPECT_FALSE(ReadCalendarObject("BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n").readable);
+    // A kind of component libical has no name for.
+    std::string odd = objectText(kUid, "Visit");
+    odd.insert(odd.find("END:VEVENT"), "BEGIN:VALAXM\r\nEND:VALAXM\r\n");
+    EXPECT_TRUE(ReadCalendarObject(odd).readable);
 }
 
 TEST(PublishPlanTest, ObjectNames)
