@@ -69,11 +69,12 @@ Commands:
                       calendars of ICU (Umm al-Qura and tabular only)
   publish             makes the CalDAV calendar at URL (--url, default: the
                       profile's) hold the events that export --years N
-                      writes (--years, default 2): writes only what changed,
-                      and never touches another program's objects. The
-                      password is the first line of --password-file FILE
-                      (- reads standard input), else the keyring's. Exit
-                      status 1 when the server or the network failed
+                      writes (--years, default: the profile's, else 2):
+                      writes only what changed, and never touches another
+                      program's objects. The password is the first line of
+                      --password-file FILE (- reads standard input), else
+                      the keyring's. Exit status 1 when the server or the
+                      network failed
 
 Options:
   --profile FILE      the profile to use (default: the desktop program's,

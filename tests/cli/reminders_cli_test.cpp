@@ -241,7 +241,8 @@ TEST_F(RemindersCliTest, HelpAndVersionAnswerWithoutAProfile)
     const Outcome help = Start({"--help"}, {}, false);
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage:\n", 0), 0u);
-    for (const char *command : {" list", " upcoming", " add KEY MEMO", " remove KEY", " export"})
+    for (const char *command : {" list", " upcoming", " add KEY MEMO", " remove KEY", " export",
+             " export --rscale", " publish [--url URL]"})
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     const Outcome version = Start({"--version"}, {}, false);
     EXPECT_EQ(version.status, 0);
