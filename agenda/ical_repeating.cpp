@@ -2,6 +2,7 @@
 
 #include "agenda/ical_event.h"
 #include "agenda/reminder_list.h"
+#include "calendar/icu/month_start_record.h"
 
 #include <cstdlib>
 
@@ -35,8 +36,17 @@ std::optional<std::string> RscaleNameOf(const CHijriCalendar &hijri, std::string
             "), which no RSCALE calendar describes";
         return std::nullopt;
     }
-    // Recorded month starts, once a calendar keeps them, follow no rule
-    // either: they are refused here too.
+    // A recorded month start that the rule agrees with changes nothing.
+    for (const HijriMonthStart &record : hijri.MonthStarts()) {
+        const std::optional<HijriMonthStart> kept =
+            hijri.RecordedMonthStart(record.year, record.month);
+        if (kept && kept->day != hijri.RuleMonthStart(kept->year, kept->month)) {
+            problem = "the Hijri calendar keeps a recorded month start (" +
+                HijriMonthText(kept->Index()) + " on " + ChristianDayText(kept->day) +
+                "), which no RSCALE calendar describes";
+            return std::nullopt;
+        }
+    }
     return hijri.Rule() == HijriRule::UmmAlQura ? "ISLAMIC-UMALQURA" : "ISLAMIC-CIVIL";
 }
 

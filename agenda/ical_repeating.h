@@ -8,8 +8,9 @@
 // years) is left out, as the due check leaves it out: SKIP=OMIT, the rule's
 // default, which libical leaves unwritten.
 //
-// Only the tabular rules have such a name: the astronomical rule and an
-// adjusted calendar are described by none.
+// Only the tabular rules have such a name: the astronomical rule, an
+// adjusted calendar and one with recorded month starts that differ from its
+// rule are described by none.
 #pragma once
 
 #include "agenda/ical_export.h"

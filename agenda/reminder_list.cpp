@@ -1,5 +1,6 @@
 #include "agenda/reminder_list.h"
 
+#include "agenda/hijri_month_starts.h"
 #include "calendar/calendar.h"
 #include "reminders/reminder_entries.h"
 
@@ -70,8 +71,10 @@ void sortRows(std::vector<ReminderRow> &rows)
 
 CHijriCalendar ProfileHijriCalendar(const CProfileSnapshot &profile)
 {
-    return CHijriCalendar::FromSettings(profile.Get(kDefaultsSection, kHijriCalendarEntry, ""),
-        profile.Get(kDefaultsSection, kHijriAdjustEntry, ""));
+    return WithProfileMonthStarts(
+        CHijriCalendar::FromSettings(profile.Get(kDefaultsSection, kHijriCalendarEntry, ""),
+            profile.Get(kDefaultsSection, kHijriAdjustEntry, "")),
+        profile);
 }
 
 std::optional<int> AlarmRingsAt(const ReminderAlarm &alarm)

@@ -27,7 +27,8 @@ struct ReminderRow {
     int weekday = 0; // of `day`, 0 = Sunday
 };
 
-// The Hijri calendar chosen in the profile ("Defaults").
+// The Hijri calendar chosen in the profile ("Defaults"), with the month
+// starts recorded there (hijri_month_starts.h).
 CHijriCalendar ProfileHijriCalendar(const CProfileSnapshot &profile);
 
 // The first minute of its day at which the alarm has rung

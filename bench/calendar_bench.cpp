@@ -1,9 +1,11 @@
-// Conversion speed under each Hijri rule beside ICU's Islamic calendars, on
-// the same dates in one run, both ways, over consecutive and over random
-// days. ICU gets its instants (or fields) ready-made, so only its own
-// conversion is timed; the rules start from year, month and day. The
-// tables of the ICU-backed rules are built before timing; the first use of
-// a table block is timed on its own.
+// Conversion speed under each Hijri rule, alone and with 100 recorded month
+// starts, beside ICU's Islamic calendars, on the same dates in one run, both
+// ways, over consecutive and over random days. ICU gets its instants (or
+// fields) ready-made, so only its own conversion is timed; the rules start
+// from year, month and day. The rules' tables are built before timing; the
+// first use of a table block is timed on its own. At the end, each rule's
+// speed on random dates as a multiple of ICU's for the same rule and of
+// ICU's tabular calendar.
 #include "calendar/calendar.h"
 #include "calendar/icu/hijri_calendar.h"
 #include "calendar/icu/icu_month_table.h"
@@ -13,9 +15,12 @@
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
 
+#include <cstdio>
+#include <map>
 #include <memory>
 #include <random>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -61,9 +66,36 @@ std::vector<YearMonthDay> hijriDays(const CHijriCalendar &calendar, bool random)
     return hijri;
 }
 
-void toHijri(benchmark::State &state, HijriRule rule, bool random)
+// 100 records at random months of the Hijri years 1000 to 2400, each on
+// the day of its candidates furthest from the rule's start, so that all are
+// kept and the months around them move.
+CHijriCalendar withRecords(const CHijriCalendar &plain)
 {
-    const CHijriCalendar calendar(rule, 0);
+    std::mt19937 random(1448);
+    std::uniform_int_distribution<int> pick(HijriMonthIndex(1000, 1), HijriMonthIndex(2400, 12));
+    std::vector<HijriMonthStart> records;
+    CHijriCalendar calendar = plain;
+    while (calendar.MonthStarts().size() < 100) {
+        const YearMonthDay month = HijriMonthOfIndex(pick(random));
+        const std::vector<int> days = calendar.MonthStartCandidates(month.year, month.month);
+        if (days.empty() || calendar.RecordedMonthStart(month.year, month.month))
+            continue;
+        records.push_back(
+            {month.year, month.month, records.size() % 2 ? days.back() : days.front()});
+        calendar = plain.WithMonthStarts(records);
+    }
+    return calendar;
+}
+
+CHijriCalendar benchCalendar(HijriRule rule, bool records)
+{
+    const CHijriCalendar plain(rule, 0);
+    return records ? withRecords(plain) : plain;
+}
+
+void toHijri(benchmark::State &state, HijriRule rule, bool records, bool random)
+{
+    const CHijriCalendar calendar = benchCalendar(rule, records);
     const std::vector<YearMonthDay> &dates = days(random);
     hijriDays(calendar, random); // builds the table before timing
     std::size_t i = 0;
@@ -74,9 +106,9 @@ void toHijri(benchmark::State &state, HijriRule rule, bool random)
     state.SetItemsProcessed(state.iterations());
 }
 
-void toChristian(benchmark::State &state, HijriRule rule, bool random)
+void toChristian(benchmark::State &state, HijriRule rule, bool records, bool random)
 {
-    const CHijriCalendar calendar(rule, 0);
+    const CHijriCalendar calendar = benchCalendar(rule, records);
     const std::vector<YearMonthDay> hijri = hijriDays(calendar, random);
     std::size_t i = 0;
     for (auto _ : state) {
@@ -169,30 +201,84 @@ const Peer kPeers[] = {
     {HijriRule::Civil, "islamic-civil"},
 };
 
-// Each rule's row right above ICU's, for each direction and kind of dates.
+// Each rule's rows, alone and with records, right above ICU's, for each
+// direction and kind of dates.
 void registerAll()
 {
     for (const bool random : {false, true}) {
         const std::string dates = random ? "/random" : "/sequential";
-        for (const Peer &p : kPeers) {
-            const std::string rule(HijriRuleName(p.rule));
-            benchmark::RegisterBenchmark(
-                ("ToHijri/" + rule + dates).c_str(), toHijri, p.rule, random);
-            benchmark::RegisterBenchmark(("ToHijri/icu:" + std::string(p.icuType) + dates).c_str(),
-                icuToHijri, p.icuType, random);
-        }
-        for (const Peer &p : kPeers) {
-            const std::string rule(HijriRuleName(p.rule));
-            benchmark::RegisterBenchmark(
-                ("ToChristian/" + rule + dates).c_str(), toChristian, p.rule, random);
-            benchmark::RegisterBenchmark(
-                ("ToChristian/icu:" + std::string(p.icuType) + dates).c_str(), icuToChristian,
-                p.icuType, random);
+        for (const char *direction : {"ToHijri/", "ToChristian/"}) {
+            const bool toH = direction == std::string("ToHijri/");
+            for (const Peer &p : kPeers) {
+                const std::string rule = direction + std::string(HijriRuleName(p.rule));
+                for (const bool records : {false, true})
+                    benchmark::RegisterBenchmark(
+                        (rule + (records ? "+100records" : "") + dates).c_str(),
+                        toH ? toHijri : toChristian, p.rule, records, random);
+                benchmark::RegisterBenchmark(
+                    (direction + std::string("icu:") + p.icuType + dates).c_str(),
+                    toH ? icuToHijri : icuToChristian, p.icuType, random);
+            }
         }
     }
     benchmark::RegisterBenchmark("TableBlock/first_use", firstUse)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("tmoonphase", tmoonphaseSeries);
 }
+
+// The console's report, then the random-date rows as multiples of ICU's
+// speed: for the same rule, and for ICU's tabular calendar.
+class CRatioReporter : public benchmark::ConsoleReporter {
+public:
+    // Colours for a terminal only, as the library's own reporter does.
+    CRatioReporter()
+        : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular)
+    {
+    }
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type == Run::RT_Iteration || median)
+                m_times[run.run_name.str()] = run.GetAdjustedRealTime();
+        }
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        bool header = false;
+        for (const char *direction : {"ToHijri/", "ToChristian/"})
+            for (const Peer &p : kPeers)
+                for (const char *records : {"", "+100records"}) {
+                    const std::string name =
+                        direction + std::string(HijriRuleName(p.rule)) + records + "/random";
+                    const double ours = time(name);
+                    const double same =
+                        time(direction + std::string("icu:") + p.icuType + "/random");
+                    const double tabular =
+                        time(direction + std::string("icu:islamic-civil/random"));
+                    if (ours <= 0 || same <= 0 || tabular <= 0)
+                        continue;
+                    if (!header)
+                        std::printf("\nRandom dates, times as fast as ICU in this run "
+                                    "(goal: 10 or more):\n%-44s %12s %14s\n",
+                            "", "same rule", "islamic-civil");
+                    header = true;
+                    std::printf("%-44s %12.1f %14.1f\n", name.c_str(), same / ours, tabular / ours);
+                }
+    }
+
+private:
+    double time(const std::string &name) const
+    {
+        const auto at = m_times.find(name);
+        return at == m_times.end() ? 0 : at->second;
+    }
+
+    std::map<std::string, double> m_times;
+};
 
 } // namespace
 
@@ -202,7 +288,8 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    CRatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
 }

@@ -71,6 +71,10 @@ void programBatch(benchmark::State &state, const char *calendar)
     std::filesystem::remove(input);
     state.SetItemsProcessed(state.iterations() * kLines);
 }
+BENCHMARK_CAPTURE(programBatch, civil, "civil")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 BENCHMARK_CAPTURE(programBatch, umalqura, "umalqura")
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()

@@ -63,6 +63,12 @@ const CHijriRule &AstronomicalRule()
     return s_rule;
 }
 
+int AstronomicalMonthStart(int monthIndex)
+{
+    double newMoon;
+    return static_cast<int>(monthstart(monthIndex + kLunationOfMuharram1, &newMoon)) + 1;
+}
+
 // In whole numbers: juliandate's day, without its floating point.
 int ChristianDayNumber(const YearMonthDay &christian)
 {

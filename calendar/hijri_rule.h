@@ -66,6 +66,9 @@ public:
 // hijritochrist and christtohijri give. It shares the engine's static
 // records and memory of month starts: one thread at a time.
 const CHijriRule &AstronomicalRule();
+// AstronomicalRule().MonthStart computed afresh from the lunar series, with
+// nothing remembered or shared: from any thread.
+int AstronomicalMonthStart(int monthIndex);
 
 // Months counted from Muharram of the year 1 (index 0); Thul Hijjah of the
 // year -1 is index -1. The index of a year 0 is that of the year -1.

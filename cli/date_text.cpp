@@ -1,6 +1,7 @@
 #include "cli/date_text.h"
 
 #include "calendar/calendar.h"
+#include "cli/terminal_text.h"
 
 #include <charconv>
 #include <cstdio>
@@ -25,24 +26,20 @@ std::string_view trim(std::string_view s)
     return s;
 }
 
-// The input as an error message shows it: trimmed, control characters
-// escaped, and cut short when it is long.
+// The input as an error message shows it: trimmed, what a terminal must not
+// get escaped (terminal_text.h), and cut short, at a whole character, when
+// it is long.
 std::string quoted(std::string_view text)
 {
     constexpr std::size_t kShown = 40;
     text = trim(text);
     std::string out = "\"";
-    for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c < 0x20 || c == 0x7f) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
-            out += escaped;
-        } else {
-            out += static_cast<char>(c);
-        }
+    for (std::size_t shown = 0; !text.empty() && shown < kShown;) {
+        const std::size_t length = AppendTerminalCharacter(out, text);
+        text.remove_prefix(length);
+        shown += length;
     }
-    if (text.size() > kShown)
+    if (!text.empty())
         out += "...";
     return out + "\"";
 }

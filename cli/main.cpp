@@ -1,13 +1,18 @@
 // zamanix-convert: converts dates between the Christian and the Hijri
 // calendar from the command line, for terminals and scripts.
+#include "agenda/hijri_month_starts.h"
+#include "agenda/month_starts_file.h"
 #include "cli/clock_override.h"
 #include "cli/date_text.h"
 #include "cli/input_lines.h"
 #include "cli/month_grid.h"
+#include "cli/terminal_text.h"
+#include "reminders/atomic_file.h"
 #include "reminders/profile_path.h"
 #include "reminders/profile_snapshot.h"
 #include "reminders/reminder_entries.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -32,7 +37,7 @@ const char kHelp[] = R"(Usage:
   zamanix-convert --month YEAR-MONTH [--from-hijri] [CALENDAR]
   zamanix-convert --batch [--from-hijri] [--format iso|text] [CALENDAR] < dates
 where CALENDAR is [--calendar astronomical|umalqura|civil] [--adjust N]
-[--use-settings].
+[--month-starts FILE] [--use-settings].
 
 Converts dates between the Christian calendar (Julian up to 4 October 1582,
 Gregorian from 15 October 1582) and the Hijri calendar: by default computed
@@ -59,9 +64,16 @@ Options:
                       calendar) or civil (the tabular calendar)
   --adjust N          move the Hijri calendar N days, -2 to 2: with +1 each
                       day shows the Hijri date of the day after (default 0)
-  --use-settings      take the calendar and adjustment chosen in the Zamanix
-                      desktop program (its profile, zamanix.INI) unless
-                      --calendar or --adjust says otherwise
+  --month-starts FILE the Hijri months begin as recorded in FILE, one line
+                      a month, YEAR/MONTH=YYYY-MM-DD (the Hijri year and
+                      month, then the Gregorian date of its first day),
+                      e.g. 1448/9=2027-02-07, under a line [HijriMonthStarts]
+                      or alone; the months around a record move as little
+                      as keeps every month 29 or 30 days long
+  --use-settings      take the calendar, adjustment and recorded month
+                      starts of the Zamanix desktop program (its profile,
+                      zamanix.INI) unless --calendar, --adjust or
+                      --month-starts says otherwise
   -h, --help          show this help
   --version           show the version
 
@@ -72,6 +84,13 @@ not a date is reported as "zamanix-convert: <what is wrong>" on standard
 error, nothing is converted and the exit status is 2. In --batch mode the
 line "error: <what is wrong>" stands in place of that date, the other lines
 are still converted, and the exit status is 1 at the end.
+
+A --month-starts FILE that cannot be read, holds a line that is no record,
+or a record that cannot be kept (its day more than 2 days from the rule's
+start of the month, or a month of 28 or 31 days with the other records)
+is reported as "zamanix-convert: FILE: line N: <what is wrong>" and ends
+the run with status 2 before any date is printed. A record of the profile
+that cannot be kept is left out, with a warning on standard error.
 
 Exit status: 0 success, 1 some --batch lines were wrong, 2 bad usage or date,
 or input or output that failed.
@@ -88,6 +107,7 @@ struct Options {
     std::optional<HijriRule> rule;
     std::optional<int> adjust;
     bool useSettings = false;
+    std::string monthStarts; // the file of --month-starts
     CHijriCalendar hijri;
     std::string month;
     std::vector<std::string> dates;
@@ -114,7 +134,8 @@ struct OptionName {
 
 constexpr OptionName kOptionNames[] = {{"-h", false}, {"--help", false}, {"--version", false},
     {"--from-hijri", false}, {"--today", false}, {"--batch", false}, {"--use-settings", false},
-    {"--month", true}, {"--format", true}, {"--calendar", true}, {"--adjust", true}};
+    {"--month", true}, {"--format", true}, {"--calendar", true}, {"--adjust", true},
+    {"--month-starts", true}};
 
 const OptionName *findOption(std::string_view name)
 {
@@ -143,6 +164,10 @@ void applyValue(Options &o, std::string_view name, std::string_view value, std::
         if (!o.rule)
             error = "unknown calendar '" + std::string(value) +
                 "'; use astronomical, umalqura or civil";
+    } else if (name == "--month-starts") {
+        o.monthStarts = value;
+        if (value.empty())
+            error = "--month-starts needs a file name";
     } else if (name == "--adjust") {
         o.adjust = HijriAdjustFromText(value);
         if (!o.adjust)
@@ -176,29 +201,62 @@ int applyOption(Options &o, std::string_view name, std::string_view value, std::
     return -1;
 }
 
-// The calendar and adjustment chosen in the desktop program. Its profile is
-// named after it, not after this program; it is only read.
-HijriSetting desktopSetting()
+// The desktop program's profile, read once for all its values. It is named
+// after that program, not after this one; it is only read.
+CProfileSnapshot desktopProfile()
 {
     const std::filesystem::path profile =
         ProfilePath(kDesktopProgramName, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     if (profile.empty())
         return {};
-    const CProfileSnapshot settings(profile); // one read for both values
-    return ParseHijriSetting(settings.Get(kDefaultsSection, kHijriCalendarEntry, ""),
-        settings.Get(kDefaultsSection, kHijriAdjustEntry, ""));
+    return CProfileSnapshot(profile);
 }
 
 // Scripts get the same answer on every machine unless they ask for the
 // desktop program's setting.
-void chooseCalendar(Options &o)
+void chooseCalendar(Options &o, const CProfileSnapshot &settings)
 {
-    HijriSetting setting = o.useSettings ? desktopSetting() : HijriSetting();
+    HijriSetting setting =
+        ParseHijriSetting(settings.Get(kDefaultsSection, kHijriCalendarEntry, ""),
+            settings.Get(kDefaultsSection, kHijriAdjustEntry, ""));
     if (o.rule)
         setting.rule = *o.rule;
     if (o.adjust)
         setting.adjust = *o.adjust;
     o.hijri = CHijriCalendar(setting);
+}
+
+// The records of --month-starts, else those of the profile read (none
+// without --use-settings). A file that cannot be read or holds a record
+// that cannot be kept ends the run before any date is printed; the
+// profile's records that cannot be kept are left out, with a warning.
+int chooseMonthStarts(Options &o, const CProfileSnapshot &settings)
+{
+    if (o.monthStarts.empty()) {
+        o.hijri = WithProfileMonthStarts(o.hijri, settings);
+        for (const std::string &warning : ProfileMonthStartWarnings(settings, o.hijri))
+            std::fprintf(stderr, "%s: warning: %s\n", kProgram, TerminalText(warning).c_str());
+        return -1;
+    }
+    std::string bytes, error;
+    FileIdentity identity;
+    const FileReadResult read = ReadWholeFile(o.monthStarts, bytes, identity, error);
+    if (read != FileReadResult::Read) {
+        if (read == FileReadResult::Missing)
+            error = FileError("cannot read", o.monthStarts, ENOENT);
+        std::fprintf(stderr, "%s: %s\n", kProgram, error.c_str());
+        return kUsageError;
+    }
+    std::vector<std::string> problems;
+    const MonthStartsFile file = ReadMonthStartsText(bytes, problems);
+    if (problems.empty())
+        problems = RefusedMonthStartLines(file, o.hijri);
+    for (const std::string &problem : problems)
+        std::fprintf(stderr, "%s: %s: %s\n", kProgram, o.monthStarts.c_str(), problem.c_str());
+    if (!problems.empty())
+        return kUsageError;
+    o.hijri = o.hijri.WithMonthStarts(file.records);
+    return -1;
 }
 
 int checkCombination(Options &o)
@@ -211,8 +269,9 @@ int checkCombination(Options &o)
         return usageError("--format does not apply to --month");
     if (o.mode == Mode::Batch && !o.formatGiven)
         o.format = Format::Iso;
-    chooseCalendar(o);
-    return -1;
+    const CProfileSnapshot settings = o.useSettings ? desktopProfile() : CProfileSnapshot();
+    chooseCalendar(o, settings);
+    return chooseMonthStarts(o, settings);
 }
 
 // Returns -1 when the options are fine, otherwise the exit status.

@@ -1,60 +1,45 @@
 #include "cli/reminder_table.h"
 
 #include "cli/date_text.h"
+#include "cli/terminal_text.h"
 
 #include <algorithm>
 #include <cstdio>
 
 namespace {
 
-std::string hexEscape(unsigned char c)
-{
-    char escaped[8];
-    std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
-    return escaped;
-}
-
-// Text for a terminal: line breaks as " / ", other control characters
+// Text for a terminal: line breaks as " / ", what a terminal must not get
 // escaped.
 std::string shownText(std::string_view text)
 {
     std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            out += " / ";
-        } else if (c < 0x20 || c == 0x7f)
-            out += hexEscape(c);
-        else
-            out += static_cast<char>(c);
+    while (!text.empty()) {
+        if (text.front() != '\r' && text.front() != '\n') {
+            text.remove_prefix(AppendTerminalCharacter(out, text));
+            continue;
+        }
+        text.remove_prefix(text.starts_with("\r\n") ? 2 : 1);
+        out += " / ";
     }
     return out;
 }
 
-// A field of tab-separated values: nothing in it splits a field or a line.
+// A field of tab-separated values: nothing in it splits a field or a line,
+// and what a terminal must not get is escaped.
 std::string tsvField(std::string_view text)
 {
+    constexpr std::pair<char, std::string_view> kEscapes[] = {
+        {'\\', "\\\\"}, {'\t', "\\t"}, {'\n', "\\n"}, {'\r', "\\r"}};
     std::string out;
-    for (const char ch : text) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        default:
-            out += c < 0x20 || c == 0x7f ? hexEscape(c) : std::string(1, ch);
+    while (!text.empty()) {
+        const auto escape = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+            [&](const auto &e) { return e.first == text.front(); });
+        if (escape == std::end(kEscapes)) {
+            text.remove_prefix(AppendTerminalCharacter(out, text));
+            continue;
         }
+        out += escape->second;
+        text.remove_prefix(1);
     }
     return out;
 }

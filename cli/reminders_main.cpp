@@ -1,15 +1,18 @@
 // zamanix-reminders: the reminders of the Zamanix profile from the command
 // line: list them, see what falls due soon, add and remove them as the
 // desktop program's form does, and export them to other calendar programs.
+#include "agenda/hijri_month_starts.h"
 #include "agenda/ical_export.h"
 #include "agenda/ical_repeating.h"
+#include "agenda/month_spelling.h"
 #include "agenda/reminder_list.h"
 #include "cli/clock_override.h"
 #include "cli/date_text.h"
 #include "cli/publish_command.h"
 #include "cli/reminders_options.h"
+#include "cli/terminal_text.h"
 #include "reminders/alarm_value.h"
-#include "reminders/atomic_file.h"
+#include "reminders/output_file.h"
 #include "reminders/profile.h"
 #include "reminders/profile_path.h"
 #include "reminders/reminder_entries.h"
@@ -43,8 +46,11 @@ exports them as an iCalendar file for other calendar programs, and publishes
 them to a CalDAV calendar that phones and other calendar programs show.
 
 A KEY is a month name of either calendar, "/" and a day, as the form builds
-it: Ramadhan/27, March/06, Rabi'ul Awwal/5. A reminder comes back every year
-of its calendar; a day 1 to 9 falls due written as 5 or as 05.
+it: Ramadhan/27, March/06, Rabi'ul Awwal/5. add and remove also take the
+common spellings of the Hijri months (Ramadan, Dhul Hijjah, Rabi al-Awwal,
+Jumada al-Ula, ...) and keep the month as the program spells it. A reminder
+comes back every year of its calendar; a day 1 to 9 falls due written as 5
+or as 05.
 
 Commands:
   list                every reminder, by the day it falls due next; those
@@ -62,11 +68,14 @@ Commands:
   export              writes every day on which a reminder falls due in the
                       next N years (--years, default 5, from --from DATE,
                       YEAR-MONTH-DAY, default today) as iCalendar events at
-                      the alarm time in your time zone, to FILE (-o) or to
-                      standard output; with --rscale, one event per
-                      reminder that repeats every year of its calendar
-                      (RFC 7529), for the programs that know the Hijri
-                      calendars of ICU (Umm al-Qura and tabular only)
+                      the alarm time in your time zone, to FILE (-o; a link's
+                      target, a pipe or a terminal as a stream; never the
+                      profile or its files) or to standard output; with
+                      --rscale, one event per reminder that repeats every
+                      year of its calendar (RFC 7529), for the programs
+                      that know the Hijri calendars of ICU (Umm al-Qura
+                      and tabular, without adjustment or recorded month
+                      starts)
   publish             makes the CalDAV calendar at URL (--url, default: the
                       profile's) hold the events that export --years N
                       writes (--years, default: the profile's, else 2):
@@ -89,14 +98,21 @@ Options:
   --version           show the version
 A MEMO that begins with "-" follows "--".
 
+The Hijri calendar keeps the month starts recorded in the profile (section
+[HijriMonthStarts], "1448/9=2027-02-07"); a record it cannot keep is left
+out, with a warning on standard error.
+
 Errors (a key whose month or day is not valid, a profile that cannot be read
-or written, bad options, no password for publish) are reported as "zamanix-reminders: <what is wrong>"
-on standard error with exit status 2, and nothing is written.
+or written, bad options, no password for publish) are reported as
+"zamanix-reminders: <what is wrong>" on standard error with exit status 2,
+and nothing is written.
 )";
 
+// A message may quote what was typed or stored: nothing in it reaches the
+// terminal as a control.
 int fail(const std::string &message)
 {
-    std::fprintf(stderr, "%s: %s\n", kProgram, message.c_str());
+    std::fprintf(stderr, "%s: %s\n", kProgram, TerminalText(message).c_str());
     return kError;
 }
 
@@ -122,16 +138,23 @@ bool readClock(Context &c, std::string &error)
     return true;
 }
 
+// The desktop program's profile; empty when the environment names no folder
+// for it.
+std::filesystem::path desktopProfile()
+{
+    return ProfilePath(kDesktopProgramName, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+}
+
 // The profile: --profile, else the desktop program's. A file that is there
 // but cannot be read is an error, not an empty list.
 bool readProfile(const RemindersOptions &o, Context &c, std::string &error)
 {
     c.profile = o.profile;
     if (c.profile.empty()) {
-        const char *config = std::getenv("XDG_CONFIG_HOME"), *home = std::getenv("HOME");
-        c.profile = ProfilePath(kDesktopProgramName, config, home);
+        c.profile = desktopProfile();
         if (c.profile.empty()) {
-            error = ProfilePathProblem(kDesktopProgramName, config, home);
+            error = ProfilePathProblem(
+                kDesktopProgramName, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
             return false;
         }
     }
@@ -143,12 +166,21 @@ bool readProfile(const RemindersOptions &o, Context &c, std::string &error)
         setting.rule = *o.rule;
     if (o.adjust)
         setting.adjust = *o.adjust;
-    c.hijri = CHijriCalendar(setting);
+    c.hijri = stored.WithSetting(setting);
     return true;
+}
+
+// Dates follow the profile's month starts; one that cannot be kept is left
+// out, and the user told so.
+void warnAboutMonthStarts(const Context &c)
+{
+    for (const std::string &warning : ProfileMonthStartWarnings(c.snapshot, c.hijri))
+        std::fprintf(stderr, "%s: warning: %s\n", kProgram, TerminalText(warning).c_str());
 }
 
 int list(const RemindersOptions &o, const Context &c)
 {
+    warnAboutMonthStarts(c);
     const std::vector<ReminderRow> rows = o.command == RemindersCommand::List
         ? BuildReminderRows(c.snapshot, c.hijri, c.today)
         : BuildUpcomingRows(
@@ -158,16 +190,18 @@ int list(const RemindersOptions &o, const Context &c)
     return 0;
 }
 
-// The key as the form builds it: the month as its table spells it, "/",
-// the day as typed.
+// The key as the form builds it: the month as its table spells it (from
+// any of its common spellings, month_spelling.h), "/", the day as typed.
 bool formKey(const std::string &typed, std::string &key, std::string &error)
 {
-    const ParsedReminderKey parsed = ParseReminderKey(typed);
+    key = TypedReminderKey(typed);
+    const ParsedReminderKey parsed = ParseReminderKey(key);
     if (!parsed.CanFallDue()) {
         error = "cannot add " + QuoteInput(typed) + ": " + parsed.problem;
+        if (!parsed.calendar && key.find('/') != std::string::npos)
+            error += MonthNameHint(key.substr(0, key.find('/')));
         return false;
     }
-    key = CanonicalReminderKey(typed);
     return true;
 }
 
@@ -196,9 +230,15 @@ int add(const RemindersOptions &o, const Context &c)
 
 int remove(const RemindersOptions &o, const Context &c)
 {
-    const std::string &key = o.arguments[0];
-    if (!c.snapshot.Find(kReminderSection, key) && !c.snapshot.Find(kAlarmSection, key))
-        return fail("there is no reminder " + QuoteInput(key) + " in " + c.profile.string());
+    // The key as stored, else as add would have stored it ("Ramadan/1" is
+    // kept as "Ramadhan/1").
+    const auto stored = [&](const std::string &key) {
+        return c.snapshot.Find(kReminderSection, key) || c.snapshot.Find(kAlarmSection, key);
+    };
+    const std::string &typed = o.arguments[0];
+    const std::string key = stored(typed) ? typed : TypedReminderKey(typed);
+    if (!stored(key))
+        return fail("there is no reminder " + QuoteInput(typed) + " in " + c.profile.string());
     const ProfileChange changes[] = {
         ProfileChange::Remove(kReminderSection, key), ProfileChange::Remove(kAlarmSection, key)};
     std::string error;
@@ -215,13 +255,16 @@ int exportCalendar(const RemindersOptions &o, const Context &c)
     if (o.rscale && !RscaleNameOf(c.hijri, problem))
         return fail("cannot export repeating events: " + problem +
             "; export without --rscale lists every day a reminder falls due instead");
+    warnAboutMonthStarts(c);
     ICalendarExport what;
     what.firstDay = c.today;
     if (!o.from.empty()) {
         YearMonthDay from;
         std::string error;
-        if (!ParseDate(o.from, from, error) ||
-            !CheckDate(c.hijri, CalendarKind::Christian, from, error))
+        // ParseDate's reasons name the input already.
+        if (!ParseDate(o.from, from, error))
+            return fail("--from " + error);
+        if (!CheckDate(c.hijri, CalendarKind::Christian, from, error))
             return fail("--from " + QuoteInput(o.from) + ": " + error);
         what.firstDay = ChristianDayNumber(from);
     }
@@ -234,8 +277,12 @@ int exportCalendar(const RemindersOptions &o, const Context &c)
         std::fwrite(text.data(), 1, text.size(), stdout);
         return 0;
     }
+    // Neither the profile in use nor the desktop program's is ever written
+    // here, whatever name or link leads there.
+    OutputRules rules;
+    rules.profiles = {c.profile, desktopProfile()};
     std::string error;
-    if (!ReplaceFileAtomically(o.output, text, error))
+    if (!WriteOutputFile(o.output, text, rules, error))
         return fail(error);
     return 0;
 }
@@ -257,6 +304,7 @@ int run(const RemindersOptions &o)
     case RemindersCommand::Export:
         return exportCalendar(o, context);
     case RemindersCommand::Publish:
+        warnAboutMonthStarts(context);
         return PublishCommand(o, context.snapshot, context.hijri, context.today, context.now);
     default:
         return kError;
@@ -271,7 +319,7 @@ int main(int argc, char **argv)
     std::string error;
     if (!ParseRemindersOptions(argc, argv, options, error)) {
         std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgram,
-            error.c_str(), kProgram);
+            TerminalText(error).c_str(), kProgram);
         return kError;
     }
     if (options.command == RemindersCommand::Help) {

@@ -79,7 +79,7 @@ void CZamanixView::OnHijriRule(UINT id)
     const HijriRule rule = kHijriRules[id - ID_OPTIONS_HIJRI_ASTRONOMICAL];
     if (rule == m_hijriCalendar.Rule())
         return; // nothing changes, so nothing is written
-    UseHijriCalendar(CHijriCalendar(rule, m_hijriCalendar.Adjust()));
+    UseHijriCalendar(m_hijriCalendar.WithSetting({rule, m_hijriCalendar.Adjust()}));
     SaveHijriSetting(kHijriCalendarEntry, CString(HijriRuleName(rule)));
 }
 
@@ -88,7 +88,7 @@ void CZamanixView::OnHijriAdjust(UINT id)
     const int adjust = static_cast<int>(id) - static_cast<int>(ID_OPTIONS_HIJRI_ADJUST_NONE);
     if (adjust == m_hijriCalendar.Adjust())
         return;
-    UseHijriCalendar(CHijriCalendar(m_hijriCalendar.Rule(), adjust));
+    UseHijriCalendar(m_hijriCalendar.WithSetting({m_hijriCalendar.Rule(), adjust}));
     SaveHijriSetting(kHijriAdjustEntry, std::to_string(adjust));
 }
 

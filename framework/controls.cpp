@@ -18,7 +18,6 @@ UINT CButton::GetState() const
     return m_hWnd && m_hWnd->isChecked() ? 1 : 0;
 }
 
-
 void CComboBox::Attach(QWidget *control)
 {
     m_hWnd = qobject_cast<QComboBox *>(control);

@@ -4,6 +4,7 @@
 #include "framework/message_box.h"
 #include "framework/string_table.h"
 #include "framework/winapp.h"
+#include "reminders/profile_files.h"
 
 #include <QFileDialog>
 
@@ -15,31 +16,17 @@
 
 namespace {
 
-// Whether the path names the profile: the same file, by any link, or the
-// profile's own path before the profile exists.
-bool isProfile(const std::filesystem::path &path)
-{
-    const CWinApp *app = AfxGetApp();
-    if (!app || app->m_pszProfileName.empty())
-        return false;
-    const std::filesystem::path &profile = app->m_pszProfileName;
-    struct stat target, settings;
-    if (::stat(path.c_str(), &target) == 0 && ::stat(profile.c_str(), &settings) == 0)
-        return target.st_dev == settings.st_dev && target.st_ino == settings.st_ino;
-    std::error_code ignored;
-    return std::filesystem::weakly_canonical(path, ignored) ==
-        std::filesystem::weakly_canonical(profile, ignored);
-}
-
 // A save writes what the document holds, which is nothing: a file that
 // holds bytes was not written by the program, and keeps them unless the
-// user says otherwise. The profile is never written over.
+// user says otherwise. The profile and its files are never written over.
 bool mayWriteOver(const CString &path)
 {
-    if (isProfile(path)) {
-        AfxMessageBox(Format("%s holds the reminders and settings of %s; a document cannot be "
-                             "saved over it.\nSave the document under another name.",
-                          path.c_str(), AfxGetAppTitle().c_str()),
+    const CWinApp *app = AfxGetApp();
+    const std::string problem = app ? ProfileFileProblem(path, app->m_pszProfileName) : "";
+    if (!problem.empty()) {
+        AfxMessageBox(Format("%s: %s; a document cannot be saved over it.\n"
+                             "Save the document under another name.",
+                          path.c_str(), problem.c_str()),
             MB_ICONEXCLAMATION);
         return false;
     }

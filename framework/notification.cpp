@@ -24,6 +24,7 @@ uint s_lastId = 0;
 int s_asked = 0;
 int s_closedUpTo = 0;
 std::function<void(const CString &)> s_onAction; // of the notification s_lastId
+QString s_server; // the connection of the service that showed s_lastId
 
 bool busAvailable()
 {
@@ -59,25 +60,28 @@ public:
         if (s_listener)
             return;
         s_listener = new CNotificationSignals(QCoreApplication::instance());
+        // From any sender: naming the service would make Qt ask the bus for
+        // its owner and wait for the answer, holding the alarm's tick while
+        // the bus does not answer. The sender is checked in the slots.
         QDBusConnection bus = QDBusConnection::sessionBus();
-        bus.connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"), s_listener,
-            SLOT(OnActionInvoked(uint, QString)));
-        bus.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), s_listener,
-            SLOT(OnNotificationClosed(uint, uint)));
+        bus.connect(QString(), kPath, kInterface, QStringLiteral("ActionInvoked"), s_listener,
+            SLOT(OnActionInvoked(uint, QString, QDBusMessage)));
+        bus.connect(QString(), kPath, kInterface, QStringLiteral("NotificationClosed"), s_listener,
+            SLOT(OnNotificationClosed(uint, uint, QDBusMessage)));
     }
 
 private slots:
-    void OnActionInvoked(uint id, const QString &key)
+    void OnActionInvoked(uint id, const QString &key, const QDBusMessage &signal)
     {
-        if (id == 0 || id != s_lastId || !s_onAction)
+        if (id == 0 || id != s_lastId || signal.service() != s_server || !s_onAction)
             return;
         // The answer withdraws the notification and with it this function.
         const std::function<void(const CString &)> onAction = s_onAction;
         onAction(key.toStdString());
     }
-    void OnNotificationClosed(uint id, uint)
+    void OnNotificationClosed(uint id, uint, const QDBusMessage &signal)
     {
-        if (id != 0 && id == s_lastId) {
+        if (id != 0 && id == s_lastId && signal.service() == s_server) {
             s_lastId = 0;
             s_onAction = {};
         }
@@ -116,10 +120,12 @@ void notify(const CString &summary, const CString &body,
             w->deleteLater();
             if (!reply.isValid())
                 return;
-            if (asked <= s_closedUpTo)
+            if (asked <= s_closedUpTo) {
                 closeNotification(reply.value()); // withdrawn before it was shown
-            else
+            } else {
                 s_lastId = reply.value();
+                s_server = w->reply().service();
+            }
         });
 }
 

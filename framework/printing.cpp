@@ -3,6 +3,8 @@
 #include "framework/message_box.h"
 #include "framework/string_table.h"
 #include "framework/view.h"
+#include "framework/winapp.h"
+#include "reminders/profile_files.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -37,6 +39,23 @@ bool renderPages(CView *view, QPrinter &printer, CPrintInfo &info)
     return true;
 }
 
+// Print to File writes over the file it names: never the profile or one of
+// its files. Says so and gives true when that is what was named.
+bool refuseProfileOutput(const QPrinter &printer)
+{
+    const CWinApp *app = AfxGetApp();
+    const std::string file = printer.outputFileName().toStdString();
+    if (!app || file.empty())
+        return false;
+    const std::string problem = ProfileFileProblem(file, app->m_pszProfileName);
+    if (problem.empty())
+        return false;
+    AfxMessageBox(Format("%s: %s; nothing was printed to it.\nPrint to another file.", file.c_str(),
+                      problem.c_str()),
+        MB_ICONEXCLAMATION);
+    return true;
+}
+
 } // namespace
 
 BOOL DoPreparePrinting(CView *view, CPrintInfo *info)
@@ -52,7 +71,7 @@ void PrintView(CView *view, QPrinter &printer, bool direct)
     CPrintInfo info;
     info.m_pPrinter = &printer;
     info.m_bDirect = direct;
-    if (!view->OnPreparePrinting(&info))
+    if (!view->OnPreparePrinting(&info) || refuseProfileOutput(printer))
         return;
     if (!renderPages(view, printer, info))
         AfxMessageBox(LoadString(AFX_IDP_FAILED_TO_START_PRINT));

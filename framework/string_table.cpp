@@ -25,7 +25,6 @@ CString LoadString(UINT id)
     return it == table().end() ? CString() : CString(it->second);
 }
 
-
 QString AllFilesFilter()
 {
     return QString::fromStdString(LoadString(AFX_IDS_ALLFILTER))

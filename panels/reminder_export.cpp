@@ -5,7 +5,7 @@
 #include "form/today_line.h"
 #include "framework/ctime.h"
 #include "framework/message_box.h"
-#include "reminders/atomic_file.h"
+#include "reminders/output_file.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -24,7 +24,12 @@ bool ExportRemindersFile(
     what.timeZone = LocalTimeZoneName(std::getenv("TZ"));
     const std::string text =
         ExportRemindersToICalendar(snapshot, ProfileHijriCalendar(snapshot), what);
-    return ReplaceFileAtomically(file, text, error);
+    // The profile is never written here, and a pipe that nothing reads
+    // would hold the window.
+    OutputRules rules;
+    rules.profiles = {profile};
+    rules.waitForReader = false;
+    return WriteOutputFile(file, text, rules, error);
 }
 
 void ExportRemindersWithDialog(QWidget *parent, const std::filesystem::path &profile)

@@ -11,8 +11,10 @@ class QWidget;
 inline constexpr int kExportYears = 5;
 
 // Writes the reminders of `profile` of the next kExportYears years, at
-// their alarm times in the local time zone, to `file`, replacing it whole.
-// FALSE with `error` saying what failed when it could not be written.
+// their alarm times in the local time zone, to `file`, replacing it whole
+// (reminders/output_file.h: a link's target, or a pipe written as a
+// stream; never the profile or its files). FALSE with `error` saying what
+// failed or why it was refused, when nothing was written.
 bool ExportRemindersFile(
     const std::filesystem::path &profile, const std::filesystem::path &file, std::string &error);
 

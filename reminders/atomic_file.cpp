@@ -44,22 +44,6 @@ private:
     int m_nFd;
 };
 
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            if (written == 0)
-                errno = EIO;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 // Makes the rename durable where the file system can. It is called once the
 // file already holds the new bytes, which a failure here cannot undo: the
 // rename is then as durable as the file system makes it.
@@ -130,7 +114,7 @@ bool writeTemporary(const std::filesystem::path &file, const std::filesystem::pa
         // A leftover temporary file may carry other permissions.
         (void)::fchmod(fd.Get(), 0600);
     }
-    if (!writeAll(fd.Get(), bytes)) {
+    if (!WriteAll(fd.Get(), bytes)) {
         error = FileError("cannot write", temporary, errno);
         return false;
     }
@@ -146,6 +130,22 @@ bool writeTemporary(const std::filesystem::path &file, const std::filesystem::pa
 }
 
 } // namespace
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
 
 FileIdentity FileIdentity::Of(const struct stat &status)
 {
@@ -283,7 +283,7 @@ bool ReplaceFileAtomically(
         return false;
     }
     std::filesystem::path temporary = file;
-    temporary += ".new";
+    temporary += kReplacementSuffix;
     if (!writeTemporary(file, temporary, bytes, error)) {
         ::unlink(temporary.c_str());
         return false;

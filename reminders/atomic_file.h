@@ -42,6 +42,10 @@ bool ResolveFileLinks(
 // Creates the folder and its missing parents, each with mode 0700.
 bool CreateFolders(const std::filesystem::path &folder, std::string &error);
 
+// What ReplaceFileAtomically adds to the file's name for the temporary file
+// it writes first.
+inline constexpr const char *kReplacementSuffix = ".new";
+
 // Replaces the file with `bytes`: writes "<file>.new" in the same folder,
 // flushes it to disk, renames it over the file and flushes the folder. The
 // new file keeps the old one's mode (and owner, where allowed); a new file
@@ -53,6 +57,10 @@ bool CreateFolders(const std::filesystem::path &folder, std::string &error);
 // folder that cannot be flushed then is no failure.
 bool ReplaceFileAtomically(
     const std::filesystem::path &file, std::string_view bytes, std::string &error);
+
+// Writes all of `bytes` to the descriptor, going on after an interruption.
+// False with errno set when a write failed.
+bool WriteAll(int fd, std::string_view bytes);
 
 // "<what> "<path>": <strerror(errorNumber)>", the form of every error here.
 std::string FileError(std::string_view what, const std::filesystem::path &path, int errorNumber);

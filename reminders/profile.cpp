@@ -3,6 +3,7 @@
 #include "reminders/atomic_file.h"
 #include "reminders/file_lock.h"
 #include "reminders/profile_edit.h"
+#include "reminders/profile_files.h"
 #include "reminders/profile_text.h"
 #include "reminders/value_encoding.h"
 
@@ -61,7 +62,7 @@ bool writeEntries(
         return false;
 
     std::filesystem::path lockFile = target;
-    lockFile += ".lock";
+    lockFile += kProfileLockSuffix;
     CFileLock lock;
     if (!lock.Acquire(lockFile, kLockPatience, error))
         return false;

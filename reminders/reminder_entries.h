@@ -32,6 +32,10 @@ inline constexpr std::string_view kMonthPanelSideEntry = "MonthPanelSide";
 inline constexpr std::string_view kHolyDaysEntry = "HolyDays";
 inline constexpr std::string_view kSettingOn = "ON";
 inline constexpr std::string_view kSettingOff = "OFF";
+// The Hijri month starts the user recorded: one entry a month,
+// "YEAR/MONTH=YYYY-MM-DD" ("1448/9=2027-02-07"; calendar/icu/
+// month_start_record.h). Written only when the user records or removes one.
+inline constexpr std::string_view kHijriMonthStartsSection = "HijriMonthStarts";
 // When the reminders were last checked, under "Defaults": seconds since
 // 1970 (UTC). The reminders of the days after it that the program never
 // showed are listed as missed; without it (the first start) none are.

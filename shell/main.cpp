@@ -1,3 +1,4 @@
+#include "framework/session_bus.h"
 #include "resources/resources.h"
 #include "shell/program_options.h"
 #include "shell/zamanix_app.h"
@@ -11,6 +12,9 @@ int main(int argc, char **argv)
 {
     if (const std::optional<int> status = AnswerInformationOption(argc, argv, stdout))
         return *status;
+    // A bus that takes connections and never answers would hold the start
+    // for ever; asked first, it holds it two seconds at most.
+    GuardSessionBus("zamanix", std::chrono::seconds(2));
     RegisterZamanixResources();
     // The name of the installed desktop entry, icons and metainfo: desktops
     // match the window to them by it (on Wayland, by nothing else).

@@ -73,8 +73,8 @@ void CMainFrame::OnNextPane()
     // The control of the pane that had the focus last, or else its first.
     QWidget *target = pane->focusWidget();
     for (QWidget *next = pane; !target && next; next = next->nextInFocusChain()) {
-        if ((next == pane || pane->isAncestorOf(next)) && next->isVisible() &&
-            next->isEnabled() && (next->focusPolicy() & Qt::TabFocus))
+        if ((next == pane || pane->isAncestorOf(next)) && next->isVisible() && next->isEnabled() &&
+            (next->focusPolicy() & Qt::TabFocus))
             target = next;
         if (next->nextInFocusChain() == pane)
             break;

@@ -10,9 +10,19 @@
 #include <QUrl>
 #include <QVariantMap>
 
+#include <utility>
+
 namespace {
 
 const QString kInterface = QStringLiteral("org.freedesktop.Application");
+
+// How long a call of the start waits for the bus to answer, past which the
+// start goes on as a copy of its own; the bus answered a moment before
+// (framework/session_bus.h), so only one that has just stopped takes it.
+constexpr int kBusTimeout = 2000; // ms
+// How long a start waits for the running copy to take it over: it answers
+// from its event loop, also while a message box of its own is open.
+constexpr int kHandOverTimeout = 5000; // ms
 
 bool sessionBusNamed()
 {
@@ -44,7 +54,10 @@ QVariantMap ownPlatformData()
 
 // org.freedesktop.Application, as the running copy answers it. Each request
 // is answered at once and carried out from the event loop, so that the
-// caller never waits for a window or a message box.
+// caller never waits for a window or a message box. One is carried out at
+// a time: those that come meanwhile (while its message box is open) are
+// merged into one that follows it, so that a burst of requests leaves at
+// most one message on the screen and one request waiting.
 class CApplicationService : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
@@ -56,12 +69,7 @@ public:
     }
 
 public slots:
-    void Activate(const QVariantMap &platformData)
-    {
-        QMetaObject::invokeMethod(
-            this, [this, token = tokenOf(platformData)] { m_requests.activate(token); },
-            Qt::QueuedConnection);
-    }
+    void Activate(const QVariantMap &platformData) { take({}, tokenOf(platformData)); }
 
     void Open(const QStringList &uris, const QVariantMap &platformData)
     {
@@ -74,9 +82,7 @@ public slots:
                 QDBusError::InvalidArgs, QStringLiteral("Zamanix opens local files only"));
             return;
         }
-        QMetaObject::invokeMethod(
-            this, [this, files, token = tokenOf(platformData)] { m_requests.open(files, token); },
-            Qt::QueuedConnection);
+        take(files, tokenOf(platformData));
     }
 
     // The desktop entry names no actions.
@@ -86,7 +92,40 @@ public slots:
     }
 
 private:
+    // The request that waits: the files of the last Open among those merged
+    // (every request shows the window), and the last token.
+    void take(const QStringList &files, const QString &token)
+    {
+        if (!files.isEmpty())
+            m_waitingFiles = files;
+        m_strWaitingToken = token;
+        if (m_bWaiting)
+            return;
+        m_bWaiting = true;
+        if (!m_bCarryingOut)
+            QMetaObject::invokeMethod(this, &CApplicationService::carryOut, Qt::QueuedConnection);
+    }
+
+    void carryOut()
+    {
+        m_bCarryingOut = true;
+        while (m_bWaiting) {
+            const QStringList files = std::exchange(m_waitingFiles, {});
+            const QString token = std::exchange(m_strWaitingToken, {});
+            m_bWaiting = false;
+            if (files.isEmpty())
+                m_requests.activate(token);
+            else
+                m_requests.open(files, token);
+        }
+        m_bCarryingOut = false;
+    }
+
     COneCopy::Requests m_requests;
+    bool m_bCarryingOut = false;
+    bool m_bWaiting = false;
+    QStringList m_waitingFiles;
+    QString m_strWaitingToken;
 };
 
 COneCopy::COneCopy(const QString &appId)
@@ -98,8 +137,10 @@ COneCopy::~COneCopy()
 {
     if (m_pService) {
         QDBusConnection bus = QDBusConnection::sessionBus();
-        bus.unregisterService(m_strAppId);
         bus.unregisterObject(ObjectPath(m_strAppId));
+        // Not waited for: a bus that stopped answering must not hold the
+        // exit, and the name goes with the connection in any case.
+        bus.interface()->asyncCall(QStringLiteral("ReleaseName"), m_strAppId);
     }
 }
 
@@ -118,6 +159,7 @@ CopyClaim COneCopy::Claim(Requests requests)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface())
         return CopyClaim::NoBus;
+    bus.interface()->setTimeout(kBusTimeout);
     // The object first: a request may come as soon as the name is ours.
     auto service = std::make_unique<CApplicationService>(std::move(requests));
     if (!bus.registerObject(ObjectPath(m_strAppId), service.get(), QDBusConnection::ExportAllSlots))
@@ -144,7 +186,8 @@ bool COneCopy::HandOver(const QStringList &files, QString &error) const
         call << uris;
     }
     call << ownPlatformData();
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(call);
+    const QDBusMessage reply =
+        QDBusConnection::sessionBus().call(call, QDBus::Block, kHandOverTimeout);
     if (reply.type() == QDBusMessage::ReplyMessage)
         return true;
     error = reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();

@@ -36,13 +36,16 @@ public:
     explicit COneCopy(const QString &appId);
     ~COneCopy();
 
-    // Exports the interface and claims the name. The requests come through
-    // the event loop, never from inside this call.
+    // Exports the interface and claims the name, waiting two seconds at
+    // most for the bus. The requests come through the event loop, never
+    // from inside this call, and one at a time: those that come while one
+    // is carried out (its message box open) are merged into one, the files
+    // of the last Open among them, that follows it.
     CopyClaim Claim(Requests requests);
     // Asks the copy that owns the name to show its window, or to open
     // files (made absolute here, as that copy works in another folder),
-    // and waits for it to take the request. False, with `error` saying why,
-    // when it did not answer.
+    // and waits up to five seconds for it to take the request. False, with
+    // `error` saying why, when it did not answer.
     bool HandOver(const QStringList &files, QString &error) const;
 
     // "/org/zamanix/zamanix" for "org.zamanix.zamanix".

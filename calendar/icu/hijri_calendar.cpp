@@ -1,7 +1,9 @@
 #include "calendar/icu/hijri_calendar.h"
 
 #include "calendar/calendar.h"
+#include "calendar/icu/astronomical_table.h"
 #include "calendar/icu/icu_month_table.h"
+#include "calendar/icu/recorded_months.h"
 
 #include <algorithm>
 
@@ -22,39 +24,94 @@ CHijriCalendar CHijriCalendar::FromSettings(
     return CHijriCalendar(ParseHijriSetting(calendarText, adjustText));
 }
 
+CHijriCalendar CHijriCalendar::WithMonthStarts(std::vector<HijriMonthStart> records) const
+{
+    CHijriCalendar calendar(m_rule, m_nAdjust);
+    if (!records.empty())
+        calendar.m_pRecords = std::make_shared<const CRecordedMonths>(
+            HijriRuleOf(m_rule), m_nAdjust, ruleDescription(), std::move(records));
+    return calendar;
+}
+
+CHijriCalendar CHijriCalendar::WithSetting(const HijriSetting &setting) const
+{
+    const std::span<const HijriMonthStart> records = MonthStarts();
+    return CHijriCalendar(setting).WithMonthStarts({records.begin(), records.end()});
+}
+
+std::span<const HijriMonthStart> CHijriCalendar::MonthStarts() const
+{
+    if (!m_pRecords)
+        return {};
+    return m_pRecords->Given();
+}
+
+std::span<const MonthStartRefusal> CHijriCalendar::RefusedMonthStarts() const
+{
+    if (!m_pRecords)
+        return {};
+    return m_pRecords->Refused();
+}
+
+std::optional<HijriMonthStart> CHijriCalendar::RecordedMonthStart(int year, int month) const
+{
+    if (!m_pRecords)
+        return std::nullopt;
+    return m_pRecords->Recorded(HijriMonthIndex(year, month));
+}
+
+int CHijriCalendar::RuleMonthStart(int year, int month) const
+{
+    return HijriRuleOf(m_rule).MonthStart(HijriMonthIndex(year, month)) - m_nAdjust;
+}
+
+std::vector<int> CHijriCalendar::MonthStartCandidates(int year, int month) const
+{
+    if (m_pRecords)
+        return m_pRecords->Candidates(HijriMonthIndex(year, month));
+    return CRecordedMonths(HijriRuleOf(m_rule), m_nAdjust, ruleDescription(), {})
+        .Candidates(HijriMonthIndex(year, month));
+}
+
+std::optional<std::string> CHijriCalendar::CheckMonthStart(const HijriMonthStart &record) const
+{
+    if (m_pRecords)
+        return m_pRecords->Check(record);
+    return CRecordedMonths(HijriRuleOf(m_rule), m_nAdjust, ruleDescription(), {}).Check(record);
+}
+
+int CHijriCalendar::monthStart(int monthIndex) const
+{
+    if (m_pRecords)
+        return m_pRecords->MonthStart(monthIndex);
+    return HijriRuleOf(m_rule).MonthStart(monthIndex) - m_nAdjust;
+}
+
 YearMonthDay CHijriCalendar::HijriOfDay(int dayNumber) const
 {
+    if (m_pRecords)
+        return m_pRecords->DateOf(dayNumber);
     return HijriRuleOf(m_rule).DateOf(dayNumber + m_nAdjust);
 }
 
 int CHijriCalendar::DayOfHijri(const YearMonthDay &hijri) const
 {
-    const int start = HijriRuleOf(m_rule).MonthStart(HijriMonthIndex(hijri.year, hijri.month));
-    return start + hijri.day - 1 - m_nAdjust;
+    return monthStart(HijriMonthIndex(hijri.year, hijri.month)) + hijri.day - 1;
 }
 
 int CHijriCalendar::MonthLength(int year, int month) const
 {
-    const CHijriRule &rule = HijriRuleOf(m_rule);
     const int index = HijriMonthIndex(year, month);
-    return rule.MonthStart(index + 1) - rule.MonthStart(index);
+    return monthStart(index + 1) - monthStart(index);
 }
 
 YearMonthDay CHijriCalendar::ToHijri(const YearMonthDay &christian) const
 {
-    if (isEngine()) {
-        const CalendarDate *h = christtohijri(christian.year, christian.month, christian.day);
-        return {h->year, h->month, h->day};
-    }
     return HijriOfDay(ChristianDayNumber(christian));
 }
 
 YearMonthDay CHijriCalendar::ToChristian(const YearMonthDay &hijri) const
 {
-    if (isEngine()) {
-        const CalendarDate *c = hijritochrist(hijri.year, hijri.month, hijri.day);
-        return {c->year, c->month, c->day};
-    }
     return ChristianOfDay(DayOfHijri(hijri));
 }
 
@@ -68,13 +125,47 @@ std::string_view CHijriCalendar::DisplayName() const
     return HijriRuleDisplayName(m_rule);
 }
 
-std::string CHijriCalendar::Description() const
+std::string CHijriCalendar::ruleDescription() const
 {
     std::string text(DisplayName());
     if (m_nAdjust != 0)
         text += std::string(", ") + (m_nAdjust > 0 ? "+" : "") + std::to_string(m_nAdjust) +
             (m_nAdjust == 1 || m_nAdjust == -1 ? " day" : " days");
     return text;
+}
+
+std::string CHijriCalendar::Description() const
+{
+    const std::size_t kept =
+        m_pRecords ? m_pRecords->Given().size() - m_pRecords->Refused().size() : 0;
+    if (kept == 0)
+        return ruleDescription();
+    return ruleDescription() + ", " + std::to_string(kept) +
+        (kept == 1 ? " month start recorded" : " month starts recorded");
+}
+
+std::string CHijriCalendar::DescriptionOn(int dayNumber) const
+{
+    if (!m_pRecords)
+        return Description();
+    const YearMonthDay date = HijriOfDay(dayNumber);
+    const int index = HijriMonthIndex(date.year, date.month);
+    const auto firstDay = [](int monthIndex) {
+        return "1 " + HijriMonthNames[HijriMonthOfIndex(monthIndex).month - 1];
+    };
+    if (m_pRecords->Recorded(index))
+        return ruleDescription() + ", " + firstDay(index) + " recorded";
+    if (const std::optional<HijriMonthStart> by = m_pRecords->MovedBy(index))
+        return ruleDescription() + ", " + firstDay(index) + " moved by the recorded " +
+            firstDay(by->Index());
+    return Description();
+}
+
+bool operator==(const CHijriCalendar &a, const CHijriCalendar &b)
+{
+    const std::span<const HijriMonthStart> ours = a.MonthStarts(), theirs = b.MonthStarts();
+    return a.m_rule == b.m_rule && a.m_nAdjust == b.m_nAdjust &&
+        std::equal(ours.begin(), ours.end(), theirs.begin(), theirs.end());
 }
 
 const CHijriRule &HijriRuleOf(HijriRule rule)
@@ -87,5 +178,5 @@ const CHijriRule &HijriRuleOf(HijriRule rule)
     case HijriRule::Astronomical:
         break;
     }
-    return AstronomicalRule();
+    return AstronomicalTableRule();
 }

@@ -11,21 +11,8 @@
 
 namespace {
 
-// The table: Hijri years -4800 to 2500, in blocks of twenty years.
-constexpr int kFirstIndex = HijriMonthIndex(-4800, 1);
-constexpr int kEndIndex = HijriMonthIndex(2501, 1);
-constexpr int kBlockMonths = 240;
-constexpr int kBlocks = (kEndIndex - kFirstIndex) / kBlockMonths;
-static_assert(kBlocks * kBlockMonths == kEndIndex - kFirstIndex);
-
 constexpr int kUnixEpochDay = 2440588; // 1 January 1970, ICU's time 0
 constexpr double kMillisecondsPerDay = 86400000.0;
-
-// 1 Muharram 1 of the tabular calendar (16 July 622, Julian calendar), and
-// its mean month (10631 days in 360 months). Umm al-Qura keeps within a few
-// days of it as well.
-constexpr int kCivilEpochDay = 1948440;
-constexpr double kCivilMeanMonth = 10631.0 / 360.0;
 
 // One ICU calendar in universal time, for one thread at a time. ICU has a
 // year 0 ("extended year"); the year before 1 is -1 here.
@@ -81,50 +68,25 @@ private:
 
 CIcuMonthTable::CIcuMonthTable(const char *icuType)
     : m_pszType(icuType)
-    , m_starts(kEndIndex - kFirstIndex)
-    , m_built(new std::atomic<bool>[kBlocks])
 {
     CIcuIslamic check(icuType); // fail here, not in the middle of a conversion
-    for (int block = 0; block < kBlocks; ++block)
-        m_built[block].store(false, std::memory_order_relaxed);
 }
 
-void CIcuMonthTable::build(int block) const
+void CIcuMonthTable::computeStarts(int firstIndex, std::span<int> starts) const
 {
-    const std::lock_guard<std::mutex> lock(m_mutexBuild);
-    if (m_built[block].load(std::memory_order_relaxed))
-        return; // another thread built it meanwhile
     CIcuIslamic icu(m_pszType);
-    for (int i = block * kBlockMonths; i < (block + 1) * kBlockMonths; ++i)
-        m_starts[i] = icu.MonthStart(kFirstIndex + i);
-    m_built[block].store(true, std::memory_order_release);
+    for (std::size_t i = 0; i < starts.size(); ++i)
+        starts[i] = icu.MonthStart(firstIndex + static_cast<int>(i));
 }
 
-int CIcuMonthTable::MonthStart(int monthIndex) const
+int CIcuMonthTable::startBeyond(int monthIndex) const
 {
-    if (monthIndex < kFirstIndex || monthIndex >= kEndIndex)
-        return CIcuIslamic(m_pszType).MonthStart(monthIndex);
-    const int offset = monthIndex - kFirstIndex;
-    const int block = offset / kBlockMonths;
-    if (!m_built[block].load(std::memory_order_acquire))
-        build(block);
-    return m_starts[offset];
+    return CIcuIslamic(m_pszType).MonthStart(monthIndex);
 }
 
-YearMonthDay CIcuMonthTable::DateOf(int dayNumber) const
+YearMonthDay CIcuMonthTable::dateBeyond(int dayNumber) const
 {
-    int index = static_cast<int>(
-        std::floor((static_cast<double>(dayNumber) - kCivilEpochDay) / kCivilMeanMonth));
-    if (index < kFirstIndex || index >= kEndIndex)
-        return CIcuIslamic(m_pszType).DateOf(dayNumber);
-    // The estimate is off by a month at most, either way.
-    while (MonthStart(index) > dayNumber)
-        --index;
-    while (MonthStart(index + 1) <= dayNumber)
-        ++index;
-    YearMonthDay date = HijriMonthOfIndex(index);
-    date.day = dayNumber - MonthStart(index) + 1;
-    return date;
+    return CIcuIslamic(m_pszType).DateOf(dayNumber);
 }
 
 const CHijriRule &UmmAlQuraRule()

@@ -115,6 +115,12 @@ TEST(ICalRepeatingTest, ExpandsToTheDaysThePlainExportLists)
     }
 }
 
+// 1 Ramadhan 1448 recorded `late` days after Umm al-Qura's 8 February 2027.
+HijriMonthStart ramadhan1448(int late)
+{
+    return {1448, 9, ChristianDayNumber({2027, 2, 8}) + late};
+}
+
 TEST(ICalRepeatingTest, OnlyTheTabularRulesHaveAnRscaleName)
 {
     const struct {
@@ -131,6 +137,13 @@ TEST(ICalRepeatingTest, OnlyTheTabularRulesHaveAnRscaleName)
         {"adjusted", {HijriRule::UmmAlQura, -1}, "",
             "the Hijri calendar is adjusted (Umm al-Qura, -1 day), which no RSCALE calendar "
             "describes"},
+        {"a month start recorded as the rule has it",
+            CHijriCalendar(HijriRule::UmmAlQura, 0).WithMonthStarts({ramadhan1448(0)}),
+            "ISLAMIC-UMALQURA", ""},
+        {"a month start recorded a day later",
+            CHijriCalendar(HijriRule::UmmAlQura, 0).WithMonthStarts({ramadhan1448(1)}), "",
+            "the Hijri calendar keeps a recorded month start (Ramadhan 1448 on 9 February "
+            "2027), which no RSCALE calendar describes"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

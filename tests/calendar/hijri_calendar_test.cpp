@@ -4,7 +4,10 @@
 #include "calendar/icu/hijri_calendar.h"
 
 #include "calendar/calendar.h"
+#include "calendar/icu/astronomical_table.h"
 #include "calendar/icu/icu_month_table.h"
+
+#include "tests/calendar/date_printing.h"
 
 #include <gtest/gtest.h>
 #include <unicode/calendar.h>
@@ -15,12 +18,6 @@
 #include <random>
 #include <thread>
 #include <vector>
-
-// Beside the type, where the test macros look for it.
-inline std::ostream &operator<<(std::ostream &out, const YearMonthDay &d)
-{
-    return out << d.year << "-" << d.month << "-" << d.day;
-}
 
 namespace {
 
@@ -216,14 +213,15 @@ TEST(HijriCalendar, KnownDatesBothWays)
     }
 }
 
-// Through the front, the default is the engine, to the day, for every day
-// and by day number, and for the days beyond a month's end that the engine
-// runs on with.
+// Through the front, which answers from a table, the default is the
+// engine, to the day, for every day and by day number, for the days beyond
+// a month's end that the engine runs on with, and for days beyond the
+// supported years.
 TEST(HijriCalendar, AstronomicalDefaultIsTheEngine)
 {
     const CHijriCalendar calendar;
     ASSERT_EQ(calendar, CHijriCalendar(HijriRule::Astronomical, 0));
-    for (int day = kFirstDay; day <= kLastDay; ++day) {
+    for (int day = kFirstDay - 400; day <= kLastDay + 400; ++day) {
         const CalendarDate c = *christiandate(day);
         const CalendarDate h = *christtohijri(c.year, c.month, c.day);
         const YearMonthDay hijri{h.year, h.month, h.day};
@@ -283,26 +281,50 @@ TEST(IcuMonthTable, BeyondTheTableAsIcuSays)
     }
 }
 
-// Threads that need the same blocks at once all get them whole.
-TEST(IcuMonthTable, ThreadsBuildingAtOnceSeeTheSameMonths)
+// The astronomical table holds the engine's month starts, also at the
+// edges of its blocks and beyond the table.
+TEST(AstronomicalTable, EveryMonthStartIsTheEngines)
 {
-    const CIcuMonthTable table("islamic-umalqura");
-    const CHijriRule &built = HijriRuleOf(HijriRule::UmmAlQura);
-    std::vector<std::thread> threads;
-    std::vector<int> mismatches(4, 0);
-    for (int t = 0; t < 4; ++t)
-        threads.emplace_back([&, t] {
-            std::mt19937 random(t);
-            std::uniform_int_distribution<int> pick(kFirstDay, kLastDay);
-            for (int i = 0; i < 20000; ++i) {
-                const int day = pick(random);
-                mismatches[t] += !(table.DateOf(day) == built.DateOf(day));
-            }
-        });
-    for (std::thread &thread : threads)
-        thread.join();
-    for (int t = 0; t < 4; ++t)
-        EXPECT_EQ(mismatches[t], 0) << "thread " << t;
+    const CHijriRule &table = HijriRuleOf(HijriRule::Astronomical);
+    for (int index = HijriMonthIndex(-4810, 1); index < HijriMonthIndex(2510, 1); ++index)
+        ASSERT_EQ(table.MonthStart(index), AstronomicalRule().MonthStart(index))
+            << HijriMonthOfIndex(index);
+}
+
+// Threads that need the same blocks of a new table at once all get them
+// whole: each thread's answers are those of the table built before.
+TEST(MonthStartTable, ThreadsBuildingAtOnceSeeTheSameMonths)
+{
+    struct Case {
+        const char *name;
+        std::unique_ptr<CHijriRule> table;
+        HijriRule built;
+    };
+    Case cases[] = {
+        {"Umm al-Qura", std::make_unique<CIcuMonthTable>("islamic-umalqura"), HijriRule::UmmAlQura},
+        {"astronomical", std::make_unique<CAstronomicalTable>(), HijriRule::Astronomical},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const CHijriRule &built = HijriRuleOf(c.built);
+        for (int day = kFirstDay; day <= kLastDay; day += 1000)
+            built.DateOf(day); // every block, before the threads start
+        std::vector<std::thread> threads;
+        std::vector<int> mismatches(4, 0);
+        for (int t = 0; t < 4; ++t)
+            threads.emplace_back([&, t] {
+                std::mt19937 random(t);
+                std::uniform_int_distribution<int> pick(kFirstDay, kLastDay);
+                for (int i = 0; i < 20000; ++i) {
+                    const int day = pick(random);
+                    mismatches[t] += !(c.table->DateOf(day) == built.DateOf(day));
+                }
+            });
+        for (std::thread &thread : threads)
+            thread.join();
+        for (int t = 0; t < 4; ++t)
+            EXPECT_EQ(mismatches[t], 0) << "thread " << t;
+    }
 }
 
 TEST(IcuMonthTable, RefusesACalendarIcuDoesNotHave)

@@ -4,15 +4,11 @@
 
 #include "calendar/calendar.h"
 
+#include "tests/calendar/date_printing.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
-
-// Beside the type, where the test macros look for it.
-inline std::ostream &operator<<(std::ostream &out, const YearMonthDay &d)
-{
-    return out << d.year << "-" << d.month << "-" << d.day;
-}
 
 namespace {
 

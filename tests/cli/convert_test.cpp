@@ -195,6 +195,30 @@ TEST_F(ConvertTest, TodayNamesBothCalendars)
         << "the local clock's day";
 }
 
+// The clock a test sets is held to the supported years, however far beyond
+// them it lies, in every time zone.
+TEST_F(ConvertTest, TheTestClockStaysInTheSupportedYears)
+{
+    const struct {
+        const char *now;
+        const char *date; // in what --today prints
+    } cases[] = {
+        {"9223372036854775807", " December 3000 = "},
+        {"32503680000000", " December 3000 = "}, // the year 3000 ends at 32535215999
+        {"-9223372036854775808", " January "},
+    };
+    for (const auto &c : cases) {
+        for (const char *zone : {"UTC", "UTC-14", "UTC+12"}) {
+            SCOPED_TRACE(std::string(c.now) + " " + zone);
+            const RunResult r =
+                run("--today", "", std::string("ZAMANIX_CONVERT_NOW=") + c.now + " TZ=" + zone);
+            EXPECT_NE(r.out.find(c.date), std::string::npos) << r.out;
+            EXPECT_EQ(r.err, "");
+            EXPECT_EQ(r.status, 0);
+        }
+    }
+}
+
 TEST_F(ConvertTest, HelpDocumentsTheForms)
 {
     const RunResult r = run("--help");

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sys/stat.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -81,6 +84,33 @@ TEST_F(RemindersCliTest, ListAndUpcomingAsTextAndTsv)
     }
 }
 
+// A memo's controls and direction overrides reach the terminal escaped, in
+// both forms, and so does a key typed with them.
+TEST_F(RemindersCliTest, NoControlReachesTheTerminal)
+{
+    WriteProfile("[Reminder]\nDecember/08=a\xc2\x9b"
+                 "31m b\x9b"
+                 "31m \xe2\x80\xae"
+                 "evil\n"
+                 "[HijriMonthStarts]\n1448/10=\xe2\x80\xae"
+                 "2027-07-20\n");
+    const std::string shown = "a\\xc2\\x9b31m b\\x9b31m \\xe2\\x80\\xae"
+                              "evil";
+    const Outcome text = Start({"list"});
+    EXPECT_NE(text.out.find("  December/08  " + shown + "\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.err.find("1448/10=\\xe2\\x80\\xae2027-07-20"), std::string::npos)
+        << "a warning quoting the profile: " << text.err;
+    const Outcome tsv = Start({"list", "--format", "tsv"});
+    EXPECT_NE(tsv.out.find("December/08\tChristian\t" + shown + "\t"), std::string::npos)
+        << tsv.out;
+    const Outcome typed = Start({"add",
+        "Ram\xe2\x81\xa6"
+        "adan/1",
+        "x"});
+    EXPECT_EQ(typed.err.find('\xe2'), std::string::npos) << typed.err;
+    EXPECT_EQ(typed.status, 2);
+}
+
 TEST_F(RemindersCliTest, AddAndRemoveWriteWhatTheFormWrites)
 {
     const struct {
@@ -98,6 +128,13 @@ TEST_F(RemindersCliTest, AddAndRemoveWriteWhatTheFormWrites)
         {{"remove", "RAMADHAN/27"},
             "[Reminder]\nMarch/06=\\\"two\\nlines\"\n[Alarm]\nMarch/06=08:00 60\n"},
         {{"add", "--", "February/29", "-leap-"},
+            "[Reminder]\nMarch/06=\\\"two\\nlines\"\nFebruary/29=-leap-\n"
+            "[Alarm]\nMarch/06=08:00 60\nFebruary/29=08:00 60\n"},
+        // A common transliteration is kept as the table spells the month.
+        {{"add", "Dhul Hijjah/10", "Eid"},
+            "[Reminder]\nMarch/06=\\\"two\\nlines\"\nFebruary/29=-leap-\nThul Hijjah/10=Eid\n"
+            "[Alarm]\nMarch/06=08:00 60\nFebruary/29=08:00 60\nThul Hijjah/10=08:00 60\n"},
+        {{"remove", "Dhu al-Hijjah/10"},
             "[Reminder]\nMarch/06=\\\"two\\nlines\"\nFebruary/29=-leap-\n"
             "[Alarm]\nMarch/06=08:00 60\nFebruary/29=08:00 60\n"},
     };
@@ -118,9 +155,12 @@ TEST_F(RemindersCliTest, BadInputIsRefusedAndNothingWritten)
     } cases[] = {
         {{"add", "April/31", "x"},
             "zamanix-reminders: cannot add \"April/31\": April never has more than 30 days"},
-        {{"add", "Ramadan/1", "x"},
-            "zamanix-reminders: cannot add \"Ramadan/1\": \"Ramadan\" is "
-            "neither a Hijri nor a Christian month"},
+        {{"add", "Ramadam/1", "x"},
+            "zamanix-reminders: cannot add \"Ramadam/1\": \"Ramadam\" is "
+            "neither a Hijri nor a Christian month; did you mean Ramadhan?"},
+        {{"add", "Jumada/1", "x"},
+            "zamanix-reminders: cannot add \"Jumada/1\": \"Jumada\" is neither a Hijri nor a "
+            "Christian month; did you mean Jumada al-awwal or Jumada al-Thani?"},
         {{"add", "Ramadhan/005", "x"},
             "zamanix-reminders: cannot add \"Ramadhan/005\": \"005\" is "
             "not a day: write 1 to 31, or 01 to 09"},
@@ -149,6 +189,11 @@ TEST_F(RemindersCliTest, BadInputIsRefusedAndNothingWritten)
             "zamanix-reminders: unknown calendar 'lunar'; use astronomical, umalqura or civil"},
         {{"export", "--from", "2023-02-29"},
             "zamanix-reminders: --from \"2023-02-29\": February 2023 has only 28 days"},
+        {{"export", "--from", "0-01-01"},
+            "zamanix-reminders: --from \"0-01-01\": there is no year 0; the year before 1 is -1"},
+        {{"export", "--from", "soon"},
+            "zamanix-reminders: --from \"soon\" is not a date; write YEAR-MONTH-DAY, for "
+            "example 2000-01-31"},
         {{"export", "--years", "0"},
             "zamanix-reminders: --years takes a number of years from 1 to 100, not '0'"},
         {{"--calendar", "astronomical", "export", "--rscale"},
@@ -230,6 +275,105 @@ TEST_F(RemindersCliTest, ExportRscaleWritesARepeatingEventPerReminder)
              "DTSTART;TZID=Asia/Riyadh:20271208T073000\r\n"})
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
     EXPECT_EQ(run.out.find("April/31"), std::string::npos);
+}
+
+// Whatever name or link leads to the profile (the one in use, or the
+// desktop program's) or to its lock or backup, the export writes nothing
+// there.
+TEST_F(RemindersCliTest, ExportNeverWritesTheProfile)
+{
+    WriteProfile(kProfile);
+    std::filesystem::create_directories(m_folder / "config");
+    const std::filesystem::path desktop = m_folder / "config" / "zamanix.INI";
+    WriteBytes(desktop, kProfile);
+    std::filesystem::create_symlink(Profile(), m_folder / "reminders.ics");
+    const std::string config = "XDG_CONFIG_HOME=" + (m_folder / "config").string();
+    for (const std::filesystem::path &target : {Profile(), m_folder / "reminders.ics",
+             m_folder / "zamanix.INI.lock", m_folder / "zamanix.INI.bak", desktop}) {
+        SCOPED_TRACE(target.string());
+        const Outcome run = Start({"export", "-o", target.string()}, {config});
+        EXPECT_EQ(
+            run.err.rfind("zamanix-reminders: cannot write \"" + target.string() + "\": it is ", 0),
+            0u)
+            << run.err;
+        EXPECT_NE(run.err.find("which holds the reminders and settings"), std::string::npos);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(ReadBytes(Profile()), kProfile);
+        EXPECT_EQ(ReadBytes(desktop), kProfile);
+    }
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "zamanix.INI.lock"));
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "zamanix.INI.bak"));
+}
+
+// Standard output by name, a link's target, and a pipe written as a stream.
+TEST_F(RemindersCliTest, ExportWritesWhereTheNameLeads)
+{
+    WriteProfile(kProfile);
+    const std::string expected = Start({"export", "--years", "1"}).out;
+    ASSERT_EQ(expected.rfind("BEGIN:VCALENDAR", 0), 0u);
+    std::filesystem::create_symlink("shared/r.ics", m_folder / "link.ics");
+    std::filesystem::create_directories(m_folder / "shared");
+    const std::string link = (m_folder / "link.ics").string();
+    for (const std::string &name : {std::string("-"), std::string("/dev/stdout"), link}) {
+        SCOPED_TRACE(name);
+        const Outcome run = Start({"export", "--years", "1", "-o", name});
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(name == link ? ReadBytes(m_folder / "shared" / "r.ics") : run.out, expected);
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(m_folder / "link.ics"));
+
+    const std::filesystem::path fifo = m_folder / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string read;
+    std::thread reader([&] { read = ReadBytes(fifo); });
+    const Outcome run = Start({"export", "--years", "1", "-o", fifo.string()});
+    reader.join();
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(read, expected) << "the reader waiting on the pipe gets the export";
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+}
+
+// A clock far beyond the supported years is held to them: every command
+// still answers.
+TEST_F(RemindersCliTest, AClockBeyondTheSupportedYears)
+{
+    WriteProfile(kProfile);
+    for (const char *now : {"9223372036854775807", "-9223372036854775808"}) {
+        for (const char *command : {"list", "upcoming", "export"}) {
+            SCOPED_TRACE(std::string(now) + " " + command);
+            const Outcome run = Start({command}, {std::string("ZAMANIX_REMINDERS_NOW=") + now});
+            EXPECT_EQ(run.err, "");
+            EXPECT_EQ(run.status, 0);
+        }
+    }
+}
+
+// Under Umm al-Qura 1 Ramadhan 1448 is Monday 8 February 2027; the profile
+// records it a day later, and a Shawwal that cannot be kept.
+TEST_F(RemindersCliTest, ListUpcomingAndExportFollowTheRecordedMonthStarts)
+{
+    WriteProfile(
+        std::string(kProfile) + "[HijriMonthStarts]\n1448/9=2027-02-09\n1448/10=2027-07-20\n");
+    const std::string warning = "zamanix-reminders: warning: [HijriMonthStarts] "
+                                "1448/10=2027-07-20 is ignored: Shawwal 1448 cannot begin on "
+                                "20 July 2027: ";
+    const struct {
+        std::vector<std::string> args;
+        const char *day; // of Ramadhan/1 in the output
+    } cases[] = {
+        {{"list"}, "2027-02-09  Tue  1448-09-01  64"},
+        {{"upcoming", "--days", "70", "--format", "tsv"}, "2027-02-09\tTuesday\t1448-09-01\t64"},
+        {{"export", "--years", "1"}, "DTSTART:20270209T080000Z"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.front());
+        const Outcome run = Start(c.args);
+        EXPECT_NE(run.out.find(c.day), std::string::npos) << run.out;
+        EXPECT_EQ(run.err.rfind(warning, 0), 0u) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_EQ(run.status, 0);
+    }
 }
 
 } // namespace

@@ -98,7 +98,7 @@ TEST_F(AlarmNotificationTest, RealTimeItsButtonsDoWhatYesAndNoInThePromptDo)
             (QStringList{"later", "Remind me again in 5 minutes", "done", "Done for today"}));
         EXPECT_EQ(View()->m_strDoneKey, c.silenced ? "March/06" : "");
         if (c.press.isEmpty()) {
-            QTest::qWait(200);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !service.closed.empty(); }, 10000));
             EXPECT_EQ(service.closed, std::vector<uint>{42u}) << "the answer withdraws it";
         }
         // Again after the interval, unless silenced.

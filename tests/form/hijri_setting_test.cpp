@@ -136,6 +136,39 @@ TEST_F(HijriSettingTest, TheDueCheckFollowsTheCalendarInUse)
     EXPECT_EQ(m_boxes.size(), 3u) << "Umm al-Qura, tabular and astronomical +1";
 }
 
+// A month start recorded in the profile holds from the start, through every
+// choice of rule and adjustment that can keep it, for today's line and for
+// the due check: Umm al-Qura begins Ramadhan 1447 on 18 February, the
+// community here on the 19th.
+TEST_F(HijriSettingTest, ARecordedMonthStartHoldsThroughEveryChoice)
+{
+    Store("Defaults", "HijriCalendar", "umalqura");
+    Store("HijriMonthStarts", "1447/9", "2026-02-19");
+    Store("Reminder", "Ramadhan/1", "Ramadhan begins");
+    Store("Alarm", "Ramadhan/1", "00:00 60");
+    Start();
+    EXPECT_EQ(Label(IDC_DATENOW)->toolTip(), "Umm al-Qura, 1 month start recorded");
+    for (const UINT command :
+        {ID_OPTIONS_HIJRI_ADJUST_PLUS1, ID_OPTIONS_HIJRI_CIVIL, ID_OPTIONS_HIJRI_ADJUST_MINUS1}) {
+        Choose(command);
+        const CHijriCalendar &calendar = View()->GetHijriCalendar();
+        SCOPED_TRACE(calendar.Description());
+        EXPECT_EQ(calendar.MonthStarts().size(), 1u);
+        EXPECT_TRUE(calendar.RefusedMonthStarts().empty());
+        EXPECT_EQ(calendar.ToHijri({2026, 2, 19}), (YearMonthDay{1447, 9, 1}));
+        const YearMonthDay today = calendar.ToHijri({2026, 2, 18});
+        EXPECT_EQ(today.month, 8);
+        EXPECT_EQ(Label(IDC_DATENOW)->text().toStdString(),
+            "Wednesday February 18, 2026 - " + DateText(today, HijriMonthNames));
+    }
+    Tick();
+    EXPECT_TRUE(m_boxes.empty()) << "not yet the recorded 1 Ramadhan";
+    m_now = At(2026, 2, 19, 9, 0);
+    Tick();
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_NE(m_boxes[0].text.find("Ramadhan begins"), CString::npos);
+}
+
 TEST_F(HijriSettingTest, WrittenOnlyWhenChangedAndBackAfterARestart)
 {
     Start();

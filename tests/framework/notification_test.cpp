@@ -16,13 +16,20 @@
 
 namespace {
 
-// Lets replies on the bus arrive.
-void pump(int ms)
+// Returns once the notification service has handled all that this program
+// sent it so far, and this program all that the service sent back: the bus
+// keeps the order of each connection's messages, so the answer to a call
+// comes after them. Twice, for what the first answers set off.
+void roundTrip()
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    for (int i = 0; i < 2; ++i) {
+        QDBusConnection::sessionBus().call(
+            QDBusMessage::createMethodCall("org.freedesktop.Notifications",
+                "/org/freedesktop/Notifications", "org.freedesktop.Notifications",
+                "GetCapabilities"),
+            QDBus::BlockWithGui, 10000);
+        QCoreApplication::processEvents();
+    }
 }
 
 void waitFor(const std::function<bool()> &done)
@@ -60,13 +67,13 @@ TEST(RealTimeDesktopNotification, ReachesTheServiceAndIsWithdrawn)
     EXPECT_EQ(service.shown[0].hints.value("desktop-entry").toString(), "zamanix");
     EXPECT_EQ(service.shown[0].replaces, 0u);
 
-    pump(300); // the reply with the notification's id
+    roundTrip(); // the reply with the notification's id
     ShowDesktopNotification("Zamanix Reminder", "again");
     waitFor([&] { return service.shown.size() == 2; });
     ASSERT_EQ(service.shown.size(), 2u);
     EXPECT_EQ(service.shown[1].replaces, 42u) << "a repeat replaces the one shown before";
 
-    pump(300);
+    roundTrip();
     CloseDesktopNotification();
     waitFor([&] { return !service.closed.empty(); });
     EXPECT_EQ(service.closed, std::vector<uint>{43u});
@@ -87,7 +94,7 @@ TEST(RealTimeDesktopNotification, AWithdrawalBeforeTheServiceAnswersStillWithdra
                     : std::vector<NotificationAction>{},
             [](const CString &) {});
         CloseDesktopNotification();
-        pump(500);
+        roundTrip();
         EXPECT_EQ(service.shown.size(), buttons ? 0u : 1u)
             << "with buttons, nothing is shown once the capabilities come";
         EXPECT_EQ(service.closed.size(), service.shown.size()) << "nothing stays on the screen";
@@ -125,27 +132,71 @@ TEST(RealTimeDesktopNotification, ButtonsWhereTheServiceOffersThemAnswerOnce)
         waitFor([&] { return !service.shown.empty(); });
         ASSERT_EQ(service.shown.size(), 1u);
         EXPECT_EQ(service.shown[0].actions, c.shownActions);
-        pump(300); // the press, if any, and its signals
+        roundTrip(); // the press, if any, and its signals
         EXPECT_EQ(answers, c.answers);
         // The service closed it with the press: a later withdrawal finds
         // nothing to withdraw, and a stray press of it answers nothing.
         CloseDesktopNotification();
         if (!c.press.isEmpty())
             service.Press(42, c.press);
-        pump(300);
+        roundTrip();
         EXPECT_EQ(answers, c.answers);
         EXPECT_EQ(service.closed.size(), c.press.isEmpty() ? 1u : 0u);
     }
 }
 
-TEST(RealTimeDesktopNotification, NoServiceIsNoFailure)
+// A notification that no service took leaves nothing behind: the next one,
+// once a service is there, is a new one, and withdrawing it withdraws it.
+TEST(RealTimeDesktopNotification, WithoutAServiceNothingIsLeftBehind)
 {
     if (!onPrivateBus())
         GTEST_SKIP() << kNoBus;
     ShowDesktopNotification("Zamanix Reminder", "nobody listens");
-    pump(300);
+    roundTrip();
     CloseDesktopNotification();
-    SUCCEED();
+    ShowDesktopNotification(
+        "Zamanix Reminder", "nobody listens either", {{"done", "Done"}}, [](const CString &) {});
+    roundTrip();
+
+    CFakeNotificationService service;
+    ASSERT_TRUE(service.Serve());
+    ShowDesktopNotification("Zamanix Reminder", "now someone does");
+    waitFor([&] { return !service.shown.empty(); });
+    ASSERT_EQ(service.shown.size(), 1u);
+    EXPECT_EQ(service.shown[0].replaces, 0u) << "nothing to replace";
+    roundTrip();
+    CloseDesktopNotification();
+    waitFor([&] { return !service.closed.empty(); });
+    EXPECT_EQ(service.closed, std::vector<uint>{42u});
+}
+
+// Only the service that showed the notification answers for it: the same
+// signal sent by another program on the bus is not heard.
+TEST(RealTimeDesktopNotification, AnotherProgramCannotPressItsButtons)
+{
+    if (!onPrivateBus())
+        GTEST_SKIP() << kNoBus;
+    CFakeNotificationService service;
+    service.offersActions = true;
+    ASSERT_TRUE(service.Serve());
+    std::vector<CString> answers;
+    ShowDesktopNotification("Zamanix Reminder", "memo", {{"done", "Done for today"}},
+        [&](const CString &key) { answers.push_back(key); });
+    waitFor([&] { return !service.shown.empty(); });
+    roundTrip();
+    QDBusConnection forger = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "forger");
+    QDBusMessage press = QDBusMessage::createSignal(
+        "/org/freedesktop/Notifications", "org.freedesktop.Notifications", "ActionInvoked");
+    press << 42u << QString("done");
+    forger.send(press);
+    forger.call(QDBusMessage::createMethodCall("org.freedesktop.DBus", "/org/freedesktop/DBus",
+        "org.freedesktop.DBus", "GetId")); // the signal is out before this answer
+    roundTrip();
+    EXPECT_TRUE(answers.empty()) << "a press by another program";
+    service.Press(42, "done");
+    waitFor([&] { return !answers.empty(); });
+    EXPECT_EQ(answers, std::vector<CString>{"done"}) << "the service's own press";
+    QDBusConnection::disconnectFromBus("forger");
 }
 
 } // namespace

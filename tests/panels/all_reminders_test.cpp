@@ -85,8 +85,8 @@ TEST_F(AllRemindersTest, ViewMenuOpensItWithItsOwnShortcut)
     Start();
     ASSERT_NE(Frame()->GetMenu()->FindItem(ID_VIEW_ALL_REMINDERS), nullptr);
     EXPECT_EQ(Frame()->GetMenu()->FindItem(ID_VIEW_ALL_REMINDERS)->text(), "All &Reminders");
-    EXPECT_EQ(Frame()->GetMenu()->FindItem(ID_VIEW_ALL_REMINDERS)->shortcut(),
-        QKeySequence("Ctrl+R"));
+    EXPECT_EQ(
+        Frame()->GetMenu()->FindItem(ID_VIEW_ALL_REMINDERS)->shortcut(), QKeySequence("Ctrl+R"));
     ASSERT_NE(Frame()->GetMenu()->FindItem(ID_FILE_EXPORT_REMINDERS), nullptr);
     EXPECT_TRUE(Frame()->GetMenu()->FindItem(ID_FILE_EXPORT_REMINDERS)->isEnabled());
     QTest::keyClick(Frame()->GetMainWindow(), Qt::Key_R, Qt::ControlModifier);

@@ -3,8 +3,11 @@
 // started beside it as a second copy. The tests wait in real time for the
 // second copy and the bus.
 #include "tests/form/form_fixture.h"
+#include "tests/framework/fake_notification_service.h"
+#include "tests/framework/private_bus.h"
 #include "tests/reminders/temp_folder.h"
 
+#include "framework/notification.h"
 #include "reminders/reminder_entries.h"
 #include "shell/one_copy.h"
 
@@ -14,7 +17,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
+#include <QTimer>
 #include <QUrl>
 
 #include <csignal>
@@ -68,16 +74,23 @@ protected:
     }
 
     // Starts the built program with a profile folder of its own, on this
-    // bus unless `withBus` is false.
-    void StartTheSecond(const QStringList &args, bool withBus = true)
+    // bus.
+    void StartTheSecond(const QStringList &args)
+    {
+        StartTheSecondOn(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), args);
+    }
+    // The same on the bus at `address`, or with none when it is empty.
+    void StartTheSecondOn(const QString &address, const QStringList &args = {})
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("XDG_CONFIG_HOME", QString::fromStdString((m_dir / "second").string()));
         environment.insert(
             "XDG_RUNTIME_DIR", QString::fromStdString((m_dir / "second" / "runtime").string()));
-        if (!withBus)
+        if (address.isEmpty())
             environment.remove("DBUS_SESSION_BUS_ADDRESS");
+        else
+            environment.insert("DBUS_SESSION_BUS_ADDRESS", address);
         m_second.setProcessEnvironment(environment);
         m_second.start(QStringLiteral(ZAMANIX_BINARY_DIR "/zamanix"), args);
         ASSERT_TRUE(m_second.waitForStarted());
@@ -125,7 +138,7 @@ TEST_F(OneCopyTest, RealTimeASecondStartWithAFileOpensItInTheFirst)
 TEST_F(OneCopyTest, RealTimeWithoutASessionBusEveryStartRuns)
 {
     StartTheFirst();
-    StartTheSecond({}, false);
+    StartTheSecondOn({});
     // A start that runs records its first check in its own profile.
     waitFor([&] {
         return m_second.state() == QProcess::NotRunning ||
@@ -133,6 +146,124 @@ TEST_F(OneCopyTest, RealTimeWithoutASessionBusEveryStartRuns)
     });
     EXPECT_EQ(m_second.state(), QProcess::Running) << m_second.readAllStandardError().toStdString();
     EXPECT_NE(SecondsProfile().find(kLastCheckEntry), std::string::npos);
+}
+
+// A bus that takes the connection and never answers (its daemon stopped,
+// or a socket that says nothing) holds a start two seconds at most: the
+// program says so and runs as a copy of its own.
+TEST_F(OneCopyTest, RealTimeAStartGoesOnWhenTheBusDoesNotAnswer)
+{
+    CPrivateBus stopped;
+    ASSERT_TRUE(stopped.Start(m_dir)) << "dbus-daemon (package dbus-daemon)";
+    stopped.Stop();
+    CSilentSocket silent;
+    ASSERT_TRUE(silent.Listen((m_dir / "silent").string()));
+    for (const QString &address : {stopped.Address(), silent.Address()}) {
+        SCOPED_TRACE(address.toStdString());
+        std::filesystem::remove(m_dir / "second" / "zamanix.INI");
+        StartTheSecondOn(address);
+        waitFor([&] {
+            return m_second.state() == QProcess::NotRunning ||
+                SecondsProfile().find(kLastCheckEntry) != std::string::npos;
+        });
+        EXPECT_NE(SecondsProfile().find(kLastCheckEntry), std::string::npos)
+            << "the window is up and the alarm ticks";
+        EXPECT_EQ(m_second.state(), QProcess::Running);
+        m_second.kill();
+        m_second.waitForFinished();
+        const std::string said = m_second.readAllStandardError().toStdString();
+        EXPECT_NE(said.find("zamanix: the session bus at " + address.toStdString() +
+                      " does not answer within 2 seconds; going on without it"),
+            std::string::npos)
+            << said;
+    }
+}
+
+// Neither the exit nor a notification waits for a bus that has stopped
+// answering; what they asked of it is done once it answers again.
+TEST_F(OneCopyTest, RealTimeAStoppedBusHoldsNeitherTheAlarmNorTheExit)
+{
+    StartTheFirst();
+    CFakeNotificationService service;
+    service.offersActions = true;
+    ASSERT_TRUE(service.Serve());
+    const uint bus = QDBusConnection::sessionBus()
+                         .interface()
+                         ->servicePid(QStringLiteral("org.freedesktop.DBus"))
+                         .value();
+    ASSERT_GT(bus, 0u);
+    QElapsedTimer clock;
+    clock.start();
+    ::kill(static_cast<pid_t>(bus), SIGSTOP);
+    ShowDesktopNotification(
+        "Zamanix Reminder", "memo", {{"done", "Done for today"}}, [](const CString &) {});
+    m_app.reset(); // the exit gives the name up
+    const qint64 held = clock.elapsed();
+    ::kill(static_cast<pid_t>(bus), SIGCONT);
+    // A call that waited for the bus would take the library's 25 seconds.
+    EXPECT_LT(held, 5000);
+    waitFor([&] { return !service.shown.empty(); });
+    EXPECT_EQ(service.shown.size(), 1u) << "shown once the bus answers";
+    waitFor([&] {
+        return !QDBusConnection::sessionBus().interface()->isServiceRegistered(kAppId).value();
+    });
+    EXPECT_FALSE(QDBusConnection::sessionBus().interface()->isServiceRegistered(kAppId).value());
+}
+
+// A burst of Open requests of a file that is not there leaves one message
+// on the screen at a time, and two in all: the first, and one for all that
+// came while it was open.
+TEST_F(OneCopyTest, RealTimeABurstOfRequestsShowsOneMessageAtATime)
+{
+    StartTheFirst();
+    SetMessageBoxResponder({}); // real message boxes, with their own loops
+    const qsizetype windows = QApplication::topLevelWidgets().size();
+    QDBusConnection other = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "burst");
+    std::vector<QDBusPendingCall> calls;
+    for (int i = 0; i < 1000; ++i) {
+        QDBusMessage open = QDBusMessage::createMethodCall(
+            kAppId, "/org/zamanix/zamanix", "org.freedesktop.Application", "Open");
+        open << QStringList{QUrl::fromLocalFile(
+                    QString::fromStdString((m_dir / ("missing-" + std::to_string(i))).string()))
+                                .toString()}
+             << QVariantMap();
+        calls.push_back(other.asyncCall(open));
+    }
+    const auto answered = [&] {
+        return std::all_of(
+            calls.begin(), calls.end(), [](const QDBusPendingCall &c) { return c.isFinished(); });
+    };
+    // Counts the message boxes on the screen; once every request is in, it
+    // answers each as it comes.
+    int mostOpen = 0, shown = 0;
+    QPointer<QWidget> last;
+    QTimer watch;
+    watch.callOnTimeout([&] {
+        int open = 0;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (qobject_cast<QMessageBox *>(window) && window->isVisible()) {
+                ++open;
+                shown += window != last.data();
+                last = window;
+            }
+        mostOpen = std::max(mostOpen, open);
+        if (open > 0 && answered())
+            QApplication::activeModalWidget()->close();
+    });
+    watch.start(20);
+    // A request that waits is carried out as soon as the box before it
+    // closes: with none open, all are done.
+    waitFor([&] { return answered() && shown > 0 && !QApplication::activeModalWidget(); });
+    watch.stop();
+    EXPECT_TRUE(answered());
+    EXPECT_EQ(mostOpen, 1);
+    EXPECT_GE(shown, 1);
+    EXPECT_LE(shown, 2) << "the first, and one for all that came while it was open";
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), windows) << "nothing left behind";
+    for (const QDBusPendingCall &call : calls)
+        EXPECT_FALSE(call.isError()) << call.error().message().toStdString();
+    QDBusConnection::disconnectFromBus("burst");
 }
 
 TEST_F(OneCopyTest, RealTimeTheRunningCopyAnswersTheFreedesktopInterface)
@@ -177,30 +308,15 @@ TEST(DBusActivation, RealTimeTheBusStartsTheProgramThroughItsServiceFile)
         ("zamanix-activation-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir / "runtime");
     std::filesystem::permissions(dir / "runtime", std::filesystem::perms::owner_all);
-    std::ofstream(dir / "bus.conf")
-        << "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-           " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-           "<busconfig><type>session</type><listen>unix:tmpdir=" +
-            dir.string() +
-            "</listen><servicedir>" ZAMANIX_TEST_SERVICE_DIR
-            "</servicedir><policy context=\"default\">"
-            "<allow send_destination=\"*\" eavesdrop=\"true\"/>"
-            "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n";
-    QProcess daemon;
+    CPrivateBus daemon;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // What the bus hands on to the program it starts.
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("XDG_CONFIG_HOME", QString::fromStdString(dir.string()));
     environment.insert("XDG_RUNTIME_DIR", QString::fromStdString((dir / "runtime").string()));
-    daemon.setProcessEnvironment(environment);
-    daemon.start("dbus-daemon",
-        {"--nofork", "--print-address", "--config-file",
-            QString::fromStdString((dir / "bus.conf").string())});
-    if (!daemon.waitForStarted())
-        GTEST_SKIP() << "dbus-daemon (package dbus-daemon) could not be run";
-    while (!daemon.canReadLine() && daemon.waitForReadyRead(10000)) { }
-    ASSERT_TRUE(daemon.canReadLine()) << "the bus says where it listens";
-    const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
+    ASSERT_TRUE(daemon.Start(dir, ZAMANIX_TEST_SERVICE_DIR, environment))
+        << "dbus-daemon (package dbus-daemon) could not be run";
+    const QString address = daemon.Address();
     QDBusConnection bus = QDBusConnection::connectToBus(address, "activation");
     ASSERT_TRUE(bus.isConnected()) << address.toStdString();
 
@@ -218,8 +334,6 @@ TEST(DBusActivation, RealTimeTheBusStartsTheProgramThroughItsServiceFile)
 
     ::kill(static_cast<pid_t>(pid.value()), SIGTERM);
     QDBusConnection::disconnectFromBus("activation");
-    daemon.terminate();
-    daemon.waitForFinished();
     std::filesystem::remove_all(dir);
 }
 

@@ -154,7 +154,8 @@ TEST_F(ShellTest, MenuItemsNameTheirKeysApart)
     for (QAction *top : Frame()->GetMainWindow()->menuBar()->actions())
         check(top->menu());
     EXPECT_GT(items, 30);
-    EXPECT_EQ(withKeys, 10) << "New, Open, Save, Print, Undo, Cut, Copy, Paste, All Reminders, Month";
+    EXPECT_EQ(withKeys, 10)
+        << "New, Open, Save, Print, Undo, Cut, Copy, Paste, All Reminders, Month";
     EXPECT_EQ(Action(ID_FILE_OPEN)->text(), "&Open...");
     EXPECT_EQ(Action(ID_EDIT_UNDO)->shortcuts(),
         QList<QKeySequence>({QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}))
@@ -259,6 +260,8 @@ TEST_F(ShellTest, SavingNeverErasesWhatTheProgramDidNotWrite)
             nullptr},
         {"a link to the profile, by Save As", "link.INI", nullptr, false, IDYES, false, false,
             nullptr},
+        {"the profile's backup, by Save As", "zamanix.INI.bak", "[Reminder]\n", false, IDYES, false,
+            false, nullptr},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -375,9 +378,8 @@ TEST_F(ShellTest, CommandLine)
         CString title;
         int boxes;
     } cases[] = {
-        {"a file", {file}, TRUE, true, "doc.zam - Zamanix", 0},
-        {"a file given as an absolute path after a slash", {file}, TRUE, true, "doc.zam - Zamanix",
-            0},
+        {"a file, its absolute path starting with a slash as flags do", {file}, TRUE, true,
+            "doc.zam - Zamanix", 0},
         {"dde starts as without flags", {"-dde"}, TRUE, true, "Untitled - Zamanix", 0},
         {"Embedding", {"/Embedding"}, TRUE, true, "Untitled - Zamanix", 0},
         {"a missing file ends the program", {(m_dir / "nope").string()}, FALSE, false, "", 1},
