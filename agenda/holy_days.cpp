@@ -3,16 +3,17 @@
 namespace {
 
 // Month numbers as in HijriMonthNames: 1 Muharram, 7 Rajab, 8 Sha'ban,
-// 9 Ramadhan, 10 Shawwal, 12 Thul Hijjah.
+// 9 Ramadhan, 10 Shawwal, 12 Thul Hijjah. The nights of the Night Journey,
+// of mid-Sha'ban and of Power are kept from the sunset that begins them.
 constexpr HolyDay kHolyDays[] = {
     {1, 1, "Islamic New Year"},
     {1, 10, "Ashura"},
-    {7, 27, "Isra and Mi'raj"},
-    {8, 15, "Mid-Sha'ban"},
+    {7, 27, "Isra and Mi'raj", true},
+    {8, 15, "Mid-Sha'ban", true},
     {9, 1, "First day of Ramadan"},
     // The Night of Power is sought in the odd nights of the last ten; the
     // 27th is the one most keep.
-    {9, 27, "Laylat al-Qadr (one of the odd nights)"},
+    {9, 27, "Laylat al-Qadr (one of the odd nights)", true},
     {10, 1, "Eid al-Fitr"},
     {12, 9, "Day of Arafah"},
     {12, 10, "Eid al-Adha"},
@@ -32,4 +33,11 @@ std::vector<const HolyDay *> HolyDaysOf(const YearMonthDay &hijri)
         if (day.month == hijri.month && day.day == hijri.day)
             found.push_back(&day);
     return found;
+}
+
+std::vector<const HolyDay *> HolyNightsBefore(const YearMonthDay &hijri)
+{
+    std::vector<const HolyDay *> nights = HolyDaysOf(hijri);
+    std::erase_if(nights, [](const HolyDay *day) { return !day->nightBefore; });
+    return nights;
 }

@@ -112,6 +112,7 @@ MonthData BuildMonthData(const MonthId &month, const CHijriCalendar &hijri,
         day.hijri = hijri.HijriOfDay(d);
         day.weekday = WeekdayOfDay(d);
         day.holyDays = HolyDaysOf(day.hijri);
+        day.holyNights = HolyNightsBefore(hijri.HijriOfDay(d + 1));
         if (reminders)
             day.reminders = FindDayReminders(day.christian, day.hijri, reminders);
     }

@@ -50,6 +50,9 @@ struct MonthDay {
     std::optional<MoonPhaseTime> moonPhase;
     std::vector<DayReminder> reminders; // FindDayReminders: both calendars, both spellings
     std::vector<const HolyDay *> holyDays;
+    // The holy days of the day after, kept on their night: from this day's
+    // sunset on.
+    std::vector<const HolyDay *> holyNights;
 };
 
 struct MonthData {

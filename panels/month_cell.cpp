@@ -73,8 +73,22 @@ void paintCrescent(QPainter &painter, const QRectF &box, const QColor &color)
     painter.fillPath(crescent.subtracted(bite), color);
 }
 
+// The evening before a holy night: the crescent's outline, as the night
+// to come is not yet the holy day.
+void paintEveningCrescent(QPainter &painter, const QRectF &box, const QColor &color)
+{
+    QPainterPath crescent;
+    crescent.addEllipse(box.adjusted(0.5, 0.5, -0.5, -0.5));
+    QPainterPath bite;
+    bite.addEllipse(box.translated(box.width() * 0.35, -box.height() * 0.1));
+    painter.setPen(QPen(color, 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(crescent.subtracted(bite));
+}
+
 // The marks along the cell's bottom, from its trailing edge: the reminder
-// dot, then the holy day's crescent.
+// dot, the holy day's crescent, then the outline of the evening before a
+// holy night.
 void paintMarks(QPainter &painter, const QRect &inner, int size, const MonthDay &day,
     const DayCellLook &look, const QColor &markColor)
 {
@@ -89,8 +103,12 @@ void paintMarks(QPainter &painter, const QRect &inner, int size, const MonthDay 
         painter.drawEllipse(QRectF(x + (size - dot) / 2, y + (size - dot) / 2, dot, dot));
         x += step;
     }
-    if (look.holyDays && !day.holyDays.empty())
+    if (look.holyDays && !day.holyDays.empty()) {
         paintCrescent(painter, QRectF(x, y, size, size), markColor);
+        x += step;
+    }
+    if (look.holyDays && !day.holyNights.empty())
+        paintEveningCrescent(painter, QRectF(x, y, size, size), markColor);
 }
 
 void paintText(QPainter &painter, const QRect &rect, Qt::Alignment alignment, const QFont &font,
@@ -114,7 +132,7 @@ QSize DayCellSize(const QFont &font)
     const int mark = small.ascent();
     const int pad = padding(big);
     const int top = big.horizontalAdvance(QStringLiteral("30")) + pad + moonSize(big);
-    const int bottom = otherWidth + pad + 2 * mark + mark / 3;
+    const int bottom = otherWidth + pad + 3 * mark + 2 * (mark / 3);
     return {2 * pad + std::max(top, bottom), 2 * pad + big.height() + small.height() + pad};
 }
 

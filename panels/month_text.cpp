@@ -5,6 +5,8 @@
 #include "calendar/calendar.h"
 #include "panels/reminder_table_model.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -62,6 +64,28 @@ QString capitalized(QString text)
     if (!text.isEmpty())
         text[0] = text[0].toUpper();
     return text;
+}
+
+QString holyName(const HolyDay &holy)
+{
+    return QString::fromUtf8(holy.name.data(), static_cast<qsizetype>(holy.name.size()));
+}
+
+// How a day's cell names its holy day: a night with the evening it begins.
+QString holyDayText(const HolyDay &holy, const MonthDay &day)
+{
+    return holy.nightBefore ? HolyNightText(holy, day.dayNumber - 1) : holyName(holy);
+}
+
+// The holy days and nights of a day, as a cell says them.
+QStringList holyTexts(const MonthDay &day)
+{
+    QStringList texts;
+    for (const HolyDay *holy : day.holyDays)
+        texts << holyDayText(*holy, day);
+    for (const HolyDay *holy : day.holyNights)
+        texts << HolyEveningText(*holy);
+    return texts;
 }
 
 // A memo as rich text: escaped, its line breaks kept.
@@ -168,8 +192,7 @@ QString DayDescription(const MonthDay &day, ReminderCalendar shown, bool today, 
     if (!day.reminders.empty())
         parts << remindersText(day);
     if (holyDays)
-        for (const HolyDay *holy : day.holyDays)
-            parts << QString::fromUtf8(holy->name.data(), holy->name.size());
+        parts << holyTexts(day);
     return parts.join(QStringLiteral(", "));
 }
 
@@ -180,10 +203,8 @@ QString DayToolTip(const MonthDay &day, ReminderCalendar shown, bool today, bool
     if (today)
         lines << QStringLiteral("Today");
     if (holyDays)
-        for (const HolyDay *holy : day.holyDays)
-            lines << QStringLiteral("<i>%1</i>")
-                         .arg(QString::fromUtf8(holy->name.data(), holy->name.size())
-                                  .toHtmlEscaped());
+        for (const QString &holy : holyTexts(day))
+            lines << QStringLiteral("<i>%1</i>").arg(capitalized(holy).toHtmlEscaped());
     if (day.moonPhase)
         lines << capitalized(MoonPhaseText(*day.moonPhase));
     for (const DayReminder &reminder : day.reminders)
@@ -202,13 +223,36 @@ QString DayListLabel(const MonthDay &day)
         .arg(monthName(ReminderCalendar::Christian, day.christian.month));
 }
 
+QString HolyNightText(const HolyDay &holy, int evening)
+{
+    const YearMonthDay christian = ChristianOfDay(evening);
+    return QCoreApplication::translate("MonthText", "%1: the night before %2, from sunset on %3")
+        .arg(holyName(holy),
+            QStringLiteral("%1 %2").arg(holy.day).arg(
+                monthName(ReminderCalendar::Hijri, holy.month)),
+            QStringLiteral("%1 %2 %3")
+                .arg(WeekdayName(WeekdayOfDay(evening)))
+                .arg(christian.day)
+                .arg(monthName(ReminderCalendar::Christian, christian.month)));
+}
+
+QString HolyEveningText(const HolyDay &holy)
+{
+    return QCoreApplication::translate("MonthText", "from sunset, the night of %1")
+        .arg(holyName(holy));
+}
+
 QStringList HolyDayLines(const MonthData &month)
 {
     QStringList lines;
     for (const MonthDay &day : month.days)
         for (const HolyDay *holy : day.holyDays)
-            lines << DayListLabel(day) + QStringLiteral(": ") +
-                    QString::fromUtf8(holy->name.data(), holy->name.size());
+            lines << (holy->nightBefore
+                    ? holyDayText(*holy, day)
+                    : DayListLabel(day) + QStringLiteral(": ") + holyName(*holy));
+    if (!month.days.empty())
+        for (const HolyDay *holy : month.days.back().holyNights)
+            lines << HolyNightText(*holy, month.days.back().dayNumber);
     return lines;
 }
 

@@ -302,4 +302,42 @@ TEST(HolyDays, OneTableOfDaysThatEveryMonthHas)
     EXPECT_TRUE(HolyDaysOf({1447, 11, 10}).empty());
 }
 
+// The nights kept from the sunset before their day mark that evening, the
+// civil day before the holy day, whatever the rule; the holy day itself
+// keeps its own day.
+TEST(HolyDays, ANightIsMarkedOnTheEveningBeforeItsDay)
+{
+    std::vector<std::string> nights;
+    for (const HolyDay &d : HolyDays())
+        if (d.nightBefore)
+            nights.push_back(std::string(d.name));
+    EXPECT_EQ(nights,
+        (std::vector<std::string>{
+            "Isra and Mi'raj", "Mid-Sha'ban", "Laylat al-Qadr (one of the odd nights)"}));
+    for (HijriRule rule : kHijriRules) {
+        const CHijriCalendar hijri(rule, 0);
+        for (int month = 6; month <= 10; ++month) {
+            SCOPED_TRACE(std::string(hijri.DisplayName()) + ", month " + std::to_string(month));
+            const MonthData data =
+                BuildMonthData({ReminderCalendar::Hijri, 1447, month}, hijri, {}, fixedOffset(0));
+            std::vector<std::string> evenings;
+            for (const MonthDay &d : data.days)
+                for (const HolyDay *night : d.holyNights)
+                    evenings.push_back(
+                        std::to_string(d.hijri.day) + " " + std::string(night->name));
+            const std::map<int, std::vector<std::string>> expected = {{6, {}},
+                {7, {"26 Isra and Mi'raj"}}, {8, {"14 Mid-Sha'ban"}},
+                {9, {"26 Laylat al-Qadr (one of the odd nights)"}}, {10, {}}};
+            EXPECT_EQ(evenings, expected.at(month));
+        }
+    }
+    // An evening on the last day of a Christian month: 31 May 2019 before
+    // 27 Ramadhan 1440, which is 1 June.
+    const MonthData may = BuildMonthData(
+        {ReminderCalendar::Christian, 2019, 5}, CHijriCalendar(), {}, fixedOffset(0));
+    ASSERT_EQ(may.days.back().holyNights.size(), 1u);
+    EXPECT_EQ(may.days.back().holyNights[0]->day, 27);
+    EXPECT_TRUE(may.days.back().holyDays.empty());
+}
+
 } // namespace
