@@ -89,6 +89,14 @@ std::vector<ProfileChange> RemoveMonthStartChanges(
     return removals(profile, HijriMonthIndex(year, month));
 }
 
+std::vector<ProfileChange> RemoveMonthStartEntryChanges(
+    const CProfileSnapshot &profile, const std::string &name)
+{
+    if (const std::optional<int> index = MonthStartIndex(name))
+        return removals(profile, *index);
+    return {ProfileChange::Remove(kHijriMonthStartsSection, name)};
+}
+
 std::vector<ProfileChange> ReplaceMonthStartsChanges(std::span<const HijriMonthStart> records)
 {
     std::vector<ProfileChange> changes{ProfileChange::RemoveSection(kHijriMonthStartsSection)};

@@ -34,5 +34,9 @@ std::vector<ProfileChange> RecordMonthStartChanges(
 // Removes every entry of the month: the rule's start holds again.
 std::vector<ProfileChange> RemoveMonthStartChanges(
     const CProfileSnapshot &profile, int year, int month);
+// Removes an entry by its name as the profile spells it: every entry of the
+// month it names, or the entry alone when its name names no month.
+std::vector<ProfileChange> RemoveMonthStartEntryChanges(
+    const CProfileSnapshot &profile, const std::string &name);
 // Replaces the whole section with the records, in their order (an import).
 std::vector<ProfileChange> ReplaceMonthStartsChanges(std::span<const HijriMonthStart> records);

@@ -36,6 +36,12 @@ inline constexpr std::string_view kSettingOff = "OFF";
 // "YEAR/MONTH=YYYY-MM-DD" ("1448/9=2027-02-07"; calendar/icu/
 // month_start_record.h). Written only when the user records or removes one.
 inline constexpr std::string_view kHijriMonthStartsSection = "HijriMonthStarts";
+// The question about the new moon on the 29th day of a Hijri month, under
+// "Defaults": asked when kAskNewMoonEntry is "ON" (any other value or none:
+// not asked), at the local time kNewMoonTimeEntry gives as "HH:MM" (any
+// other value or none: 18:00). Written only when the user changes them.
+inline constexpr std::string_view kAskNewMoonEntry = "AskNewMoon";
+inline constexpr std::string_view kNewMoonTimeEntry = "NewMoonTime";
 // When the reminders were last checked, under "Defaults": seconds since
 // 1970 (UTC). The reminders of the days after it that the program never
 // showed are listed as missed; without it (the first start) none are.

@@ -40,6 +40,10 @@ const Entry kEntries[] = {
     {kMonthPanelSideSetting, kMonthPanelSideEntry,
         [](const ZamanixSettings &s) { return s.monthPanelSide; }},
     {kHolyDaysSetting, kHolyDaysEntry, [](const ZamanixSettings &s) { return onOff(s.holyDays); }},
+    {kAskNewMoonSetting, kAskNewMoonEntry,
+        [](const ZamanixSettings &s) { return onOff(s.askNewMoon); }},
+    {kNewMoonTimeSetting, kNewMoonTimeEntry,
+        [](const ZamanixSettings &s) { return ClockMinuteText(s.newMoonMinute); }},
     {kLastCheckSetting, kLastCheckEntry,
         [](const ZamanixSettings &s) {
             return s.lastCheck ? std::to_string(*s.lastCheck) : std::string();
@@ -63,6 +67,9 @@ ZamanixSettings ReadSettings(const CProfileSnapshot &profile)
             settings.monthPanelSide = side;
     settings.holyDays = get(kHolyDaysEntry) != kSettingOff;
     settings.lastCheck = secondsFrom(get(kLastCheckEntry));
+    settings.askNewMoon = get(kAskNewMoonEntry) == kSettingOn;
+    settings.newMoonMinute =
+        ParseClockMinute(get(kNewMoonTimeEntry)).value_or(kDefaultNewMoonMinute);
     return settings;
 }
 
@@ -82,12 +89,17 @@ void CopySettings(unsigned which, const ZamanixSettings &from, ZamanixSettings &
         if (which & setting)
             to.*field = from.*field;
     };
-    copy(kHijriCalendarSetting, &ZamanixSettings::hijri);
+    // The setting is the rule with its adjustment; the month starts stay
+    // those recorded in `to`, which the file gave.
+    if (which & kHijriCalendarSetting)
+        to.hijri = to.hijri.WithSetting({from.hijri.Rule(), from.hijri.Adjust()});
     copy(kSoundSetting, &ZamanixSettings::sound);
     copy(kMonthPanelSetting, &ZamanixSettings::monthPanel);
     copy(kMonthPanelSideSetting, &ZamanixSettings::monthPanelSide);
     copy(kHolyDaysSetting, &ZamanixSettings::holyDays);
     copy(kLastCheckSetting, &ZamanixSettings::lastCheck);
+    copy(kAskNewMoonSetting, &ZamanixSettings::askNewMoon);
+    copy(kNewMoonTimeSetting, &ZamanixSettings::newMoonMinute);
 }
 
 std::vector<ProfileChange> SettingChanges(

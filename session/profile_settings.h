@@ -5,6 +5,7 @@
 // profile_settings.cpp's table: nothing else reads or writes its entry.
 #pragma once
 
+#include "agenda/crescent_question.h"
 #include "calendar/icu/hijri_calendar.h"
 #include "reminders/profile.h"
 #include "reminders/profile_snapshot.h"
@@ -22,6 +23,8 @@ enum ProfileSetting : unsigned {
     kMonthPanelSideSetting = 1u << 3, // the side it docks on
     kHolyDaysSetting = 1u << 4, // the holy days marked
     kLastCheckSetting = 1u << 5, // when the reminders were last checked
+    kAskNewMoonSetting = 1u << 6, // the question about the new moon asked
+    kNewMoonTimeSetting = 1u << 7, // the time it is asked at
 };
 
 struct ZamanixSettings {
@@ -33,6 +36,8 @@ struct ZamanixSettings {
     // "LastCheck", seconds since 1970; none at the first start, or when the
     // value was mended by hand into something else.
     std::optional<std::int64_t> lastCheck;
+    bool askNewMoon = false; // "AskNewMoon": asked when "ON"
+    int newMoonMinute = kDefaultNewMoonMinute; // "NewMoonTime", "HH:MM": minutes after midnight
 };
 
 // The settings as the profile holds them; missing or unreadable values give
@@ -42,7 +47,9 @@ ZamanixSettings ReadSettings(const CProfileSnapshot &profile);
 // The flags of the settings in which a and b differ.
 unsigned ChangedSettings(const ZamanixSettings &a, const ZamanixSettings &b);
 
-// Takes the settings of `which` from `from` into `to`.
+// Takes the settings of `which` from `from` into `to`; of the Hijri
+// calendar, the rule and the adjustment (the month starts recorded are the
+// profile's data, and stay those of `to`).
 void CopySettings(unsigned which, const ZamanixSettings &from, ZamanixSettings &to);
 
 // The changes that make the profile hold `wanted` for the settings of

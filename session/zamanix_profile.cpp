@@ -1,5 +1,6 @@
 #include "session/zamanix_profile.h"
 
+#include "agenda/hijri_month_starts.h"
 #include "reminders/profile_text.h"
 #include "reminders/reminder_entries.h"
 
@@ -140,6 +141,26 @@ bool CZamanixProfile::Write(std::span<const ProfileChange> changes, std::string 
     return write(changes, error);
 }
 
+bool CZamanixProfile::RecordMonthStart(const HijriMonthStart &record, std::string &error)
+{
+    if (std::optional<std::string> refusal = m_settings.hijri.CheckMonthStart(record)) {
+        error = std::move(*refusal);
+        return false;
+    }
+    return write(RecordMonthStartChanges(m_snapshot, record), error);
+}
+
+bool CZamanixProfile::RemoveMonthStart(const std::string &name, std::string &error)
+{
+    return write(RemoveMonthStartEntryChanges(m_snapshot, name), error);
+}
+
+bool CZamanixProfile::ReplaceMonthStarts(
+    std::span<const HijriMonthStart> records, std::string &error)
+{
+    return write(ReplaceMonthStartsChanges(records), error);
+}
+
 bool CZamanixProfile::AddReminder(
     const std::string &key, const std::string &memo, const std::string &alarm, std::string &error)
 {
@@ -206,6 +227,16 @@ bool CZamanixProfile::SetLastCheck(std::int64_t seconds, std::string &error)
 {
     return setSetting(kLastCheckSetting, &ZamanixSettings::lastCheck,
         std::optional<std::int64_t>(seconds), error);
+}
+
+bool CZamanixProfile::SetAskNewMoon(bool ask, std::string &error)
+{
+    return setSetting(kAskNewMoonSetting, &ZamanixSettings::askNewMoon, ask, error);
+}
+
+bool CZamanixProfile::SetNewMoonTime(int minute, std::string &error)
+{
+    return setSetting(kNewMoonTimeSetting, &ZamanixSettings::newMoonMinute, minute, error);
 }
 
 void CZamanixProfile::ClockTicked(std::int64_t now, int today)

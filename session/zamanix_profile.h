@@ -68,6 +68,15 @@ public:
     bool RemoveReminder(const std::string &key, std::string &error);
     // Any other changes, in one write.
     bool Write(std::span<const ProfileChange> changes, std::string &error);
+    // The recorded Hijri month starts (agenda/hijri_month_starts.h), each
+    // change in one write: a month's start recorded, unless the calendar in
+    // use refuses it (false, `error` the refusal, which names the month and
+    // says why); an entry removed by its name as the profile spells it,
+    // with every other entry of its month, so that the rule's start holds
+    // again; the whole section replaced (an import).
+    bool RecordMonthStart(const HijriMonthStart &record, std::string &error);
+    bool RemoveMonthStart(const std::string &name, std::string &error);
+    bool ReplaceMonthStarts(std::span<const HijriMonthStart> records, std::string &error);
 
     // Settings: the value holds at once, and is written unless the profile
     // already says so. False, with `error`, when it could not be written.
@@ -77,6 +86,8 @@ public:
     bool SetMonthPanelSide(const std::string &side, std::string &error);
     bool SetHolyDays(bool shown, std::string &error);
     bool SetLastCheck(std::int64_t seconds, std::string &error);
+    bool SetAskNewMoon(bool ask, std::string &error);
+    bool SetNewMoonTime(int minute, std::string &error);
 
     // The clock: the minute timer's reading (seconds since 1970) and its
     // local day (a day number). The first reading only sets today.

@@ -14,8 +14,18 @@ namespace {
 
 class ZamanixProfileTest : public testing::Test {
 protected:
+    // Writes to the file until m_bWritable says no more.
+    CZamanixProfile::Writer FailingWriter()
+    {
+        return [this](std::span<const ProfileChange> changes, std::string &error) {
+            return m_bWritable ? WriteProfileEntries(m_file, changes, error)
+                               : (error = "the disk is full", false);
+        };
+    }
+
     CTempFolder m_folder;
     std::filesystem::path m_file = m_folder / "zamanix.INI";
+    bool m_bWritable = true;
 };
 
 TEST_F(ZamanixProfileTest, AChangeOfTheFileIsToldAsTheSettingsAndKeysItChanged)
@@ -46,6 +56,11 @@ TEST_F(ZamanixProfileTest, AChangeOfTheFileIsToldAsTheSettingsAndKeysItChanged)
             "[Defaults]\nAudio=OFF\nHijriCalendar=civil\nMonthPanel=ON\n",
             kSoundSetting | kHijriCalendarSetting | kMonthPanelSetting, {}},
         {"an unreadable value is the default", before + "HijriCalendar=lunar\n", 0, {}},
+        {"a month start recorded by another copy",
+            before + "[HijriMonthStarts]\n1447/9=2026-02-20\n", kHijriCalendarSetting, {}},
+        {"the question about the new moon", before + "AskNewMoon=ON\nNewMoonTime=19:30\n",
+            kAskNewMoonSetting | kNewMoonTimeSetting, {}},
+        {"an unreadable time is the default", before + "NewMoonTime=dusk\n", 0, {}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -88,6 +103,14 @@ TEST_F(ZamanixProfileTest, ASettingIsWrittenOnlyWhenTheProfileSaysOtherwise)
         {"the side", "",
             [](CZamanixProfile &p, std::string &e) { return p.SetMonthPanelSide("left", e); },
             "[Defaults]\nMonthPanelSide=left\n"},
+        {"the question about the new moon", "",
+            [](CZamanixProfile &p, std::string &e) { return p.SetAskNewMoon(true, e); },
+            "[Defaults]\nAskNewMoon=ON\n"},
+        {"its time", "",
+            [](CZamanixProfile &p, std::string &e) { return p.SetNewMoonTime(19 * 60 + 5, e); },
+            "[Defaults]\nNewMoonTime=19:05\n"},
+        {"its default time is not written", "",
+            [](CZamanixProfile &p, std::string &e) { return p.SetNewMoonTime(18 * 60, e); }, ""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -102,14 +125,9 @@ TEST_F(ZamanixProfileTest, ASettingIsWrittenOnlyWhenTheProfileSaysOtherwise)
 TEST_F(ZamanixProfileTest, ASettingThatCouldNotBeWrittenHoldsAndIsTold)
 {
     WriteBytes(m_file, "[Defaults]\nAudio=ON\n");
-    bool writable = true;
-    CZamanixProfile profile(
-        m_file, [&](std::span<const ProfileChange> changes, std::string &error) {
-            return writable ? WriteProfileEntries(m_file, changes, error)
-                            : (error = "the disk is full", false);
-        });
+    CZamanixProfile profile(m_file, FailingWriter());
     QSignalSpy settings(&profile, &CZamanixProfile::settingsChanged);
-    writable = false;
+    m_bWritable = false;
     std::string error;
     EXPECT_FALSE(profile.SetSound(false, error));
     EXPECT_EQ(error, "the disk is full");
@@ -121,6 +139,42 @@ TEST_F(ZamanixProfileTest, ASettingThatCouldNotBeWrittenHoldsAndIsTold)
     profile.Refresh();
     EXPECT_FALSE(profile.Settings().sound);
     EXPECT_FALSE(profile.Settings().holyDays);
+}
+
+// A month start recorded, refused, removed and imported here: each told at
+// once, as a change of the Hijri calendar, and a calendar setting that
+// could not be saved keeps the month starts another copy records.
+TEST_F(ZamanixProfileTest, MonthStartsAreWrittenHereOrRefusedWithTheReason)
+{
+    WriteBytes(m_file, "[HijriMonthStarts]\n1447/09=2026-02-19\n1447/13=2026-02-19\n");
+    CZamanixProfile profile(m_file, FailingWriter());
+    QSignalSpy settings(&profile, &CZamanixProfile::settingsChanged);
+    std::string error;
+    const int february20 = ChristianDayNumber({2026, 2, 20});
+    ASSERT_TRUE(profile.RecordMonthStart({1447, 9, february20}, error)) << error;
+    EXPECT_EQ(ReadBytes(m_file), "[HijriMonthStarts]\n1447/13=2026-02-19\n1447/9=2026-02-20\n")
+        << "the month's other spelling goes";
+    EXPECT_EQ(profile.HijriCalendar().RecordedMonthStart(1447, 9)->day, february20);
+    EXPECT_EQ(settings.count(), 1);
+
+    EXPECT_FALSE(profile.RecordMonthStart({1447, 9, february20 + 3}, error));
+    EXPECT_EQ(error.rfind("Ramadhan 1447 cannot begin on 23 February 2026: ", 0), 0u) << error;
+    EXPECT_EQ(settings.count(), 1) << "nothing written";
+
+    ASSERT_TRUE(profile.RemoveMonthStart("1447/13", error)) << error;
+    ASSERT_TRUE(profile.RemoveMonthStart("1447/9", error)) << error;
+    EXPECT_EQ(ReadBytes(m_file), "[HijriMonthStarts]\n");
+    const HijriMonthStart imported[] = {{1447, 10, ChristianDayNumber({2026, 3, 21})}};
+    ASSERT_TRUE(profile.ReplaceMonthStarts(imported, error)) << error;
+    EXPECT_EQ(ReadBytes(m_file), "[HijriMonthStarts]\n1447/10=2026-03-21\n");
+
+    m_bWritable = false;
+    EXPECT_FALSE(profile.SetHijriCalendar({HijriRule::Civil, 0}, error));
+    WriteBytes(m_file, "[HijriMonthStarts]\n1447/10=2026-03-20\n");
+    profile.Refresh();
+    EXPECT_EQ(profile.HijriCalendar().Rule(), HijriRule::Civil) << "it holds";
+    EXPECT_EQ(profile.HijriCalendar().RecordedMonthStart(1447, 10)->day,
+        ChristianDayNumber({2026, 3, 20}));
 }
 
 TEST_F(ZamanixProfileTest, RemindersWrittenHereAreToldAtOnce)
