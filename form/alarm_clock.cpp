@@ -40,6 +40,7 @@ void CZamanixView::OnTimer(UINT nIDEvent)
     bool checked = false;
     if (nIDEvent == kMinuteTimer) {
         checked = CountDownToDueCheck(elapsed);
+        m_crescentPrompt.Tick(m_timeLast, now);
     }
     if (newDay) {
         // A due check has just built the line.
@@ -85,6 +86,7 @@ void CZamanixView::listenToProfile()
     // prompt; the days missed are caught up on first.
     QObject::connect(&m_profile, &CZamanixProfile::newDay, &m_news, [this] {
         m_dueCheck.CheckSoon();
+        DescribeHijriCalendar(); // a record may touch the new day's month
         if (m_timeChecked && !m_bMissedChecked)
             CheckMissedReminders();
         m_bMissedChecked = true;
