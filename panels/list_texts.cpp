@@ -50,6 +50,11 @@ QString ChristianDateText(const YearMonthDay &date, int weekday)
         .arg(date.year);
 }
 
+QString CivilDayText(int dayNumber)
+{
+    return ChristianDateText(ChristianOfDay(dayNumber), WeekdayOfDay(dayNumber));
+}
+
 QString HijriDateText(const YearMonthDay &date)
 {
     return QStringLiteral("%1 %2 %3")

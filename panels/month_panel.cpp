@@ -89,6 +89,7 @@ void CMonthPanel::buildLayout()
     buildTitle();
     QLayout *buttons = buildButtons();
     buildGrid();
+    buildStartCommands();
     buildHolyDayList();
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pTitle);
@@ -127,6 +128,8 @@ QLayout *CMonthPanel::buildButtons()
     buttons->addStretch();
     buttons->addWidget(addButton(QStringLiteral("Today"), QStringLiteral("Today"),
         QStringLiteral("Home"), [this] { ShowToday(); }));
+    buttons->addWidget(addButton(tr("Began On..."), tr("This Month Began On..."),
+        QStringLiteral("Ctrl+B"), [this] { RecordMonthStart(); }));
     buttons->addStretch();
     buttons->addWidget(addButton(QStringLiteral("\u203A"), QStringLiteral("Next month"),
         QStringLiteral("Page Down"), [this] { MoveMonths(1); }));
@@ -243,6 +246,7 @@ void CMonthPanel::showTexts()
     m_pHolyDays->setAccessibleName(all);
     m_pHolyDays->setToolTip(holyDays.join(QLatin1Char('\n')));
     m_pHolyDays->setHidden(holyDays.isEmpty()); // its room stays
+    updateStartCommands();
 }
 
 void CMonthPanel::showSelection()
@@ -256,6 +260,7 @@ void CMonthPanel::showSelection()
         m_pGrid->selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
     }
     m_bSelecting = false;
+    updateStartCommands(); // a Christian month's selected day names the Hijri month
 }
 
 void CMonthPanel::MoveMonths(int delta)
@@ -365,6 +370,11 @@ bool CMonthPanel::onKey(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         ChooseSelectedDay();
+        return true;
+    case Qt::Key_F10: // as the Menu key, for keyboards without one
+        if (!(event->modifiers() & Qt::ShiftModifier))
+            return false;
+        showStartMenu();
         return true;
     default:
         return false;
