@@ -23,10 +23,10 @@ std::vector<ReadEntry> readEntries(const CProfileSnapshot &profile)
     return read;
 }
 
-std::string ignored(const ProfileEntryValue &entry, const std::string &why)
+std::string ignored(const MonthStartEntry &entry)
 {
     return "[" + std::string(kHijriMonthStartsSection) + "] " + entry.name + "=" + entry.value +
-        " is ignored: " + why;
+        " is ignored: " + entry.problem;
 }
 
 // Every entry whose name names the month, however spelled.
@@ -52,22 +52,32 @@ CHijriCalendar WithProfileMonthStarts(
     return calendar.WithMonthStarts(std::move(records));
 }
 
-std::vector<std::string> ProfileMonthStartWarnings(
+std::vector<MonthStartEntry> ProfileMonthStartEntries(
     const CProfileSnapshot &profile, const CHijriCalendar &calendar)
 {
     const std::span<const MonthStartRefusal> refused = calendar.RefusedMonthStarts();
-    std::vector<std::string> warnings;
+    std::vector<MonthStartEntry> entries;
     std::size_t position = 0; // among the records the calendar was given
-    for (const ReadEntry &r : readEntries(profile)) {
-        if (!r.record) {
-            warnings.push_back(ignored(r.entry, r.error));
+    for (ReadEntry &r : readEntries(profile)) {
+        MonthStartEntry &entry = entries.emplace_back(
+            std::move(r.entry.name), std::move(r.entry.value), r.record, std::move(r.error));
+        if (!r.record)
             continue;
-        }
         for (const MonthStartRefusal &refusal : refused)
             if (refusal.position == position && refusal.record == *r.record)
-                warnings.push_back(ignored(r.entry, refusal.reason));
+                entry.problem = refusal.reason;
         ++position;
     }
+    return entries;
+}
+
+std::vector<std::string> ProfileMonthStartWarnings(
+    const CProfileSnapshot &profile, const CHijriCalendar &calendar)
+{
+    std::vector<std::string> warnings;
+    for (const MonthStartEntry &entry : ProfileMonthStartEntries(profile, calendar))
+        if (!entry.problem.empty())
+            warnings.push_back(ignored(entry));
     return warnings;
 }
 

@@ -69,6 +69,8 @@ const MenuItemTemplate kOptionsMenu[] = {
     {nullptr, 0, Separator},
     {"Hijri &Calendar", 0, 0, kHijriCalendarMenu},
     {"Hijri Date &Adjustment", 0, 0, kHijriAdjustMenu},
+    {"Hijri &Month Starts...", ID_OPTIONS_HIJRI_MONTH_STARTS, 0},
+    {"Ask About the &New Moon", ID_OPTIONS_ASK_NEW_MOON, 0},
 };
 
 const MenuItemTemplate kHelpMenu[] = {

@@ -30,6 +30,12 @@ const StringResource kStrings[] = {
     {ID_FILE_PRINT_MONTH, "Print the month shown in the month panel on one page\nPrint Month"},
     {ID_VIEW_MONTH, "Show or hide the month at a glance beside the form\nMonth"},
     {ID_OPTIONS_HOLY_DAYS, "Mark the Islamic holy days in the month panel\nIslamic Holy Days"},
+    {ID_OPTIONS_HIJRI_MONTH_STARTS,
+        "List, remove and import the days on which your community's Hijri months began\nHijri "
+        "Month Starts"},
+    {ID_OPTIONS_ASK_NEW_MOON,
+        "On the 29th of each Hijri month, ask in the evening whether the new moon was seen\nAsk "
+        "About the New Moon"},
     {AFX_IDS_APP_TITLE, "Zamanix"},
     {AFX_IDS_IDLEMESSAGE, "Ready"},
 

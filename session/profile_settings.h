@@ -17,7 +17,7 @@
 
 // Which settings changed, as a set of flags.
 enum ProfileSetting : unsigned {
-    kHijriCalendarSetting = 1u << 0, // the rule and the day adjustment
+    kHijriCalendarSetting = 1u << 0, // the rule, the day adjustment and the month starts
     kSoundSetting = 1u << 1, // the audible alarm
     kMonthPanelSetting = 1u << 2, // the month panel shown
     kMonthPanelSideSetting = 1u << 3, // the side it docks on

@@ -33,6 +33,17 @@ std::map<std::string, std::pair<std::string, std::string>> reminderEntries(
     return entries;
 }
 
+// Whether the entries of the recorded month starts differ between two
+// snapshots: also those the calendar ignores, which its records do not show.
+bool monthStartsChanged(const CProfileSnapshot &before, const CProfileSnapshot &after)
+{
+    const auto a = before.Entries(kHijriMonthStartsSection);
+    const auto b = after.Entries(kHijriMonthStartsSection);
+    return !std::ranges::equal(a, b, [](const ProfileEntryValue &x, const ProfileEntryValue &y) {
+        return x.name == y.name && x.value == y.value;
+    });
+}
+
 // The keys whose memo or alarm differs between two snapshots.
 QStringList changedKeys(const CProfileSnapshot &before, const CProfileSnapshot &after)
 {
@@ -116,7 +127,8 @@ void CZamanixProfile::Refresh()
         return;
     ZamanixSettings read = readSettings();
     CopySettings(m_nHeld, m_settings, read);
-    const unsigned which = ChangedSettings(m_settings, read);
+    const unsigned which = ChangedSettings(m_settings, read) |
+        (monthStartsChanged(before, m_snapshot) ? kHijriCalendarSetting : 0u);
     m_settings = std::move(read);
     const QStringList keys = changedKeys(before, m_snapshot);
     if (which)

@@ -35,6 +35,7 @@ CMainFrame::CMainFrame(CZamanixProfile &profile)
         ui->Enable(m_pMonthDock != nullptr);
         ui->SetCheck(m_profile.Settings().holyDays);
     });
+    addMonthStartCommands();
 }
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT &cs)

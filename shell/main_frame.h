@@ -6,6 +6,7 @@
 #include "panels/all_reminders_window.h"
 #include "panels/missed_reminders_window.h"
 #include "panels/month_dock.h"
+#include "panels/month_starts_window.h"
 
 class CZamanixView;
 
@@ -48,11 +49,19 @@ public:
     void OnNextPane();
     CMonthDock *GetMonthDock() const { return m_pMonthDock; }
 
+    // Options > Hijri Month Starts...: opens the window, or brings it to the
+    // front. Options > Ask About the New Moon: switches the question on or
+    // off (shell/month_start_commands.cpp).
+    void OnHijriMonthStarts();
+    void OnAskNewMoon();
+    CMonthStartsWindow *GetMonthStartsWindow() const { return m_pMonthStarts; }
+
     CStatusBar m_statusBar;
     CToolBar m_toolBar;
 
 private:
     void createMonthDock();
+    void addMonthStartCommands();
     // Shows a date that a window beside the form chose, in the form, and
     // brings the main window to the front.
     void showInForm(bool hijri, int year, int month, const QString &dayText);
@@ -63,6 +72,7 @@ private:
     QPointer<CAllRemindersWindow> m_pAllReminders;
     QPointer<CMonthDock> m_pMonthDock;
     QPointer<CMissedRemindersWindow> m_pMissedReminders;
+    QPointer<CMonthStartsWindow> m_pMonthStarts;
 };
 
 // The status bar's panes: the message pane, then Caps Lock, Num Lock and

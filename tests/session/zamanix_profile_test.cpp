@@ -58,6 +58,8 @@ TEST_F(ZamanixProfileTest, AChangeOfTheFileIsToldAsTheSettingsAndKeysItChanged)
         {"an unreadable value is the default", before + "HijriCalendar=lunar\n", 0, {}},
         {"a month start recorded by another copy",
             before + "[HijriMonthStarts]\n1447/9=2026-02-20\n", kHijriCalendarSetting, {}},
+        {"a month start that the calendar ignores",
+            before + "[HijriMonthStarts]\n1447/13=2026-02-20\n", kHijriCalendarSetting, {}},
         {"the question about the new moon", before + "AskNewMoon=ON\nNewMoonTime=19:30\n",
             kAskNewMoonSetting | kNewMoonTimeSetting, {}},
         {"an unreadable time is the default", before + "NewMoonTime=dusk\n", 0, {}},
