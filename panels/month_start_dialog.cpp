@@ -105,6 +105,11 @@ QString CMonthStartDialog::explanation(const CHijriCalendar &calendar) const
         return tr("%1 began on %2, as recorded; %3 begins it on %4. Choose the day your "
                   "community announced.")
             .arg(month, CivilDayText(recorded->day), rule, ruleStart);
+    const int start = calendar.DayOfHijri({m_nYear, m_nMonth, 1});
+    if (start != calendar.RuleMonthStart(m_nYear, m_nMonth))
+        return tr("%1 begins on %2, moved by the records of the months around it; %3 begins it "
+                  "on %4. Choose the day your community announced.")
+            .arg(month, CivilDayText(start), rule, ruleStart);
     return tr("%1 begins on %2 under %3. Choose the day your community announced.")
         .arg(month, ruleStart, rule);
 }

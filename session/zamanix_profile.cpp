@@ -4,6 +4,8 @@
 #include "reminders/profile_text.h"
 #include "reminders/reminder_entries.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <map>
 
@@ -157,6 +159,16 @@ bool CZamanixProfile::RecordMonthStart(const HijriMonthStart &record, std::strin
 {
     if (std::optional<std::string> refusal = m_settings.hijri.CheckMonthStart(record)) {
         error = std::move(*refusal);
+        return false;
+    }
+    // Nor is a day that the entry's Gregorian date cannot say written, to be
+    // ignored when it is read.
+    std::string unreadable;
+    if (!ParseMonthStart(MonthStartName(record), MonthStartValue(record), unreadable)) {
+        error = QCoreApplication::translate("CZamanixProfile", "%1 cannot be recorded: %2")
+                    .arg(QString::fromStdString(HijriMonthText(record.Index())),
+                        QString::fromStdString(unreadable))
+                    .toStdString();
         return false;
     }
     return write(RecordMonthStartChanges(m_snapshot, record), error);

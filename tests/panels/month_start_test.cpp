@@ -3,10 +3,12 @@
 // check follow the record at once; Remove Record puts the rule back; the
 // dialog offers only the days the rules allow, each in both calendars.
 #include "tests/form/form_fixture.h"
+#include "tests/reminders/temp_folder.h"
 
 #include "framework/menu.h"
 #include "panels/month_grid_view.h"
 #include "panels/month_start_dialog.h"
+#include "panels/reminder_export.h"
 #include "panels/reminder_table_model.h"
 #include "reminders/reminder_entries.h"
 #include "resources/resource.h"
@@ -31,7 +33,14 @@ protected:
 
     CMainFrame *MainFrame() const { return static_cast<CMainFrame *>(Frame()); }
     CMonthPanel *Panel() const { return MainFrame()->GetMonthDock()->Panel(); }
-    CMonthStartDialog *Dialog() const { return Panel()->findChild<CMonthStartDialog *>(); }
+    // The dialog open now (one closed goes once the event loop runs).
+    CMonthStartDialog *Dialog() const
+    {
+        for (CMonthStartDialog *dialog : Panel()->findChildren<CMonthStartDialog *>())
+            if (dialog->isVisible())
+                return dialog;
+        return nullptr;
+    }
     QStringList Days() const
     {
         QStringList days;
@@ -93,6 +102,10 @@ TEST_F(MonthStartTest, RecordedFromThePanelByKeyboardEveryWindowFollows)
     EXPECT_TRUE(Panel()->RemoveStartAction()->isEnabled());
     EXPECT_EQ(RowOf("Ramadhan/1", CReminderTableModel::NextDate), "Friday 20 February 2026");
     EXPECT_TRUE(m_boxes.empty());
+    // File > Export Reminders too.
+    std::string error;
+    ASSERT_TRUE(ExportRemindersFile(m_profile, m_dir / "r.ics", error)) << error;
+    EXPECT_NE(ReadBytes(m_dir / "r.ics").find("DTSTART:20260220T080000Z"), std::string::npos);
 
     // Back to the rule, from the grid's context menu.
     EXPECT_TRUE(Panel()->Grid()->actions().contains(Panel()->RemoveStartAction()));
@@ -129,6 +142,20 @@ TEST_F(MonthStartTest, TheDialogMarksTheRecordAndTheRuleStart)
     ASSERT_NE(Dialog()->RemoveButton(), nullptr);
     Dialog()->RemoveButton()->click();
     EXPECT_EQ(Recorded(), "");
+
+    // A month the record of the next one moved.
+    Store("HijriMonthStarts", "1447/9", "2026-02-20");
+    m_app->Profile().Refresh();
+    Panel()->ShowMonth({ReminderCalendar::Hijri, 1447, 8});
+    Panel()->RecordStartAction()->trigger();
+    EXPECT_EQ(Dialog()->Explanation()->text(),
+        "Sha'ban 1447 begins on Wednesday 21 January 2026, moved by the records of the months "
+        "around it; Astronomical begins it on Tuesday 20 January 2026. Choose the day your "
+        "community announced.");
+    EXPECT_EQ(Days(),
+        (QStringList{"Wednesday 21 January 2026, now 1 Sha'ban 1447 *",
+            "Thursday 22 January 2026, now 2 Sha'ban 1447"}))
+        << "a month of 31 days is no choice";
 }
 
 } // namespace

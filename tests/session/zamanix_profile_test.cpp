@@ -162,6 +162,11 @@ TEST_F(ZamanixProfileTest, MonthStartsAreWrittenHereOrRefusedWithTheReason)
     EXPECT_FALSE(profile.RecordMonthStart({1447, 9, february20 + 3}, error));
     EXPECT_EQ(error.rfind("Ramadhan 1447 cannot begin on 23 February 2026: ", 0), 0u) << error;
     EXPECT_EQ(settings.count(), 1) << "nothing written";
+    const int muharram900 = profile.HijriCalendar().RuleMonthStart(900, 1);
+    EXPECT_FALSE(profile.RecordMonthStart({900, 1, muharram900}, error));
+    EXPECT_EQ(error.rfind("Muharram 900 cannot be recorded: ", 0), 0u) << error;
+    EXPECT_NE(error.find("the Gregorian calendar begins on 15 October 1582"), std::string::npos);
+    EXPECT_EQ(settings.count(), 1) << "nothing written";
 
     ASSERT_TRUE(profile.RemoveMonthStart("1447/13", error)) << error;
     ASSERT_TRUE(profile.RemoveMonthStart("1447/9", error)) << error;
