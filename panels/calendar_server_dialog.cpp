@@ -103,7 +103,7 @@ void CCalendarServerDialog::buildLayout()
     m_pStatus = newNote(this);
 
     auto *form = new QFormLayout;
-    form->addRow(tr("Calendar &URL:"), m_pUrl);
+    form->addRow(tr("&Calendar URL:"), m_pUrl);
     form->addRow(QString(), m_pUrlWarning);
     form->addRow(tr("&User name:"), m_pUser);
     form->addRow(tr("&Password:"), m_pPassword);

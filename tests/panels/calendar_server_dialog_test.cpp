@@ -69,7 +69,7 @@ TEST_F(CalendarServerDialogTest, RealTimeByKeyboardThePasswordGoesInTheKeyring)
     EXPECT_TRUE(m_boxes.empty());
 }
 
-TEST_F(CalendarServerDialogTest, ByKeyboardWithoutAKeyringThePasswordIsKeptForTheSession)
+TEST_F(CalendarServerDialogTest, RealTimeByKeyboardWithoutAKeyringThePasswordIsKeptForTheSession)
 {
     CCalendarServerDialog *dialog = SetUpAndPublish("No keyring answered (");
     ASSERT_NE(dialog, nullptr);
