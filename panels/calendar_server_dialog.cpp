@@ -59,13 +59,7 @@ CCalendarServerDialog::CCalendarServerDialog(
     connect(&m_publishing, &CReminderPublishing::passwordLoaded, this,
         &CCalendarServerDialog::onPasswordLoaded);
     connect(&m_publishing, &CReminderPublishing::passwordStored, this,
-        [this](bool inKeyring, const QString &problem) {
-            m_pPasswordNote->setText(inKeyring
-                    ? tr("The password is kept in your desktop's keyring.")
-                    : tr("No keyring answered (%1), so the password is kept for this session "
-                         "only: give it here again after Zamanix restarts.")
-                          .arg(problem));
-        });
+        &CCalendarServerDialog::onPasswordStored);
     connect(&m_publishing, &CReminderPublishing::statusChanged, this,
         &CCalendarServerDialog::showStatus);
     // Settings changed elsewhere show here unless the user is changing them.
@@ -84,6 +78,22 @@ void CCalendarServerDialog::buildLayout()
                       "reminder falls due, for your phone and other calendar programs. A "
                       "calendar that does not exist yet is created; without a URL nothing is "
                       "published."));
+    m_pStatus = newNote(this);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addLayout(buildFields());
+    layout->addWidget(m_pStatus);
+    layout->addLayout(buildButtons());
+    const QList<QWidget *> order = {
+        m_pUrl, m_pUser, m_pPassword, m_pYears, m_pPublish, m_pSave, m_pClose};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    showStatus(m_publishing.Status());
+    resize(sizeHint().expandedTo(QSize(fontMetrics().averageCharWidth() * 72, 0)));
+}
+
+QLayout *CCalendarServerDialog::buildFields()
+{
     m_pUrl = newLineEdit(this, tr("Calendar URL"),
         tr("The address of the calendar on the server, such as "
            "https://dav.example.org/anna/zamanix/"));
@@ -91,17 +101,16 @@ void CCalendarServerDialog::buildLayout()
     m_pUrlWarning = newNote(this);
     m_pUrlWarning->setText(tr("Over http:// the password travels unencrypted: use https://, "
                               "unless the server runs on this computer."));
+    connect(m_pUrl, &QLineEdit::textChanged, this, [this] { showUrlWarning(); });
     m_pUser = newLineEdit(this, tr("User name"), tr("Your user name on the calendar server"));
     m_pPassword = newLineEdit(this, tr("Password"), tr("Your password on the calendar server"));
     m_pPassword->setEchoMode(QLineEdit::Password);
+    m_pPasswordNote = newNote(this);
     m_pYears = new QSpinBox(this);
     m_pYears->setRange(1, kMaxPublishYears);
     m_pYears->setAccessibleName(tr("Years ahead"));
     m_pYears->setAccessibleDescription(
         tr("How many years of reminders, from today on, the calendar holds"));
-    m_pPasswordNote = newNote(this);
-    m_pStatus = newNote(this);
-
     auto *form = new QFormLayout;
     form->addRow(tr("&Calendar URL:"), m_pUrl);
     form->addRow(QString(), m_pUrlWarning);
@@ -109,18 +118,7 @@ void CCalendarServerDialog::buildLayout()
     form->addRow(tr("&Password:"), m_pPassword);
     form->addRow(QString(), m_pPasswordNote);
     form->addRow(tr("&Years ahead:"), m_pYears);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
-    layout->addLayout(form);
-    layout->addWidget(m_pStatus);
-    layout->addLayout(buildButtons());
-    const QList<QWidget *> order = {
-        m_pUrl, m_pUser, m_pPassword, m_pYears, m_pPublish, m_pSave, m_pClose};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-    connect(m_pUrl, &QLineEdit::textChanged, this, [this] { showUrlWarning(); });
-    showStatus(m_publishing.Status());
-    resize(sizeHint().expandedTo(QSize(fontMetrics().averageCharWidth() * 72, 0)));
+    return form;
 }
 
 QLayout *CCalendarServerDialog::buildButtons()
@@ -180,6 +178,15 @@ void CCalendarServerDialog::onPasswordLoaded(bool found, const QString &password
             ? tr("No keyring took the password, so it is kept for this session only: give it "
                  "here again after Zamanix restarts.")
             : tr("The password is kept in your desktop's keyring."));
+}
+
+void CCalendarServerDialog::onPasswordStored(bool inKeyring, const QString &problem)
+{
+    m_pPasswordNote->setText(inKeyring
+            ? tr("The password is kept in your desktop's keyring.")
+            : tr("No keyring answered (%1), so the password is kept for this session only: "
+                 "give it here again after Zamanix restarts.")
+                  .arg(problem));
 }
 
 bool CCalendarServerDialog::Save()

@@ -46,12 +46,14 @@ public slots:
 
 private:
     void buildLayout();
+    QLayout *buildFields();
     QLayout *buildButtons();
     // Shows the profile's settings and asks for the password kept.
     void fill();
     CalendarServerSettings typed() const;
     bool edited() const;
     void onPasswordLoaded(bool found, const QString &password, bool sessionOnly);
+    void onPasswordStored(bool inKeyring, const QString &problem);
     void showStatus(const QString &text);
     void showUrlWarning();
 
