@@ -59,6 +59,7 @@ TEST_F(PublishingTest, RealTimeAReminderAddedInTheFormReachesTheServerOnceTheBur
     Publishing().PublishIfDue();
     EXPECT_FALSE(Publishing().IsPublishing()) << "not before the burst has settled";
     AddInForm("April", "01", QStringLiteral("Rent"));
+    const std::string profile = ReadBytes(m_profile);
     m_now += CPublishSchedule::kSettle;
     Publishing().PublishIfDue();
     EXPECT_TRUE(Publishing().IsPublishing()) << "the window does not wait for the server";
@@ -71,6 +72,7 @@ TEST_F(PublishingTest, RealTimeAReminderAddedInTheFormReachesTheServerOnceTheBur
     EXPECT_EQ(Pane(), "Reminders published at 12:00: 4 added, 0 changed, 0 removed, 2 unchanged.");
     EXPECT_EQ(Publishing().NextPublish(), m_now + CPublishSchedule::kDaily)
         << "one publish for the burst, the next one tomorrow";
+    EXPECT_EQ(ReadBytes(m_profile), profile) << "a publish writes nothing locally";
 
     // Publish Now in the dialog, and again from the File menu while it runs:
     // the second follows the first, and with nothing changed neither writes.
@@ -81,6 +83,14 @@ TEST_F(PublishingTest, RealTimeAReminderAddedInTheFormReachesTheServerOnceTheBur
     for (std::size_t i : {2, 3})
         EXPECT_EQ(m_results[i].Summary(), "0 added, 0 changed, 0 removed, 6 unchanged");
     EXPECT_FALSE(Publishing().IsPublishing());
+
+    // A day's adjustment of the Hijri calendar moves the Hijri reminder's days.
+    Frame()->ExecuteCommand(ID_OPTIONS_HIJRI_ADJUST_PLUS1);
+    EXPECT_EQ(Publishing().NextPublish(), m_now + CPublishSchedule::kSettle);
+    m_now += CPublishSchedule::kSettle;
+    Publishing().PublishIfDue();
+    ASSERT_TRUE(WaitForResults(5));
+    EXPECT_EQ(m_results[4].Summary(), "2 added, 0 changed, 2 removed, 4 unchanged");
     EXPECT_TRUE(m_boxes.empty());
 }
 
