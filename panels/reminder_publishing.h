@@ -6,8 +6,9 @@
 // being one publish; on a new day and once a day; after a failure again with
 // growing pauses) and at Publish Now. The window never waits on the network
 // or the keyring: the publisher's requests and the keyring's answers come
-// through Qt's event loop, and only the events are built on the window's
-// thread. Nothing local is written.
+// through Qt's event loop, and only the events (with their digests) are
+// built on the window's thread (make bench: holdsTheWindow). Nothing local is
+// written.
 //
 // The password is the one of the server's user in the keyring, or the one
 // kept for this session where no keyring took it (CServerPasswordKeeper);
