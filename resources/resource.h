@@ -51,3 +51,6 @@ inline constexpr UINT ID_OPTIONS_HOLY_DAYS = 32784;
 // The recorded Hijri month starts and the question about the new moon.
 inline constexpr UINT ID_OPTIONS_HIJRI_MONTH_STARTS = 32820;
 inline constexpr UINT ID_OPTIONS_ASK_NEW_MOON = 32821;
+// Publishing the reminders to a calendar server: 32860 to 32869.
+inline constexpr UINT ID_OPTIONS_CALENDAR_SERVER = 32860;
+inline constexpr UINT ID_FILE_PUBLISH_NOW = 32861;

@@ -36,6 +36,10 @@ const StringResource kStrings[] = {
     {ID_OPTIONS_ASK_NEW_MOON,
         "On the 29th of each Hijri month, ask in the evening whether the new moon was seen\nAsk "
         "About the New Moon"},
+    {ID_OPTIONS_CALENDAR_SERVER,
+        "Keep a calendar on a CalDAV server holding your reminders, for your phone and other "
+        "calendar programs\nCalendar Server"},
+    {ID_FILE_PUBLISH_NOW, "Publish the reminders to the calendar server now\nPublish Now"},
     {AFX_IDS_APP_TITLE, "Zamanix"},
     {AFX_IDS_IDLEMESSAGE, "Ready"},
 

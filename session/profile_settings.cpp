@@ -25,29 +25,38 @@ std::string onOff(bool on)
 // One entry of a setting: what its stored text is for a setting's value.
 struct Entry {
     unsigned setting;
+    std::string_view section;
     std::string_view name;
     std::string (*text)(const ZamanixSettings &);
 };
 
 const Entry kEntries[] = {
-    {kHijriCalendarSetting, kHijriCalendarEntry,
+    {kHijriCalendarSetting, kDefaultsSection, kHijriCalendarEntry,
         [](const ZamanixSettings &s) { return std::string(s.hijri.Name()); }},
-    {kHijriCalendarSetting, kHijriAdjustEntry,
+    {kHijriCalendarSetting, kDefaultsSection, kHijriAdjustEntry,
         [](const ZamanixSettings &s) { return std::to_string(s.hijri.Adjust()); }},
-    {kSoundSetting, kAudioEntry, [](const ZamanixSettings &s) { return onOff(s.sound); }},
-    {kMonthPanelSetting, kMonthPanelEntry,
+    {kSoundSetting, kDefaultsSection, kAudioEntry,
+        [](const ZamanixSettings &s) { return onOff(s.sound); }},
+    {kMonthPanelSetting, kDefaultsSection, kMonthPanelEntry,
         [](const ZamanixSettings &s) { return onOff(s.monthPanel); }},
-    {kMonthPanelSideSetting, kMonthPanelSideEntry,
+    {kMonthPanelSideSetting, kDefaultsSection, kMonthPanelSideEntry,
         [](const ZamanixSettings &s) { return s.monthPanelSide; }},
-    {kHolyDaysSetting, kHolyDaysEntry, [](const ZamanixSettings &s) { return onOff(s.holyDays); }},
-    {kAskNewMoonSetting, kAskNewMoonEntry,
+    {kHolyDaysSetting, kDefaultsSection, kHolyDaysEntry,
+        [](const ZamanixSettings &s) { return onOff(s.holyDays); }},
+    {kAskNewMoonSetting, kDefaultsSection, kAskNewMoonEntry,
         [](const ZamanixSettings &s) { return onOff(s.askNewMoon); }},
-    {kNewMoonTimeSetting, kNewMoonTimeEntry,
+    {kNewMoonTimeSetting, kDefaultsSection, kNewMoonTimeEntry,
         [](const ZamanixSettings &s) { return ClockMinuteText(s.newMoonMinute); }},
-    {kLastCheckSetting, kLastCheckEntry,
+    {kLastCheckSetting, kDefaultsSection, kLastCheckEntry,
         [](const ZamanixSettings &s) {
             return s.lastCheck ? std::to_string(*s.lastCheck) : std::string();
         }},
+    {kCalendarServerSetting, kCalendarServerSection, kCalendarUrlEntry,
+        [](const ZamanixSettings &s) { return s.calendarServer.url; }},
+    {kCalendarServerSetting, kCalendarServerSection, kCalendarUserEntry,
+        [](const ZamanixSettings &s) { return s.calendarServer.user; }},
+    {kCalendarServerSetting, kCalendarServerSection, kCalendarYearsEntry,
+        [](const ZamanixSettings &s) { return std::to_string(s.calendarServer.years); }},
 };
 
 } // namespace
@@ -70,6 +79,7 @@ ZamanixSettings ReadSettings(const CProfileSnapshot &profile)
     settings.askNewMoon = get(kAskNewMoonEntry) == kSettingOn;
     settings.newMoonMinute =
         ParseClockMinute(get(kNewMoonTimeEntry)).value_or(kDefaultNewMoonMinute);
+    settings.calendarServer = ReadCalendarServerSettings(profile);
     return settings;
 }
 
@@ -100,6 +110,7 @@ void CopySettings(unsigned which, const ZamanixSettings &from, ZamanixSettings &
     copy(kLastCheckSetting, &ZamanixSettings::lastCheck);
     copy(kAskNewMoonSetting, &ZamanixSettings::askNewMoon);
     copy(kNewMoonTimeSetting, &ZamanixSettings::newMoonMinute);
+    copy(kCalendarServerSetting, &ZamanixSettings::calendarServer);
 }
 
 std::vector<ProfileChange> SettingChanges(
@@ -115,7 +126,7 @@ std::vector<ProfileChange> SettingChanges(
         // a change of the setting is written.
         if (entry.text(current) == text)
             continue;
-        changes.push_back(ProfileChange::Set(kDefaultsSection, entry.name, text));
+        changes.push_back(ProfileChange::Set(entry.section, entry.name, text));
     }
     return changes;
 }

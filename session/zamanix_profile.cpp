@@ -263,6 +263,11 @@ bool CZamanixProfile::SetNewMoonTime(int minute, std::string &error)
     return setSetting(kNewMoonTimeSetting, &ZamanixSettings::newMoonMinute, minute, error);
 }
 
+bool CZamanixProfile::SetCalendarServer(const CalendarServerSettings &server, std::string &error)
+{
+    return setSetting(kCalendarServerSetting, &ZamanixSettings::calendarServer, server, error);
+}
+
 void CZamanixProfile::ClockTicked(std::int64_t now, int today)
 {
     const std::int64_t before = m_nLastTick;

@@ -88,6 +88,7 @@ public:
     bool SetLastCheck(std::int64_t seconds, std::string &error);
     bool SetAskNewMoon(bool ask, std::string &error);
     bool SetNewMoonTime(int minute, std::string &error);
+    bool SetCalendarServer(const CalendarServerSettings &server, std::string &error);
 
     // The clock: the minute timer's reading (seconds since 1970) and its
     // local day (a day number). The first reading only sets today.

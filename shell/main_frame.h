@@ -4,9 +4,11 @@
 #include "framework/control_bars.h"
 #include "framework/frame.h"
 #include "panels/all_reminders_window.h"
+#include "panels/calendar_server_dialog.h"
 #include "panels/missed_reminders_window.h"
 #include "panels/month_dock.h"
 #include "panels/month_starts_window.h"
+#include "panels/reminder_publishing.h"
 
 class CZamanixView;
 
@@ -55,6 +57,17 @@ public:
     void OnHijriMonthStarts();
     void OnAskNewMoon();
     CMonthStartsWindow *GetMonthStartsWindow() const { return m_pMonthStarts; }
+    // Publishing the reminders to the calendar server, in the background; it
+    // starts once the program runs (not when it only prints). Options >
+    // Calendar Server... opens its dialog, or brings it to the front; File >
+    // Publish to Calendar Server publishes now, or opens the dialog while
+    // publishing is not set up. A failure is told once in a message box, and
+    // the status bar's pane shows how publishing goes.
+    void StartPublishing();
+    void OnCalendarServer();
+    void OnPublishNow();
+    CReminderPublishing *GetPublishing() const { return m_pPublishing; }
+    CCalendarServerDialog *GetCalendarServerDialog() const { return m_pServerDialog; }
 
     CStatusBar m_statusBar;
     CToolBar m_toolBar;
@@ -62,6 +75,7 @@ public:
 private:
     void createMonthDock();
     void addMonthStartCommands();
+    void createPublishing();
     // Shows a date that a window beside the form chose, in the form, and
     // brings the main window to the front.
     void showInForm(bool hijri, int year, int month, const QString &dayText);
@@ -73,6 +87,8 @@ private:
     QPointer<CMonthDock> m_pMonthDock;
     QPointer<CMissedRemindersWindow> m_pMissedReminders;
     QPointer<CMonthStartsWindow> m_pMonthStarts;
+    QPointer<CReminderPublishing> m_pPublishing;
+    QPointer<CCalendarServerDialog> m_pServerDialog;
 };
 
 // The status bar's panes: the message pane, then Caps Lock, Num Lock and

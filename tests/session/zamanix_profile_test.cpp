@@ -63,6 +63,10 @@ TEST_F(ZamanixProfileTest, AChangeOfTheFileIsToldAsTheSettingsAndKeysItChanged)
         {"the question about the new moon", before + "AskNewMoon=ON\nNewMoonTime=19:30\n",
             kAskNewMoonSetting | kNewMoonTimeSetting, {}},
         {"an unreadable time is the default", before + "NewMoonTime=dusk\n", 0, {}},
+        {"the calendar server", before + "[CalendarServer]\nURL=https://dav.example.org/a/\n",
+            kCalendarServerSetting, {}},
+        {"its years, unreadable, are the default",
+            before + "[CalendarServer]\nYears=two\n", 0, {}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -113,6 +117,17 @@ TEST_F(ZamanixProfileTest, ASettingIsWrittenOnlyWhenTheProfileSaysOtherwise)
             "[Defaults]\nNewMoonTime=19:05\n"},
         {"its default time is not written", "",
             [](CZamanixProfile &p, std::string &e) { return p.SetNewMoonTime(18 * 60, e); }, ""},
+        {"the calendar server in its own section, the default years unwritten", "",
+            [](CZamanixProfile &p, std::string &e) {
+                return p.SetCalendarServer({"https://dav.example.org/a/", "anna", 2}, e);
+            },
+            "[CalendarServer]\nURL=https://dav.example.org/a/\nUser=anna\n"},
+        {"only its entry that changed",
+            "[CalendarServer]\nURL=https://dav.example.org/a/\nUser=anna\nYears=2\n",
+            [](CZamanixProfile &p, std::string &e) {
+                return p.SetCalendarServer({"https://dav.example.org/a/", "anna", 5}, e);
+            },
+            "[CalendarServer]\nURL=https://dav.example.org/a/\nUser=anna\nYears=5\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
