@@ -9,7 +9,7 @@
 class QWidget;
 
 // Gives `widget` the accessible role `role`. Call it before anything asks
-// for the widget's accessible object (in its constructor): Qt keeps the
-// object it made first. The name and description stay the widget's own (a
-// window's name is its title unless it has an accessible name).
+// for the widget's accessible object, first in its constructor: Qt keeps
+// the object it made first, and setting a name or a description makes it. The name and description
+// stay the widget's own (a window's name is its title unless it has an accessible name).
 void SetAccessibleRole(QWidget *widget, QAccessible::Role role);

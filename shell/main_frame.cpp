@@ -186,6 +186,11 @@ void CMainFrame::OnRemindersMissed(const std::vector<MissedReminder> &missed)
             });
     }
     m_pMissedReminders->AddReminders(missed);
+    // A window above a minimized main window would be hidden with it (at
+    // a start at login): what was missed is worth the window.
+    if (GetMainWindow()->isMinimized())
+        ActivateFrame();
     m_pMissedReminders->show();
     m_pMissedReminders->raise();
+    m_pMissedReminders->activateWindow();
 }
