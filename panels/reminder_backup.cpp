@@ -16,7 +16,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("CMainFrame", text);
+    return QCoreApplication::translate("ReminderBackup", text);
 }
 
 QString backupFilter()

@@ -54,7 +54,7 @@ bool ExportRemindersFile(const std::filesystem::path &profile, const std::filesy
 QString ExportedMessage(int events, const QString &file)
 {
     const auto tr = [](const char *text) {
-        return QCoreApplication::translate("CMainFrame", text);
+        return QCoreApplication::translate("ReminderExport", text);
     };
     if (events == 0)
         return tr("No reminder falls due in the next %1 years; %2 holds no events")
