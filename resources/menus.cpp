@@ -23,6 +23,7 @@ const MenuItemTemplate kFileMenu[] = {
     {"&Export Reminders...", ID_FILE_EXPORT_REMINDERS, 0},
     {"&Back Up Reminders...", ID_FILE_BACKUP_REMINDERS, 0},
     {"Res&tore Reminders...", ID_FILE_RESTORE_REMINDERS, 0},
+    {"P&ublish to Calendar Server", ID_FILE_PUBLISH_NOW, 0},
     {nullptr, 0, Separator},
     {"Recent File", ID_FILE_MRU_FILE1, Grayed},
     {nullptr, 0, Separator},
@@ -71,6 +72,8 @@ const MenuItemTemplate kOptionsMenu[] = {
     {nullptr, 0, Separator},
     {"Hijri &Calendar", 0, 0, kHijriCalendarMenu},
     {"Hijri Date &Adjustment", 0, 0, kHijriAdjustMenu},
+    {nullptr, 0, Separator},
+    {"Calendar Se&rver...", ID_OPTIONS_CALENDAR_SERVER, 0},
 };
 
 const MenuItemTemplate kHelpMenu[] = {

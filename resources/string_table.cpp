@@ -37,6 +37,10 @@ const StringResource kStrings[] = {
     {ID_HELP_KEYBOARD_SHORTCUTS,
         "List the keys that work in Zamanix's windows\nKeyboard Shortcuts"},
     {ID_HELP_MANUAL, "Open the manual of Zamanix\nManual"},
+    {ID_OPTIONS_CALENDAR_SERVER,
+        "Keep a calendar on a CalDAV server holding your reminders, for your phone and other "
+        "calendar programs\nCalendar Server"},
+    {ID_FILE_PUBLISH_NOW, "Publish the reminders to the calendar server now\nPublish Now"},
     {AFX_IDS_APP_TITLE, "Zamanix"},
     {AFX_IDS_IDLEMESSAGE, "Ready"},
 
