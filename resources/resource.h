@@ -51,6 +51,12 @@ inline constexpr UINT ID_OPTIONS_HOLY_DAYS = 32784;
 // The recorded Hijri month starts and the question about the new moon.
 inline constexpr UINT ID_OPTIONS_HIJRI_MONTH_STARTS = 32820;
 inline constexpr UINT ID_OPTIONS_ASK_NEW_MOON = 32821;
+// File > Back Up Reminders and Restore Reminders; Help > Keyboard
+// Shortcuts and Manual.
+inline constexpr UINT ID_FILE_BACKUP_REMINDERS = 32800;
+inline constexpr UINT ID_FILE_RESTORE_REMINDERS = 32801;
+inline constexpr UINT ID_HELP_KEYBOARD_SHORTCUTS = 32802;
+inline constexpr UINT ID_HELP_MANUAL = 32803;
 // Publishing the reminders to a calendar server: 32860 to 32869.
 inline constexpr UINT ID_OPTIONS_CALENDAR_SERVER = 32860;
 inline constexpr UINT ID_FILE_PUBLISH_NOW = 32861;

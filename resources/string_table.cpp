@@ -36,6 +36,13 @@ const StringResource kStrings[] = {
     {ID_OPTIONS_ASK_NEW_MOON,
         "On the 29th of each Hijri month, ask in the evening whether the new moon was seen\nAsk "
         "About the New Moon"},
+    {ID_FILE_BACKUP_REMINDERS,
+        "Save a copy of every reminder and setting in a file of your choice\nBack Up Reminders"},
+    {ID_FILE_RESTORE_REMINDERS,
+        "Replace the reminders and settings with those of a backup\nRestore Reminders"},
+    {ID_HELP_KEYBOARD_SHORTCUTS,
+        "List the keys that work in Zamanix's windows\nKeyboard Shortcuts"},
+    {ID_HELP_MANUAL, "Open the manual of Zamanix\nManual"},
     {ID_OPTIONS_CALENDAR_SERVER,
         "Keep a calendar on a CalDAV server holding your reminders, for your phone and other "
         "calendar programs\nCalendar Server"},

@@ -1,6 +1,7 @@
 #include "session/zamanix_profile.h"
 
 #include "agenda/hijri_month_starts.h"
+#include "reminders/profile_backup.h"
 #include "reminders/profile_text.h"
 #include "reminders/reminder_entries.h"
 
@@ -183,6 +184,20 @@ bool CZamanixProfile::ReplaceMonthStarts(
     std::span<const HijriMonthStart> records, std::string &error)
 {
     return write(ReplaceMonthStartsChanges(records), error);
+}
+
+bool CZamanixProfile::BackUp(const std::filesystem::path &file, std::string &error) const
+{
+    return BackUpProfile(m_file, file, error);
+}
+
+bool CZamanixProfile::Restore(std::string_view bytes, std::string &error)
+{
+    if (!RestoreProfile(m_file, bytes, error))
+        return false;
+    m_nHeld = 0;
+    Refresh();
+    return true;
 }
 
 bool CZamanixProfile::AddReminder(
