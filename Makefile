@@ -39,7 +39,7 @@ run: deps all
 test: deps all
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-BENCHES := calendar_bench store_bench memo_bench reminders_bench month_bench startup_bench
+BENCHES := calendar_bench store_bench memo_bench reminders_bench month_bench sync_bench startup_bench
 
 bench: deps-bench
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DZAMANIX_BENCH=ON $(CMAKE_FLAGS)
@@ -55,7 +55,7 @@ sanitize: deps
 # Each libFuzzer target for FUZZ_SECONDS, from the seeds in tests/fuzz/seeds
 # and the corpus kept in $(FUZZ_DIR)/corpus; a crash stops make and leaves
 # its input in $(FUZZ_DIR).
-FUZZ_TARGETS = profile_text_fuzz alarm_value_fuzz
+FUZZ_TARGETS = profile_text_fuzz alarm_value_fuzz server_answer_fuzz
 fuzz: deps-fuzz
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DZAMANIX_FUZZ=ON -DZAMANIX_TESTS=OFF $(CMAKE_FLAGS)

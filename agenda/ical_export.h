@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 class CProfileSnapshot;
 
@@ -34,6 +35,16 @@ struct ICalendarExport {
 std::string ExportRemindersToICalendar(
     const CProfileSnapshot &profile, const CHijriCalendar &hijri, const ICalendarExport &what);
 
+// Each event of that text as a calendar object of its own (RFC 4791): a
+// VCALENDAR with the zone's VTIMEZONE and the one VEVENT, the same UID,
+// start, summary and alarm as in the export, in the export's order.
+struct ReminderEventObject {
+    std::string uid;
+    std::string text;
+};
+std::vector<ReminderEventObject> ExportReminderEvents(
+    const CProfileSnapshot &profile, const CHijriCalendar &hijri, const ICalendarExport &what);
+
 // The user's time zone as an IANA name: from TZ (":Europe/Berlin",
 // "Europe/Berlin", or a path into a zoneinfo folder) when it is set, else
 // from where `localtime` (/etc/localtime) links into a zoneinfo folder, else
@@ -46,6 +57,9 @@ std::string LocalTimeZoneName(const char *tzVariable,
 // The span of an export of `years` years from `firstDay` on: the day before
 // the same date `years` years later, or the last supported day.
 int ExportLastDay(int firstDay, int years);
+
+// How every UID of the reminders' events ends.
+inline constexpr const char *kReminderUidDomain = "@zamanix.org";
 
 // The UID of a reminder's event on a date: the date and the key in
 // URL-safe Base64, the month name spelled as its table spells it (the

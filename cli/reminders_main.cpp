@@ -3,10 +3,12 @@
 // desktop program's form does, and export them to other calendar programs.
 #include "agenda/hijri_month_starts.h"
 #include "agenda/ical_export.h"
+#include "agenda/ical_repeating.h"
 #include "agenda/month_spelling.h"
 #include "agenda/reminder_list.h"
 #include "cli/clock_override.h"
 #include "cli/date_text.h"
+#include "cli/publish_command.h"
 #include "cli/reminders_options.h"
 #include "cli/terminal_text.h"
 #include "reminders/alarm_value.h"
@@ -34,11 +36,15 @@ const char kHelp[] = R"(Usage:
   zamanix-reminders [OPTIONS] add KEY MEMO [--alarm HH:MM] [--every MINUTES]
   zamanix-reminders [OPTIONS] remove KEY
   zamanix-reminders [OPTIONS] export [--years N] [--from DATE] [-o FILE]
+  zamanix-reminders [OPTIONS] export --rscale [--from DATE] [-o FILE]
+  zamanix-reminders [OPTIONS] publish [--url URL] [--user NAME]
+                    [--password-file FILE] [--years N]
 where OPTIONS are [--profile FILE] [--calendar astronomical|umalqura|civil]
 [--adjust N].
 
 Lists, adds and removes the reminders that the Zamanix desktop program keeps,
-and exports them as an iCalendar file for other calendar programs.
+exports them as an iCalendar file for other calendar programs, and publishes
+them to a CalDAV calendar that phones and other calendar programs show.
 
 A KEY is a month name of either calendar, "/" and a day, as the form builds
 it: Ramadhan/27, March/06, Rabi'ul Awwal/5. add and remove also take the
@@ -65,7 +71,20 @@ Commands:
                       YEAR-MONTH-DAY, default today) as iCalendar events at
                       the alarm time in your time zone, to FILE (-o; a link's
                       target, a pipe or a terminal as a stream; never the
-                      profile or its files) or to standard output
+                      profile or its files) or to standard output; with
+                      --rscale, one event per reminder that repeats every
+                      year of its calendar (RFC 7529), for the programs
+                      that know the Hijri calendars of ICU (Umm al-Qura
+                      and tabular, without adjustment or recorded month
+                      starts)
+  publish             makes the CalDAV calendar at URL (--url, default: the
+                      profile's) hold the events that export --years N
+                      writes (--years, default: the profile's, else 2):
+                      writes only what changed, and never touches another
+                      program's objects. The password is the first line of
+                      --password-file FILE (- reads standard input), else
+                      the keyring's. Exit status 1 when the server or the
+                      network failed
 
 Options:
   --profile FILE      the profile to use (default: the desktop program's,
@@ -85,8 +104,9 @@ The Hijri calendar keeps the month starts recorded in the profile (section
 out, with a warning on standard error.
 
 Errors (a key whose month or day is not valid, a profile that cannot be read
-or written, bad options) are reported as "zamanix-reminders: <what is wrong>"
-on standard error with exit status 2, and nothing is written.
+or written, bad options, no password for publish) are reported as
+"zamanix-reminders: <what is wrong>" on standard error with exit status 2,
+and nothing is written.
 )";
 
 // A message may quote what was typed or stored: nothing in it reaches the
@@ -229,6 +249,12 @@ int remove(const RemindersOptions &o, const Context &c)
 
 int exportCalendar(const RemindersOptions &o, const Context &c)
 {
+    std::string problem;
+    if (o.rscale && o.years)
+        return fail("--years does not apply to export --rscale: its events repeat without end");
+    if (o.rscale && !RscaleNameOf(c.hijri, problem))
+        return fail("cannot export repeating events: " + problem +
+            "; export without --rscale lists every day a reminder falls due instead");
     warnAboutMonthStarts(c);
     ICalendarExport what;
     what.firstDay = c.today;
@@ -242,10 +268,11 @@ int exportCalendar(const RemindersOptions &o, const Context &c)
             return fail("--from " + QuoteInput(o.from) + ": " + error);
         what.firstDay = ChristianDayNumber(from);
     }
-    what.lastDay = ExportLastDay(what.firstDay, o.years);
+    what.lastDay = ExportLastDay(what.firstDay, o.years.value_or(5));
     what.stamp = c.now;
     what.timeZone = LocalTimeZoneName(std::getenv("TZ"));
-    const std::string text = ExportRemindersToICalendar(c.snapshot, c.hijri, what);
+    const std::string text = o.rscale ? ExportRepeatingReminders(c.snapshot, c.hijri, what)
+                                      : ExportRemindersToICalendar(c.snapshot, c.hijri, what);
     if (o.output.empty() || o.output == "-") {
         std::fwrite(text.data(), 1, text.size(), stdout);
         return 0;
@@ -276,6 +303,9 @@ int run(const RemindersOptions &o)
         return remove(o, context);
     case RemindersCommand::Export:
         return exportCalendar(o, context);
+    case RemindersCommand::Publish:
+        warnAboutMonthStarts(context);
+        return PublishCommand(o, context.snapshot, context.hijri, context.today, context.now);
     default:
         return kError;
     }

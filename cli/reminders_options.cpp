@@ -16,20 +16,26 @@ struct CommandName {
 
 constexpr CommandName kCommands[] = {{"list", RemindersCommand::List, 0},
     {"upcoming", RemindersCommand::Upcoming, 0}, {"add", RemindersCommand::Add, 2},
-    {"remove", RemindersCommand::Remove, 1}, {"export", RemindersCommand::Export, 0}};
+    {"remove", RemindersCommand::Remove, 1}, {"export", RemindersCommand::Export, 0},
+    {"publish", RemindersCommand::Publish, 0}};
 
-// Options with a value, and the commands each applies to (empty: all).
+// Options, with a value unless `flag`, and the commands each applies to
+// (empty: all).
 struct OptionName {
     std::string_view name;
     std::vector<RemindersCommand> commands;
+    bool flag = false;
 };
 
 const OptionName kValueOptions[] = {{"--profile", {}}, {"--calendar", {}}, {"--adjust", {}},
     {"--format", {RemindersCommand::List, RemindersCommand::Upcoming}},
     {"--days", {RemindersCommand::Upcoming}}, {"--alarm", {RemindersCommand::Add}},
-    {"--every", {RemindersCommand::Add}}, {"--years", {RemindersCommand::Export}},
+    {"--every", {RemindersCommand::Add}},
+    {"--years", {RemindersCommand::Export, RemindersCommand::Publish}},
     {"--from", {RemindersCommand::Export}}, {"-o", {RemindersCommand::Export}},
-    {"--output", {RemindersCommand::Export}}};
+    {"--output", {RemindersCommand::Export}}, {"--rscale", {RemindersCommand::Export}, true},
+    {"--url", {RemindersCommand::Publish}}, {"--user", {RemindersCommand::Publish}},
+    {"--password-file", {RemindersCommand::Publish}}};
 
 bool parseNumber(std::string_view text, int low, int high, int &value)
 {
@@ -89,8 +95,19 @@ void applyValue(
                 std::to_string(kMaxAlarmInterval) + ", not " + quote(value);
         o.every = number;
     } else if (name == "--years") {
-        if (!parseNumber(value, 1, 100, o.years))
+        if (!parseNumber(value, 1, 100, number))
             error = "--years takes a number of years from 1 to 100, not " + quote(value);
+        o.years = number;
+    } else if (name == "--rscale")
+        o.rscale = true;
+    else if (name == "--url")
+        o.url = value;
+    else if (name == "--user")
+        o.user = value;
+    else if (name == "--password-file") {
+        o.passwordFile = value;
+        if (value.empty())
+            error = "--password-file needs a file name, or - for standard input";
     } else if (name == "--from")
         o.from = value;
     else
@@ -117,7 +134,8 @@ bool takeWord(RemindersOptions &o, std::string_view word, std::string &error)
             o.command = command.command;
             return true;
         }
-    error = "unknown command " + quote(word) + "; use list, upcoming, add, remove or export";
+    error =
+        "unknown command " + quote(word) + "; use list, upcoming, add, remove, export or publish";
     return false;
 }
 
@@ -125,7 +143,7 @@ bool checkCommand(
     const RemindersOptions &o, const std::vector<std::string_view> &given, std::string &error)
 {
     if (o.command == RemindersCommand::None) {
-        error = "no command given; use list, upcoming, add, remove or export";
+        error = "no command given; use list, upcoming, add, remove, export or publish";
         return false;
     }
     for (const CommandName &command : kCommands)
@@ -184,11 +202,16 @@ bool ParseRemindersOptions(int argc, char **argv, RemindersOptions &o, std::stri
             name = arg.substr(0, eq);
             value = arg.substr(eq + 1);
         }
-        if (!valueOption(name)) {
+        const OptionName *option = valueOption(name);
+        if (!option) {
             error = "unknown option " + quote(arg);
             return false;
         }
-        if (name == arg) {
+        if (option->flag && name != arg) {
+            error = "option " + std::string(name) + " takes no value";
+            return false;
+        }
+        if (name == arg && !option->flag) {
             if (i + 1 >= argc) {
                 error = "option " + std::string(name) + " needs a value";
                 return false;

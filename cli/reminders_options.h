@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-enum class RemindersCommand { None, List, Upcoming, Add, Remove, Export, Help, Version };
+enum class RemindersCommand { None, List, Upcoming, Add, Remove, Export, Publish, Help, Version };
 
 struct RemindersOptions {
     RemindersCommand command = RemindersCommand::None;
@@ -21,9 +21,12 @@ struct RemindersOptions {
     int days = 30; // upcoming
     std::optional<int> hour, minute; // add --alarm
     std::optional<int> every; // add --every
-    int years = 5; // export
+    std::optional<int> years; // export (default 5), publish (default: the profile's)
     std::string from; // export, a Christian date; empty: today
     std::string output; // export; empty or "-": standard output
+    bool rscale = false; // export: repeating events (RFC 7529)
+    std::optional<std::string> url, user; // publish; none: the profile's
+    std::optional<std::string> passwordFile; // publish; "-": standard input
 };
 
 // Reads the command line; on failure `error` says what is wrong.

@@ -32,8 +32,9 @@ LAYERS = {
     "form": ["session", "framework", "resources"],
     "panels": ["session", "framework"],
     "shell": ["panels", "form", "framework", "resources"],
-    "cli": ["agenda", "calendar/icu", "reminders"],  # no Qt
-    "bench": ["cli", "panels"],
+    "sync": ["agenda", "reminders"],  # CalDAV publishing: Qt Network, QtKeychain
+    "cli": ["sync", "agenda", "calendar/icu", "reminders"],  # no Qt
+    "bench": ["cli", "panels", "sync"],
 }
 
 # tests/<folder> may use what <folder> may, the folder itself and the tests'
@@ -44,7 +45,7 @@ TEST_EXTRA = {
     "tests/calendar": ["calendar/icu"],
     "tests/form": ["shell"],
     "tests/panels": ["shell"],
-    "tests/fuzz": ["reminders"],
+    "tests/fuzz": ["reminders", "sync"],
 }
 
 # Headers of outside libraries that a folder (with its tests) must not

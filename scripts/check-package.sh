@@ -47,7 +47,8 @@ check "a section" test -n "$(field Section)"
 check "a description" test "$(field Description | wc -l)" -gt 2
 depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
 for runtime in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6dbus6 \
-    libcanberra0 libcanberra-pulse sound-theme-freedesktop libx11-6 libical3; do
+    libcanberra0 libcanberra-pulse sound-theme-freedesktop libx11-6 libical3 libqt6network6 \
+    libqt6keychain1; do
     check "depends on $runtime" sh -c "echo '$depends' | grep -qx '$runtime'"
 done
 

@@ -178,8 +178,10 @@ TEST_F(RemindersCliTest, BadInputIsRefusedAndNothingWritten)
             "zamanix-reminders: option --alarm does not apply to this command"},
         {{"frobnicate"},
             "zamanix-reminders: unknown command 'frobnicate'; use list, upcoming, "
-            "add, remove or export"},
-        {{}, "zamanix-reminders: no command given; use list, upcoming, add, remove or export"},
+            "add, remove, export or publish"},
+        {{},
+            "zamanix-reminders: no command given; use list, upcoming, add, remove, export or "
+            "publish"},
         {{"--format", "xml", "list"}, "zamanix-reminders: unknown format 'xml'; use text or tsv"},
         {{"upcoming", "--days", "-1"},
             "zamanix-reminders: --days takes a number of days from 0 to 36525, not '-1'"},
@@ -194,6 +196,19 @@ TEST_F(RemindersCliTest, BadInputIsRefusedAndNothingWritten)
             "example 2000-01-31"},
         {{"export", "--years", "0"},
             "zamanix-reminders: --years takes a number of years from 1 to 100, not '0'"},
+        {{"--calendar", "astronomical", "export", "--rscale"},
+            "zamanix-reminders: cannot export repeating events: the astronomical Hijri calendar "
+            "follows computed new moons, which no RSCALE calendar describes; export without "
+            "--rscale lists every day a reminder falls due instead"},
+        {{"--adjust", "1", "export", "--rscale"},
+            "zamanix-reminders: cannot export repeating events: the Hijri calendar is adjusted "
+            "(Umm al-Qura, +1 day), which no RSCALE calendar describes; export without --rscale "
+            "lists every day a reminder falls due instead"},
+        {{"export", "--rscale", "--years", "2"},
+            "zamanix-reminders: --years does not apply to export --rscale: its events repeat "
+            "without end"},
+        {{"export", "--rscale=yes"}, "zamanix-reminders: option --rscale takes no value"},
+        {{"list", "--rscale"}, "zamanix-reminders: option --rscale does not apply to this command"},
         {{"export", "-o", "/nonexistent/folder/r.ics"},
             "zamanix-reminders: cannot create \"/nonexistent/folder/r.ics.new\": No such file or "
             "directory"},
@@ -246,6 +261,20 @@ TEST_F(RemindersCliTest, ExportWritesTheFileWhole)
     EXPECT_NE(text.find("DTSTART;TZID=Asia/Riyadh:20261208T073000\r\n"), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 15), "END:VCALENDAR\r\n");
     EXPECT_EQ(Start({"export", "--years", "1"}, {"TZ=Asia/Riyadh"}).out, text);
+}
+
+TEST_F(RemindersCliTest, ExportRscaleWritesARepeatingEventPerReminder)
+{
+    WriteProfile(kProfile);
+    const Outcome run = Start({"export", "--rscale", "--from", "2027-01-01"}, {"TZ=Asia/Riyadh"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    for (const char *line : {"RRULE:RSCALE=ISLAMIC-UMALQURA;FREQ=YEARLY;BYMONTHDAY=1;BYMONTH=9\r\n",
+             "DTSTART;TZID=Asia/Riyadh:20270208T080000\r\n",
+             "RRULE:FREQ=YEARLY;BYMONTHDAY=8;BYMONTH=12\r\n",
+             "DTSTART;TZID=Asia/Riyadh:20271208T073000\r\n"})
+        EXPECT_NE(run.out.find(line), std::string::npos) << line;
+    EXPECT_EQ(run.out.find("April/31"), std::string::npos);
 }
 
 // Whatever name or link leads to the profile (the one in use, or the
@@ -356,7 +385,8 @@ TEST_F(RemindersCliTest, HelpAndVersionAnswerWithoutAProfile)
     const Outcome help = Start({"--help"}, {}, false);
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage:\n", 0), 0u);
-    for (const char *command : {" list", " upcoming", " add KEY MEMO", " remove KEY", " export"})
+    for (const char *command : {" list", " upcoming", " add KEY MEMO", " remove KEY", " export",
+             " export --rscale", " publish [--url URL]"})
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     const Outcome version = Start({"--version"}, {}, false);
     EXPECT_EQ(version.status, 0);

@@ -1,0 +1,89 @@
+#include "cli/publish_command.h"
+
+#include "agenda/ical_export.h"
+#include "cli/date_text.h"
+#include "sync/publish.h"
+#include "sync/server_password.h"
+#include "sync/server_settings.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+constexpr int kServerFailed = 1;
+constexpr int kBadInput = 2;
+
+int tell(int status, const std::string &message)
+{
+    std::fprintf(stderr, "zamanix-reminders: %s\n", message.c_str());
+    return status;
+}
+
+// The password: the file's first line, else the keyring's; false, with
+// `error` saying what to do, when neither gives one.
+bool findPassword(const RemindersOptions &o, const CalendarServer &server, std::string &password,
+    std::string &error)
+{
+    if (o.passwordFile)
+        return ReadPasswordLine(*o.passwordFile, password, error);
+    if (server.user.empty())
+        return true; // no user, no password: the server asks for none
+    const KeyringPassword kept = ReadKeyringPassword(server.url, server.user);
+    if (kept.answer == KeyringPassword::Found) {
+        password = kept.password;
+        return true;
+    }
+    const std::string where = "for \"" + server.user + "\" at " + server.url;
+    error = kept.answer == KeyringPassword::NotFound
+        ? "the keyring holds no password " + where
+        : "no keyring answered to give the password " + where + " (" + kept.problem + ")";
+    error += "; give it with --password-file FILE (- reads standard input)";
+    return false;
+}
+
+} // namespace
+
+bool ReadPasswordLine(const std::string &file, std::string &password, std::string &error)
+{
+    std::ifstream opened;
+    if (file != "-")
+        opened.open(file, std::ios::binary);
+    std::istream &in = file == "-" ? std::cin : opened;
+    if (!in || !std::getline(in, password)) {
+        const bool empty = in.eof() && !in.bad();
+        error = "cannot read the password from " +
+            (file == "-" ? "standard input" : QuoteInput(file)) + ": " +
+            (empty ? "it is empty" : std::strerror(errno));
+        return false;
+    }
+    if (!password.empty() && password.back() == '\r')
+        password.pop_back();
+    return true;
+}
+
+int PublishCommand(const RemindersOptions &o, const CProfileSnapshot &profile,
+    const CHijriCalendar &hijri, int today, std::time_t now)
+{
+    const CalendarServerSettings kept = ReadCalendarServerSettings(profile);
+    CalendarServer server{o.url.value_or(kept.url), o.user.value_or(kept.user), {}};
+    std::string error;
+    if (server.url.empty())
+        return tell(kBadInput,
+            "no calendar server is set up: give --url URL (and --user NAME), or keep them in the "
+            "profile as URL= and User= under [CalendarServer]");
+    if (!CheckCalendarUrl(server.url, error) || !findPassword(o, server, server.password, error))
+        return tell(kBadInput, error);
+
+    const PublishResult result = PublishReminderEvents(server,
+        EventsToPublish(profile, hijri, today, now, o.years.value_or(kept.years),
+            LocalTimeZoneName(std::getenv("TZ"))));
+    if (!result.Succeeded())
+        return tell(kServerFailed, "cannot publish to " + server.url + ": " + result.message);
+    std::printf("published to %s: %s\n", server.url.c_str(), result.Summary().c_str());
+    return 0;
+}
