@@ -81,7 +81,7 @@ void CZamanixView::OnDeleteReminder()
     UpdateData(TRUE);
     const CString key = ReminderKey(m_strMonth, m_strDay);
     std::string error;
-    if (!reportFailedWrite(m_profile.RemoveReminder(key, error),
+    if (!reportFailedWrite(m_profile.RemoveReminder(key, ReminderKind::Yearly, error),
             "The reminder for " + key + " could not be deleted.", error))
         return; // the memo stays in the form, as it stays in the file
     m_strMemo.clear();

@@ -145,7 +145,7 @@ void CAllRemindersWindow::DeleteSelected()
         return;
     // The list hears of the change from the profile object.
     std::string error;
-    if (!m_profile.RemoveReminder(key, error))
+    if (!m_profile.RemoveReminder(key, row->parsed.kind, error))
         AfxMessageBox(
             "The reminder for " + key + " could not be deleted.\n\n" + error, MB_ICONEXCLAMATION);
 }

@@ -129,7 +129,7 @@ TEST_F(ZamanixProfileTest, RemindersWrittenHereAreToldAtOnce)
     QSignalSpy reminders(&profile, &CZamanixProfile::remindersChanged);
     std::string error;
     ASSERT_TRUE(profile.AddReminder("Rajab/1", "Rent", "08:00 60", error)) << error;
-    ASSERT_TRUE(profile.RemoveReminder("rajab/1", error)) << error;
+    ASSERT_TRUE(profile.RemoveReminder("rajab/1", ReminderKind::Yearly, error)) << error;
     ASSERT_EQ(reminders.count(), 2);
     EXPECT_EQ(reminders.at(1).at(0).toStringList(), QStringList{"Rajab/1"});
     EXPECT_EQ(ReadBytes(m_file), "[Reminder]\n[Alarm]\n");
