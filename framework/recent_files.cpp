@@ -1,6 +1,7 @@
 #include "framework/recent_files.h"
 
 #include "framework/winapp.h"
+#include "reminders/profile_snapshot.h"
 
 #include <QString>
 
@@ -15,12 +16,11 @@ CRecentFileList::CRecentFileList(
 {
 }
 
-void CRecentFileList::ReadList(CWinApp &app)
+void CRecentFileList::ReadList(const CProfileSnapshot &profile)
 {
     m_files.clear();
     for (int i = 1; i <= m_nMaxFiles; ++i) {
-        const CString path = app.GetProfileString(
-            m_strSection.c_str(), Format(m_strEntryFormat.c_str(), i).c_str(), "");
+        const CString path = profile.Get(m_strSection, Format(m_strEntryFormat.c_str(), i), "");
         if (!path.empty())
             m_files.push_back(path);
     }

@@ -7,13 +7,15 @@
 
 #include <vector>
 
+class CProfileSnapshot;
 class CWinApp;
 
 class CRecentFileList {
 public:
     CRecentFileList(const char *section, const char *entryFormat, int maxFiles, int displayLength);
 
-    void ReadList(CWinApp &app);
+    // Reads the list from the profile as the snapshot holds it.
+    void ReadList(const CProfileSnapshot &profile);
     // Removes the whole section and writes one entry per file, in one
     // replacement of the profile. FALSE when it could not be written.
     BOOL WriteList(CWinApp &app) const;

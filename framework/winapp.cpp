@@ -9,6 +9,7 @@
 #include "framework/string_table.h"
 #include "reminders/profile.h"
 #include "reminders/profile_path.h"
+#include "reminders/profile_snapshot.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +24,12 @@
 namespace {
 
 CWinApp *s_app = nullptr;
+
+// An entry read as a number: its leading digits, or the default when empty.
+int intOf(const CString &text, int defaultValue)
+{
+    return text.empty() ? defaultValue : std::atoi(text.c_str());
+}
 
 // The framework's own sections of the profile.
 constexpr const char *kRecentFileSection = "Recent File List";
@@ -182,10 +189,16 @@ QPrinter &CWinApp::GetPrinter()
 
 void CWinApp::LoadStdProfileSettings(int maxRecentFiles)
 {
+    // One read of the profile for all of them.
+    LoadStdProfileSettings(maxRecentFiles, CProfileSnapshot(m_pszProfileName));
+}
+
+void CWinApp::LoadStdProfileSettings(int maxRecentFiles, const CProfileSnapshot &profile)
+{
     m_pRecentFileList =
         std::make_unique<CRecentFileList>(kRecentFileSection, kRecentFileEntry, maxRecentFiles, 30);
-    m_pRecentFileList->ReadList(*this);
-    m_nNumPreviewPages = GetProfileInt(kSettingsSection, kPreviewPagesEntry, 0);
+    m_pRecentFileList->ReadList(profile);
+    m_nNumPreviewPages = intOf(profile.Get(kSettingsSection, kPreviewPagesEntry, ""), 0);
 }
 
 void CWinApp::SaveStdProfileSettings()
@@ -301,10 +314,7 @@ BOOL CWinApp::WriteProfileEntries(std::span<const ProfileChange> changes)
 
 int CWinApp::GetProfileInt(const char *section, const char *entry, int defaultValue)
 {
-    const CString text = GetProfileString(section, entry, "");
-    if (text.empty())
-        return defaultValue;
-    return std::atoi(text.c_str());
+    return intOf(GetProfileString(section, entry, ""), defaultValue);
 }
 
 BOOL CWinApp::WriteProfileInt(const char *section, const char *entry, int value)

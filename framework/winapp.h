@@ -12,6 +12,7 @@
 
 class CCommandLineInfo;
 class CDocument;
+class CProfileSnapshot;
 class CFrameWnd;
 class CRecentFileList;
 class CSingleDocTemplate;
@@ -52,6 +53,8 @@ public:
     // The recent-file list (4 entries, "Recent File List"/"File%d") and
     // "Settings"/"PreviewPages", read at start-up and written at exit.
     void LoadStdProfileSettings(int maxRecentFiles = 4);
+    // The same from a read of the profile the caller has already made.
+    void LoadStdProfileSettings(int maxRecentFiles, const CProfileSnapshot &profile);
     void SaveStdProfileSettings();
     void AddToRecentFileList(const CString &path);
     CRecentFileList *GetRecentFileList() const { return m_pRecentFileList.get(); }

@@ -47,8 +47,8 @@ BOOL CZamanixApp::InitInstance()
     if (m_bOneCopy && handOver(commandLine))
         return FALSE;
 
-    LoadStdProfileSettings(4);
     createProfile();
+    LoadStdProfileSettings(4, m_pProfile->Snapshot()); // the one read of the profile
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(
         IDR_MAINFRAME, [] { return std::make_unique<CZamanixDoc>(); },
         [this] { return std::make_unique<CMainFrame>(*m_pProfile); },
