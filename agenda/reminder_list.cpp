@@ -19,8 +19,9 @@ constexpr std::string_view kHijriMonthEnd = "on the 29th of the months that have
 constexpr std::string_view kChristianMonthEnd =
     "on the last day of the months that have fewer than %1 days";
 
-// The days a key falls on that a user might not expect.
-std::string noteOf(const ParsedReminderKey &key)
+} // namespace
+
+std::string ReminderNote(const ParsedReminderKey &key)
 {
     const bool hijri = key.calendar == ReminderCalendar::Hijri;
     if (key.kind == ReminderKind::Yearly && hijri && key.day == 30)
@@ -33,6 +34,17 @@ std::string noteOf(const ParsedReminderKey &key)
         return FillSentence(kChristianMonthEnd, {std::to_string(key.day)});
     return {};
 }
+
+std::string NoReminderDayProblem(const ParsedReminderKey &key, const CHijriCalendar &hijri)
+{
+    if (key.kind != ReminderKind::Yearly)
+        return std::string(kNoDayLeft);
+    return ReminderMonthName(*key.calendar, key.month) + " has no day " + std::to_string(key.day) +
+        " in the next " + std::to_string(kReminderSearchYears) + " years under the " +
+        std::string(hijri.DisplayName()) + " calendar";
+}
+
+namespace {
 
 // The rows of one section's reminders, without their days yet; `problem`
 // set for one that can never fall due.
@@ -57,7 +69,7 @@ void readRows(std::vector<ReminderRow> &rows, const CProfileSnapshot &profile, b
             std::snprintf(time, sizeof time, "%02d:%02d", row.alarm.hour, row.alarm.minute);
             row.problem = std::string("its alarm time ") + time + " is never reached";
         }
-        row.note = row.problem.empty() ? noteOf(row.parsed) : std::string();
+        row.note = row.problem.empty() ? ReminderNote(row.parsed) : std::string();
         rows.push_back(std::move(row));
     }
 }
@@ -77,16 +89,6 @@ void setDay(ReminderRow &row, const CHijriCalendar &hijri, int day, int today)
     row.christian = ChristianOfDay(day);
     row.hijri = hijri.HijriOfDay(day);
     row.weekday = WeekdayOfDay(day);
-}
-
-// Why a key that names a real day finds none in the years looked at.
-std::string noDayProblem(const ReminderRow &row, const CHijriCalendar &hijri)
-{
-    if (row.parsed.kind != ReminderKind::Yearly)
-        return std::string(kNoDayLeft);
-    return ReminderMonthName(*row.parsed.calendar, row.parsed.month) + " has no day " +
-        std::to_string(row.parsed.day) + " in the next " + std::to_string(kReminderSearchYears) +
-        " years under the " + std::string(hijri.DisplayName()) + " calendar";
 }
 
 // Due rows first, by day and alarm time, then the past ones, the latest
@@ -122,7 +124,7 @@ void placeRow(ReminderRow &row, const CHijriCalendar &hijri, int today)
     if (const std::optional<int> day = NextReminderDay(row.parsed, hijri, today))
         setDay(row, hijri, *day, today);
     else
-        row.problem = noDayProblem(row, hijri);
+        row.problem = NoReminderDayProblem(row.parsed, hijri);
 }
 
 } // namespace

@@ -36,6 +36,13 @@ struct ReminderRow {
     bool FallsDue() const { return day && !past; }
 };
 
+// What a user might not expect of the days a key that can fall due falls
+// on ("only in leap years"); empty when nothing.
+std::string ReminderNote(const ParsedReminderKey &key);
+// Why a key that can fall due finds no day from the day looked from on:
+// none in the years looked at, or none before the last supported day.
+std::string NoReminderDayProblem(const ParsedReminderKey &key, const CHijriCalendar &hijri);
+
 // The first minute of its day at which the alarm has rung
 // (AlarmReached): 07:75 rings from 08:00, -5:00 from 00:00, 24:00 never.
 std::optional<int> AlarmRingsAt(const ReminderAlarm &alarm);
