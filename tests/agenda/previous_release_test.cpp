@@ -108,8 +108,8 @@ TEST_F(PreviousReleaseTest, ThePreviousReleaseRingsAndListsNoneOfTheNewKinds)
     std::vector<std::string> listed;
     for (const auto &[name, value] : previous_release::ListStoredEntries(text, "Reminder"))
         listed.emplace_back(name);
-    EXPECT_EQ(listed, (std::vector<std::string>{"Ramadhan/27", "march/06", "Shawwal/05",
-                          "February/29"}));
+    EXPECT_EQ(
+        listed, (std::vector<std::string>{"Ramadhan/27", "march/06", "Shawwal/05", "February/29"}));
     // Its due check, through its own reader, on every day of two years:
     // what rings is what the program rings of the yearly reminders, on the
     // same days, with the same alarms.

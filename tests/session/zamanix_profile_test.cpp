@@ -46,6 +46,11 @@ TEST_F(ZamanixProfileTest, AChangeOfTheFileIsToldAsTheSettingsAndKeysItChanged)
             "[Defaults]\nAudio=OFF\nHijriCalendar=civil\nMonthPanel=ON\n",
             kSoundSetting | kHijriCalendarSetting | kMonthPanelSetting, {}},
         {"an unreadable value is the default", before + "HijriCalendar=lunar\n", 0, {}},
+        {"reminders of the other kinds, and a notice",
+            before +
+                "[MoreReminders]\nFriday=Prayer\n"
+                "[MoreAlarms]\nHijri/13=05:00 15\n[Notice]\nMarch/06=2\n",
+            0, {"Friday", "Hijri/13", "March/06"}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -133,6 +138,33 @@ TEST_F(ZamanixProfileTest, RemindersWrittenHereAreToldAtOnce)
     ASSERT_EQ(reminders.count(), 2);
     EXPECT_EQ(reminders.at(1).at(0).toStringList(), QStringList{"Rajab/1"});
     EXPECT_EQ(ReadBytes(m_file), "[Reminder]\n[Alarm]\n");
+}
+
+TEST_F(ZamanixProfileTest, AnEditedReminderReplacesItsOldKeyInOneWrite)
+{
+    WriteBytes(m_file,
+        "[MoreReminders]\nHijri/13=Fast\n[MoreAlarms]\nHijri/13=05:00 15\n"
+        "[Notice]\nHijri/13=1\n");
+    CZamanixProfile profile(m_file);
+    QSignalSpy reminders(&profile, &CZamanixProfile::remindersChanged);
+    std::string error;
+    // The same key keeps its lines where they stand.
+    ASSERT_TRUE(profile.SaveReminder({"hijri/13", ReminderKind::Monthly, "Fast", "05:00 15", 0},
+        std::pair(std::string("Hijri/13"), ReminderKind::Monthly), error))
+        << error;
+    EXPECT_EQ(ReadBytes(m_file),
+        "[MoreReminders]\nHijri/13=Fast\n[MoreAlarms]\nHijri/13=05:00 15\n[Notice]\n");
+    ASSERT_TRUE(profile.SaveReminder({"Ramadhan/27", ReminderKind::Yearly, "Fast", "05:00 15", 2},
+        std::pair(std::string("Hijri/13"), ReminderKind::Monthly), error))
+        << error;
+    EXPECT_EQ(ReadBytes(m_file),
+        "[MoreReminders]\n[MoreAlarms]\n[Notice]\nRamadhan/27=2\n"
+        "[Reminder]\nRamadhan/27=Fast\n[Alarm]\nRamadhan/27=05:00 15\n");
+    ASSERT_EQ(reminders.count(), 2);
+    EXPECT_EQ(reminders.at(1).at(0).toStringList(), (QStringList{"Hijri/13", "Ramadhan/27"}));
+    ASSERT_TRUE(profile.RemoveReminder("Ramadhan/27", ReminderKind::Yearly, error)) << error;
+    EXPECT_EQ(ReadBytes(m_file), "[MoreReminders]\n[MoreAlarms]\n[Notice]\n[Reminder]\n[Alarm]\n")
+        << "its notice goes with it";
 }
 
 TEST_F(ZamanixProfileTest, TheClockTellsOfANewDayAndOfAJump)
