@@ -158,6 +158,18 @@ TEST_F(ICalExportTest, TheOtherKindsOnTheirDaysAndTheNoticeAsAnAlarmBefore)
         ++notices;
     EXPECT_EQ(notices, 52u);
     EXPECT_EQ(text.find("TRIGGER:-P", text.rfind("TRIGGER:-P2D") + 1), std::string::npos);
+    // Publishing puts each of the same events in an object of its own,
+    // named by a UID that no other event has.
+    ICalendarExport what;
+    what.firstDay = dayOf(2026, 12, 7);
+    what.lastDay = ExportLastDay(what.firstDay, 1);
+    std::set<std::string> uids;
+    const auto objects =
+        ExportReminderEvents(CProfileSnapshot(m_folder / "zamanix.INI"), CHijriCalendar(), what);
+    for (const ReminderEventObject &object : objects)
+        uids.insert(object.uid);
+    EXPECT_EQ(objects.size(), 52u + 12 + 1);
+    EXPECT_EQ(uids.size(), objects.size());
 }
 
 TEST_F(ICalExportTest, UidsStayTheSameForTheSameKeyAndDate)
