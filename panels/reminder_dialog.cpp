@@ -16,11 +16,6 @@
 
 namespace {
 
-// The years a dialog offers: from the year 1 to the last whose days are
-// supported, 3000 and its Hijri year.
-constexpr int kLastChristianYear = 3000;
-constexpr int kLastHijriYear = 2452;
-
 int indexOf(ReminderCalendar calendar)
 {
     return calendar == ReminderCalendar::Hijri ? 0 : 1;
@@ -165,7 +160,13 @@ void CReminderDialog::onCalendarChosen()
         m_pMonth->setCurrentIndex(month);
     }
     m_pDay->setRange(1, hijri ? 30 : 31);
-    m_pYear->setRange(1, hijri ? kLastHijriYear : kLastChristianYear);
+    // The years whose days are supported, so that a year before 1 written by
+    // hand stays as it is; a year 0 is refused when saved.
+    if (hijri)
+        m_pYear->setRange(m_hijri.HijriOfDay(FirstReminderDay()).year,
+            m_hijri.HijriOfDay(LastReminderDay()).year);
+    else
+        m_pYear->setRange(kFirstSupportedYear, kLastSupportedYear);
     updatePreview();
 }
 

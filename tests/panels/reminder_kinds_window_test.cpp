@@ -148,6 +148,24 @@ TEST_F(ReminderKindsWindowTest, EditKeepsTheChangedReminderInPlaceOfTheOld)
             LastCheck());
 }
 
+TEST_F(ReminderKindsWindowTest, EditShowsEveryReminderAsItIs)
+{
+    Open("[Reminder]\nRamadhan/05=Yearly\nFebruary/29=Leap\n[MoreReminders]\n"
+         "January/01/-5=Long before\nChristian/31=Month's end\nSaturday=Weekly\n"
+         "Muharram/30/2000=Far ahead\n[MoreAlarms]\nSaturday=23:59 720\n[Notice]\n"
+         "Saturday=30\nRamadhan/05=1\n");
+    for (int row = 0; row < Window()->Model().rowCount(); ++row) {
+        const ReminderRow reminder = *Window()->Model().RowAt(row);
+        SCOPED_TRACE(reminder.key);
+        Select(row);
+        Window()->EditSelected();
+        ASSERT_NE(Dialog(), nullptr);
+        EXPECT_EQ(Dialog()->Draft(), DraftOfRow(reminder)) << "nothing changes on the way";
+        Dialog()->reject();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
 TEST_F(ReminderKindsWindowTest, ASaveThatCannotBeKeptSaysWhyAndKeepsWhatWasTyped)
 {
     const char profile[] = "[MoreReminders]\nFriday=Prayer\n";
