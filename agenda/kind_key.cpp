@@ -244,12 +244,6 @@ int ParseNoticeDays(const std::optional<std::string> &value)
     return days >= 1 && days <= kMaxNoticeDays ? days : 0;
 }
 
-std::string_view KindName(ReminderKind kind)
-{
-    constexpr std::string_view kNames[] = {"Every year", "Once", "Every month", "Every week"};
-    return kNames[static_cast<int>(kind)];
-}
-
 std::string_view KindWord(ReminderKind kind)
 {
     constexpr std::string_view kWords[] = {"yearly", "once", "monthly", "weekly"};

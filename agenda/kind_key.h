@@ -57,7 +57,5 @@ std::vector<DayKey> DayKindKeys(
 // for a missing entry and for any other value.
 int ParseNoticeDays(const std::optional<std::string> &value);
 
-// "Every year", "Once", "Every month", "Every week".
-std::string_view KindName(ReminderKind kind);
 // "yearly", "once", "monthly", "weekly": as zamanix-reminders writes it.
 std::string_view KindWord(ReminderKind kind);
