@@ -21,6 +21,7 @@ const MenuItemTemplate kFileMenu[] = {
     {"P&rint Setup...", ID_FILE_PRINT_SETUP, 0},
     {nullptr, 0, Separator},
     {"&Export Reminders...", ID_FILE_EXPORT_REMINDERS, 0},
+    {"P&ublish to Calendar Server", ID_FILE_PUBLISH_NOW, 0},
     {nullptr, 0, Separator},
     {"Recent File", ID_FILE_MRU_FILE1, Grayed},
     {nullptr, 0, Separator},
@@ -69,6 +70,8 @@ const MenuItemTemplate kOptionsMenu[] = {
     {nullptr, 0, Separator},
     {"Hijri &Calendar", 0, 0, kHijriCalendarMenu},
     {"Hijri Date &Adjustment", 0, 0, kHijriAdjustMenu},
+    {nullptr, 0, Separator},
+    {"Calendar Se&rver...", ID_OPTIONS_CALENDAR_SERVER, 0},
 };
 
 const MenuItemTemplate kHelpMenu[] = {

@@ -48,3 +48,6 @@ inline constexpr UINT ID_FILE_EXPORT_REMINDERS = 32791;
 inline constexpr UINT ID_FILE_PRINT_MONTH = 32782;
 inline constexpr UINT ID_VIEW_MONTH = 32783;
 inline constexpr UINT ID_OPTIONS_HOLY_DAYS = 32784;
+// Publishing the reminders to a calendar server: 32860 to 32869.
+inline constexpr UINT ID_OPTIONS_CALENDAR_SERVER = 32860;
+inline constexpr UINT ID_FILE_PUBLISH_NOW = 32861;

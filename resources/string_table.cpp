@@ -30,6 +30,10 @@ const StringResource kStrings[] = {
     {ID_FILE_PRINT_MONTH, "Print the month shown in the month panel on one page\nPrint Month"},
     {ID_VIEW_MONTH, "Show or hide the month at a glance beside the form\nMonth"},
     {ID_OPTIONS_HOLY_DAYS, "Mark the Islamic holy days in the month panel\nIslamic Holy Days"},
+    {ID_OPTIONS_CALENDAR_SERVER,
+        "Keep a calendar on a CalDAV server holding your reminders, for your phone and other "
+        "calendar programs\nCalendar Server"},
+    {ID_FILE_PUBLISH_NOW, "Publish the reminders to the calendar server now\nPublish Now"},
     {AFX_IDS_APP_TITLE, "Zamanix"},
     {AFX_IDS_IDLEMESSAGE, "Ready"},
 

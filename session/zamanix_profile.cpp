@@ -222,6 +222,11 @@ bool CZamanixProfile::SetLastCheck(std::int64_t seconds, std::string &error)
         std::optional<std::int64_t>(seconds), error);
 }
 
+bool CZamanixProfile::SetCalendarServer(const CalendarServerSettings &server, std::string &error)
+{
+    return setSetting(kCalendarServerSetting, &ZamanixSettings::calendarServer, server, error);
+}
+
 void CZamanixProfile::ClockTicked(std::int64_t now, int today)
 {
     const std::int64_t before = m_nLastTick;

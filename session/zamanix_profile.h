@@ -83,6 +83,7 @@ public:
     bool SetMonthPanelSide(const std::string &side, std::string &error);
     bool SetHolyDays(bool shown, std::string &error);
     bool SetLastCheck(std::int64_t seconds, std::string &error);
+    bool SetCalendarServer(const CalendarServerSettings &server, std::string &error);
 
     // The clock: the minute timer's reading (seconds since 1970) and its
     // local day (a day number). The first reading only sets today.

@@ -1,9 +1,11 @@
 #include "shell/main_frame.h"
 
 #include "form/zamanix_view.h"
+#include "framework/message_box.h"
 #include "framework/winapp.h"
 #include "panels/all_reminders_window.h"
 #include "panels/month_printing.h"
+#include "panels/publish_status_pane.h"
 #include "panels/reminder_export.h"
 #include "resources/resource.h"
 
@@ -20,6 +22,8 @@ CMainFrame::CMainFrame(CZamanixProfile &profile)
     OnCommand(ID_VIEW_MONTH, [this] { OnViewMonth(); });
     OnCommand(ID_FILE_PRINT_MONTH, [this] { OnPrintMonth(); });
     OnCommand(ID_OPTIONS_HOLY_DAYS, [this] { OnHolyDays(); });
+    OnCommand(ID_OPTIONS_CALENDAR_SERVER, [this] { OnCalendarServer(); });
+    OnCommand(ID_FILE_PUBLISH_NOW, [this] { OnPublishNow(); });
     // Two panes, the form and the month panel: the next is the previous.
     OnCommand(ID_NEXT_PANE, [this] { OnNextPane(); });
     OnCommand(ID_PREV_PANE, [this] { OnNextPane(); });
@@ -59,6 +63,7 @@ int CMainFrame::OnCreate(CREATESTRUCT *cs)
     EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_toolBar);
     createMonthDock();
+    createPublishing();
     return 0;
 }
 
@@ -188,4 +193,41 @@ void CMainFrame::OnRemindersMissed(const std::vector<MissedReminder> &missed)
     m_pMissedReminders->AddReminders(missed);
     m_pMissedReminders->show();
     m_pMissedReminders->raise();
+}
+
+void CMainFrame::createPublishing()
+{
+    m_pPublishing = new CReminderPublishing(m_profile, GetMainWindow());
+    // After the message pane, before the lock keys' indicators.
+    m_statusBar.GetStatusBar()->insertPermanentWidget(1, new CPublishStatusPane(*m_pPublishing));
+    // After the publisher's news is handled: a box holds whoever opens it.
+    QObject::connect(
+        m_pPublishing, &CReminderPublishing::failureToTell, m_pPublishing,
+        [](const QString &text) { AfxMessageBox(text.toStdString(), MB_ICONEXCLAMATION); },
+        Qt::QueuedConnection);
+}
+
+void CMainFrame::StartPublishing()
+{
+    if (m_pPublishing)
+        m_pPublishing->Start();
+}
+
+void CMainFrame::OnCalendarServer()
+{
+    if (!m_pPublishing)
+        return;
+    if (!m_pServerDialog)
+        m_pServerDialog = new CCalendarServerDialog(m_profile, *m_pPublishing, GetMainWindow());
+    m_pServerDialog->show();
+    m_pServerDialog->raise();
+    m_pServerDialog->activateWindow();
+}
+
+void CMainFrame::OnPublishNow()
+{
+    if (m_pPublishing && m_pPublishing->IsSetUp())
+        m_pPublishing->PublishNow();
+    else
+        OnCalendarServer();
 }

@@ -58,11 +58,12 @@ BOOL CZamanixApp::InitInstance()
     if (m_bMinimized && m_pMainWnd)
         m_pMainWnd->ShowWindow(SW_SHOWMINIMIZED);
     // Only a run that goes on (not a print) tells of a Hijri calendar it
-    // cannot compute, and catches up on missed reminders.
+    // cannot compute, catches up on missed reminders and publishes them.
     if (auto *frame = dynamic_cast<CMainFrame *>(m_pMainWnd)) {
         if (const std::string &problem = m_pProfile->CalendarProblem(); !problem.empty())
             AfxMessageBox(problem, MB_ICONEXCLAMATION);
         frame->CatchUpOnMissedReminders();
+        frame->StartPublishing();
     }
     return TRUE;
 }

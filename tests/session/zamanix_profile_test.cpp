@@ -51,6 +51,10 @@ TEST_F(ZamanixProfileTest, AChangeOfTheFileIsToldAsTheSettingsAndKeysItChanged)
                 "[MoreReminders]\nFriday=Prayer\n"
                 "[MoreAlarms]\nHijri/13=05:00 15\n[Notice]\nMarch/06=2\n",
             0, {"Friday", "Hijri/13", "March/06"}},
+        {"the calendar server", before + "[CalendarServer]\nURL=https://dav.example.org/a/\n",
+            kCalendarServerSetting, {}},
+        {"its years, unreadable, are the default",
+            before + "[CalendarServer]\nYears=two\n", 0, {}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -93,6 +97,17 @@ TEST_F(ZamanixProfileTest, ASettingIsWrittenOnlyWhenTheProfileSaysOtherwise)
         {"the side", "",
             [](CZamanixProfile &p, std::string &e) { return p.SetMonthPanelSide("left", e); },
             "[Defaults]\nMonthPanelSide=left\n"},
+        {"the calendar server in its own section, the default years unwritten", "",
+            [](CZamanixProfile &p, std::string &e) {
+                return p.SetCalendarServer({"https://dav.example.org/a/", "anna", 2}, e);
+            },
+            "[CalendarServer]\nURL=https://dav.example.org/a/\nUser=anna\n"},
+        {"only its entry that changed",
+            "[CalendarServer]\nURL=https://dav.example.org/a/\nUser=anna\nYears=2\n",
+            [](CZamanixProfile &p, std::string &e) {
+                return p.SetCalendarServer({"https://dav.example.org/a/", "anna", 5}, e);
+            },
+            "[CalendarServer]\nURL=https://dav.example.org/a/\nUser=anna\nYears=5\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
