@@ -52,11 +52,13 @@ void readRows(std::vector<ReminderRow> &rows, const CProfileSnapshot &profile, b
 {
     const std::string_view memos = yearly ? kReminderSection : kMoreReminderSection;
     const std::string_view alarms = yearly ? kAlarmSection : kMoreAlarmSection;
+    // Most profiles give no notice: no lookup of it for each of thousands.
+    const bool notices = !profile.Entries(kNoticeSection).empty();
     for (ProfileEntryValue &entry : profile.Entries(memos)) {
         ReminderRow row;
         row.parsed = yearly ? ParseReminderKey(entry.name) : ParseKindKey(entry.name);
         row.alarm = ParseReminderAlarm(profile.Find(alarms, entry.name));
-        row.notice = ParseNoticeDays(profile.Find(kNoticeSection, entry.name));
+        row.notice = notices ? ParseNoticeDays(profile.Find(kNoticeSection, entry.name)) : 0;
         row.ringsAt = AlarmRingsAt(row.alarm);
         row.key = std::move(entry.name);
         row.memo = std::move(entry.value);
