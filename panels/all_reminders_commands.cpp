@@ -54,6 +54,15 @@ void CAllRemindersWindow::openDayInForm(const ReminderRow &row)
     emit reminderChosen(hijri, date.year, date.month, QString::number(date.day));
 }
 
+void CAllRemindersWindow::ActivateSelected()
+{
+    const ReminderRow *row = selectedRow();
+    if (row && row->parsed.kind != ReminderKind::Yearly)
+        EditSelected();
+    else
+        OpenSelected();
+}
+
 void CAllRemindersWindow::DeleteSelected()
 {
     const ReminderRow *row = selectedRow();
@@ -131,15 +140,10 @@ bool CAllRemindersWindow::eventFilter(QObject *watched, QEvent *event)
         DeleteSelected();
         return true;
     }
-    // Enter opens the selected row, from the list or the filter: a yearly
-    // reminder in the form, another kind in its dialog. Down goes from the
-    // filter to the list.
+    // Enter opens the selected row, from the list or the filter. Down goes
+    // from the filter to the list.
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        const ReminderRow *row = selectedRow();
-        if (row && row->parsed.kind != ReminderKind::Yearly)
-            EditSelected();
-        else
-            OpenSelected();
+        ActivateSelected();
         return true;
     }
     if (watched == m_pFilter && key == Qt::Key_Down) {

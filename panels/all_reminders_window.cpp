@@ -80,21 +80,7 @@ void CAllRemindersWindow::buildLayout()
     m_pFilter->setAccessibleDescription(
         QStringLiteral("Shows only the reminders whose memo or key holds this text"));
     m_pFilter->setClearButtonEnabled(true);
-    m_pTable = new QTableView(this);
-    m_pTable->setModel(&m_model);
-    m_pTable->setAccessibleName(QStringLiteral("All reminders"));
-    m_pTable->setAccessibleDescription(
-        tr("Enter opens a yearly reminder in the form and edits the others, Delete removes "
-           "one, the Menu key shows what else can be done, Escape closes the window"));
-    m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pTable->setWordWrap(false);
-    m_pTable->verticalHeader()->hide();
-    m_pTable->horizontalHeader()->setResizeContentsPrecision(200);
-    m_pTable->horizontalHeader()->setStretchLastSection(true);
-    m_pTable->setTabKeyNavigation(false);
-    m_pTable->setContextMenuPolicy(Qt::CustomContextMenu);
+    buildTable();
     m_pEmpty = new QLabel(tr("There are no reminders yet. Choose New Reminder... to add one of "
                              "any kind, or in the main window choose a date, type a memo and "
                              "choose Add."),
@@ -119,18 +105,32 @@ void CAllRemindersWindow::buildLayout()
         showCount();
         showSelected();
     });
-    QObject::connect(m_pTable, &QAbstractItemView::doubleClicked, this, [this] {
-        const ReminderRow *row = selectedRow();
-        if (row && row->parsed.kind != ReminderKind::Yearly)
-            EditSelected();
-        else
-            OpenSelected();
-    });
+    m_pFilter->installEventFilter(this);
+}
+
+void CAllRemindersWindow::buildTable()
+{
+    m_pTable = new QTableView(this);
+    m_pTable->setModel(&m_model);
+    m_pTable->setAccessibleName(QStringLiteral("All reminders"));
+    m_pTable->setAccessibleDescription(
+        tr("Enter opens a yearly reminder in the form and edits the others, Delete removes "
+           "one, the Menu key shows what else can be done, Escape closes the window"));
+    m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pTable->setWordWrap(false);
+    m_pTable->verticalHeader()->hide();
+    m_pTable->horizontalHeader()->setResizeContentsPrecision(200);
+    m_pTable->horizontalHeader()->setStretchLastSection(true);
+    m_pTable->setTabKeyNavigation(false);
+    m_pTable->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(
+        m_pTable, &QAbstractItemView::doubleClicked, this, [this] { ActivateSelected(); });
     QObject::connect(m_pTable, &QWidget::customContextMenuRequested, this,
         [this](const QPoint &at) { ContextMenu()->popup(m_pTable->viewport()->mapToGlobal(at)); });
     QObject::connect(m_pTable->selectionModel(), &QItemSelectionModel::currentChanged, this,
         [this] { showSelected(); });
-    m_pFilter->installEventFilter(this);
     m_pTable->installEventFilter(this);
 }
 

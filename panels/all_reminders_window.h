@@ -40,6 +40,9 @@ public:
     // month, day and the year of its next date; another kind's next (or
     // past) date in its calendar.
     void OpenSelected();
+    // Enter and a double click: a yearly reminder in the form, one of the
+    // other kinds, which the form cannot show, in its dialog.
+    void ActivateSelected();
     // Asks, then removes the selected reminder.
     void DeleteSelected();
     // Opens the dialog for a new reminder, or for the selected one; what it
@@ -73,6 +76,7 @@ protected:
 private:
     void buildCommands();
     void buildLayout();
+    void buildTable();
     QLayout *buildButtons();
     void showCount();
     void showSelected();
