@@ -32,6 +32,10 @@ struct ParsedReminderKey {
 
 ParsedReminderKey ParseReminderKey(std::string_view key);
 
+// Why a reminder with an empty memo never falls due (the due check skips
+// it), in the words of the other problems.
+inline constexpr const char *kEmptyMemoProblem = "the memo is empty, and an empty memo never rings";
+
 // The month name as the calendar's table spells it, when `name` is one of
 // them in any ASCII case; nothing otherwise.
 std::optional<std::pair<ReminderCalendar, int>> FindReminderMonth(std::string_view name);

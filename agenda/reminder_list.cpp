@@ -65,7 +65,7 @@ void readRows(std::vector<ReminderRow> &rows, const CProfileSnapshot &profile, b
         if (!row.parsed.CanFallDue())
             row.problem = row.parsed.problem;
         else if (row.memo.empty())
-            row.problem = "the memo is empty, and an empty memo never rings";
+            row.problem = kEmptyMemoProblem;
         else if (!row.ringsAt) {
             char time[16];
             std::snprintf(time, sizeof time, "%02d:%02d", row.alarm.hour, row.alarm.minute);

@@ -1,5 +1,7 @@
 #include "panels/all_reminders_window.h"
 
+#include "framework/accessible_role.h"
+
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,6 +16,7 @@ CAllRemindersWindow::CAllRemindersWindow(CZamanixProfile &profile, QWidget *pare
     : QWidget(parent, Qt::Window)
     , m_profile(profile)
 {
+    SetAccessibleRole(this, QAccessible::Window); // a window, not a pane
     setWindowTitle(QStringLiteral("All Reminders - Zamanix"));
     buildCommands();
     buildLayout();

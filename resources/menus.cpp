@@ -21,6 +21,8 @@ const MenuItemTemplate kFileMenu[] = {
     {"P&rint Setup...", ID_FILE_PRINT_SETUP, 0},
     {nullptr, 0, Separator},
     {"&Export Reminders...", ID_FILE_EXPORT_REMINDERS, 0},
+    {"&Back Up Reminders...", ID_FILE_BACKUP_REMINDERS, 0},
+    {"Res&tore Reminders...", ID_FILE_RESTORE_REMINDERS, 0},
     {"P&ublish to Calendar Server", ID_FILE_PUBLISH_NOW, 0},
     {nullptr, 0, Separator},
     {"Recent File", ID_FILE_MRU_FILE1, Grayed},
@@ -75,6 +77,9 @@ const MenuItemTemplate kOptionsMenu[] = {
 };
 
 const MenuItemTemplate kHelpMenu[] = {
+    {"&Manual\tF1", ID_HELP_MANUAL, 0},
+    {"&Keyboard Shortcuts", ID_HELP_KEYBOARD_SHORTCUTS, 0},
+    {nullptr, 0, Separator},
     {"&About Zamanix...", ID_APP_ABOUT, 0},
 };
 
@@ -103,6 +108,7 @@ const AcceleratorEntry kMainAccelerators[] = {
     {Qt::SHIFT | Qt::Key_Insert, ID_EDIT_PASTE},
     {QKeyCombination(Qt::Key_F6), ID_NEXT_PANE},
     {Qt::SHIFT | Qt::Key_F6, ID_PREV_PANE},
+    {QKeyCombination(Qt::Key_F1), ID_HELP_MANUAL},
 };
 
 // 0 marks a separator gap.

@@ -30,6 +30,13 @@ const StringResource kStrings[] = {
     {ID_FILE_PRINT_MONTH, "Print the month shown in the month panel on one page\nPrint Month"},
     {ID_VIEW_MONTH, "Show or hide the month at a glance beside the form\nMonth"},
     {ID_OPTIONS_HOLY_DAYS, "Mark the Islamic holy days in the month panel\nIslamic Holy Days"},
+    {ID_FILE_BACKUP_REMINDERS,
+        "Save a copy of every reminder and setting in a file of your choice\nBack Up Reminders"},
+    {ID_FILE_RESTORE_REMINDERS,
+        "Replace the reminders and settings with those of a backup\nRestore Reminders"},
+    {ID_HELP_KEYBOARD_SHORTCUTS,
+        "List the keys that work in Zamanix's windows\nKeyboard Shortcuts"},
+    {ID_HELP_MANUAL, "Open the manual of Zamanix\nManual"},
     {ID_OPTIONS_CALENDAR_SERVER,
         "Keep a calendar on a CalDAV server holding your reminders, for your phone and other "
         "calendar programs\nCalendar Server"},

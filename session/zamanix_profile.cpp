@@ -1,5 +1,6 @@
 #include "session/zamanix_profile.h"
 
+#include "reminders/profile_backup.h"
 #include "reminders/profile_text.h"
 #include "reminders/reminder_entries.h"
 
@@ -142,6 +143,20 @@ bool CZamanixProfile::write(std::span<const ProfileChange> changes, std::string 
 bool CZamanixProfile::Write(std::span<const ProfileChange> changes, std::string &error)
 {
     return write(changes, error);
+}
+
+bool CZamanixProfile::BackUp(const std::filesystem::path &file, std::string &error) const
+{
+    return BackUpProfile(m_file, file, error);
+}
+
+bool CZamanixProfile::Restore(std::string_view bytes, std::string &error)
+{
+    if (!RestoreProfile(m_file, bytes, error))
+        return false;
+    m_nHeld = 0;
+    Refresh();
+    return true;
 }
 
 bool CZamanixProfile::AddReminder(

@@ -28,6 +28,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 
 // What to tell the user when the rule of `wanted` cannot be computed
 // (HijriRuleProblem), and the calendar that stands in for it: the
@@ -74,6 +75,14 @@ public:
     bool RemoveReminder(const std::string &key, ReminderKind kind, std::string &error);
     // Any other changes, in one write.
     bool Write(std::span<const ProfileChange> changes, std::string &error);
+    // File > Back Up Reminders and Restore Reminders (reminders/
+    // profile_backup.h): a copy of the profile written to `file`; the
+    // profile replaced by the bytes of a backup, the one it replaced kept
+    // beside it, and every window told at once of what changed (settings
+    // that could not be written before give way to the backup's). False,
+    // with `error`, when nothing was written.
+    bool BackUp(const std::filesystem::path &file, std::string &error) const;
+    bool Restore(std::string_view bytes, std::string &error);
 
     // Settings: the value holds at once, and is written unless the profile
     // already says so. False, with `error`, when it could not be written.

@@ -5,6 +5,7 @@
 #include "framework/winapp.h"
 #include "panels/all_reminders_window.h"
 #include "panels/month_printing.h"
+#include "panels/reminder_backup.h"
 #include "panels/publish_status_pane.h"
 #include "panels/reminder_export.h"
 #include "resources/resource.h"
@@ -14,11 +15,27 @@
 
 const UINT kIndicators[4] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
 
+namespace {
+
+// What a command of the File menu did, in the status bar; nothing when it
+// did nothing.
+void sayDone(CFrameWnd &frame, const QString &done)
+{
+    if (!done.isEmpty())
+        frame.SetMessageText(done.toStdString());
+}
+
+} // namespace
+
 CMainFrame::CMainFrame(CZamanixProfile &profile)
     : m_profile(profile)
 {
     OnCommand(ID_VIEW_ALL_REMINDERS, [this] { OnViewAllReminders(); });
     OnCommand(ID_FILE_EXPORT_REMINDERS, [this] { OnExportReminders(); });
+    OnCommand(ID_FILE_BACKUP_REMINDERS,
+        [this] { sayDone(*this, BackUpRemindersWithDialog(GetMainWindow(), m_profile)); });
+    OnCommand(ID_FILE_RESTORE_REMINDERS,
+        [this] { sayDone(*this, RestoreRemindersWithDialog(GetMainWindow(), m_profile)); });
     OnCommand(ID_VIEW_MONTH, [this] { OnViewMonth(); });
     OnCommand(ID_FILE_PRINT_MONTH, [this] { OnPrintMonth(); });
     OnCommand(ID_OPTIONS_HOLY_DAYS, [this] { OnHolyDays(); });
@@ -172,7 +189,7 @@ void CMainFrame::OnViewAllReminders()
 
 void CMainFrame::OnExportReminders()
 {
-    ExportRemindersWithDialog(GetMainWindow(), AfxGetApp()->m_pszProfileName);
+    sayDone(*this, ExportRemindersWithDialog(GetMainWindow(), AfxGetApp()->m_pszProfileName));
 }
 
 void CMainFrame::CatchUpOnMissedReminders()
@@ -191,8 +208,13 @@ void CMainFrame::OnRemindersMissed(const std::vector<MissedReminder> &missed)
             });
     }
     m_pMissedReminders->AddReminders(missed);
+    // A window above a minimized main window would be hidden with it (at
+    // a start at login): what was missed is worth the window.
+    if (GetMainWindow()->isMinimized())
+        ActivateFrame();
     m_pMissedReminders->show();
     m_pMissedReminders->raise();
+    m_pMissedReminders->activateWindow();
 }
 
 void CMainFrame::createPublishing()
