@@ -1,5 +1,6 @@
 #include "agenda/month_data.h"
 
+#include "agenda/day_agenda.h"
 #include "agenda/next_date.h"
 #include "calendar/calendar.h"
 
@@ -114,7 +115,7 @@ MonthData BuildMonthData(const MonthId &month, const CHijriCalendar &hijri,
         day.holyDays = HolyDaysOf(day.hijri);
         day.holyNights = HolyNightsBefore(hijri.HijriOfDay(d + 1));
         if (reminders)
-            day.reminders = FindDayReminders(day.christian, day.hijri, reminders);
+            day.reminders = FindRemindersOfDay(d, hijri, reminders, WithNotices::No);
     }
     if (!data.days.empty())
         addMoonPhases(data.days, offsetAt);

@@ -1,6 +1,8 @@
 #include "agenda/reminder_list.h"
 
 #include "agenda/hijri_month_starts.h"
+#include "agenda/kind_key.h"
+#include "agenda/sentence.h"
 #include "calendar/calendar.h"
 #include "reminders/reminder_entries.h"
 
@@ -9,15 +11,54 @@
 
 namespace {
 
-// A row of every reminder in the profile, without its day yet; `problem` set
-// for one that can never fall due.
-std::vector<ReminderRow> readRows(const CProfileSnapshot &profile)
+constexpr std::string_view kNoDayLeft =
+    "it falls on no day before 31 December 3000, the last day Zamanix supports";
+constexpr std::string_view kOnlyLeapYears = "only in leap years";
+constexpr std::string_view kOnlyLongMonths = "only in the years whose %1 has 30 days";
+constexpr std::string_view kHijriMonthEnd = "on the 29th of the months that have 29 days";
+constexpr std::string_view kChristianMonthEnd =
+    "on the last day of the months that have fewer than %1 days";
+
+} // namespace
+
+std::string ReminderNote(const ParsedReminderKey &key)
 {
-    std::vector<ReminderRow> rows;
-    for (ProfileEntryValue &entry : profile.Entries(kReminderSection)) {
+    const bool hijri = key.calendar == ReminderCalendar::Hijri;
+    if (key.kind == ReminderKind::Yearly && hijri && key.day == 30)
+        return FillSentence(kOnlyLongMonths, {ReminderMonthName(*key.calendar, key.month)});
+    if (key.kind == ReminderKind::Yearly && !hijri && key.month == 2 && key.day == 29)
+        return std::string(kOnlyLeapYears);
+    if (key.kind == ReminderKind::Monthly && hijri && key.day == 30)
+        return std::string(kHijriMonthEnd);
+    if (key.kind == ReminderKind::Monthly && !hijri && key.day > 28)
+        return FillSentence(kChristianMonthEnd, {std::to_string(key.day)});
+    return {};
+}
+
+std::string NoReminderDayProblem(const ParsedReminderKey &key, const CHijriCalendar &hijri)
+{
+    if (key.kind != ReminderKind::Yearly)
+        return std::string(kNoDayLeft);
+    return ReminderMonthName(*key.calendar, key.month) + " has no day " + std::to_string(key.day) +
+        " in the next " + std::to_string(kReminderSearchYears) + " years under the " +
+        std::string(hijri.DisplayName()) + " calendar";
+}
+
+namespace {
+
+// The rows of one section's reminders, without their days yet; `problem`
+// set for one that can never fall due.
+void readRows(std::vector<ReminderRow> &rows, const CProfileSnapshot &profile, bool yearly)
+{
+    const std::string_view memos = yearly ? kReminderSection : kMoreReminderSection;
+    const std::string_view alarms = yearly ? kAlarmSection : kMoreAlarmSection;
+    // Most profiles give no notice: no lookup of it for each of thousands.
+    const bool notices = !profile.Entries(kNoticeSection).empty();
+    for (ProfileEntryValue &entry : profile.Entries(memos)) {
         ReminderRow row;
-        row.parsed = ParseReminderKey(entry.name);
-        row.alarm = ParseReminderAlarm(profile.Find(kAlarmSection, entry.name));
+        row.parsed = yearly ? ParseReminderKey(entry.name) : ParseKindKey(entry.name);
+        row.alarm = ParseReminderAlarm(profile.Find(alarms, entry.name));
+        row.notice = notices ? ParseNoticeDays(profile.Find(kNoticeSection, entry.name)) : 0;
         row.ringsAt = AlarmRingsAt(row.alarm);
         row.key = std::move(entry.name);
         row.memo = std::move(entry.value);
@@ -30,8 +71,16 @@ std::vector<ReminderRow> readRows(const CProfileSnapshot &profile)
             std::snprintf(time, sizeof time, "%02d:%02d", row.alarm.hour, row.alarm.minute);
             row.problem = std::string("its alarm time ") + time + " is never reached";
         }
+        row.note = row.problem.empty() ? ReminderNote(row.parsed) : std::string();
         rows.push_back(std::move(row));
     }
+}
+
+std::vector<ReminderRow> readRows(const CProfileSnapshot &profile)
+{
+    std::vector<ReminderRow> rows;
+    readRows(rows, profile, true);
+    readRows(rows, profile, false);
     return rows;
 }
 
@@ -44,27 +93,40 @@ void setDay(ReminderRow &row, const CHijriCalendar &hijri, int day, int today)
     row.weekday = WeekdayOfDay(day);
 }
 
-// Why a key that names a real day finds none in the years looked at.
-std::string noDayProblem(const ReminderRow &row, const CHijriCalendar &hijri)
-{
-    return ReminderMonthName(*row.parsed.calendar, row.parsed.month) + " has no day " +
-        std::to_string(row.parsed.day) + " in the next " + std::to_string(kReminderSearchYears) +
-        " years under the " + std::string(hijri.DisplayName()) + " calendar";
-}
-
-// Due rows first, by day and alarm time; a stable sort keeps the profile's
-// order otherwise, and the rows that never fall due last.
+// Due rows first, by day and alarm time, then the past ones, the latest
+// first; a stable sort keeps the profile's order otherwise, and the rows
+// that never fall due last.
 void sortRows(std::vector<ReminderRow> &rows)
 {
-    std::stable_sort(rows.begin(), rows.end(), [](const ReminderRow &a, const ReminderRow &b) {
-        if (a.day.has_value() != b.day.has_value())
-            return a.day.has_value();
+    const auto rank = [](const ReminderRow &row) { return !row.day ? 2 : row.past ? 1 : 0; };
+    std::stable_sort(rows.begin(), rows.end(), [&](const ReminderRow &a, const ReminderRow &b) {
+        if (rank(a) != rank(b))
+            return rank(a) < rank(b);
         if (!a.day)
             return false;
         if (*a.day != *b.day)
-            return *a.day < *b.day;
+            return a.past ? *a.day > *b.day : *a.day < *b.day;
         return a.ringsAt.value_or(0) < b.ringsAt.value_or(0);
     });
+}
+
+// The row's next day, the day of a past once reminder, or why none.
+void placeRow(ReminderRow &row, const CHijriCalendar &hijri, int today)
+{
+    if (row.parsed.kind == ReminderKind::Once) {
+        const OnceDate once = OnceReminderDay(row.parsed, hijri);
+        if (!once.day)
+            row.problem = once.problem;
+        else {
+            setDay(row, hijri, *once.day, today);
+            row.past = *once.day < today;
+        }
+        return;
+    }
+    if (const std::optional<int> day = NextReminderDay(row.parsed, hijri, today))
+        setDay(row, hijri, *day, today);
+    else
+        row.problem = NoReminderDayProblem(row.parsed, hijri);
 }
 
 } // namespace
@@ -89,14 +151,9 @@ std::vector<ReminderRow> BuildReminderRows(
     const CProfileSnapshot &profile, const CHijriCalendar &hijri, int today)
 {
     std::vector<ReminderRow> rows = readRows(profile);
-    for (ReminderRow &row : rows) {
-        if (!row.problem.empty())
-            continue;
-        if (const std::optional<int> day = NextReminderDay(row.parsed, hijri, today))
-            setDay(row, hijri, *day, today);
-        else
-            row.problem = noDayProblem(row, hijri);
-    }
+    for (ReminderRow &row : rows)
+        if (row.problem.empty())
+            placeRow(row, hijri, today);
     sortRows(rows);
     return rows;
 }

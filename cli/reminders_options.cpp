@@ -1,12 +1,16 @@
 #include "cli/reminders_options.h"
 
 #include "agenda/day_reminders.h"
+#include "agenda/sentence.h"
+#include "reminders/reminder_entries.h"
 
 #include <algorithm>
 #include <charconv>
 #include <string_view>
 
 namespace {
+
+constexpr std::string_view kNoticeRange = "--notice takes a number of days from 0 to %1, not %2";
 
 struct CommandName {
     std::string_view name;
@@ -30,7 +34,7 @@ struct OptionName {
 const OptionName kValueOptions[] = {{"--profile", {}}, {"--calendar", {}}, {"--adjust", {}},
     {"--format", {RemindersCommand::List, RemindersCommand::Upcoming}},
     {"--days", {RemindersCommand::Upcoming}}, {"--alarm", {RemindersCommand::Add}},
-    {"--every", {RemindersCommand::Add}},
+    {"--every", {RemindersCommand::Add}}, {"--notice", {RemindersCommand::Add}},
     {"--years", {RemindersCommand::Export, RemindersCommand::Publish}},
     {"--from", {RemindersCommand::Export}}, {"-o", {RemindersCommand::Export}},
     {"--output", {RemindersCommand::Export}}, {"--rscale", {RemindersCommand::Export}, true},
@@ -94,6 +98,10 @@ void applyValue(
             error = "--every takes a number of minutes from 0 to " +
                 std::to_string(kMaxAlarmInterval) + ", not " + quote(value);
         o.every = number;
+    } else if (name == "--notice") {
+        if (!parseNumber(value, 0, kMaxNoticeDays, number))
+            error = FillSentence(kNoticeRange, {std::to_string(kMaxNoticeDays), quote(value)});
+        o.notice = number;
     } else if (name == "--years") {
         if (!parseNumber(value, 1, 100, number))
             error = "--years takes a number of years from 1 to 100, not " + quote(value);

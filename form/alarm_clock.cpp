@@ -2,7 +2,7 @@
 // and sound, and keeps today's date line current.
 #include "form/zamanix_view.h"
 
-#include "agenda/day_reminders.h"
+#include "agenda/day_agenda.h"
 #include "form/today_line.h"
 #include "framework/long_text.h"
 #include "framework/menu.h"
@@ -99,12 +99,13 @@ void CZamanixView::listenToProfile()
 }
 
 // Add and Delete, here or in another window: a change to one of today's
-// keys is checked at the next tick, whatever the interval.
+// keys of any kind, or to a reminder whose notice falls today, is checked at
+// the next tick, whatever the interval.
 void CZamanixView::OnRemindersChanged(const QStringList &keys)
 {
-    const Today today = ReadToday(GetHijriCalendar());
+    const int today = ChristianDayNumber(ReadToday(GetHijriCalendar()).christian);
     for (const QString &key : keys)
-        if (IsDayReminderKey(key.toStdString(), today.christian, today.hijri))
+        if (IsReminderKeyOfDay(key.toStdString(), today, GetHijriCalendar(), m_profile.Lookup()))
             m_dueCheck.CheckSoon();
 }
 

@@ -98,7 +98,7 @@ void CZamanixView::OnDeleteReminder()
     const CProfileSnapshot &profile = m_profile.Snapshot();
     const bool existed = profile.Find(kReminderSection, key) || profile.Find(kAlarmSection, key);
     std::string error;
-    if (!reportFailedWrite(m_profile.RemoveReminder(key, error),
+    if (!reportFailedWrite(m_profile.RemoveReminder(key, ReminderKind::Yearly, error),
             "The reminder for " + key + " could not be deleted.", error))
         return; // the memo stays in the form, as it stays in the file
     m_strMemo.clear();

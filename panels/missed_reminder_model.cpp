@@ -10,7 +10,8 @@ const char *const kHeaders[] = {"Date", "Hijri date", "Alarm", "Memo"};
 
 bool sameReminder(const MissedReminder &a, const MissedReminder &b)
 {
-    return a.day == b.day && a.reminder.key == b.reminder.key;
+    return a.day == b.day && a.reminder.key == b.reminder.key &&
+        a.reminder.kind == b.reminder.kind && a.reminder.noticeDays == b.reminder.noticeDays;
 }
 
 } // namespace
@@ -56,7 +57,7 @@ QVariant CMissedReminderModel::data(const QModelIndex &index, int role) const
     if (!missed)
         return {};
     if (role == Qt::ToolTipRole && index.column() == Memo)
-        return MemoToolTip(missed->reminder.memo);
+        return MemoToolTip(DayReminderText(missed->reminder));
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     switch (index.column()) {
@@ -67,7 +68,7 @@ QVariant CMissedReminderModel::data(const QModelIndex &index, int role) const
     case Alarm:
         return ClockText(missed->ringsAt);
     case Memo:
-        return OneLineMemo(missed->reminder.memo);
+        return OneLineMemo(DayReminderText(missed->reminder));
     }
     return {};
 }

@@ -1,9 +1,24 @@
 #include "panels/reminder_table_model.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const char *const kHeaders[] = {
-    "Calendar", "Key", "Memo", "Alarm", "Every", "Next date", "Hijri date", "Days"};
+const char *const kHeaders[] = {QT_TRANSLATE_NOOP("CReminderTableModel", "Calendar"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Key"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Kind"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Memo"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Alarm"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Every"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Notice"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Next date"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Hijri date"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Days")};
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CReminderTableModel", text);
+}
 
 QString text(const std::string &s)
 {
@@ -16,7 +31,33 @@ QString daysText(int days)
         return QStringLiteral("today");
     if (days == 1)
         return QStringLiteral("tomorrow");
+    if (days == -1)
+        return tr("past, yesterday");
+    if (days < 0)
+        return tr("past, %1 days ago").arg(-days);
     return QStringLiteral("in %1 days").arg(days);
+}
+
+QString kindText(ReminderKind kind)
+{
+    switch (kind) {
+    case ReminderKind::Yearly:
+        return tr("Every year");
+    case ReminderKind::Once:
+        return tr("Once");
+    case ReminderKind::Monthly:
+        return tr("Every month");
+    case ReminderKind::Weekly:
+        return tr("Every week");
+    }
+    return {};
+}
+
+QString noticeText(int days)
+{
+    if (days == 0)
+        return {};
+    return days == 1 ? tr("1 day before") : tr("%1 days before").arg(days);
 }
 
 } // namespace
@@ -85,12 +126,19 @@ QString CReminderTableModel::cellText(const ReminderRow &row, int column) const
 {
     switch (column) {
     case Calendar:
+        if (row.parsed.kind == ReminderKind::Weekly)
+            return {}; // a week has no calendar: the kind says so
         if (!row.parsed.calendar)
             return QStringLiteral("Unknown");
         return *row.parsed.calendar == ReminderCalendar::Hijri ? QStringLiteral("Hijri")
                                                                : QStringLiteral("Christian");
     case Key:
         return text(row.key);
+    case Kind:
+        return row.note.empty() ? kindText(row.parsed.kind)
+                                : tr("%1 (%2)").arg(kindText(row.parsed.kind), text(row.note));
+    case Notice:
+        return noticeText(row.notice);
     case Memo:
         return OneLineMemo(row.memo);
     case Alarm:
@@ -118,9 +166,7 @@ QVariant CReminderTableModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleTextRole:
         return cellText(*row, index.column());
     case Qt::ToolTipRole:
-        if (index.column() == Memo)
-            return MemoToolTip(row->memo);
-        return index.column() == NextDate && !row->day ? cellText(*row, NextDate) : QVariant();
+        return toolTip(*row, index.column());
     case Qt::TextAlignmentRole:
         return index.column() == Days || index.column() == Every
             ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
@@ -129,11 +175,23 @@ QVariant CReminderTableModel::data(const QModelIndex &index, int role) const
     return {};
 }
 
+QString CReminderTableModel::toolTip(const ReminderRow &row, int column) const
+{
+    // What a column too narrow for it cuts: the memo, why a reminder never
+    // falls due, what to expect of its days.
+    if (column == Memo)
+        return MemoToolTip(row.memo);
+    if ((column == NextDate && !row.day) || column == Kind)
+        return cellText(row, column).toHtmlEscaped().prepend(QStringLiteral("<qt>")) +
+            QStringLiteral("</qt>");
+    return {};
+}
+
 QVariant CReminderTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return QString::fromLatin1(kHeaders[section]);
+        return tr(kHeaders[section]);
     return {};
 }

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 #include <map>
 
 namespace {
@@ -16,23 +17,26 @@ namespace {
 // suspend, or after the clock was set forward.
 constexpr std::int64_t kLateTickSeconds = 180;
 
+// The sections that say what a reminder key rings: memos, alarms and
+// notices of every kind.
+constexpr std::string_view kReminderSections[] = {
+    kReminderSection, kAlarmSection, kMoreReminderSection, kMoreAlarmSection, kNoticeSection};
+using ReminderValues = std::array<std::string, std::size(kReminderSections)>;
+
 // The reminder entries of a snapshot: each key (its name folded to lower
-// case, as names match) to its memo and alarm.
-std::map<std::string, std::pair<std::string, std::string>> reminderEntries(
+// case, as names match) to its values in those sections.
+std::map<std::string, ReminderValues> reminderEntries(
     const CProfileSnapshot &profile, std::map<std::string, std::string> &spelled)
 {
-    std::map<std::string, std::pair<std::string, std::string>> entries;
-    const auto add = [&](std::string_view section, bool memo) {
-        for (ProfileEntryValue &entry : profile.Entries(section)) {
+    std::map<std::string, ReminderValues> entries;
+    for (std::size_t i = 0; i < std::size(kReminderSections); ++i)
+        for (ProfileEntryValue &entry : profile.Entries(kReminderSections[i])) {
             std::string folded = entry.name;
             std::transform(folded.begin(), folded.end(), folded.begin(),
                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
             spelled.emplace(folded, entry.name);
-            (memo ? entries[folded].first : entries[folded].second) = std::move(entry.value);
+            entries[folded][i] = std::move(entry.value);
         }
-    };
-    add(kReminderSection, true);
-    add(kAlarmSection, false);
     return entries;
 }
 
@@ -204,16 +208,26 @@ bool CZamanixProfile::AddReminder(
     const std::string &key, const std::string &memo, const std::string &alarm, std::string &error)
 {
     // The memo and its alarm land together, or neither does.
-    const ProfileChange changes[] = {ProfileChange::Set(kReminderSection, key, memo),
-        ProfileChange::Set(kAlarmSection, key, alarm)};
+    return write(
+        KeepReminderChanges({key, ReminderKind::Yearly, memo, alarm, std::nullopt}), error);
+}
+
+bool CZamanixProfile::SaveReminder(const ReminderEntry &entry,
+    const std::optional<std::pair<std::string, ReminderKind>> &replaced, std::string &error)
+{
+    std::vector<ProfileChange> changes;
+    // The same key keeps its lines where they are.
+    if (replaced &&
+        (replaced->second != entry.kind || !ProfileNamesEqual(replaced->first, entry.key)))
+        changes = ForgetReminderChanges(replaced->first, replaced->second);
+    const std::vector<ProfileChange> kept = KeepReminderChanges(entry);
+    changes.insert(changes.end(), kept.begin(), kept.end());
     return write(changes, error);
 }
 
-bool CZamanixProfile::RemoveReminder(const std::string &key, std::string &error)
+bool CZamanixProfile::RemoveReminder(const std::string &key, ReminderKind kind, std::string &error)
 {
-    const ProfileChange changes[] = {
-        ProfileChange::Remove(kReminderSection, key), ProfileChange::Remove(kAlarmSection, key)};
-    return write(changes, error);
+    return write(ForgetReminderChanges(key, kind), error);
 }
 
 bool CZamanixProfile::setSettings(unsigned which, const ZamanixSettings &wanted, std::string &error)

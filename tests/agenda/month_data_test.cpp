@@ -223,7 +223,7 @@ TEST(MonthData, APhaseInTheLastSecondsOfADayRoundsIntoTheNext)
     EXPECT_EQ(localDay, day(2000, 1, 1));
 }
 
-TEST(MonthData, RemindersOfBothCalendarsAndSpellingsFromOneSnapshot)
+TEST(MonthData, RemindersOfEveryKindBothCalendarsAndSpellingsFromOneSnapshot)
 {
     CTempFolder folder;
     WriteBytes(folder / "zamanix.INI",
@@ -234,7 +234,14 @@ TEST(MonthData, RemindersOfBothCalendarsAndSpellingsFromOneSnapshot)
         "February/24=\n" // an empty memo is none
         "March/1=Christian, without a zero\n"
         "[Alarm]\n"
-        "Ramadhan/05=07:30 15\n");
+        "Ramadhan/05=07:30 15\n"
+        "[MoreReminders]\n"
+        "Wednesday=Weekly\n"
+        "Hijri/30=Month's end\n"
+        "Ramadhan/6/1447=Once\n"
+        "Ramadhan/6/1448=Once, a year on\n"
+        "[Notice]\n"
+        "Ramadhan/6/1447=3\n");
     const CProfileSnapshot profile(folder / "zamanix.INI");
     const ProfileLookup lookup = [&profile](std::string_view section, std::string_view entry) {
         return profile.Find(section, entry);
@@ -246,11 +253,18 @@ TEST(MonthData, RemindersOfBothCalendarsAndSpellingsFromOneSnapshot)
     for (const MonthDay &d : ramadhan.days)
         for (const DayReminder &r : d.reminders)
             memos[d.hijri.day].push_back(r.memo);
+    // The other kinds on their days; a notice marks no day. Ramadhan 1447
+    // has 29 days under the astronomical rule, and 7 Ramadhan is a Wednesday.
     EXPECT_EQ(memos,
         (std::map<int, std::vector<std::string>>{
             {5, {"Hijri, with a zero", "Christian"}},
-            {6, {"Hijri, another case"}},
+            {6, {"Hijri, another case", "Once"}},
+            {7, {"Weekly"}},
             {11, {"Christian, without a zero"}},
+            {14, {"Weekly"}},
+            {21, {"Weekly"}},
+            {28, {"Weekly"}},
+            {29, {"Month's end"}},
         }));
     EXPECT_EQ(ramadhan.days[4].reminders[0].alarm.hour, 7);
     EXPECT_EQ(ramadhan.days[4].reminders[0].alarm.every, 15);

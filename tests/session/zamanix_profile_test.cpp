@@ -63,6 +63,11 @@ TEST_F(ZamanixProfileTest, AChangeOfTheFileIsToldAsTheSettingsAndKeysItChanged)
         {"the question about the new moon", before + "AskNewMoon=ON\nNewMoonTime=19:30\n",
             kAskNewMoonSetting | kNewMoonTimeSetting, {}},
         {"an unreadable time is the default", before + "NewMoonTime=dusk\n", 0, {}},
+        {"reminders of the other kinds, and a notice",
+            before +
+                "[MoreReminders]\nFriday=Prayer\n"
+                "[MoreAlarms]\nHijri/13=05:00 15\n[Notice]\nMarch/06=2\n",
+            0, {"Friday", "Hijri/13", "March/06"}},
         {"the calendar server", before + "[CalendarServer]\nURL=https://dav.example.org/a/\n",
             kCalendarServerSetting, {}},
         {"its years, unreadable, are the default",
@@ -205,10 +210,37 @@ TEST_F(ZamanixProfileTest, RemindersWrittenHereAreToldAtOnce)
     QSignalSpy reminders(&profile, &CZamanixProfile::remindersChanged);
     std::string error;
     ASSERT_TRUE(profile.AddReminder("Rajab/1", "Rent", "08:00 60", error)) << error;
-    ASSERT_TRUE(profile.RemoveReminder("rajab/1", error)) << error;
+    ASSERT_TRUE(profile.RemoveReminder("rajab/1", ReminderKind::Yearly, error)) << error;
     ASSERT_EQ(reminders.count(), 2);
     EXPECT_EQ(reminders.at(1).at(0).toStringList(), QStringList{"Rajab/1"});
     EXPECT_EQ(ReadBytes(m_file), "[Reminder]\n[Alarm]\n");
+}
+
+TEST_F(ZamanixProfileTest, AnEditedReminderReplacesItsOldKeyInOneWrite)
+{
+    WriteBytes(m_file,
+        "[MoreReminders]\nHijri/13=Fast\n[MoreAlarms]\nHijri/13=05:00 15\n"
+        "[Notice]\nHijri/13=1\n");
+    CZamanixProfile profile(m_file);
+    QSignalSpy reminders(&profile, &CZamanixProfile::remindersChanged);
+    std::string error;
+    // The same key keeps its lines where they stand.
+    ASSERT_TRUE(profile.SaveReminder({"hijri/13", ReminderKind::Monthly, "Fast", "05:00 15", 0},
+        std::pair(std::string("Hijri/13"), ReminderKind::Monthly), error))
+        << error;
+    EXPECT_EQ(ReadBytes(m_file),
+        "[MoreReminders]\nHijri/13=Fast\n[MoreAlarms]\nHijri/13=05:00 15\n[Notice]\n");
+    ASSERT_TRUE(profile.SaveReminder({"Ramadhan/27", ReminderKind::Yearly, "Fast", "05:00 15", 2},
+        std::pair(std::string("Hijri/13"), ReminderKind::Monthly), error))
+        << error;
+    EXPECT_EQ(ReadBytes(m_file),
+        "[MoreReminders]\n[MoreAlarms]\n[Notice]\nRamadhan/27=2\n"
+        "[Reminder]\nRamadhan/27=Fast\n[Alarm]\nRamadhan/27=05:00 15\n");
+    ASSERT_EQ(reminders.count(), 2);
+    EXPECT_EQ(reminders.at(1).at(0).toStringList(), (QStringList{"Hijri/13", "Ramadhan/27"}));
+    ASSERT_TRUE(profile.RemoveReminder("Ramadhan/27", ReminderKind::Yearly, error)) << error;
+    EXPECT_EQ(ReadBytes(m_file), "[MoreReminders]\n[MoreAlarms]\n[Notice]\n[Reminder]\n[Alarm]\n")
+        << "its notice goes with it";
 }
 
 TEST_F(ZamanixProfileTest, TheClockTellsOfANewDayAndOfAJump)
