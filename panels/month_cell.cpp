@@ -87,8 +87,10 @@ void paintEveningCrescent(QPainter &painter, const QRectF &box, const QColor &co
 }
 
 // The marks along the cell's bottom, from its trailing edge: the reminder
-// dot, the holy day's crescent, then the outline of the evening before a
-// holy night.
+// dot, then the holy day's crescent or the outline of the evening before a
+// holy night. The two share a place (no evening before a holy night is a
+// holy day itself), so that the cells stay narrow enough for the window to
+// fit a 1024-pixel screen; the cell's name tells of both.
 void paintMarks(QPainter &painter, const QRect &inner, int size, const MonthDay &day,
     const DayCellLook &look, const QColor &markColor)
 {
@@ -103,11 +105,11 @@ void paintMarks(QPainter &painter, const QRect &inner, int size, const MonthDay 
         painter.drawEllipse(QRectF(x + (size - dot) / 2, y + (size - dot) / 2, dot, dot));
         x += step;
     }
-    if (look.holyDays && !day.holyDays.empty()) {
+    if (!look.holyDays)
+        return;
+    if (!day.holyDays.empty())
         paintCrescent(painter, QRectF(x, y, size, size), markColor);
-        x += step;
-    }
-    if (look.holyDays && !day.holyNights.empty())
+    else if (!day.holyNights.empty())
         paintEveningCrescent(painter, QRectF(x, y, size, size), markColor);
 }
 
@@ -132,7 +134,7 @@ QSize DayCellSize(const QFont &font)
     const int mark = small.ascent();
     const int pad = padding(big);
     const int top = big.horizontalAdvance(QStringLiteral("30")) + pad + moonSize(big);
-    const int bottom = otherWidth + pad + 3 * mark + 2 * (mark / 3);
+    const int bottom = otherWidth + pad + 2 * mark + mark / 3;
     return {2 * pad + std::max(top, bottom), 2 * pad + big.height() + small.height() + pad};
 }
 
