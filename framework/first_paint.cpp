@@ -20,7 +20,11 @@ public:
         , m_work(std::move(work))
     {
         window->installEventFilter(this);
-        QTimer::singleShot(kLatest, this, [this] { run(); });
+        // A child, so that it stops with the watch: no wake-up once done.
+        auto *latest = new QTimer(this);
+        latest->setSingleShot(true);
+        connect(latest, &QTimer::timeout, this, [this] { run(); });
+        latest->start(kLatest);
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
