@@ -1,3 +1,4 @@
+#include "framework/font_warmup.h"
 #include "framework/session_bus.h"
 #include "resources/resources.h"
 #include "shell/program_options.h"
@@ -12,6 +13,7 @@ int main(int argc, char **argv)
 {
     if (const std::optional<int> status = AnswerInformationOption(argc, argv, stdout))
         return *status;
+    WarmFontConfiguration();
     // A bus that takes connections and never answers would hold the start
     // for ever; asked first, it holds it two seconds at most.
     GuardSessionBus("zamanix", std::chrono::seconds(2));
