@@ -3,6 +3,7 @@
 #include "framework/command_line.h"
 #include "framework/doc_template.h"
 #include "framework/document.h"
+#include "framework/font_warmup.h"
 #include "framework/frame.h"
 #include "framework/message_box.h"
 #include "framework/recent_files.h"
@@ -91,6 +92,7 @@ void CWinApp::InitApplicationNames(const std::filesystem::path &executable)
 int CWinApp::Run(int argc, char **argv)
 {
     QApplication application(argc, argv);
+    const CFontDatabaseWarmup fonts; // done before the application goes
     m_argc = argc;
     m_argv = argv;
     InitApplicationNames(QApplication::applicationFilePath().toStdString());
