@@ -33,6 +33,8 @@ std::optional<std::pair<ReminderCalendar, int>> FindReminderMonth(std::string_vi
 
 // The month's name as its table spells it.
 const std::string &ReminderMonthName(ReminderCalendar calendar, int month);
+// The same month as the user's language names it, for what is shown.
+std::string ReminderMonthShownName(ReminderCalendar calendar, int month);
 
 // The key with its month name spelled as the table spells it ("ramadhan/5"
 // gives "Ramadhan/5", the same entry to the profile); the day text and any

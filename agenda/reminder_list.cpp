@@ -3,6 +3,8 @@
 #include "agenda/hijri_month_starts.h"
 #include "calendar/calendar.h"
 #include "reminders/reminder_entries.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,11 +26,13 @@ std::vector<ReminderRow> readRows(const CProfileSnapshot &profile)
         if (!row.parsed.CanFallDue())
             row.problem = row.parsed.problem;
         else if (row.memo.empty())
-            row.problem = "the memo is empty, and an empty memo never rings";
+            row.problem =
+                Translate("Reminders", "the memo is empty, and an empty memo never rings");
         else if (!row.ringsAt) {
             char time[16];
             std::snprintf(time, sizeof time, "%02d:%02d", row.alarm.hour, row.alarm.minute);
-            row.problem = std::string("its alarm time ") + time + " is never reached";
+            row.problem =
+                FillSentence(Translate("Reminders", "its alarm time %1 is never reached"), {time});
         }
         rows.push_back(std::move(row));
     }
@@ -47,9 +51,11 @@ void setDay(ReminderRow &row, const CHijriCalendar &hijri, int day, int today)
 // Why a key that names a real day finds none in the years looked at.
 std::string noDayProblem(const ReminderRow &row, const CHijriCalendar &hijri)
 {
-    return ReminderMonthName(*row.parsed.calendar, row.parsed.month) + " has no day " +
-        std::to_string(row.parsed.day) + " in the next " + std::to_string(kReminderSearchYears) +
-        " years under the " + std::string(hijri.DisplayName()) + " calendar";
+    return FillSentence(
+        Translate("Reminders", "%1 has no day %2 in the next %3 years under the %4 calendar"),
+        {ReminderMonthShownName(*row.parsed.calendar, row.parsed.month),
+            std::to_string(row.parsed.day), std::to_string(kReminderSearchYears),
+            hijri.DisplayName()});
 }
 
 // Due rows first, by day and alarm time; a stable sort keeps the profile's

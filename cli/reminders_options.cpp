@@ -1,6 +1,8 @@
 #include "cli/reminders_options.h"
 
 #include "agenda/day_reminders.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <charconv>
@@ -57,18 +59,24 @@ bool applySharedValue(
     if (name == "--profile") {
         o.profile = value;
         if (value.empty())
-            error = "--profile needs a file name";
+            error = Translate("RemindersProgram", "--profile needs a file name");
     } else if (name == "--calendar") {
         if (!(o.rule = HijriRuleFromName(value)))
-            error = "unknown calendar " + quote(value) + "; use astronomical, umalqura or civil";
+            error = FillSentence(Translate("RemindersProgram",
+                                     "unknown calendar %1; use astronomical, umalqura or civil"),
+                {quote(value)});
     } else if (name == "--adjust") {
         if (!(o.adjust = HijriAdjustFromText(value)))
-            error = "adjustment " + quote(value) + " is not a whole number of days from -2 to 2";
+            error = FillSentence(Translate("RemindersProgram",
+                                     "adjustment %1 is not a whole number of days from -2 to 2"),
+                {quote(value)});
     } else if (name == "--format") {
         if (value == "text" || value == "tsv")
             o.format = value == "tsv" ? TableFormat::Tsv : TableFormat::Text;
         else
-            error = "unknown format " + quote(value) + "; use text or tsv";
+            error =
+                FillSentence(Translate("RemindersProgram", "unknown format %1; use text or tsv"),
+                    {quote(value)});
     } else
         return false;
     return true;
@@ -83,20 +91,27 @@ void applyValue(
         return;
     if (name == "--days") {
         if (!parseNumber(value, 0, 36525, o.days))
-            error = "--days takes a number of days from 0 to 36525, not " + quote(value);
+            error = FillSentence(Translate("RemindersProgram",
+                                     "--days takes a number of days from 0 to 36525, not %1"),
+                {quote(value)});
     } else if (name == "--alarm") {
         if (!ParseAlarmTime(value, hour, minute))
-            error = "--alarm takes a time from 00:00 to 23:59, not " + quote(value);
+            error = FillSentence(
+                Translate("RemindersProgram", "--alarm takes a time from 00:00 to 23:59, not %1"),
+                {quote(value)});
         o.hour = hour;
         o.minute = minute;
     } else if (name == "--every") {
         if (!parseNumber(value, 0, kMaxAlarmInterval, number))
-            error = "--every takes a number of minutes from 0 to " +
-                std::to_string(kMaxAlarmInterval) + ", not " + quote(value);
+            error = FillSentence(Translate("RemindersProgram",
+                                     "--every takes a number of minutes from 0 to %1, not %2"),
+                {std::to_string(kMaxAlarmInterval), quote(value)});
         o.every = number;
     } else if (name == "--years") {
         if (!parseNumber(value, 1, 100, number))
-            error = "--years takes a number of years from 1 to 100, not " + quote(value);
+            error = FillSentence(Translate("RemindersProgram",
+                                     "--years takes a number of years from 1 to 100, not %1"),
+                {quote(value)});
         o.years = number;
     } else if (name == "--rscale")
         o.rscale = true;
@@ -107,7 +122,8 @@ void applyValue(
     else if (name == "--password-file") {
         o.passwordFile = value;
         if (value.empty())
-            error = "--password-file needs a file name, or - for standard input";
+            error = Translate(
+                "RemindersProgram", "--password-file needs a file name, or - for standard input");
     } else if (name == "--from")
         o.from = value;
     else
@@ -135,7 +151,9 @@ bool takeWord(RemindersOptions &o, std::string_view word, std::string &error)
             return true;
         }
     error =
-        "unknown command " + quote(word) + "; use list, upcoming, add, remove, export or publish";
+        FillSentence(Translate("RemindersProgram",
+                         "unknown command %1; use list, upcoming, add, remove, export or publish"),
+            {quote(word)});
     return false;
 }
 
@@ -143,15 +161,18 @@ bool checkCommand(
     const RemindersOptions &o, const std::vector<std::string_view> &given, std::string &error)
 {
     if (o.command == RemindersCommand::None) {
-        error = "no command given; use list, upcoming, add, remove, export or publish";
+        error = Translate("RemindersProgram",
+            "no command given; use list, upcoming, add, remove, export or publish");
         return false;
     }
     for (const CommandName &command : kCommands)
         if (command.command == o.command && o.arguments.size() != command.arguments) {
-            error = std::string(command.name) +
-                (command.arguments == 0          ? " takes no arguments"
-                        : command.arguments == 1 ? " takes one KEY"
-                                                 : " takes a KEY and a MEMO");
+            error = FillSentence(command.arguments == 0
+                    ? Translate("RemindersProgram", "%1 takes no arguments")
+                    : command.arguments == 1
+                    ? Translate("RemindersProgram", "%1 takes one KEY")
+                    : Translate("RemindersProgram", "%1 takes a KEY and a MEMO"),
+                {command.name});
             return false;
         }
     for (const std::string_view name : given) {
@@ -159,7 +180,8 @@ bool checkCommand(
         if (!option->commands.empty() &&
             std::find(option->commands.begin(), option->commands.end(), o.command) ==
                 option->commands.end()) {
-            error = "option " + std::string(name) + " does not apply to this command";
+            error = FillSentence(
+                Translate("RemindersProgram", "option %1 does not apply to this command"), {name});
             return false;
         }
     }
@@ -204,16 +226,17 @@ bool ParseRemindersOptions(int argc, char **argv, RemindersOptions &o, std::stri
         }
         const OptionName *option = valueOption(name);
         if (!option) {
-            error = "unknown option " + quote(arg);
+            error = FillSentence(Translate("RemindersProgram", "unknown option %1"), {quote(arg)});
             return false;
         }
         if (option->flag && name != arg) {
-            error = "option " + std::string(name) + " takes no value";
+            error = FillSentence(Translate("RemindersProgram", "option %1 takes no value"), {name});
             return false;
         }
         if (name == arg && !option->flag) {
             if (i + 1 >= argc) {
-                error = "option " + std::string(name) + " needs a value";
+                error =
+                    FillSentence(Translate("RemindersProgram", "option %1 needs a value"), {name});
                 return false;
             }
             value = argv[++i];
