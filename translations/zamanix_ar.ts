@@ -1,0 +1,1893 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>Converter</name>
+    <message>
+        <source>Usage:
+  zamanix-convert [--from-hijri] [--format text|iso] [CALENDAR] DATE...
+  zamanix-convert --today [--format text|iso] [CALENDAR]
+  zamanix-convert --month YEAR-MONTH [--from-hijri] [CALENDAR]
+  zamanix-convert --batch [--from-hijri] [--format iso|text] [CALENDAR] &lt; dates
+where CALENDAR is [--calendar astronomical|umalqura|civil] [--adjust N]
+[--month-starts FILE] [--use-settings].
+
+Converts dates between the Christian calendar (Julian up to 4 October 1582,
+Gregorian from 15 October 1582) and the Hijri calendar: by default computed
+from the instants of new moons, or kept by the Umm al-Qura or the tabular
+(civil) rule.
+
+DATE is YEAR-MONTH-DAY with the year as people write it: there is no year 0,
+and -1-12-31 is the last day before 1-1-1. Years from -4000 to 3000 (of the
+Christian calendar) are supported.
+
+Options:
+  --from-hijri        the dates given are Hijri dates (default: Christian)
+  --format text       print both dates with the weekday (default), e.g.
+                        Saturday 1 January 2000 = 24 Ramadhan 1420
+  --format iso        print the converted date alone as YEAR-MM-DD, e.g.
+                        1420-09-24
+  --today             show today (local clock) in both calendars
+  --month YEAR-MONTH  print the month as a grid like cal(1), each day as
+                      day/day-in-the-other-calendar
+  --batch             read one date per line from standard input and write
+                      one line per input line (iso form unless --format text)
+  --calendar RULE     the Hijri calendar: astronomical (default, from new
+                      moons), umalqura (Umm al-Qura, Saudi Arabia's official
+                      calendar) or civil (the tabular calendar)
+  --adjust N          move the Hijri calendar N days, -2 to 2: with +1 each
+                      day shows the Hijri date of the day after (default 0)
+  --month-starts FILE the Hijri months begin as recorded in FILE, one line
+                      a month, YEAR/MONTH=YYYY-MM-DD (the Hijri year and
+                      month, then the Gregorian date of its first day),
+                      e.g. 1448/9=2027-02-07, under a line [HijriMonthStarts]
+                      or alone; the months around a record move as little
+                      as keeps every month 29 or 30 days long
+  --use-settings      take the calendar, adjustment and recorded month
+                      starts of the Zamanix desktop program (its profile,
+                      zamanix.INI) unless --calendar, --adjust or
+                      --month-starts says otherwise
+  -h, --help          show this help
+  --version           show the version
+
+Errors: a date that does not exist (a month outside 1-12, 2023-02-29, the
+dropped days 1582-10-05 to 1582-10-14, Hijri day 30 of a month that has 29
+days under the chosen calendar, year 0, a year out of range) or text that is
+not a date is reported as "zamanix-convert: &lt;what is wrong&gt;" on standard
+error, nothing is converted and the exit status is 2. In --batch mode the
+line "error: &lt;what is wrong&gt;" stands in place of that date, the other lines
+are still converted, and the exit status is 1 at the end.
+
+A --month-starts FILE that cannot be read, holds a line that is no record,
+or a record that cannot be kept (its day more than 2 days from the rule's
+start of the month, or a month of 28 or 31 days with the other records)
+is reported as "zamanix-convert: FILE: line N: &lt;what is wrong&gt;" and ends
+the run with status 2 before any date is printed. A record of the profile
+that cannot be kept is left out, with a warning on standard error.
+
+Exit status: 0 success, 1 some --batch lines were wrong, 2 bad usage or date,
+or input or output that failed.
+</source>
+        <translation>الاستخدام:
+  zamanix-convert [--from-hijri] [--format text|iso] [تقويم] تاريخ...
+  zamanix-convert --today [--format text|iso] [تقويم]
+  zamanix-convert --month سنة-شهر [--from-hijri] [تقويم]
+  zamanix-convert --batch [--from-hijri] [--format iso|text] [تقويم] &lt; تواريخ
+حيث «تقويم» هو [--calendar astronomical|umalqura|civil] [--adjust ن]
+[--month-starts ملف] [--use-settings].
+
+يحوّل التواريخ بين التقويم الميلادي (اليولياني حتى 4 أكتوبر 1582، والغريغوري
+منذ 15 أكتوبر 1582) والتقويم الهجري: المحسوب افتراضيًا من لحظات اقتران القمر،
+أو المتّبع لقاعدة أم القرى أو للقاعدة الجدولية (المدنية).
+
+يُكتب التاريخ بالشكل سنة-شهر-يوم، والسنة كما يكتبها الناس: لا توجد سنة 0، و
+-1-12-31 هو آخر يوم قبل 1-1-1. السنوات المدعومة من -4000 إلى 3000 (في
+التقويم الميلادي).
+
+الخيارات:
+  --from-hijri        التواريخ المعطاة هجرية (الافتراضي: ميلادية)
+  --format text       يطبع التاريخين مع اسم اليوم (الافتراضي)، مثل
+                        السبت 1 يناير 2000 = 24 رمضان 1420
+  --format iso        يطبع التاريخ المحوَّل وحده بالشكل سنة-شش-يي، مثل
+                        1420-09-24
+  --today             يعرض تاريخ اليوم (بالساعة المحلية) في التقويمين
+  --month سنة-شهر     يطبع الشهر شبكةً مثل cal(1)، وكل يوم بالشكل
+                      يوم/يومه-في-التقويم-الآخر
+  --batch             يقرأ تاريخًا في كل سطر من الدخل القياسي ويكتب سطرًا
+                      لكل سطر دخل (بصيغة iso ما لم يُعطَ --format text)
+  --calendar قاعدة    التقويم الهجري: astronomical (الافتراضي، من اقترانات
+                      القمر)، أو umalqura (أم القرى، التقويم الرسمي في
+                      السعودية)، أو civil (التقويم الجدولي)
+  --adjust ن          يزيح التقويم الهجري ن يومًا، من -2 إلى 2: مع +1 يعرض كل
+                      يوم التاريخ الهجري لليوم الذي يليه (الافتراضي 0)
+  --month-starts ملف  تبدأ الأشهر الهجرية كما سُجّلت في الملف، شهر في كل
+                      سطر، بالشكل السنة/الشهر=السنة-الشهر-اليوم (السنة
+                      والشهر الهجريان، ثم التاريخ الغريغوري ليومه الأول)،
+                      مثل 1448/9=2027-02-07، تحت سطر [HijriMonthStarts] أو
+                      دونه؛ وتُزاح الأشهر المحيطة بالسجل أقل ما يمكن ليبقى
+                      طول كل شهر 29 يومًا أو 30
+  --use-settings      يأخذ التقويم والتعديل وبدايات الأشهر المسجّلة من
+                      برنامج Zamanix لسطح المكتب (ملف إعداداته zamanix.INI)
+                      ما لم يحدد --calendar أو --adjust أو --month-starts
+                      غير ذلك
+  -h, --help          يعرض هذه المساعدة
+  --version           يعرض رقم الإصدار
+
+الأخطاء: التاريخ غير الموجود (شهر خارج 1-12، أو 2023-02-29، أو الأيام
+المحذوفة من 1582-10-05 إلى 1582-10-14، أو اليوم الهجري 30 من شهر طوله 29 يومًا
+في التقويم المختار، أو السنة 0، أو سنة خارج النطاق) أو النص الذي ليس تاريخًا
+يُبلَّغ عنه بالشكل "zamanix-convert: &lt;ما الخطأ&gt;" على الخطأ القياسي، ولا
+يُحوَّل شيء، وتكون حالة الخروج 2. وفي وضع --batch يحلّ السطر
+"error: &lt;ما الخطأ&gt;" محل ذلك التاريخ، وتُحوَّل الأسطر الأخرى، وتكون حالة
+الخروج في النهاية 1.
+
+ملف --month-starts الذي تتعذّر قراءته، أو يحتوي سطرًا ليس سجلًا، أو سجلًا لا
+يمكن الاحتفاظ به (يومه أبعد من يومين عن بداية الشهر وفق القاعدة، أو ينتج عنه
+مع السجلات الأخرى شهر من 28 أو 31 يومًا) يُبلَّغ عنه بالشكل
+"zamanix-convert: ملف: السطر ن: &lt;ما الخطأ&gt;" وينهي التشغيل بالحالة 2 قبل طباعة
+أي تاريخ. والسجل من ملف الإعدادات الذي لا يمكن الاحتفاظ به يُترك، مع تحذير
+على الخطأ القياسي.
+
+حالة الخروج: 0 نجاح، 1 بعض أسطر --batch خاطئة، 2 استخدام أو تاريخ خاطئ، أو
+فشل في الدخل أو الخرج.
+</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try '%3 --help' for more information.</source>
+        <translation>%1: %2
+جرّب '%3 --help' لمزيد من المعلومات.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be combined with another of --today, --month, --batch</source>
+        <translation>لا يمكن جمع %1 مع خيار آخر من --today، --month، --batch</translation>
+    </message>
+    <message>
+        <source>unknown format '%1'; use text or iso</source>
+        <translation>تنسيق غير معروف '%1'؛ استخدم text أو iso</translation>
+    </message>
+    <message>
+        <source>unknown calendar '%1'; use astronomical, umalqura or civil</source>
+        <translation>تقويم غير معروف '%1'؛ استخدم astronomical أو umalqura أو civil</translation>
+    </message>
+    <message>
+        <source>--month-starts needs a file name</source>
+        <translation>يحتاج --month-starts إلى اسم ملف</translation>
+    </message>
+    <message>
+        <source>adjustment '%1' is not a whole number of days from -2 to 2</source>
+        <translation>التعديل '%1' ليس عددًا صحيحًا من الأيام من -2 إلى 2</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: تحذير: %2</translation>
+    </message>
+    <message>
+        <source>dates cannot be given together with --today, --month or --batch</source>
+        <translation>لا يمكن إعطاء تواريخ مع --today أو --month أو --batch</translation>
+    </message>
+    <message>
+        <source>no date given</source>
+        <translation>لم يُعطَ أي تاريخ</translation>
+    </message>
+    <message>
+        <source>--format does not apply to --month</source>
+        <translation>لا ينطبق --format على --month</translation>
+    </message>
+    <message>
+        <source>%1: the %2 calendar cannot be computed: %3</source>
+        <translation>%1: لا يمكن حساب التقويم %2: %3</translation>
+    </message>
+    <message>
+        <source>unknown option '%1'</source>
+        <translation>خيار غير معروف '%1'</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>الخيار %1 لا يأخذ قيمة</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>الخيار %1 يحتاج إلى قيمة</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a number of seconds</source>
+        <translation>%1: %2 ليس عددًا من الثواني</translation>
+    </message>
+    <message>
+        <source>%1: the clock's date cannot be converted: %2</source>
+        <translation>%1: تعذّر تحويل تاريخ الساعة: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the dates: %2</source>
+        <translation>%1: تعذّرت قراءة التواريخ: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not write the output</source>
+        <translation>%1: تعذّرت كتابة المخرجات</translation>
+    </message>
+</context>
+<context>
+    <name>Dates</name>
+    <message>
+        <source>there is no year 0; the year before 1 is -1</source>
+        <translation>لا توجد سنة 0؛ السنة التي تسبق 1 هي -1</translation>
+    </message>
+    <message>
+        <source>year %1 is outside the supported range %2 to %3</source>
+        <translation>السنة %1 خارج النطاق المدعوم من %2 إلى %3</translation>
+    </message>
+    <message>
+        <source>month %1 does not exist; months run from 1 to 12</source>
+        <translation>الشهر %1 غير موجود؛ الأشهر من 1 إلى 12</translation>
+    </message>
+    <message>
+        <source>Hijri year %1 lies outside the supported range (Christian years %2 to %3)</source>
+        <translation>السنة الهجرية %1 خارج النطاق المدعوم (السنوات الميلادية من %2 إلى %3)</translation>
+    </message>
+    <message>
+        <source>%1 is not a date; write YEAR-MONTH-DAY, for example 2000-01-31</source>
+        <translation>%1 ليس تاريخًا؛ اكتب السنة-الشهر-اليوم، مثل 2000-01-31</translation>
+    </message>
+    <message>
+        <source>%1 is not a month; write YEAR-MONTH, for example 2000-01</source>
+        <translation>%1 ليس شهرًا؛ اكتب السنة-الشهر، مثل 2000-01</translation>
+    </message>
+    <message>
+        <source>day 0 does not exist; days start at 1</source>
+        <translation>اليوم 0 غير موجود؛ الأيام تبدأ من 1</translation>
+    </message>
+    <message>
+        <source>%1 October 1582 does not exist; the Gregorian calendar follows 4 October 1582 with 15 October 1582</source>
+        <translation>لا وجود ليوم %1 أكتوبر 1582؛ ففي التقويم الغريغوري يلي 15 أكتوبر 1582 يومَ 4 أكتوبر 1582 مباشرة</translation>
+    </message>
+    <message>
+        <source>%1 %2 has only %3 days</source>
+        <translation>ليس في %1 %2 إلا %3 يومًا</translation>
+    </message>
+    <message>
+        <source>%1 %2 (Hijri) has only %3 days</source>
+        <translation>ليس في %1 %2 (هجري) إلا %3 يومًا</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog</name>
+    <message>
+        <source>Zamanix</source>
+        <translation>Zamanix</translation>
+    </message>
+    <message>
+        <source>Zamanix Version 1.1</source>
+        <translation>Zamanix الإصدار 1.1</translation>
+    </message>
+    <message>
+        <source>Hijri and Christian calendar with reminders.
+By the Zamanix developers.</source>
+        <translation>تقويم هجري وميلادي مع تذكيرات.
+من مطوّري Zamanix.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>حسنًا</translation>
+    </message>
+    <message>
+        <source>About Zamanix</source>
+        <translation>عن Zamanix</translation>
+    </message>
+    <message>
+        <source>Today's Date:</source>
+        <translation>تاريخ اليوم:</translation>
+    </message>
+    <message>
+        <source>Today's Date</source>
+        <translation>تاريخ اليوم</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>التقويم</translation>
+    </message>
+    <message>
+        <source>Islamic Hijri</source>
+        <translation>هجري</translation>
+    </message>
+    <message>
+        <source>Christian</source>
+        <translation>ميلادي</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>الشهر:</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>الشهر</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>اليوم:</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>اليوم</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>السنة:</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>السنة</translation>
+    </message>
+    <message>
+        <source>Corresponding Date:</source>
+        <translation>التاريخ المقابل:</translation>
+    </message>
+    <message>
+        <source>Corresponding Date</source>
+        <translation>التاريخ المقابل</translation>
+    </message>
+    <message>
+        <source>Reminder Memo:</source>
+        <translation>مذكرة التذكير:</translation>
+    </message>
+    <message>
+        <source>Reminder Memo</source>
+        <translation>مذكرة التذكير</translation>
+    </message>
+    <message>
+        <source>Alarm at:</source>
+        <translation>وقت المنبّه:</translation>
+    </message>
+    <message>
+        <source>Alarm hour</source>
+        <translation>ساعة المنبّه</translation>
+    </message>
+    <message>
+        <source>Alarm minute</source>
+        <translation>دقيقة المنبّه</translation>
+    </message>
+    <message>
+        <source>Every:</source>
+        <translation>التكرار كل:</translation>
+    </message>
+    <message>
+        <source>Repeat every (minutes)</source>
+        <translation>التكرار كل (بالدقائق)</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>دقيقة</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>إ&amp;ضافة</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>ع&amp;رض</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>عرض</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;حذف</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>%1: %2; a document cannot be saved over it.
+Save the document under another name.</source>
+        <translation>%1: %2؛ لا يمكن حفظ مستند فوقه.
+احفظ المستند باسم آخر.</translation>
+    </message>
+    <message>
+        <source>%1 is not empty. A %2 document holds no data, so saving it here would replace what the file holds with nothing.
+
+Replace the contents of %3 anyway?</source>
+        <translation>%1 ليس فارغًا. مستند %2 لا يحمل أي بيانات، ولذلك فإن حفظه هنا سيمحو ما في الملف دون أن يضع شيئًا مكانه.
+
+أتريد استبدال محتوى %3 رغم ذلك؟</translation>
+    </message>
+    <message>
+        <source>%1
+(Not a regular file: a pipe, socket or device cannot hold a document)</source>
+        <translation>%1
+(ليس ملفًا عاديًا: لا يمكن لأنبوب أو مقبس أو جهاز أن يحمل مستندًا)</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>cannot read "%1": %2</source>
+        <translation>تعذّرت قراءة «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": the file is read-only (mode %2); to keep changes in it, make it writable (chmod u+w "%3")</source>
+        <translation>تعذّرت كتابة «%1»: الملف للقراءة فقط (الوضع %2)؛ لحفظ التغييرات فيه اجعله قابلًا للكتابة (chmod u+w "%3")</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": the file is read-only (mode %2) for you: it belongs to another user</source>
+        <translation>تعذّرت كتابة «%1»: الملف للقراءة فقط بالنسبة إليك (الوضع %2): فهو ملك مستخدم آخر</translation>
+    </message>
+    <message>
+        <source>cannot create "%1": %2</source>
+        <translation>تعذّر إنشاء «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of "%1": %2</source>
+        <translation>تعذّر ضبط أذونات «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": %2</source>
+        <translation>تعذّرت كتابة «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot flush "%1": %2</source>
+        <translation>تعذّر تفريغ مخزن «%1» المؤقت: %2</translation>
+    </message>
+    <message>
+        <source>cannot read "%1": it is not a regular file</source>
+        <translation>تعذّرت قراءة «%1»: ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>cannot find the folder of "%1": %2</source>
+        <translation>تعذّر العثور على مجلد «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot follow the link "%1": %2</source>
+        <translation>تعذّر تتبّع الرابط «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot follow the links of "%1": %2</source>
+        <translation>تعذّر تتبّع روابط «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot create the folder "%1": %2</source>
+        <translation>تعذّر إنشاء المجلد «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot replace "%1": %2</source>
+        <translation>تعذّر استبدال «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot open the lock file "%1": %2</source>
+        <translation>تعذّر فتح ملف القفل «%1»: %2</translation>
+    </message>
+    <message>
+        <source>another program has held the lock file "%1" for too long</source>
+        <translation>يمسك برنامج آخر بملف القفل «%1» منذ مدة طويلة جدًا</translation>
+    </message>
+    <message>
+        <source>cannot lock "%1": %2</source>
+        <translation>تعذّر قفل «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": it is a folder; name a file in it</source>
+        <translation>تعذّرت كتابة «%1»: إنه مجلد؛ سمِّ ملفًا داخله</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": it is a socket, not a file</source>
+        <translation>تعذّرت كتابة «%1»: إنه مقبس وليس ملفًا</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": it is a device, not a file</source>
+        <translation>تعذّرت كتابة «%1»: إنه جهاز وليس ملفًا</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": the program reading it stopped reading</source>
+        <translation>تعذّرت كتابة «%1»: توقّف البرنامج الذي يقرؤه عن القراءة</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": it is a pipe that no program reads; start the reader first</source>
+        <translation>تعذّرت كتابة «%1»: إنه أنبوب لا يقرؤه أي برنامج؛ شغّل البرنامج القارئ أولًا</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": %2; choose another file</source>
+        <translation>تعذّرت كتابة «%1»: %2؛ اختر ملفًا آخر</translation>
+    </message>
+    <message>
+        <source>no profile file was named</source>
+        <translation>لم يُحدَّد ملف إعدادات</translation>
+    </message>
+    <message>
+        <source>not enough memory to write "%1"</source>
+        <translation>الذاكرة لا تكفي لكتابة «%1»</translation>
+    </message>
+    <message>
+        <source>the section name "%1" holds "]" or a line break</source>
+        <translation>اسم القسم «%1» يحتوي على «]» أو على فاصل أسطر</translation>
+    </message>
+    <message>
+        <source>the entry name "%1" holds "=" or a line break, or starts with ";" or "["</source>
+        <translation>اسم المُدخل «%1» يحتوي على «=» أو على فاصل أسطر، أو يبدأ بـ«;» أو «[»</translation>
+    </message>
+    <message>
+        <source>it is the profile, which holds the reminders and settings</source>
+        <translation>إنه ملف الإعدادات الذي يحفظ التذكيرات والإعدادات</translation>
+    </message>
+    <message>
+        <source>it is the lock file of the profile "%1", which holds the reminders and settings</source>
+        <translation>إنه ملف القفل لملف الإعدادات «%1» الذي يحفظ التذكيرات والإعدادات</translation>
+    </message>
+    <message>
+        <source>it is the file through which the profile "%1", which holds the reminders and settings, is replaced</source>
+        <translation>إنه الملف الذي يُستبدل عبره ملف الإعدادات «%1» الذي يحفظ التذكيرات والإعدادات</translation>
+    </message>
+    <message>
+        <source>it is the backup of the profile "%1", which holds the reminders and settings</source>
+        <translation>إنه النسخة الاحتياطية لملف الإعدادات «%1» الذي يحفظ التذكيرات والإعدادات</translation>
+    </message>
+    <message>
+        <source>no profile file: the program's file name "%1" gives it no name</source>
+        <translation>لا يوجد ملف إعدادات: اسم ملف البرنامج «%1» لا يعطيه اسمًا</translation>
+    </message>
+    <message>
+        <source>%1 is not set</source>
+        <translation>%1 غير مضبوط</translation>
+    </message>
+    <message>
+        <source>%1 is "%2"</source>
+        <translation>قيمة %1 هي «%2»</translation>
+    </message>
+    <message>
+        <source>no folder for the profile file %1.INI: it is kept in $XDG_CONFIG_HOME or else in $HOME/.config, but %2 and %3. Set HOME (or XDG_CONFIG_HOME) to an absolute folder, such as your home folder, and start the program again</source>
+        <translation>لا يوجد مجلد لملف الإعدادات %1.INI: فهو يُحفظ في $XDG_CONFIG_HOME وإلا ففي $HOME/.config، لكن %2 و%3. اضبط HOME (أو XDG_CONFIG_HOME) على مجلد بمسار مطلق، مثل مجلد المنزل، ثم شغّل البرنامج من جديد</translation>
+    </message>
+    <message>
+        <source>cannot read "%1": not enough memory to hold it</source>
+        <translation>تعذّرت قراءة «%1»: الذاكرة لا تكفي لحمله</translation>
+    </message>
+</context>
+<context>
+    <name>HijriCalendar</name>
+    <message>
+        <source>Astronomical</source>
+        <translation>فلكي</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura</source>
+        <translation>أم القرى</translation>
+    </message>
+    <message>
+        <source>Tabular (civil)</source>
+        <translation>جدولي (مدني)</translation>
+    </message>
+    <message>
+        <source>%1, 1 %2 recorded</source>
+        <translation>%1، 1 %2 مسجّل</translation>
+    </message>
+    <message>
+        <source>%1, 1 %2 moved by the recorded 1 %3</source>
+        <translation>%1، 1 %2 أزاحه 1 %3 المسجّل</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 days</source>
+        <comment>%1, %2 day</comment>
+        <translation>
+            <numerusform>%1، %2 يوم</numerusform>
+            <numerusform>%1، %2 يوم</numerusform>
+            <numerusform>%1، %2 يوم</numerusform>
+            <numerusform>%1، %2 يوم</numerusform>
+            <numerusform>%1، %2 يوم</numerusform>
+            <numerusform>%1، %2 يوم</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n month starts recorded</source>
+        <comment>%1, %n month start recorded</comment>
+        <translation>
+            <numerusform>%1، لا بدايات أشهر مسجّلة</numerusform>
+            <numerusform>%1، بداية شهر واحدة مسجّلة</numerusform>
+            <numerusform>%1، بدايتا شهرين مسجّلتان</numerusform>
+            <numerusform>%1، %n بدايات أشهر مسجّلة</numerusform>
+            <numerusform>%1، %n بداية شهر مسجّلة</numerusform>
+            <numerusform>%1، %n بداية شهر مسجّلة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>ICU has no calendar %1</source>
+        <translation>لا يحوي ICU التقويم %1</translation>
+    </message>
+    <message>
+        <source>ICU cannot convert the date: %1</source>
+        <translation>لا يستطيع ICU تحويل التاريخ: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HolyDays</name>
+    <message>
+        <source>Islamic New Year</source>
+        <translation>رأس السنة الهجرية</translation>
+    </message>
+    <message>
+        <source>Ashura</source>
+        <translation>عاشوراء</translation>
+    </message>
+    <message>
+        <source>Isra and Mi'raj</source>
+        <translation>الإسراء والمعراج</translation>
+    </message>
+    <message>
+        <source>Mid-Sha'ban</source>
+        <translation>ليلة النصف من شعبان</translation>
+    </message>
+    <message>
+        <source>First day of Ramadan</source>
+        <translation>أول أيام رمضان</translation>
+    </message>
+    <message>
+        <source>Laylat al-Qadr (one of the odd nights)</source>
+        <translation>ليلة القدر (إحدى الليالي الوتر)</translation>
+    </message>
+    <message>
+        <source>Eid al-Fitr</source>
+        <translation>عيد الفطر</translation>
+    </message>
+    <message>
+        <source>Day of Arafah</source>
+        <translation>يوم عرفة</translation>
+    </message>
+    <message>
+        <source>Eid al-Adha</source>
+        <translation>عيد الأضحى</translation>
+    </message>
+</context>
+<context>
+    <name>LongText</name>
+    <message>
+        <source>[The rest is not shown: the text is too long to show whole.]</source>
+        <translation>[لم يُعرض الباقي: النص أطول من أن يُعرض كاملًا.]</translation>
+    </message>
+    <message>
+        <source>This text is too long to edit here; it is shown in part and kept unchanged.</source>
+        <translation>هذا النص أطول من أن يُحرَّر هنا؛ يُعرض جزء منه ويُحفظ دون تغيير.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;جديد	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;فتح...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;حفظ	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>حفظ &amp;باسم...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;طباعة...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>م&amp;عاينة الطباعة</translation>
+    </message>
+    <message>
+        <source>Print &amp;Month...</source>
+        <translation>طباعة ال&amp;شهر...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>إعدا&amp;د الطباعة...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Reminders...</source>
+        <translation>&amp;تصدير التذكيرات...</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>ملف حديث</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>ت&amp;راجع	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>&amp;قص	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;نسخ	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>&amp;لصق	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>إ&amp;ضافة</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;حذف</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>شريط الأ&amp;دوات</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>شريط ال&amp;حالة</translation>
+    </message>
+    <message>
+        <source>All &amp;Reminders	Ctrl+R</source>
+        <translation>&amp;كل التذكيرات	Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Month	Ctrl+M</source>
+        <translation>ال&amp;شهر	Ctrl+M</translation>
+    </message>
+    <message>
+        <source>&amp;Astronomical</source>
+        <translation>&amp;فلكي</translation>
+    </message>
+    <message>
+        <source>&amp;Umm al-Qura</source>
+        <translation>&amp;أم القرى</translation>
+    </message>
+    <message>
+        <source>&amp;Tabular (civil)</source>
+        <translation>&amp;جدولي (مدني)</translation>
+    </message>
+    <message>
+        <source>&amp;-2 days</source>
+        <translation>&amp;-2 يوم</translation>
+    </message>
+    <message>
+        <source>-&amp;1 day</source>
+        <translation>-&amp;1 يوم</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;بلا تعديل</translation>
+    </message>
+    <message>
+        <source>+1 &amp;day</source>
+        <translation>+1 &amp;يوم</translation>
+    </message>
+    <message>
+        <source>&amp;+2 days</source>
+        <translation>&amp;+2 يوم</translation>
+    </message>
+    <message>
+        <source>Audiable Alarm</source>
+        <translation>منبّه مسموع</translation>
+    </message>
+    <message>
+        <source>&amp;Islamic Holy Days</source>
+        <translation>ال&amp;مناسبات الإسلامية</translation>
+    </message>
+    <message>
+        <source>Start at &amp;Login</source>
+        <translation>البدء عند تسجيل ال&amp;دخول</translation>
+    </message>
+    <message>
+        <source>Hijri &amp;Calendar</source>
+        <translation>التقويم ال&amp;هجري</translation>
+    </message>
+    <message>
+        <source>Hijri Date &amp;Adjustment</source>
+        <translation>&amp;تعديل التاريخ الهجري</translation>
+    </message>
+    <message>
+        <source>&amp;About Zamanix...</source>
+        <translation>&amp;عن Zamanix...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;تحرير</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;عرض</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;خيارات</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>م&amp;ساعدة</translation>
+    </message>
+</context>
+<context>
+    <name>MonthStarts</name>
+    <message>
+        <source>%1 is not a Hijri month; write YEAR/MONTH, for example 1448/9</source>
+        <translation>%1 ليس شهرًا هجريًا؛ اكتب السنة/الشهر، مثل 1448/9</translation>
+    </message>
+    <message>
+        <source>there is no Hijri year 0</source>
+        <translation>لا توجد سنة هجرية 0</translation>
+    </message>
+    <message>
+        <source>Hijri month %1 does not exist; months run from 1 to 12</source>
+        <translation>الشهر الهجري %1 غير موجود؛ الأشهر من 1 إلى 12</translation>
+    </message>
+    <message>
+        <source>%1 is not a date; write YYYY-MM-DD, for example 2027-02-07</source>
+        <translation>%1 ليس تاريخًا؛ اكتب السنة-الشهر-اليوم، مثل 2027-02-07</translation>
+    </message>
+    <message>
+        <source>%1: there is no month %2</source>
+        <translation>%1: لا يوجد شهر %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 has no day %4</source>
+        <translation>%1: ليس في %2 %3 يوم %4</translation>
+    </message>
+    <message>
+        <source>%1: a month start is recorded by its Gregorian date, and the Gregorian calendar begins on 15 October 1582</source>
+        <translation>%1: تُسجَّل بداية الشهر بتاريخها الغريغوري، والتقويم الغريغوري يبدأ في 15 أكتوبر 1582</translation>
+    </message>
+    <message>
+        <source>%1: the last supported year is %2</source>
+        <translation>%1: آخر سنة مدعومة هي %2</translation>
+    </message>
+    <message>
+        <source>%1 is recorded twice; the first record, %2, counts</source>
+        <translation>سُجّل %1 مرتين؛ والمعتمد هو السجل الأول، %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <comment>%n day</comment>
+        <translation>
+            <numerusform>%n يوم</numerusform>
+            <numerusform>يوم واحد</numerusform>
+            <numerusform>يومان</numerusform>
+            <numerusform>%n أيام</numerusform>
+            <numerusform>%n يومًا</numerusform>
+            <numerusform>%n يوم</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 أو %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: with %3 recorded as beginning on %4, %5 would have %6, and a month has 29 or 30</source>
+        <translation>لا يمكن أن يبدأ %1 في %2: فمع تسجيل بداية %3 في %4 يصير طول %5 %6، والشهر 29 يومًا أو 30</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: with %3 recorded as beginning on %4, the %5 months from %6 to %7 would have %8, and %9 months have %10 to %11</source>
+        <translation>لا يمكن أن يبدأ %1 في %2: فمع تسجيل بداية %3 في %4 يصير طول الأشهر (%5) من %6 إلى %7 %8، وطول %9 أشهر من %10 إلى %11 يومًا</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: under %3 that day is %4</source>
+        <translation>لا يمكن أن يبدأ %1 في %2: فذلك اليوم وفق %3 هو %4</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: that is %3 after its first day under %4, %5, and a recorded start lies at most %6 days from it</source>
+        <translation>لا يمكن أن يبدأ %1 في %2: فذلك بعد %3 من يومه الأول وفق %4، %5، والبداية المسجّلة لا تبعد عنه أكثر من %6 يوم</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: that is %3 before its first day under %4, %5, and a recorded start lies at most %6 days from it</source>
+        <translation>لا يمكن أن يبدأ %1 في %2: فذلك قبل %3 من يومه الأول وفق %4، %5، والبداية المسجّلة لا تبعد عنه أكثر من %6 يوم</translation>
+    </message>
+    <message>
+        <source>No day of %1 fits the records around it; to begin it on %2, record %3 anew first, beginning on %4</source>
+        <translation>لا يوافق أيُّ يوم من %1 السجلاتِ المحيطة به؛ ولبدئه في %2 سجّل %3 من جديد أولًا ببداية في %4</translation>
+    </message>
+    <message>
+        <source>As the records stand, %1 can begin on %2; to begin it on %3, record %4 anew first, beginning on %5</source>
+        <translation>وفق السجلات الحالية، يمكن أن يبدأ %1 في %2؛ ولبدئه في %3 سجّل %4 من جديد أولًا ببداية في %5</translation>
+    </message>
+    <message>
+        <source>No day of %1 fits the records around it</source>
+        <translation>لا يوافق أيُّ يوم من %1 السجلاتِ المحيطة به</translation>
+    </message>
+    <message>
+        <source>As the records stand, %1 can begin on %2</source>
+        <translation>وفق السجلات الحالية، يمكن أن يبدأ %1 في %2</translation>
+    </message>
+    <message>
+        <source>[%1] %2=%3 is ignored: %4</source>
+        <translation>تم تجاهل [%1] %2=%3: %4</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>السطر %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is given another day on line %2</source>
+        <translation>أُعطي %1 يومًا آخر في السطر %2</translation>
+    </message>
+    <message>
+        <source>no month start in it; write one a line as YEAR/MONTH=YYYY-MM-DD under [HijriMonthStarts], for example 1448/9=2027-02-07</source>
+        <translation>لا يحتوي على أي بداية شهر؛ اكتب بداية واحدة في كل سطر بالشكل السنة/الشهر=السنة-الشهر-اليوم تحت [HijriMonthStarts]، مثل 1448/9=2027-02-07</translation>
+    </message>
+    <message>
+        <source>"%1" is no record; write YEAR/MONTH=YYYY-MM-DD, for example 1448/9=2027-02-07</source>
+        <translation>«%1» ليس سجلًا؛ اكتب السنة/الشهر=السنة-الشهر-اليوم، مثل 1448/9=2027-02-07</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>%1: %2; nothing was printed to it.
+Print to another file.</source>
+        <translation>%1: %2؛ لم يُطبع فيه شيء.
+اطبع إلى ملف آخر.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>the astronomical Hijri calendar follows computed new moons, which no RSCALE calendar describes</source>
+        <translation>التقويم الهجري الفلكي يتبع أهلّة محسوبة، ولا يصفها أي تقويم RSCALE</translation>
+    </message>
+    <message>
+        <source>the Hijri calendar is adjusted (%1), which no RSCALE calendar describes</source>
+        <translation>التقويم الهجري مُزاح (%1)، ولا يصف ذلك أي تقويم RSCALE</translation>
+    </message>
+    <message>
+        <source>the Hijri calendar keeps a recorded month start (%1 on %2), which no RSCALE calendar describes</source>
+        <translation>التقويم الهجري يحفظ بداية شهر مسجّلة (%1 في %2)، ولا يصف ذلك أي تقويم RSCALE</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 أو %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>; did you mean %1?</source>
+        <translation>؛ هل تقصد %1؟</translation>
+    </message>
+    <message>
+        <source>; the Hijri months are %1, the Christian ones January to December</source>
+        <translation>؛ الأشهر الهجرية هي %1، والميلادية من January إلى December</translation>
+    </message>
+    <message>
+        <source>the key has no "/" between the month and the day</source>
+        <translation>لا يحتوي المفتاح على «/» بين الشهر واليوم</translation>
+    </message>
+    <message>
+        <source>"%1" is neither a Hijri nor a Christian month</source>
+        <translation>«%1» ليس شهرًا هجريًا ولا ميلاديًا</translation>
+    </message>
+    <message>
+        <source>the key has no day after the "/"</source>
+        <translation>لا يحتوي المفتاح على يوم بعد «/»</translation>
+    </message>
+    <message>
+        <source>"%1" is not a day: write 1 to 31, or 01 to 09</source>
+        <translation>«%1» ليس يومًا: اكتب من 1 إلى 31، أو من 01 إلى 09</translation>
+    </message>
+    <message>
+        <source>%1 never has more than %2 days</source>
+        <translation>لا يزيد %1 أبدًا على %2 يومًا</translation>
+    </message>
+    <message>
+        <source>the memo is empty, and an empty memo never rings</source>
+        <translation>المذكرة فارغة، والمذكرة الفارغة لا ترنّ أبدًا</translation>
+    </message>
+    <message>
+        <source>its alarm time %1 is never reached</source>
+        <translation>وقت منبّهه %1 لا يحين أبدًا</translation>
+    </message>
+    <message>
+        <source>%1 has no day %2 in the next %3 years under the %4 calendar</source>
+        <translation>ليس في %1 يوم %2 خلال السنوات القادمة (%3) وفق تقويم %4</translation>
+    </message>
+</context>
+<context>
+    <name>RemindersProgram</name>
+    <message>
+        <source>the keyring holds no password for "%1" at %2; give it with --password-file FILE (- reads standard input)</source>
+        <translation>لا تحوي حلقة المفاتيح كلمة مرور لـ "%1" على %2؛ أعطها بـ --password-file ملف (- يقرأ الدخل القياسي)</translation>
+    </message>
+    <message>
+        <source>no keyring answered to give the password for "%1" at %2 (%3); give it with --password-file FILE (- reads standard input)</source>
+        <translation>لم تُجب أي حلقة مفاتيح لإعطاء كلمة مرور "%1" على %2 (%3)؛ أعطها بـ --password-file ملف (- يقرأ الدخل القياسي)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>إنه فارغ</translation>
+    </message>
+    <message>
+        <source>cannot read the password from standard input: %1</source>
+        <translation>تعذّرت قراءة كلمة المرور من الدخل القياسي: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the password from %1: %2</source>
+        <translation>تعذّرت قراءة كلمة المرور من %1: %2</translation>
+    </message>
+    <message>
+        <source>no calendar server is set up: give --url URL (and --user NAME), or keep them in the profile as URL= and User= under [CalendarServer]</source>
+        <translation>لم يُضبط أي خادم تقويم: أعطِ --url عنوان (و --user اسم)، أو احفظهما في ملف الإعدادات بالشكل URL= و User= تحت [CalendarServer]</translation>
+    </message>
+    <message>
+        <source>cannot publish to %1: %2</source>
+        <translation>تعذّر النشر إلى %1: %2</translation>
+    </message>
+    <message>
+        <source>published to %1: %2</source>
+        <translation>نُشر إلى %1: %2</translation>
+    </message>
+    <message>
+        <source>Usage:
+  zamanix-reminders [OPTIONS] list [--format text|tsv]
+  zamanix-reminders [OPTIONS] upcoming [--days N] [--format text|tsv]
+  zamanix-reminders [OPTIONS] add KEY MEMO [--alarm HH:MM] [--every MINUTES]
+  zamanix-reminders [OPTIONS] remove KEY
+  zamanix-reminders [OPTIONS] export [--years N] [--from DATE] [-o FILE]
+  zamanix-reminders [OPTIONS] export --rscale [--from DATE] [-o FILE]
+  zamanix-reminders [OPTIONS] publish [--url URL] [--user NAME]
+                    [--password-file FILE] [--years N]
+where OPTIONS are [--profile FILE] [--calendar astronomical|umalqura|civil]
+[--adjust N].
+
+Lists, adds and removes the reminders that the Zamanix desktop program keeps,
+exports them as an iCalendar file for other calendar programs, and publishes
+them to a CalDAV calendar that phones and other calendar programs show.
+
+A KEY is a month name of either calendar, "/" and a day, as the form builds
+it: Ramadhan/27, March/06, Rabi'ul Awwal/5. add and remove also take the
+common spellings of the Hijri months (Ramadan, Dhul Hijjah, Rabi al-Awwal,
+Jumada al-Ula, ...) and keep the month as the program spells it. A reminder
+comes back every year of its calendar; a day 1 to 9 falls due written as 5
+or as 05.
+
+Commands:
+  list                every reminder, by the day it falls due next; those
+                      that never fall due (April/31, a misspelt month) last,
+                      with the reason
+  upcoming            the reminders that fall due from today through N days
+                      from today (--days, default 30), one line for each day
+  add KEY MEMO        keeps MEMO under KEY, with its alarm: --alarm HH:MM
+                      (default 08:00) and --every MINUTES, 0 to 720, until
+                      it reminds again (default 60); a reminder that exists
+                      keeps the alarm not given; writes exactly what the
+                      form's Add writes
+  remove KEY          forgets the reminder and its alarm, as the form's
+                      Delete does
+  export              writes every day on which a reminder falls due in the
+                      next N years (--years, default 5, from --from DATE,
+                      YEAR-MONTH-DAY, default today) as iCalendar events at
+                      the alarm time in your time zone, to FILE (-o; a link's
+                      target, a pipe or a terminal as a stream; never the
+                      profile or its files) or to standard output; with
+                      --rscale, one event per reminder that repeats every
+                      year of its calendar (RFC 7529), for the programs
+                      that know the Hijri calendars of ICU (Umm al-Qura
+                      and tabular, without adjustment or recorded month
+                      starts)
+  publish             makes the CalDAV calendar at URL (--url, default: the
+                      profile's) hold the events that export --years N
+                      writes (--years, default: the profile's, else 2):
+                      writes only what changed, and never touches another
+                      program's objects. The password is the first line of
+                      --password-file FILE (- reads standard input), else
+                      the keyring's. Exit status 1 when the server or the
+                      network failed
+
+Options:
+  --profile FILE      the profile to use (default: the desktop program's,
+                      $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar RULE     the Hijri calendar: astronomical, umalqura or civil
+                      (default: the one chosen in the desktop program)
+  --adjust N          move the Hijri calendar N days, -2 to 2 (default: as
+                      chosen in the desktop program)
+  --format text|tsv   aligned columns (default), or tab-separated values
+                      with a header line
+  -h, --help          show this help
+  --version           show the version
+A MEMO that begins with "-" follows "--".
+
+The Hijri calendar keeps the month starts recorded in the profile (section
+[HijriMonthStarts], "1448/9=2027-02-07"); a record it cannot keep is left
+out, with a warning on standard error.
+
+Errors (a key whose month or day is not valid, a profile that cannot be read
+or written, bad options, no password for publish) are reported as
+"zamanix-reminders: &lt;what is wrong&gt;" on standard error with exit status 2,
+and nothing is written.
+</source>
+        <translation>الاستخدام:
+  zamanix-reminders [خيارات] list [--format text|tsv]
+  zamanix-reminders [خيارات] upcoming [--days ن] [--format text|tsv]
+  zamanix-reminders [خيارات] add مفتاح مذكرة [--alarm سس:دد] [--every دقائق]
+  zamanix-reminders [خيارات] remove مفتاح
+  zamanix-reminders [خيارات] export [--years ن] [--from تاريخ] [-o ملف]
+  zamanix-reminders [خيارات] export --rscale [--from تاريخ] [-o ملف]
+  zamanix-reminders [خيارات] publish [--url عنوان] [--user اسم]
+                    [--password-file ملف] [--years ن]
+حيث «خيارات» هي [--profile ملف] [--calendar astronomical|umalqura|civil]
+[--adjust ن].
+
+يعرض التذكيرات التي يحفظها برنامج Zamanix لسطح المكتب ويضيفها ويزيلها،
+ويصدّرها في ملف iCalendar لبرامج التقويم الأخرى، وينشرها في تقويم CalDAV
+تعرضه الهواتف وبرامج التقويم الأخرى.
+
+المفتاح اسم شهر من أي من التقويمين، ثم "/" ثم يوم، كما يبنيه النموذج:
+Ramadhan/27، March/06، Rabi'ul Awwal/5. ويقبل الأمران add و remove أيضًا
+الكتابات الشائعة لأسماء الأشهر الهجرية (Ramadan، Dhul Hijjah،
+Rabi al-Awwal، Jumada al-Ula، ...) ويحفظان الشهر كما يكتبه البرنامج. يعود
+التذكير كل سنة من سنوات تقويمه؛ واليوم من 1 إلى 9 يحين موعده سواء كُتب 5
+أو 05.
+
+الأوامر:
+  list                كل التذكيرات، حسب موعدها التالي؛ والتي لا يحين موعدها
+                      أبدًا (April/31، أو شهر مكتوب خطأً) في الآخر مع السبب
+  upcoming            التذكيرات التي يحين موعدها من اليوم حتى ن يومًا بعده
+                      (--days، الافتراضي 30)، سطر لكل يوم
+  add مفتاح مذكرة     يحفظ المذكرة تحت المفتاح مع منبّهها: --alarm سس:دد
+                      (الافتراضي 08:00) و --every دقائق، من 0 إلى 720، حتى
+                      يذكّر مرة أخرى (الافتراضي 60)؛ والتذكير الموجود يحتفظ
+                      بما لم يُعطَ من منبّهه؛ ويكتب تمامًا ما يكتبه زر إضافة
+                      في النموذج
+  remove مفتاح        ينسى التذكير ومنبّهه، كما يفعل زر حذف في النموذج
+  export              يكتب كل يوم يحين فيه تذكير خلال السنوات ن القادمة
+                      (--years، الافتراضي 5، بدءًا من --from تاريخ، بالشكل
+                      سنة-شهر-يوم، والافتراضي اليوم) أحداثَ iCalendar في
+                      وقت المنبّه بمنطقتك الزمنية، إلى الملف (-o؛ ويُكتب
+                      هدف الرابط أو الأنبوب أو الطرفية كتدفق؛ ولا يُكتب أبدًا
+                      ملف الإعدادات أو ملفاته) أو إلى الخرج القياسي
+                      ومع --rscale: حدث واحد لكل تذكير يتكرر كل سنة من سنوات
+                      تقويمه (RFC 7529)، للبرامج التي تعرف تقويمَي ICU الهجريين
+                      (أم القرى والجدولي، بلا إزاحة ولا بدايات أشهر مسجّلة)
+  publish             يجعل تقويم CalDAV عند العنوان (--url، الافتراضي: ما في
+                      ملف الإعدادات) يحوي الأحداث التي يكتبها export --years ن
+                      (--years، الافتراضي: ما في ملف الإعدادات، وإلا 2): لا
+                      يكتب إلا ما تغيّر، ولا يمسّ أبدًا كائنات برنامج آخر. كلمة
+                      المرور هي السطر الأول من --password-file ملف (- يقرأ الدخل
+                      القياسي)، وإلا كلمة المرور المحفوظة في حلقة المفاتيح.
+                      حالة الخروج 1 إذا فشل الخادم أو الشبكة
+
+الخيارات:
+  --profile ملف       ملف الإعدادات المستخدم (الافتراضي: ملف برنامج سطح
+                      المكتب، $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar قاعدة    التقويم الهجري: astronomical أو umalqura أو civil
+                      (الافتراضي: المختار في برنامج سطح المكتب)
+  --adjust ن          يزيح التقويم الهجري ن يومًا، من -2 إلى 2 (الافتراضي:
+                      كما اختير في برنامج سطح المكتب)
+  --format text|tsv   أعمدة مصفوفة (الافتراضي)، أو قيم مفصولة بمسافات جدولة
+                      مع سطر عناوين
+  -h, --help          يعرض هذه المساعدة
+  --version           يعرض رقم الإصدار
+المذكرة التي تبدأ بـ "-" تُكتب بعد "--".
+
+يتّبع التقويم الهجري بدايات الأشهر المسجّلة في ملف الإعدادات (القسم
+[HijriMonthStarts]، "1448/9=2027-02-07")؛ والسجل الذي لا يمكن الاحتفاظ به
+يُترك، مع تحذير على الخطأ القياسي.
+
+الأخطاء (مفتاح شهره أو يومه غير صالح، أو ملف إعدادات تتعذّر قراءته أو كتابته،
+أو خيارات خاطئة، أو غياب كلمة المرور للنشر) يُبلَّغ عنها بالشكل
+"zamanix-reminders: &lt;ما الخطأ&gt;" على الخطأ القياسي مع حالة الخروج 2، ولا
+يُكتب شيء.
+</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of seconds</source>
+        <translation>%1 ليس عددًا من الثواني</translation>
+    </message>
+    <message>
+        <source>the %1 calendar cannot be computed: %2</source>
+        <translation>لا يمكن حساب التقويم %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: تحذير: %2</translation>
+    </message>
+    <message>
+        <source>cannot add %1: %2</source>
+        <translation>تعذّرت إضافة %1: %2</translation>
+    </message>
+    <message>
+        <source>the memo is empty; an empty memo never rings (use remove to delete a reminder)</source>
+        <translation>المذكرة فارغة؛ والمذكرة الفارغة لا ترنّ أبدًا (استخدم remove لحذف تذكير)</translation>
+    </message>
+    <message>
+        <source>there is no reminder %1 in %2</source>
+        <translation>لا يوجد تذكير %1 في %2</translation>
+    </message>
+    <message>
+        <source>--years does not apply to export --rscale: its events repeat without end</source>
+        <translation>لا ينطبق --years على export --rscale: أحداثه تتكرر بلا نهاية</translation>
+    </message>
+    <message>
+        <source>cannot export repeating events: %1; export without --rscale lists every day a reminder falls due instead</source>
+        <translation>تعذّر تصدير أحداث متكررة: %1؛ أما export بلا --rscale فيسرد كل يوم يحين فيه تذكير</translation>
+    </message>
+    <message>
+        <source>--from %1</source>
+        <translation>--from %1</translation>
+    </message>
+    <message>
+        <source>--from %1: %2</source>
+        <translation>--from %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try '%3 --help' for more information.</source>
+        <translation>%1: %2
+جرّب '%3 --help' لمزيد من المعلومات.</translation>
+    </message>
+    <message>
+        <source>could not write the output</source>
+        <translation>تعذّرت كتابة المخرجات</translation>
+    </message>
+    <message>
+        <source>--profile needs a file name</source>
+        <translation>يحتاج --profile إلى اسم ملف</translation>
+    </message>
+    <message>
+        <source>unknown calendar %1; use astronomical, umalqura or civil</source>
+        <translation>تقويم غير معروف %1؛ استخدم astronomical أو umalqura أو civil</translation>
+    </message>
+    <message>
+        <source>adjustment %1 is not a whole number of days from -2 to 2</source>
+        <translation>التعديل %1 ليس عددًا صحيحًا من الأيام من -2 إلى 2</translation>
+    </message>
+    <message>
+        <source>unknown format %1; use text or tsv</source>
+        <translation>تنسيق غير معروف %1؛ استخدم text أو tsv</translation>
+    </message>
+    <message>
+        <source>--days takes a number of days from 0 to 36525, not %1</source>
+        <translation>يأخذ --days عدد أيام من 0 إلى 36525، لا %1</translation>
+    </message>
+    <message>
+        <source>--alarm takes a time from 00:00 to 23:59, not %1</source>
+        <translation>يأخذ --alarm وقتًا من 00:00 إلى 23:59، لا %1</translation>
+    </message>
+    <message>
+        <source>--every takes a number of minutes from 0 to %1, not %2</source>
+        <translation>يأخذ --every عدد دقائق من 0 إلى %1، لا %2</translation>
+    </message>
+    <message>
+        <source>--years takes a number of years from 1 to 100, not %1</source>
+        <translation>يأخذ --years عدد سنوات من 1 إلى 100، لا %1</translation>
+    </message>
+    <message>
+        <source>--password-file needs a file name, or - for standard input</source>
+        <translation>يحتاج --password-file إلى اسم ملف، أو - للدخل القياسي</translation>
+    </message>
+    <message>
+        <source>unknown command %1; use list, upcoming, add, remove, export or publish</source>
+        <translation>أمر غير معروف %1؛ استخدم list أو upcoming أو add أو remove أو export أو publish</translation>
+    </message>
+    <message>
+        <source>no command given; use list, upcoming, add, remove, export or publish</source>
+        <translation>لم يُعطَ أي أمر؛ استخدم list أو upcoming أو add أو remove أو export أو publish</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments</source>
+        <translation>%1 لا يأخذ وسائط</translation>
+    </message>
+    <message>
+        <source>%1 takes one KEY</source>
+        <translation>%1 يأخذ مفتاحًا واحدًا</translation>
+    </message>
+    <message>
+        <source>%1 takes a KEY and a MEMO</source>
+        <translation>%1 يأخذ مفتاحًا ومذكرة</translation>
+    </message>
+    <message>
+        <source>option %1 does not apply to this command</source>
+        <translation>الخيار %1 لا ينطبق على هذا الأمر</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>خيار غير معروف %1</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>الخيار %1 لا يأخذ قيمة</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>الخيار %1 يحتاج إلى قيمة</translation>
+    </message>
+</context>
+<context>
+    <name>SessionBus</name>
+    <message>
+        <source>%1: the session bus at %2 does not answer within %3 seconds; going on without it, as a copy of its own, without desktop notifications</source>
+        <translation>%1: ناقل الجلسة على %2 لا يجيب خلال %3 ثانية؛ سيستمر العمل دونه، كنسخة مستقلة، ودون إشعارات سطح المكتب</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>Zamanix reminder</source>
+        <translation>تذكير Zamanix</translation>
+    </message>
+</context>
+<context>
+    <name>Strings</name>
+    <message>
+        <source>Zamanix
+
+Zamani
+
+
+Zamanix.Document
+Zamani Document</source>
+        <translation>Zamanix
+
+Zamani
+
+
+Zamanix.Document
+مستند Zamani</translation>
+    </message>
+    <message>
+        <source>Add memo entry to reminders on specified date</source>
+        <translation>إضافة المذكرة إلى التذكيرات في التاريخ المحدد</translation>
+    </message>
+    <message>
+        <source>Delete reminder entry from list.</source>
+        <translation>حذف التذكير من القائمة.</translation>
+    </message>
+    <message>
+        <source>Play Remider.wav audio file on alarm</source>
+        <translation>تشغيل الملف الصوتي Reminder.wav عند المنبّه</translation>
+    </message>
+    <message>
+        <source>Compute the Hijri months from the new moons (the default)</source>
+        <translation>حساب الأشهر الهجرية من اقترانات القمر (الافتراضي)</translation>
+    </message>
+    <message>
+        <source>Follow the Umm al-Qura calendar of Saudi Arabia</source>
+        <translation>اتّباع تقويم أم القرى في المملكة العربية السعودية</translation>
+    </message>
+    <message>
+        <source>Follow the tabular (civil) Islamic calendar</source>
+        <translation>اتّباع التقويم الإسلامي الجدولي (المدني)</translation>
+    </message>
+    <message>
+        <source>Begin every Hijri month two days later</source>
+        <translation>بدء كل شهر هجري بعد يومين</translation>
+    </message>
+    <message>
+        <source>Begin every Hijri month a day later</source>
+        <translation>بدء كل شهر هجري بعد يوم</translation>
+    </message>
+    <message>
+        <source>Keep the Hijri months as the calendar gives them</source>
+        <translation>إبقاء الأشهر الهجرية كما يعطيها التقويم</translation>
+    </message>
+    <message>
+        <source>Begin every Hijri month a day earlier</source>
+        <translation>بدء كل شهر هجري قبل يوم</translation>
+    </message>
+    <message>
+        <source>Begin every Hijri month two days earlier</source>
+        <translation>بدء كل شهر هجري قبل يومين</translation>
+    </message>
+    <message>
+        <source>List every reminder by the day it falls due next
+All Reminders</source>
+        <translation>عرض كل التذكيرات مرتبةً حسب موعدها التالي
+كل التذكيرات</translation>
+    </message>
+    <message>
+        <source>Save the reminders of the next five years as an iCalendar file for other calendar programs
+Export Reminders</source>
+        <translation>حفظ تذكيرات السنوات الخمس القادمة في ملف iCalendar لبرامج التقويم الأخرى
+تصدير التذكيرات</translation>
+    </message>
+    <message>
+        <source>Start Zamanix, minimized, whenever you log in to the desktop
+Start at Login</source>
+        <translation>تشغيل Zamanix مصغّرًا كلما سجّلت الدخول إلى سطح المكتب
+البدء عند تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>Print the month shown in the month panel on one page
+Print Month</source>
+        <translation>طباعة الشهر المعروض في لوحة الشهر على صفحة واحدة
+طباعة الشهر</translation>
+    </message>
+    <message>
+        <source>Show or hide the month at a glance beside the form
+Month</source>
+        <translation>إظهار لوحة الشهر بجانب النموذج أو إخفاؤها
+الشهر</translation>
+    </message>
+    <message>
+        <source>Mark the Islamic holy days in the month panel
+Islamic Holy Days</source>
+        <translation>تمييز المناسبات الإسلامية في لوحة الشهر
+المناسبات الإسلامية</translation>
+    </message>
+    <message>
+        <source>Zamanix</source>
+        <translation>Zamanix</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>جاهز</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>إنشاء مستند جديد
+جديد</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>فتح مستند موجود
+فتح</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>إغلاق المستند النشط
+إغلاق</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>حفظ المستند النشط
+حفظ</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>حفظ المستند النشط باسم جديد
+حفظ باسم</translation>
+    </message>
+    <message>
+        <source>Change the printing options
+Page Setup</source>
+        <translation>تغيير خيارات الطباعة
+إعداد الصفحة</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>تغيير الطابعة وخيارات الطباعة
+إعداد الطباعة</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>طباعة المستند النشط
+طباعة</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>عرض صفحات كاملة
+معاينة الطباعة</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>فتح هذا المستند</translation>
+    </message>
+    <message>
+        <source>Erase the selection
+Erase</source>
+        <translation>مسح التحديد
+مسح</translation>
+    </message>
+    <message>
+        <source>Erase everything
+Erase All</source>
+        <translation>مسح كل شيء
+مسح الكل</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard
+Copy</source>
+        <translation>نسخ التحديد إلى الحافظة
+نسخ</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation>قص التحديد ووضعه في الحافظة
+قص</translation>
+    </message>
+    <message>
+        <source>Find the specified text
+Find</source>
+        <translation>البحث عن النص المحدد
+بحث</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation>إدراج محتويات الحافظة
+لصق</translation>
+    </message>
+    <message>
+        <source>Repeat the last action
+Repeat</source>
+        <translation>تكرار آخر إجراء
+تكرار</translation>
+    </message>
+    <message>
+        <source>Replace specific text with different text
+Replace</source>
+        <translation>استبدال نص معيّن بنص آخر
+استبدال</translation>
+    </message>
+    <message>
+        <source>Select the entire document
+Select All</source>
+        <translation>تحديد المستند كله
+تحديد الكل</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>التراجع عن آخر إجراء
+تراجع</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>إعادة الإجراء الذي تم التراجع عنه
+إعادة</translation>
+    </message>
+    <message>
+        <source>Split the active window into panes
+Split</source>
+        <translation>تقسيم النافذة النشطة إلى أجزاء
+تقسيم</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>عرض معلومات البرنامج ورقم الإصدار وحقوق النشر
+عن</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>إنهاء التطبيق مع السؤال عن حفظ المستندات
+خروج</translation>
+    </message>
+    <message>
+        <source>Switch to the next window pane
+Next Pane</source>
+        <translation>الانتقال إلى الجزء التالي من النافذة
+الجزء التالي</translation>
+    </message>
+    <message>
+        <source>Switch back to the previous window pane
+Previous Pane</source>
+        <translation>الرجوع إلى الجزء السابق من النافذة
+الجزء السابق</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>إظهار شريط الأدوات أو إخفاؤه
+إظهار شريط الأدوات أو إخفاؤه</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>إظهار شريط الحالة أو إخفاؤه
+إظهار شريط الحالة أو إخفاؤه</translation>
+    </message>
+    <message>
+        <source>Close print preview mode
+Cancel Preview</source>
+        <translation>إغلاق معاينة الطباعة
+إغلاق المعاينة</translation>
+    </message>
+    <message>
+        <source>EXT</source>
+        <translation>تمديد</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>كبيرة</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>أرقام</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>تمرير</translation>
+    </message>
+    <message>
+        <source>OVR</source>
+        <translation>استبدال</translation>
+    </message>
+    <message>
+        <source>REC</source>
+        <translation>تسجيل</translation>
+    </message>
+    <message>
+        <source>Change the window size</source>
+        <translation>تغيير حجم النافذة</translation>
+    </message>
+    <message>
+        <source>Change the window position</source>
+        <translation>تغيير موضع النافذة</translation>
+    </message>
+    <message>
+        <source>Reduce the window to an icon</source>
+        <translation>تصغير النافذة إلى أيقونة</translation>
+    </message>
+    <message>
+        <source>Enlarge the window to full size</source>
+        <translation>تكبير النافذة إلى الحجم الكامل</translation>
+    </message>
+    <message>
+        <source>Switch to the next document window</source>
+        <translation>الانتقال إلى نافذة المستند التالية</translation>
+    </message>
+    <message>
+        <source>Switch to the previous document window</source>
+        <translation>الانتقال إلى نافذة المستند السابقة</translation>
+    </message>
+    <message>
+        <source>Close the active window and prompts to save the documents</source>
+        <translation>إغلاق النافذة النشطة مع السؤال عن حفظ المستندات</translation>
+    </message>
+    <message>
+        <source>Restore the window to normal size</source>
+        <translation>استعادة النافذة إلى حجمها العادي</translation>
+    </message>
+    <message>
+        <source>Activate Task List</source>
+        <translation>تنشيط قائمة المهام</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>حفظ باسم</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>كل الملفات (*.*)</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>بلا عنوان</translation>
+    </message>
+    <message>
+        <source>an unnamed file</source>
+        <translation>ملف بلا اسم</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>إ&amp;خفاء</translation>
+    </message>
+    <message>
+        <source>No error message is available.</source>
+        <translation>لا تتوفر رسالة خطأ.</translation>
+    </message>
+    <message>
+        <source>An unsupported operation was attempted.</source>
+        <translation>جرت محاولة لتنفيذ عملية غير مدعومة.</translation>
+    </message>
+    <message>
+        <source>A required resource was unavailable.</source>
+        <translation>لم يكن أحد الموارد المطلوبة متاحًا.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>نفدت الذاكرة.</translation>
+    </message>
+    <message>
+        <source>An unknown error has occurred.</source>
+        <translation>حدث خطأ غير معروف.</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <translation>على %1</translation>
+    </message>
+    <message>
+        <source>&amp;One Page</source>
+        <translation>صفحة &amp;واحدة</translation>
+    </message>
+    <message>
+        <source>&amp;Two Page</source>
+        <translation>&amp;صفحتان</translation>
+    </message>
+    <message>
+        <source>Page %u</source>
+        <translation>صفحة %u</translation>
+    </message>
+    <message>
+        <source>Page %u
+Pages %u-%u
+</source>
+        <translation>صفحة %u
+الصفحات %u-%u
+</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation>الطباعة إلى ملف</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>إلى %1</translation>
+    </message>
+    <message>
+        <source>Invalid filename.</source>
+        <translation>اسم ملف غير صالح.</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>تعذّر فتح المستند.</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>تعذّر حفظ المستند.</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>أتريد حفظ التغييرات في %1؟</translation>
+    </message>
+    <message>
+        <source>Failed to create empty document.</source>
+        <translation>تعذّر إنشاء مستند فارغ.</translation>
+    </message>
+    <message>
+        <source>The file is too large to open.</source>
+        <translation>الملف أكبر من أن يُفتح.</translation>
+    </message>
+    <message>
+        <source>Could not start print job.</source>
+        <translation>تعذّر بدء مهمة الطباعة.</translation>
+    </message>
+    <message>
+        <source>Failed to launch help.</source>
+        <translation>تعذّر تشغيل المساعدة.</translation>
+    </message>
+    <message>
+        <source>Internal application error.</source>
+        <translation>خطأ داخلي في التطبيق.</translation>
+    </message>
+    <message>
+        <source>Command failed.</source>
+        <translation>فشل الأمر.</translation>
+    </message>
+    <message>
+        <source>Insufficient memory to perform operation.</source>
+        <translation>الذاكرة غير كافية لإجراء العملية.</translation>
+    </message>
+    <message>
+        <source>System registry entries have been removed and the INI file (if any) was deleted.</source>
+        <translation>أُزيلت مُدخلات سجل النظام وحُذف ملف INI (إن وُجد).</translation>
+    </message>
+    <message>
+        <source>Not all of the system registry entries (or INI file) were removed.</source>
+        <translation>لم تُزَل كل مُدخلات سجل النظام (أو ملف INI).</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>من فضلك أدخل عددًا صحيحًا.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>من فضلك أدخل رقمًا.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>من فضلك أدخل عددًا صحيحًا بين %1 و%2.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>من فضلك أدخل رقمًا بين %1 و%2.</translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <translation>من فضلك لا تُدخل أكثر من %1 حرف.</translation>
+    </message>
+    <message>
+        <source>Please select a button.</source>
+        <translation>من فضلك اختر زرًّا.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 255.</source>
+        <translation>من فضلك أدخل عددًا صحيحًا بين 0 و255.</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>من فضلك أدخل عددًا صحيحًا موجبًا.</translation>
+    </message>
+    <message>
+        <source>Please enter a date and/or time.</source>
+        <translation>من فضلك أدخل تاريخًا و/أو وقتًا.</translation>
+    </message>
+    <message>
+        <source>Please enter a currency.</source>
+        <translation>من فضلك أدخل مبلغًا ماليًا.</translation>
+    </message>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>تنسيق ملف غير متوقع.</translation>
+    </message>
+    <message>
+        <source>%1
+Cannot find this file.
+Please verify that the correct path and file name are given.</source>
+        <translation>%1
+تعذّر العثور على هذا الملف.
+من فضلك تحقّق من صحة المسار واسم الملف.</translation>
+    </message>
+    <message>
+        <source>Destination disk drive is full.</source>
+        <translation>قرص الوجهة ممتلئ.</translation>
+    </message>
+    <message>
+        <source>Unable to read from %1, it is opened by someone else.</source>
+        <translation>تعذّرت القراءة من %1، فهو مفتوح لدى جهة أخرى.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1, it is read-only or opened by someone else.</source>
+        <translation>تعذّرت الكتابة في %1، فهو للقراءة فقط أو مفتوح لدى جهة أخرى.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while reading %1.</source>
+        <translation>حدث خطأ غير متوقع أثناء قراءة %1.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while writing %1.</source>
+        <translation>حدث خطأ غير متوقع أثناء كتابة %1.</translation>
+    </message>
+    <message>
+        <source>No error occurred.</source>
+        <translation>لم يحدث أي خطأ.</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>جرت محاولة للوصول إلى ما بعد نهاية %1.</translation>
+    </message>
+    <message>
+        <source>%1 contains an incorrect schema.</source>
+        <translation>يحتوي %1 على مخطط غير صحيح.</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>بكسل</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>شريط الأدوات</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1906 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Converter</name>
+    <message>
+        <source>Usage:
+  zamanix-convert [--from-hijri] [--format text|iso] [CALENDAR] DATE...
+  zamanix-convert --today [--format text|iso] [CALENDAR]
+  zamanix-convert --month YEAR-MONTH [--from-hijri] [CALENDAR]
+  zamanix-convert --batch [--from-hijri] [--format iso|text] [CALENDAR] &lt; dates
+where CALENDAR is [--calendar astronomical|umalqura|civil] [--adjust N]
+[--month-starts FILE] [--use-settings].
+
+Converts dates between the Christian calendar (Julian up to 4 October 1582,
+Gregorian from 15 October 1582) and the Hijri calendar: by default computed
+from the instants of new moons, or kept by the Umm al-Qura or the tabular
+(civil) rule.
+
+DATE is YEAR-MONTH-DAY with the year as people write it: there is no year 0,
+and -1-12-31 is the last day before 1-1-1. Years from -4000 to 3000 (of the
+Christian calendar) are supported.
+
+Options:
+  --from-hijri        the dates given are Hijri dates (default: Christian)
+  --format text       print both dates with the weekday (default), e.g.
+                        Saturday 1 January 2000 = 24 Ramadhan 1420
+  --format iso        print the converted date alone as YEAR-MM-DD, e.g.
+                        1420-09-24
+  --today             show today (local clock) in both calendars
+  --month YEAR-MONTH  print the month as a grid like cal(1), each day as
+                      day/day-in-the-other-calendar
+  --batch             read one date per line from standard input and write
+                      one line per input line (iso form unless --format text)
+  --calendar RULE     the Hijri calendar: astronomical (default, from new
+                      moons), umalqura (Umm al-Qura, Saudi Arabia's official
+                      calendar) or civil (the tabular calendar)
+  --adjust N          move the Hijri calendar N days, -2 to 2: with +1 each
+                      day shows the Hijri date of the day after (default 0)
+  --month-starts FILE the Hijri months begin as recorded in FILE, one line
+                      a month, YEAR/MONTH=YYYY-MM-DD (the Hijri year and
+                      month, then the Gregorian date of its first day),
+                      e.g. 1448/9=2027-02-07, under a line [HijriMonthStarts]
+                      or alone; the months around a record move as little
+                      as keeps every month 29 or 30 days long
+  --use-settings      take the calendar, adjustment and recorded month
+                      starts of the Zamanix desktop program (its profile,
+                      zamanix.INI) unless --calendar, --adjust or
+                      --month-starts says otherwise
+  -h, --help          show this help
+  --version           show the version
+
+Errors: a date that does not exist (a month outside 1-12, 2023-02-29, the
+dropped days 1582-10-05 to 1582-10-14, Hijri day 30 of a month that has 29
+days under the chosen calendar, year 0, a year out of range) or text that is
+not a date is reported as "zamanix-convert: &lt;what is wrong&gt;" on standard
+error, nothing is converted and the exit status is 2. In --batch mode the
+line "error: &lt;what is wrong&gt;" stands in place of that date, the other lines
+are still converted, and the exit status is 1 at the end.
+
+A --month-starts FILE that cannot be read, holds a line that is no record,
+or a record that cannot be kept (its day more than 2 days from the rule's
+start of the month, or a month of 28 or 31 days with the other records)
+is reported as "zamanix-convert: FILE: line N: &lt;what is wrong&gt;" and ends
+the run with status 2 before any date is printed. A record of the profile
+that cannot be kept is left out, with a warning on standard error.
+
+Exit status: 0 success, 1 some --batch lines were wrong, 2 bad usage or date,
+or input or output that failed.
+</source>
+        <translation>Utilisation :
+  zamanix-convert [--from-hijri] [--format text|iso] [CALENDRIER] DATE...
+  zamanix-convert --today [--format text|iso] [CALENDRIER]
+  zamanix-convert --month ANNÉE-MOIS [--from-hijri] [CALENDRIER]
+  zamanix-convert --batch [--from-hijri] [--format iso|text] [CALENDRIER]
+                  &lt; dates
+où CALENDRIER est [--calendar astronomical|umalqura|civil] [--adjust N]
+[--month-starts FICHIER] [--use-settings].
+
+Convertit les dates entre le calendrier chrétien (julien jusqu'au 4 octobre
+1582, grégorien à partir du 15 octobre 1582) et le calendrier hégirien : par
+défaut calculé d'après les instants des nouvelles lunes, ou tenu selon la règle
+Umm al-Qura ou la règle tabulaire (civile).
+
+DATE s'écrit ANNÉE-MOIS-JOUR, l'année comme on l'écrit couramment : l'année 0
+n'existe pas, et -1-12-31 est le dernier jour avant 1-1-1. Les années de -4000
+à 3000 (du calendrier chrétien) sont prises en charge.
+
+Options :
+  --from-hijri        les dates données sont hégiriennes (par défaut :
+                      chrétiennes)
+  --format text       affiche les deux dates avec le jour de la semaine (par
+                      défaut), par exemple
+                        samedi 1 janvier 2000 = 24 ramadan 1420
+  --format iso        affiche seulement la date convertie, sous la forme
+                      ANNÉE-MM-JJ, par exemple
+                        1420-09-24
+  --today             affiche la date du jour (horloge locale) dans les deux
+                      calendriers
+  --month ANNÉE-MOIS  affiche le mois en grille comme cal(1), chaque jour
+                      sous la forme jour/jour-dans-l'autre-calendrier
+  --batch             lit une date par ligne sur l'entrée standard et écrit
+                      une ligne par ligne lue (forme iso sauf avec --format
+                      text)
+  --calendar RÈGLE    le calendrier hégirien : astronomical (par défaut,
+                      d'après les nouvelles lunes), umalqura (Umm al-Qura,
+                      le calendrier officiel de l'Arabie saoudite) ou civil
+                      (le calendrier tabulaire)
+  --adjust N          décale le calendrier hégirien de N jours, de -2 à 2 :
+                      avec +1, chaque jour affiche la date hégirienne du
+                      lendemain (par défaut 0)
+  --month-starts FICHIER
+                      les mois hégiriens commencent comme l'indique FICHIER,
+                      une ligne par mois, ANNÉE/MOIS=AAAA-MM-JJ (l'année et
+                      le mois hégiriens, puis la date grégorienne de leur
+                      premier jour), par exemple 1448/9=2027-02-07, après
+                      une ligne [HijriMonthStarts] ou seuls ; les mois
+                      autour d'un enregistrement bougent aussi peu que le
+                      permet une durée de 29 ou 30 jours pour chaque mois
+  --use-settings      reprend le calendrier, le décalage et les débuts de
+                      mois enregistrés du programme de bureau Zamanix (son
+                      profil, zamanix.INI), sauf si --calendar, --adjust ou
+                      --month-starts en décident autrement
+  -h, --help          affiche cette aide
+  --version           affiche la version
+
+Erreurs : une date qui n'existe pas (un mois hors de 1-12, 2023-02-29, les
+jours supprimés du 1582-10-05 au 1582-10-14, le jour hégirien 30 d'un mois
+qui n'a que 29 jours selon le calendrier choisi, l'année 0, une année hors de
+la plage) ou un texte qui n'est pas une date est signalé sous la forme
+« zamanix-convert: &lt;ce qui ne va pas&gt; » sur la sortie d'erreur, rien n'est
+converti et le code de sortie est 2. En mode --batch, la ligne
+« error: &lt;ce qui ne va pas&gt; » remplace cette date, les autres lignes sont
+tout de même converties, et le code de sortie est 1 à la fin.
+
+Un FICHIER de --month-starts illisible, qui contient une ligne qui n'est pas
+un enregistrement, ou un enregistrement impossible à garder (son jour à plus
+de 2 jours du début du mois selon la règle, ou un mois de 28 ou 31 jours avec
+les autres enregistrements) est signalé sous la forme
+« zamanix-convert: FICHIER: ligne N : &lt;ce qui ne va pas&gt; » et termine
+l'exécution avec le code 2 avant l'affichage de toute date. Un enregistrement
+du profil impossible à garder est écarté, avec un avertissement sur la sortie
+d'erreur.
+
+Code de sortie : 0 en cas de succès, 1 si des lignes de --batch étaient
+fausses, 2 en cas de mauvaise utilisation, de date fausse, ou d'échec en
+lecture ou en écriture.
+</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try '%3 --help' for more information.</source>
+        <translation>%1: %2
+Saisissez « %3 --help » pour plus d'informations.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be combined with another of --today, --month, --batch</source>
+        <translation>%1 ne peut pas être combiné avec une autre option parmi --today, --month, --batch</translation>
+    </message>
+    <message>
+        <source>unknown format '%1'; use text or iso</source>
+        <translation>format « %1 » inconnu ; utilisez text ou iso</translation>
+    </message>
+    <message>
+        <source>unknown calendar '%1'; use astronomical, umalqura or civil</source>
+        <translation>calendrier « %1 » inconnu ; utilisez astronomical, umalqura ou civil</translation>
+    </message>
+    <message>
+        <source>--month-starts needs a file name</source>
+        <translation>--month-starts demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>adjustment '%1' is not a whole number of days from -2 to 2</source>
+        <translation>le décalage « %1 » n'est pas un nombre entier de jours de -2 à 2</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: avertissement : %2</translation>
+    </message>
+    <message>
+        <source>dates cannot be given together with --today, --month or --batch</source>
+        <translation>des dates ne peuvent pas être données avec --today, --month ou --batch</translation>
+    </message>
+    <message>
+        <source>no date given</source>
+        <translation>aucune date donnée</translation>
+    </message>
+    <message>
+        <source>--format does not apply to --month</source>
+        <translation>--format ne s'applique pas à --month</translation>
+    </message>
+    <message>
+        <source>%1: the %2 calendar cannot be computed: %3</source>
+        <translation>%1: le calendrier %2 ne peut pas être calculé : %3</translation>
+    </message>
+    <message>
+        <source>unknown option '%1'</source>
+        <translation>option « %1 » inconnue</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>l'option %1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l'option %1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a number of seconds</source>
+        <translation>%1: %2 n'est pas un nombre de secondes</translation>
+    </message>
+    <message>
+        <source>%1: the clock's date cannot be converted: %2</source>
+        <translation>%1: la date de l'horloge ne peut pas être convertie : %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the dates: %2</source>
+        <translation>%1: impossible de lire les dates : %2</translation>
+    </message>
+    <message>
+        <source>%1: could not write the output</source>
+        <translation>%1: impossible d'écrire la sortie</translation>
+    </message>
+</context>
+<context>
+    <name>Dates</name>
+    <message>
+        <source>there is no year 0; the year before 1 is -1</source>
+        <translation>l'année 0 n'existe pas ; l'année qui précède 1 est -1</translation>
+    </message>
+    <message>
+        <source>year %1 is outside the supported range %2 to %3</source>
+        <translation>l'année %1 est hors de la plage prise en charge, de %2 à %3</translation>
+    </message>
+    <message>
+        <source>month %1 does not exist; months run from 1 to 12</source>
+        <translation>le mois %1 n'existe pas ; les mois vont de 1 à 12</translation>
+    </message>
+    <message>
+        <source>Hijri year %1 lies outside the supported range (Christian years %2 to %3)</source>
+        <translation>l'année hégirienne %1 est hors de la plage prise en charge (années chrétiennes %2 à %3)</translation>
+    </message>
+    <message>
+        <source>%1 is not a date; write YEAR-MONTH-DAY, for example 2000-01-31</source>
+        <translation>%1 n'est pas une date ; écrivez ANNÉE-MOIS-JOUR, par exemple 2000-01-31</translation>
+    </message>
+    <message>
+        <source>%1 is not a month; write YEAR-MONTH, for example 2000-01</source>
+        <translation>%1 n'est pas un mois ; écrivez ANNÉE-MOIS, par exemple 2000-01</translation>
+    </message>
+    <message>
+        <source>day 0 does not exist; days start at 1</source>
+        <translation>le jour 0 n'existe pas ; les jours commencent à 1</translation>
+    </message>
+    <message>
+        <source>%1 October 1582 does not exist; the Gregorian calendar follows 4 October 1582 with 15 October 1582</source>
+        <translation>le %1 octobre 1582 n'existe pas ; dans le calendrier grégorien, le 15 octobre 1582 suit le 4 octobre 1582</translation>
+    </message>
+    <message>
+        <source>%1 %2 has only %3 days</source>
+        <translation>%1 %2 n'a que %3 jours</translation>
+    </message>
+    <message>
+        <source>%1 %2 (Hijri) has only %3 days</source>
+        <translation>%1 %2 (hégirien) n'a que %3 jours</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog</name>
+    <message>
+        <source>Zamanix</source>
+        <translation>Zamanix</translation>
+    </message>
+    <message>
+        <source>Zamanix Version 1.1</source>
+        <translation>Zamanix version 1.1</translation>
+    </message>
+    <message>
+        <source>Hijri and Christian calendar with reminders.
+By the Zamanix developers.</source>
+        <translation>Calendrier hégirien et chrétien avec rappels.
+Par les développeurs de Zamanix.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Zamanix</source>
+        <translation>À propos de Zamanix</translation>
+    </message>
+    <message>
+        <source>Today's Date:</source>
+        <translation>Date du jour :</translation>
+    </message>
+    <message>
+        <source>Today's Date</source>
+        <translation>Date du jour</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Islamic Hijri</source>
+        <translation>Hégirien</translation>
+    </message>
+    <message>
+        <source>Christian</source>
+        <translation>Chrétien</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Mois :</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Jour :</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Année :</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Corresponding Date:</source>
+        <translation>Date correspondante :</translation>
+    </message>
+    <message>
+        <source>Corresponding Date</source>
+        <translation>Date correspondante</translation>
+    </message>
+    <message>
+        <source>Reminder Memo:</source>
+        <translation>Mémo de rappel :</translation>
+    </message>
+    <message>
+        <source>Reminder Memo</source>
+        <translation>Mémo de rappel</translation>
+    </message>
+    <message>
+        <source>Alarm at:</source>
+        <translation>Alarme à :</translation>
+    </message>
+    <message>
+        <source>Alarm hour</source>
+        <translation>Heure de l'alarme</translation>
+    </message>
+    <message>
+        <source>Alarm minute</source>
+        <translation>Minute de l'alarme</translation>
+    </message>
+    <message>
+        <source>Every:</source>
+        <translation>Intervalle :</translation>
+    </message>
+    <message>
+        <source>Repeat every (minutes)</source>
+        <translation>Intervalle de répétition (minutes)</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>Affi&amp;cher</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>%1: %2; a document cannot be saved over it.
+Save the document under another name.</source>
+        <translation>%1 : %2 ; aucun document ne peut être enregistré à sa place.
+Enregistrez le document sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>%1 is not empty. A %2 document holds no data, so saving it here would replace what the file holds with nothing.
+
+Replace the contents of %3 anyway?</source>
+        <translation>%1 n'est pas vide. Un document %2 ne contient aucune donnée : l'enregistrer ici remplacerait le contenu du fichier par rien.
+
+Remplacer quand même le contenu de %3 ?</translation>
+    </message>
+    <message>
+        <source>%1
+(Not a regular file: a pipe, socket or device cannot hold a document)</source>
+        <translation>%1
+(Ce n'est pas un fichier ordinaire : un tube, un socket ou un périphérique ne peut pas contenir de document)</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>cannot read "%1": %2</source>
+        <translation>impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": the file is read-only (mode %2); to keep changes in it, make it writable (chmod u+w "%3")</source>
+        <translation>impossible d'écrire « %1 » : le fichier est en lecture seule (mode %2) ; pour y garder des modifications, rendez-le accessible en écriture (chmod u+w "%3")</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": the file is read-only (mode %2) for you: it belongs to another user</source>
+        <translation>impossible d'écrire « %1 » : le fichier est en lecture seule (mode %2) pour vous : il appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>cannot create "%1": %2</source>
+        <translation>impossible de créer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of "%1": %2</source>
+        <translation>impossible de définir les droits de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": %2</source>
+        <translation>impossible d'écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot flush "%1": %2</source>
+        <translation>impossible de vider les tampons de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot read "%1": it is not a regular file</source>
+        <translation>impossible de lire « %1 » : ce n'est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot find the folder of "%1": %2</source>
+        <translation>impossible de trouver le dossier de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot follow the link "%1": %2</source>
+        <translation>impossible de suivre le lien « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot follow the links of "%1": %2</source>
+        <translation>impossible de suivre les liens de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot create the folder "%1": %2</source>
+        <translation>impossible de créer le dossier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot replace "%1": %2</source>
+        <translation>impossible de remplacer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot open the lock file "%1": %2</source>
+        <translation>impossible d'ouvrir le fichier de verrou « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>another program has held the lock file "%1" for too long</source>
+        <translation>un autre programme détient le fichier de verrou « %1 » depuis trop longtemps</translation>
+    </message>
+    <message>
+        <source>cannot lock "%1": %2</source>
+        <translation>impossible de verrouiller « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": it is a folder; name a file in it</source>
+        <translation>impossible d'écrire « %1 » : c'est un dossier ; indiquez un fichier dans ce dossier</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": it is a socket, not a file</source>
+        <translation>impossible d'écrire « %1 » : c'est un socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": it is a device, not a file</source>
+        <translation>impossible d'écrire « %1 » : c'est un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": the program reading it stopped reading</source>
+        <translation>impossible d'écrire « %1 » : le programme qui le lisait a cessé de lire</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": it is a pipe that no program reads; start the reader first</source>
+        <translation>impossible d'écrire « %1 » : c'est un tube qu'aucun programme ne lit ; lancez d'abord le programme qui le lit</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": %2; choose another file</source>
+        <translation>impossible d'écrire « %1 » : %2 ; choisissez un autre fichier</translation>
+    </message>
+    <message>
+        <source>no profile file was named</source>
+        <translation>aucun fichier de profil n'a été indiqué</translation>
+    </message>
+    <message>
+        <source>not enough memory to write "%1"</source>
+        <translation>mémoire insuffisante pour écrire « %1 »</translation>
+    </message>
+    <message>
+        <source>the section name "%1" holds "]" or a line break</source>
+        <translation>le nom de section « %1 » contient « ] » ou un saut de ligne</translation>
+    </message>
+    <message>
+        <source>the entry name "%1" holds "=" or a line break, or starts with ";" or "["</source>
+        <translation>le nom d'entrée « %1 » contient « = » ou un saut de ligne, ou commence par « ; » ou « [ »</translation>
+    </message>
+    <message>
+        <source>it is the profile, which holds the reminders and settings</source>
+        <translation>c'est le profil, qui contient les rappels et les réglages</translation>
+    </message>
+    <message>
+        <source>it is the lock file of the profile "%1", which holds the reminders and settings</source>
+        <translation>c'est le fichier de verrou du profil « %1 », qui contient les rappels et les réglages</translation>
+    </message>
+    <message>
+        <source>it is the file through which the profile "%1", which holds the reminders and settings, is replaced</source>
+        <translation>c'est le fichier par lequel est remplacé le profil « %1 », qui contient les rappels et les réglages</translation>
+    </message>
+    <message>
+        <source>it is the backup of the profile "%1", which holds the reminders and settings</source>
+        <translation>c'est la sauvegarde du profil « %1 », qui contient les rappels et les réglages</translation>
+    </message>
+    <message>
+        <source>no profile file: the program's file name "%1" gives it no name</source>
+        <translation>pas de fichier de profil : le nom de fichier du programme, « %1 », ne lui donne pas de nom</translation>
+    </message>
+    <message>
+        <source>%1 is not set</source>
+        <translation>%1 n'est pas défini</translation>
+    </message>
+    <message>
+        <source>%1 is "%2"</source>
+        <translation>%1 vaut « %2 »</translation>
+    </message>
+    <message>
+        <source>no folder for the profile file %1.INI: it is kept in $XDG_CONFIG_HOME or else in $HOME/.config, but %2 and %3. Set HOME (or XDG_CONFIG_HOME) to an absolute folder, such as your home folder, and start the program again</source>
+        <translation>pas de dossier pour le fichier de profil %1.INI : il est gardé dans $XDG_CONFIG_HOME ou sinon dans $HOME/.config, mais %2 et %3. Donnez à HOME (ou à XDG_CONFIG_HOME) un dossier absolu, par exemple votre dossier personnel, puis relancez le programme</translation>
+    </message>
+    <message>
+        <source>cannot read "%1": not enough memory to hold it</source>
+        <translation>impossible de lire « %1 » : mémoire insuffisante pour le contenir</translation>
+    </message>
+</context>
+<context>
+    <name>HijriCalendar</name>
+    <message>
+        <source>Astronomical</source>
+        <translation>Astronomique</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura</source>
+        <translation>Umm al-Qura</translation>
+    </message>
+    <message>
+        <source>Tabular (civil)</source>
+        <translation>Tabulaire (civil)</translation>
+    </message>
+    <message>
+        <source>%1, 1 %2 recorded</source>
+        <translation>%1, 1er %2 enregistré</translation>
+    </message>
+    <message>
+        <source>%1, 1 %2 moved by the recorded 1 %3</source>
+        <translation>%1, 1er %2 déplacé par le 1er %3 enregistré</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 days</source>
+        <comment>%1, %2 day</comment>
+        <translation>
+            <numerusform>%1, %2 jour</numerusform>
+            <numerusform>%1, %2 jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n month starts recorded</source>
+        <comment>%1, %n month start recorded</comment>
+        <translation>
+            <numerusform>%1, %n début de mois enregistré</numerusform>
+            <numerusform>%1, %n débuts de mois enregistrés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>ICU has no calendar %1</source>
+        <translation>ICU n'a pas de calendrier %1</translation>
+    </message>
+    <message>
+        <source>ICU cannot convert the date: %1</source>
+        <translation>ICU ne peut pas convertir la date : %1</translation>
+    </message>
+</context>
+<context>
+    <name>HolyDays</name>
+    <message>
+        <source>Islamic New Year</source>
+        <translation>Nouvel An de l'hégire</translation>
+    </message>
+    <message>
+        <source>Ashura</source>
+        <translation>Achoura</translation>
+    </message>
+    <message>
+        <source>Isra and Mi'raj</source>
+        <translation>Isra et Miraj</translation>
+    </message>
+    <message>
+        <source>Mid-Sha'ban</source>
+        <translation>Mi-Chaabane</translation>
+    </message>
+    <message>
+        <source>First day of Ramadan</source>
+        <translation>Premier jour du ramadan</translation>
+    </message>
+    <message>
+        <source>Laylat al-Qadr (one of the odd nights)</source>
+        <translation>Laylat al-Qadr (l'une des nuits impaires)</translation>
+    </message>
+    <message>
+        <source>Eid al-Fitr</source>
+        <translation>Aïd al-Fitr</translation>
+    </message>
+    <message>
+        <source>Day of Arafah</source>
+        <translation>Jour d'Arafat</translation>
+    </message>
+    <message>
+        <source>Eid al-Adha</source>
+        <translation>Aïd al-Adha</translation>
+    </message>
+</context>
+<context>
+    <name>LongText</name>
+    <message>
+        <source>[The rest is not shown: the text is too long to show whole.]</source>
+        <translation>[La suite n'est pas affichée : le texte est trop long pour être affiché en entier.]</translation>
+    </message>
+    <message>
+        <source>This text is too long to edit here; it is shown in part and kept unchanged.</source>
+        <translation>Ce texte est trop long pour être modifié ici ; il est affiché en partie et conservé tel quel.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Nouveau	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Ouvrir...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Enregistrer	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimer...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Aperçu a&amp;vant impression</translation>
+    </message>
+    <message>
+        <source>Print &amp;Month...</source>
+        <translation>Imprimer le &amp;mois...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Con&amp;figuration de l'impression...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Reminders...</source>
+        <translation>E&amp;xporter les rappels...</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Fichier récent</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Annuler	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>Co&amp;uper	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>Cop&amp;ier	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>Co&amp;ller	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barre d'outils</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barre d'é&amp;tat</translation>
+    </message>
+    <message>
+        <source>All &amp;Reminders	Ctrl+R</source>
+        <translation>Tous les &amp;rappels	Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Month	Ctrl+M</source>
+        <translation>&amp;Mois	Ctrl+M</translation>
+    </message>
+    <message>
+        <source>&amp;Astronomical</source>
+        <translation>&amp;Astronomique</translation>
+    </message>
+    <message>
+        <source>&amp;Umm al-Qura</source>
+        <translation>&amp;Umm al-Qura</translation>
+    </message>
+    <message>
+        <source>&amp;Tabular (civil)</source>
+        <translation>&amp;Tabulaire (civil)</translation>
+    </message>
+    <message>
+        <source>&amp;-2 days</source>
+        <translation>&amp;-2 jours</translation>
+    </message>
+    <message>
+        <source>-&amp;1 day</source>
+        <translation>-&amp;1 jour</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;Aucun</translation>
+    </message>
+    <message>
+        <source>+1 &amp;day</source>
+        <translation>+1 &amp;jour</translation>
+    </message>
+    <message>
+        <source>&amp;+2 days</source>
+        <translation>&amp;+2 jours</translation>
+    </message>
+    <message>
+        <source>Audiable Alarm</source>
+        <translation>Alarme sonore</translation>
+    </message>
+    <message>
+        <source>&amp;Islamic Holy Days</source>
+        <translation>&amp;Fêtes islamiques</translation>
+    </message>
+    <message>
+        <source>Start at &amp;Login</source>
+        <translation>Démarrer à l'ou&amp;verture de session</translation>
+    </message>
+    <message>
+        <source>Hijri &amp;Calendar</source>
+        <translation>&amp;Calendrier hégirien</translation>
+    </message>
+    <message>
+        <source>Hijri Date &amp;Adjustment</source>
+        <translation>&amp;Décalage des dates hégiriennes</translation>
+    </message>
+    <message>
+        <source>&amp;About Zamanix...</source>
+        <translation>À &amp;propos de Zamanix...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+</context>
+<context>
+    <name>MonthStarts</name>
+    <message>
+        <source>%1 is not a Hijri month; write YEAR/MONTH, for example 1448/9</source>
+        <translation>%1 n'est pas un mois hégirien ; écrivez ANNÉE/MOIS, par exemple 1448/9</translation>
+    </message>
+    <message>
+        <source>there is no Hijri year 0</source>
+        <translation>l'année hégirienne 0 n'existe pas</translation>
+    </message>
+    <message>
+        <source>Hijri month %1 does not exist; months run from 1 to 12</source>
+        <translation>le mois hégirien %1 n'existe pas ; les mois vont de 1 à 12</translation>
+    </message>
+    <message>
+        <source>%1 is not a date; write YYYY-MM-DD, for example 2027-02-07</source>
+        <translation>%1 n'est pas une date ; écrivez AAAA-MM-JJ, par exemple 2027-02-07</translation>
+    </message>
+    <message>
+        <source>%1: there is no month %2</source>
+        <translation>%1 : le mois %2 n'existe pas</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 has no day %4</source>
+        <translation>%1 : %2 %3 n'a pas de jour %4</translation>
+    </message>
+    <message>
+        <source>%1: a month start is recorded by its Gregorian date, and the Gregorian calendar begins on 15 October 1582</source>
+        <translation>%1 : un début de mois s'enregistre par sa date grégorienne, et le calendrier grégorien commence le 15 octobre 1582</translation>
+    </message>
+    <message>
+        <source>%1: the last supported year is %2</source>
+        <translation>%1 : la dernière année prise en charge est %2</translation>
+    </message>
+    <message>
+        <source>%1 is recorded twice; the first record, %2, counts</source>
+        <translation>%1 est enregistré deux fois ; le premier enregistrement, %2, fait foi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <comment>%n day</comment>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: with %3 recorded as beginning on %4, %5 would have %6, and a month has 29 or 30</source>
+        <translation>%1 ne peut pas commencer le %2 : avec %3 enregistré comme commençant le %4, %5 aurait %6, alors qu'un mois en a 29 ou 30</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: with %3 recorded as beginning on %4, the %5 months from %6 to %7 would have %8, and %9 months have %10 to %11</source>
+        <translation>%1 ne peut pas commencer le %2 : avec %3 enregistré comme commençant le %4, les %5 mois de %6 à %7 auraient %8, alors que %9 mois en ont de %10 à %11</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: under %3 that day is %4</source>
+        <translation>%1 ne peut pas commencer le %2 : selon %3, ce jour est le %4</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: that is %3 after its first day under %4, %5, and a recorded start lies at most %6 days from it</source>
+        <translation>%1 ne peut pas commencer le %2 : c'est %3 après son premier jour selon %4, le %5, et un début enregistré en est au plus à %6 jours</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: that is %3 before its first day under %4, %5, and a recorded start lies at most %6 days from it</source>
+        <translation>%1 ne peut pas commencer le %2 : c'est %3 avant son premier jour selon %4, le %5, et un début enregistré en est au plus à %6 jours</translation>
+    </message>
+    <message>
+        <source>No day of %1 fits the records around it; to begin it on %2, record %3 anew first, beginning on %4</source>
+        <translation>Aucun jour de %1 ne s'accorde avec les enregistrements voisins ; pour le faire commencer le %2, enregistrez d'abord de nouveau %3, avec un début le %4</translation>
+    </message>
+    <message>
+        <source>As the records stand, %1 can begin on %2; to begin it on %3, record %4 anew first, beginning on %5</source>
+        <translation>Avec les enregistrements actuels, %1 peut commencer le %2 ; pour le faire commencer le %3, enregistrez d'abord de nouveau %4, avec un début le %5</translation>
+    </message>
+    <message>
+        <source>No day of %1 fits the records around it</source>
+        <translation>Aucun jour de %1 ne s'accorde avec les enregistrements voisins</translation>
+    </message>
+    <message>
+        <source>As the records stand, %1 can begin on %2</source>
+        <translation>Avec les enregistrements actuels, %1 peut commencer le %2</translation>
+    </message>
+    <message>
+        <source>[%1] %2=%3 is ignored: %4</source>
+        <translation>[%1] %2=%3 est ignoré : %4</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is given another day on line %2</source>
+        <translation>%1 reçoit un autre jour à la ligne %2</translation>
+    </message>
+    <message>
+        <source>no month start in it; write one a line as YEAR/MONTH=YYYY-MM-DD under [HijriMonthStarts], for example 1448/9=2027-02-07</source>
+        <translation>aucun début de mois ; écrivez-en un par ligne sous la forme ANNÉE/MOIS=AAAA-MM-JJ après [HijriMonthStarts], par exemple 1448/9=2027-02-07</translation>
+    </message>
+    <message>
+        <source>"%1" is no record; write YEAR/MONTH=YYYY-MM-DD, for example 1448/9=2027-02-07</source>
+        <translation>« %1 » n'est pas un enregistrement ; écrivez ANNÉE/MOIS=AAAA-MM-JJ, par exemple 1448/9=2027-02-07</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>%1: %2; nothing was printed to it.
+Print to another file.</source>
+        <translation>%1 : %2 ; rien n'y a été imprimé.
+Imprimez dans un autre fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>the astronomical Hijri calendar follows computed new moons, which no RSCALE calendar describes</source>
+        <translation>le calendrier hégirien astronomique suit des nouvelles lunes calculées, qu'aucun calendrier RSCALE ne décrit</translation>
+    </message>
+    <message>
+        <source>the Hijri calendar is adjusted (%1), which no RSCALE calendar describes</source>
+        <translation>le calendrier hégirien est décalé (%1), ce qu'aucun calendrier RSCALE ne décrit</translation>
+    </message>
+    <message>
+        <source>the Hijri calendar keeps a recorded month start (%1 on %2), which no RSCALE calendar describes</source>
+        <translation>le calendrier hégirien garde un début de mois enregistré (%1 le %2), ce qu'aucun calendrier RSCALE ne décrit</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>; did you mean %1?</source>
+        <translation> ; vouliez-vous dire %1 ?</translation>
+    </message>
+    <message>
+        <source>; the Hijri months are %1, the Christian ones January to December</source>
+        <translation> ; les mois hégiriens sont %1, les mois chrétiens de January à December</translation>
+    </message>
+    <message>
+        <source>the key has no "/" between the month and the day</source>
+        <translation>la clé n'a pas de « / » entre le mois et le jour</translation>
+    </message>
+    <message>
+        <source>"%1" is neither a Hijri nor a Christian month</source>
+        <translation>« %1 » n'est ni un mois hégirien ni un mois chrétien</translation>
+    </message>
+    <message>
+        <source>the key has no day after the "/"</source>
+        <translation>la clé n'a pas de jour après le « / »</translation>
+    </message>
+    <message>
+        <source>"%1" is not a day: write 1 to 31, or 01 to 09</source>
+        <translation>« %1 » n'est pas un jour : écrivez de 1 à 31, ou de 01 à 09</translation>
+    </message>
+    <message>
+        <source>%1 never has more than %2 days</source>
+        <translation>%1 n'a jamais plus de %2 jours</translation>
+    </message>
+    <message>
+        <source>the memo is empty, and an empty memo never rings</source>
+        <translation>le mémo est vide, et un mémo vide ne sonne jamais</translation>
+    </message>
+    <message>
+        <source>its alarm time %1 is never reached</source>
+        <translation>son heure d'alarme, %1, n'est jamais atteinte</translation>
+    </message>
+    <message>
+        <source>%1 has no day %2 in the next %3 years under the %4 calendar</source>
+        <translation>%1 n'a pas de jour %2 dans les %3 prochaines années selon le calendrier %4</translation>
+    </message>
+</context>
+<context>
+    <name>RemindersProgram</name>
+    <message>
+        <source>the keyring holds no password for "%1" at %2; give it with --password-file FILE (- reads standard input)</source>
+        <translation>le trousseau ne contient aucun mot de passe pour « %1 » sur %2 ; donnez-le avec --password-file FICHIER (- lit l'entrée standard)</translation>
+    </message>
+    <message>
+        <source>no keyring answered to give the password for "%1" at %2 (%3); give it with --password-file FILE (- reads standard input)</source>
+        <translation>aucun trousseau n'a répondu pour donner le mot de passe de « %1 » sur %2 (%3) ; donnez-le avec --password-file FICHIER (- lit l'entrée standard)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>il est vide</translation>
+    </message>
+    <message>
+        <source>cannot read the password from standard input: %1</source>
+        <translation>impossible de lire le mot de passe sur l'entrée standard : %1</translation>
+    </message>
+    <message>
+        <source>cannot read the password from %1: %2</source>
+        <translation>impossible de lire le mot de passe dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>no calendar server is set up: give --url URL (and --user NAME), or keep them in the profile as URL= and User= under [CalendarServer]</source>
+        <translation>aucun serveur de calendrier n'est configuré : donnez --url URL (et --user NOM), ou gardez-les dans le profil sous la forme URL= et User= dans [CalendarServer]</translation>
+    </message>
+    <message>
+        <source>cannot publish to %1: %2</source>
+        <translation>impossible de publier sur %1 : %2</translation>
+    </message>
+    <message>
+        <source>published to %1: %2</source>
+        <translation>publié sur %1 : %2</translation>
+    </message>
+    <message>
+        <source>Usage:
+  zamanix-reminders [OPTIONS] list [--format text|tsv]
+  zamanix-reminders [OPTIONS] upcoming [--days N] [--format text|tsv]
+  zamanix-reminders [OPTIONS] add KEY MEMO [--alarm HH:MM] [--every MINUTES]
+  zamanix-reminders [OPTIONS] remove KEY
+  zamanix-reminders [OPTIONS] export [--years N] [--from DATE] [-o FILE]
+  zamanix-reminders [OPTIONS] export --rscale [--from DATE] [-o FILE]
+  zamanix-reminders [OPTIONS] publish [--url URL] [--user NAME]
+                    [--password-file FILE] [--years N]
+where OPTIONS are [--profile FILE] [--calendar astronomical|umalqura|civil]
+[--adjust N].
+
+Lists, adds and removes the reminders that the Zamanix desktop program keeps,
+exports them as an iCalendar file for other calendar programs, and publishes
+them to a CalDAV calendar that phones and other calendar programs show.
+
+A KEY is a month name of either calendar, "/" and a day, as the form builds
+it: Ramadhan/27, March/06, Rabi'ul Awwal/5. add and remove also take the
+common spellings of the Hijri months (Ramadan, Dhul Hijjah, Rabi al-Awwal,
+Jumada al-Ula, ...) and keep the month as the program spells it. A reminder
+comes back every year of its calendar; a day 1 to 9 falls due written as 5
+or as 05.
+
+Commands:
+  list                every reminder, by the day it falls due next; those
+                      that never fall due (April/31, a misspelt month) last,
+                      with the reason
+  upcoming            the reminders that fall due from today through N days
+                      from today (--days, default 30), one line for each day
+  add KEY MEMO        keeps MEMO under KEY, with its alarm: --alarm HH:MM
+                      (default 08:00) and --every MINUTES, 0 to 720, until
+                      it reminds again (default 60); a reminder that exists
+                      keeps the alarm not given; writes exactly what the
+                      form's Add writes
+  remove KEY          forgets the reminder and its alarm, as the form's
+                      Delete does
+  export              writes every day on which a reminder falls due in the
+                      next N years (--years, default 5, from --from DATE,
+                      YEAR-MONTH-DAY, default today) as iCalendar events at
+                      the alarm time in your time zone, to FILE (-o; a link's
+                      target, a pipe or a terminal as a stream; never the
+                      profile or its files) or to standard output; with
+                      --rscale, one event per reminder that repeats every
+                      year of its calendar (RFC 7529), for the programs
+                      that know the Hijri calendars of ICU (Umm al-Qura
+                      and tabular, without adjustment or recorded month
+                      starts)
+  publish             makes the CalDAV calendar at URL (--url, default: the
+                      profile's) hold the events that export --years N
+                      writes (--years, default: the profile's, else 2):
+                      writes only what changed, and never touches another
+                      program's objects. The password is the first line of
+                      --password-file FILE (- reads standard input), else
+                      the keyring's. Exit status 1 when the server or the
+                      network failed
+
+Options:
+  --profile FILE      the profile to use (default: the desktop program's,
+                      $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar RULE     the Hijri calendar: astronomical, umalqura or civil
+                      (default: the one chosen in the desktop program)
+  --adjust N          move the Hijri calendar N days, -2 to 2 (default: as
+                      chosen in the desktop program)
+  --format text|tsv   aligned columns (default), or tab-separated values
+                      with a header line
+  -h, --help          show this help
+  --version           show the version
+A MEMO that begins with "-" follows "--".
+
+The Hijri calendar keeps the month starts recorded in the profile (section
+[HijriMonthStarts], "1448/9=2027-02-07"); a record it cannot keep is left
+out, with a warning on standard error.
+
+Errors (a key whose month or day is not valid, a profile that cannot be read
+or written, bad options, no password for publish) are reported as
+"zamanix-reminders: &lt;what is wrong&gt;" on standard error with exit status 2,
+and nothing is written.
+</source>
+        <translation>Utilisation :
+  zamanix-reminders [OPTIONS] list [--format text|tsv]
+  zamanix-reminders [OPTIONS] upcoming [--days N] [--format text|tsv]
+  zamanix-reminders [OPTIONS] add CLÉ MÉMO [--alarm HH:MM] [--every MINUTES]
+  zamanix-reminders [OPTIONS] remove CLÉ
+  zamanix-reminders [OPTIONS] export [--years N] [--from DATE] [-o FICHIER]
+  zamanix-reminders [OPTIONS] export --rscale [--from DATE] [-o FICHIER]
+  zamanix-reminders [OPTIONS] publish [--url URL] [--user NOM]
+                    [--password-file FICHIER] [--years N]
+où OPTIONS sont [--profile FICHIER] [--calendar astronomical|umalqura|civil]
+[--adjust N].
+
+Liste, ajoute et supprime les rappels que garde le programme de bureau
+Zamanix, les exporte dans un fichier iCalendar pour d'autres agendas, et les
+publie dans un calendrier CalDAV qu'affichent les téléphones et les autres
+agendas.
+
+Une CLÉ est un nom de mois de l'un ou l'autre calendrier, « / » et un jour,
+comme le formulaire la construit : Ramadhan/27, March/06, Rabi'ul Awwal/5.
+add et remove acceptent aussi les graphies courantes des mois hégiriens
+(Ramadan, Dhul Hijjah, Rabi al-Awwal, Jumada al-Ula, ...) et gardent le mois
+tel que le programme l'écrit. Un rappel revient chaque année de son
+calendrier ; un jour de 1 à 9 arrive à échéance qu'il soit écrit 5 ou 05.
+
+Commandes :
+  list                tous les rappels, par date de prochaine échéance ; ceux
+                      qui n'arrivent jamais à échéance (April/31, un mois mal
+                      orthographié) en dernier, avec la raison
+  upcoming            les rappels qui arrivent à échéance d'aujourd'hui à N
+                      jours plus tard (--days, par défaut 30), une ligne par
+                      jour
+  add CLÉ MÉMO        garde MÉMO sous CLÉ, avec son alarme : --alarm HH:MM
+                      (par défaut 08:00) et --every MINUTES, de 0 à 720,
+                      avant un nouveau rappel (par défaut 60) ; un rappel qui
+                      existe garde ce qui n'est pas donné de son alarme ;
+                      écrit exactement ce qu'écrit le bouton Ajouter du
+                      formulaire
+  remove CLÉ          oublie le rappel et son alarme, comme le bouton
+                      Supprimer du formulaire
+  export              écrit chaque jour où un rappel arrive à échéance dans
+                      les N prochaines années (--years, par défaut 5, à
+                      partir de --from DATE, ANNÉE-MOIS-JOUR, par défaut
+                      aujourd'hui) sous forme d'événements iCalendar à
+                      l'heure de l'alarme dans votre fuseau horaire, dans
+                      FICHIER (-o ; la cible d'un lien, un tube ou un
+                      terminal en flux ; jamais le profil ni ses fichiers)
+                      ou sur la sortie standard
+                      avec --rscale, un événement par rappel, répété chaque
+                      année de son calendrier (RFC 7529), pour les programmes
+                      qui connaissent les calendriers hégiriens d'ICU (Umm
+                      al-Qura et tabulaire, sans décalage ni débuts de mois
+                      enregistrés)
+  publish             fait que le calendrier CalDAV à l'URL (--url, par défaut
+                      celle du profil) contienne les événements qu'écrit
+                      export --years N (--years, par défaut celui du profil,
+                      sinon 2) : n'écrit que ce qui a changé, et ne touche
+                      jamais aux objets d'un autre programme. Le mot de passe
+                      est la première ligne de --password-file FICHIER (- lit
+                      l'entrée standard), sinon celui du trousseau. Code de
+                      sortie 1 quand le serveur ou le réseau a échoué
+
+Options :
+  --profile FICHIER   le profil à utiliser (par défaut : celui du programme de
+                      bureau, $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar RÈGLE    le calendrier hégirien : astronomical, umalqura ou civil
+                      (par défaut : celui choisi dans le programme de bureau)
+  --adjust N          décale le calendrier hégirien de N jours, de -2 à 2 (par
+                      défaut : comme choisi dans le programme de bureau)
+  --format text|tsv   colonnes alignées (par défaut), ou valeurs séparées par
+                      des tabulations avec une ligne d'en-tête
+  -h, --help          affiche cette aide
+  --version           affiche la version
+Un MÉMO qui commence par « - » suit « -- ».
+
+Le calendrier hégirien suit les débuts de mois enregistrés dans le profil
+(section [HijriMonthStarts], « 1448/9=2027-02-07 ») ; un enregistrement qu'il
+ne peut pas garder est écarté, avec un avertissement sur la sortie d'erreur.
+
+Les erreurs (une clé dont le mois ou le jour n'est pas valide, un profil qui
+ne peut être ni lu ni écrit, de mauvaises options, l'absence de mot de passe
+pour publish) sont signalées sous la forme « zamanix-reminders: &lt;ce qui ne va
+pas&gt; » sur la sortie d'erreur avec le code de sortie 2, et rien n'est écrit.
+</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of seconds</source>
+        <translation>%1 n'est pas un nombre de secondes</translation>
+    </message>
+    <message>
+        <source>the %1 calendar cannot be computed: %2</source>
+        <translation>le calendrier %1 ne peut pas être calculé : %2</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: avertissement : %2</translation>
+    </message>
+    <message>
+        <source>cannot add %1: %2</source>
+        <translation>impossible d'ajouter %1 : %2</translation>
+    </message>
+    <message>
+        <source>the memo is empty; an empty memo never rings (use remove to delete a reminder)</source>
+        <translation>le mémo est vide ; un mémo vide ne sonne jamais (utilisez remove pour supprimer un rappel)</translation>
+    </message>
+    <message>
+        <source>there is no reminder %1 in %2</source>
+        <translation>il n'y a pas de rappel %1 dans %2</translation>
+    </message>
+    <message>
+        <source>--years does not apply to export --rscale: its events repeat without end</source>
+        <translation>--years ne s'applique pas à export --rscale : ses événements se répètent sans fin</translation>
+    </message>
+    <message>
+        <source>cannot export repeating events: %1; export without --rscale lists every day a reminder falls due instead</source>
+        <translation>impossible d'exporter des événements répétés : %1 ; export sans --rscale liste à la place chaque jour où un rappel arrive à échéance</translation>
+    </message>
+    <message>
+        <source>--from %1</source>
+        <translation>--from %1</translation>
+    </message>
+    <message>
+        <source>--from %1: %2</source>
+        <translation>--from %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try '%3 --help' for more information.</source>
+        <translation>%1: %2
+Saisissez « %3 --help » pour plus d'informations.</translation>
+    </message>
+    <message>
+        <source>could not write the output</source>
+        <translation>impossible d'écrire la sortie</translation>
+    </message>
+    <message>
+        <source>--profile needs a file name</source>
+        <translation>--profile demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>unknown calendar %1; use astronomical, umalqura or civil</source>
+        <translation>calendrier %1 inconnu ; utilisez astronomical, umalqura ou civil</translation>
+    </message>
+    <message>
+        <source>adjustment %1 is not a whole number of days from -2 to 2</source>
+        <translation>le décalage %1 n'est pas un nombre entier de jours de -2 à 2</translation>
+    </message>
+    <message>
+        <source>unknown format %1; use text or tsv</source>
+        <translation>format %1 inconnu ; utilisez text ou tsv</translation>
+    </message>
+    <message>
+        <source>--days takes a number of days from 0 to 36525, not %1</source>
+        <translation>--days prend un nombre de jours de 0 à 36525, pas %1</translation>
+    </message>
+    <message>
+        <source>--alarm takes a time from 00:00 to 23:59, not %1</source>
+        <translation>--alarm prend une heure de 00:00 à 23:59, pas %1</translation>
+    </message>
+    <message>
+        <source>--every takes a number of minutes from 0 to %1, not %2</source>
+        <translation>--every prend un nombre de minutes de 0 à %1, pas %2</translation>
+    </message>
+    <message>
+        <source>--years takes a number of years from 1 to 100, not %1</source>
+        <translation>--years prend un nombre d'années de 1 à 100, pas %1</translation>
+    </message>
+    <message>
+        <source>--password-file needs a file name, or - for standard input</source>
+        <translation>--password-file demande un nom de fichier, ou - pour l'entrée standard</translation>
+    </message>
+    <message>
+        <source>unknown command %1; use list, upcoming, add, remove, export or publish</source>
+        <translation>commande %1 inconnue ; utilisez list, upcoming, add, remove, export ou publish</translation>
+    </message>
+    <message>
+        <source>no command given; use list, upcoming, add, remove, export or publish</source>
+        <translation>aucune commande donnée ; utilisez list, upcoming, add, remove, export ou publish</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments</source>
+        <translation>%1 ne prend pas d'argument</translation>
+    </message>
+    <message>
+        <source>%1 takes one KEY</source>
+        <translation>%1 prend une CLÉ</translation>
+    </message>
+    <message>
+        <source>%1 takes a KEY and a MEMO</source>
+        <translation>%1 prend une CLÉ et un MÉMO</translation>
+    </message>
+    <message>
+        <source>option %1 does not apply to this command</source>
+        <translation>l'option %1 ne s'applique pas à cette commande</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option %1 inconnue</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>l'option %1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l'option %1 demande une valeur</translation>
+    </message>
+</context>
+<context>
+    <name>SessionBus</name>
+    <message>
+        <source>%1: the session bus at %2 does not answer within %3 seconds; going on without it, as a copy of its own, without desktop notifications</source>
+        <translation>%1: le bus de session à l'adresse %2 ne répond pas en %3 secondes ; poursuite sans lui, en instance indépendante, sans notifications de bureau</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>Zamanix reminder</source>
+        <translation>Rappel Zamanix</translation>
+    </message>
+</context>
+<context>
+    <name>Strings</name>
+    <message>
+        <source>Zamanix
+
+Zamani
+
+
+Zamanix.Document
+Zamani Document</source>
+        <translation>Zamanix
+
+Zamani
+
+
+Zamanix.Document
+Document Zamani</translation>
+    </message>
+    <message>
+        <source>Add memo entry to reminders on specified date</source>
+        <translation>Ajoute le mémo aux rappels à la date indiquée</translation>
+    </message>
+    <message>
+        <source>Delete reminder entry from list.</source>
+        <translation>Supprime le rappel de la liste.</translation>
+    </message>
+    <message>
+        <source>Play Remider.wav audio file on alarm</source>
+        <translation>Joue le fichier audio Reminder.wav à l'alarme</translation>
+    </message>
+    <message>
+        <source>Compute the Hijri months from the new moons (the default)</source>
+        <translation>Calcule les mois hégiriens à partir des nouvelles lunes (par défaut)</translation>
+    </message>
+    <message>
+        <source>Follow the Umm al-Qura calendar of Saudi Arabia</source>
+        <translation>Suit le calendrier Umm al-Qura d'Arabie saoudite</translation>
+    </message>
+    <message>
+        <source>Follow the tabular (civil) Islamic calendar</source>
+        <translation>Suit le calendrier islamique tabulaire (civil)</translation>
+    </message>
+    <message>
+        <source>Begin every Hijri month two days later</source>
+        <translation>Commence chaque mois hégirien deux jours plus tard</translation>
+    </message>
+    <message>
+        <source>Begin every Hijri month a day later</source>
+        <translation>Commence chaque mois hégirien un jour plus tard</translation>
+    </message>
+    <message>
+        <source>Keep the Hijri months as the calendar gives them</source>
+        <translation>Garde les mois hégiriens tels que le calendrier les donne</translation>
+    </message>
+    <message>
+        <source>Begin every Hijri month a day earlier</source>
+        <translation>Commence chaque mois hégirien un jour plus tôt</translation>
+    </message>
+    <message>
+        <source>Begin every Hijri month two days earlier</source>
+        <translation>Commence chaque mois hégirien deux jours plus tôt</translation>
+    </message>
+    <message>
+        <source>List every reminder by the day it falls due next
+All Reminders</source>
+        <translation>Liste tous les rappels par date de prochaine échéance
+Tous les rappels</translation>
+    </message>
+    <message>
+        <source>Save the reminders of the next five years as an iCalendar file for other calendar programs
+Export Reminders</source>
+        <translation>Enregistre les rappels des cinq prochaines années dans un fichier iCalendar pour d'autres agendas
+Exporter les rappels</translation>
+    </message>
+    <message>
+        <source>Start Zamanix, minimized, whenever you log in to the desktop
+Start at Login</source>
+        <translation>Démarre Zamanix, réduit, à chaque ouverture de session
+Démarrer à l'ouverture de session</translation>
+    </message>
+    <message>
+        <source>Print the month shown in the month panel on one page
+Print Month</source>
+        <translation>Imprime sur une page le mois affiché dans le panneau du mois
+Imprimer le mois</translation>
+    </message>
+    <message>
+        <source>Show or hide the month at a glance beside the form
+Month</source>
+        <translation>Affiche ou masque la vue du mois à côté du formulaire
+Mois</translation>
+    </message>
+    <message>
+        <source>Mark the Islamic holy days in the month panel
+Islamic Holy Days</source>
+        <translation>Signale les fêtes islamiques dans le panneau du mois
+Fêtes islamiques</translation>
+    </message>
+    <message>
+        <source>Zamanix</source>
+        <translation>Zamanix</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Crée un nouveau document
+Nouveau</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Ouvre un document existant
+Ouvrir</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>Ferme le document actif
+Fermer</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Enregistre le document actif
+Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Enregistre le document actif sous un nouveau nom
+Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Change the printing options
+Page Setup</source>
+        <translation>Modifie les options d'impression
+Mise en page</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Modifie l'imprimante et les options d'impression
+Configuration de l'impression</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Imprime le document actif
+Imprimer</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Affiche des pages entières
+Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Ouvre ce document</translation>
+    </message>
+    <message>
+        <source>Erase the selection
+Erase</source>
+        <translation>Efface la sélection
+Effacer</translation>
+    </message>
+    <message>
+        <source>Erase everything
+Erase All</source>
+        <translation>Efface tout
+Effacer tout</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard
+Copy</source>
+        <translation>Copie la sélection dans le presse-papiers
+Copier</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation>Coupe la sélection et la place dans le presse-papiers
+Couper</translation>
+    </message>
+    <message>
+        <source>Find the specified text
+Find</source>
+        <translation>Recherche le texte indiqué
+Rechercher</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation>Insère le contenu du presse-papiers
+Coller</translation>
+    </message>
+    <message>
+        <source>Repeat the last action
+Repeat</source>
+        <translation>Répète la dernière action
+Répéter</translation>
+    </message>
+    <message>
+        <source>Replace specific text with different text
+Replace</source>
+        <translation>Remplace un texte par un autre
+Remplacer</translation>
+    </message>
+    <message>
+        <source>Select the entire document
+Select All</source>
+        <translation>Sélectionne tout le document
+Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>Annule la dernière action
+Annuler</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>Rétablit l'action annulée
+Rétablir</translation>
+    </message>
+    <message>
+        <source>Split the active window into panes
+Split</source>
+        <translation>Divise la fenêtre active en volets
+Diviser</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Affiche les informations sur le programme, le numéro de version et le copyright
+À propos</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Quitte l'application ; propose d'enregistrer les documents
+Quitter</translation>
+    </message>
+    <message>
+        <source>Switch to the next window pane
+Next Pane</source>
+        <translation>Passe au volet suivant de la fenêtre
+Volet suivant</translation>
+    </message>
+    <message>
+        <source>Switch back to the previous window pane
+Previous Pane</source>
+        <translation>Revient au volet précédent de la fenêtre
+Volet précédent</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Affiche ou masque la barre d'outils
+Afficher/masquer la barre d'outils</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Affiche ou masque la barre d'état
+Afficher/masquer la barre d'état</translation>
+    </message>
+    <message>
+        <source>Close print preview mode
+Cancel Preview</source>
+        <translation>Ferme l'aperçu avant impression
+Fermer l'aperçu</translation>
+    </message>
+    <message>
+        <source>EXT</source>
+        <translation>EXT</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>MAJ</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>DEF</translation>
+    </message>
+    <message>
+        <source>OVR</source>
+        <translation>RFP</translation>
+    </message>
+    <message>
+        <source>REC</source>
+        <translation>ENR</translation>
+    </message>
+    <message>
+        <source>Change the window size</source>
+        <translation>Modifie la taille de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Change the window position</source>
+        <translation>Modifie la position de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Reduce the window to an icon</source>
+        <translation>Réduit la fenêtre en icône</translation>
+    </message>
+    <message>
+        <source>Enlarge the window to full size</source>
+        <translation>Agrandit la fenêtre au maximum</translation>
+    </message>
+    <message>
+        <source>Switch to the next document window</source>
+        <translation>Passe à la fenêtre de document suivante</translation>
+    </message>
+    <message>
+        <source>Switch to the previous document window</source>
+        <translation>Passe à la fenêtre de document précédente</translation>
+    </message>
+    <message>
+        <source>Close the active window and prompts to save the documents</source>
+        <translation>Ferme la fenêtre active et propose d'enregistrer les documents</translation>
+    </message>
+    <message>
+        <source>Restore the window to normal size</source>
+        <translation>Rend à la fenêtre sa taille normale</translation>
+    </message>
+    <message>
+        <source>Activate Task List</source>
+        <translation>Active la liste des tâches</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>an unnamed file</source>
+        <translation>un fichier sans nom</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Masquer</translation>
+    </message>
+    <message>
+        <source>No error message is available.</source>
+        <translation>Aucun message d'erreur n'est disponible.</translation>
+    </message>
+    <message>
+        <source>An unsupported operation was attempted.</source>
+        <translation>Une opération non prise en charge a été tentée.</translation>
+    </message>
+    <message>
+        <source>A required resource was unavailable.</source>
+        <translation>Une ressource nécessaire n'était pas disponible.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>An unknown error has occurred.</source>
+        <translation>Une erreur inconnue s'est produite.</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <translation>sur %1</translation>
+    </message>
+    <message>
+        <source>&amp;One Page</source>
+        <translation>&amp;Une page</translation>
+    </message>
+    <message>
+        <source>&amp;Two Page</source>
+        <translation>&amp;Deux pages</translation>
+    </message>
+    <message>
+        <source>Page %u</source>
+        <translation>Page %u</translation>
+    </message>
+    <message>
+        <source>Page %u
+Pages %u-%u
+</source>
+        <translation>Page %u
+Pages %u-%u
+</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation>Imprimer dans un fichier</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>vers %1</translation>
+    </message>
+    <message>
+        <source>Invalid filename.</source>
+        <translation>Nom de fichier non valide.</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Impossible d'ouvrir le document.</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Impossible d'enregistrer le document.</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1 ?</translation>
+    </message>
+    <message>
+        <source>Failed to create empty document.</source>
+        <translation>Impossible de créer un document vide.</translation>
+    </message>
+    <message>
+        <source>The file is too large to open.</source>
+        <translation>Le fichier est trop volumineux pour être ouvert.</translation>
+    </message>
+    <message>
+        <source>Could not start print job.</source>
+        <translation>Impossible de lancer l'impression.</translation>
+    </message>
+    <message>
+        <source>Failed to launch help.</source>
+        <translation>Impossible de lancer l'aide.</translation>
+    </message>
+    <message>
+        <source>Internal application error.</source>
+        <translation>Erreur interne de l'application.</translation>
+    </message>
+    <message>
+        <source>Command failed.</source>
+        <translation>La commande a échoué.</translation>
+    </message>
+    <message>
+        <source>Insufficient memory to perform operation.</source>
+        <translation>Mémoire insuffisante pour effectuer l'opération.</translation>
+    </message>
+    <message>
+        <source>System registry entries have been removed and the INI file (if any) was deleted.</source>
+        <translation>Les entrées du registre système ont été supprimées et le fichier INI (s'il existait) a été effacé.</translation>
+    </message>
+    <message>
+        <source>Not all of the system registry entries (or INI file) were removed.</source>
+        <translation>Les entrées du registre système (ou le fichier INI) n'ont pas toutes été supprimées.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez saisir un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Veuillez saisir un nombre.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Veuillez saisir un nombre entier compris entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Veuillez saisir un nombre compris entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <translation>Veuillez saisir au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Please select a button.</source>
+        <translation>Veuillez sélectionner un bouton.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 255.</source>
+        <translation>Veuillez saisir un nombre entier compris entre 0 et 255.</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Veuillez saisir un nombre entier positif.</translation>
+    </message>
+    <message>
+        <source>Please enter a date and/or time.</source>
+        <translation>Veuillez saisir une date et/ou une heure.</translation>
+    </message>
+    <message>
+        <source>Please enter a currency.</source>
+        <translation>Veuillez saisir un montant monétaire.</translation>
+    </message>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Format de fichier inattendu.</translation>
+    </message>
+    <message>
+        <source>%1
+Cannot find this file.
+Please verify that the correct path and file name are given.</source>
+        <translation>%1
+Fichier introuvable.
+Vérifiez que le chemin et le nom du fichier sont corrects.</translation>
+    </message>
+    <message>
+        <source>Destination disk drive is full.</source>
+        <translation>Le disque de destination est plein.</translation>
+    </message>
+    <message>
+        <source>Unable to read from %1, it is opened by someone else.</source>
+        <translation>Impossible de lire %1 : il est ouvert par quelqu'un d'autre.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1, it is read-only or opened by someone else.</source>
+        <translation>Impossible d'écrire dans %1 : il est en lecture seule ou ouvert par quelqu'un d'autre.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while reading %1.</source>
+        <translation>Une erreur inattendue s'est produite lors de la lecture de %1.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while writing %1.</source>
+        <translation>Une erreur inattendue s'est produite lors de l'écriture de %1.</translation>
+    </message>
+    <message>
+        <source>No error occurred.</source>
+        <translation>Aucune erreur ne s'est produite.</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Tentative d'accès à %1 au-delà de sa fin.</translation>
+    </message>
+    <message>
+        <source>%1 contains an incorrect schema.</source>
+        <translation>%1 contient un schéma incorrect.</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>pixels</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d'outils</translation>
+    </message>
+</context>
+</TS>

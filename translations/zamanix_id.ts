@@ -1,0 +1,1895 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="id">
+<context>
+    <name>Converter</name>
+    <message>
+        <source>Usage:
+  zamanix-convert [--from-hijri] [--format text|iso] [CALENDAR] DATE...
+  zamanix-convert --today [--format text|iso] [CALENDAR]
+  zamanix-convert --month YEAR-MONTH [--from-hijri] [CALENDAR]
+  zamanix-convert --batch [--from-hijri] [--format iso|text] [CALENDAR] &lt; dates
+where CALENDAR is [--calendar astronomical|umalqura|civil] [--adjust N]
+[--month-starts FILE] [--use-settings].
+
+Converts dates between the Christian calendar (Julian up to 4 October 1582,
+Gregorian from 15 October 1582) and the Hijri calendar: by default computed
+from the instants of new moons, or kept by the Umm al-Qura or the tabular
+(civil) rule.
+
+DATE is YEAR-MONTH-DAY with the year as people write it: there is no year 0,
+and -1-12-31 is the last day before 1-1-1. Years from -4000 to 3000 (of the
+Christian calendar) are supported.
+
+Options:
+  --from-hijri        the dates given are Hijri dates (default: Christian)
+  --format text       print both dates with the weekday (default), e.g.
+                        Saturday 1 January 2000 = 24 Ramadhan 1420
+  --format iso        print the converted date alone as YEAR-MM-DD, e.g.
+                        1420-09-24
+  --today             show today (local clock) in both calendars
+  --month YEAR-MONTH  print the month as a grid like cal(1), each day as
+                      day/day-in-the-other-calendar
+  --batch             read one date per line from standard input and write
+                      one line per input line (iso form unless --format text)
+  --calendar RULE     the Hijri calendar: astronomical (default, from new
+                      moons), umalqura (Umm al-Qura, Saudi Arabia's official
+                      calendar) or civil (the tabular calendar)
+  --adjust N          move the Hijri calendar N days, -2 to 2: with +1 each
+                      day shows the Hijri date of the day after (default 0)
+  --month-starts FILE the Hijri months begin as recorded in FILE, one line
+                      a month, YEAR/MONTH=YYYY-MM-DD (the Hijri year and
+                      month, then the Gregorian date of its first day),
+                      e.g. 1448/9=2027-02-07, under a line [HijriMonthStarts]
+                      or alone; the months around a record move as little
+                      as keeps every month 29 or 30 days long
+  --use-settings      take the calendar, adjustment and recorded month
+                      starts of the Zamanix desktop program (its profile,
+                      zamanix.INI) unless --calendar, --adjust or
+                      --month-starts says otherwise
+  -h, --help          show this help
+  --version           show the version
+
+Errors: a date that does not exist (a month outside 1-12, 2023-02-29, the
+dropped days 1582-10-05 to 1582-10-14, Hijri day 30 of a month that has 29
+days under the chosen calendar, year 0, a year out of range) or text that is
+not a date is reported as "zamanix-convert: &lt;what is wrong&gt;" on standard
+error, nothing is converted and the exit status is 2. In --batch mode the
+line "error: &lt;what is wrong&gt;" stands in place of that date, the other lines
+are still converted, and the exit status is 1 at the end.
+
+A --month-starts FILE that cannot be read, holds a line that is no record,
+or a record that cannot be kept (its day more than 2 days from the rule's
+start of the month, or a month of 28 or 31 days with the other records)
+is reported as "zamanix-convert: FILE: line N: &lt;what is wrong&gt;" and ends
+the run with status 2 before any date is printed. A record of the profile
+that cannot be kept is left out, with a warning on standard error.
+
+Exit status: 0 success, 1 some --batch lines were wrong, 2 bad usage or date,
+or input or output that failed.
+</source>
+        <translation>Penggunaan:
+  zamanix-convert [--from-hijri] [--format text|iso] [KALENDER] TANGGAL...
+  zamanix-convert --today [--format text|iso] [KALENDER]
+  zamanix-convert --month TAHUN-BULAN [--from-hijri] [KALENDER]
+  zamanix-convert --batch [--from-hijri] [--format iso|text] [KALENDER]
+                  &lt; daftar-tanggal
+dengan KALENDER berupa [--calendar astronomical|umalqura|civil] [--adjust N]
+[--month-starts BERKAS] [--use-settings].
+
+Mengonversi tanggal antara kalender Masehi (Julian sampai 4 Oktober 1582,
+Gregorian sejak 15 Oktober 1582) dan kalender Hijriah: secara bawaan dihitung
+dari saat-saat bulan baru, atau mengikuti aturan Umm al-Qura atau aturan
+tabular (sipil).
+
+TANGGAL berbentuk TAHUN-BULAN-TANGGAL dengan tahun seperti yang biasa
+ditulis: tidak ada tahun 0, dan -1-12-31 adalah hari terakhir sebelum 1-1-1.
+Tahun -4000 sampai 3000 (kalender Masehi) didukung.
+
+Opsi:
+  --from-hijri        tanggal yang diberikan adalah tanggal Hijriah (bawaan:
+                      Masehi)
+  --format text       cetak kedua tanggal beserta nama hari (bawaan), misalnya
+                        Sabtu 1 Januari 2000 = 24 Ramadan 1420
+  --format iso        cetak hanya tanggal hasil konversi sebagai TAHUN-BB-HH,
+                      misalnya
+                        1420-09-24
+  --today             tampilkan hari ini (jam setempat) dalam kedua kalender
+  --month TAHUN-BULAN cetak bulan sebagai kisi seperti cal(1), setiap hari
+                      sebagai tanggal/tanggal-di-kalender-lain
+  --batch             baca satu tanggal per baris dari masukan standar dan
+                      tulis satu baris per baris masukan (bentuk iso kecuali
+                      dengan --format text)
+  --calendar ATURAN   kalender Hijriah: astronomical (bawaan, dari bulan
+                      baru), umalqura (Umm al-Qura, kalender resmi Arab
+                      Saudi) atau civil (kalender tabular)
+  --adjust N          geser kalender Hijriah N hari, -2 sampai 2: dengan +1
+                      setiap hari menampilkan tanggal Hijriah hari berikutnya
+                      (bawaan 0)
+  --month-starts BERKAS
+                      bulan-bulan Hijriah dimulai seperti yang dicatat dalam
+                      BERKAS, satu baris per bulan, TAHUN/BULAN=TTTT-BB-HH
+                      (tahun dan bulan Hijriah, lalu tanggal Gregorian hari
+                      pertamanya), misalnya 1448/9=2027-02-07, di bawah baris
+                      [HijriMonthStarts] atau tanpa baris itu; bulan di
+                      sekitar sebuah entri bergeser sesedikit mungkin agar
+                      setiap bulan tetap 29 atau 30 hari
+  --use-settings      ambil kalender, penyesuaian, dan awal bulan tercatat
+                      dari program desktop Zamanix (profilnya, zamanix.INI)
+                      kecuali --calendar, --adjust, atau --month-starts
+                      menentukan lain
+  -h, --help          tampilkan bantuan ini
+  --version           tampilkan versi
+
+Galat: tanggal yang tidak ada (bulan di luar 1-12, 2023-02-29, hari-hari yang
+dihilangkan 1582-10-05 sampai 1582-10-14, hari Hijriah 30 pada bulan yang
+berisi 29 hari menurut kalender yang dipilih, tahun 0, tahun di luar rentang)
+atau teks yang bukan tanggal dilaporkan sebagai
+"zamanix-convert: &lt;apa yang salah&gt;" pada galat standar, tidak ada yang
+dikonversi dan status keluar 2. Dalam mode --batch baris
+"error: &lt;apa yang salah&gt;" menggantikan tanggal itu, baris lain tetap
+dikonversi, dan status keluar 1 di akhir.
+
+BERKAS --month-starts yang tidak dapat dibaca, memuat baris yang bukan entri,
+atau memuat entri yang tidak dapat dipakai (harinya lebih dari 2 hari dari
+awal bulan menurut aturan, atau menghasilkan bulan 28 atau 31 hari bersama
+entri lain) dilaporkan sebagai
+"zamanix-convert: BERKAS: baris N: &lt;apa yang salah&gt;" dan mengakhiri proses
+dengan status 2 sebelum tanggal apa pun dicetak. Entri profil yang tidak
+dapat dipakai diabaikan, dengan peringatan pada galat standar.
+
+Status keluar: 0 berhasil, 1 beberapa baris --batch salah, 2 penggunaan atau
+tanggal salah, atau masukan atau keluaran yang gagal.
+</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try '%3 --help' for more information.</source>
+        <translation>%1: %2
+Coba '%3 --help' untuk informasi lebih lanjut.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be combined with another of --today, --month, --batch</source>
+        <translation>%1 tidak dapat digabung dengan opsi lain dari --today, --month, --batch</translation>
+    </message>
+    <message>
+        <source>unknown format '%1'; use text or iso</source>
+        <translation>format '%1' tidak dikenal; gunakan text atau iso</translation>
+    </message>
+    <message>
+        <source>unknown calendar '%1'; use astronomical, umalqura or civil</source>
+        <translation>kalender '%1' tidak dikenal; gunakan astronomical, umalqura, atau civil</translation>
+    </message>
+    <message>
+        <source>--month-starts needs a file name</source>
+        <translation>--month-starts memerlukan nama berkas</translation>
+    </message>
+    <message>
+        <source>adjustment '%1' is not a whole number of days from -2 to 2</source>
+        <translation>penyesuaian '%1' bukan bilangan bulat hari dari -2 sampai 2</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: peringatan: %2</translation>
+    </message>
+    <message>
+        <source>dates cannot be given together with --today, --month or --batch</source>
+        <translation>tanggal tidak dapat diberikan bersama --today, --month, atau --batch</translation>
+    </message>
+    <message>
+        <source>no date given</source>
+        <translation>tidak ada tanggal yang diberikan</translation>
+    </message>
+    <message>
+        <source>--format does not apply to --month</source>
+        <translation>--format tidak berlaku untuk --month</translation>
+    </message>
+    <message>
+        <source>%1: the %2 calendar cannot be computed: %3</source>
+        <translation>%1: kalender %2 tidak dapat dihitung: %3</translation>
+    </message>
+    <message>
+        <source>unknown option '%1'</source>
+        <translation>opsi '%1' tidak dikenal</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>opsi %1 tidak menerima nilai</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>opsi %1 memerlukan nilai</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a number of seconds</source>
+        <translation>%1: %2 bukan jumlah detik</translation>
+    </message>
+    <message>
+        <source>%1: the clock's date cannot be converted: %2</source>
+        <translation>%1: tanggal dari jam tidak dapat dikonversi: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the dates: %2</source>
+        <translation>%1: tidak dapat membaca tanggal: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not write the output</source>
+        <translation>%1: tidak dapat menulis keluaran</translation>
+    </message>
+</context>
+<context>
+    <name>Dates</name>
+    <message>
+        <source>there is no year 0; the year before 1 is -1</source>
+        <translation>tidak ada tahun 0; tahun sebelum 1 adalah -1</translation>
+    </message>
+    <message>
+        <source>year %1 is outside the supported range %2 to %3</source>
+        <translation>tahun %1 di luar rentang yang didukung, %2 sampai %3</translation>
+    </message>
+    <message>
+        <source>month %1 does not exist; months run from 1 to 12</source>
+        <translation>bulan %1 tidak ada; bulan berjalan dari 1 sampai 12</translation>
+    </message>
+    <message>
+        <source>Hijri year %1 lies outside the supported range (Christian years %2 to %3)</source>
+        <translation>tahun Hijriah %1 di luar rentang yang didukung (tahun Masehi %2 sampai %3)</translation>
+    </message>
+    <message>
+        <source>%1 is not a date; write YEAR-MONTH-DAY, for example 2000-01-31</source>
+        <translation>%1 bukan tanggal; tulis TAHUN-BULAN-TANGGAL, misalnya 2000-01-31</translation>
+    </message>
+    <message>
+        <source>%1 is not a month; write YEAR-MONTH, for example 2000-01</source>
+        <translation>%1 bukan bulan; tulis TAHUN-BULAN, misalnya 2000-01</translation>
+    </message>
+    <message>
+        <source>day 0 does not exist; days start at 1</source>
+        <translation>tanggal 0 tidak ada; tanggal dimulai dari 1</translation>
+    </message>
+    <message>
+        <source>%1 October 1582 does not exist; the Gregorian calendar follows 4 October 1582 with 15 October 1582</source>
+        <translation>%1 Oktober 1582 tidak ada; dalam kalender Gregorian, 15 Oktober 1582 langsung menyusul 4 Oktober 1582</translation>
+    </message>
+    <message>
+        <source>%1 %2 has only %3 days</source>
+        <translation>%1 %2 hanya memiliki %3 hari</translation>
+    </message>
+    <message>
+        <source>%1 %2 (Hijri) has only %3 days</source>
+        <translation>%1 %2 (Hijriah) hanya memiliki %3 hari</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog</name>
+    <message>
+        <source>Zamanix</source>
+        <translation>Zamanix</translation>
+    </message>
+    <message>
+        <source>Zamanix Version 1.1</source>
+        <translation>Zamanix Versi 1.1</translation>
+    </message>
+    <message>
+        <source>Hijri and Christian calendar with reminders.
+By the Zamanix developers.</source>
+        <translation>Kalender Hijriah dan Masehi dengan pengingat.
+Oleh para pengembang Zamanix.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Zamanix</source>
+        <translation>Tentang Zamanix</translation>
+    </message>
+    <message>
+        <source>Today's Date:</source>
+        <translation>Tanggal Hari Ini:</translation>
+    </message>
+    <message>
+        <source>Today's Date</source>
+        <translation>Tanggal Hari Ini</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Islamic Hijri</source>
+        <translation>Hijriah</translation>
+    </message>
+    <message>
+        <source>Christian</source>
+        <translation>Masehi</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Bulan:</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Bulan</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Tanggal:</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tanggal</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Tahun:</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Tahun</translation>
+    </message>
+    <message>
+        <source>Corresponding Date:</source>
+        <translation>Tanggal Padanan:</translation>
+    </message>
+    <message>
+        <source>Corresponding Date</source>
+        <translation>Tanggal Padanan</translation>
+    </message>
+    <message>
+        <source>Reminder Memo:</source>
+        <translation>Catatan Pengingat:</translation>
+    </message>
+    <message>
+        <source>Reminder Memo</source>
+        <translation>Catatan Pengingat</translation>
+    </message>
+    <message>
+        <source>Alarm at:</source>
+        <translation>Alarm pukul:</translation>
+    </message>
+    <message>
+        <source>Alarm hour</source>
+        <translation>Jam alarm</translation>
+    </message>
+    <message>
+        <source>Alarm minute</source>
+        <translation>Menit alarm</translation>
+    </message>
+    <message>
+        <source>Every:</source>
+        <translation>Setiap:</translation>
+    </message>
+    <message>
+        <source>Repeat every (minutes)</source>
+        <translation>Ulangi setiap (menit)</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>menit</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Tambah</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Tambah</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>&amp;Lihat</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Lihat</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Hapus</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>%1: %2; a document cannot be saved over it.
+Save the document under another name.</source>
+        <translation>%1: %2; dokumen tidak dapat disimpan menimpanya.
+Simpan dokumen dengan nama lain.</translation>
+    </message>
+    <message>
+        <source>%1 is not empty. A %2 document holds no data, so saving it here would replace what the file holds with nothing.
+
+Replace the contents of %3 anyway?</source>
+        <translation>%1 tidak kosong. Dokumen %2 tidak berisi data, jadi menyimpannya di sini akan mengosongkan isi berkas itu.
+
+Tetap ganti isi %3?</translation>
+    </message>
+    <message>
+        <source>%1
+(Not a regular file: a pipe, socket or device cannot hold a document)</source>
+        <translation>%1
+(Bukan berkas biasa: pipa, soket, atau perangkat tidak dapat menampung dokumen)</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>cannot read "%1": %2</source>
+        <translation>tidak dapat membaca "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": the file is read-only (mode %2); to keep changes in it, make it writable (chmod u+w "%3")</source>
+        <translation>tidak dapat menulis "%1": berkas hanya-baca (mode %2); agar perubahan dapat disimpan di dalamnya, jadikan berkas dapat ditulis (chmod u+w "%3")</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": the file is read-only (mode %2) for you: it belongs to another user</source>
+        <translation>tidak dapat menulis "%1": berkas hanya-baca (mode %2) bagi Anda: berkas milik pengguna lain</translation>
+    </message>
+    <message>
+        <source>cannot create "%1": %2</source>
+        <translation>tidak dapat membuat "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of "%1": %2</source>
+        <translation>tidak dapat mengatur izin "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": %2</source>
+        <translation>tidak dapat menulis "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot flush "%1": %2</source>
+        <translation>tidak dapat mengosongkan penyangga "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot read "%1": it is not a regular file</source>
+        <translation>tidak dapat membaca "%1": bukan berkas biasa</translation>
+    </message>
+    <message>
+        <source>cannot find the folder of "%1": %2</source>
+        <translation>tidak dapat menemukan folder untuk "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot follow the link "%1": %2</source>
+        <translation>tidak dapat mengikuti taut "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot follow the links of "%1": %2</source>
+        <translation>tidak dapat mengikuti taut-taut "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot create the folder "%1": %2</source>
+        <translation>tidak dapat membuat folder "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot replace "%1": %2</source>
+        <translation>tidak dapat mengganti "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot open the lock file "%1": %2</source>
+        <translation>tidak dapat membuka berkas penguncian "%1": %2</translation>
+    </message>
+    <message>
+        <source>another program has held the lock file "%1" for too long</source>
+        <translation>program lain telah memegang berkas penguncian "%1" terlalu lama</translation>
+    </message>
+    <message>
+        <source>cannot lock "%1": %2</source>
+        <translation>tidak dapat mengunci "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": it is a folder; name a file in it</source>
+        <translation>tidak dapat menulis "%1": itu adalah folder; sebutkan sebuah berkas di dalamnya</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": it is a socket, not a file</source>
+        <translation>tidak dapat menulis "%1": itu soket, bukan berkas</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": it is a device, not a file</source>
+        <translation>tidak dapat menulis "%1": itu perangkat, bukan berkas</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": the program reading it stopped reading</source>
+        <translation>tidak dapat menulis "%1": program yang membacanya berhenti membaca</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": it is a pipe that no program reads; start the reader first</source>
+        <translation>tidak dapat menulis "%1": itu pipa yang tidak dibaca program mana pun; jalankan pembacanya terlebih dahulu</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": %2; choose another file</source>
+        <translation>tidak dapat menulis "%1": %2; pilih berkas lain</translation>
+    </message>
+    <message>
+        <source>no profile file was named</source>
+        <translation>tidak ada berkas profil yang disebutkan</translation>
+    </message>
+    <message>
+        <source>not enough memory to write "%1"</source>
+        <translation>memori tidak cukup untuk menulis "%1"</translation>
+    </message>
+    <message>
+        <source>the section name "%1" holds "]" or a line break</source>
+        <translation>nama bagian "%1" memuat "]" atau ganti baris</translation>
+    </message>
+    <message>
+        <source>the entry name "%1" holds "=" or a line break, or starts with ";" or "["</source>
+        <translation>nama entri "%1" memuat "=" atau ganti baris, atau diawali ";" atau "["</translation>
+    </message>
+    <message>
+        <source>it is the profile, which holds the reminders and settings</source>
+        <translation>itu adalah profil, yang menyimpan pengingat dan pengaturan</translation>
+    </message>
+    <message>
+        <source>it is the lock file of the profile "%1", which holds the reminders and settings</source>
+        <translation>itu adalah berkas penguncian profil "%1", yang menyimpan pengingat dan pengaturan</translation>
+    </message>
+    <message>
+        <source>it is the file through which the profile "%1", which holds the reminders and settings, is replaced</source>
+        <translation>itu adalah berkas perantara untuk mengganti profil "%1", yang menyimpan pengingat dan pengaturan</translation>
+    </message>
+    <message>
+        <source>it is the backup of the profile "%1", which holds the reminders and settings</source>
+        <translation>itu adalah cadangan profil "%1", yang menyimpan pengingat dan pengaturan</translation>
+    </message>
+    <message>
+        <source>no profile file: the program's file name "%1" gives it no name</source>
+        <translation>tidak ada berkas profil: nama berkas program "%1" tidak memberinya nama</translation>
+    </message>
+    <message>
+        <source>%1 is not set</source>
+        <translation>%1 tidak diatur</translation>
+    </message>
+    <message>
+        <source>%1 is "%2"</source>
+        <translation>%1 bernilai "%2"</translation>
+    </message>
+    <message>
+        <source>no folder for the profile file %1.INI: it is kept in $XDG_CONFIG_HOME or else in $HOME/.config, but %2 and %3. Set HOME (or XDG_CONFIG_HOME) to an absolute folder, such as your home folder, and start the program again</source>
+        <translation>tidak ada folder untuk berkas profil %1.INI: berkas itu disimpan di $XDG_CONFIG_HOME atau, bila tidak ada, di $HOME/.config, tetapi %2 dan %3. Atur HOME (atau XDG_CONFIG_HOME) ke folder absolut, misalnya folder rumah Anda, lalu jalankan ulang program</translation>
+    </message>
+    <message>
+        <source>cannot read "%1": not enough memory to hold it</source>
+        <translation>tidak dapat membaca "%1": memori tidak cukup untuk menampungnya</translation>
+    </message>
+</context>
+<context>
+    <name>HijriCalendar</name>
+    <message>
+        <source>Astronomical</source>
+        <translation>Astronomis</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura</source>
+        <translation>Umm al-Qura</translation>
+    </message>
+    <message>
+        <source>Tabular (civil)</source>
+        <translation>Tabular (sipil)</translation>
+    </message>
+    <message>
+        <source>%1, 1 %2 recorded</source>
+        <translation>%1, 1 %2 tercatat</translation>
+    </message>
+    <message>
+        <source>%1, 1 %2 moved by the recorded 1 %3</source>
+        <translation>%1, 1 %2 bergeser karena 1 %3 yang tercatat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 days</source>
+        <comment>%1, %2 day</comment>
+        <translation>
+            <numerusform>%1, %2 hari</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n month starts recorded</source>
+        <comment>%1, %n month start recorded</comment>
+        <translation>
+            <numerusform>%1, %n awal bulan tercatat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>ICU has no calendar %1</source>
+        <translation>ICU tidak memiliki kalender %1</translation>
+    </message>
+    <message>
+        <source>ICU cannot convert the date: %1</source>
+        <translation>ICU tidak dapat mengonversi tanggal: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HolyDays</name>
+    <message>
+        <source>Islamic New Year</source>
+        <translation>Tahun Baru Islam</translation>
+    </message>
+    <message>
+        <source>Ashura</source>
+        <translation>Hari Asyura</translation>
+    </message>
+    <message>
+        <source>Isra and Mi'raj</source>
+        <translation>Isra Mikraj</translation>
+    </message>
+    <message>
+        <source>Mid-Sha'ban</source>
+        <translation>Nisfu Syakban</translation>
+    </message>
+    <message>
+        <source>First day of Ramadan</source>
+        <translation>Awal Ramadan</translation>
+    </message>
+    <message>
+        <source>Laylat al-Qadr (one of the odd nights)</source>
+        <translation>Lailatulqadar (salah satu malam ganjil)</translation>
+    </message>
+    <message>
+        <source>Eid al-Fitr</source>
+        <translation>Idulfitri</translation>
+    </message>
+    <message>
+        <source>Day of Arafah</source>
+        <translation>Hari Arafah</translation>
+    </message>
+    <message>
+        <source>Eid al-Adha</source>
+        <translation>Iduladha</translation>
+    </message>
+</context>
+<context>
+    <name>LongText</name>
+    <message>
+        <source>[The rest is not shown: the text is too long to show whole.]</source>
+        <translation>[Sisanya tidak ditampilkan: teks terlalu panjang untuk ditampilkan utuh.]</translation>
+    </message>
+    <message>
+        <source>This text is too long to edit here; it is shown in part and kept unchanged.</source>
+        <translation>Teks ini terlalu panjang untuk disunting di sini; teks ditampilkan sebagian dan dibiarkan tidak berubah.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Baru	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>B&amp;uka...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Simpan	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Simpan S&amp;ebagai...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Cetak...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Pratinjau Cetak</translation>
+    </message>
+    <message>
+        <source>Print &amp;Month...</source>
+        <translation>Cetak Bula&amp;n...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Penga&amp;turan Cetak...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Reminders...</source>
+        <translation>Ekspor Pen&amp;gingat...</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Berkas Terkini</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Keluar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>Ta&amp;k Jadi	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>&amp;Potong	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Salin	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>T&amp;empel	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Tambah</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Hapus</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Bilah Alat</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Bilah &amp;Status</translation>
+    </message>
+    <message>
+        <source>All &amp;Reminders	Ctrl+R</source>
+        <translation>Semua &amp;Pengingat	Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Month	Ctrl+M</source>
+        <translation>B&amp;ulan	Ctrl+M</translation>
+    </message>
+    <message>
+        <source>&amp;Astronomical</source>
+        <translation>&amp;Astronomis</translation>
+    </message>
+    <message>
+        <source>&amp;Umm al-Qura</source>
+        <translation>&amp;Umm al-Qura</translation>
+    </message>
+    <message>
+        <source>&amp;Tabular (civil)</source>
+        <translation>&amp;Tabular (sipil)</translation>
+    </message>
+    <message>
+        <source>&amp;-2 days</source>
+        <translation>&amp;-2 hari</translation>
+    </message>
+    <message>
+        <source>-&amp;1 day</source>
+        <translation>-&amp;1 hari</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>Tidak a&amp;da</translation>
+    </message>
+    <message>
+        <source>+1 &amp;day</source>
+        <translation>+1 &amp;hari</translation>
+    </message>
+    <message>
+        <source>&amp;+2 days</source>
+        <translation>&amp;+2 hari</translation>
+    </message>
+    <message>
+        <source>Audiable Alarm</source>
+        <translation>Alarm Bersuara</translation>
+    </message>
+    <message>
+        <source>&amp;Islamic Holy Days</source>
+        <translation>&amp;Hari Besar Islam</translation>
+    </message>
+    <message>
+        <source>Start at &amp;Login</source>
+        <translation>Jalankan saat &amp;Masuk</translation>
+    </message>
+    <message>
+        <source>Hijri &amp;Calendar</source>
+        <translation>&amp;Kalender Hijriah</translation>
+    </message>
+    <message>
+        <source>Hijri Date &amp;Adjustment</source>
+        <translation>&amp;Penyesuaian Tanggal Hijriah</translation>
+    </message>
+    <message>
+        <source>&amp;About Zamanix...</source>
+        <translation>&amp;Tentang Zamanix...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Berkas</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Sunting</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>T&amp;ampilan</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opsi</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ba&amp;ntuan</translation>
+    </message>
+</context>
+<context>
+    <name>MonthStarts</name>
+    <message>
+        <source>%1 is not a Hijri month; write YEAR/MONTH, for example 1448/9</source>
+        <translation>%1 bukan bulan Hijriah; tulis TAHUN/BULAN, misalnya 1448/9</translation>
+    </message>
+    <message>
+        <source>there is no Hijri year 0</source>
+        <translation>tidak ada tahun Hijriah 0</translation>
+    </message>
+    <message>
+        <source>Hijri month %1 does not exist; months run from 1 to 12</source>
+        <translation>bulan Hijriah %1 tidak ada; bulan berjalan dari 1 sampai 12</translation>
+    </message>
+    <message>
+        <source>%1 is not a date; write YYYY-MM-DD, for example 2027-02-07</source>
+        <translation>%1 bukan tanggal; tulis TTTT-BB-HH, misalnya 2027-02-07</translation>
+    </message>
+    <message>
+        <source>%1: there is no month %2</source>
+        <translation>%1: tidak ada bulan %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 has no day %4</source>
+        <translation>%1: %2 %3 tidak memiliki tanggal %4</translation>
+    </message>
+    <message>
+        <source>%1: a month start is recorded by its Gregorian date, and the Gregorian calendar begins on 15 October 1582</source>
+        <translation>%1: awal bulan dicatat menurut tanggal Gregoriannya, dan kalender Gregorian dimulai pada 15 Oktober 1582</translation>
+    </message>
+    <message>
+        <source>%1: the last supported year is %2</source>
+        <translation>%1: tahun terakhir yang didukung adalah %2</translation>
+    </message>
+    <message>
+        <source>%1 is recorded twice; the first record, %2, counts</source>
+        <translation>%1 tercatat dua kali; entri pertama, %2, yang berlaku</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <comment>%n day</comment>
+        <translation>
+            <numerusform>%n hari</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 atau %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: with %3 recorded as beginning on %4, %5 would have %6, and a month has 29 or 30</source>
+        <translation>%1 tidak dapat dimulai pada %2: dengan %3 tercatat mulai pada %4, %5 akan berisi %6, padahal sebulan berisi 29 atau 30 hari</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: with %3 recorded as beginning on %4, the %5 months from %6 to %7 would have %8, and %9 months have %10 to %11</source>
+        <translation>%1 tidak dapat dimulai pada %2: dengan %3 tercatat mulai pada %4, %5 bulan dari %6 sampai %7 akan berisi %8, padahal %9 bulan berisi %10 sampai %11 hari</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: under %3 that day is %4</source>
+        <translation>%1 tidak dapat dimulai pada %2: menurut %3, hari itu adalah %4</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: that is %3 after its first day under %4, %5, and a recorded start lies at most %6 days from it</source>
+        <translation>%1 tidak dapat dimulai pada %2: itu %3 setelah hari pertamanya menurut %4, %5, sedangkan awal yang dicatat paling jauh %6 hari darinya</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: that is %3 before its first day under %4, %5, and a recorded start lies at most %6 days from it</source>
+        <translation>%1 tidak dapat dimulai pada %2: itu %3 sebelum hari pertamanya menurut %4, %5, sedangkan awal yang dicatat paling jauh %6 hari darinya</translation>
+    </message>
+    <message>
+        <source>No day of %1 fits the records around it; to begin it on %2, record %3 anew first, beginning on %4</source>
+        <translation>Tidak ada hari di %1 yang cocok dengan entri di sekitarnya; untuk memulainya pada %2, catat ulang %3 terlebih dahulu, dengan awal pada %4</translation>
+    </message>
+    <message>
+        <source>As the records stand, %1 can begin on %2; to begin it on %3, record %4 anew first, beginning on %5</source>
+        <translation>Dengan entri yang ada, %1 dapat dimulai pada %2; untuk memulainya pada %3, catat ulang %4 terlebih dahulu, dengan awal pada %5</translation>
+    </message>
+    <message>
+        <source>No day of %1 fits the records around it</source>
+        <translation>Tidak ada hari di %1 yang cocok dengan entri di sekitarnya</translation>
+    </message>
+    <message>
+        <source>As the records stand, %1 can begin on %2</source>
+        <translation>Dengan entri yang ada, %1 dapat dimulai pada %2</translation>
+    </message>
+    <message>
+        <source>[%1] %2=%3 is ignored: %4</source>
+        <translation>[%1] %2=%3 diabaikan: %4</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>baris %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is given another day on line %2</source>
+        <translation>%1 diberi hari lain pada baris %2</translation>
+    </message>
+    <message>
+        <source>no month start in it; write one a line as YEAR/MONTH=YYYY-MM-DD under [HijriMonthStarts], for example 1448/9=2027-02-07</source>
+        <translation>tidak ada awal bulan di dalamnya; tulis satu per baris sebagai TAHUN/BULAN=TTTT-BB-HH di bawah [HijriMonthStarts], misalnya 1448/9=2027-02-07</translation>
+    </message>
+    <message>
+        <source>"%1" is no record; write YEAR/MONTH=YYYY-MM-DD, for example 1448/9=2027-02-07</source>
+        <translation>"%1" bukan entri; tulis TAHUN/BULAN=TTTT-BB-HH, misalnya 1448/9=2027-02-07</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>%1: %2; nothing was printed to it.
+Print to another file.</source>
+        <translation>%1: %2; tidak ada yang dicetak ke berkas itu.
+Cetak ke berkas lain.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>the astronomical Hijri calendar follows computed new moons, which no RSCALE calendar describes</source>
+        <translation>kalender Hijriah astronomis mengikuti bulan baru yang dihitung, yang tidak dijelaskan oleh kalender RSCALE mana pun</translation>
+    </message>
+    <message>
+        <source>the Hijri calendar is adjusted (%1), which no RSCALE calendar describes</source>
+        <translation>kalender Hijriah disesuaikan (%1), yang tidak dijelaskan oleh kalender RSCALE mana pun</translation>
+    </message>
+    <message>
+        <source>the Hijri calendar keeps a recorded month start (%1 on %2), which no RSCALE calendar describes</source>
+        <translation>kalender Hijriah memuat awal bulan yang tercatat (%1 pada %2), yang tidak dijelaskan oleh kalender RSCALE mana pun</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 atau %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>; did you mean %1?</source>
+        <translation>; maksud Anda %1?</translation>
+    </message>
+    <message>
+        <source>; the Hijri months are %1, the Christian ones January to December</source>
+        <translation>; bulan Hijriah adalah %1, bulan Masehi January sampai December</translation>
+    </message>
+    <message>
+        <source>the key has no "/" between the month and the day</source>
+        <translation>kunci tidak memiliki "/" antara bulan dan tanggal</translation>
+    </message>
+    <message>
+        <source>"%1" is neither a Hijri nor a Christian month</source>
+        <translation>"%1" bukan bulan Hijriah maupun Masehi</translation>
+    </message>
+    <message>
+        <source>the key has no day after the "/"</source>
+        <translation>kunci tidak memiliki tanggal setelah "/"</translation>
+    </message>
+    <message>
+        <source>"%1" is not a day: write 1 to 31, or 01 to 09</source>
+        <translation>"%1" bukan tanggal: tulis 1 sampai 31, atau 01 sampai 09</translation>
+    </message>
+    <message>
+        <source>%1 never has more than %2 days</source>
+        <translation>%1 tidak pernah lebih dari %2 hari</translation>
+    </message>
+    <message>
+        <source>the memo is empty, and an empty memo never rings</source>
+        <translation>catatan kosong, dan catatan kosong tidak pernah berbunyi</translation>
+    </message>
+    <message>
+        <source>its alarm time %1 is never reached</source>
+        <translation>waktu alarmnya, %1, tidak pernah tercapai</translation>
+    </message>
+    <message>
+        <source>%1 has no day %2 in the next %3 years under the %4 calendar</source>
+        <translation>%1 tidak memiliki tanggal %2 dalam %3 tahun mendatang menurut kalender %4</translation>
+    </message>
+</context>
+<context>
+    <name>RemindersProgram</name>
+    <message>
+        <source>the keyring holds no password for "%1" at %2; give it with --password-file FILE (- reads standard input)</source>
+        <translation>ring kunci tidak memuat kata sandi untuk "%1" di %2; berikan dengan --password-file BERKAS (- membaca masukan standar)</translation>
+    </message>
+    <message>
+        <source>no keyring answered to give the password for "%1" at %2 (%3); give it with --password-file FILE (- reads standard input)</source>
+        <translation>tidak ada ring kunci yang menjawab untuk memberikan kata sandi "%1" di %2 (%3); berikan dengan --password-file BERKAS (- membaca masukan standar)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>kosong</translation>
+    </message>
+    <message>
+        <source>cannot read the password from standard input: %1</source>
+        <translation>tidak dapat membaca kata sandi dari masukan standar: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the password from %1: %2</source>
+        <translation>tidak dapat membaca kata sandi dari %1: %2</translation>
+    </message>
+    <message>
+        <source>no calendar server is set up: give --url URL (and --user NAME), or keep them in the profile as URL= and User= under [CalendarServer]</source>
+        <translation>belum ada server kalender yang diatur: berikan --url URL (dan --user NAMA), atau simpan di profil sebagai URL= dan User= di bawah [CalendarServer]</translation>
+    </message>
+    <message>
+        <source>cannot publish to %1: %2</source>
+        <translation>tidak dapat menerbitkan ke %1: %2</translation>
+    </message>
+    <message>
+        <source>published to %1: %2</source>
+        <translation>diterbitkan ke %1: %2</translation>
+    </message>
+    <message>
+        <source>Usage:
+  zamanix-reminders [OPTIONS] list [--format text|tsv]
+  zamanix-reminders [OPTIONS] upcoming [--days N] [--format text|tsv]
+  zamanix-reminders [OPTIONS] add KEY MEMO [--alarm HH:MM] [--every MINUTES]
+  zamanix-reminders [OPTIONS] remove KEY
+  zamanix-reminders [OPTIONS] export [--years N] [--from DATE] [-o FILE]
+  zamanix-reminders [OPTIONS] export --rscale [--from DATE] [-o FILE]
+  zamanix-reminders [OPTIONS] publish [--url URL] [--user NAME]
+                    [--password-file FILE] [--years N]
+where OPTIONS are [--profile FILE] [--calendar astronomical|umalqura|civil]
+[--adjust N].
+
+Lists, adds and removes the reminders that the Zamanix desktop program keeps,
+exports them as an iCalendar file for other calendar programs, and publishes
+them to a CalDAV calendar that phones and other calendar programs show.
+
+A KEY is a month name of either calendar, "/" and a day, as the form builds
+it: Ramadhan/27, March/06, Rabi'ul Awwal/5. add and remove also take the
+common spellings of the Hijri months (Ramadan, Dhul Hijjah, Rabi al-Awwal,
+Jumada al-Ula, ...) and keep the month as the program spells it. A reminder
+comes back every year of its calendar; a day 1 to 9 falls due written as 5
+or as 05.
+
+Commands:
+  list                every reminder, by the day it falls due next; those
+                      that never fall due (April/31, a misspelt month) last,
+                      with the reason
+  upcoming            the reminders that fall due from today through N days
+                      from today (--days, default 30), one line for each day
+  add KEY MEMO        keeps MEMO under KEY, with its alarm: --alarm HH:MM
+                      (default 08:00) and --every MINUTES, 0 to 720, until
+                      it reminds again (default 60); a reminder that exists
+                      keeps the alarm not given; writes exactly what the
+                      form's Add writes
+  remove KEY          forgets the reminder and its alarm, as the form's
+                      Delete does
+  export              writes every day on which a reminder falls due in the
+                      next N years (--years, default 5, from --from DATE,
+                      YEAR-MONTH-DAY, default today) as iCalendar events at
+                      the alarm time in your time zone, to FILE (-o; a link's
+                      target, a pipe or a terminal as a stream; never the
+                      profile or its files) or to standard output; with
+                      --rscale, one event per reminder that repeats every
+                      year of its calendar (RFC 7529), for the programs
+                      that know the Hijri calendars of ICU (Umm al-Qura
+                      and tabular, without adjustment or recorded month
+                      starts)
+  publish             makes the CalDAV calendar at URL (--url, default: the
+                      profile's) hold the events that export --years N
+                      writes (--years, default: the profile's, else 2):
+                      writes only what changed, and never touches another
+                      program's objects. The password is the first line of
+                      --password-file FILE (- reads standard input), else
+                      the keyring's. Exit status 1 when the server or the
+                      network failed
+
+Options:
+  --profile FILE      the profile to use (default: the desktop program's,
+                      $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar RULE     the Hijri calendar: astronomical, umalqura or civil
+                      (default: the one chosen in the desktop program)
+  --adjust N          move the Hijri calendar N days, -2 to 2 (default: as
+                      chosen in the desktop program)
+  --format text|tsv   aligned columns (default), or tab-separated values
+                      with a header line
+  -h, --help          show this help
+  --version           show the version
+A MEMO that begins with "-" follows "--".
+
+The Hijri calendar keeps the month starts recorded in the profile (section
+[HijriMonthStarts], "1448/9=2027-02-07"); a record it cannot keep is left
+out, with a warning on standard error.
+
+Errors (a key whose month or day is not valid, a profile that cannot be read
+or written, bad options, no password for publish) are reported as
+"zamanix-reminders: &lt;what is wrong&gt;" on standard error with exit status 2,
+and nothing is written.
+</source>
+        <translation>Penggunaan:
+  zamanix-reminders [OPSI] list [--format text|tsv]
+  zamanix-reminders [OPSI] upcoming [--days N] [--format text|tsv]
+  zamanix-reminders [OPSI] add KUNCI CATATAN [--alarm JJ:MM] [--every MENIT]
+  zamanix-reminders [OPSI] remove KUNCI
+  zamanix-reminders [OPSI] export [--years N] [--from TANGGAL] [-o BERKAS]
+  zamanix-reminders [OPSI] export --rscale [--from TANGGAL] [-o BERKAS]
+  zamanix-reminders [OPSI] publish [--url URL] [--user NAMA]
+                    [--password-file BERKAS] [--years N]
+dengan OPSI berupa [--profile BERKAS] [--calendar astronomical|umalqura|civil]
+[--adjust N].
+
+Mendaftar, menambah, dan menghapus pengingat yang disimpan program desktop
+Zamanix, mengekspornya sebagai berkas iCalendar untuk program kalender lain,
+dan menerbitkannya ke kalender CalDAV yang ditampilkan ponsel dan program
+kalender lain.
+
+KUNCI adalah nama bulan dari salah satu kalender, "/" dan sebuah tanggal,
+seperti yang dibuat formulir: Ramadhan/27, March/06, Rabi'ul Awwal/5. add
+dan remove juga menerima ejaan umum bulan Hijriah (Ramadan, Dhul Hijjah,
+Rabi al-Awwal, Jumada al-Ula, ...) dan menyimpan bulan sesuai ejaan
+program. Pengingat berulang setiap tahun dalam kalendernya; tanggal 1 sampai
+9 jatuh tempo baik ditulis 5 maupun 05.
+
+Perintah:
+  list                semua pengingat, menurut hari jatuh tempo berikutnya;
+                      yang tidak pernah jatuh tempo (April/31, nama bulan
+                      yang salah eja) di akhir, beserta alasannya
+  upcoming            pengingat yang jatuh tempo dari hari ini sampai N hari
+                      dari hari ini (--days, bawaan 30), satu baris per hari
+  add KUNCI CATATAN   simpan CATATAN di bawah KUNCI, beserta alarmnya:
+                      --alarm JJ:MM (bawaan 08:00) dan --every MENIT, 0
+                      sampai 720, sebelum mengingatkan lagi (bawaan 60);
+                      pengingat yang sudah ada mempertahankan bagian alarm
+                      yang tidak diberikan; menulis persis seperti tombol
+                      Tambah di formulir
+  remove KUNCI        lupakan pengingat dan alarmnya, seperti tombol Hapus
+                      di formulir
+  export              tulis setiap hari ketika pengingat jatuh tempo dalam N
+                      tahun ke depan (--years, bawaan 5, mulai --from
+                      TANGGAL, TAHUN-BULAN-TANGGAL, bawaan hari ini) sebagai
+                      acara iCalendar pada waktu alarm di zona waktu Anda,
+                      ke BERKAS (-o; target taut, pipa, atau terminal ditulis
+                      sebagai aliran; tidak pernah ke profil atau
+                      berkasnya) atau ke keluaran standar
+                      dengan --rscale: satu acara per pengingat yang berulang
+                      setiap tahun kalendernya (RFC 7529), untuk program yang
+                      mengenal kalender Hijriah ICU (Ummul Qura dan tabular,
+                      tanpa penyesuaian atau awal bulan yang tercatat)
+  publish             membuat kalender CalDAV di URL (--url, bawaan: yang ada
+                      di profil) memuat acara yang ditulis export --years N
+                      (--years, bawaan: yang ada di profil, jika tidak 2): hanya
+                      menulis yang berubah, dan tidak pernah menyentuh objek
+                      program lain. Kata sandi adalah baris pertama
+                      --password-file BERKAS (- membaca masukan standar), jika
+                      tidak kata sandi di ring kunci. Status keluar 1 bila
+                      server atau jaringan gagal
+
+Opsi:
+  --profile BERKAS    profil yang dipakai (bawaan: milik program desktop,
+                      $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar ATURAN   kalender Hijriah: astronomical, umalqura, atau civil
+                      (bawaan: yang dipilih di program desktop)
+  --adjust N          geser kalender Hijriah N hari, -2 sampai 2 (bawaan:
+                      seperti yang dipilih di program desktop)
+  --format text|tsv   kolom rata (bawaan), atau nilai dipisah tab dengan baris
+                      kepala
+  -h, --help          tampilkan bantuan ini
+  --version           tampilkan versi
+CATATAN yang diawali "-" ditulis setelah "--".
+
+Kalender Hijriah mengikuti awal bulan yang tercatat di profil (bagian
+[HijriMonthStarts], "1448/9=2027-02-07"); entri yang tidak dapat dipakai
+diabaikan, dengan peringatan pada galat standar.
+
+Galat (kunci dengan bulan atau tanggal yang tidak valid, profil yang tidak
+dapat dibaca atau ditulis, opsi yang salah, tidak ada kata sandi untuk
+menerbitkan) dilaporkan sebagai "zamanix-reminders: &lt;apa yang salah&gt;" pada
+galat standar dengan status keluar 2, dan tidak ada yang ditulis.
+</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of seconds</source>
+        <translation>%1 bukan jumlah detik</translation>
+    </message>
+    <message>
+        <source>the %1 calendar cannot be computed: %2</source>
+        <translation>kalender %1 tidak dapat dihitung: %2</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: peringatan: %2</translation>
+    </message>
+    <message>
+        <source>cannot add %1: %2</source>
+        <translation>tidak dapat menambah %1: %2</translation>
+    </message>
+    <message>
+        <source>the memo is empty; an empty memo never rings (use remove to delete a reminder)</source>
+        <translation>catatan kosong; catatan kosong tidak pernah berbunyi (gunakan remove untuk menghapus pengingat)</translation>
+    </message>
+    <message>
+        <source>there is no reminder %1 in %2</source>
+        <translation>tidak ada pengingat %1 di %2</translation>
+    </message>
+    <message>
+        <source>--years does not apply to export --rscale: its events repeat without end</source>
+        <translation>--years tidak berlaku untuk export --rscale: acaranya berulang tanpa akhir</translation>
+    </message>
+    <message>
+        <source>cannot export repeating events: %1; export without --rscale lists every day a reminder falls due instead</source>
+        <translation>tidak dapat mengekspor acara berulang: %1; export tanpa --rscale justru mendaftar setiap hari sebuah pengingat jatuh tempo</translation>
+    </message>
+    <message>
+        <source>--from %1</source>
+        <translation>--from %1</translation>
+    </message>
+    <message>
+        <source>--from %1: %2</source>
+        <translation>--from %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try '%3 --help' for more information.</source>
+        <translation>%1: %2
+Coba '%3 --help' untuk informasi lebih lanjut.</translation>
+    </message>
+    <message>
+        <source>could not write the output</source>
+        <translation>tidak dapat menulis keluaran</translation>
+    </message>
+    <message>
+        <source>--profile needs a file name</source>
+        <translation>--profile memerlukan nama berkas</translation>
+    </message>
+    <message>
+        <source>unknown calendar %1; use astronomical, umalqura or civil</source>
+        <translation>kalender %1 tidak dikenal; gunakan astronomical, umalqura, atau civil</translation>
+    </message>
+    <message>
+        <source>adjustment %1 is not a whole number of days from -2 to 2</source>
+        <translation>penyesuaian %1 bukan bilangan bulat hari dari -2 sampai 2</translation>
+    </message>
+    <message>
+        <source>unknown format %1; use text or tsv</source>
+        <translation>format %1 tidak dikenal; gunakan text atau tsv</translation>
+    </message>
+    <message>
+        <source>--days takes a number of days from 0 to 36525, not %1</source>
+        <translation>--days menerima jumlah hari dari 0 sampai 36525, bukan %1</translation>
+    </message>
+    <message>
+        <source>--alarm takes a time from 00:00 to 23:59, not %1</source>
+        <translation>--alarm menerima waktu dari 00:00 sampai 23:59, bukan %1</translation>
+    </message>
+    <message>
+        <source>--every takes a number of minutes from 0 to %1, not %2</source>
+        <translation>--every menerima jumlah menit dari 0 sampai %1, bukan %2</translation>
+    </message>
+    <message>
+        <source>--years takes a number of years from 1 to 100, not %1</source>
+        <translation>--years menerima jumlah tahun dari 1 sampai 100, bukan %1</translation>
+    </message>
+    <message>
+        <source>--password-file needs a file name, or - for standard input</source>
+        <translation>--password-file memerlukan nama berkas, atau - untuk masukan standar</translation>
+    </message>
+    <message>
+        <source>unknown command %1; use list, upcoming, add, remove, export or publish</source>
+        <translation>perintah %1 tidak dikenal; gunakan list, upcoming, add, remove, export, atau publish</translation>
+    </message>
+    <message>
+        <source>no command given; use list, upcoming, add, remove, export or publish</source>
+        <translation>tidak ada perintah yang diberikan; gunakan list, upcoming, add, remove, export, atau publish</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments</source>
+        <translation>%1 tidak menerima argumen</translation>
+    </message>
+    <message>
+        <source>%1 takes one KEY</source>
+        <translation>%1 menerima satu KUNCI</translation>
+    </message>
+    <message>
+        <source>%1 takes a KEY and a MEMO</source>
+        <translation>%1 menerima KUNCI dan CATATAN</translation>
+    </message>
+    <message>
+        <source>option %1 does not apply to this command</source>
+        <translation>opsi %1 tidak berlaku untuk perintah ini</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opsi %1 tidak dikenal</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>opsi %1 tidak menerima nilai</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>opsi %1 memerlukan nilai</translation>
+    </message>
+</context>
+<context>
+    <name>SessionBus</name>
+    <message>
+        <source>%1: the session bus at %2 does not answer within %3 seconds; going on without it, as a copy of its own, without desktop notifications</source>
+        <translation>%1: bus sesi di %2 tidak menjawab dalam %3 detik; melanjutkan tanpanya, sebagai salinan tersendiri, tanpa pemberitahuan desktop</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>Zamanix reminder</source>
+        <translation>Pengingat Zamanix</translation>
+    </message>
+</context>
+<context>
+    <name>Strings</name>
+    <message>
+        <source>Zamanix
+
+Zamani
+
+
+Zamanix.Document
+Zamani Document</source>
+        <translation>Zamanix
+
+Zamani
+
+
+Zamanix.Document
+Dokumen Zamani</translation>
+    </message>
+    <message>
+        <source>Add memo entry to reminders on specified date</source>
+        <translation>Tambahkan catatan ke pengingat pada tanggal yang ditentukan</translation>
+    </message>
+    <message>
+        <source>Delete reminder entry from list.</source>
+        <translation>Hapus pengingat dari daftar.</translation>
+    </message>
+    <message>
+        <source>Play Remider.wav audio file on alarm</source>
+        <translation>Putar berkas audio Reminder.wav saat alarm</translation>
+    </message>
+    <message>
+        <source>Compute the Hijri months from the new moons (the default)</source>
+        <translation>Hitung bulan Hijriah dari bulan baru (bawaan)</translation>
+    </message>
+    <message>
+        <source>Follow the Umm al-Qura calendar of Saudi Arabia</source>
+        <translation>Ikuti kalender Umm al-Qura Arab Saudi</translation>
+    </message>
+    <message>
+        <source>Follow the tabular (civil) Islamic calendar</source>
+        <translation>Ikuti kalender Islam tabular (sipil)</translation>
+    </message>
+    <message>
+        <source>Begin every Hijri month two days later</source>
+        <translation>Mulai setiap bulan Hijriah dua hari lebih lambat</translation>
+    </message>
+    <message>
+        <source>Begin every Hijri month a day later</source>
+        <translation>Mulai setiap bulan Hijriah sehari lebih lambat</translation>
+    </message>
+    <message>
+        <source>Keep the Hijri months as the calendar gives them</source>
+        <translation>Biarkan bulan Hijriah seperti yang diberikan kalender</translation>
+    </message>
+    <message>
+        <source>Begin every Hijri month a day earlier</source>
+        <translation>Mulai setiap bulan Hijriah sehari lebih awal</translation>
+    </message>
+    <message>
+        <source>Begin every Hijri month two days earlier</source>
+        <translation>Mulai setiap bulan Hijriah dua hari lebih awal</translation>
+    </message>
+    <message>
+        <source>List every reminder by the day it falls due next
+All Reminders</source>
+        <translation>Daftar semua pengingat menurut hari jatuh tempo berikutnya
+Semua Pengingat</translation>
+    </message>
+    <message>
+        <source>Save the reminders of the next five years as an iCalendar file for other calendar programs
+Export Reminders</source>
+        <translation>Simpan pengingat lima tahun ke depan sebagai berkas iCalendar untuk program kalender lain
+Ekspor Pengingat</translation>
+    </message>
+    <message>
+        <source>Start Zamanix, minimized, whenever you log in to the desktop
+Start at Login</source>
+        <translation>Jalankan Zamanix, dalam keadaan diminimalkan, setiap kali Anda masuk ke desktop
+Jalankan saat Masuk</translation>
+    </message>
+    <message>
+        <source>Print the month shown in the month panel on one page
+Print Month</source>
+        <translation>Cetak bulan yang ditampilkan di panel bulan pada satu halaman
+Cetak Bulan</translation>
+    </message>
+    <message>
+        <source>Show or hide the month at a glance beside the form
+Month</source>
+        <translation>Tampilkan atau sembunyikan tampilan sebulan di samping formulir
+Bulan</translation>
+    </message>
+    <message>
+        <source>Mark the Islamic holy days in the month panel
+Islamic Holy Days</source>
+        <translation>Tandai hari besar Islam di panel bulan
+Hari Besar Islam</translation>
+    </message>
+    <message>
+        <source>Zamanix</source>
+        <translation>Zamanix</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Siap</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Buat dokumen baru
+Baru</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Buka dokumen yang ada
+Buka</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>Tutup dokumen aktif
+Tutup</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Simpan dokumen aktif
+Simpan</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Simpan dokumen aktif dengan nama baru
+Simpan Sebagai</translation>
+    </message>
+    <message>
+        <source>Change the printing options
+Page Setup</source>
+        <translation>Ubah opsi pencetakan
+Pengaturan Halaman</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Ubah pencetak dan opsi pencetakan
+Pengaturan Cetak</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Cetak dokumen aktif
+Cetak</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Tampilkan halaman penuh
+Pratinjau Cetak</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Buka dokumen ini</translation>
+    </message>
+    <message>
+        <source>Erase the selection
+Erase</source>
+        <translation>Hapus pilihan
+Hapus</translation>
+    </message>
+    <message>
+        <source>Erase everything
+Erase All</source>
+        <translation>Hapus semuanya
+Hapus Semua</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard
+Copy</source>
+        <translation>Salin pilihan ke papan klip
+Salin</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation>Potong pilihan dan taruh di papan klip
+Potong</translation>
+    </message>
+    <message>
+        <source>Find the specified text
+Find</source>
+        <translation>Cari teks yang ditentukan
+Cari</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation>Sisipkan isi papan klip
+Tempel</translation>
+    </message>
+    <message>
+        <source>Repeat the last action
+Repeat</source>
+        <translation>Ulangi tindakan terakhir
+Ulangi</translation>
+    </message>
+    <message>
+        <source>Replace specific text with different text
+Replace</source>
+        <translation>Ganti teks tertentu dengan teks lain
+Ganti</translation>
+    </message>
+    <message>
+        <source>Select the entire document
+Select All</source>
+        <translation>Pilih seluruh dokumen
+Pilih Semua</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>Batalkan tindakan terakhir
+Tak Jadi</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>Lakukan lagi tindakan yang dibatalkan
+Jadi Lagi</translation>
+    </message>
+    <message>
+        <source>Split the active window into panes
+Split</source>
+        <translation>Bagi jendela aktif menjadi beberapa panel
+Bagi</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Tampilkan informasi program, nomor versi, dan hak cipta
+Tentang</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Keluar dari aplikasi; menawarkan penyimpanan dokumen
+Keluar</translation>
+    </message>
+    <message>
+        <source>Switch to the next window pane
+Next Pane</source>
+        <translation>Pindah ke panel jendela berikutnya
+Panel Berikutnya</translation>
+    </message>
+    <message>
+        <source>Switch back to the previous window pane
+Previous Pane</source>
+        <translation>Kembali ke panel jendela sebelumnya
+Panel Sebelumnya</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Tampilkan atau sembunyikan bilah alat
+Bilah Alat</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Tampilkan atau sembunyikan bilah status
+Bilah Status</translation>
+    </message>
+    <message>
+        <source>Close print preview mode
+Cancel Preview</source>
+        <translation>Tutup mode pratinjau cetak
+Tutup Pratinjau</translation>
+    </message>
+    <message>
+        <source>EXT</source>
+        <translation>PRL</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>OVR</source>
+        <translation>TMP</translation>
+    </message>
+    <message>
+        <source>REC</source>
+        <translation>RKM</translation>
+    </message>
+    <message>
+        <source>Change the window size</source>
+        <translation>Ubah ukuran jendela</translation>
+    </message>
+    <message>
+        <source>Change the window position</source>
+        <translation>Ubah posisi jendela</translation>
+    </message>
+    <message>
+        <source>Reduce the window to an icon</source>
+        <translation>Kecilkan jendela menjadi ikon</translation>
+    </message>
+    <message>
+        <source>Enlarge the window to full size</source>
+        <translation>Besarkan jendela ke ukuran penuh</translation>
+    </message>
+    <message>
+        <source>Switch to the next document window</source>
+        <translation>Pindah ke jendela dokumen berikutnya</translation>
+    </message>
+    <message>
+        <source>Switch to the previous document window</source>
+        <translation>Pindah ke jendela dokumen sebelumnya</translation>
+    </message>
+    <message>
+        <source>Close the active window and prompts to save the documents</source>
+        <translation>Tutup jendela aktif dan tawarkan penyimpanan dokumen</translation>
+    </message>
+    <message>
+        <source>Restore the window to normal size</source>
+        <translation>Kembalikan jendela ke ukuran normal</translation>
+    </message>
+    <message>
+        <source>Activate Task List</source>
+        <translation>Aktifkan daftar tugas</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Buka</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Simpan Sebagai</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Semua Berkas (*.*)</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Tanpa Judul</translation>
+    </message>
+    <message>
+        <source>an unnamed file</source>
+        <translation>berkas tanpa nama</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Sembunyikan</translation>
+    </message>
+    <message>
+        <source>No error message is available.</source>
+        <translation>Tidak ada pesan galat yang tersedia.</translation>
+    </message>
+    <message>
+        <source>An unsupported operation was attempted.</source>
+        <translation>Operasi yang tidak didukung telah dicoba.</translation>
+    </message>
+    <message>
+        <source>A required resource was unavailable.</source>
+        <translation>Sumber daya yang diperlukan tidak tersedia.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Kehabisan memori.</translation>
+    </message>
+    <message>
+        <source>An unknown error has occurred.</source>
+        <translation>Terjadi galat yang tidak diketahui.</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <translation>pada %1</translation>
+    </message>
+    <message>
+        <source>&amp;One Page</source>
+        <translation>&amp;Satu Halaman</translation>
+    </message>
+    <message>
+        <source>&amp;Two Page</source>
+        <translation>&amp;Dua Halaman</translation>
+    </message>
+    <message>
+        <source>Page %u</source>
+        <translation>Halaman %u</translation>
+    </message>
+    <message>
+        <source>Page %u
+Pages %u-%u
+</source>
+        <translation>Halaman %u
+Halaman %u-%u
+</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation>Cetak ke Berkas</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>ke %1</translation>
+    </message>
+    <message>
+        <source>Invalid filename.</source>
+        <translation>Nama berkas tidak valid.</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Gagal membuka dokumen.</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Gagal menyimpan dokumen.</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Simpan perubahan pada %1?</translation>
+    </message>
+    <message>
+        <source>Failed to create empty document.</source>
+        <translation>Gagal membuat dokumen kosong.</translation>
+    </message>
+    <message>
+        <source>The file is too large to open.</source>
+        <translation>Berkas terlalu besar untuk dibuka.</translation>
+    </message>
+    <message>
+        <source>Could not start print job.</source>
+        <translation>Tidak dapat memulai pekerjaan cetak.</translation>
+    </message>
+    <message>
+        <source>Failed to launch help.</source>
+        <translation>Gagal menjalankan bantuan.</translation>
+    </message>
+    <message>
+        <source>Internal application error.</source>
+        <translation>Galat internal aplikasi.</translation>
+    </message>
+    <message>
+        <source>Command failed.</source>
+        <translation>Perintah gagal.</translation>
+    </message>
+    <message>
+        <source>Insufficient memory to perform operation.</source>
+        <translation>Memori tidak cukup untuk menjalankan operasi.</translation>
+    </message>
+    <message>
+        <source>System registry entries have been removed and the INI file (if any) was deleted.</source>
+        <translation>Entri registri sistem telah dihapus dan berkas INI (bila ada) telah dihapus.</translation>
+    </message>
+    <message>
+        <source>Not all of the system registry entries (or INI file) were removed.</source>
+        <translation>Tidak semua entri registri sistem (atau berkas INI) berhasil dihapus.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Masukkan bilangan bulat.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Masukkan angka.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Masukkan bilangan bulat antara %1 dan %2.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Masukkan angka antara %1 dan %2.</translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <translation>Masukkan tidak lebih dari %1 karakter.</translation>
+    </message>
+    <message>
+        <source>Please select a button.</source>
+        <translation>Pilih sebuah tombol.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 255.</source>
+        <translation>Masukkan bilangan bulat antara 0 dan 255.</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Masukkan bilangan bulat positif.</translation>
+    </message>
+    <message>
+        <source>Please enter a date and/or time.</source>
+        <translation>Masukkan tanggal dan/atau waktu.</translation>
+    </message>
+    <message>
+        <source>Please enter a currency.</source>
+        <translation>Masukkan nilai mata uang.</translation>
+    </message>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Format berkas tidak terduga.</translation>
+    </message>
+    <message>
+        <source>%1
+Cannot find this file.
+Please verify that the correct path and file name are given.</source>
+        <translation>%1
+Berkas ini tidak ditemukan.
+Pastikan jalur dan nama berkas yang diberikan sudah benar.</translation>
+    </message>
+    <message>
+        <source>Destination disk drive is full.</source>
+        <translation>Diska tujuan penuh.</translation>
+    </message>
+    <message>
+        <source>Unable to read from %1, it is opened by someone else.</source>
+        <translation>Tidak dapat membaca %1, berkas sedang dibuka oleh pihak lain.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1, it is read-only or opened by someone else.</source>
+        <translation>Tidak dapat menulis ke %1, berkas hanya-baca atau sedang dibuka oleh pihak lain.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while reading %1.</source>
+        <translation>Terjadi galat tak terduga saat membaca %1.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while writing %1.</source>
+        <translation>Terjadi galat tak terduga saat menulis %1.</translation>
+    </message>
+    <message>
+        <source>No error occurred.</source>
+        <translation>Tidak terjadi galat.</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Ada upaya mengakses %1 melewati akhirnya.</translation>
+    </message>
+    <message>
+        <source>%1 contains an incorrect schema.</source>
+        <translation>%1 berisi skema yang salah.</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>piksel</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Bilah Alat</translation>
+    </message>
+</context>
+</TS>

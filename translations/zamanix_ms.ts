@@ -1,0 +1,1899 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ms">
+<context>
+    <name>Converter</name>
+    <message>
+        <source>Usage:
+  zamanix-convert [--from-hijri] [--format text|iso] [CALENDAR] DATE...
+  zamanix-convert --today [--format text|iso] [CALENDAR]
+  zamanix-convert --month YEAR-MONTH [--from-hijri] [CALENDAR]
+  zamanix-convert --batch [--from-hijri] [--format iso|text] [CALENDAR] &lt; dates
+where CALENDAR is [--calendar astronomical|umalqura|civil] [--adjust N]
+[--month-starts FILE] [--use-settings].
+
+Converts dates between the Christian calendar (Julian up to 4 October 1582,
+Gregorian from 15 October 1582) and the Hijri calendar: by default computed
+from the instants of new moons, or kept by the Umm al-Qura or the tabular
+(civil) rule.
+
+DATE is YEAR-MONTH-DAY with the year as people write it: there is no year 0,
+and -1-12-31 is the last day before 1-1-1. Years from -4000 to 3000 (of the
+Christian calendar) are supported.
+
+Options:
+  --from-hijri        the dates given are Hijri dates (default: Christian)
+  --format text       print both dates with the weekday (default), e.g.
+                        Saturday 1 January 2000 = 24 Ramadhan 1420
+  --format iso        print the converted date alone as YEAR-MM-DD, e.g.
+                        1420-09-24
+  --today             show today (local clock) in both calendars
+  --month YEAR-MONTH  print the month as a grid like cal(1), each day as
+                      day/day-in-the-other-calendar
+  --batch             read one date per line from standard input and write
+                      one line per input line (iso form unless --format text)
+  --calendar RULE     the Hijri calendar: astronomical (default, from new
+                      moons), umalqura (Umm al-Qura, Saudi Arabia's official
+                      calendar) or civil (the tabular calendar)
+  --adjust N          move the Hijri calendar N days, -2 to 2: with +1 each
+                      day shows the Hijri date of the day after (default 0)
+  --month-starts FILE the Hijri months begin as recorded in FILE, one line
+                      a month, YEAR/MONTH=YYYY-MM-DD (the Hijri year and
+                      month, then the Gregorian date of its first day),
+                      e.g. 1448/9=2027-02-07, under a line [HijriMonthStarts]
+                      or alone; the months around a record move as little
+                      as keeps every month 29 or 30 days long
+  --use-settings      take the calendar, adjustment and recorded month
+                      starts of the Zamanix desktop program (its profile,
+                      zamanix.INI) unless --calendar, --adjust or
+                      --month-starts says otherwise
+  -h, --help          show this help
+  --version           show the version
+
+Errors: a date that does not exist (a month outside 1-12, 2023-02-29, the
+dropped days 1582-10-05 to 1582-10-14, Hijri day 30 of a month that has 29
+days under the chosen calendar, year 0, a year out of range) or text that is
+not a date is reported as "zamanix-convert: &lt;what is wrong&gt;" on standard
+error, nothing is converted and the exit status is 2. In --batch mode the
+line "error: &lt;what is wrong&gt;" stands in place of that date, the other lines
+are still converted, and the exit status is 1 at the end.
+
+A --month-starts FILE that cannot be read, holds a line that is no record,
+or a record that cannot be kept (its day more than 2 days from the rule's
+start of the month, or a month of 28 or 31 days with the other records)
+is reported as "zamanix-convert: FILE: line N: &lt;what is wrong&gt;" and ends
+the run with status 2 before any date is printed. A record of the profile
+that cannot be kept is left out, with a warning on standard error.
+
+Exit status: 0 success, 1 some --batch lines were wrong, 2 bad usage or date,
+or input or output that failed.
+</source>
+        <translation>Penggunaan:
+  zamanix-convert [--from-hijri] [--format text|iso] [KALENDAR] TARIKH...
+  zamanix-convert --today [--format text|iso] [KALENDAR]
+  zamanix-convert --month TAHUN-BULAN [--from-hijri] [KALENDAR]
+  zamanix-convert --batch [--from-hijri] [--format iso|text] [KALENDAR]
+                  &lt; senarai-tarikh
+dengan KALENDAR ialah [--calendar astronomical|umalqura|civil] [--adjust N]
+[--month-starts FAIL] [--use-settings].
+
+Menukar tarikh antara kalendar Masihi (Julian hingga 4 Oktober 1582,
+Gregorian mulai 15 Oktober 1582) dan kalendar Hijrah: secara lalai dikira
+daripada detik-detik bulan baharu, atau mengikut peraturan Umm al-Qura atau
+peraturan tabular (sivil).
+
+TARIKH ialah TAHUN-BULAN-HARI dengan tahun seperti yang biasa ditulis: tiada
+tahun 0, dan -1-12-31 ialah hari terakhir sebelum 1-1-1. Tahun -4000 hingga
+3000 (kalendar Masihi) disokong.
+
+Pilihan:
+  --from-hijri        tarikh yang diberikan ialah tarikh Hijrah (lalai:
+                      Masihi)
+  --format text       cetak kedua-dua tarikh dengan nama hari (lalai),
+                      contohnya
+                        Sabtu 1 Januari 2000 = 24 Ramadan 1420
+  --format iso        cetak tarikh yang ditukar sahaja sebagai TAHUN-BB-HH,
+                      contohnya
+                        1420-09-24
+  --today             papar hari ini (jam tempatan) dalam kedua-dua kalendar
+  --month TAHUN-BULAN cetak bulan sebagai grid seperti cal(1), setiap hari
+                      sebagai hari/hari-dalam-kalendar-lain
+  --batch             baca satu tarikh sebaris daripada input standard dan
+                      tulis satu baris bagi setiap baris input (bentuk iso
+                      kecuali dengan --format text)
+  --calendar PERATURAN
+                      kalendar Hijrah: astronomical (lalai, daripada bulan
+                      baharu), umalqura (Umm al-Qura, kalendar rasmi Arab
+                      Saudi) atau civil (kalendar tabular)
+  --adjust N          anjak kalendar Hijrah N hari, -2 hingga 2: dengan +1
+                      setiap hari memaparkan tarikh Hijrah hari berikutnya
+                      (lalai 0)
+  --month-starts FAIL bulan-bulan Hijrah bermula seperti yang direkodkan
+                      dalam FAIL, satu baris sebulan, TAHUN/BULAN=TTTT-BB-HH
+                      (tahun dan bulan Hijrah, kemudian tarikh Gregorian hari
+                      pertamanya), contohnya 1448/9=2027-02-07, di bawah
+                      baris [HijriMonthStarts] atau tanpanya; bulan di
+                      sekitar sesuatu rekod dianjak sesedikit mungkin supaya
+                      setiap bulan kekal 29 atau 30 hari
+  --use-settings      ambil kalendar, pelarasan dan permulaan bulan yang
+                      direkodkan oleh program desktop Zamanix (profilnya,
+                      zamanix.INI) melainkan --calendar, --adjust atau
+                      --month-starts menyatakan sebaliknya
+  -h, --help          papar bantuan ini
+  --version           papar versi
+
+Ralat: tarikh yang tidak wujud (bulan di luar 1-12, 2023-02-29, hari-hari
+yang digugurkan 1582-10-05 hingga 1582-10-14, hari Hijrah 30 bagi bulan yang
+mempunyai 29 hari mengikut kalendar yang dipilih, tahun 0, tahun di luar
+julat) atau teks yang bukan tarikh dilaporkan sebagai
+"zamanix-convert: &lt;apa yang salah&gt;" pada ralat standard, tiada apa ditukar dan
+status keluar ialah 2. Dalam mod --batch baris "error: &lt;apa yang salah&gt;"
+menggantikan tarikh itu, baris lain tetap ditukar, dan status keluar ialah 1
+pada akhirnya.
+
+FAIL --month-starts yang tidak dapat dibaca, mengandungi baris yang bukan
+rekod, atau rekod yang tidak dapat dikekalkan (harinya lebih daripada 2 hari
+dari permulaan bulan mengikut peraturan, atau bulan 28 atau 31 hari bersama
+rekod lain) dilaporkan sebagai
+"zamanix-convert: FAIL: baris N: &lt;apa yang salah&gt;" dan menamatkan larian
+dengan status 2 sebelum sebarang tarikh dicetak. Rekod profil yang tidak
+dapat dikekalkan diketepikan, dengan amaran pada ralat standard.
+
+Status keluar: 0 berjaya, 1 sesetengah baris --batch salah, 2 penggunaan atau
+tarikh yang salah, atau input atau output yang gagal.
+</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try '%3 --help' for more information.</source>
+        <translation>%1: %2
+Cuba '%3 --help' untuk maklumat lanjut.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be combined with another of --today, --month, --batch</source>
+        <translation>%1 tidak boleh digabungkan dengan pilihan lain daripada --today, --month, --batch</translation>
+    </message>
+    <message>
+        <source>unknown format '%1'; use text or iso</source>
+        <translation>format '%1' tidak diketahui; gunakan text atau iso</translation>
+    </message>
+    <message>
+        <source>unknown calendar '%1'; use astronomical, umalqura or civil</source>
+        <translation>kalendar '%1' tidak diketahui; gunakan astronomical, umalqura atau civil</translation>
+    </message>
+    <message>
+        <source>--month-starts needs a file name</source>
+        <translation>--month-starts memerlukan nama fail</translation>
+    </message>
+    <message>
+        <source>adjustment '%1' is not a whole number of days from -2 to 2</source>
+        <translation>pelarasan '%1' bukan bilangan hari yang bulat dari -2 hingga 2</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: amaran: %2</translation>
+    </message>
+    <message>
+        <source>dates cannot be given together with --today, --month or --batch</source>
+        <translation>tarikh tidak boleh diberikan bersama --today, --month atau --batch</translation>
+    </message>
+    <message>
+        <source>no date given</source>
+        <translation>tiada tarikh diberikan</translation>
+    </message>
+    <message>
+        <source>--format does not apply to --month</source>
+        <translation>--format tidak terpakai pada --month</translation>
+    </message>
+    <message>
+        <source>%1: the %2 calendar cannot be computed: %3</source>
+        <translation>%1: kalendar %2 tidak dapat dikira: %3</translation>
+    </message>
+    <message>
+        <source>unknown option '%1'</source>
+        <translation>pilihan '%1' tidak diketahui</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>pilihan %1 tidak menerima nilai</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>pilihan %1 memerlukan nilai</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a number of seconds</source>
+        <translation>%1: %2 bukan bilangan saat</translation>
+    </message>
+    <message>
+        <source>%1: the clock's date cannot be converted: %2</source>
+        <translation>%1: tarikh daripada jam tidak dapat ditukar: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the dates: %2</source>
+        <translation>%1: tidak dapat membaca tarikh: %2</translation>
+    </message>
+    <message>
+        <source>%1: could not write the output</source>
+        <translation>%1: tidak dapat menulis output</translation>
+    </message>
+</context>
+<context>
+    <name>Dates</name>
+    <message>
+        <source>there is no year 0; the year before 1 is -1</source>
+        <translation>tiada tahun 0; tahun sebelum 1 ialah -1</translation>
+    </message>
+    <message>
+        <source>year %1 is outside the supported range %2 to %3</source>
+        <translation>tahun %1 di luar julat yang disokong, %2 hingga %3</translation>
+    </message>
+    <message>
+        <source>month %1 does not exist; months run from 1 to 12</source>
+        <translation>bulan %1 tidak wujud; bulan bermula dari 1 hingga 12</translation>
+    </message>
+    <message>
+        <source>Hijri year %1 lies outside the supported range (Christian years %2 to %3)</source>
+        <translation>tahun Hijrah %1 di luar julat yang disokong (tahun Masihi %2 hingga %3)</translation>
+    </message>
+    <message>
+        <source>%1 is not a date; write YEAR-MONTH-DAY, for example 2000-01-31</source>
+        <translation>%1 bukan tarikh; tulis TAHUN-BULAN-HARI, contohnya 2000-01-31</translation>
+    </message>
+    <message>
+        <source>%1 is not a month; write YEAR-MONTH, for example 2000-01</source>
+        <translation>%1 bukan bulan; tulis TAHUN-BULAN, contohnya 2000-01</translation>
+    </message>
+    <message>
+        <source>day 0 does not exist; days start at 1</source>
+        <translation>hari 0 tidak wujud; hari bermula pada 1</translation>
+    </message>
+    <message>
+        <source>%1 October 1582 does not exist; the Gregorian calendar follows 4 October 1582 with 15 October 1582</source>
+        <translation>%1 Oktober 1582 tidak wujud; dalam kalendar Gregorian, 4 Oktober 1582 diikuti terus oleh 15 Oktober 1582</translation>
+    </message>
+    <message>
+        <source>%1 %2 has only %3 days</source>
+        <translation>%1 %2 hanya mempunyai %3 hari</translation>
+    </message>
+    <message>
+        <source>%1 %2 (Hijri) has only %3 days</source>
+        <translation>%1 %2 (Hijrah) hanya mempunyai %3 hari</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog</name>
+    <message>
+        <source>Zamanix</source>
+        <translation>Zamanix</translation>
+    </message>
+    <message>
+        <source>Zamanix Version 1.1</source>
+        <translation>Zamanix Versi 1.1</translation>
+    </message>
+    <message>
+        <source>Hijri and Christian calendar with reminders.
+By the Zamanix developers.</source>
+        <translation>Kalendar Hijrah dan Masihi dengan peringatan.
+Oleh pembangun Zamanix.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Zamanix</source>
+        <translation>Perihal Zamanix</translation>
+    </message>
+    <message>
+        <source>Today's Date:</source>
+        <translation>Tarikh Hari Ini:</translation>
+    </message>
+    <message>
+        <source>Today's Date</source>
+        <translation>Tarikh Hari Ini</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalendar</translation>
+    </message>
+    <message>
+        <source>Islamic Hijri</source>
+        <translation>Hijrah</translation>
+    </message>
+    <message>
+        <source>Christian</source>
+        <translation>Masihi</translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation>Bulan:</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Bulan</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Hari:</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Hari</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Tahun:</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Tahun</translation>
+    </message>
+    <message>
+        <source>Corresponding Date:</source>
+        <translation>Tarikh Sepadan:</translation>
+    </message>
+    <message>
+        <source>Corresponding Date</source>
+        <translation>Tarikh Sepadan</translation>
+    </message>
+    <message>
+        <source>Reminder Memo:</source>
+        <translation>Nota Peringatan:</translation>
+    </message>
+    <message>
+        <source>Reminder Memo</source>
+        <translation>Nota Peringatan</translation>
+    </message>
+    <message>
+        <source>Alarm at:</source>
+        <translation>Penggera pada:</translation>
+    </message>
+    <message>
+        <source>Alarm hour</source>
+        <translation>Jam penggera</translation>
+    </message>
+    <message>
+        <source>Alarm minute</source>
+        <translation>Minit penggera</translation>
+    </message>
+    <message>
+        <source>Every:</source>
+        <translation>Setiap:</translation>
+    </message>
+    <message>
+        <source>Repeat every (minutes)</source>
+        <translation>Ulang setiap (minit)</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minit</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Tambah</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Tambah</translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation>Li&amp;hat</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Lihat</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Pa&amp;dam</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Padam</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>%1: %2; a document cannot be saved over it.
+Save the document under another name.</source>
+        <translation>%1: %2; dokumen tidak boleh disimpan menggantikannya.
+Simpan dokumen dengan nama lain.</translation>
+    </message>
+    <message>
+        <source>%1 is not empty. A %2 document holds no data, so saving it here would replace what the file holds with nothing.
+
+Replace the contents of %3 anyway?</source>
+        <translation>%1 tidak kosong. Dokumen %2 tidak mengandungi data, jadi menyimpannya di sini akan mengosongkan kandungan fail itu.
+
+Tetap gantikan kandungan %3?</translation>
+    </message>
+    <message>
+        <source>%1
+(Not a regular file: a pipe, socket or device cannot hold a document)</source>
+        <translation>%1
+(Bukan fail biasa: paip, soket atau peranti tidak boleh memuatkan dokumen)</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>cannot read "%1": %2</source>
+        <translation>tidak dapat membaca "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": the file is read-only (mode %2); to keep changes in it, make it writable (chmod u+w "%3")</source>
+        <translation>tidak dapat menulis "%1": fail ini baca sahaja (mod %2); untuk menyimpan perubahan di dalamnya, jadikannya boleh ditulis (chmod u+w "%3")</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": the file is read-only (mode %2) for you: it belongs to another user</source>
+        <translation>tidak dapat menulis "%1": fail ini baca sahaja (mod %2) bagi anda: ia milik pengguna lain</translation>
+    </message>
+    <message>
+        <source>cannot create "%1": %2</source>
+        <translation>tidak dapat mencipta "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of "%1": %2</source>
+        <translation>tidak dapat menetapkan keizinan "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": %2</source>
+        <translation>tidak dapat menulis "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot flush "%1": %2</source>
+        <translation>tidak dapat mengosongkan penimbal "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot read "%1": it is not a regular file</source>
+        <translation>tidak dapat membaca "%1": ia bukan fail biasa</translation>
+    </message>
+    <message>
+        <source>cannot find the folder of "%1": %2</source>
+        <translation>tidak dapat mencari folder bagi "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot follow the link "%1": %2</source>
+        <translation>tidak dapat mengikut pautan "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot follow the links of "%1": %2</source>
+        <translation>tidak dapat mengikut pautan-pautan "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot create the folder "%1": %2</source>
+        <translation>tidak dapat mencipta folder "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot replace "%1": %2</source>
+        <translation>tidak dapat menggantikan "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot open the lock file "%1": %2</source>
+        <translation>tidak dapat membuka fail penguncian "%1": %2</translation>
+    </message>
+    <message>
+        <source>another program has held the lock file "%1" for too long</source>
+        <translation>program lain telah memegang fail penguncian "%1" terlalu lama</translation>
+    </message>
+    <message>
+        <source>cannot lock "%1": %2</source>
+        <translation>tidak dapat mengunci "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": it is a folder; name a file in it</source>
+        <translation>tidak dapat menulis "%1": ia ialah folder; namakan fail di dalamnya</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": it is a socket, not a file</source>
+        <translation>tidak dapat menulis "%1": ia soket, bukan fail</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": it is a device, not a file</source>
+        <translation>tidak dapat menulis "%1": ia peranti, bukan fail</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": the program reading it stopped reading</source>
+        <translation>tidak dapat menulis "%1": program yang membacanya berhenti membaca</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": it is a pipe that no program reads; start the reader first</source>
+        <translation>tidak dapat menulis "%1": ia paip yang tidak dibaca oleh mana-mana program; mulakan pembacanya dahulu</translation>
+    </message>
+    <message>
+        <source>cannot write "%1": %2; choose another file</source>
+        <translation>tidak dapat menulis "%1": %2; pilih fail lain</translation>
+    </message>
+    <message>
+        <source>no profile file was named</source>
+        <translation>tiada fail profil dinamakan</translation>
+    </message>
+    <message>
+        <source>not enough memory to write "%1"</source>
+        <translation>ingatan tidak mencukupi untuk menulis "%1"</translation>
+    </message>
+    <message>
+        <source>the section name "%1" holds "]" or a line break</source>
+        <translation>nama seksyen "%1" mengandungi "]" atau pemisah baris</translation>
+    </message>
+    <message>
+        <source>the entry name "%1" holds "=" or a line break, or starts with ";" or "["</source>
+        <translation>nama entri "%1" mengandungi "=" atau pemisah baris, atau bermula dengan ";" atau "["</translation>
+    </message>
+    <message>
+        <source>it is the profile, which holds the reminders and settings</source>
+        <translation>ia ialah profil, yang menyimpan peringatan dan tetapan</translation>
+    </message>
+    <message>
+        <source>it is the lock file of the profile "%1", which holds the reminders and settings</source>
+        <translation>ia ialah fail penguncian profil "%1", yang menyimpan peringatan dan tetapan</translation>
+    </message>
+    <message>
+        <source>it is the file through which the profile "%1", which holds the reminders and settings, is replaced</source>
+        <translation>ia ialah fail perantara untuk menggantikan profil "%1", yang menyimpan peringatan dan tetapan</translation>
+    </message>
+    <message>
+        <source>it is the backup of the profile "%1", which holds the reminders and settings</source>
+        <translation>ia ialah sandaran profil "%1", yang menyimpan peringatan dan tetapan</translation>
+    </message>
+    <message>
+        <source>no profile file: the program's file name "%1" gives it no name</source>
+        <translation>tiada fail profil: nama fail program "%1" tidak memberinya nama</translation>
+    </message>
+    <message>
+        <source>%1 is not set</source>
+        <translation>%1 tidak ditetapkan</translation>
+    </message>
+    <message>
+        <source>%1 is "%2"</source>
+        <translation>%1 ialah "%2"</translation>
+    </message>
+    <message>
+        <source>no folder for the profile file %1.INI: it is kept in $XDG_CONFIG_HOME or else in $HOME/.config, but %2 and %3. Set HOME (or XDG_CONFIG_HOME) to an absolute folder, such as your home folder, and start the program again</source>
+        <translation>tiada folder untuk fail profil %1.INI: ia disimpan dalam $XDG_CONFIG_HOME atau, jika tiada, dalam $HOME/.config, tetapi %2 dan %3. Tetapkan HOME (atau XDG_CONFIG_HOME) kepada folder mutlak, seperti folder rumah anda, dan mulakan semula program</translation>
+    </message>
+    <message>
+        <source>cannot read "%1": not enough memory to hold it</source>
+        <translation>tidak dapat membaca "%1": ingatan tidak mencukupi untuk memuatkannya</translation>
+    </message>
+</context>
+<context>
+    <name>HijriCalendar</name>
+    <message>
+        <source>Astronomical</source>
+        <translation>Astronomi</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura</source>
+        <translation>Umm al-Qura</translation>
+    </message>
+    <message>
+        <source>Tabular (civil)</source>
+        <translation>Tabular (sivil)</translation>
+    </message>
+    <message>
+        <source>%1, 1 %2 recorded</source>
+        <translation>%1, 1 %2 direkodkan</translation>
+    </message>
+    <message>
+        <source>%1, 1 %2 moved by the recorded 1 %3</source>
+        <translation>%1, 1 %2 dianjakkan oleh 1 %3 yang direkodkan</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 days</source>
+        <comment>%1, %2 day</comment>
+        <translation>
+            <numerusform>%1, %2 hari</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n month starts recorded</source>
+        <comment>%1, %n month start recorded</comment>
+        <translation>
+            <numerusform>%1, %n permulaan bulan direkodkan</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>ICU has no calendar %1</source>
+        <translation>ICU tiada kalendar %1</translation>
+    </message>
+    <message>
+        <source>ICU cannot convert the date: %1</source>
+        <translation>ICU tidak dapat menukar tarikh: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HolyDays</name>
+    <message>
+        <source>Islamic New Year</source>
+        <translation>Awal Muharam</translation>
+    </message>
+    <message>
+        <source>Ashura</source>
+        <translation>Hari Asyura</translation>
+    </message>
+    <message>
+        <source>Isra and Mi'raj</source>
+        <translation>Israk dan Mikraj</translation>
+    </message>
+    <message>
+        <source>Mid-Sha'ban</source>
+        <translation>Nisfu Syaaban</translation>
+    </message>
+    <message>
+        <source>First day of Ramadan</source>
+        <translation>Awal Ramadan</translation>
+    </message>
+    <message>
+        <source>Laylat al-Qadr (one of the odd nights)</source>
+        <translation>Lailatulqadar (salah satu malam ganjil)</translation>
+    </message>
+    <message>
+        <source>Eid al-Fitr</source>
+        <translation>Hari Raya Aidilfitri</translation>
+    </message>
+    <message>
+        <source>Day of Arafah</source>
+        <translation>Hari Arafah</translation>
+    </message>
+    <message>
+        <source>Eid al-Adha</source>
+        <translation>Hari Raya Aidiladha</translation>
+    </message>
+</context>
+<context>
+    <name>LongText</name>
+    <message>
+        <source>[The rest is not shown: the text is too long to show whole.]</source>
+        <translation>[Selebihnya tidak dipaparkan: teks terlalu panjang untuk dipaparkan sepenuhnya.]</translation>
+    </message>
+    <message>
+        <source>This text is too long to edit here; it is shown in part and kept unchanged.</source>
+        <translation>Teks ini terlalu panjang untuk disunting di sini; ia dipaparkan sebahagian dan dikekalkan tanpa perubahan.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Baharu	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>B&amp;uka...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Simpan	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Simpan S&amp;ebagai...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Cetak...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Pra&amp;tonton Cetakan</translation>
+    </message>
+    <message>
+        <source>Print &amp;Month...</source>
+        <translation>Cetak Bula&amp;n...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>&amp;Persediaan Cetakan...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Reminders...</source>
+        <translation>Eksport Per&amp;ingatan...</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Fail Terkini</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Keluar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>Buat &amp;Asal	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>P&amp;otong	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Salin	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>Tampa&amp;l	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Tambah</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Pa&amp;dam</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Bar Alat</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Bar &amp;Status</translation>
+    </message>
+    <message>
+        <source>All &amp;Reminders	Ctrl+R</source>
+        <translation>Semua &amp;Peringatan	Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Month	Ctrl+M</source>
+        <translation>B&amp;ulan	Ctrl+M</translation>
+    </message>
+    <message>
+        <source>&amp;Astronomical</source>
+        <translation>&amp;Astronomi</translation>
+    </message>
+    <message>
+        <source>&amp;Umm al-Qura</source>
+        <translation>&amp;Umm al-Qura</translation>
+    </message>
+    <message>
+        <source>&amp;Tabular (civil)</source>
+        <translation>&amp;Tabular (sivil)</translation>
+    </message>
+    <message>
+        <source>&amp;-2 days</source>
+        <translation>&amp;-2 hari</translation>
+    </message>
+    <message>
+        <source>-&amp;1 day</source>
+        <translation>-&amp;1 hari</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>T&amp;iada</translation>
+    </message>
+    <message>
+        <source>+1 &amp;day</source>
+        <translation>+1 &amp;hari</translation>
+    </message>
+    <message>
+        <source>&amp;+2 days</source>
+        <translation>&amp;+2 hari</translation>
+    </message>
+    <message>
+        <source>Audiable Alarm</source>
+        <translation>Penggera Berbunyi</translation>
+    </message>
+    <message>
+        <source>&amp;Islamic Holy Days</source>
+        <translation>&amp;Hari Kebesaran Islam</translation>
+    </message>
+    <message>
+        <source>Start at &amp;Login</source>
+        <translation>Mula semasa Log &amp;Masuk</translation>
+    </message>
+    <message>
+        <source>Hijri &amp;Calendar</source>
+        <translation>&amp;Kalendar Hijrah</translation>
+    </message>
+    <message>
+        <source>Hijri Date &amp;Adjustment</source>
+        <translation>Pela&amp;rasan Tarikh Hijrah</translation>
+    </message>
+    <message>
+        <source>&amp;About Zamanix...</source>
+        <translation>&amp;Perihal Zamanix...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fail</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Sunting</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Lihat</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Pilihan</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Bantuan</translation>
+    </message>
+</context>
+<context>
+    <name>MonthStarts</name>
+    <message>
+        <source>%1 is not a Hijri month; write YEAR/MONTH, for example 1448/9</source>
+        <translation>%1 bukan bulan Hijrah; tulis TAHUN/BULAN, contohnya 1448/9</translation>
+    </message>
+    <message>
+        <source>there is no Hijri year 0</source>
+        <translation>tiada tahun Hijrah 0</translation>
+    </message>
+    <message>
+        <source>Hijri month %1 does not exist; months run from 1 to 12</source>
+        <translation>bulan Hijrah %1 tidak wujud; bulan bermula dari 1 hingga 12</translation>
+    </message>
+    <message>
+        <source>%1 is not a date; write YYYY-MM-DD, for example 2027-02-07</source>
+        <translation>%1 bukan tarikh; tulis TTTT-BB-HH, contohnya 2027-02-07</translation>
+    </message>
+    <message>
+        <source>%1: there is no month %2</source>
+        <translation>%1: tiada bulan %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 has no day %4</source>
+        <translation>%1: %2 %3 tiada hari %4</translation>
+    </message>
+    <message>
+        <source>%1: a month start is recorded by its Gregorian date, and the Gregorian calendar begins on 15 October 1582</source>
+        <translation>%1: permulaan bulan direkodkan mengikut tarikh Gregoriannya, dan kalendar Gregorian bermula pada 15 Oktober 1582</translation>
+    </message>
+    <message>
+        <source>%1: the last supported year is %2</source>
+        <translation>%1: tahun terakhir yang disokong ialah %2</translation>
+    </message>
+    <message>
+        <source>%1 is recorded twice; the first record, %2, counts</source>
+        <translation>%1 direkodkan dua kali; rekod pertama, %2, yang diguna pakai</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <comment>%n day</comment>
+        <translation>
+            <numerusform>%n hari</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 atau %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: with %3 recorded as beginning on %4, %5 would have %6, and a month has 29 or 30</source>
+        <translation>%1 tidak boleh bermula pada %2: dengan %3 direkodkan bermula pada %4, %5 akan mempunyai %6, sedangkan sebulan mempunyai 29 atau 30 hari</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: with %3 recorded as beginning on %4, the %5 months from %6 to %7 would have %8, and %9 months have %10 to %11</source>
+        <translation>%1 tidak boleh bermula pada %2: dengan %3 direkodkan bermula pada %4, %5 bulan dari %6 hingga %7 akan mempunyai %8, sedangkan %9 bulan mempunyai %10 hingga %11 hari</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: under %3 that day is %4</source>
+        <translation>%1 tidak boleh bermula pada %2: mengikut %3, hari itu ialah %4</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: that is %3 after its first day under %4, %5, and a recorded start lies at most %6 days from it</source>
+        <translation>%1 tidak boleh bermula pada %2: itu %3 selepas hari pertamanya mengikut %4, %5, sedangkan permulaan yang direkodkan terletak paling jauh %6 hari daripadanya</translation>
+    </message>
+    <message>
+        <source>%1 cannot begin on %2: that is %3 before its first day under %4, %5, and a recorded start lies at most %6 days from it</source>
+        <translation>%1 tidak boleh bermula pada %2: itu %3 sebelum hari pertamanya mengikut %4, %5, sedangkan permulaan yang direkodkan terletak paling jauh %6 hari daripadanya</translation>
+    </message>
+    <message>
+        <source>No day of %1 fits the records around it; to begin it on %2, record %3 anew first, beginning on %4</source>
+        <translation>Tiada hari dalam %1 yang sesuai dengan rekod di sekitarnya; untuk memulakannya pada %2, rekodkan semula %3 dahulu, bermula pada %4</translation>
+    </message>
+    <message>
+        <source>As the records stand, %1 can begin on %2; to begin it on %3, record %4 anew first, beginning on %5</source>
+        <translation>Dengan rekod yang ada, %1 boleh bermula pada %2; untuk memulakannya pada %3, rekodkan semula %4 dahulu, bermula pada %5</translation>
+    </message>
+    <message>
+        <source>No day of %1 fits the records around it</source>
+        <translation>Tiada hari dalam %1 yang sesuai dengan rekod di sekitarnya</translation>
+    </message>
+    <message>
+        <source>As the records stand, %1 can begin on %2</source>
+        <translation>Dengan rekod yang ada, %1 boleh bermula pada %2</translation>
+    </message>
+    <message>
+        <source>[%1] %2=%3 is ignored: %4</source>
+        <translation>[%1] %2=%3 diabaikan: %4</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>baris %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is given another day on line %2</source>
+        <translation>%1 diberi hari lain pada baris %2</translation>
+    </message>
+    <message>
+        <source>no month start in it; write one a line as YEAR/MONTH=YYYY-MM-DD under [HijriMonthStarts], for example 1448/9=2027-02-07</source>
+        <translation>tiada permulaan bulan di dalamnya; tulis satu sebaris sebagai TAHUN/BULAN=TTTT-BB-HH di bawah [HijriMonthStarts], contohnya 1448/9=2027-02-07</translation>
+    </message>
+    <message>
+        <source>"%1" is no record; write YEAR/MONTH=YYYY-MM-DD, for example 1448/9=2027-02-07</source>
+        <translation>"%1" bukan rekod; tulis TAHUN/BULAN=TTTT-BB-HH, contohnya 1448/9=2027-02-07</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>%1: %2; nothing was printed to it.
+Print to another file.</source>
+        <translation>%1: %2; tiada apa dicetak ke fail itu.
+Cetak ke fail lain.</translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>the astronomical Hijri calendar follows computed new moons, which no RSCALE calendar describes</source>
+        <translation>kalendar Hijrah astronomi mengikut anak bulan yang dikira, yang tidak diterangkan oleh mana-mana kalendar RSCALE</translation>
+    </message>
+    <message>
+        <source>the Hijri calendar is adjusted (%1), which no RSCALE calendar describes</source>
+        <translation>kalendar Hijrah dilaraskan (%1), yang tidak diterangkan oleh mana-mana kalendar RSCALE</translation>
+    </message>
+    <message>
+        <source>the Hijri calendar keeps a recorded month start (%1 on %2), which no RSCALE calendar describes</source>
+        <translation>kalendar Hijrah menyimpan permulaan bulan yang direkodkan (%1 pada %2), yang tidak diterangkan oleh mana-mana kalendar RSCALE</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 atau %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>; did you mean %1?</source>
+        <translation>; adakah maksud anda %1?</translation>
+    </message>
+    <message>
+        <source>; the Hijri months are %1, the Christian ones January to December</source>
+        <translation>; bulan Hijrah ialah %1, bulan Masihi January hingga December</translation>
+    </message>
+    <message>
+        <source>the key has no "/" between the month and the day</source>
+        <translation>kunci tiada "/" antara bulan dan hari</translation>
+    </message>
+    <message>
+        <source>"%1" is neither a Hijri nor a Christian month</source>
+        <translation>"%1" bukan bulan Hijrah mahupun Masihi</translation>
+    </message>
+    <message>
+        <source>the key has no day after the "/"</source>
+        <translation>kunci tiada hari selepas "/"</translation>
+    </message>
+    <message>
+        <source>"%1" is not a day: write 1 to 31, or 01 to 09</source>
+        <translation>"%1" bukan hari: tulis 1 hingga 31, atau 01 hingga 09</translation>
+    </message>
+    <message>
+        <source>%1 never has more than %2 days</source>
+        <translation>%1 tidak pernah melebihi %2 hari</translation>
+    </message>
+    <message>
+        <source>the memo is empty, and an empty memo never rings</source>
+        <translation>nota kosong, dan nota kosong tidak pernah berbunyi</translation>
+    </message>
+    <message>
+        <source>its alarm time %1 is never reached</source>
+        <translation>masa penggeranya, %1, tidak pernah dicapai</translation>
+    </message>
+    <message>
+        <source>%1 has no day %2 in the next %3 years under the %4 calendar</source>
+        <translation>%1 tiada hari %2 dalam %3 tahun akan datang mengikut kalendar %4</translation>
+    </message>
+</context>
+<context>
+    <name>RemindersProgram</name>
+    <message>
+        <source>the keyring holds no password for "%1" at %2; give it with --password-file FILE (- reads standard input)</source>
+        <translation>rantai kunci tiada kata laluan untuk "%1" di %2; berikannya dengan --password-file FAIL (- membaca input standard)</translation>
+    </message>
+    <message>
+        <source>no keyring answered to give the password for "%1" at %2 (%3); give it with --password-file FILE (- reads standard input)</source>
+        <translation>tiada rantai kunci menjawab untuk memberi kata laluan "%1" di %2 (%3); berikannya dengan --password-file FAIL (- membaca input standard)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>ia kosong</translation>
+    </message>
+    <message>
+        <source>cannot read the password from standard input: %1</source>
+        <translation>tidak dapat membaca kata laluan daripada input standard: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the password from %1: %2</source>
+        <translation>tidak dapat membaca kata laluan daripada %1: %2</translation>
+    </message>
+    <message>
+        <source>no calendar server is set up: give --url URL (and --user NAME), or keep them in the profile as URL= and User= under [CalendarServer]</source>
+        <translation>tiada pelayan kalendar disediakan: berikan --url URL (dan --user NAMA), atau simpan dalam profil sebagai URL= dan User= di bawah [CalendarServer]</translation>
+    </message>
+    <message>
+        <source>cannot publish to %1: %2</source>
+        <translation>tidak dapat menerbitkan ke %1: %2</translation>
+    </message>
+    <message>
+        <source>published to %1: %2</source>
+        <translation>diterbitkan ke %1: %2</translation>
+    </message>
+    <message>
+        <source>Usage:
+  zamanix-reminders [OPTIONS] list [--format text|tsv]
+  zamanix-reminders [OPTIONS] upcoming [--days N] [--format text|tsv]
+  zamanix-reminders [OPTIONS] add KEY MEMO [--alarm HH:MM] [--every MINUTES]
+  zamanix-reminders [OPTIONS] remove KEY
+  zamanix-reminders [OPTIONS] export [--years N] [--from DATE] [-o FILE]
+  zamanix-reminders [OPTIONS] export --rscale [--from DATE] [-o FILE]
+  zamanix-reminders [OPTIONS] publish [--url URL] [--user NAME]
+                    [--password-file FILE] [--years N]
+where OPTIONS are [--profile FILE] [--calendar astronomical|umalqura|civil]
+[--adjust N].
+
+Lists, adds and removes the reminders that the Zamanix desktop program keeps,
+exports them as an iCalendar file for other calendar programs, and publishes
+them to a CalDAV calendar that phones and other calendar programs show.
+
+A KEY is a month name of either calendar, "/" and a day, as the form builds
+it: Ramadhan/27, March/06, Rabi'ul Awwal/5. add and remove also take the
+common spellings of the Hijri months (Ramadan, Dhul Hijjah, Rabi al-Awwal,
+Jumada al-Ula, ...) and keep the month as the program spells it. A reminder
+comes back every year of its calendar; a day 1 to 9 falls due written as 5
+or as 05.
+
+Commands:
+  list                every reminder, by the day it falls due next; those
+                      that never fall due (April/31, a misspelt month) last,
+                      with the reason
+  upcoming            the reminders that fall due from today through N days
+                      from today (--days, default 30), one line for each day
+  add KEY MEMO        keeps MEMO under KEY, with its alarm: --alarm HH:MM
+                      (default 08:00) and --every MINUTES, 0 to 720, until
+                      it reminds again (default 60); a reminder that exists
+                      keeps the alarm not given; writes exactly what the
+                      form's Add writes
+  remove KEY          forgets the reminder and its alarm, as the form's
+                      Delete does
+  export              writes every day on which a reminder falls due in the
+                      next N years (--years, default 5, from --from DATE,
+                      YEAR-MONTH-DAY, default today) as iCalendar events at
+                      the alarm time in your time zone, to FILE (-o; a link's
+                      target, a pipe or a terminal as a stream; never the
+                      profile or its files) or to standard output; with
+                      --rscale, one event per reminder that repeats every
+                      year of its calendar (RFC 7529), for the programs
+                      that know the Hijri calendars of ICU (Umm al-Qura
+                      and tabular, without adjustment or recorded month
+                      starts)
+  publish             makes the CalDAV calendar at URL (--url, default: the
+                      profile's) hold the events that export --years N
+                      writes (--years, default: the profile's, else 2):
+                      writes only what changed, and never touches another
+                      program's objects. The password is the first line of
+                      --password-file FILE (- reads standard input), else
+                      the keyring's. Exit status 1 when the server or the
+                      network failed
+
+Options:
+  --profile FILE      the profile to use (default: the desktop program's,
+                      $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar RULE     the Hijri calendar: astronomical, umalqura or civil
+                      (default: the one chosen in the desktop program)
+  --adjust N          move the Hijri calendar N days, -2 to 2 (default: as
+                      chosen in the desktop program)
+  --format text|tsv   aligned columns (default), or tab-separated values
+                      with a header line
+  -h, --help          show this help
+  --version           show the version
+A MEMO that begins with "-" follows "--".
+
+The Hijri calendar keeps the month starts recorded in the profile (section
+[HijriMonthStarts], "1448/9=2027-02-07"); a record it cannot keep is left
+out, with a warning on standard error.
+
+Errors (a key whose month or day is not valid, a profile that cannot be read
+or written, bad options, no password for publish) are reported as
+"zamanix-reminders: &lt;what is wrong&gt;" on standard error with exit status 2,
+and nothing is written.
+</source>
+        <translation>Penggunaan:
+  zamanix-reminders [PILIHAN] list [--format text|tsv]
+  zamanix-reminders [PILIHAN] upcoming [--days N] [--format text|tsv]
+  zamanix-reminders [PILIHAN] add KUNCI NOTA [--alarm JJ:MM] [--every MINIT]
+  zamanix-reminders [PILIHAN] remove KUNCI
+  zamanix-reminders [PILIHAN] export [--years N] [--from TARIKH] [-o FAIL]
+  zamanix-reminders [PILIHAN] export --rscale [--from TARIKH] [-o FAIL]
+  zamanix-reminders [PILIHAN] publish [--url URL] [--user NAMA]
+                    [--password-file FAIL] [--years N]
+dengan PILIHAN ialah [--profile FAIL]
+[--calendar astronomical|umalqura|civil] [--adjust N].
+
+Menyenaraikan, menambah dan membuang peringatan yang disimpan oleh program
+desktop Zamanix, mengeksportnya sebagai fail iCalendar untuk program kalendar
+lain, dan menerbitkannya ke kalendar CalDAV yang dipaparkan oleh telefon dan
+program kalendar lain.
+
+KUNCI ialah nama bulan daripada salah satu kalendar, "/" dan satu hari,
+seperti yang dibina oleh borang: Ramadhan/27, March/06, Rabi'ul Awwal/5. add
+dan remove juga menerima ejaan lazim bulan Hijrah (Ramadan, Dhul Hijjah,
+Rabi al-Awwal, Jumada al-Ula, ...) dan menyimpan bulan mengikut ejaan
+program. Peringatan berulang setiap tahun dalam kalendarnya; hari 1 hingga 9
+tiba masanya sama ada ditulis 5 atau 05.
+
+Arahan:
+  list                semua peringatan, mengikut hari ia tiba masanya
+                      berikutnya; yang tidak akan tiba masanya (April/31,
+                      nama bulan yang salah eja) di akhir, bersama sebabnya
+  upcoming            peringatan yang tiba masanya dari hari ini hingga N
+                      hari dari hari ini (--days, lalai 30), satu baris bagi
+                      setiap hari
+  add KUNCI NOTA      simpan NOTA di bawah KUNCI, bersama penggeranya:
+                      --alarm JJ:MM (lalai 08:00) dan --every MINIT, 0
+                      hingga 720, sebelum mengingatkan lagi (lalai 60);
+                      peringatan yang sedia ada mengekalkan bahagian
+                      penggera yang tidak diberikan; menulis tepat seperti
+                      butang Tambah pada borang
+  remove KUNCI        lupakan peringatan dan penggeranya, seperti butang
+                      Padam pada borang
+  export              tulis setiap hari peringatan tiba masanya dalam N tahun
+                      akan datang (--years, lalai 5, bermula --from TARIKH,
+                      TAHUN-BULAN-HARI, lalai hari ini) sebagai acara
+                      iCalendar pada masa penggera dalam zon waktu anda, ke
+                      FAIL (-o; sasaran pautan, paip atau terminal ditulis
+                      sebagai strim; tidak sekali-kali profil atau failnya)
+                      atau ke output standard
+                      dengan --rscale: satu acara bagi setiap peringatan yang
+                      berulang setiap tahun kalendarnya (RFC 7529), untuk
+                      program yang mengenali kalendar Hijrah ICU (Ummul Qura
+                      dan berjadual, tanpa pelarasan atau permulaan bulan
+                      yang direkodkan)
+  publish             menjadikan kalendar CalDAV di URL (--url, lalai: yang
+                      dalam profil) menyimpan acara yang ditulis oleh
+                      export --years N (--years, lalai: yang dalam profil,
+                      jika tiada 2): hanya menulis yang berubah, dan tidak
+                      sekali-kali menyentuh objek program lain. Kata laluan
+                      ialah baris pertama --password-file FAIL (- membaca input
+                      standard), jika tidak kata laluan dalam rantai kunci.
+                      Status keluar 1 apabila pelayan atau rangkaian gagal
+
+Pilihan:
+  --profile FAIL      profil yang digunakan (lalai: milik program desktop,
+                      $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar PERATURAN
+                      kalendar Hijrah: astronomical, umalqura atau civil
+                      (lalai: yang dipilih dalam program desktop)
+  --adjust N          anjak kalendar Hijrah N hari, -2 hingga 2 (lalai:
+                      seperti yang dipilih dalam program desktop)
+  --format text|tsv   lajur sejajar (lalai), atau nilai dipisahkan tab dengan
+                      baris pengepala
+  -h, --help          papar bantuan ini
+  --version           papar versi
+NOTA yang bermula dengan "-" ditulis selepas "--".
+
+Kalendar Hijrah mengikut permulaan bulan yang direkodkan dalam profil
+(seksyen [HijriMonthStarts], "1448/9=2027-02-07"); rekod yang tidak dapat
+dikekalkan diketepikan, dengan amaran pada ralat standard.
+
+Ralat (kunci dengan bulan atau hari yang tidak sah, profil yang tidak dapat
+dibaca atau ditulis, pilihan yang salah, tiada kata laluan untuk menerbitkan)
+dilaporkan sebagai "zamanix-reminders: &lt;apa yang salah&gt;" pada ralat standard
+dengan status keluar 2, dan tiada apa-apa ditulis.
+</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of seconds</source>
+        <translation>%1 bukan bilangan saat</translation>
+    </message>
+    <message>
+        <source>the %1 calendar cannot be computed: %2</source>
+        <translation>kalendar %1 tidak dapat dikira: %2</translation>
+    </message>
+    <message>
+        <source>%1: warning: %2</source>
+        <translation>%1: amaran: %2</translation>
+    </message>
+    <message>
+        <source>cannot add %1: %2</source>
+        <translation>tidak dapat menambah %1: %2</translation>
+    </message>
+    <message>
+        <source>the memo is empty; an empty memo never rings (use remove to delete a reminder)</source>
+        <translation>nota kosong; nota kosong tidak pernah berbunyi (gunakan remove untuk memadam peringatan)</translation>
+    </message>
+    <message>
+        <source>there is no reminder %1 in %2</source>
+        <translation>tiada peringatan %1 dalam %2</translation>
+    </message>
+    <message>
+        <source>--years does not apply to export --rscale: its events repeat without end</source>
+        <translation>--years tidak terpakai pada export --rscale: acaranya berulang tanpa henti</translation>
+    </message>
+    <message>
+        <source>cannot export repeating events: %1; export without --rscale lists every day a reminder falls due instead</source>
+        <translation>tidak dapat mengeksport acara berulang: %1; export tanpa --rscale sebaliknya menyenaraikan setiap hari peringatan tiba</translation>
+    </message>
+    <message>
+        <source>--from %1</source>
+        <translation>--from %1</translation>
+    </message>
+    <message>
+        <source>--from %1: %2</source>
+        <translation>--from %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try '%3 --help' for more information.</source>
+        <translation>%1: %2
+Cuba '%3 --help' untuk maklumat lanjut.</translation>
+    </message>
+    <message>
+        <source>could not write the output</source>
+        <translation>tidak dapat menulis output</translation>
+    </message>
+    <message>
+        <source>--profile needs a file name</source>
+        <translation>--profile memerlukan nama fail</translation>
+    </message>
+    <message>
+        <source>unknown calendar %1; use astronomical, umalqura or civil</source>
+        <translation>kalendar %1 tidak diketahui; gunakan astronomical, umalqura atau civil</translation>
+    </message>
+    <message>
+        <source>adjustment %1 is not a whole number of days from -2 to 2</source>
+        <translation>pelarasan %1 bukan bilangan hari yang bulat dari -2 hingga 2</translation>
+    </message>
+    <message>
+        <source>unknown format %1; use text or tsv</source>
+        <translation>format %1 tidak diketahui; gunakan text atau tsv</translation>
+    </message>
+    <message>
+        <source>--days takes a number of days from 0 to 36525, not %1</source>
+        <translation>--days menerima bilangan hari dari 0 hingga 36525, bukan %1</translation>
+    </message>
+    <message>
+        <source>--alarm takes a time from 00:00 to 23:59, not %1</source>
+        <translation>--alarm menerima masa dari 00:00 hingga 23:59, bukan %1</translation>
+    </message>
+    <message>
+        <source>--every takes a number of minutes from 0 to %1, not %2</source>
+        <translation>--every menerima bilangan minit dari 0 hingga %1, bukan %2</translation>
+    </message>
+    <message>
+        <source>--years takes a number of years from 1 to 100, not %1</source>
+        <translation>--years menerima bilangan tahun dari 1 hingga 100, bukan %1</translation>
+    </message>
+    <message>
+        <source>--password-file needs a file name, or - for standard input</source>
+        <translation>--password-file memerlukan nama fail, atau - untuk input standard</translation>
+    </message>
+    <message>
+        <source>unknown command %1; use list, upcoming, add, remove, export or publish</source>
+        <translation>arahan %1 tidak diketahui; gunakan list, upcoming, add, remove, export atau publish</translation>
+    </message>
+    <message>
+        <source>no command given; use list, upcoming, add, remove, export or publish</source>
+        <translation>tiada arahan diberikan; gunakan list, upcoming, add, remove, export atau publish</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments</source>
+        <translation>%1 tidak menerima argumen</translation>
+    </message>
+    <message>
+        <source>%1 takes one KEY</source>
+        <translation>%1 menerima satu KUNCI</translation>
+    </message>
+    <message>
+        <source>%1 takes a KEY and a MEMO</source>
+        <translation>%1 menerima KUNCI dan NOTA</translation>
+    </message>
+    <message>
+        <source>option %1 does not apply to this command</source>
+        <translation>pilihan %1 tidak terpakai pada arahan ini</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>pilihan %1 tidak diketahui</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>pilihan %1 tidak menerima nilai</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>pilihan %1 memerlukan nilai</translation>
+    </message>
+</context>
+<context>
+    <name>SessionBus</name>
+    <message>
+        <source>%1: the session bus at %2 does not answer within %3 seconds; going on without it, as a copy of its own, without desktop notifications</source>
+        <translation>%1: bas sesi di %2 tidak menjawab dalam masa %3 saat; meneruskan tanpanya, sebagai salinan tersendiri, tanpa pemberitahuan desktop</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>Zamanix reminder</source>
+        <translation>Peringatan Zamanix</translation>
+    </message>
+</context>
+<context>
+    <name>Strings</name>
+    <message>
+        <source>Zamanix
+
+Zamani
+
+
+Zamanix.Document
+Zamani Document</source>
+        <translation>Zamanix
+
+Zamani
+
+
+Zamanix.Document
+Dokumen Zamani</translation>
+    </message>
+    <message>
+        <source>Add memo entry to reminders on specified date</source>
+        <translation>Tambah nota kepada peringatan pada tarikh yang ditentukan</translation>
+    </message>
+    <message>
+        <source>Delete reminder entry from list.</source>
+        <translation>Padam peringatan daripada senarai.</translation>
+    </message>
+    <message>
+        <source>Play Remider.wav audio file on alarm</source>
+        <translation>Mainkan fail audio Reminder.wav semasa penggera</translation>
+    </message>
+    <message>
+        <source>Compute the Hijri months from the new moons (the default)</source>
+        <translation>Kira bulan Hijrah daripada anak bulan (lalai)</translation>
+    </message>
+    <message>
+        <source>Follow the Umm al-Qura calendar of Saudi Arabia</source>
+        <translation>Ikut kalendar Umm al-Qura Arab Saudi</translation>
+    </message>
+    <message>
+        <source>Follow the tabular (civil) Islamic calendar</source>
+        <translation>Ikut kalendar Islam tabular (sivil)</translation>
+    </message>
+    <message>
+        <source>Begin every Hijri month two days later</source>
+        <translation>Mulakan setiap bulan Hijrah dua hari kemudian</translation>
+    </message>
+    <message>
+        <source>Begin every Hijri month a day later</source>
+        <translation>Mulakan setiap bulan Hijrah sehari kemudian</translation>
+    </message>
+    <message>
+        <source>Keep the Hijri months as the calendar gives them</source>
+        <translation>Kekalkan bulan Hijrah seperti yang diberikan kalendar</translation>
+    </message>
+    <message>
+        <source>Begin every Hijri month a day earlier</source>
+        <translation>Mulakan setiap bulan Hijrah sehari lebih awal</translation>
+    </message>
+    <message>
+        <source>Begin every Hijri month two days earlier</source>
+        <translation>Mulakan setiap bulan Hijrah dua hari lebih awal</translation>
+    </message>
+    <message>
+        <source>List every reminder by the day it falls due next
+All Reminders</source>
+        <translation>Senaraikan semua peringatan mengikut hari ia tiba masanya berikutnya
+Semua Peringatan</translation>
+    </message>
+    <message>
+        <source>Save the reminders of the next five years as an iCalendar file for other calendar programs
+Export Reminders</source>
+        <translation>Simpan peringatan lima tahun akan datang sebagai fail iCalendar untuk program kalendar lain
+Eksport Peringatan</translation>
+    </message>
+    <message>
+        <source>Start Zamanix, minimized, whenever you log in to the desktop
+Start at Login</source>
+        <translation>Mulakan Zamanix, dalam keadaan diminimumkan, setiap kali anda log masuk ke desktop
+Mula semasa Log Masuk</translation>
+    </message>
+    <message>
+        <source>Print the month shown in the month panel on one page
+Print Month</source>
+        <translation>Cetak bulan yang dipaparkan dalam panel bulan pada satu halaman
+Cetak Bulan</translation>
+    </message>
+    <message>
+        <source>Show or hide the month at a glance beside the form
+Month</source>
+        <translation>Tunjukkan atau sembunyikan paparan sebulan di sebelah borang
+Bulan</translation>
+    </message>
+    <message>
+        <source>Mark the Islamic holy days in the month panel
+Islamic Holy Days</source>
+        <translation>Tandakan hari kebesaran Islam dalam panel bulan
+Hari Kebesaran Islam</translation>
+    </message>
+    <message>
+        <source>Zamanix</source>
+        <translation>Zamanix</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Sedia</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Cipta dokumen baharu
+Baharu</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Buka dokumen sedia ada
+Buka</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>Tutup dokumen aktif
+Tutup</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Simpan dokumen aktif
+Simpan</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Simpan dokumen aktif dengan nama baharu
+Simpan Sebagai</translation>
+    </message>
+    <message>
+        <source>Change the printing options
+Page Setup</source>
+        <translation>Ubah pilihan pencetakan
+Persediaan Halaman</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Ubah pencetak dan pilihan pencetakan
+Persediaan Cetakan</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Cetak dokumen aktif
+Cetak</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Paparkan halaman penuh
+Pratonton Cetakan</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Buka dokumen ini</translation>
+    </message>
+    <message>
+        <source>Erase the selection
+Erase</source>
+        <translation>Padam pilihan
+Padam</translation>
+    </message>
+    <message>
+        <source>Erase everything
+Erase All</source>
+        <translation>Padam semuanya
+Padam Semua</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard
+Copy</source>
+        <translation>Salin pilihan dan letakkannya pada papan keratan
+Salin</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation>Potong pilihan dan letakkannya pada papan keratan
+Potong</translation>
+    </message>
+    <message>
+        <source>Find the specified text
+Find</source>
+        <translation>Cari teks yang ditentukan
+Cari</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation>Sisipkan kandungan papan keratan
+Tampal</translation>
+    </message>
+    <message>
+        <source>Repeat the last action
+Repeat</source>
+        <translation>Ulang tindakan terakhir
+Ulang</translation>
+    </message>
+    <message>
+        <source>Replace specific text with different text
+Replace</source>
+        <translation>Gantikan teks tertentu dengan teks lain
+Ganti</translation>
+    </message>
+    <message>
+        <source>Select the entire document
+Select All</source>
+        <translation>Pilih seluruh dokumen
+Pilih Semua</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>Buat asal tindakan terakhir
+Buat Asal</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>Buat semula tindakan yang telah dibuat asal
+Buat Semula</translation>
+    </message>
+    <message>
+        <source>Split the active window into panes
+Split</source>
+        <translation>Pisahkan tetingkap aktif kepada beberapa anak tetingkap
+Pisah</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Paparkan maklumat program, nombor versi dan hak cipta
+Perihal</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Keluar daripada aplikasi; meminta untuk menyimpan dokumen
+Keluar</translation>
+    </message>
+    <message>
+        <source>Switch to the next window pane
+Next Pane</source>
+        <translation>Beralih ke anak tetingkap seterusnya
+Anak Tetingkap Seterusnya</translation>
+    </message>
+    <message>
+        <source>Switch back to the previous window pane
+Previous Pane</source>
+        <translation>Kembali ke anak tetingkap sebelumnya
+Anak Tetingkap Sebelumnya</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Tunjukkan atau sembunyikan bar alat
+Bar Alat</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Tunjukkan atau sembunyikan bar status
+Bar Status</translation>
+    </message>
+    <message>
+        <source>Close print preview mode
+Cancel Preview</source>
+        <translation>Tutup mod pratonton cetakan
+Tutup Pratonton</translation>
+    </message>
+    <message>
+        <source>EXT</source>
+        <translation>LNJ</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>OVR</source>
+        <translation>TND</translation>
+    </message>
+    <message>
+        <source>REC</source>
+        <translation>RKM</translation>
+    </message>
+    <message>
+        <source>Change the window size</source>
+        <translation>Ubah saiz tetingkap</translation>
+    </message>
+    <message>
+        <source>Change the window position</source>
+        <translation>Ubah kedudukan tetingkap</translation>
+    </message>
+    <message>
+        <source>Reduce the window to an icon</source>
+        <translation>Kecilkan tetingkap menjadi ikon</translation>
+    </message>
+    <message>
+        <source>Enlarge the window to full size</source>
+        <translation>Besarkan tetingkap ke saiz penuh</translation>
+    </message>
+    <message>
+        <source>Switch to the next document window</source>
+        <translation>Beralih ke tetingkap dokumen seterusnya</translation>
+    </message>
+    <message>
+        <source>Switch to the previous document window</source>
+        <translation>Beralih ke tetingkap dokumen sebelumnya</translation>
+    </message>
+    <message>
+        <source>Close the active window and prompts to save the documents</source>
+        <translation>Tutup tetingkap aktif dan minta untuk menyimpan dokumen</translation>
+    </message>
+    <message>
+        <source>Restore the window to normal size</source>
+        <translation>Pulihkan tetingkap ke saiz biasa</translation>
+    </message>
+    <message>
+        <source>Activate Task List</source>
+        <translation>Aktifkan senarai tugas</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Buka</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Simpan Sebagai</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Semua Fail (*.*)</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Tanpa Tajuk</translation>
+    </message>
+    <message>
+        <source>an unnamed file</source>
+        <translation>fail tanpa nama</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Sembunyikan</translation>
+    </message>
+    <message>
+        <source>No error message is available.</source>
+        <translation>Tiada mesej ralat tersedia.</translation>
+    </message>
+    <message>
+        <source>An unsupported operation was attempted.</source>
+        <translation>Operasi yang tidak disokong telah dicuba.</translation>
+    </message>
+    <message>
+        <source>A required resource was unavailable.</source>
+        <translation>Sumber yang diperlukan tidak tersedia.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Kehabisan ingatan.</translation>
+    </message>
+    <message>
+        <source>An unknown error has occurred.</source>
+        <translation>Ralat yang tidak diketahui telah berlaku.</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <translation>pada %1</translation>
+    </message>
+    <message>
+        <source>&amp;One Page</source>
+        <translation>&amp;Satu Halaman</translation>
+    </message>
+    <message>
+        <source>&amp;Two Page</source>
+        <translation>&amp;Dua Halaman</translation>
+    </message>
+    <message>
+        <source>Page %u</source>
+        <translation>Halaman %u</translation>
+    </message>
+    <message>
+        <source>Page %u
+Pages %u-%u
+</source>
+        <translation>Halaman %u
+Halaman %u-%u
+</translation>
+    </message>
+    <message>
+        <source>Print to File</source>
+        <translation>Cetak ke Fail</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>ke %1</translation>
+    </message>
+    <message>
+        <source>Invalid filename.</source>
+        <translation>Nama fail tidak sah.</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Gagal membuka dokumen.</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Gagal menyimpan dokumen.</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Simpan perubahan pada %1?</translation>
+    </message>
+    <message>
+        <source>Failed to create empty document.</source>
+        <translation>Gagal mencipta dokumen kosong.</translation>
+    </message>
+    <message>
+        <source>The file is too large to open.</source>
+        <translation>Fail terlalu besar untuk dibuka.</translation>
+    </message>
+    <message>
+        <source>Could not start print job.</source>
+        <translation>Tidak dapat memulakan kerja cetakan.</translation>
+    </message>
+    <message>
+        <source>Failed to launch help.</source>
+        <translation>Gagal melancarkan bantuan.</translation>
+    </message>
+    <message>
+        <source>Internal application error.</source>
+        <translation>Ralat dalaman aplikasi.</translation>
+    </message>
+    <message>
+        <source>Command failed.</source>
+        <translation>Arahan gagal.</translation>
+    </message>
+    <message>
+        <source>Insufficient memory to perform operation.</source>
+        <translation>Ingatan tidak mencukupi untuk melaksanakan operasi.</translation>
+    </message>
+    <message>
+        <source>System registry entries have been removed and the INI file (if any) was deleted.</source>
+        <translation>Entri pendaftaran sistem telah dibuang dan fail INI (jika ada) telah dipadam.</translation>
+    </message>
+    <message>
+        <source>Not all of the system registry entries (or INI file) were removed.</source>
+        <translation>Tidak semua entri pendaftaran sistem (atau fail INI) dapat dibuang.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Sila masukkan integer.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Sila masukkan nombor.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Sila masukkan integer antara %1 dan %2.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Sila masukkan nombor antara %1 dan %2.</translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <translation>Sila masukkan tidak lebih daripada %1 aksara.</translation>
+    </message>
+    <message>
+        <source>Please select a button.</source>
+        <translation>Sila pilih satu butang.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 255.</source>
+        <translation>Sila masukkan integer antara 0 dan 255.</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Sila masukkan integer positif.</translation>
+    </message>
+    <message>
+        <source>Please enter a date and/or time.</source>
+        <translation>Sila masukkan tarikh dan/atau masa.</translation>
+    </message>
+    <message>
+        <source>Please enter a currency.</source>
+        <translation>Sila masukkan nilai mata wang.</translation>
+    </message>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Format fail tidak dijangka.</translation>
+    </message>
+    <message>
+        <source>%1
+Cannot find this file.
+Please verify that the correct path and file name are given.</source>
+        <translation>%1
+Fail ini tidak dapat ditemui.
+Sila pastikan laluan dan nama fail yang diberikan betul.</translation>
+    </message>
+    <message>
+        <source>Destination disk drive is full.</source>
+        <translation>Pemacu cakera destinasi penuh.</translation>
+    </message>
+    <message>
+        <source>Unable to read from %1, it is opened by someone else.</source>
+        <translation>Tidak dapat membaca %1, fail sedang dibuka oleh orang lain.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1, it is read-only or opened by someone else.</source>
+        <translation>Tidak dapat menulis ke %1, fail ini baca sahaja atau sedang dibuka oleh orang lain.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while reading %1.</source>
+        <translation>Ralat yang tidak dijangka berlaku semasa membaca %1.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while writing %1.</source>
+        <translation>Ralat yang tidak dijangka berlaku semasa menulis %1.</translation>
+    </message>
+    <message>
+        <source>No error occurred.</source>
+        <translation>Tiada ralat berlaku.</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Percubaan telah dibuat untuk mencapai %1 melepasi penghujungnya.</translation>
+    </message>
+    <message>
+        <source>%1 contains an incorrect schema.</source>
+        <translation>%1 mengandungi skema yang salah.</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>piksel</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Bar Alat</translation>
+    </message>
+</context>
+</TS>
