@@ -264,6 +264,21 @@ Saisissez « %3 --help » pour plus d'informations.</translation>
         <source>%1 %2 (Hijri) has only %3 days</source>
         <translation>%1 %2 (hégirien) n'a que %3 jours</translation>
     </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A date: %1 the day, %2 the month's name, %3 the year ("6 March 1998").</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 %4</source>
+        <extracomment>A date with its weekday: %1 the weekday, %2 the day, %3 the month's name, %4 the year ("Friday 6 March 1998").</extracomment>
+        <translation>%1 %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A month of a year: %1 the month's name, %2 the year ("Ramadhan 1447").</extracomment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>Dialog</name>

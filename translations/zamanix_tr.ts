@@ -256,6 +256,21 @@ Daha fazla bilgi için '%3 --help' yazın.</translation>
         <source>%1 %2 (Hijri) has only %3 days</source>
         <translation>%1 %2 (Hicri) yalnızca %3 gündür</translation>
     </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A date: %1 the day, %2 the month's name, %3 the year ("6 March 1998").</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 %4</source>
+        <extracomment>A date with its weekday: %1 the weekday, %2 the day, %3 the month's name, %4 the year ("Friday 6 March 1998").</extracomment>
+        <translation>%2 %3 %4 %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A month of a year: %1 the month's name, %2 the year ("Ramadhan 1447").</extracomment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>Dialog</name>
