@@ -10,6 +10,7 @@
 #pragma once
 
 #include "agenda/day_reminders.h"
+#include "text/translate.h"
 
 #include <optional>
 #include <string>
@@ -26,6 +27,12 @@ struct ParsedReminderKey {
 };
 
 ParsedReminderKey ParseReminderKey(std::string_view key);
+
+// Why a reminder with an empty memo never falls due (the due check skips
+// it), in the words of the other problems.
+// Marked for translation in the context "Reminders", where its callers look it up.
+inline constexpr const char *kEmptyMemoProblem =
+    ZX_TRANSLATE_NOOP("Reminders", "the memo is empty, and an empty memo never rings");
 
 // The month name as the calendar's table spells it, when `name` is one of
 // them in any ASCII case; nothing otherwise.

@@ -26,8 +26,7 @@ std::vector<ReminderRow> readRows(const CProfileSnapshot &profile)
         if (!row.parsed.CanFallDue())
             row.problem = row.parsed.problem;
         else if (row.memo.empty())
-            row.problem =
-                Translate("Reminders", "the memo is empty, and an empty memo never rings");
+            row.problem = Translate("Reminders", kEmptyMemoProblem);
         else if (!row.ringsAt) {
             char time[16];
             std::snprintf(time, sizeof time, "%02d:%02d", row.alarm.hour, row.alarm.minute);

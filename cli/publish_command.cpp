@@ -2,9 +2,9 @@
 
 #include "agenda/ical_export.h"
 #include "cli/date_text.h"
+#include "reminders/server_settings.h"
 #include "sync/publish.h"
 #include "sync/server_password.h"
-#include "sync/server_settings.h"
 #include "text/sentence.h"
 #include "text/translate.h"
 

@@ -96,9 +96,7 @@ void CZamanixView::OnHijriCalendarChanged()
     m_dueCheck.CheckSoon();
     if (!GetSafeHwnd())
         return;
-    m_strToday =
-        TodayLine(ReadToday(GetHijriCalendar()), TodayLineFormOf(GetDlgItemText(IDC_DATENOW)));
-    SetDlgItemText(IDC_DATENOW, m_strToday);
+    RefreshTodayLine();
     // The chosen date stays as it is, and its date in the other calendar
     // follows the new calendar; a form that shows none (the calendar was just
     // switched) goes on showing none.
@@ -107,6 +105,13 @@ void CZamanixView::OnHijriCalendarChanged()
         SetDlgItemText(IDC_CORRESPONDING, m_strCorresponding);
     }
     DescribeHijriCalendar();
+}
+
+void CZamanixView::RefreshTodayLine()
+{
+    m_strToday =
+        TodayLine(ReadToday(GetHijriCalendar()), TodayLineFormOf(GetDlgItemText(IDC_DATENOW)));
+    SetDlgItemText(IDC_DATENOW, m_strToday);
 }
 
 // The tool tip names the calendar for everyone; a screen reader hears it

@@ -2,6 +2,8 @@
 // switch and Paste.
 #include "form/zamanix_view.h"
 
+#include "form/reminder_status.h"
+#include "framework/frame.h"
 #include "framework/menu.h"
 #include "framework/message_box.h"
 #include "framework/winapp.h"
@@ -11,6 +13,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QMimeData>
 
 namespace {
@@ -67,25 +70,50 @@ void CZamanixView::OnAddReminder()
     if (!UpdateData(TRUE))
         return;
     const CString key = ReminderKey(m_strMonth, m_strDay);
+    // Nor is a reminder that could never ring, which would look kept.
+    if (const CString refusal = AddRefusal(key, m_strMemo); !refusal.empty()) {
+        AfxMessageBox(
+            QCoreApplication::translate("CZamanixView",
+                "The reminder for %1 cannot be kept: %2.\n\nNothing was written. Correct the day "
+                "or type a memo, then choose Add again.")
+                .arg(QString::fromStdString(key), QString::fromStdString(refusal))
+                .toStdString(),
+            MB_ICONEXCLAMATION);
+        return;
+    }
     const CString alarm = FormatAlarmValue(
         static_cast<int>(m_nHour), static_cast<int>(m_nMinute), static_cast<int>(m_nEvery));
     const CString failed = "The reminder for " + key +
         " could not be saved. What you typed is "
         "still in the form; add it again once the file can be written.";
     std::string error;
-    reportFailedWrite(m_profile.AddReminder(key, m_strMemo, alarm, error), failed, error);
+    if (reportFailedWrite(m_profile.AddReminder(key, m_strMemo, alarm, error), failed, error))
+        ShowDayWritten(KeptReminderMessage(key));
 }
 
 void CZamanixView::OnDeleteReminder()
 {
     UpdateData(TRUE);
     const CString key = ReminderKey(m_strMonth, m_strDay);
+    const CProfileSnapshot &profile = m_profile.Snapshot();
+    const bool existed = profile.Find(kReminderSection, key) || profile.Find(kAlarmSection, key);
     std::string error;
     if (!reportFailedWrite(m_profile.RemoveReminder(key, error),
             "The reminder for " + key + " could not be deleted.", error))
         return; // the memo stays in the form, as it stays in the file
     m_strMemo.clear();
     UpdateData(FALSE);
+    ShowDayWritten(DeletedReminderMessage(key, existed));
+}
+
+void CZamanixView::ShowDayWritten(const CString &message)
+{
+    UpdateCorrespondingDate();
+    SetDlgItemText(IDC_CORRESPONDING, m_strCorresponding);
+    RefreshTodayLine();
+    NotifyDateShown();
+    if (auto *frame = dynamic_cast<CFrameWnd *>(AfxGetMainWnd()))
+        frame->SetMessageText(message);
 }
 
 void CZamanixView::OnAudibleAlarm()

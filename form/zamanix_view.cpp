@@ -2,6 +2,7 @@
 
 #include "agenda/day_reminders.h"
 #include "calendar/calendar.h"
+#include "form/corresponding_date.h"
 #include "form/today_line.h"
 #include "framework/data_exchange.h"
 #include "framework/frame.h"
@@ -145,19 +146,8 @@ void CZamanixView::UpdateCorrespondingDate()
         m_strCorresponding.clear();
         return;
     }
-    const int month = index + 1;
-    const int day = std::atoi(m_strDay.c_str());
-    YearMonthDay converted;
-    const std::string *names;
-    if (m_btnHijri.GetState() != 0) {
-        converted = GetHijriCalendar().ToChristian({m_nYear, month, day});
-        names = ChristianMonthNames;
-    } else {
-        converted = GetHijriCalendar().ToHijri({m_nYear, month, day});
-        names = HijriMonthNames;
-    }
-    m_strCorresponding =
-        Format("%d %s %d", converted.day, names[converted.month - 1].c_str(), converted.year);
+    m_strCorresponding = CorrespondingDateText(GetHijriCalendar(), m_btnHijri.GetState() != 0,
+        m_nYear, index + 1, std::atoi(m_strDay.c_str()));
 }
 
 void CZamanixView::ShowDate(bool hijri, int year, int month, const CString &dayText)

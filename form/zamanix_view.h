@@ -98,6 +98,13 @@ public:
 
 private:
     void NotifyDateShown();
+    // After Add and Delete: the day written with its corresponding date,
+    // the windows beside the form on it, today's line current, and what was
+    // done in the status bar.
+    void ShowDayWritten(const CString &message);
+    // Today's line from the clock and the Hijri calendar, in the form it
+    // has.
+    void RefreshTodayLine();
     // A failed write of the profile is told to the user: what, and why.
     static bool reportFailedWrite(bool written, const CString &what, const std::string &error);
     // The profile's news: a change of today's reminders is checked at the

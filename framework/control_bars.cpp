@@ -119,9 +119,9 @@ BOOL CStatusBar::SetIndicators(const UINT *ids, int count)
     for (UINT id : m_ids) {
         if (id == 0) {
             // The message pane: the idle text; prompts cover it while shown.
-            m_pMessage = new QLabel(QString::fromStdString(LoadString(AFX_IDS_IDLEMESSAGE)));
+            m_pMessage = new CMessagePane(QString::fromStdString(LoadString(AFX_IDS_IDLEMESSAGE)));
             m_pBar->addWidget(m_pMessage, 1);
-            m_panes.emplace_back(m_pMessage);
+            m_panes.emplace_back(m_pMessage->Label());
             continue;
         }
         const QString text = QString::fromStdString(LoadString(id));
@@ -138,6 +138,14 @@ BOOL CStatusBar::SetIndicators(const UINT *ids, int count)
         m_panes.emplace_back(pane);
     }
     return TRUE;
+}
+
+void CStatusBar::SetPaneText(int index, const CString &text)
+{
+    if (index == 0 && m_pMessage)
+        m_pMessage->SetMessage(QString::fromStdString(text));
+    else if (index > 0 && index < static_cast<int>(m_panes.size()) && m_panes[index])
+        m_panes[index]->setText(QString::fromStdString(text));
 }
 
 CString CStatusBar::GetPaneText(int index) const

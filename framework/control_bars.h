@@ -4,6 +4,7 @@
 
 #include "framework/afx_types.h"
 #include "framework/cstring.h"
+#include "framework/message_pane.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -55,14 +56,17 @@ public:
     // others indicators whose text comes from the string table.
     BOOL SetIndicators(const UINT *ids, int count);
     QStatusBar *GetStatusBar() const { return m_pBar.data(); }
-    // The text of an indicator pane: its string while its key is on.
+    // The text of a pane: the message pane's (0), or an indicator's, its
+    // string while its key is on.
     CString GetPaneText(int index) const;
+    // Sets it; the message pane tells a screen reader (message_pane.h).
+    void SetPaneText(int index, const CString &text);
     // Shows each lock key's state (called when it may have changed).
     void UpdateIndicators(bool capsLock, bool numLock, bool scrollLock);
 
 private:
     QPointer<QStatusBar> m_pBar;
-    QPointer<QLabel> m_pMessage;
+    QPointer<CMessagePane> m_pMessage;
     std::vector<UINT> m_ids;
     std::vector<QPointer<QLabel>> m_panes;
 };

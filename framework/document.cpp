@@ -2,12 +2,14 @@
 
 #include "framework/frame.h"
 #include "framework/message_box.h"
+#include "framework/save_folder.h"
 #include "framework/string_table.h"
 #include "framework/winapp.h"
 #include "reminders/profile_files.h"
 #include "text/sentence.h"
 #include "text/translate.h"
 
+#include <QDir>
 #include <QFileDialog>
 
 #include <cerrno>
@@ -145,9 +147,10 @@ BOOL CDocument::DoSave(const char *path)
     if (target.empty()) {
         CWnd *main = AfxGetMainWnd();
         // The question, where one is needed, is mayWriteOver's.
+        const QString folder = SaveDialogFolder(QString::fromStdString(m_strPathName));
         const QString chosen = QFileDialog::getSaveFileName(main ? main->GetSafeHwnd() : nullptr,
             QString::fromStdString(LoadString(AFX_IDS_SAVEFILE)),
-            QString::fromStdString(m_strTitle), AllFilesFilter(), nullptr,
+            QDir(folder).filePath(QString::fromStdString(m_strTitle)), AllFilesFilter(), nullptr,
             QFileDialog::DontConfirmOverwrite);
         if (chosen.isEmpty())
             return FALSE;

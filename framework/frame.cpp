@@ -148,6 +148,12 @@ void CFrameWnd::SetIndicatorBar(CStatusBar *bar)
     refreshLockKeys(nullptr);
 }
 
+void CFrameWnd::SetMessageText(const CString &text)
+{
+    if (m_pIndicatorBar)
+        m_pIndicatorBar->SetPaneText(0, text);
+}
+
 bool CFrameWnd::IsEnabledAccelerator(const QKeyEvent *event) const
 {
     const QKeySequence pressed(event->keyCombination());

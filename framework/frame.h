@@ -80,6 +80,9 @@ public:
     void DockControlBar(CToolBar *bar);
     // The status bar whose indicators follow the lock keys.
     void SetIndicatorBar(CStatusBar *bar);
+    // Shows what a command did in that status bar's message pane, told to a
+    // screen reader as it shows (message_pane.h); nothing without one.
+    void SetMessageText(const CString &text);
     // Whether the key is an accelerator of a command that is enabled now.
     bool IsEnabledAccelerator(const QKeyEvent *event) const;
 

@@ -190,12 +190,20 @@ public:
         layout->addWidget(m_pIcon, 0, 0, 3, 1, Qt::AlignTop);
         const QString head = displayText(before).trimmed();
         const QString tail = displayText(after).trimmed();
+        const QString shown = shownBody(body);
         layout->addWidget(textLabel(head), 0, 1);
-        layout->addWidget(bodyBox(body, head, tail), 1, 1);
+        layout->addWidget(bodyBox(shown, head, tail), 1, 1);
         layout->addWidget(textLabel(tail), 2, 1);
         layout->addWidget(m_pButtons, 3, 0, 1, 2);
         layout->setSizeConstraint(QLayout::SetFixedSize);
-        setAccessibleDescription(head + QLatin1Char('\n') + tail);
+        // A screen reader reads the description as the box opens, and the
+        // body's box only when the focus goes there: the body is in it too,
+        // as much of it as anyone listens to.
+        constexpr int kDescribedBody = 2000;
+        const QString described = shown.size() > kDescribedBody
+            ? shown.left(kDescribedBody) + QStringLiteral("...")
+            : shown;
+        setAccessibleDescription(head + QLatin1Char('\n') + described + QLatin1Char('\n') + tail);
     }
 
     int Answer() const { return m_nAnswer; }
@@ -255,14 +263,20 @@ private:
         return label;
     }
 
-    QPlainTextEdit *bodyBox(const CString &body, const QString &head, const QString &tail)
+    // What the body's box shows: the labels around it keep the text apart
+    // already.
+    static QString shownBody(const CString &body)
     {
         QString shown = displayText(ShownPartOf(body).text);
-        // The labels around it keep the text apart already.
         while (shown.startsWith(QLatin1Char('\n')))
             shown.remove(0, 1);
         while (shown.endsWith(QLatin1Char('\n')))
             shown.chop(1);
+        return shown;
+    }
+
+    QPlainTextEdit *bodyBox(const QString &shown, const QString &head, const QString &tail)
+    {
         auto *box = new QPlainTextEdit(shown, this);
         box->setReadOnly(true);
         FollowTextDirection(box); // a memo in its own direction

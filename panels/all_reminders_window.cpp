@@ -1,6 +1,7 @@
 #include "panels/all_reminders_window.h"
 
 #include "agenda/reminder_key.h"
+#include "framework/accessible_role.h"
 #include "framework/message_box.h"
 
 #include <QHeaderView>
@@ -14,6 +15,7 @@ CAllRemindersWindow::CAllRemindersWindow(CZamanixProfile &profile, QWidget *pare
     : QWidget(parent, Qt::Window)
     , m_profile(profile)
 {
+    SetAccessibleRole(this, QAccessible::Window); // a window, not a pane
     setWindowTitle(QStringLiteral("All Reminders - Zamanix"));
     buildLayout();
     Refresh();

@@ -1,6 +1,7 @@
 #include "panels/missed_reminders_window.h"
 
 #include "agenda/reminder_key.h"
+#include "framework/accessible_role.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -11,8 +12,13 @@
 #include <QVBoxLayout>
 
 CMissedRemindersWindow::CMissedRemindersWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window)
+    // A dialog window is a transient window of its parent (on X11,
+    // WM_TRANSIENT_FOR), which window managers keep above it.
+    : QWidget(parent, Qt::Dialog)
 {
+    // Announced as the dialog it is, not as a pane of the main window (set
+    // first: a name set tells of itself, which makes the accessible object).
+    SetAccessibleRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Missed Reminders - Zamanix"));
     setAccessibleName(QStringLiteral("Missed Reminders"));
     buildLayout();

@@ -3,7 +3,8 @@
 // date in both calendars, the time its alarm rang from and its memo. Open
 // in Form (Enter, or a double click) asks for the selected one in the form
 // (reminderChosen); Close (Escape) closes the window. Reminders missed later
-// join the list.
+// join the list. It is a dialog window of the main window: above it, and
+// announced as a dialog with its name.
 #pragma once
 
 #include "panels/missed_reminder_model.h"

@@ -4,15 +4,33 @@
 #include "agenda/reminder_list.h"
 #include "framework/ctime.h"
 #include "framework/message_box.h"
+#include "framework/save_folder.h"
 #include "reminders/output_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 
 #include <cstdlib>
+#include <string_view>
 
-bool ExportRemindersFile(
-    const std::filesystem::path &profile, const std::filesystem::path &file, std::string &error)
+namespace {
+
+// Each event of the text begins a line of its own (RFC 5545 folds and
+// escapes every value, so no value holds such a line).
+int countEvents(std::string_view text)
+{
+    int count = 0;
+    for (std::size_t at = text.find("\nBEGIN:VEVENT\r\n"); at != std::string_view::npos;
+         at = text.find("\nBEGIN:VEVENT\r\n", at + 1))
+        ++count;
+    return count;
+}
+
+} // namespace
+
+bool ExportRemindersFile(const std::filesystem::path &profile, const std::filesystem::path &file,
+    std::string &error, int *events)
 {
     const CProfileSnapshot snapshot(profile);
     const CTime now = CTime::GetCurrentTime();
@@ -28,17 +46,40 @@ bool ExportRemindersFile(
     OutputRules rules;
     rules.profiles = {profile};
     rules.waitForReader = false;
+    if (events)
+        *events = countEvents(text);
     return WriteOutputFile(file, text, rules, error);
 }
 
-void ExportRemindersWithDialog(QWidget *parent, const std::filesystem::path &profile)
+QString ExportedMessage(int events, const QString &file)
+{
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("ReminderExport", text);
+    };
+    if (events == 0)
+        return tr("No reminder falls due in the next %1 years; %2 holds no events")
+            .arg(kExportYears)
+            .arg(file);
+    if (events == 1)
+        return tr("1 event of the next %1 years written to %2").arg(kExportYears).arg(file);
+    return tr("%1 events of the next %2 years written to %3")
+        .arg(events)
+        .arg(kExportYears)
+        .arg(file);
+}
+
+QString ExportRemindersWithDialog(QWidget *parent, const std::filesystem::path &profile)
 {
     const QString chosen = QFileDialog::getSaveFileName(parent, QStringLiteral("Export Reminders"),
-        QDir::home().filePath("zamanix-reminders.ics"),
+        QDir(SaveDialogFolder()).filePath("zamanix-reminders.ics"),
         QStringLiteral("iCalendar files (*.ics);;All Files (*)"));
     if (chosen.isEmpty())
-        return;
+        return {};
     std::string error;
-    if (!ExportRemindersFile(profile, chosen.toStdString(), error))
+    int events = 0;
+    if (!ExportRemindersFile(profile, chosen.toStdString(), error, &events)) {
         AfxMessageBox("The reminders could not be exported.\n\n" + error, MB_ICONEXCLAMATION);
+        return {};
+    }
+    return ExportedMessage(events, chosen);
 }

@@ -25,6 +25,9 @@ const MenuItemTemplate kFileMenu[] = {
     {QT_TRANSLATE_NOOP("Menu", "P&rint Setup..."), ID_FILE_PRINT_SETUP, 0},
     {nullptr, 0, Separator},
     {QT_TRANSLATE_NOOP("Menu", "&Export Reminders..."), ID_FILE_EXPORT_REMINDERS, 0},
+    {QT_TRANSLATE_NOOP("Menu", "&Back Up Reminders..."), ID_FILE_BACKUP_REMINDERS, 0},
+    {QT_TRANSLATE_NOOP("Menu", "Res&tore Reminders..."), ID_FILE_RESTORE_REMINDERS, 0},
+    {QT_TRANSLATE_NOOP("Menu", "P&ublish to Calendar Server"), ID_FILE_PUBLISH_NOW, 0},
     {nullptr, 0, Separator},
     {QT_TRANSLATE_NOOP("Menu", "Recent File"), ID_FILE_MRU_FILE1, Grayed},
     {nullptr, 0, Separator},
@@ -73,9 +76,14 @@ const MenuItemTemplate kOptionsMenu[] = {
     {nullptr, 0, Separator},
     {QT_TRANSLATE_NOOP("Menu", "Hijri &Calendar"), 0, 0, kHijriCalendarMenu},
     {QT_TRANSLATE_NOOP("Menu", "Hijri Date &Adjustment"), 0, 0, kHijriAdjustMenu},
+    {nullptr, 0, Separator},
+    {QT_TRANSLATE_NOOP("Menu", "Calendar Se&rver..."), ID_OPTIONS_CALENDAR_SERVER, 0},
 };
 
 const MenuItemTemplate kHelpMenu[] = {
+    {QT_TRANSLATE_NOOP("Menu", "&Manual\tF1"), ID_HELP_MANUAL, 0},
+    {QT_TRANSLATE_NOOP("Menu", "&Keyboard Shortcuts"), ID_HELP_KEYBOARD_SHORTCUTS, 0},
+    {nullptr, 0, Separator},
     {QT_TRANSLATE_NOOP("Menu", "&About Zamanix..."), ID_APP_ABOUT, 0},
 };
 
@@ -104,6 +112,7 @@ const AcceleratorEntry kMainAccelerators[] = {
     {Qt::SHIFT | Qt::Key_Insert, ID_EDIT_PASTE},
     {QKeyCombination(Qt::Key_F6), ID_NEXT_PANE},
     {Qt::SHIFT | Qt::Key_F6, ID_PREV_PANE},
+    {QKeyCombination(Qt::Key_F1), ID_HELP_MANUAL},
 };
 
 // 0 marks a separator gap.

@@ -48,3 +48,12 @@ inline constexpr UINT ID_FILE_EXPORT_REMINDERS = 32791;
 inline constexpr UINT ID_FILE_PRINT_MONTH = 32782;
 inline constexpr UINT ID_VIEW_MONTH = 32783;
 inline constexpr UINT ID_OPTIONS_HOLY_DAYS = 32784;
+// File > Back Up Reminders and Restore Reminders; Help > Keyboard
+// Shortcuts and Manual.
+inline constexpr UINT ID_FILE_BACKUP_REMINDERS = 32800;
+inline constexpr UINT ID_FILE_RESTORE_REMINDERS = 32801;
+inline constexpr UINT ID_HELP_KEYBOARD_SHORTCUTS = 32802;
+inline constexpr UINT ID_HELP_MANUAL = 32803;
+// Publishing the reminders to a calendar server: 32860 to 32869.
+inline constexpr UINT ID_OPTIONS_CALENDAR_SERVER = 32860;
+inline constexpr UINT ID_FILE_PUBLISH_NOW = 32861;

@@ -14,6 +14,15 @@ extern const ToolbarTemplate kMainToolbarResource;
 
 std::span<const StringResource> ZamanixStrings();
 
+// A row of Help > Keyboard Shortcuts: where the keys work, the keys, and
+// what they do there.
+struct KeyboardShortcut {
+    const char *where;
+    const char *keys;
+    const char *what;
+};
+std::span<const KeyboardShortcut> KeyboardShortcuts();
+
 // The application icon at a size in pixels: on a black square a white
 // triangle over the lower-right half, and a moon disc outlined in white,
 // yellow in its upper-left half and black in its lower-right half.

@@ -52,6 +52,22 @@ const StringResource kStrings[] = {
     {ID_OPTIONS_HOLY_DAYS,
         QT_TRANSLATE_NOOP(
             "Strings", "Mark the Islamic holy days in the month panel\nIslamic Holy Days")},
+    {ID_FILE_BACKUP_REMINDERS,
+        QT_TRANSLATE_NOOP("Strings",
+            "Save a copy of every reminder and setting in a file of your choice\nBack Up Reminders")},
+    {ID_FILE_RESTORE_REMINDERS,
+        QT_TRANSLATE_NOOP("Strings",
+            "Replace the reminders and settings with those of a backup\nRestore Reminders")},
+    {ID_HELP_KEYBOARD_SHORTCUTS,
+        QT_TRANSLATE_NOOP(
+            "Strings", "List the keys that work in Zamanix's windows\nKeyboard Shortcuts")},
+    {ID_HELP_MANUAL, QT_TRANSLATE_NOOP("Strings", "Open the manual of Zamanix\nManual")},
+    {ID_OPTIONS_CALENDAR_SERVER,
+        QT_TRANSLATE_NOOP("Strings",
+            "Keep a calendar on a CalDAV server holding your reminders, for your phone and other "
+            "calendar programs\nCalendar Server")},
+    {ID_FILE_PUBLISH_NOW,
+        QT_TRANSLATE_NOOP("Strings", "Publish the reminders to the calendar server now\nPublish Now")},
     {AFX_IDS_APP_TITLE, QT_TRANSLATE_NOOP("Strings", "Zamanix")},
     {AFX_IDS_IDLEMESSAGE, QT_TRANSLATE_NOOP("Strings", "Ready")},
 

@@ -32,7 +32,7 @@ LAYERS = {
     "framework": ["reminders", "language"],  # the document/view layer over Qt
     "resources": ["framework"],
     "form": ["session", "framework", "resources"],
-    "panels": ["session", "framework"],
+    "panels": ["session", "framework", "sync"],
     "shell": ["panels", "form", "framework", "resources"],
     "sync": ["agenda", "reminders"],  # CalDAV publishing: Qt Network, QtKeychain
     "cli": ["sync", "agenda", "calendar/icu", "reminders", "language"],  # no Qt

@@ -25,25 +25,34 @@ std::string onOff(bool on)
 // One entry of a setting: what its stored text is for a setting's value.
 struct Entry {
     unsigned setting;
+    std::string_view section;
     std::string_view name;
     std::string (*text)(const ZamanixSettings &);
 };
 
 const Entry kEntries[] = {
-    {kHijriCalendarSetting, kHijriCalendarEntry,
+    {kHijriCalendarSetting, kDefaultsSection, kHijriCalendarEntry,
         [](const ZamanixSettings &s) { return std::string(s.hijri.Name()); }},
-    {kHijriCalendarSetting, kHijriAdjustEntry,
+    {kHijriCalendarSetting, kDefaultsSection, kHijriAdjustEntry,
         [](const ZamanixSettings &s) { return std::to_string(s.hijri.Adjust()); }},
-    {kSoundSetting, kAudioEntry, [](const ZamanixSettings &s) { return onOff(s.sound); }},
-    {kMonthPanelSetting, kMonthPanelEntry,
+    {kSoundSetting, kDefaultsSection, kAudioEntry,
+        [](const ZamanixSettings &s) { return onOff(s.sound); }},
+    {kMonthPanelSetting, kDefaultsSection, kMonthPanelEntry,
         [](const ZamanixSettings &s) { return onOff(s.monthPanel); }},
-    {kMonthPanelSideSetting, kMonthPanelSideEntry,
+    {kMonthPanelSideSetting, kDefaultsSection, kMonthPanelSideEntry,
         [](const ZamanixSettings &s) { return s.monthPanelSide; }},
-    {kHolyDaysSetting, kHolyDaysEntry, [](const ZamanixSettings &s) { return onOff(s.holyDays); }},
-    {kLastCheckSetting, kLastCheckEntry,
+    {kHolyDaysSetting, kDefaultsSection, kHolyDaysEntry,
+        [](const ZamanixSettings &s) { return onOff(s.holyDays); }},
+    {kLastCheckSetting, kDefaultsSection, kLastCheckEntry,
         [](const ZamanixSettings &s) {
             return s.lastCheck ? std::to_string(*s.lastCheck) : std::string();
         }},
+    {kCalendarServerSetting, kCalendarServerSection, kCalendarUrlEntry,
+        [](const ZamanixSettings &s) { return s.calendarServer.url; }},
+    {kCalendarServerSetting, kCalendarServerSection, kCalendarUserEntry,
+        [](const ZamanixSettings &s) { return s.calendarServer.user; }},
+    {kCalendarServerSetting, kCalendarServerSection, kCalendarYearsEntry,
+        [](const ZamanixSettings &s) { return std::to_string(s.calendarServer.years); }},
 };
 
 } // namespace
@@ -63,6 +72,7 @@ ZamanixSettings ReadSettings(const CProfileSnapshot &profile)
             settings.monthPanelSide = side;
     settings.holyDays = get(kHolyDaysEntry) != kSettingOff;
     settings.lastCheck = secondsFrom(get(kLastCheckEntry));
+    settings.calendarServer = ReadCalendarServerSettings(profile);
     return settings;
 }
 
@@ -88,6 +98,7 @@ void CopySettings(unsigned which, const ZamanixSettings &from, ZamanixSettings &
     copy(kMonthPanelSideSetting, &ZamanixSettings::monthPanelSide);
     copy(kHolyDaysSetting, &ZamanixSettings::holyDays);
     copy(kLastCheckSetting, &ZamanixSettings::lastCheck);
+    copy(kCalendarServerSetting, &ZamanixSettings::calendarServer);
 }
 
 std::vector<ProfileChange> SettingChanges(
@@ -103,7 +114,7 @@ std::vector<ProfileChange> SettingChanges(
         // a change of the setting is written.
         if (entry.text(current) == text)
             continue;
-        changes.push_back(ProfileChange::Set(kDefaultsSection, entry.name, text));
+        changes.push_back(ProfileChange::Set(entry.section, entry.name, text));
     }
     return changes;
 }

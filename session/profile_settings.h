@@ -1,13 +1,15 @@
 // The settings the program keeps in the profile, typed, and how each is read
-// from and written to its entry under "Defaults" (reminders/
-// reminder_entries.h names the entries and their values). A new setting is
-// a field here, a flag of ProfileSetting, and its row in
-// profile_settings.cpp's table: nothing else reads or writes its entry.
+// from and written to its entries under "Defaults" (reminders/
+// reminder_entries.h names the entries and their values), or under
+// "CalendarServer" (reminders/server_settings.h). A new setting is a field
+// here, a flag of ProfileSetting, and its rows in profile_settings.cpp's
+// table: nothing else reads or writes its entries.
 #pragma once
 
 #include "calendar/icu/hijri_calendar.h"
 #include "reminders/profile.h"
 #include "reminders/profile_snapshot.h"
+#include "reminders/server_settings.h"
 
 #include <cstdint>
 #include <optional>
@@ -22,6 +24,7 @@ enum ProfileSetting : unsigned {
     kMonthPanelSideSetting = 1u << 3, // the side it docks on
     kHolyDaysSetting = 1u << 4, // the holy days marked
     kLastCheckSetting = 1u << 5, // when the reminders were last checked
+    kCalendarServerSetting = 1u << 6, // where the reminders are published
 };
 
 struct ZamanixSettings {
@@ -33,6 +36,9 @@ struct ZamanixSettings {
     // "LastCheck", seconds since 1970; none at the first start, or when the
     // value was mended by hand into something else.
     std::optional<std::int64_t> lastCheck;
+    // "CalendarServer": "URL", "User", "Years"; an empty URL publishes
+    // nothing.
+    CalendarServerSettings calendarServer;
 };
 
 // The settings as the profile holds them; missing or unreadable values give

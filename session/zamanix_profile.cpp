@@ -1,5 +1,6 @@
 #include "session/zamanix_profile.h"
 
+#include "reminders/profile_backup.h"
 #include "reminders/profile_text.h"
 #include "reminders/reminder_entries.h"
 
@@ -140,6 +141,20 @@ bool CZamanixProfile::Write(std::span<const ProfileChange> changes, std::string 
     return write(changes, error);
 }
 
+bool CZamanixProfile::BackUp(const std::filesystem::path &file, std::string &error) const
+{
+    return BackUpProfile(m_file, file, error);
+}
+
+bool CZamanixProfile::Restore(std::string_view bytes, std::string &error)
+{
+    if (!RestoreProfile(m_file, bytes, error))
+        return false;
+    m_nHeld = 0;
+    Refresh();
+    return true;
+}
+
 bool CZamanixProfile::AddReminder(
     const std::string &key, const std::string &memo, const std::string &alarm, std::string &error)
 {
@@ -206,6 +221,11 @@ bool CZamanixProfile::SetLastCheck(std::int64_t seconds, std::string &error)
 {
     return setSetting(kLastCheckSetting, &ZamanixSettings::lastCheck,
         std::optional<std::int64_t>(seconds), error);
+}
+
+bool CZamanixProfile::SetCalendarServer(const CalendarServerSettings &server, std::string &error)
+{
+    return setSetting(kCalendarServerSetting, &ZamanixSettings::calendarServer, server, error);
 }
 
 void CZamanixProfile::ClockTicked(std::int64_t now, int today)

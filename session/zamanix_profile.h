@@ -27,6 +27,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 
 // What to tell the user when the rule of `wanted` cannot be computed
 // (HijriRuleProblem), and the calendar that stands in for it: the
@@ -68,6 +69,14 @@ public:
     bool RemoveReminder(const std::string &key, std::string &error);
     // Any other changes, in one write.
     bool Write(std::span<const ProfileChange> changes, std::string &error);
+    // File > Back Up Reminders and Restore Reminders (reminders/
+    // profile_backup.h): a copy of the profile written to `file`; the
+    // profile replaced by the bytes of a backup, the one it replaced kept
+    // beside it, and every window told at once of what changed (settings
+    // that could not be written before give way to the backup's). False,
+    // with `error`, when nothing was written.
+    bool BackUp(const std::filesystem::path &file, std::string &error) const;
+    bool Restore(std::string_view bytes, std::string &error);
 
     // Settings: the value holds at once, and is written unless the profile
     // already says so. False, with `error`, when it could not be written.
@@ -77,6 +86,7 @@ public:
     bool SetMonthPanelSide(const std::string &side, std::string &error);
     bool SetHolyDays(bool shown, std::string &error);
     bool SetLastCheck(std::int64_t seconds, std::string &error);
+    bool SetCalendarServer(const CalendarServerSettings &server, std::string &error);
 
     // The clock: the minute timer's reading (seconds since 1970) and its
     // local day (a day number). The first reading only sets today.

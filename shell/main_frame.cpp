@@ -1,9 +1,12 @@
 #include "shell/main_frame.h"
 
 #include "form/zamanix_view.h"
+#include "framework/message_box.h"
 #include "framework/winapp.h"
 #include "panels/all_reminders_window.h"
 #include "panels/month_printing.h"
+#include "panels/reminder_backup.h"
+#include "panels/publish_status_pane.h"
 #include "panels/reminder_export.h"
 #include "resources/resource.h"
 
@@ -12,14 +15,32 @@
 
 const UINT kIndicators[4] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
 
+namespace {
+
+// What a command of the File menu did, in the status bar; nothing when it
+// did nothing.
+void sayDone(CFrameWnd &frame, const QString &done)
+{
+    if (!done.isEmpty())
+        frame.SetMessageText(done.toStdString());
+}
+
+} // namespace
+
 CMainFrame::CMainFrame(CZamanixProfile &profile)
     : m_profile(profile)
 {
     OnCommand(ID_VIEW_ALL_REMINDERS, [this] { OnViewAllReminders(); });
     OnCommand(ID_FILE_EXPORT_REMINDERS, [this] { OnExportReminders(); });
+    OnCommand(ID_FILE_BACKUP_REMINDERS,
+        [this] { sayDone(*this, BackUpRemindersWithDialog(GetMainWindow(), m_profile)); });
+    OnCommand(ID_FILE_RESTORE_REMINDERS,
+        [this] { sayDone(*this, RestoreRemindersWithDialog(GetMainWindow(), m_profile)); });
     OnCommand(ID_VIEW_MONTH, [this] { OnViewMonth(); });
     OnCommand(ID_FILE_PRINT_MONTH, [this] { OnPrintMonth(); });
     OnCommand(ID_OPTIONS_HOLY_DAYS, [this] { OnHolyDays(); });
+    OnCommand(ID_OPTIONS_CALENDAR_SERVER, [this] { OnCalendarServer(); });
+    OnCommand(ID_FILE_PUBLISH_NOW, [this] { OnPublishNow(); });
     // Two panes, the form and the month panel: the next is the previous.
     OnCommand(ID_NEXT_PANE, [this] { OnNextPane(); });
     OnCommand(ID_PREV_PANE, [this] { OnNextPane(); });
@@ -59,6 +80,7 @@ int CMainFrame::OnCreate(CREATESTRUCT *cs)
     EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_toolBar);
     createMonthDock();
+    createPublishing();
     return 0;
 }
 
@@ -167,7 +189,7 @@ void CMainFrame::OnViewAllReminders()
 
 void CMainFrame::OnExportReminders()
 {
-    ExportRemindersWithDialog(GetMainWindow(), AfxGetApp()->m_pszProfileName);
+    sayDone(*this, ExportRemindersWithDialog(GetMainWindow(), AfxGetApp()->m_pszProfileName));
 }
 
 void CMainFrame::CatchUpOnMissedReminders()
@@ -186,6 +208,48 @@ void CMainFrame::OnRemindersMissed(const std::vector<MissedReminder> &missed)
             });
     }
     m_pMissedReminders->AddReminders(missed);
+    // A window above a minimized main window would be hidden with it (at
+    // a start at login): what was missed is worth the window.
+    if (GetMainWindow()->isMinimized())
+        ActivateFrame();
     m_pMissedReminders->show();
     m_pMissedReminders->raise();
+    m_pMissedReminders->activateWindow();
+}
+
+void CMainFrame::createPublishing()
+{
+    m_pPublishing = new CReminderPublishing(m_profile, GetMainWindow());
+    // After the message pane, before the lock keys' indicators.
+    m_statusBar.GetStatusBar()->insertPermanentWidget(1, new CPublishStatusPane(*m_pPublishing));
+    // After the publisher's news is handled: a box holds whoever opens it.
+    QObject::connect(
+        m_pPublishing, &CReminderPublishing::failureToTell, m_pPublishing,
+        [](const QString &text) { AfxMessageBox(text.toStdString(), MB_ICONEXCLAMATION); },
+        Qt::QueuedConnection);
+}
+
+void CMainFrame::StartPublishing()
+{
+    if (m_pPublishing)
+        m_pPublishing->Start();
+}
+
+void CMainFrame::OnCalendarServer()
+{
+    if (!m_pPublishing)
+        return;
+    if (!m_pServerDialog)
+        m_pServerDialog = new CCalendarServerDialog(m_profile, *m_pPublishing, GetMainWindow());
+    m_pServerDialog->show();
+    m_pServerDialog->raise();
+    m_pServerDialog->activateWindow();
+}
+
+void CMainFrame::OnPublishNow()
+{
+    if (m_pPublishing && m_pPublishing->IsSetUp())
+        m_pPublishing->PublishNow();
+    else
+        OnCalendarServer();
 }

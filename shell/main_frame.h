@@ -4,8 +4,10 @@
 #include "framework/control_bars.h"
 #include "framework/frame.h"
 #include "panels/all_reminders_window.h"
+#include "panels/calendar_server_dialog.h"
 #include "panels/missed_reminders_window.h"
 #include "panels/month_dock.h"
+#include "panels/reminder_publishing.h"
 
 class CZamanixView;
 
@@ -48,11 +50,24 @@ public:
     void OnNextPane();
     CMonthDock *GetMonthDock() const { return m_pMonthDock; }
 
+    // Publishing the reminders to the calendar server, in the background; it
+    // starts once the program runs (not when it only prints). Options >
+    // Calendar Server... opens its dialog, or brings it to the front; File >
+    // Publish to Calendar Server publishes now, or opens the dialog while
+    // publishing is not set up. A failure is told once in a message box, and
+    // the status bar's pane shows how publishing goes.
+    void StartPublishing();
+    void OnCalendarServer();
+    void OnPublishNow();
+    CReminderPublishing *GetPublishing() const { return m_pPublishing; }
+    CCalendarServerDialog *GetCalendarServerDialog() const { return m_pServerDialog; }
+
     CStatusBar m_statusBar;
     CToolBar m_toolBar;
 
 private:
     void createMonthDock();
+    void createPublishing();
     // Shows a date that a window beside the form chose, in the form, and
     // brings the main window to the front.
     void showInForm(bool hijri, int year, int month, const QString &dayText);
@@ -63,6 +78,8 @@ private:
     QPointer<CAllRemindersWindow> m_pAllReminders;
     QPointer<CMonthDock> m_pMonthDock;
     QPointer<CMissedRemindersWindow> m_pMissedReminders;
+    QPointer<CReminderPublishing> m_pPublishing;
+    QPointer<CCalendarServerDialog> m_pServerDialog;
 };
 
 // The status bar's panes: the message pane, then Caps Lock, Num Lock and

@@ -9,7 +9,9 @@
 #include "shell/about_box.h"
 #include "shell/login_start.h"
 #include "shell/main_frame.h"
+#include "shell/manual.h"
 #include "shell/one_copy.h"
+#include "shell/shortcuts_dialog.h"
 #include "shell/zamanix_doc.h"
 
 #include <QApplication>
@@ -21,6 +23,11 @@
 CZamanixApp::CZamanixApp()
 {
     OnCommand(ID_APP_ABOUT, [this] { OnShowAbout(); });
+    OnCommand(ID_HELP_KEYBOARD_SHORTCUTS, [] {
+        CShortcutsDialog dialog(AfxGetMainWnd() ? AfxGetMainWnd()->GetSafeHwnd() : nullptr);
+        dialog.exec();
+    });
+    OnCommand(ID_HELP_MANUAL, [] { OpenManual(); });
     OnCommand(ID_FILE_NEW, [this] { OnFileNew(); });
     OnCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
     OnCommand(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
@@ -58,11 +65,12 @@ BOOL CZamanixApp::InitInstance()
     if (m_bMinimized && m_pMainWnd)
         m_pMainWnd->ShowWindow(SW_SHOWMINIMIZED);
     // Only a run that goes on (not a print) tells of a Hijri calendar it
-    // cannot compute, and catches up on missed reminders.
+    // cannot compute, catches up on missed reminders and publishes them.
     if (auto *frame = dynamic_cast<CMainFrame *>(m_pMainWnd)) {
         if (const std::string &problem = m_pProfile->CalendarProblem(); !problem.empty())
             AfxMessageBox(problem, MB_ICONEXCLAMATION);
         frame->CatchUpOnMissedReminders();
+        frame->StartPublishing();
     }
     return TRUE;
 }

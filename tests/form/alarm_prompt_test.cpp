@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
@@ -106,6 +107,26 @@ TEST_F(AlarmPromptTest, OnlyNoSilencesTheDayEscapeAndTheCloseBoxMeanNotNow)
         SetMessageBoxResponder({});
         m_app.reset();
     }
+}
+
+// A screen reader reads the prompt's description as it opens: the memos are
+// in it, not only in the box that holds them.
+TEST_F(AlarmPromptTest, TheDescriptionAScreenReaderReadsHoldsTheMemos)
+{
+    Store("Reminder", "March/06", "Call home\nand the bank");
+    Store("Alarm", "March/06", "07:00 5");
+    Store("Reminder", "Thul Qi'dah/7", "Fast");
+    m_now = At(1998, 3, 6, 9, 0);
+    Start();
+    QString description;
+    AnswerWhenOpen([&](QWidget *prompt) {
+        description = QAccessible::queryAccessibleInterface(prompt)->text(QAccessible::Description);
+        QTest::keyClick(prompt, Qt::Key_Escape);
+    });
+    Tick();
+    EXPECT_EQ(description,
+        "Zamanix Reminder:\nFast\nCall home\nand the bank\nDo you want me to remind you again "
+        "in 5 minutes?");
 }
 
 TEST_F(AlarmPromptTest, ALongMemoKeepsThePromptWithinTheScreen)

@@ -4,6 +4,7 @@
 #include "framework/menu.h"
 #include "reminders/profile.h"
 #include "resources/resource.h"
+#include "shell/main_frame.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -74,19 +75,60 @@ TEST_F(ReminderCommandsTest, AddThenViewGivesBackWhatWasWritten)
     EXPECT_TRUE(m_boxes.empty());
 }
 
-TEST_F(ReminderCommandsTest, AddWithAnEmptyMemoStoresTheAlarm)
+TEST_F(ReminderCommandsTest, AddRefusesWhatCouldNeverRingAndWritesNothing)
 {
+    const struct {
+        const char *name;
+        int month; // index in the list of the form's calendar
+        const char *day, *memo;
+        const char *key, *reason;
+    } cases[] = {
+        {"an empty memo", 1, "3", "", "Safar/3",
+            "the memo is empty, and an empty memo never rings"},
+        {"Hijri day 31", 0, "31", "Fast", "Muharram/31", "Muharram never has more than 30 days"},
+        {"day 0", 0, "0", "Fast", "Muharram/0", "\"0\" is not a day"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        m_boxes.clear();
+        Start();
+        Choose(c.month, c.day);
+        SetMemo(c.memo);
+        Frame()->ExecuteCommand(ID_EDIT_ADD); // the menu's Add
+        ASSERT_EQ(m_boxes.size(), 1u);
+        EXPECT_NE(m_boxes[0].text.find(c.reason), CString::npos) << m_boxes[0].text;
+        EXPECT_EQ(Stored("Reminder", c.key), "<none>") << "nothing was written";
+        EXPECT_EQ(Stored("Alarm", c.key), "<none>");
+        EXPECT_EQ(Memo(), c.memo) << "what the user typed stays";
+        m_app.reset();
+    }
+}
+
+TEST_F(ReminderCommandsTest, AddAndDeleteShowTheDayWrittenAndSayWhatWasDone)
+{
+    m_now = At(2026, 12, 7, 9, 30);
     Start();
-    Choose(1, "3");
-    SetMemo("");
-    Set(IDC_HOUR, "6");
-    Frame()->ExecuteCommand(ID_EDIT_ADD); // the menu's Add
-    EXPECT_EQ(Stored("Reminder", "Safar/3"), "");
-    EXPECT_EQ(Stored("Alarm", "Safar/3"), "06:00 60");
-    Set(IDC_HOUR, "9");
-    Click(IDC_VIEW);
-    EXPECT_EQ(Memo(), "");
-    EXPECT_EQ(Shown(IDC_HOUR), "6");
+    auto *frame = static_cast<CMainFrame *>(Frame());
+    const QString today = FormText(IDC_DATENOW);
+    ASSERT_EQ(FormText(IDC_CORRESPONDING), "7 December 2026");
+    Choose(8, "27", "1448"); // 27 Ramadhan 1448
+    SetMemo("Visit uncle");
+    Click(IDC_ADD);
+    EXPECT_EQ(FormText(IDC_CORRESPONDING), "6 March 2027");
+    EXPECT_EQ(frame->m_statusBar.GetPaneText(0), "Reminder kept for 27 Ramadhan, every year");
+    EXPECT_EQ(FormText(IDC_DATENOW), today);
+
+    Choose(9, "30", "1448"); // Shawwal 1448 has 30 days
+    Click(IDC_ADD);
+    EXPECT_EQ(FormText(IDC_CORRESPONDING), "7 April 2027");
+    EXPECT_EQ(frame->m_statusBar.GetPaneText(0),
+        "Reminder kept for 30 Shawwal; it rings only in the years whose Shawwal has 30 days");
+
+    Choose(8, "27", "1448");
+    Click(IDC_DELETE);
+    EXPECT_EQ(FormText(IDC_CORRESPONDING), "6 March 2027");
+    EXPECT_EQ(frame->m_statusBar.GetPaneText(0), "Reminder of 27 Ramadhan deleted");
+    EXPECT_TRUE(m_boxes.empty());
 }
 
 TEST_F(ReminderCommandsTest, DeleteClearsTheMemoAndKeepsTheAlarmFields)

@@ -2,6 +2,7 @@
 // opens and saves, and the question before a save would erase a file.
 #include "framework/document.h"
 #include "framework/message_box.h"
+#include "framework/save_folder.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -50,6 +51,34 @@ TEST(FileErrorMessage, SaysWhatWentWrongAndWhere)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(FileErrorMessage(c.err, "/d/x.zam", c.writing), c.text);
     }
+}
+
+TEST(SaveFolder, BesideTheFileSavedLastElseInDocumentsElseAtHome)
+{
+    char pattern[] = "/tmp/zamanix-doc-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const std::filesystem::path dir = pattern;
+    std::filesystem::create_directories(dir / "home" / "Documents");
+    std::filesystem::create_directories(dir / "saved");
+    const QString home = QString::fromStdString((dir / "home").string());
+    const QString documents = QString::fromStdString((dir / "home" / "Documents").string());
+    const QString saved = QString::fromStdString((dir / "saved").string());
+    const struct {
+        const char *name;
+        QString current, documents, folder;
+    } cases[] = {
+        {"nothing saved yet", {}, documents, documents},
+        {"a file saved before", saved + "/a.zam", documents, saved},
+        {"its folder is gone", home + "/gone/a.zam", documents, documents},
+        {"a name without a folder", QStringLiteral("Untitled"), documents, documents},
+        {"no documents folder", {}, home + "/Missing", home},
+        {"none named", {}, {}, home},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ChooseSaveFolder(c.current, c.documents, home), c.folder);
+    }
+    std::filesystem::remove_all(dir);
 }
 
 class DocumentTest : public testing::Test {

@@ -94,6 +94,11 @@ TEST_F(AllRemindersTest, ViewMenuOpensItWithItsOwnShortcut)
     EXPECT_TRUE(Window()->isVisible());
     EXPECT_EQ(Window()->FilterBox()->accessibleName(), "Filter reminders");
     EXPECT_EQ(Window()->Table()->accessibleName(), "All reminders");
+    // A screen reader announces a window by its name as it opens.
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(Window());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), "All Reminders - Zamanix");
     QTest::keyClick(Window()->Table(), Qt::Key_Escape);
     EXPECT_FALSE(Window()->isVisible());
     Frame()->ExecuteCommand(ID_VIEW_ALL_REMINDERS);

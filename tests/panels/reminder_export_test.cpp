@@ -2,11 +2,13 @@
 // dialogs with the profile or one of its files: a message says why, and
 // nothing is written there.
 #include "tests/form/form_fixture.h"
+#include "tests/panels/documents_home.h"
 #include "tests/reminders/temp_folder.h"
 
 #include "framework/printing.h"
 #include "framework/view.h"
 #include "resources/resource.h"
+#include "shell/main_frame.h"
 
 #include <QFileDialog>
 #include <QPrinter>
@@ -74,6 +76,36 @@ TEST_F(ProfileTargetTest, PrintToFileRefusesTheProfileAndItsFiles)
     }
     EXPECT_EQ(ReadBytes(m_dir / "zamanix.INI.lock"), "");
     EXPECT_FALSE(std::filesystem::exists(m_dir / "zamanix.INI.bak"));
+}
+
+TEST_F(DocumentsHomeTest, ExportOpensInTheDocumentsFolderAndSaysHowManyEventsWentWhere)
+{
+    const std::filesystem::path documents = Documents();
+    const struct {
+        const char *name;
+        const char *profile;
+        const char *said;
+    } cases[] = {
+        {"five years of one reminder", "[Reminder]\nDecember/07=Pay the rent\n",
+            "5 events of the next 5 years written to "},
+        {"none", "[Reminder]\nApril/31=Never\n", "No reminder falls due in the next 5 years; "},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::ofstream(m_profile, std::ios::binary) << c.profile;
+        std::filesystem::remove(documents / "zamanix-reminders.ics"); // no question to replace it
+        Start();
+        QString folder;
+        AnswerFileDialog({}, &folder); // with the name it offers
+        Frame()->ExecuteCommand(ID_FILE_EXPORT_REMINDERS);
+        EXPECT_EQ(folder.toStdString(), documents.string());
+        const std::string file = (documents / "zamanix-reminders.ics").string();
+        EXPECT_TRUE(std::filesystem::exists(file));
+        EXPECT_EQ(static_cast<CMainFrame *>(Frame())->m_statusBar.GetPaneText(0),
+            c.said + file + (std::string(c.name) == "none" ? " holds no events" : ""));
+        EXPECT_TRUE(m_boxes.empty());
+        m_app.reset();
+    }
 }
 
 } // namespace

@@ -46,6 +46,10 @@ TEST_F(ZamanixProfileTest, AChangeOfTheFileIsToldAsTheSettingsAndKeysItChanged)
             "[Defaults]\nAudio=OFF\nHijriCalendar=civil\nMonthPanel=ON\n",
             kSoundSetting | kHijriCalendarSetting | kMonthPanelSetting, {}},
         {"an unreadable value is the default", before + "HijriCalendar=lunar\n", 0, {}},
+        {"the calendar server", before + "[CalendarServer]\nURL=https://dav.example.org/a/\n",
+            kCalendarServerSetting, {}},
+        {"its years, unreadable, are the default",
+            before + "[CalendarServer]\nYears=two\n", 0, {}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -88,6 +92,17 @@ TEST_F(ZamanixProfileTest, ASettingIsWrittenOnlyWhenTheProfileSaysOtherwise)
         {"the side", "",
             [](CZamanixProfile &p, std::string &e) { return p.SetMonthPanelSide("left", e); },
             "[Defaults]\nMonthPanelSide=left\n"},
+        {"the calendar server in its own section, the default years unwritten", "",
+            [](CZamanixProfile &p, std::string &e) {
+                return p.SetCalendarServer({"https://dav.example.org/a/", "anna", 2}, e);
+            },
+            "[CalendarServer]\nURL=https://dav.example.org/a/\nUser=anna\n"},
+        {"only its entry that changed",
+            "[CalendarServer]\nURL=https://dav.example.org/a/\nUser=anna\nYears=2\n",
+            [](CZamanixProfile &p, std::string &e) {
+                return p.SetCalendarServer({"https://dav.example.org/a/", "anna", 5}, e);
+            },
+            "[CalendarServer]\nURL=https://dav.example.org/a/\nUser=anna\nYears=5\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

@@ -8,12 +8,15 @@
 #include "resources/resource.h"
 #include "shell/main_frame.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeView>
+#include <QWindow>
 
 #include <fstream>
 
@@ -92,6 +95,33 @@ TEST_F(MissedRemindersTest, AStartAfterThreeDaysAwayListsThoseDaysInBothCalendar
     m_app.reset();
     Start();
     EXPECT_EQ(Missed(), nullptr);
+}
+
+// Above the main window, active, and announced as a dialog with its name;
+// a start at login that minimized the main window shows both.
+TEST_F(MissedRemindersTest, TheWindowOpensAboveTheMainWindowAsADialogWithItsName)
+{
+    for (const bool minimized : {false, true}) {
+        SCOPED_TRACE(minimized ? "--minimized" : "a plain start");
+        std::filesystem::remove(m_profile);
+        Record(At(1998, 3, 4, 12, 0));
+        Store("Reminder", "March/05", "Pay the rent");
+        ASSERT_TRUE(StartWith(
+            minimized ? std::vector<std::string>{"--minimized"} : std::vector<std::string>{}));
+        ASSERT_NE(Missed(), nullptr);
+        EXPECT_TRUE(Missed()->isVisible());
+        EXPECT_FALSE(Frame()->GetMainWindow()->isMinimized());
+        EXPECT_EQ(Missed()->windowType(), Qt::Dialog);
+        ASSERT_NE(Missed()->windowHandle(), nullptr);
+        EXPECT_EQ(
+            Missed()->windowHandle()->transientParent(), Frame()->GetMainWindow()->windowHandle());
+        EXPECT_EQ(QApplication::activeWindow(), Missed());
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(Missed());
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->role(), QAccessible::Dialog);
+        EXPECT_EQ(window->text(QAccessible::Name), "Missed Reminders");
+        m_app.reset();
+    }
 }
 
 TEST_F(MissedRemindersTest, TheFirstStartListsNothingAndRecordsIt)

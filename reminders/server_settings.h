@@ -1,10 +1,11 @@
 // Where the reminders are published, as the profile keeps it: the section
 // "CalendarServer" with the calendar's "URL", the "User" name and the
 // "Years" of reminders published (1 to 100; missing or unreadable: 2). The
-// password is never here (server_password.h).
+// password is never here (sync/server_password.h). The desktop program
+// writes them through its profile object (session/profile_settings.h);
+// zamanix-reminders publish reads them.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -21,11 +22,8 @@ struct CalendarServerSettings {
     std::string url; // empty: publishing is not set up
     std::string user;
     int years = kDefaultPublishYears;
+
+    bool operator==(const CalendarServerSettings &) const = default;
 };
 
 CalendarServerSettings ReadCalendarServerSettings(const CProfileSnapshot &profile);
-
-// Writes the three entries in one locked, atomic write; false, with `error`
-// saying why, when the profile could not be written.
-bool WriteCalendarServerSettings(const std::filesystem::path &profile,
-    const CalendarServerSettings &settings, std::string &error);

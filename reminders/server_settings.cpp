@@ -1,6 +1,5 @@
-#include "sync/server_settings.h"
+#include "reminders/server_settings.h"
 
-#include "reminders/profile.h"
 #include "reminders/profile_snapshot.h"
 
 #include <charconv>
@@ -17,15 +16,4 @@ CalendarServerSettings ReadCalendarServerSettings(const CProfileSnapshot &profil
         value <= kMaxPublishYears)
         settings.years = value;
     return settings;
-}
-
-bool WriteCalendarServerSettings(const std::filesystem::path &profile,
-    const CalendarServerSettings &settings, std::string &error)
-{
-    const ProfileChange changes[] = {
-        ProfileChange::Set(kCalendarServerSection, kCalendarUrlEntry, settings.url),
-        ProfileChange::Set(kCalendarServerSection, kCalendarUserEntry, settings.user),
-        ProfileChange::Set(
-            kCalendarServerSection, kCalendarYearsEntry, std::to_string(settings.years))};
-    return WriteProfileEntries(profile, changes, error);
 }
