@@ -11,11 +11,6 @@ bool inReformGap(int year, int month, int day)
     return year == 1582 && month == 10 && day >= 5 && day <= 14;
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CZamanixView", text);
-}
-
 // Why the date does not exist; empty when it does (or converts as counted).
 QString missingDate(const CHijriCalendar &calendar, bool fromHijri, int year, int month, int day)
 {
@@ -24,7 +19,7 @@ QString missingDate(const CHijriCalendar &calendar, bool fromHijri, int year, in
         const int length = calendar.MonthLength(counted, month);
         if (day <= length)
             return {};
-        return tr("%1 %2 has only %3 days")
+        return QCoreApplication::translate("CZamanixView", "%1 %2 has only %3 days")
             .arg(QString::fromStdString(HijriMonthNames[month - 1]))
             .arg(year)
             .arg(length);
@@ -34,7 +29,7 @@ QString missingDate(const CHijriCalendar &calendar, bool fromHijri, int year, in
     if (!inReformGap(counted, month, day) &&
         (day <= 28 || ChristianOfDay(ChristianDayNumber(date)) == date))
         return {};
-    return tr("%1 %2 %3 does not exist")
+    return QCoreApplication::translate("CZamanixView", "%1 %2 %3 does not exist")
         .arg(day)
         .arg(QString::fromStdString(ChristianMonthNames[month - 1]))
         .arg(year);

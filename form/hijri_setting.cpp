@@ -7,6 +7,8 @@
 #include "framework/message_box.h"
 #include "resources/resource.h"
 #include "resources/resources.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <QWidget>
 
@@ -84,8 +86,10 @@ void CZamanixView::SetHijriCalendar(const CHijriCalendar &calendar)
     }
     std::string error;
     reportFailedWrite(m_profile.SetHijriCalendar(calendar, error),
-        "The Hijri calendar setting could not be saved; Zamanix keeps " + calendar.Description() +
-            " only until it is closed.",
+        FillSentence(Translate("CZamanixView",
+                         "The Hijri calendar setting could not be saved; Zamanix keeps %1 only "
+                         "until it is closed."),
+            {calendar.Description()}),
         error);
 }
 

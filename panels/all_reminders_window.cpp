@@ -3,6 +3,9 @@
 #include "agenda/reminder_key.h"
 #include "framework/accessible_role.h"
 #include "framework/message_box.h"
+#include "framework/shown_digits.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -16,7 +19,7 @@ CAllRemindersWindow::CAllRemindersWindow(CZamanixProfile &profile, QWidget *pare
     , m_profile(profile)
 {
     SetAccessibleRole(this, QAccessible::Window); // a window, not a pane
-    setWindowTitle(QStringLiteral("All Reminders - Zamanix"));
+    setWindowTitle(tr("All Reminders - Zamanix"));
     buildLayout();
     Refresh();
     m_pTable->resizeColumnsToContents();
@@ -35,16 +38,16 @@ CAllRemindersWindow::CAllRemindersWindow(CZamanixProfile &profile, QWidget *pare
 void CAllRemindersWindow::buildLayout()
 {
     m_pFilter = new QLineEdit(this);
-    m_pFilter->setPlaceholderText(QStringLiteral("Filter by memo or key"));
-    m_pFilter->setAccessibleName(QStringLiteral("Filter reminders"));
+    m_pFilter->setPlaceholderText(tr("Filter by memo or key"));
+    m_pFilter->setAccessibleName(tr("Filter reminders"));
     m_pFilter->setAccessibleDescription(
-        QStringLiteral("Shows only the reminders whose memo or key holds this text"));
+        tr("Shows only the reminders whose memo or key holds this text"));
     m_pFilter->setClearButtonEnabled(true);
     m_pTable = new QTableView(this);
     m_pTable->setModel(&m_model);
-    m_pTable->setAccessibleName(QStringLiteral("All reminders"));
-    m_pTable->setAccessibleDescription(QStringLiteral(
-        "Enter opens the reminder in the form, Delete removes it, Escape closes the window"));
+    m_pTable->setAccessibleName(tr("All reminders"));
+    m_pTable->setAccessibleDescription(
+        tr("Enter opens the reminder in the form, Delete removes it, Escape closes the window"));
     m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -88,14 +91,18 @@ void CAllRemindersWindow::Refresh()
 void CAllRemindersWindow::showCount()
 {
     const int all = m_model.AllRows(), shown = m_model.rowCount(), never = m_model.NeverDueRows();
-    const QString reminders = all == 1 ? QStringLiteral("reminder") : QStringLiteral("reminders");
-    QString text = shown == all ? QStringLiteral("%1 %2").arg(all).arg(reminders)
-                                : QStringLiteral("%1 of %2 %3").arg(shown).arg(all).arg(reminders);
+    std::string text = shown == all
+        ? TranslateCount("CAllRemindersWindow", "%n reminders", "%n reminder", all)
+        : FillSentence(
+              TranslateCount("CAllRemindersWindow", "%1 of %n reminders", "%1 of %n reminder", all),
+              {std::to_string(shown)});
     if (never > 0)
-        text += never == 1 ? QStringLiteral("; 1 never falls due")
-                           : QStringLiteral("; %1 never fall due").arg(never);
-    m_pCount->setText(text);
-    m_pCount->setAccessibleName(text);
+        text = FillSentence(TranslateCount("CAllRemindersWindow", "%1; %n never fall due",
+                                "%1; %n never falls due", never),
+            {text});
+    const QString shownText = ShownDigits(QString::fromStdString(text));
+    m_pCount->setText(shownText);
+    m_pCount->setAccessibleName(shownText);
 }
 
 const ReminderRow *CAllRemindersWindow::selectedRow() const
@@ -119,8 +126,10 @@ void CAllRemindersWindow::OpenSelected()
     const std::string dayText = ReminderKeyDayText(row->key);
     // The form takes a month of its lists and a day of at most 2 characters.
     if (!row->parsed.calendar || dayText.size() > 2) {
-        AfxMessageBox("The form cannot show " + row->key + ": " + row->problem +
-                ".\n\nDelete it here, or mend its key in the profile.",
+        AfxMessageBox(FillSentence(Translate("CAllRemindersWindow",
+                                       "The form cannot show %1: %2.\n\nDelete it here, or "
+                                       "mend its key in the profile."),
+                          {row->key, row->problem}),
             MB_ICONINFORMATION);
         return;
     }
@@ -142,14 +151,19 @@ void CAllRemindersWindow::DeleteSelected()
     QString memo = QString::fromStdString(row->memo);
     if (memo.size() > kShownMemo)
         memo = memo.left(kShownMemo) + QStringLiteral("...");
-    if (AfxMessageBox("Delete the reminder " + key + "?\n\n" + memo.toStdString(),
+    if (AfxMessageBox(
+            FillSentence(Translate("CAllRemindersWindow", "Delete the reminder %1?\n\n%2"),
+                {key, memo.toStdString()}),
             MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     // The list hears of the change from the profile object.
     std::string error;
     if (!m_profile.RemoveReminder(key, error))
-        AfxMessageBox(
-            "The reminder for " + key + " could not be deleted.\n\n" + error, MB_ICONEXCLAMATION);
+        AfxMessageBox(FillSentence(Translate("CAllRemindersWindow",
+                                       "The reminder for %1 could not be deleted."),
+                          {key}) +
+                "\n\n" + error,
+            MB_ICONEXCLAMATION);
 }
 
 bool CAllRemindersWindow::eventFilter(QObject *watched, QEvent *event)

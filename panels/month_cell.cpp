@@ -1,5 +1,6 @@
 #include "panels/month_cell.h"
 
+#include "framework/shown_digits.h"
 #include "panels/month_model.h"
 #include "panels/month_text.h"
 
@@ -142,7 +143,8 @@ void PaintDayCell(QPainter &painter, const QRect &rect, const MonthDay &day, Rem
         look.direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
 
     const int number = shown == ReminderCalendar::Hijri ? day.hijri.day : day.christian.day;
-    paintText(painter, inner, leading | Qt::AlignTop, dayFont, text, QString::number(number));
+    paintText(painter, inner, leading | Qt::AlignTop, dayFont, text,
+        ShownDigits(QString::number(number)));
     paintText(painter, inner, leading | Qt::AlignBottom, small, mixed(text, back, 0.7),
         OtherDayText(day, shown));
 

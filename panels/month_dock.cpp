@@ -4,6 +4,7 @@
 #include "panels/month_grid_view.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMainWindow>
 
 namespace {
@@ -29,11 +30,11 @@ Qt::DockWidgetArea sideNamed(const std::string &name)
 } // namespace
 
 CMonthDock::CMonthDock(CZamanixProfile &profile, QMainWindow *window)
-    : QDockWidget(QStringLiteral("Month"), window)
+    : QDockWidget(tr("Month"), window)
     , m_profile(profile)
 {
     setObjectName(QStringLiteral("MonthPanel"));
-    setAccessibleName(QStringLiteral("Month"));
+    setAccessibleName(tr("Month"));
     const ZamanixSettings &settings = m_profile.Settings();
     window->addDockWidget(sideNamed(settings.monthPanelSide), this);
     if (settings.monthPanel)
@@ -75,7 +76,9 @@ void CMonthDock::SetShown(bool shown)
     }
     std::string error;
     keep(m_profile.SetMonthPanel(shown, error),
-        "Whether the month panel is shown could not be saved; Zamanix forgets it when it closes.",
+        QT_TRANSLATE_NOOP("CMonthDock",
+            "Whether the month panel is shown could not be saved; Zamanix forgets it when it "
+            "closes."),
         error);
     if (m_onShown)
         m_onShown();
@@ -85,8 +88,9 @@ void CMonthDock::SetHolyDaysShown(bool shown)
 {
     std::string error;
     keep(m_profile.SetHolyDays(shown, error),
-        "Whether the holy days are marked could not be saved; Zamanix forgets it when it "
-        "closes.",
+        QT_TRANSLATE_NOOP("CMonthDock",
+            "Whether the holy days are marked could not be saved; Zamanix forgets it when it "
+            "closes."),
         error);
 }
 
@@ -103,12 +107,15 @@ void CMonthDock::keepSide(Qt::DockWidgetArea area)
         if (s.area == area) {
             std::string error;
             keep(m_profile.SetMonthPanelSide(s.name, error),
-                "The side of the month panel could not be saved.", error);
+                QT_TRANSLATE_NOOP("CMonthDock", "The side of the month panel could not be saved."),
+                error);
         }
 }
 
 void CMonthDock::keep(bool written, const char *what, const std::string &error)
 {
     if (!written)
-        AfxMessageBox(CString(what) + "\n\n" + error, MB_ICONEXCLAMATION);
+        AfxMessageBox(
+            QCoreApplication::translate("CMonthDock", what).toStdString() + "\n\n" + error,
+            MB_ICONEXCLAMATION);
 }

@@ -1,9 +1,25 @@
 #include "panels/reminder_table_model.h"
 
+#include "framework/shown_digits.h"
+#include "text/translate.h"
+
+#include <QCoreApplication>
+
 namespace {
 
-const char *const kHeaders[] = {
-    "Calendar", "Key", "Memo", "Alarm", "Every", "Next date", "Hijri date", "Days"};
+const char *const kHeaders[] = {QT_TRANSLATE_NOOP("CReminderTableModel", "Calendar"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Key"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Memo"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Alarm"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Every"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Next date"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Hijri date"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Days")};
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CReminderTableModel", text);
+}
 
 QString text(const std::string &s)
 {
@@ -13,10 +29,11 @@ QString text(const std::string &s)
 QString daysText(int days)
 {
     if (days == 0)
-        return QStringLiteral("today");
+        return QCoreApplication::translate("CReminderTableModel", "today");
     if (days == 1)
-        return QStringLiteral("tomorrow");
-    return QStringLiteral("in %1 days").arg(days);
+        return QCoreApplication::translate("CReminderTableModel", "tomorrow");
+    return ShownDigits(QString::fromStdString(
+        TranslateCount("CReminderTableModel", "in %n days", "in %n day", days)));
 }
 
 } // namespace
@@ -86,20 +103,24 @@ QString CReminderTableModel::cellText(const ReminderRow &row, int column) const
     switch (column) {
     case Calendar:
         if (!row.parsed.calendar)
-            return QStringLiteral("Unknown");
-        return *row.parsed.calendar == ReminderCalendar::Hijri ? QStringLiteral("Hijri")
-                                                               : QStringLiteral("Christian");
+            return QCoreApplication::translate("CReminderTableModel", "Unknown");
+        return *row.parsed.calendar == ReminderCalendar::Hijri
+            ? QCoreApplication::translate("CReminderTableModel", "Hijri")
+            : QCoreApplication::translate("CReminderTableModel", "Christian");
     case Key:
         return text(row.key);
     case Memo:
         return OneLineMemo(row.memo);
     case Alarm:
-        return row.ringsAt ? ClockText(*row.ringsAt) : QStringLiteral("never");
+        return row.ringsAt ? ClockText(*row.ringsAt)
+                           : QCoreApplication::translate("CReminderTableModel", "never");
     case Every:
-        return QStringLiteral("%1 min").arg(row.alarm.every);
+        return ShownDigits(
+            QCoreApplication::translate("CReminderTableModel", "%1 min").arg(row.alarm.every));
     case NextDate:
         return row.day ? ChristianDateText(row.christian, row.weekday)
-                       : QStringLiteral("Never: ") + text(row.problem);
+                       : QCoreApplication::translate("CReminderTableModel", "Never: %1")
+                             .arg(text(row.problem));
     case HijriDate:
         return row.day ? HijriDateText(row.hijri) : QString();
     case Days:
@@ -134,6 +155,6 @@ QVariant CReminderTableModel::headerData(int section, Qt::Orientation orientatio
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return QString::fromLatin1(kHeaders[section]);
+        return tr(kHeaders[section]);
     return {};
 }

@@ -3,6 +3,8 @@
 #include "reminders/profile_backup.h"
 #include "reminders/profile_text.h"
 #include "reminders/reminder_entries.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <map>
@@ -67,10 +69,10 @@ std::string HijriCalendarFailure(const CHijriCalendar &wanted)
     const std::string problem = HijriRuleProblem(wanted.Rule());
     if (problem.empty())
         return {};
-    return "Zamanix cannot compute the " + std::string(wanted.DisplayName()) +
-        " calendar: " + problem + ".\n\nIt goes on with the " +
-        std::string(HijriRuleDisplayName(HijriRule::Astronomical)) +
-        " calendar; Options > Hijri Calendar chooses another.";
+    return FillSentence(Translate("CZamanixProfile",
+                            "Zamanix cannot compute the %1 calendar: %2.\n\nIt goes on with the "
+                            "%3 calendar; Options > Hijri Calendar chooses another."),
+        {wanted.DisplayName(), problem, HijriRuleDisplayName(HijriRule::Astronomical)});
 }
 
 ZamanixSettings CZamanixProfile::readSettings()

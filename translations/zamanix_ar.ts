@@ -2,6 +2,650 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>CAllRemindersWindow</name>
+    <message>
+        <source>All Reminders - Zamanix</source>
+        <translation>كل التذكيرات - Zamanix</translation>
+    </message>
+    <message>
+        <source>Filter by memo or key</source>
+        <translation>التصفية حسب المذكرة أو المفتاح</translation>
+    </message>
+    <message>
+        <source>Filter reminders</source>
+        <translation>تصفية التذكيرات</translation>
+    </message>
+    <message>
+        <source>Shows only the reminders whose memo or key holds this text</source>
+        <translation>لا يعرض إلا التذكيرات التي تحتوي مذكرتها أو مفتاحها على هذا النص</translation>
+    </message>
+    <message>
+        <source>All reminders</source>
+        <translation>كل التذكيرات</translation>
+    </message>
+    <message>
+        <source>Enter opens the reminder in the form, Delete removes it, Escape closes the window</source>
+        <translation>يفتح Enter التذكير في النموذج، ويحذفه Delete، ويغلق Escape النافذة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders</source>
+        <comment>%n reminder</comment>
+        <translation>
+            <numerusform>لا تذكيرات</numerusform>
+            <numerusform>تذكير واحد</numerusform>
+            <numerusform>تذكيران</numerusform>
+            <numerusform>%n تذكيرات</numerusform>
+            <numerusform>%n تذكيرًا</numerusform>
+            <numerusform>%n تذكير</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reminders</source>
+        <comment>%1 of %n reminder</comment>
+        <translation>
+            <numerusform>%1 من %n تذكير</numerusform>
+            <numerusform>%1 من تذكير واحد</numerusform>
+            <numerusform>%1 من تذكيرين</numerusform>
+            <numerusform>%1 من %n تذكيرات</numerusform>
+            <numerusform>%1 من %n تذكيرًا</numerusform>
+            <numerusform>%1 من %n تذكير</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n never fall due</source>
+        <comment>%1; %n never falls due</comment>
+        <translation>
+            <numerusform>%1؛ لا شيء لا يحين أبدًا</numerusform>
+            <numerusform>%1؛ واحد لا يحين أبدًا</numerusform>
+            <numerusform>%1؛ اثنان لا يحينان أبدًا</numerusform>
+            <numerusform>%1؛ %n لا تحين أبدًا</numerusform>
+            <numerusform>%1؛ %n لا يحين أبدًا</numerusform>
+            <numerusform>%1؛ %n لا يحين أبدًا</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The form cannot show %1: %2.
+
+Delete it here, or mend its key in the profile.</source>
+        <translation>لا يستطيع النموذج عرض %1: %2.
+
+احذفه من هنا، أو أصلح مفتاحه في ملف الإعدادات.</translation>
+    </message>
+    <message>
+        <source>Delete the reminder %1?
+
+%2</source>
+        <translation>أتريد حذف التذكير %1؟
+
+%2</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be deleted.</source>
+        <translation>تعذّر حذف التذكير %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CCalendarServerDialog</name>
+    <message>
+        <source>Calendar Server - Zamanix</source>
+        <translation>خادم التقويم - Zamanix</translation>
+    </message>
+    <message>
+        <source>Zamanix keeps a calendar on a CalDAV server holding each day on which a reminder falls due, for your phone and other calendar programs. A calendar that does not exist yet is created; without a URL nothing is published.</source>
+        <translation>يحتفظ Zamanix بتقويم على خادم CalDAV يضم كل يوم يحين فيه تذكير، لهاتفك وبرامج التقويم الأخرى. يُنشأ التقويم إن لم يكن موجودًا بعد؛ ودون عنوان URL لا يُنشر شيء.</translation>
+    </message>
+    <message>
+        <source>Calendar URL</source>
+        <translation>عنوان URL للتقويم</translation>
+    </message>
+    <message>
+        <source>The address of the calendar on the server, such as https://dav.example.org/anna/zamanix/</source>
+        <translation>عنوان التقويم على الخادم، مثل https://dav.example.org/anna/zamanix/</translation>
+    </message>
+    <message>
+        <source>Over http:// the password travels unencrypted: use https://, unless the server runs on this computer.</source>
+        <translation>عبر http://‎ تنتقل كلمة المرور دون تشفير: استخدم https://‎ ما لم يكن الخادم يعمل على هذا الحاسوب.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>اسم المستخدم</translation>
+    </message>
+    <message>
+        <source>Your user name on the calendar server</source>
+        <translation>اسم المستخدم الخاص بك على خادم التقويم</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>كلمة المرور</translation>
+    </message>
+    <message>
+        <source>Your password on the calendar server</source>
+        <translation>كلمة مرورك على خادم التقويم</translation>
+    </message>
+    <message>
+        <source>Years ahead</source>
+        <translation>السنوات القادمة</translation>
+    </message>
+    <message>
+        <source>How many years of reminders, from today on, the calendar holds</source>
+        <translation>كم سنة من التذكيرات، بدءًا من اليوم، يضم التقويم</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar URL:</source>
+        <translation>عنوان URL لل&amp;تقويم:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>اسم ال&amp;مستخدم:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;كلمة المرور:</translation>
+    </message>
+    <message>
+        <source>&amp;Years ahead:</source>
+        <translation>ال&amp;سنوات القادمة:</translation>
+    </message>
+    <message>
+        <source>Publish &amp;Now</source>
+        <translation>&amp;نشر الآن</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;حفظ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>The password goes to your desktop's keyring, never into a file of Zamanix.</source>
+        <translation>تذهب كلمة المرور إلى حلقة مفاتيح سطح المكتب، ولا تُكتب أبدًا في ملف من ملفات Zamanix.</translation>
+    </message>
+    <message>
+        <source>No password is kept for this user at this calendar: give it here.</source>
+        <translation>لا توجد كلمة مرور محفوظة لهذا المستخدم في هذا التقويم: أعطها هنا.</translation>
+    </message>
+    <message>
+        <source>No keyring took the password, so it is kept for this session only: give it here again after Zamanix restarts.</source>
+        <translation>لم تقبل أي حلقة مفاتيح كلمة المرور، لذا تُحفظ لهذه الجلسة فقط: أعطها هنا مجددًا بعد إعادة تشغيل Zamanix.</translation>
+    </message>
+    <message>
+        <source>The password is kept in your desktop's keyring.</source>
+        <translation>كلمة المرور محفوظة في حلقة مفاتيح سطح المكتب.</translation>
+    </message>
+    <message>
+        <source>No keyring answered (%1), so the password is kept for this session only: give it here again after Zamanix restarts.</source>
+        <translation>لم تُجب أي حلقة مفاتيح (%1)، لذا تُحفظ كلمة المرور لهذه الجلسة فقط: أعطها هنا مجددًا بعد إعادة تشغيل Zamanix.</translation>
+    </message>
+    <message>
+        <source>The calendar server's settings were not saved: %1.</source>
+        <translation>لم تُحفظ إعدادات خادم التقويم: %1.</translation>
+    </message>
+    <message>
+        <source>The calendar server's settings could not be written to the profile; Zamanix publishes with them until it ends.
+
+%1</source>
+        <translation>تعذّرت كتابة إعدادات خادم التقويم في ملف التعريف؛ سينشر Zamanix بها حتى يُغلق.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Handing the password to the keyring...</source>
+        <translation>تسليم كلمة المرور إلى حلقة المفاتيح...</translation>
+    </message>
+    <message>
+        <source>Give the URL of a calendar first: Zamanix publishes the reminders there.</source>
+        <translation>أعطِ عنوان URL لتقويم أولًا: ينشر Zamanix التذكيرات هناك.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the calendar server's settings?</source>
+        <translation>هل تريد حفظ التغييرات على إعدادات خادم التقويم؟</translation>
+    </message>
+    <message>
+        <source>Publish Now publishes the reminders at once; Zamanix also publishes them by itself after each change.</source>
+        <translation>يَنشر «النشر الآن» التذكيرات فورًا؛ وينشرها Zamanix أيضًا من تلقاء نفسه بعد كل تغيير.</translation>
+    </message>
+    <message>
+        <source>Publishing is off: give the URL of a calendar to publish to.</source>
+        <translation>النشر متوقف: أعطِ عنوان URL لتقويم للنشر إليه.</translation>
+    </message>
+</context>
+<context>
+    <name>CMissedReminderModel</name>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>التاريخ الهجري</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>المنبّه</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>المذكرة</translation>
+    </message>
+</context>
+<context>
+    <name>CMissedRemindersWindow</name>
+    <message>
+        <source>Missed Reminders - Zamanix</source>
+        <translation>التذكيرات الفائتة - Zamanix</translation>
+    </message>
+    <message>
+        <source>Missed Reminders</source>
+        <translation>التذكيرات الفائتة</translation>
+    </message>
+    <message>
+        <source>These reminders fell due while Zamanix was not running or the computer was asleep.</source>
+        <translation>حان موعد هذه التذكيرات حين لم يكن Zamanix يعمل أو كان الحاسوب في وضع السكون.</translation>
+    </message>
+    <message>
+        <source>Missed reminders</source>
+        <translation>التذكيرات الفائتة</translation>
+    </message>
+    <message>
+        <source>Enter opens the reminder in the form, Escape closes the window</source>
+        <translation>يفتح Enter التذكير في النموذج، ويغلق Escape النافذة</translation>
+    </message>
+    <message>
+        <source>&amp;Open in Form</source>
+        <translation>&amp;فتح في النموذج</translation>
+    </message>
+    <message>
+        <source>Shows the selected reminder in the form</source>
+        <translation>يعرض التذكير المحدد في النموذج</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>إ&amp;غلاق</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders missed</source>
+        <comment>%n reminder missed</comment>
+        <translation>
+            <numerusform>لا تذكيرات فائتة</numerusform>
+            <numerusform>تذكير واحد فائت</numerusform>
+            <numerusform>تذكيران فائتان</numerusform>
+            <numerusform>%n تذكيرات فائتة</numerusform>
+            <numerusform>%n تذكيرًا فائتًا</numerusform>
+            <numerusform>%n تذكير فائت</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CMonthDock</name>
+    <message>
+        <source>Month</source>
+        <translation>الشهر</translation>
+    </message>
+    <message>
+        <source>Whether the month panel is shown could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>تعذّر حفظ إظهار لوحة الشهر أو إخفائها؛ سينسى Zamanix ذلك عند إغلاقه.</translation>
+    </message>
+    <message>
+        <source>Whether the holy days are marked could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>تعذّر حفظ إعداد تمييز المناسبات؛ سينسى Zamanix ذلك عند إغلاقه.</translation>
+    </message>
+    <message>
+        <source>The side of the month panel could not be saved.</source>
+        <translation>تعذّر حفظ موضع لوحة الشهر.</translation>
+    </message>
+</context>
+<context>
+    <name>CMonthPanel</name>
+    <message>
+        <source>Week %1</source>
+        <translation>الأسبوع %1</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>السنة السابقة</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>الشهر السابق</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>اليوم</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>الشهر التالي</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>السنة التالية</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the day, Page Up and Page Down the month, with Control the year; Home goes to today; Enter shows the day in the form</source>
+        <translation>تنقل مفاتيح الأسهم بين الأيام، و Page Up و Page Down بين الأشهر، ومعهما Ctrl بين السنوات؛ ويعود Home إلى اليوم؛ ويعرض Enter اليوم في النموذج</translation>
+    </message>
+    <message>
+        <source>Holy days: %1</source>
+        <translation>المناسبات: %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>و%1 غيرها</translation>
+    </message>
+    <message>
+        <source>Holy days</source>
+        <translation>المناسبات</translation>
+    </message>
+    <message>
+        <source>Phases of the Moon (local time)</source>
+        <translation>أطوار القمر (بالتوقيت المحلي)</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>التذكيرات</translation>
+    </message>
+    <message>
+        <source>reminder: %1</source>
+        <translation>تذكير: %1</translation>
+    </message>
+    <message>
+        <source>reminders: %1</source>
+        <translation>تذكيرات: %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (alarm at %2)</source>
+        <translation>تذكير: %1 (المنبّه الساعة %2)</translation>
+    </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>تذكير: %1</translation>
+    </message>
+    <message>
+        <source>new moon at %1</source>
+        <translation>المحاق الساعة %1</translation>
+    </message>
+    <message>
+        <source>first quarter at %1</source>
+        <translation>التربيع الأول الساعة %1</translation>
+    </message>
+    <message>
+        <source>full moon at %1</source>
+        <translation>البدر الساعة %1</translation>
+    </message>
+    <message>
+        <source>last quarter at %1</source>
+        <translation>التربيع الأخير الساعة %1</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>اليوم</translation>
+    </message>
+</context>
+<context>
+    <name>COneCopy</name>
+    <message>
+        <source>Zamanix opens local files only</source>
+        <translation>لا يفتح Zamanix إلا الملفات المحلية</translation>
+    </message>
+    <message>
+        <source>Zamanix has no action %1</source>
+        <translation>ليس لدى Zamanix إجراء باسم %1</translation>
+    </message>
+</context>
+<context>
+    <name>CReminderTableModel</name>
+    <message>
+        <source>Calendar</source>
+        <translation>التقويم</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>المفتاح</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>المذكرة</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>المنبّه</translation>
+    </message>
+    <message>
+        <source>Every</source>
+        <translation>التكرار</translation>
+    </message>
+    <message>
+        <source>Next date</source>
+        <translation>الموعد التالي</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>التاريخ الهجري</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>الأيام المتبقية</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>اليوم</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>غدًا</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <comment>in %n day</comment>
+        <translation>
+            <numerusform>اليوم</numerusform>
+            <numerusform>بعد يوم واحد</numerusform>
+            <numerusform>بعد يومين</numerusform>
+            <numerusform>بعد %n أيام</numerusform>
+            <numerusform>بعد %n يومًا</numerusform>
+            <numerusform>بعد %n يوم</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>غير معروف</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>هجري</translation>
+    </message>
+    <message>
+        <source>Christian</source>
+        <translation>ميلادي</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>أبدًا</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 دقيقة</translation>
+    </message>
+    <message>
+        <source>Never: %1</source>
+        <translation>لا يحين أبدًا: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts - Zamanix</source>
+        <translation>اختصارات لوحة المفاتيح - Zamanix</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>المكان</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>المفاتيح</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>وظيفتها</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>اختصارات لوحة المفاتيح</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixApp</name>
+    <message>
+        <source>zamanix: the running copy does not answer (%1); starting another</source>
+        <translation>zamanix: النسخة العاملة لا تجيب (%1)؛ جارٍ تشغيل نسخة أخرى</translation>
+    </message>
+    <message>
+        <source>Neither XDG_CONFIG_HOME nor HOME names the folder where the desktop looks for the programs to start at login.</source>
+        <translation>لا يحدد XDG_CONFIG_HOME ولا HOME المجلد الذي يبحث فيه سطح المكتب عن البرامج التي تبدأ عند تسجيل الدخول.</translation>
+    </message>
+    <message>
+        <source>The program's path "%1" cannot be written in a desktop entry.</source>
+        <translation>لا يمكن كتابة مسار البرنامج «%1» في مُدخل سطح المكتب.</translation>
+    </message>
+    <message>
+        <source>Zamanix could not stop starting at login:
+
+%1</source>
+        <translation>تعذّر إيقاف بدء Zamanix عند تسجيل الدخول:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Zamanix could not be set to start at login:
+
+%1</source>
+        <translation>تعذّر ضبط Zamanix ليبدأ عند تسجيل الدخول:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The manual could not be opened: no help viewer (such as Yelp) is installed, nor the README.
+
+In a terminal, "man zamanix" shows the manual.</source>
+        <translation>تعذّر فتح الدليل: لا يوجد عارض تعليمات مثبّت (مثل Yelp)، ولا ملف README.
+
+في الطرفية، يعرض الأمر "man zamanix" الدليل.</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixProfile</name>
+    <message>
+        <source>Zamanix cannot compute the %1 calendar: %2.
+
+It goes on with the %3 calendar; Options &gt; Hijri Calendar chooses another.</source>
+        <translation>لا يستطيع Zamanix حساب تقويم %1: %2.
+
+سيستمر بتقويم %3؛ تختار خيارات &gt; التقويم الهجري تقويمًا آخر.</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixView</name>
+    <message>
+        <source>Zamanix Reminder</source>
+        <translation>تذكير Zamanix</translation>
+    </message>
+    <message>
+        <source>Remind me again in %1 minutes</source>
+        <translation>ذكّرني مرة أخرى بعد %1 دقيقة</translation>
+    </message>
+    <message>
+        <source>Done for today</source>
+        <translation>انتهى لهذا اليوم</translation>
+    </message>
+    <message>
+        <source>Zamanix Reminder:
+
+</source>
+        <translation>تذكير Zamanix:
+
+</translation>
+    </message>
+    <message>
+        <source>
+
+Do you want me to remind you again in %1 minutes?</source>
+        <translation>
+
+هل تريد أن أذكّرك مرة أخرى بعد %1 دقيقة؟</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>هجري</translation>
+    </message>
+    <message>
+        <source>%1:%2, every %3 minutes</source>
+        <translation>%1:%2، كل %3 دقيقة</translation>
+    </message>
+    <message>
+        <source>The Hijri calendar setting could not be saved; Zamanix keeps %1 only until it is closed.</source>
+        <translation>تعذّر حفظ إعداد التقويم الهجري؛ سيبقى Zamanix على «%1» حتى إغلاقه فقط.</translation>
+    </message>
+    <message>
+        <source>zamanix: cannot record when the reminders were last checked: %1</source>
+        <translation>zamanix: تعذّر تسجيل وقت آخر فحص للتذكيرات: %1</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 cannot be kept: %2.
+
+Nothing was written. Correct the day or type a memo, then choose Add again.</source>
+        <translation>لا يمكن حفظ التذكير %1: %2.
+
+لم يُكتب شيء. صحّح اليوم أو اكتب مذكرة، ثم اختر إضافة مجددًا.</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be saved. What you typed is still in the form; add it again once the file can be written.</source>
+        <translation>تعذّر حفظ التذكير %1. ما كتبته لا يزال في النموذج؛ أضفه مرة أخرى حين تصبح الكتابة في الملف ممكنة.</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be deleted.</source>
+        <translation>تعذّر حذف التذكير %1.</translation>
+    </message>
+    <message>
+        <source>The sound setting could not be saved; the alarm stays audible only until Zamanix is closed.</source>
+        <translation>تعذّر حفظ إعداد الصوت؛ سيبقى المنبّه مسموعًا حتى إغلاق Zamanix فقط.</translation>
+    </message>
+    <message>
+        <source>The sound setting could not be saved; the alarm stays silent only until Zamanix is closed.</source>
+        <translation>تعذّر حفظ إعداد الصوت؛ سيبقى المنبّه صامتًا حتى إغلاق Zamanix فقط.</translation>
+    </message>
+    <message>
+        <source>%1 %2 has only %3 days</source>
+        <translation>ليس في %1 %2 إلا %3 يومًا</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 does not exist</source>
+        <translation>%1 %2 %3 غير موجود</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1; it rings only in the years whose %2 has 30 days</source>
+        <translation>حُفظ التذكير %1؛ يرنّ فقط في السنوات التي يكون فيها %2 ثلاثين يومًا</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1; it rings only in leap years</source>
+        <translation>حُفظ التذكير %1؛ يرنّ فقط في السنوات الكبيسة</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1, every year</source>
+        <translation>حُفظ التذكير %1، كل سنة</translation>
+    </message>
+    <message>
+        <source>Reminder of %1 deleted</source>
+        <translation>حُذف التذكير %1</translation>
+    </message>
+    <message>
+        <source>There was no reminder of %1 to delete</source>
+        <translation>لم يكن هناك تذكير %1 لحذفه</translation>
+    </message>
+</context>
+<context>
     <name>Converter</name>
     <message>
         <source>Usage:
@@ -397,6 +1041,26 @@ By the Zamanix developers.</source>
         <source>Delete</source>
         <translation>حذف</translation>
     </message>
+    <message>
+        <source>Today:</source>
+        <translation>تاريخ اليوم:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>التاريخ:</translation>
+    </message>
+    <message>
+        <source>Corresponding date:</source>
+        <translation>التاريخ المقابل:</translation>
+    </message>
+    <message>
+        <source>Hijri calendar:</source>
+        <translation>التقويم الهجري:</translation>
+    </message>
+    <message>
+        <source>Reminder memo:</source>
+        <translation>مذكرة التذكير:</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -562,6 +1226,30 @@ Replace the contents of %3 anyway?</source>
     <message>
         <source>cannot read "%1": not enough memory to hold it</source>
         <translation>تعذّرت قراءة «%1»: الذاكرة لا تكفي لحمله</translation>
+    </message>
+    <message>
+        <source>"%1" is not a backup of the reminders: it holds none of the sections of a profile ([Reminder], [Alarm], [Defaults]); choose a file that Back Up Reminders wrote</source>
+        <translation>"%1" ليس نسخة احتياطية من التذكيرات: لا يحوي أيًّا من أقسام ملف التعريف ([Reminder]، [Alarm]، [Defaults])؛ اختر ملفًا كتبه أمر نسخ التذكيرات احتياطيًا</translation>
+    </message>
+    <message>
+        <source>there is nothing to back up yet: the profile "%1" does not exist, since no reminder or setting was kept so far</source>
+        <translation>لا شيء لنسخه احتياطيًا بعد: ملف التعريف "%1" غير موجود، إذ لم يُحفظ أي تذكير أو إعداد حتى الآن</translation>
+    </message>
+    <message>
+        <source>cannot restore from "%1": %2; choose a backup that Back Up Reminders wrote</source>
+        <translation>تتعذّر الاستعادة من "%1": %2؛ اختر نسخة احتياطية كتبها أمر نسخ التذكيرات احتياطيًا</translation>
+    </message>
+    <message>
+        <source>"%1" is not a backup of the reminders: it holds bytes that are no text</source>
+        <translation>"%1" ليس نسخة احتياطية من التذكيرات: يحوي بايتات ليست نصًا</translation>
+    </message>
+    <message>
+        <source>cannot restore "%1": %2</source>
+        <translation>تتعذّر استعادة "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot remove "%1": %2</source>
+        <translation>تعذّرت إزالة «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -831,6 +1519,30 @@ Replace the contents of %3 anyway?</source>
         <source>&amp;Help</source>
         <translation>م&amp;ساعدة</translation>
     </message>
+    <message>
+        <source>&amp;Back Up Reminders...</source>
+        <translation>ن&amp;سخ التذكيرات احتياطيًا...</translation>
+    </message>
+    <message>
+        <source>Res&amp;tore Reminders...</source>
+        <translation>&amp;استعادة التذكيرات...</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish to Calendar Server</source>
+        <translation>&amp;نشر إلى خادم التقويم</translation>
+    </message>
+    <message>
+        <source>Calendar Se&amp;rver...</source>
+        <translation>&amp;خادم التقويم...</translation>
+    </message>
+    <message>
+        <source>&amp;Manual	F1</source>
+        <translation>ال&amp;دليل	F1</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;اختصارات لوحة المفاتيح</translation>
+    </message>
 </context>
 <context>
     <name>MonthStarts</name>
@@ -954,6 +1666,256 @@ Replace the contents of %3 anyway?</source>
 Print to another file.</source>
         <translation>%1: %2؛ لم يُطبع فيه شيء.
 اطبع إلى ملف آخر.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Usage:
+  zamanix [FILE]
+  zamanix --minimized
+  zamanix -p FILE
+  zamanix -pt FILE PRINTER
+  zamanix --help | --version
+
+Converts dates between the Hijri and the Christian calendar, shows today in
+both, and keeps a reminder memo with an alarm for any day of either calendar.
+
+Options:
+  FILE              open FILE as the document; nothing is read from it
+  --minimized       start with the window minimized, as at login; when
+                    Zamanix runs already, do nothing
+  -p FILE           open FILE, print the form on the default printer, exit
+  -pt FILE PRINTER  the same on PRINTER
+  -h, --help        show this help and exit
+  --version         show the version and exit
+Qt's standard options, such as -platform NAME and -style NAME, are accepted.
+
+Zamanix runs once per desktop session: while it runs, a start without -p or
+-pt shows its window (and opens FILE there) and ends.
+
+Reminders and settings are kept in $XDG_CONFIG_HOME/zamanix.INI (by default
+~/.config/zamanix.INI). See zamanix(1).
+</source>
+        <translation>الاستخدام:
+  zamanix [ملف]
+  zamanix --minimized
+  zamanix -p ملف
+  zamanix -pt ملف طابعة
+  zamanix --help | --version
+
+يحوّل التواريخ بين التقويمين الهجري والميلادي، ويعرض تاريخ اليوم في كليهما،
+ويحفظ مذكرة تذكير مع منبّه لأي يوم من أيام أيٍّ من التقويمين.
+
+الخيارات:
+  ملف               يفتح الملف كمستند؛ ولا يُقرأ منه شيء
+  --minimized       يبدأ والنافذة مصغّرة، كما عند تسجيل الدخول؛ وإن كان
+                    Zamanix يعمل من قبل فلا يفعل شيئًا
+  -p ملف            يفتح الملف ويطبع النموذج على الطابعة الافتراضية ثم يخرج
+  -pt ملف طابعة     الأمر نفسه على الطابعة المذكورة
+  -h, --help        يعرض هذه المساعدة ثم يخرج
+  --version         يعرض رقم الإصدار ثم يخرج
+تُقبل خيارات Qt القياسية، مثل -platform اسم و -style اسم.
+
+يعمل Zamanix مرة واحدة في كل جلسة سطح مكتب: ما دام يعمل، فإن تشغيله دون -p
+أو -pt يُظهر نافذته (ويفتح الملف فيها) ثم ينتهي.
+
+تُحفظ التذكيرات والإعدادات في $XDG_CONFIG_HOME/zamanix.INI (وافتراضيًا في
+~/.config/zamanix.INI). راجع zamanix(1).
+</translation>
+    </message>
+    <message>
+        <source>zamanix: cannot write the answer: %1</source>
+        <translation>zamanix: تعذّرت كتابة الإجابة: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Publishing</name>
+    <message>
+        <source>%1 is not a calendar: give the URL of a calendar, or of one that does not exist yet to have it created</source>
+        <translation>%1 ليس تقويمًا: أعطِ عنوان URL لتقويم، أو لتقويم غير موجود بعد ليُنشأ</translation>
+    </message>
+    <message>
+        <source>the server %1 asks for a user name and password (401)</source>
+        <translation>يطلب الخادم %1 اسم مستخدم وكلمة مرور (401)</translation>
+    </message>
+    <message>
+        <source>the server %1 refused the user name %2 or its password (401)</source>
+        <translation>رفض الخادم %1 اسم المستخدم %2 أو كلمة مروره (401)</translation>
+    </message>
+    <message>
+        <source>the server %1 answered %2 %3 to %4</source>
+        <translation>أجاب الخادم %1 بـ %2 %3 على %4</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 could not be verified: %2</source>
+        <translation>تعذّر التحقق من شهادة %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds</source>
+        <translation>لم يُجب %1 خلال %2 ثانية</translation>
+    </message>
+    <message>
+        <source>cannot reach %1: %2</source>
+        <translation>يتعذّر الوصول إلى %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, %4 unchanged</source>
+        <translation>أُضيف %1، وتغيّر %2، وأُزيل %3، وبقي %4 دون تغيير</translation>
+    </message>
+    <message>
+        <source>%1, %2 changed elsewhere and kept</source>
+        <translation>%1، و%2 تغيّر في مكان آخر فأُبقي</translation>
+    </message>
+    <message>
+        <source>%1, %2 left as another program changed them</source>
+        <translation>%1، و%2 تُرك كما غيّره برنامج آخر</translation>
+    </message>
+    <message>
+        <source>calendar created; %1</source>
+        <translation>أُنشئ التقويم؛ %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not the URL of a calendar: write https:// (or http://), the server's name and the calendar's path, such as https://dav.example.org/anna/zamanix/</source>
+        <translation>"%1" ليس عنوان URL لتقويم: اكتب https://‎ (أو http://‎) واسم الخادم ومسار التقويم، مثل https://dav.example.org/anna/zamanix/</translation>
+    </message>
+    <message>
+        <source>the keyring did not answer within %1 seconds</source>
+        <translation>لم تُجب حلقة المفاتيح خلال %1 ثانية</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: looking at the calendar...</source>
+        <translation>نشر التذكيرات: فحص التقويم...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: creating the calendar...</source>
+        <translation>نشر التذكيرات: إنشاء التقويم...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: reading the calendar's events...</source>
+        <translation>نشر التذكيرات: قراءة أحداث التقويم...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: %1 of %2 changes written...</source>
+        <translation>نشر التذكيرات: كُتب %1 من %2 تغييرات...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: waiting for the keyring to give the password...</source>
+        <translation>نشر التذكيرات: انتظار حلقة المفاتيح لتعطي كلمة المرور...</translation>
+    </message>
+    <message>
+        <source>Publishing failed at %1: %2. Zamanix tries again at %3.</source>
+        <translation>فشل النشر في %1: %2. سيحاول Zamanix مجددًا في %3.</translation>
+    </message>
+    <message>
+        <source>Reminders published at %1 to a new calendar: %2 added.</source>
+        <translation>نُشرت التذكيرات في %1 إلى تقويم جديد: أُضيف %2.</translation>
+    </message>
+    <message>
+        <source>Reminders published at %1: %2 added, %3 changed, %4 removed, %5 unchanged.</source>
+        <translation>نُشرت التذكيرات في %1: أُضيف %2، وتغيّر %3، وأُزيل %4، وبقي %5 دون تغيير.</translation>
+    </message>
+    <message>
+        <source>Events kept as another program changed them: %1.</source>
+        <translation>أحداث أُبقيت كما غيّرها برنامج آخر: %1.</translation>
+    </message>
+    <message>
+        <source>Events left as another program wrote them meanwhile: %1.</source>
+        <translation>أحداث تُركت كما كتبها برنامج آخر في الأثناء: %1.</translation>
+    </message>
+    <message>
+        <source>Zamanix could not publish the reminders to %1: %2.
+
+It tries again by itself, after longer pauses each time, and the status bar tells how it goes; Options &gt; Calendar Server... changes the server's settings.</source>
+        <translation>تعذّر على Zamanix نشر التذكيرات إلى %1: %2.
+
+سيحاول مجددًا من تلقاء نفسه، بفترات أطول في كل مرة، وسيخبرك شريط الحالة بما يجري؛ تغيّر خيارات &gt; خادم التقويم... إعدادات الخادم.</translation>
+    </message>
+    <message>
+        <source>no password is kept for "%1" at %2; give it in Options &gt; Calendar Server...</source>
+        <translation>لا توجد كلمة مرور محفوظة لـ "%1" في %2؛ أعطها في خيارات &gt; خادم التقويم...</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderBackup</name>
+    <message>
+        <source>Zamanix backups (*.INI *.ini);;All Files (*)</source>
+        <translation>نسخ Zamanix الاحتياطية (*.INI *.ini);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Back Up Reminders</source>
+        <translation>نسخ التذكيرات احتياطيًا</translation>
+    </message>
+    <message>
+        <source>The reminders could not be backed up.
+
+%1</source>
+        <translation>تعذّر النسخ الاحتياطي للتذكيرات.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Reminders and settings backed up to %1 (reminders: %2)</source>
+        <translation>نُسخت التذكيرات والإعدادات احتياطيًا إلى %1 (التذكيرات: %2)</translation>
+    </message>
+    <message>
+        <source>Restore Reminders</source>
+        <translation>استعادة التذكيرات</translation>
+    </message>
+    <message>
+        <source>Replace your reminders and settings with those of the backup %1?
+
+Reminders in the backup: %2. Reminders now: %3.
+
+The profile as it is now is kept in %4; restoring from that file brings it back.</source>
+        <translation>هل تريد استبدال تذكيراتك وإعداداتك بتلك التي في النسخة الاحتياطية %1؟
+
+التذكيرات في النسخة الاحتياطية: %2. التذكيرات الآن: %3.
+
+يُحفظ ملف التعريف بحاله الآن في %4؛ والاستعادة من ذلك الملف تعيده.</translation>
+    </message>
+    <message>
+        <source>Reminders restored from %1 (reminders now: %2); the profile as it was is kept in %3</source>
+        <translation>استُعيدت التذكيرات من %1 (التذكيرات الآن: %2)؛ ويُحفظ ملف التعريف كما كان في %3</translation>
+    </message>
+    <message>
+        <source>The reminders could not be restored; they are as they were.
+
+%1</source>
+        <translation>تعذّرت استعادة التذكيرات؛ بقيت كما كانت.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderExport</name>
+    <message>
+        <source>Export Reminders</source>
+        <translation>تصدير التذكيرات</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All Files (*)</source>
+        <translation>ملفات iCalendar (*.ics);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>The reminders could not be exported.
+
+%1</source>
+        <translation>تعذّر تصدير التذكيرات.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No reminder falls due in the next %1 years; %2 holds no events</source>
+        <translation>لا يحين أي تذكير في السنوات الـ%1 القادمة؛ لا يحوي %2 أي أحداث</translation>
+    </message>
+    <message>
+        <source>1 event of the next %1 years written to %2</source>
+        <translation>كُتب حدث واحد من السنوات الـ%1 القادمة في %2</translation>
+    </message>
+    <message>
+        <source>%1 events of the next %2 years written to %3</source>
+        <translation>كُتبت %1 أحداث من السنوات الـ%2 القادمة في %3</translation>
     </message>
 </context>
 <context>
@@ -1334,6 +2296,129 @@ Try '%3 --help' for more information.</source>
     <message>
         <source>%1: the session bus at %2 does not answer within %3 seconds; going on without it, as a copy of its own, without desktop notifications</source>
         <translation>%1: ناقل الجلسة على %2 لا يجيب خلال %3 ثانية؛ سيستمر العمل دونه، كنسخة مستقلة، ودون إشعارات سطح المكتب</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Main window</source>
+        <translation>النافذة الرئيسية</translation>
+    </message>
+    <message>
+        <source>Alt+the underlined letter</source>
+        <translation>Alt+الحرف المسطّر</translation>
+    </message>
+    <message>
+        <source>opens a menu, or presses a button of the form</source>
+        <translation>يفتح قائمة، أو يضغط زرًا في النموذج</translation>
+    </message>
+    <message>
+        <source>View: shows the chosen date in the other calendar with its memo</source>
+        <translation>عرض: يُظهر التاريخ المختار في التقويم الآخر مع مذكرته</translation>
+    </message>
+    <message>
+        <source>Add, View, Delete</source>
+        <translation>إضافة، عرض، حذف</translation>
+    </message>
+    <message>
+        <source>puts the clipboard's text into the memo, as one line</source>
+        <translation>يضع نص الحافظة في المذكرة، في سطر واحد</translation>
+    </message>
+    <message>
+        <source>New, Open, Save</source>
+        <translation>جديد، فتح، حفظ</translation>
+    </message>
+    <message>
+        <source>prints the form</source>
+        <translation>يطبع النموذج</translation>
+    </message>
+    <message>
+        <source>opens All Reminders</source>
+        <translation>يفتح كل التذكيرات</translation>
+    </message>
+    <message>
+        <source>shows or hides the month panel</source>
+        <translation>يُظهر لوحة الشهر أو يخفيها</translation>
+    </message>
+    <message>
+        <source>moves between the form and the month panel</source>
+        <translation>ينتقل بين النموذج ولوحة الشهر</translation>
+    </message>
+    <message>
+        <source>opens the manual</source>
+        <translation>يفتح الدليل</translation>
+    </message>
+    <message>
+        <source>Month panel</source>
+        <translation>لوحة الشهر</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>مفاتيح الأسهم</translation>
+    </message>
+    <message>
+        <source>the day before or after, or the same weekday a week away</source>
+        <translation>اليوم السابق أو التالي، أو اليوم نفسه من الأسبوع السابق أو التالي</translation>
+    </message>
+    <message>
+        <source>the month before or after</source>
+        <translation>الشهر السابق أو التالي</translation>
+    </message>
+    <message>
+        <source>the year before or after</source>
+        <translation>السنة السابقة أو التالية</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>اليوم</translation>
+    </message>
+    <message>
+        <source>shows the day in the form</source>
+        <translation>يُظهر اليوم في النموذج</translation>
+    </message>
+    <message>
+        <source>All Reminders</source>
+        <translation>كل التذكيرات</translation>
+    </message>
+    <message>
+        <source>from the filter to the list</source>
+        <translation>من المرشّح إلى القائمة</translation>
+    </message>
+    <message>
+        <source>opens the reminder in the form</source>
+        <translation>يفتح التذكير في النموذج</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>deletes the reminder, after asking</source>
+        <translation>يحذف التذكير بعد السؤال</translation>
+    </message>
+    <message>
+        <source>closes the window</source>
+        <translation>يغلق النافذة</translation>
+    </message>
+    <message>
+        <source>Missed Reminders</source>
+        <translation>التذكيرات الفائتة</translation>
+    </message>
+    <message>
+        <source>Reminder prompt</source>
+        <translation>سؤال التذكير</translation>
+    </message>
+    <message>
+        <source>reminds you again after the interval</source>
+        <translation>يذكّرك مجددًا بعد الفاصل</translation>
+    </message>
+    <message>
+        <source>no more reminders today</source>
+        <translation>لا مزيد من التذكيرات اليوم</translation>
+    </message>
+    <message>
+        <source>not now: reminds you again after the interval</source>
+        <translation>ليس الآن: يذكّرك مجددًا بعد الفاصل</translation>
     </message>
 </context>
 <context>
@@ -1896,6 +2981,42 @@ Please verify that the correct path and file name are given.</source>
     <message>
         <source>pixels</source>
         <translation>بكسل</translation>
+    </message>
+    <message>
+        <source>Save a copy of every reminder and setting in a file of your choice
+Back Up Reminders</source>
+        <translation>حفظ نسخة من كل التذكيرات والإعدادات في ملف تختاره
+نسخ التذكيرات احتياطيًا</translation>
+    </message>
+    <message>
+        <source>Replace the reminders and settings with those of a backup
+Restore Reminders</source>
+        <translation>استبدال التذكيرات والإعدادات بتلك التي في نسخة احتياطية
+استعادة التذكيرات</translation>
+    </message>
+    <message>
+        <source>List the keys that work in Zamanix's windows
+Keyboard Shortcuts</source>
+        <translation>عرض المفاتيح التي تعمل في نوافذ Zamanix
+اختصارات لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Open the manual of Zamanix
+Manual</source>
+        <translation>فتح دليل Zamanix
+الدليل</translation>
+    </message>
+    <message>
+        <source>Keep a calendar on a CalDAV server holding your reminders, for your phone and other calendar programs
+Calendar Server</source>
+        <translation>الاحتفاظ بتقويم على خادم CalDAV يضم تذكيراتك، لهاتفك وبرامج التقويم الأخرى
+خادم التقويم</translation>
+    </message>
+    <message>
+        <source>Publish the reminders to the calendar server now
+Publish Now</source>
+        <translation>نشر التذكيرات إلى خادم التقويم الآن
+النشر الآن</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,625 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fa">
 <context>
+    <name>CAllRemindersWindow</name>
+    <message>
+        <source>All Reminders - Zamanix</source>
+        <translation>همهٔ یادآوری‌ها - Zamanix</translation>
+    </message>
+    <message>
+        <source>Filter by memo or key</source>
+        <translation>پالایش بر پایهٔ یادداشت یا کلید</translation>
+    </message>
+    <message>
+        <source>Filter reminders</source>
+        <translation>پالایش یادآوری‌ها</translation>
+    </message>
+    <message>
+        <source>Shows only the reminders whose memo or key holds this text</source>
+        <translation>فقط یادآوری‌هایی را نشان می‌دهد که یادداشت یا کلیدشان این متن را دارد</translation>
+    </message>
+    <message>
+        <source>All reminders</source>
+        <translation>همهٔ یادآوری‌ها</translation>
+    </message>
+    <message>
+        <source>Enter opens the reminder in the form, Delete removes it, Escape closes the window</source>
+        <translation>Enter یادآوری را در فرم باز می‌کند، Delete آن را حذف می‌کند، Escape پنجره را می‌بندد</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders</source>
+        <comment>%n reminder</comment>
+        <translation>
+            <numerusform>%n یادآوری</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reminders</source>
+        <comment>%1 of %n reminder</comment>
+        <translation>
+            <numerusform>%1 از %n یادآوری</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n never fall due</source>
+        <comment>%1; %n never falls due</comment>
+        <translation>
+            <numerusform>%1؛ %n هرگز سر نمی‌رسد</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The form cannot show %1: %2.
+
+Delete it here, or mend its key in the profile.</source>
+        <translation>فرم نمی‌تواند %1 را نشان دهد: %2.
+
+آن را همین‌جا حذف کنید، یا کلیدش را در پروندهٔ تنظیمات درست کنید.</translation>
+    </message>
+    <message>
+        <source>Delete the reminder %1?
+
+%2</source>
+        <translation>یادآوری %1 حذف شود؟
+
+%2</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be deleted.</source>
+        <translation>یادآوری %1 حذف نشد.</translation>
+    </message>
+</context>
+<context>
+    <name>CCalendarServerDialog</name>
+    <message>
+        <source>Calendar Server - Zamanix</source>
+        <translation>سرور تقویم - Zamanix</translation>
+    </message>
+    <message>
+        <source>Zamanix keeps a calendar on a CalDAV server holding each day on which a reminder falls due, for your phone and other calendar programs. A calendar that does not exist yet is created; without a URL nothing is published.</source>
+        <translation>Zamanix روی یک سرور CalDAV تقویمی نگه می‌دارد که هر روزی را که یادآوری‌ای در آن سر می‌رسد دارد، برای تلفن شما و دیگر برنامه‌های تقویم. تقویمی که هنوز وجود ندارد ساخته می‌شود؛ بدون URL چیزی منتشر نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>Calendar URL</source>
+        <translation>نشانی URL تقویم</translation>
+    </message>
+    <message>
+        <source>The address of the calendar on the server, such as https://dav.example.org/anna/zamanix/</source>
+        <translation>نشانی تقویم روی سرور، مانند https://dav.example.org/anna/zamanix/</translation>
+    </message>
+    <message>
+        <source>Over http:// the password travels unencrypted: use https://, unless the server runs on this computer.</source>
+        <translation>با http:// گذرواژه رمزنگاری‌نشده فرستاده می‌شود: از https:// استفاده کنید، مگر اینکه سرور روی همین رایانه اجرا شود.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>نام کاربری</translation>
+    </message>
+    <message>
+        <source>Your user name on the calendar server</source>
+        <translation>نام کاربری شما روی سرور تقویم</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>گذرواژه</translation>
+    </message>
+    <message>
+        <source>Your password on the calendar server</source>
+        <translation>گذرواژهٔ شما روی سرور تقویم</translation>
+    </message>
+    <message>
+        <source>Years ahead</source>
+        <translation>سال‌های پیش رو</translation>
+    </message>
+    <message>
+        <source>How many years of reminders, from today on, the calendar holds</source>
+        <translation>تقویم یادآوری‌های چند سال را، از امروز به بعد، در خود دارد</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar URL:</source>
+        <translation>&amp;نشانی URL تقویم:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>نام &amp;کاربری:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;گذرواژه:</translation>
+    </message>
+    <message>
+        <source>&amp;Years ahead:</source>
+        <translation>&amp;سال‌های پیش رو:</translation>
+    </message>
+    <message>
+        <source>Publish &amp;Now</source>
+        <translation>&amp;انتشار اکنون</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;ذخیره</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بستن</translation>
+    </message>
+    <message>
+        <source>The password goes to your desktop's keyring, never into a file of Zamanix.</source>
+        <translation>گذرواژه به جاکلیدی میزکار شما می‌رود، هرگز به پرونده‌ای از Zamanix.</translation>
+    </message>
+    <message>
+        <source>No password is kept for this user at this calendar: give it here.</source>
+        <translation>هیچ گذرواژه‌ای برای این کاربر در این تقویم نگه داشته نشده است: آن را اینجا بدهید.</translation>
+    </message>
+    <message>
+        <source>No keyring took the password, so it is kept for this session only: give it here again after Zamanix restarts.</source>
+        <translation>هیچ جاکلیدی گذرواژه را نپذیرفت، پس فقط برای این نشست نگه داشته می‌شود: پس از راه‌اندازی دوبارهٔ Zamanix آن را دوباره اینجا بدهید.</translation>
+    </message>
+    <message>
+        <source>The password is kept in your desktop's keyring.</source>
+        <translation>گذرواژه در جاکلیدی میزکار شما نگه داشته شده است.</translation>
+    </message>
+    <message>
+        <source>No keyring answered (%1), so the password is kept for this session only: give it here again after Zamanix restarts.</source>
+        <translation>هیچ جاکلیدی پاسخ نداد (%1)، پس گذرواژه فقط برای این نشست نگه داشته می‌شود: پس از راه‌اندازی دوبارهٔ Zamanix آن را دوباره اینجا بدهید.</translation>
+    </message>
+    <message>
+        <source>The calendar server's settings were not saved: %1.</source>
+        <translation>تنظیمات سرور تقویم ذخیره نشد: %1.</translation>
+    </message>
+    <message>
+        <source>The calendar server's settings could not be written to the profile; Zamanix publishes with them until it ends.
+
+%1</source>
+        <translation>تنظیمات سرور تقویم در نمایه نوشته نشد؛ Zamanix تا پایان کارش با آن‌ها منتشر می‌کند.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Handing the password to the keyring...</source>
+        <translation>سپردن گذرواژه به جاکلیدی...</translation>
+    </message>
+    <message>
+        <source>Give the URL of a calendar first: Zamanix publishes the reminders there.</source>
+        <translation>نخست نشانی URL یک تقویم را بدهید: Zamanix یادآوری‌ها را آنجا منتشر می‌کند.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the calendar server's settings?</source>
+        <translation>تغییرات تنظیمات سرور تقویم ذخیره شود؟</translation>
+    </message>
+    <message>
+        <source>Publish Now publishes the reminders at once; Zamanix also publishes them by itself after each change.</source>
+        <translation>«انتشار اکنون» یادآوری‌ها را بی‌درنگ منتشر می‌کند؛ Zamanix نیز پس از هر تغییر خودش آن‌ها را منتشر می‌کند.</translation>
+    </message>
+    <message>
+        <source>Publishing is off: give the URL of a calendar to publish to.</source>
+        <translation>انتشار خاموش است: نشانی URL تقویمی را برای انتشار بدهید.</translation>
+    </message>
+</context>
+<context>
+    <name>CMissedReminderModel</name>
+    <message>
+        <source>Date</source>
+        <translation>تاریخ</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>تاریخ هجری قمری</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>هشدار</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>یادداشت</translation>
+    </message>
+</context>
+<context>
+    <name>CMissedRemindersWindow</name>
+    <message>
+        <source>Missed Reminders - Zamanix</source>
+        <translation>یادآوری‌های ازدست‌رفته - Zamanix</translation>
+    </message>
+    <message>
+        <source>Missed Reminders</source>
+        <translation>یادآوری‌های ازدست‌رفته</translation>
+    </message>
+    <message>
+        <source>These reminders fell due while Zamanix was not running or the computer was asleep.</source>
+        <translation>موعد این یادآوری‌ها وقتی رسید که Zamanix اجرا نمی‌شد یا رایانه در حالت خواب بود.</translation>
+    </message>
+    <message>
+        <source>Missed reminders</source>
+        <translation>یادآوری‌های ازدست‌رفته</translation>
+    </message>
+    <message>
+        <source>Enter opens the reminder in the form, Escape closes the window</source>
+        <translation>Enter یادآوری را در فرم باز می‌کند، Escape پنجره را می‌بندد</translation>
+    </message>
+    <message>
+        <source>&amp;Open in Form</source>
+        <translation>&amp;باز کردن در فرم</translation>
+    </message>
+    <message>
+        <source>Shows the selected reminder in the form</source>
+        <translation>یادآوری گزینش‌شده را در فرم نشان می‌دهد</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>ب&amp;ستن</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders missed</source>
+        <comment>%n reminder missed</comment>
+        <translation>
+            <numerusform>%n یادآوری از دست رفت</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CMonthDock</name>
+    <message>
+        <source>Month</source>
+        <translation>ماه</translation>
+    </message>
+    <message>
+        <source>Whether the month panel is shown could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>نمایش یا پنهان بودن پنل ماه ذخیره نشد؛ Zamanix با بسته شدن آن را فراموش می‌کند.</translation>
+    </message>
+    <message>
+        <source>Whether the holy days are marked could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>علامت‌گذاری مناسبت‌ها ذخیره نشد؛ Zamanix با بسته شدن آن را فراموش می‌کند.</translation>
+    </message>
+    <message>
+        <source>The side of the month panel could not be saved.</source>
+        <translation>جای پنل ماه ذخیره نشد.</translation>
+    </message>
+</context>
+<context>
+    <name>CMonthPanel</name>
+    <message>
+        <source>Week %1</source>
+        <translation>هفتهٔ %1</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>سال قبل</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>ماه قبل</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>امروز</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>ماه بعد</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>سال بعد</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the day, Page Up and Page Down the month, with Control the year; Home goes to today; Enter shows the day in the form</source>
+        <translation>کلیدهای جهت‌نما روز را جابه‌جا می‌کنند، Page Up و Page Down ماه را، و همراه Ctrl سال را؛ Home به امروز می‌رود؛ Enter روز را در فرم نشان می‌دهد</translation>
+    </message>
+    <message>
+        <source>Holy days: %1</source>
+        <translation>مناسبت‌ها: %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>و %1 مورد دیگر</translation>
+    </message>
+    <message>
+        <source>Holy days</source>
+        <translation>مناسبت‌ها</translation>
+    </message>
+    <message>
+        <source>Phases of the Moon (local time)</source>
+        <translation>حالت‌های قمر (به وقت محلی)</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>یادآوری‌ها</translation>
+    </message>
+    <message>
+        <source>reminder: %1</source>
+        <translation>یادآوری: %1</translation>
+    </message>
+    <message>
+        <source>reminders: %1</source>
+        <translation>یادآوری‌ها: %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (alarm at %2)</source>
+        <translation>یادآوری: %1 (هشدار ساعت %2)</translation>
+    </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>یادآوری: %1</translation>
+    </message>
+    <message>
+        <source>new moon at %1</source>
+        <translation>ماه نو ساعت %1</translation>
+    </message>
+    <message>
+        <source>first quarter at %1</source>
+        <translation>تربیع اول ساعت %1</translation>
+    </message>
+    <message>
+        <source>full moon at %1</source>
+        <translation>ماه کامل ساعت %1</translation>
+    </message>
+    <message>
+        <source>last quarter at %1</source>
+        <translation>تربیع دوم ساعت %1</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>امروز</translation>
+    </message>
+</context>
+<context>
+    <name>COneCopy</name>
+    <message>
+        <source>Zamanix opens local files only</source>
+        <translation>Zamanix فقط پرونده‌های محلی را باز می‌کند</translation>
+    </message>
+    <message>
+        <source>Zamanix has no action %1</source>
+        <translation>Zamanix کنشی به نام %1 ندارد</translation>
+    </message>
+</context>
+<context>
+    <name>CReminderTableModel</name>
+    <message>
+        <source>Calendar</source>
+        <translation>تقویم</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>کلید</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>یادداشت</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>هشدار</translation>
+    </message>
+    <message>
+        <source>Every</source>
+        <translation>تکرار</translation>
+    </message>
+    <message>
+        <source>Next date</source>
+        <translation>تاریخ بعدی</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>تاریخ هجری قمری</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>روز مانده</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>امروز</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>فردا</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <comment>in %n day</comment>
+        <translation>
+            <numerusform>%n روز دیگر</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>نامعلوم</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>هجری قمری</translation>
+    </message>
+    <message>
+        <source>Christian</source>
+        <translation>میلادی</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>هرگز</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 دقیقه</translation>
+    </message>
+    <message>
+        <source>Never: %1</source>
+        <translation>هرگز: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts - Zamanix</source>
+        <translation>میان‌برهای صفحه‌کلید - Zamanix</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>کجا</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>کلیدها</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>کاری که می‌کنند</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>میان‌برهای صفحه‌کلید</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixApp</name>
+    <message>
+        <source>zamanix: the running copy does not answer (%1); starting another</source>
+        <translation>zamanix: نسخهٔ در حال اجرا پاسخ نمی‌دهد (%1)؛ نسخهٔ دیگری آغاز می‌شود</translation>
+    </message>
+    <message>
+        <source>Neither XDG_CONFIG_HOME nor HOME names the folder where the desktop looks for the programs to start at login.</source>
+        <translation>نه XDG_CONFIG_HOME و نه HOME پوشه‌ای را که میزکار برنامه‌های اجرا هنگام ورود را در آن می‌جوید مشخص نمی‌کند.</translation>
+    </message>
+    <message>
+        <source>The program's path "%1" cannot be written in a desktop entry.</source>
+        <translation>مسیر برنامه، «%1»، را نمی‌توان در مدخل میزکار نوشت.</translation>
+    </message>
+    <message>
+        <source>Zamanix could not stop starting at login:
+
+%1</source>
+        <translation>برداشتن اجرای Zamanix هنگام ورود ممکن نشد:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Zamanix could not be set to start at login:
+
+%1</source>
+        <translation>تنظیم Zamanix برای اجرا هنگام ورود ممکن نشد:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The manual could not be opened: no help viewer (such as Yelp) is installed, nor the README.
+
+In a terminal, "man zamanix" shows the manual.</source>
+        <translation>راهنما باز نشد: هیچ نمایشگر راهنما (مانند Yelp) نصب نیست و README هم نیست.
+
+در پایانه، "man zamanix" راهنما را نشان می‌دهد.</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixProfile</name>
+    <message>
+        <source>Zamanix cannot compute the %1 calendar: %2.
+
+It goes on with the %3 calendar; Options &gt; Hijri Calendar chooses another.</source>
+        <translation>Zamanix نمی‌تواند تقویم %1 را حساب کند: %2.
+
+با تقویم %3 ادامه می‌دهد؛ گزینه‌ها &gt; تقویم هجری قمری تقویم دیگری برمی‌گزیند.</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixView</name>
+    <message>
+        <source>Zamanix Reminder</source>
+        <translation>یادآوری Zamanix</translation>
+    </message>
+    <message>
+        <source>Remind me again in %1 minutes</source>
+        <translation>%1 دقیقهٔ دیگر دوباره یادآوری کن</translation>
+    </message>
+    <message>
+        <source>Done for today</source>
+        <translation>برای امروز کافی است</translation>
+    </message>
+    <message>
+        <source>Zamanix Reminder:
+
+</source>
+        <translation>یادآوری Zamanix:
+
+</translation>
+    </message>
+    <message>
+        <source>
+
+Do you want me to remind you again in %1 minutes?</source>
+        <translation>
+
+می‌خواهید %1 دقیقهٔ دیگر دوباره یادآوری شود؟</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>هجری قمری</translation>
+    </message>
+    <message>
+        <source>%1:%2, every %3 minutes</source>
+        <translation>%1:%2، هر %3 دقیقه</translation>
+    </message>
+    <message>
+        <source>The Hijri calendar setting could not be saved; Zamanix keeps %1 only until it is closed.</source>
+        <translation>تنظیم تقویم هجری قمری ذخیره نشد؛ Zamanix فقط تا بسته شدن، «%1» را نگه می‌دارد.</translation>
+    </message>
+    <message>
+        <source>zamanix: cannot record when the reminders were last checked: %1</source>
+        <translation>zamanix: ثبت زمان آخرین بررسی یادآوری‌ها ممکن نیست: %1</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 cannot be kept: %2.
+
+Nothing was written. Correct the day or type a memo, then choose Add again.</source>
+        <translation>یادآوری %1 نگه داشته نمی‌شود: %2.
+
+چیزی نوشته نشد. روز را درست کنید یا یادداشتی بنویسید، سپس دوباره افزودن را برگزینید.</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be saved. What you typed is still in the form; add it again once the file can be written.</source>
+        <translation>یادآوری %1 ذخیره نشد. آنچه نوشته‌اید هنوز در فرم است؛ هر وقت نوشتن در پرونده ممکن شد، دوباره آن را بیفزایید.</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be deleted.</source>
+        <translation>یادآوری %1 حذف نشد.</translation>
+    </message>
+    <message>
+        <source>The sound setting could not be saved; the alarm stays audible only until Zamanix is closed.</source>
+        <translation>تنظیم صدا ذخیره نشد؛ هشدار فقط تا بسته شدن Zamanix صدادار می‌ماند.</translation>
+    </message>
+    <message>
+        <source>The sound setting could not be saved; the alarm stays silent only until Zamanix is closed.</source>
+        <translation>تنظیم صدا ذخیره نشد؛ هشدار فقط تا بسته شدن Zamanix بی‌صدا می‌ماند.</translation>
+    </message>
+    <message>
+        <source>%1 %2 has only %3 days</source>
+        <translation>%1 %2 فقط %3 روز دارد</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 does not exist</source>
+        <translation>%1 %2 %3 وجود ندارد</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1; it rings only in the years whose %2 has 30 days</source>
+        <translation>یادآوری %1 نگه داشته شد؛ فقط در سال‌هایی زنگ می‌زند که %2 در آن‌ها 30 روز دارد</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1; it rings only in leap years</source>
+        <translation>یادآوری %1 نگه داشته شد؛ فقط در سال‌های کبیسه زنگ می‌زند</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1, every year</source>
+        <translation>یادآوری %1 نگه داشته شد، هر سال</translation>
+    </message>
+    <message>
+        <source>Reminder of %1 deleted</source>
+        <translation>یادآوری %1 حذف شد</translation>
+    </message>
+    <message>
+        <source>There was no reminder of %1 to delete</source>
+        <translation>یادآوری %1 برای حذف وجود نداشت</translation>
+    </message>
+</context>
+<context>
     <name>Converter</name>
     <message>
         <source>Usage:
@@ -403,6 +1022,26 @@ By the Zamanix developers.</source>
         <source>Delete</source>
         <translation>حذف</translation>
     </message>
+    <message>
+        <source>Today:</source>
+        <translation>امروز:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>تاریخ:</translation>
+    </message>
+    <message>
+        <source>Corresponding date:</source>
+        <translation>تاریخ متناظر:</translation>
+    </message>
+    <message>
+        <source>Hijri calendar:</source>
+        <translation>تقویم هجری قمری:</translation>
+    </message>
+    <message>
+        <source>Reminder memo:</source>
+        <translation>یادداشت یادآوری:</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -568,6 +1207,30 @@ Replace the contents of %3 anyway?</source>
     <message>
         <source>cannot read "%1": not enough memory to hold it</source>
         <translation>خواندن «%1» ممکن نیست: حافظه برای نگه داشتن آن کافی نیست</translation>
+    </message>
+    <message>
+        <source>"%1" is not a backup of the reminders: it holds none of the sections of a profile ([Reminder], [Alarm], [Defaults]); choose a file that Back Up Reminders wrote</source>
+        <translation>"%1" پشتیبان یادآوری‌ها نیست: هیچ‌یک از بخش‌های نمایه ([Reminder]، [Alarm]، [Defaults]) را ندارد؛ پرونده‌ای را برگزینید که پشتیبان‌گیری از یادآوری‌ها نوشته است</translation>
+    </message>
+    <message>
+        <source>there is nothing to back up yet: the profile "%1" does not exist, since no reminder or setting was kept so far</source>
+        <translation>هنوز چیزی برای پشتیبان‌گیری نیست: نمایهٔ "%1" وجود ندارد، چون تاکنون هیچ یادآوری یا تنظیمی نگه داشته نشده است</translation>
+    </message>
+    <message>
+        <source>cannot restore from "%1": %2; choose a backup that Back Up Reminders wrote</source>
+        <translation>بازگردانی از "%1" ممکن نیست: %2؛ پشتیبانی را برگزینید که پشتیبان‌گیری از یادآوری‌ها نوشته است</translation>
+    </message>
+    <message>
+        <source>"%1" is not a backup of the reminders: it holds bytes that are no text</source>
+        <translation>"%1" پشتیبان یادآوری‌ها نیست: بایت‌هایی دارد که متن نیستند</translation>
+    </message>
+    <message>
+        <source>cannot restore "%1": %2</source>
+        <translation>بازگردانی "%1" ممکن نیست: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove "%1": %2</source>
+        <translation>برداشتن «%1» ممکن نیست: %2</translation>
     </message>
 </context>
 <context>
@@ -827,6 +1490,30 @@ Replace the contents of %3 anyway?</source>
         <source>&amp;Help</source>
         <translation>&amp;راهنما</translation>
     </message>
+    <message>
+        <source>&amp;Back Up Reminders...</source>
+        <translation>پشتیبان‌&amp;گیری از یادآوری‌ها...</translation>
+    </message>
+    <message>
+        <source>Res&amp;tore Reminders...</source>
+        <translation>بازگ&amp;ردانی یادآوری‌ها...</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish to Calendar Server</source>
+        <translation>&amp;انتشار در سرور تقویم</translation>
+    </message>
+    <message>
+        <source>Calendar Se&amp;rver...</source>
+        <translation>&amp;سرور تقویم...</translation>
+    </message>
+    <message>
+        <source>&amp;Manual	F1</source>
+        <translation>&amp;راهنما	F1</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;میان‌برهای صفحه‌کلید</translation>
+    </message>
 </context>
 <context>
     <name>MonthStarts</name>
@@ -945,6 +1632,258 @@ Replace the contents of %3 anyway?</source>
 Print to another file.</source>
         <translation>%1: %2؛ چیزی در آن چاپ نشد.
 در پروندهٔ دیگری چاپ کنید.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Usage:
+  zamanix [FILE]
+  zamanix --minimized
+  zamanix -p FILE
+  zamanix -pt FILE PRINTER
+  zamanix --help | --version
+
+Converts dates between the Hijri and the Christian calendar, shows today in
+both, and keeps a reminder memo with an alarm for any day of either calendar.
+
+Options:
+  FILE              open FILE as the document; nothing is read from it
+  --minimized       start with the window minimized, as at login; when
+                    Zamanix runs already, do nothing
+  -p FILE           open FILE, print the form on the default printer, exit
+  -pt FILE PRINTER  the same on PRINTER
+  -h, --help        show this help and exit
+  --version         show the version and exit
+Qt's standard options, such as -platform NAME and -style NAME, are accepted.
+
+Zamanix runs once per desktop session: while it runs, a start without -p or
+-pt shows its window (and opens FILE there) and ends.
+
+Reminders and settings are kept in $XDG_CONFIG_HOME/zamanix.INI (by default
+~/.config/zamanix.INI). See zamanix(1).
+</source>
+        <translation>طرز استفاده:
+  zamanix [پرونده]
+  zamanix --minimized
+  zamanix -p پرونده
+  zamanix -pt پرونده چاپگر
+  zamanix --help | --version
+
+تاریخ‌ها را میان تقویم هجری قمری و میلادی تبدیل می‌کند، امروز را در هر دو نشان
+می‌دهد و برای هر روزی از هر دو تقویم یک یادداشت یادآوری با هشدار نگه می‌دارد.
+
+گزینه‌ها:
+  پرونده            پرونده را به عنوان سند باز می‌کند؛ از آن چیزی نمی‌خواند
+  --minimized       با پنجرهٔ کوچک‌شده آغاز می‌کند، مانند هنگام ورود؛ اگر
+                    Zamanix از پیش در حال اجرا باشد، کاری نمی‌کند
+  -p پرونده         پرونده را باز می‌کند، فرم را با چاپگر پیش‌فرض چاپ می‌کند و
+                    خارج می‌شود
+  -pt پرونده چاپگر  همین کار را با چاپگر داده‌شده می‌کند
+  -h, --help        این راهنما را نشان می‌دهد و خارج می‌شود
+  --version         نسخه را نشان می‌دهد و خارج می‌شود
+گزینه‌های استاندارد Qt، مانند -platform نام و -style نام، پذیرفته می‌شوند.
+
+Zamanix در هر نشست میزکار یک بار اجرا می‌شود: تا وقتی در حال اجراست، اجرای
+دوباره بدون -p یا -pt پنجرهٔ آن را نشان می‌دهد (و پرونده را در آن باز می‌کند) و
+پایان می‌یابد.
+
+یادآوری‌ها و تنظیمات در $XDG_CONFIG_HOME/zamanix.INI نگه داشته می‌شوند
+(به طور پیش‌فرض ~/.config/zamanix.INI). zamanix(1) را ببینید.
+</translation>
+    </message>
+    <message>
+        <source>zamanix: cannot write the answer: %1</source>
+        <translation>zamanix: نوشتن پاسخ ممکن نیست: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Publishing</name>
+    <message>
+        <source>%1 is not a calendar: give the URL of a calendar, or of one that does not exist yet to have it created</source>
+        <translation>%1 تقویم نیست: نشانی URL یک تقویم را بدهید، یا تقویمی که هنوز وجود ندارد تا ساخته شود</translation>
+    </message>
+    <message>
+        <source>the server %1 asks for a user name and password (401)</source>
+        <translation>سرور %1 نام کاربری و گذرواژه می‌خواهد (401)</translation>
+    </message>
+    <message>
+        <source>the server %1 refused the user name %2 or its password (401)</source>
+        <translation>سرور %1 نام کاربری %2 یا گذرواژهٔ آن را نپذیرفت (401)</translation>
+    </message>
+    <message>
+        <source>the server %1 answered %2 %3 to %4</source>
+        <translation>سرور %1 به %4 پاسخ %2 %3 داد</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 could not be verified: %2</source>
+        <translation>گواهی %1 تأیید نشد: %2</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds</source>
+        <translation>%1 در %2 ثانیه پاسخ نداد</translation>
+    </message>
+    <message>
+        <source>cannot reach %1: %2</source>
+        <translation>دسترسی به %1 ممکن نیست: %2</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, %4 unchanged</source>
+        <translation>%1 افزوده، %2 تغییر یافته، %3 حذف شده، %4 بدون تغییر</translation>
+    </message>
+    <message>
+        <source>%1, %2 changed elsewhere and kept</source>
+        <translation>%1، %2 در جای دیگر تغییر کرده و نگه داشته شد</translation>
+    </message>
+    <message>
+        <source>%1, %2 left as another program changed them</source>
+        <translation>%1، %2 همان‌طور که برنامهٔ دیگری تغییر داده ماند</translation>
+    </message>
+    <message>
+        <source>calendar created; %1</source>
+        <translation>تقویم ساخته شد؛ %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not the URL of a calendar: write https:// (or http://), the server's name and the calendar's path, such as https://dav.example.org/anna/zamanix/</source>
+        <translation>"%1" نشانی URL یک تقویم نیست: https:// (یا http://)، نام سرور و مسیر تقویم را بنویسید، مانند https://dav.example.org/anna/zamanix/</translation>
+    </message>
+    <message>
+        <source>the keyring did not answer within %1 seconds</source>
+        <translation>جاکلیدی در %1 ثانیه پاسخ نداد</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: looking at the calendar...</source>
+        <translation>انتشار یادآوری‌ها: بررسی تقویم...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: creating the calendar...</source>
+        <translation>انتشار یادآوری‌ها: ساختن تقویم...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: reading the calendar's events...</source>
+        <translation>انتشار یادآوری‌ها: خواندن رویدادهای تقویم...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: %1 of %2 changes written...</source>
+        <translation>انتشار یادآوری‌ها: %1 از %2 تغییر نوشته شد...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: waiting for the keyring to give the password...</source>
+        <translation>انتشار یادآوری‌ها: در انتظار گذرواژه از جاکلیدی...</translation>
+    </message>
+    <message>
+        <source>Publishing failed at %1: %2. Zamanix tries again at %3.</source>
+        <translation>انتشار در %1 ناموفق بود: %2. Zamanix در %3 دوباره تلاش می‌کند.</translation>
+    </message>
+    <message>
+        <source>Reminders published at %1 to a new calendar: %2 added.</source>
+        <translation>یادآوری‌ها در %1 در تقویمی تازه منتشر شد: %2 افزوده.</translation>
+    </message>
+    <message>
+        <source>Reminders published at %1: %2 added, %3 changed, %4 removed, %5 unchanged.</source>
+        <translation>یادآوری‌ها در %1 منتشر شد: %2 افزوده، %3 تغییر یافته، %4 حذف شده، %5 بدون تغییر.</translation>
+    </message>
+    <message>
+        <source>Events kept as another program changed them: %1.</source>
+        <translation>رویدادهایی که همان‌طور که برنامهٔ دیگری تغییر داده نگه داشته شد: %1.</translation>
+    </message>
+    <message>
+        <source>Events left as another program wrote them meanwhile: %1.</source>
+        <translation>رویدادهایی که همان‌طور که برنامهٔ دیگری در این میان نوشته رها شد: %1.</translation>
+    </message>
+    <message>
+        <source>Zamanix could not publish the reminders to %1: %2.
+
+It tries again by itself, after longer pauses each time, and the status bar tells how it goes; Options &gt; Calendar Server... changes the server's settings.</source>
+        <translation>Zamanix نتوانست یادآوری‌ها را در %1 منتشر کند: %2.
+
+خودش دوباره تلاش می‌کند، هر بار با درنگی طولانی‌تر، و نوار وضعیت روند کار را نشان می‌دهد؛ گزینه‌ها &gt; سرور تقویم... تنظیمات سرور را تغییر می‌دهد.</translation>
+    </message>
+    <message>
+        <source>no password is kept for "%1" at %2; give it in Options &gt; Calendar Server...</source>
+        <translation>هیچ گذرواژه‌ای برای "%1" در %2 نگه داشته نشده است؛ آن را در گزینه‌ها &gt; سرور تقویم... بدهید</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderBackup</name>
+    <message>
+        <source>Zamanix backups (*.INI *.ini);;All Files (*)</source>
+        <translation>پشتیبان‌های Zamanix (*.INI *.ini);;همهٔ پرونده‌ها (*)</translation>
+    </message>
+    <message>
+        <source>Back Up Reminders</source>
+        <translation>پشتیبان‌گیری از یادآوری‌ها</translation>
+    </message>
+    <message>
+        <source>The reminders could not be backed up.
+
+%1</source>
+        <translation>از یادآوری‌ها پشتیبان گرفته نشد.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Reminders and settings backed up to %1 (reminders: %2)</source>
+        <translation>از یادآوری‌ها و تنظیمات در %1 پشتیبان گرفته شد (یادآوری‌ها: %2)</translation>
+    </message>
+    <message>
+        <source>Restore Reminders</source>
+        <translation>بازگردانی یادآوری‌ها</translation>
+    </message>
+    <message>
+        <source>Replace your reminders and settings with those of the backup %1?
+
+Reminders in the backup: %2. Reminders now: %3.
+
+The profile as it is now is kept in %4; restoring from that file brings it back.</source>
+        <translation>یادآوری‌ها و تنظیمات شما با آنچه در پشتیبان %1 است جایگزین شود؟
+
+یادآوری‌های پشتیبان: %2. یادآوری‌های کنونی: %3.
+
+نمایه به شکل کنونی در %4 نگه داشته می‌شود؛ بازگردانی از آن پرونده آن را برمی‌گرداند.</translation>
+    </message>
+    <message>
+        <source>Reminders restored from %1 (reminders now: %2); the profile as it was is kept in %3</source>
+        <translation>یادآوری‌ها از %1 بازگردانده شد (یادآوری‌های کنونی: %2)؛ نمایهٔ پیشین در %3 نگه داشته شد</translation>
+    </message>
+    <message>
+        <source>The reminders could not be restored; they are as they were.
+
+%1</source>
+        <translation>یادآوری‌ها بازگردانده نشد؛ همان‌طور که بودند مانده‌اند.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderExport</name>
+    <message>
+        <source>Export Reminders</source>
+        <translation>صدور یادآوری‌ها</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All Files (*)</source>
+        <translation>پرونده‌های iCalendar (*.ics);;همهٔ پرونده‌ها (*)</translation>
+    </message>
+    <message>
+        <source>The reminders could not be exported.
+
+%1</source>
+        <translation>صدور یادآوری‌ها ممکن نشد.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No reminder falls due in the next %1 years; %2 holds no events</source>
+        <translation>در %1 سال آینده هیچ یادآوری‌ای سر نمی‌رسد؛ %2 هیچ رویدادی ندارد</translation>
+    </message>
+    <message>
+        <source>1 event of the next %1 years written to %2</source>
+        <translation>1 رویداد از %1 سال آینده در %2 نوشته شد</translation>
+    </message>
+    <message>
+        <source>%1 events of the next %2 years written to %3</source>
+        <translation>%1 رویداد از %2 سال آینده در %3 نوشته شد</translation>
     </message>
 </context>
 <context>
@@ -1331,6 +2270,129 @@ Try '%3 --help' for more information.</source>
     <message>
         <source>%1: the session bus at %2 does not answer within %3 seconds; going on without it, as a copy of its own, without desktop notifications</source>
         <translation>%1: گذرگاه نشست در %2 در %3 ثانیه پاسخ نمی‌دهد؛ کار بدون آن، به صورت نسخه‌ای مستقل و بدون اعلان‌های میزکار ادامه می‌یابد</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Main window</source>
+        <translation>پنجرهٔ اصلی</translation>
+    </message>
+    <message>
+        <source>Alt+the underlined letter</source>
+        <translation>Alt+حرف زیرخط‌دار</translation>
+    </message>
+    <message>
+        <source>opens a menu, or presses a button of the form</source>
+        <translation>منویی را باز می‌کند یا دکمه‌ای از فرم را می‌زند</translation>
+    </message>
+    <message>
+        <source>View: shows the chosen date in the other calendar with its memo</source>
+        <translation>نما: تاریخ برگزیده را در تقویم دیگر با یادداشتش نشان می‌دهد</translation>
+    </message>
+    <message>
+        <source>Add, View, Delete</source>
+        <translation>افزودن، نمایش، حذف</translation>
+    </message>
+    <message>
+        <source>puts the clipboard's text into the memo, as one line</source>
+        <translation>متن تخته‌یادداشت را به‌صورت یک سطر در یادداشت می‌گذارد</translation>
+    </message>
+    <message>
+        <source>New, Open, Save</source>
+        <translation>جدید، باز کردن، ذخیره</translation>
+    </message>
+    <message>
+        <source>prints the form</source>
+        <translation>فرم را چاپ می‌کند</translation>
+    </message>
+    <message>
+        <source>opens All Reminders</source>
+        <translation>همهٔ یادآوری‌ها را باز می‌کند</translation>
+    </message>
+    <message>
+        <source>shows or hides the month panel</source>
+        <translation>پنل ماه را نشان می‌دهد یا پنهان می‌کند</translation>
+    </message>
+    <message>
+        <source>moves between the form and the month panel</source>
+        <translation>میان فرم و پنل ماه جابه‌جا می‌شود</translation>
+    </message>
+    <message>
+        <source>opens the manual</source>
+        <translation>راهنما را باز می‌کند</translation>
+    </message>
+    <message>
+        <source>Month panel</source>
+        <translation>پنل ماه</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>کلیدهای جهت‌نما</translation>
+    </message>
+    <message>
+        <source>the day before or after, or the same weekday a week away</source>
+        <translation>روز پیش یا پس، یا همان روز هفته در یک هفته آن‌سوتر</translation>
+    </message>
+    <message>
+        <source>the month before or after</source>
+        <translation>ماه پیش یا پس</translation>
+    </message>
+    <message>
+        <source>the year before or after</source>
+        <translation>سال پیش یا پس</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>امروز</translation>
+    </message>
+    <message>
+        <source>shows the day in the form</source>
+        <translation>روز را در فرم نشان می‌دهد</translation>
+    </message>
+    <message>
+        <source>All Reminders</source>
+        <translation>همهٔ یادآوری‌ها</translation>
+    </message>
+    <message>
+        <source>from the filter to the list</source>
+        <translation>از پالایه به فهرست</translation>
+    </message>
+    <message>
+        <source>opens the reminder in the form</source>
+        <translation>یادآوری را در فرم باز می‌کند</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>deletes the reminder, after asking</source>
+        <translation>پس از پرسش، یادآوری را حذف می‌کند</translation>
+    </message>
+    <message>
+        <source>closes the window</source>
+        <translation>پنجره را می‌بندد</translation>
+    </message>
+    <message>
+        <source>Missed Reminders</source>
+        <translation>یادآوری‌های ازدست‌رفته</translation>
+    </message>
+    <message>
+        <source>Reminder prompt</source>
+        <translation>پرسش یادآوری</translation>
+    </message>
+    <message>
+        <source>reminds you again after the interval</source>
+        <translation>پس از فاصله دوباره یادآوری می‌کند</translation>
+    </message>
+    <message>
+        <source>no more reminders today</source>
+        <translation>امروز دیگر یادآوری نمی‌شود</translation>
+    </message>
+    <message>
+        <source>not now: reminds you again after the interval</source>
+        <translation>نه اکنون: پس از فاصله دوباره یادآوری می‌کند</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +2955,42 @@ Please verify that the correct path and file name are given.</source>
     <message>
         <source>pixels</source>
         <translation>پیکسل</translation>
+    </message>
+    <message>
+        <source>Save a copy of every reminder and setting in a file of your choice
+Back Up Reminders</source>
+        <translation>ذخیرهٔ رونوشتی از همهٔ یادآوری‌ها و تنظیمات در پرونده‌ای به انتخاب شما
+پشتیبان‌گیری از یادآوری‌ها</translation>
+    </message>
+    <message>
+        <source>Replace the reminders and settings with those of a backup
+Restore Reminders</source>
+        <translation>جایگزینی یادآوری‌ها و تنظیمات با آنچه در پشتیبان است
+بازگردانی یادآوری‌ها</translation>
+    </message>
+    <message>
+        <source>List the keys that work in Zamanix's windows
+Keyboard Shortcuts</source>
+        <translation>فهرست کلیدهایی که در پنجره‌های Zamanix کار می‌کنند
+میان‌برهای صفحه‌کلید</translation>
+    </message>
+    <message>
+        <source>Open the manual of Zamanix
+Manual</source>
+        <translation>باز کردن راهنمای Zamanix
+راهنما</translation>
+    </message>
+    <message>
+        <source>Keep a calendar on a CalDAV server holding your reminders, for your phone and other calendar programs
+Calendar Server</source>
+        <translation>نگه‌داشتن تقویمی با یادآوری‌های شما روی سرور CalDAV، برای تلفن و دیگر برنامه‌های تقویم
+سرور تقویم</translation>
+    </message>
+    <message>
+        <source>Publish the reminders to the calendar server now
+Publish Now</source>
+        <translation>انتشار یادآوری‌ها در سرور تقویم همین حالا
+انتشار اکنون</translation>
     </message>
 </context>
 <context>

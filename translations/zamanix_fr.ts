@@ -2,6 +2,630 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CAllRemindersWindow</name>
+    <message>
+        <source>All Reminders - Zamanix</source>
+        <translation>Tous les rappels - Zamanix</translation>
+    </message>
+    <message>
+        <source>Filter by memo or key</source>
+        <translation>Filtrer par mémo ou clé</translation>
+    </message>
+    <message>
+        <source>Filter reminders</source>
+        <translation>Filtrer les rappels</translation>
+    </message>
+    <message>
+        <source>Shows only the reminders whose memo or key holds this text</source>
+        <translation>N'affiche que les rappels dont le mémo ou la clé contient ce texte</translation>
+    </message>
+    <message>
+        <source>All reminders</source>
+        <translation>Tous les rappels</translation>
+    </message>
+    <message>
+        <source>Enter opens the reminder in the form, Delete removes it, Escape closes the window</source>
+        <translation>Entrée ouvre le rappel dans le formulaire, Suppr le supprime, Échap ferme la fenêtre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders</source>
+        <comment>%n reminder</comment>
+        <translation>
+            <numerusform>%n rappel</numerusform>
+            <numerusform>%n rappels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reminders</source>
+        <comment>%1 of %n reminder</comment>
+        <translation>
+            <numerusform>%1 sur %n rappel</numerusform>
+            <numerusform>%1 sur %n rappels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n never fall due</source>
+        <comment>%1; %n never falls due</comment>
+        <translation>
+            <numerusform>%1 ; %n n'échoit jamais</numerusform>
+            <numerusform>%1 ; %n n'échoient jamais</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The form cannot show %1: %2.
+
+Delete it here, or mend its key in the profile.</source>
+        <translation>Le formulaire ne peut pas afficher %1 : %2.
+
+Supprimez-le ici ou corrigez sa clé dans le profil.</translation>
+    </message>
+    <message>
+        <source>Delete the reminder %1?
+
+%2</source>
+        <translation>Supprimer le rappel %1 ?
+
+%2</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be deleted.</source>
+        <translation>Le rappel de %1 n'a pas pu être supprimé.</translation>
+    </message>
+</context>
+<context>
+    <name>CCalendarServerDialog</name>
+    <message>
+        <source>Calendar Server - Zamanix</source>
+        <translation>Serveur d'agenda - Zamanix</translation>
+    </message>
+    <message>
+        <source>Zamanix keeps a calendar on a CalDAV server holding each day on which a reminder falls due, for your phone and other calendar programs. A calendar that does not exist yet is created; without a URL nothing is published.</source>
+        <translation>Zamanix tient sur un serveur CalDAV un agenda de chaque jour où un rappel échoit, pour votre téléphone et les autres agendas. Un agenda qui n'existe pas encore est créé ; sans URL, rien n'est publié.</translation>
+    </message>
+    <message>
+        <source>Calendar URL</source>
+        <translation>URL de l'agenda</translation>
+    </message>
+    <message>
+        <source>The address of the calendar on the server, such as https://dav.example.org/anna/zamanix/</source>
+        <translation>L'adresse de l'agenda sur le serveur, par exemple https://dav.example.org/anna/zamanix/</translation>
+    </message>
+    <message>
+        <source>Over http:// the password travels unencrypted: use https://, unless the server runs on this computer.</source>
+        <translation>Avec http:// le mot de passe circule en clair : utilisez https://, sauf si le serveur tourne sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nom d'utilisateur</translation>
+    </message>
+    <message>
+        <source>Your user name on the calendar server</source>
+        <translation>Votre nom d'utilisateur sur le serveur d'agenda</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Your password on the calendar server</source>
+        <translation>Votre mot de passe sur le serveur d'agenda</translation>
+    </message>
+    <message>
+        <source>Years ahead</source>
+        <translation>Années à venir</translation>
+    </message>
+    <message>
+        <source>How many years of reminders, from today on, the calendar holds</source>
+        <translation>Combien d'années de rappels, à partir d'aujourd'hui, l'agenda contient</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar URL:</source>
+        <translation>URL de l'a&amp;genda :</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nom d'&amp;utilisateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Mot de &amp;passe :</translation>
+    </message>
+    <message>
+        <source>&amp;Years ahead:</source>
+        <translation>&amp;Années à venir :</translation>
+    </message>
+    <message>
+        <source>Publish &amp;Now</source>
+        <translation>Publier &amp;maintenant</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The password goes to your desktop's keyring, never into a file of Zamanix.</source>
+        <translation>Le mot de passe va dans le trousseau de votre bureau, jamais dans un fichier de Zamanix.</translation>
+    </message>
+    <message>
+        <source>No password is kept for this user at this calendar: give it here.</source>
+        <translation>Aucun mot de passe n'est conservé pour cet utilisateur sur cet agenda : indiquez-le ici.</translation>
+    </message>
+    <message>
+        <source>No keyring took the password, so it is kept for this session only: give it here again after Zamanix restarts.</source>
+        <translation>Aucun trousseau n'a pris le mot de passe, il n'est donc conservé que pour cette session : indiquez-le à nouveau ici après le redémarrage de Zamanix.</translation>
+    </message>
+    <message>
+        <source>The password is kept in your desktop's keyring.</source>
+        <translation>Le mot de passe est conservé dans le trousseau de votre bureau.</translation>
+    </message>
+    <message>
+        <source>No keyring answered (%1), so the password is kept for this session only: give it here again after Zamanix restarts.</source>
+        <translation>Aucun trousseau n'a répondu (%1), le mot de passe n'est donc conservé que pour cette session : indiquez-le à nouveau ici après le redémarrage de Zamanix.</translation>
+    </message>
+    <message>
+        <source>The calendar server's settings were not saved: %1.</source>
+        <translation>Les réglages du serveur d'agenda n'ont pas été enregistrés : %1.</translation>
+    </message>
+    <message>
+        <source>The calendar server's settings could not be written to the profile; Zamanix publishes with them until it ends.
+
+%1</source>
+        <translation>Les réglages du serveur d'agenda n'ont pas pu être écrits dans le profil ; Zamanix publie avec eux jusqu'à sa fermeture.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Handing the password to the keyring...</source>
+        <translation>Remise du mot de passe au trousseau...</translation>
+    </message>
+    <message>
+        <source>Give the URL of a calendar first: Zamanix publishes the reminders there.</source>
+        <translation>Indiquez d'abord l'URL d'un agenda : Zamanix y publie les rappels.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the calendar server's settings?</source>
+        <translation>Enregistrer les modifications des réglages du serveur d'agenda ?</translation>
+    </message>
+    <message>
+        <source>Publish Now publishes the reminders at once; Zamanix also publishes them by itself after each change.</source>
+        <translation>Publier maintenant publie aussitôt les rappels ; Zamanix les publie aussi de lui-même après chaque modification.</translation>
+    </message>
+    <message>
+        <source>Publishing is off: give the URL of a calendar to publish to.</source>
+        <translation>La publication est désactivée : indiquez l'URL d'un agenda où publier.</translation>
+    </message>
+</context>
+<context>
+    <name>CMissedReminderModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>Date hégirienne</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Mémo</translation>
+    </message>
+</context>
+<context>
+    <name>CMissedRemindersWindow</name>
+    <message>
+        <source>Missed Reminders - Zamanix</source>
+        <translation>Rappels manqués - Zamanix</translation>
+    </message>
+    <message>
+        <source>Missed Reminders</source>
+        <translation>Rappels manqués</translation>
+    </message>
+    <message>
+        <source>These reminders fell due while Zamanix was not running or the computer was asleep.</source>
+        <translation>Ces rappels sont arrivés à échéance pendant que Zamanix n'était pas lancé ou que l'ordinateur était en veille.</translation>
+    </message>
+    <message>
+        <source>Missed reminders</source>
+        <translation>Rappels manqués</translation>
+    </message>
+    <message>
+        <source>Enter opens the reminder in the form, Escape closes the window</source>
+        <translation>Entrée ouvre le rappel dans le formulaire, Échap ferme la fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Open in Form</source>
+        <translation>&amp;Ouvrir dans le formulaire</translation>
+    </message>
+    <message>
+        <source>Shows the selected reminder in the form</source>
+        <translation>Affiche le rappel sélectionné dans le formulaire</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders missed</source>
+        <comment>%n reminder missed</comment>
+        <translation>
+            <numerusform>%n rappel manqué</numerusform>
+            <numerusform>%n rappels manqués</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CMonthDock</name>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Whether the month panel is shown could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>L'affichage du panneau du mois n'a pas pu être enregistré ; Zamanix l'oubliera à sa fermeture.</translation>
+    </message>
+    <message>
+        <source>Whether the holy days are marked could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>Le marquage des fêtes n'a pas pu être enregistré ; Zamanix l'oubliera à sa fermeture.</translation>
+    </message>
+    <message>
+        <source>The side of the month panel could not be saved.</source>
+        <translation>Le côté du panneau du mois n'a pas pu être enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>CMonthPanel</name>
+    <message>
+        <source>Week %1</source>
+        <translation>Semaine %1</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Année précédente</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd'hui</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Année suivante</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the day, Page Up and Page Down the month, with Control the year; Home goes to today; Enter shows the day in the form</source>
+        <translation>Les flèches changent de jour, Page haut et Page bas de mois, avec Ctrl d'année ; Début va à aujourd'hui ; Entrée affiche le jour dans le formulaire</translation>
+    </message>
+    <message>
+        <source>Holy days: %1</source>
+        <translation>Fêtes : %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Holy days</source>
+        <translation>Fêtes</translation>
+    </message>
+    <message>
+        <source>Phases of the Moon (local time)</source>
+        <translation>Phases de la Lune (heure locale)</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+    <message>
+        <source>reminder: %1</source>
+        <translation>rappel : %1</translation>
+    </message>
+    <message>
+        <source>reminders: %1</source>
+        <translation>rappels : %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (alarm at %2)</source>
+        <translation>Rappel : %1 (alarme à %2)</translation>
+    </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Rappel : %1</translation>
+    </message>
+    <message>
+        <source>new moon at %1</source>
+        <translation>nouvelle lune à %1</translation>
+    </message>
+    <message>
+        <source>first quarter at %1</source>
+        <translation>premier quartier à %1</translation>
+    </message>
+    <message>
+        <source>full moon at %1</source>
+        <translation>pleine lune à %1</translation>
+    </message>
+    <message>
+        <source>last quarter at %1</source>
+        <translation>dernier quartier à %1</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>aujourd'hui</translation>
+    </message>
+</context>
+<context>
+    <name>COneCopy</name>
+    <message>
+        <source>Zamanix opens local files only</source>
+        <translation>Zamanix n'ouvre que des fichiers locaux</translation>
+    </message>
+    <message>
+        <source>Zamanix has no action %1</source>
+        <translation>Zamanix n'a pas d'action %1</translation>
+    </message>
+</context>
+<context>
+    <name>CReminderTableModel</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Clé</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Mémo</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Every</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>Next date</source>
+        <translation>Prochaine date</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>Date hégirienne</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>aujourd'hui</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>demain</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <comment>in %n day</comment>
+        <translation>
+            <numerusform>dans %n jour</numerusform>
+            <numerusform>dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hégirien</translation>
+    </message>
+    <message>
+        <source>Christian</source>
+        <translation>Chrétien</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Never: %1</source>
+        <translation>Jamais : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts - Zamanix</source>
+        <translation>Raccourcis clavier - Zamanix</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Où</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>Effet</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixApp</name>
+    <message>
+        <source>zamanix: the running copy does not answer (%1); starting another</source>
+        <translation>zamanix: l'instance déjà lancée ne répond pas (%1) ; lancement d'une autre</translation>
+    </message>
+    <message>
+        <source>Neither XDG_CONFIG_HOME nor HOME names the folder where the desktop looks for the programs to start at login.</source>
+        <translation>Ni XDG_CONFIG_HOME ni HOME n'indique le dossier où le bureau cherche les programmes à lancer à l'ouverture de session.</translation>
+    </message>
+    <message>
+        <source>The program's path "%1" cannot be written in a desktop entry.</source>
+        <translation>Le chemin du programme « %1 » ne peut pas être écrit dans une entrée de bureau.</translation>
+    </message>
+    <message>
+        <source>Zamanix could not stop starting at login:
+
+%1</source>
+        <translation>Zamanix n'a pas pu cesser de démarrer à l'ouverture de session :
+
+%1</translation>
+    </message>
+    <message>
+        <source>Zamanix could not be set to start at login:
+
+%1</source>
+        <translation>Zamanix n'a pas pu être configuré pour démarrer à l'ouverture de session :
+
+%1</translation>
+    </message>
+    <message>
+        <source>The manual could not be opened: no help viewer (such as Yelp) is installed, nor the README.
+
+In a terminal, "man zamanix" shows the manual.</source>
+        <translation>Le manuel n'a pas pu être ouvert : aucun afficheur d'aide (tel que Yelp) n'est installé, ni le README.
+
+Dans un terminal, « man zamanix » affiche le manuel.</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixProfile</name>
+    <message>
+        <source>Zamanix cannot compute the %1 calendar: %2.
+
+It goes on with the %3 calendar; Options &gt; Hijri Calendar chooses another.</source>
+        <translation>Zamanix ne peut pas calculer le calendrier %1 : %2.
+
+Il continue avec le calendrier %3 ; Options &gt; Calendrier hégirien en choisit un autre.</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixView</name>
+    <message>
+        <source>Zamanix Reminder</source>
+        <translation>Rappel Zamanix</translation>
+    </message>
+    <message>
+        <source>Remind me again in %1 minutes</source>
+        <translation>Me le rappeler dans %1 minutes</translation>
+    </message>
+    <message>
+        <source>Done for today</source>
+        <translation>Terminé pour aujourd'hui</translation>
+    </message>
+    <message>
+        <source>Zamanix Reminder:
+
+</source>
+        <translation>Rappel Zamanix :
+
+</translation>
+    </message>
+    <message>
+        <source>
+
+Do you want me to remind you again in %1 minutes?</source>
+        <translation>
+
+Voulez-vous un nouveau rappel dans %1 minutes ?</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hégirien</translation>
+    </message>
+    <message>
+        <source>%1:%2, every %3 minutes</source>
+        <translation>%1:%2, toutes les %3 minutes</translation>
+    </message>
+    <message>
+        <source>The Hijri calendar setting could not be saved; Zamanix keeps %1 only until it is closed.</source>
+        <translation>Le réglage du calendrier hégirien n'a pas pu être enregistré ; Zamanix garde %1 seulement jusqu'à sa fermeture.</translation>
+    </message>
+    <message>
+        <source>zamanix: cannot record when the reminders were last checked: %1</source>
+        <translation>zamanix: impossible d'enregistrer l'heure de la dernière vérification des rappels : %1</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 cannot be kept: %2.
+
+Nothing was written. Correct the day or type a memo, then choose Add again.</source>
+        <translation>Le rappel de %1 ne peut pas être conservé : %2.
+
+Rien n'a été écrit. Corrigez le jour ou saisissez un mémo, puis choisissez de nouveau Ajouter.</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be saved. What you typed is still in the form; add it again once the file can be written.</source>
+        <translation>Le rappel de %1 n'a pas pu être enregistré. Ce que vous avez saisi reste dans le formulaire ; ajoutez-le de nouveau quand le fichier pourra être écrit.</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be deleted.</source>
+        <translation>Le rappel de %1 n'a pas pu être supprimé.</translation>
+    </message>
+    <message>
+        <source>The sound setting could not be saved; the alarm stays audible only until Zamanix is closed.</source>
+        <translation>Le réglage du son n'a pas pu être enregistré ; l'alarme reste sonore seulement jusqu'à la fermeture de Zamanix.</translation>
+    </message>
+    <message>
+        <source>The sound setting could not be saved; the alarm stays silent only until Zamanix is closed.</source>
+        <translation>Le réglage du son n'a pas pu être enregistré ; l'alarme reste silencieuse seulement jusqu'à la fermeture de Zamanix.</translation>
+    </message>
+    <message>
+        <source>%1 %2 has only %3 days</source>
+        <translation>%1 %2 n'a que %3 jours</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 does not exist</source>
+        <translation>le %1 %2 %3 n'existe pas</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1; it rings only in the years whose %2 has 30 days</source>
+        <translation>Rappel de %1 conservé ; il ne sonne que les années où %2 compte 30 jours</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1; it rings only in leap years</source>
+        <translation>Rappel de %1 conservé ; il ne sonne que les années bissextiles</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1, every year</source>
+        <translation>Rappel de %1 conservé, chaque année</translation>
+    </message>
+    <message>
+        <source>Reminder of %1 deleted</source>
+        <translation>Rappel de %1 supprimé</translation>
+    </message>
+    <message>
+        <source>There was no reminder of %1 to delete</source>
+        <translation>Il n'y avait pas de rappel de %1 à supprimer</translation>
+    </message>
+</context>
+<context>
     <name>Converter</name>
     <message>
         <source>Usage:
@@ -412,6 +1036,26 @@ Par les développeurs de Zamanix.</translation>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
+    <message>
+        <source>Today:</source>
+        <translation>Aujourd'hui :</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>Corresponding date:</source>
+        <translation>Date correspondante :</translation>
+    </message>
+    <message>
+        <source>Hijri calendar:</source>
+        <translation>Calendrier hégirien :</translation>
+    </message>
+    <message>
+        <source>Reminder memo:</source>
+        <translation>Mémo de rappel :</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -577,6 +1221,30 @@ Remplacer quand même le contenu de %3 ?</translation>
     <message>
         <source>cannot read "%1": not enough memory to hold it</source>
         <translation>impossible de lire « %1 » : mémoire insuffisante pour le contenir</translation>
+    </message>
+    <message>
+        <source>"%1" is not a backup of the reminders: it holds none of the sections of a profile ([Reminder], [Alarm], [Defaults]); choose a file that Back Up Reminders wrote</source>
+        <translation>« %1 » n'est pas une sauvegarde des rappels : il ne contient aucune section d'un profil ([Reminder], [Alarm], [Defaults]) ; choisissez un fichier écrit par Sauvegarder les rappels</translation>
+    </message>
+    <message>
+        <source>there is nothing to back up yet: the profile "%1" does not exist, since no reminder or setting was kept so far</source>
+        <translation>rien à sauvegarder pour l'instant : le profil « %1 » n'existe pas, aucun rappel ni réglage n'ayant encore été enregistré</translation>
+    </message>
+    <message>
+        <source>cannot restore from "%1": %2; choose a backup that Back Up Reminders wrote</source>
+        <translation>impossible de restaurer depuis « %1 » : %2 ; choisissez une sauvegarde écrite par Sauvegarder les rappels</translation>
+    </message>
+    <message>
+        <source>"%1" is not a backup of the reminders: it holds bytes that are no text</source>
+        <translation>« %1 » n'est pas une sauvegarde des rappels : il contient des octets qui ne sont pas du texte</translation>
+    </message>
+    <message>
+        <source>cannot restore "%1": %2</source>
+        <translation>impossible de restaurer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot remove "%1": %2</source>
+        <translation>impossible de supprimer « %1 » : %2</translation>
     </message>
 </context>
 <context>
@@ -838,6 +1506,30 @@ Remplacer quand même le contenu de %3 ?</translation>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
     </message>
+    <message>
+        <source>&amp;Back Up Reminders...</source>
+        <translation>Sauve&amp;garder les rappels...</translation>
+    </message>
+    <message>
+        <source>Res&amp;tore Reminders...</source>
+        <translation>&amp;Restaurer les rappels...</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish to Calendar Server</source>
+        <translation>P&amp;ublier sur le serveur d'agenda</translation>
+    </message>
+    <message>
+        <source>Calendar Se&amp;rver...</source>
+        <translation>&amp;Serveur d'agenda...</translation>
+    </message>
+    <message>
+        <source>&amp;Manual	F1</source>
+        <translation>&amp;Manuel	F1</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Raccourcis clavier</translation>
+    </message>
 </context>
 <context>
     <name>MonthStarts</name>
@@ -957,6 +1649,260 @@ Remplacer quand même le contenu de %3 ?</translation>
 Print to another file.</source>
         <translation>%1 : %2 ; rien n'y a été imprimé.
 Imprimez dans un autre fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Usage:
+  zamanix [FILE]
+  zamanix --minimized
+  zamanix -p FILE
+  zamanix -pt FILE PRINTER
+  zamanix --help | --version
+
+Converts dates between the Hijri and the Christian calendar, shows today in
+both, and keeps a reminder memo with an alarm for any day of either calendar.
+
+Options:
+  FILE              open FILE as the document; nothing is read from it
+  --minimized       start with the window minimized, as at login; when
+                    Zamanix runs already, do nothing
+  -p FILE           open FILE, print the form on the default printer, exit
+  -pt FILE PRINTER  the same on PRINTER
+  -h, --help        show this help and exit
+  --version         show the version and exit
+Qt's standard options, such as -platform NAME and -style NAME, are accepted.
+
+Zamanix runs once per desktop session: while it runs, a start without -p or
+-pt shows its window (and opens FILE there) and ends.
+
+Reminders and settings are kept in $XDG_CONFIG_HOME/zamanix.INI (by default
+~/.config/zamanix.INI). See zamanix(1).
+</source>
+        <translation>Utilisation :
+  zamanix [FICHIER]
+  zamanix --minimized
+  zamanix -p FICHIER
+  zamanix -pt FICHIER IMPRIMANTE
+  zamanix --help | --version
+
+Convertit les dates entre le calendrier hégirien et le calendrier chrétien,
+affiche la date du jour dans les deux, et garde un mémo de rappel avec une
+alarme pour n'importe quel jour de l'un ou l'autre calendrier.
+
+Options :
+  FICHIER           ouvre FICHIER comme document ; rien n'y est lu
+  --minimized       démarre avec la fenêtre réduite, comme à l'ouverture de
+                    session ; si Zamanix est déjà lancé, ne fait rien
+  -p FICHIER        ouvre FICHIER, imprime le formulaire sur l'imprimante
+                    par défaut, puis quitte
+  -pt FICHIER IMPRIMANTE
+                    de même, sur IMPRIMANTE
+  -h, --help        affiche cette aide et quitte
+  --version         affiche la version et quitte
+Les options standard de Qt, comme -platform NOM et -style NOM, sont acceptées.
+
+Zamanix ne s'exécute qu'une fois par session de bureau : tant qu'il tourne, un
+lancement sans -p ni -pt affiche sa fenêtre (et y ouvre FICHIER) puis se
+termine.
+
+Les rappels et les réglages sont gardés dans $XDG_CONFIG_HOME/zamanix.INI
+(par défaut ~/.config/zamanix.INI). Voir zamanix(1).
+</translation>
+    </message>
+    <message>
+        <source>zamanix: cannot write the answer: %1</source>
+        <translation>zamanix: impossible d'écrire la réponse : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Publishing</name>
+    <message>
+        <source>%1 is not a calendar: give the URL of a calendar, or of one that does not exist yet to have it created</source>
+        <translation>%1 n'est pas un agenda : indiquez l'URL d'un agenda, ou d'un agenda qui n'existe pas encore pour le créer</translation>
+    </message>
+    <message>
+        <source>the server %1 asks for a user name and password (401)</source>
+        <translation>le serveur %1 demande un nom d'utilisateur et un mot de passe (401)</translation>
+    </message>
+    <message>
+        <source>the server %1 refused the user name %2 or its password (401)</source>
+        <translation>le serveur %1 a refusé le nom d'utilisateur %2 ou son mot de passe (401)</translation>
+    </message>
+    <message>
+        <source>the server %1 answered %2 %3 to %4</source>
+        <translation>le serveur %1 a répondu %2 %3 à %4</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 could not be verified: %2</source>
+        <translation>le certificat de %1 n'a pas pu être vérifié : %2</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds</source>
+        <translation>%1 n'a pas répondu dans les %2 secondes</translation>
+    </message>
+    <message>
+        <source>cannot reach %1: %2</source>
+        <translation>impossible de joindre %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, %4 unchanged</source>
+        <translation>%1 ajoutés, %2 modifiés, %3 supprimés, %4 inchangés</translation>
+    </message>
+    <message>
+        <source>%1, %2 changed elsewhere and kept</source>
+        <translation>%1, %2 modifiés ailleurs et conservés</translation>
+    </message>
+    <message>
+        <source>%1, %2 left as another program changed them</source>
+        <translation>%1, %2 laissés tels qu'un autre programme les a modifiés</translation>
+    </message>
+    <message>
+        <source>calendar created; %1</source>
+        <translation>agenda créé ; %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not the URL of a calendar: write https:// (or http://), the server's name and the calendar's path, such as https://dav.example.org/anna/zamanix/</source>
+        <translation>« %1 » n'est pas l'URL d'un agenda : écrivez https:// (ou http://), le nom du serveur et le chemin de l'agenda, par exemple https://dav.example.org/anna/zamanix/</translation>
+    </message>
+    <message>
+        <source>the keyring did not answer within %1 seconds</source>
+        <translation>le trousseau n'a pas répondu dans les %1 secondes</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: looking at the calendar...</source>
+        <translation>Publication des rappels : examen de l'agenda...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: creating the calendar...</source>
+        <translation>Publication des rappels : création de l'agenda...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: reading the calendar's events...</source>
+        <translation>Publication des rappels : lecture des événements de l'agenda...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: %1 of %2 changes written...</source>
+        <translation>Publication des rappels : %1 modifications sur %2 écrites...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: waiting for the keyring to give the password...</source>
+        <translation>Publication des rappels : attente du mot de passe du trousseau...</translation>
+    </message>
+    <message>
+        <source>Publishing failed at %1: %2. Zamanix tries again at %3.</source>
+        <translation>La publication a échoué à %1 : %2. Zamanix réessaie à %3.</translation>
+    </message>
+    <message>
+        <source>Reminders published at %1 to a new calendar: %2 added.</source>
+        <translation>Rappels publiés à %1 dans un nouvel agenda : %2 ajoutés.</translation>
+    </message>
+    <message>
+        <source>Reminders published at %1: %2 added, %3 changed, %4 removed, %5 unchanged.</source>
+        <translation>Rappels publiés à %1 : %2 ajoutés, %3 modifiés, %4 supprimés, %5 inchangés.</translation>
+    </message>
+    <message>
+        <source>Events kept as another program changed them: %1.</source>
+        <translation>Événements conservés tels qu'un autre programme les a modifiés : %1.</translation>
+    </message>
+    <message>
+        <source>Events left as another program wrote them meanwhile: %1.</source>
+        <translation>Événements laissés tels qu'un autre programme les a écrits entre-temps : %1.</translation>
+    </message>
+    <message>
+        <source>Zamanix could not publish the reminders to %1: %2.
+
+It tries again by itself, after longer pauses each time, and the status bar tells how it goes; Options &gt; Calendar Server... changes the server's settings.</source>
+        <translation>Zamanix n'a pas pu publier les rappels sur %1 : %2.
+
+Il réessaie de lui-même, après des pauses chaque fois plus longues, et la barre d'état indique où il en est ; Options &gt; Serveur d'agenda... modifie les réglages du serveur.</translation>
+    </message>
+    <message>
+        <source>no password is kept for "%1" at %2; give it in Options &gt; Calendar Server...</source>
+        <translation>aucun mot de passe n'est conservé pour « %1 » sur %2 ; indiquez-le dans Options &gt; Serveur d'agenda...</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderBackup</name>
+    <message>
+        <source>Zamanix backups (*.INI *.ini);;All Files (*)</source>
+        <translation>Sauvegardes Zamanix (*.INI *.ini);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Back Up Reminders</source>
+        <translation>Sauvegarder les rappels</translation>
+    </message>
+    <message>
+        <source>The reminders could not be backed up.
+
+%1</source>
+        <translation>Les rappels n'ont pas pu être sauvegardés.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Reminders and settings backed up to %1 (reminders: %2)</source>
+        <translation>Rappels et réglages sauvegardés dans %1 (rappels : %2)</translation>
+    </message>
+    <message>
+        <source>Restore Reminders</source>
+        <translation>Restaurer les rappels</translation>
+    </message>
+    <message>
+        <source>Replace your reminders and settings with those of the backup %1?
+
+Reminders in the backup: %2. Reminders now: %3.
+
+The profile as it is now is kept in %4; restoring from that file brings it back.</source>
+        <translation>Remplacer vos rappels et réglages par ceux de la sauvegarde %1 ?
+
+Rappels dans la sauvegarde : %2. Rappels actuels : %3.
+
+Le profil actuel est conservé dans %4 ; le restaurer depuis ce fichier le rétablit.</translation>
+    </message>
+    <message>
+        <source>Reminders restored from %1 (reminders now: %2); the profile as it was is kept in %3</source>
+        <translation>Rappels restaurés depuis %1 (rappels actuels : %2) ; le profil d'avant est conservé dans %3</translation>
+    </message>
+    <message>
+        <source>The reminders could not be restored; they are as they were.
+
+%1</source>
+        <translation>Les rappels n'ont pas pu être restaurés ; ils sont restés tels quels.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderExport</name>
+    <message>
+        <source>Export Reminders</source>
+        <translation>Exporter les rappels</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All Files (*)</source>
+        <translation>Fichiers iCalendar (*.ics);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The reminders could not be exported.
+
+%1</source>
+        <translation>Les rappels n'ont pas pu être exportés.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No reminder falls due in the next %1 years; %2 holds no events</source>
+        <translation>Aucun rappel n'échoit dans les %1 prochaines années ; %2 ne contient aucun événement</translation>
+    </message>
+    <message>
+        <source>1 event of the next %1 years written to %2</source>
+        <translation>1 événement des %1 prochaines années écrit dans %2</translation>
+    </message>
+    <message>
+        <source>%1 events of the next %2 years written to %3</source>
+        <translation>%1 événements des %2 prochaines années écrits dans %3</translation>
     </message>
 </context>
 <context>
@@ -1347,6 +2293,129 @@ Saisissez « %3 --help » pour plus d'informations.</translation>
     <message>
         <source>%1: the session bus at %2 does not answer within %3 seconds; going on without it, as a copy of its own, without desktop notifications</source>
         <translation>%1: le bus de session à l'adresse %2 ne répond pas en %3 secondes ; poursuite sans lui, en instance indépendante, sans notifications de bureau</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Main window</source>
+        <translation>Fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Alt+the underlined letter</source>
+        <translation>Alt+la lettre soulignée</translation>
+    </message>
+    <message>
+        <source>opens a menu, or presses a button of the form</source>
+        <translation>ouvre un menu, ou appuie sur un bouton du formulaire</translation>
+    </message>
+    <message>
+        <source>View: shows the chosen date in the other calendar with its memo</source>
+        <translation>Voir : affiche la date choisie dans l'autre calendrier avec son mémo</translation>
+    </message>
+    <message>
+        <source>Add, View, Delete</source>
+        <translation>Ajouter, Voir, Supprimer</translation>
+    </message>
+    <message>
+        <source>puts the clipboard's text into the memo, as one line</source>
+        <translation>met le texte du presse-papiers dans le mémo, sur une ligne</translation>
+    </message>
+    <message>
+        <source>New, Open, Save</source>
+        <translation>Nouveau, Ouvrir, Enregistrer</translation>
+    </message>
+    <message>
+        <source>prints the form</source>
+        <translation>imprime le formulaire</translation>
+    </message>
+    <message>
+        <source>opens All Reminders</source>
+        <translation>ouvre Tous les rappels</translation>
+    </message>
+    <message>
+        <source>shows or hides the month panel</source>
+        <translation>affiche ou masque le panneau du mois</translation>
+    </message>
+    <message>
+        <source>moves between the form and the month panel</source>
+        <translation>passe du formulaire au panneau du mois et inversement</translation>
+    </message>
+    <message>
+        <source>opens the manual</source>
+        <translation>ouvre le manuel</translation>
+    </message>
+    <message>
+        <source>Month panel</source>
+        <translation>Panneau du mois</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Touches fléchées</translation>
+    </message>
+    <message>
+        <source>the day before or after, or the same weekday a week away</source>
+        <translation>le jour d'avant ou d'après, ou le même jour de la semaine précédente ou suivante</translation>
+    </message>
+    <message>
+        <source>the month before or after</source>
+        <translation>le mois d'avant ou d'après</translation>
+    </message>
+    <message>
+        <source>the year before or after</source>
+        <translation>l'année d'avant ou d'après</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>aujourd'hui</translation>
+    </message>
+    <message>
+        <source>shows the day in the form</source>
+        <translation>affiche le jour dans le formulaire</translation>
+    </message>
+    <message>
+        <source>All Reminders</source>
+        <translation>Tous les rappels</translation>
+    </message>
+    <message>
+        <source>from the filter to the list</source>
+        <translation>du filtre à la liste</translation>
+    </message>
+    <message>
+        <source>opens the reminder in the form</source>
+        <translation>ouvre le rappel dans le formulaire</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>deletes the reminder, after asking</source>
+        <translation>supprime le rappel, après confirmation</translation>
+    </message>
+    <message>
+        <source>closes the window</source>
+        <translation>ferme la fenêtre</translation>
+    </message>
+    <message>
+        <source>Missed Reminders</source>
+        <translation>Rappels manqués</translation>
+    </message>
+    <message>
+        <source>Reminder prompt</source>
+        <translation>Question du rappel</translation>
+    </message>
+    <message>
+        <source>reminds you again after the interval</source>
+        <translation>vous le rappelle après l'intervalle</translation>
+    </message>
+    <message>
+        <source>no more reminders today</source>
+        <translation>plus de rappel aujourd'hui</translation>
+    </message>
+    <message>
+        <source>not now: reminds you again after the interval</source>
+        <translation>pas maintenant : vous le rappelle après l'intervalle</translation>
     </message>
 </context>
 <context>
@@ -1909,6 +2978,42 @@ Vérifiez que le chemin et le nom du fichier sont corrects.</translation>
     <message>
         <source>pixels</source>
         <translation>pixels</translation>
+    </message>
+    <message>
+        <source>Save a copy of every reminder and setting in a file of your choice
+Back Up Reminders</source>
+        <translation>Enregistrer une copie de tous les rappels et réglages dans le fichier de votre choix
+Sauvegarder les rappels</translation>
+    </message>
+    <message>
+        <source>Replace the reminders and settings with those of a backup
+Restore Reminders</source>
+        <translation>Remplacer les rappels et réglages par ceux d'une sauvegarde
+Restaurer les rappels</translation>
+    </message>
+    <message>
+        <source>List the keys that work in Zamanix's windows
+Keyboard Shortcuts</source>
+        <translation>Lister les touches utilisables dans les fenêtres de Zamanix
+Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Open the manual of Zamanix
+Manual</source>
+        <translation>Ouvrir le manuel de Zamanix
+Manuel</translation>
+    </message>
+    <message>
+        <source>Keep a calendar on a CalDAV server holding your reminders, for your phone and other calendar programs
+Calendar Server</source>
+        <translation>Tenir sur un serveur CalDAV un agenda de vos rappels, pour votre téléphone et les autres agendas
+Serveur d'agenda</translation>
+    </message>
+    <message>
+        <source>Publish the reminders to the calendar server now
+Publish Now</source>
+        <translation>Publier maintenant les rappels sur le serveur d'agenda
+Publier maintenant</translation>
     </message>
 </context>
 <context>

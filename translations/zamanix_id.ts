@@ -2,6 +2,625 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id">
 <context>
+    <name>CAllRemindersWindow</name>
+    <message>
+        <source>All Reminders - Zamanix</source>
+        <translation>Semua Pengingat - Zamanix</translation>
+    </message>
+    <message>
+        <source>Filter by memo or key</source>
+        <translation>Saring menurut catatan atau kunci</translation>
+    </message>
+    <message>
+        <source>Filter reminders</source>
+        <translation>Saring pengingat</translation>
+    </message>
+    <message>
+        <source>Shows only the reminders whose memo or key holds this text</source>
+        <translation>Hanya menampilkan pengingat yang catatan atau kuncinya memuat teks ini</translation>
+    </message>
+    <message>
+        <source>All reminders</source>
+        <translation>Semua pengingat</translation>
+    </message>
+    <message>
+        <source>Enter opens the reminder in the form, Delete removes it, Escape closes the window</source>
+        <translation>Enter membuka pengingat di formulir, Delete menghapusnya, Escape menutup jendela</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders</source>
+        <comment>%n reminder</comment>
+        <translation>
+            <numerusform>%n pengingat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reminders</source>
+        <comment>%1 of %n reminder</comment>
+        <translation>
+            <numerusform>%1 dari %n pengingat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n never fall due</source>
+        <comment>%1; %n never falls due</comment>
+        <translation>
+            <numerusform>%1; %n tidak pernah jatuh tempo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The form cannot show %1: %2.
+
+Delete it here, or mend its key in the profile.</source>
+        <translation>Formulir tidak dapat menampilkan %1: %2.
+
+Hapus di sini, atau perbaiki kuncinya di profil.</translation>
+    </message>
+    <message>
+        <source>Delete the reminder %1?
+
+%2</source>
+        <translation>Hapus pengingat %1?
+
+%2</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be deleted.</source>
+        <translation>Pengingat untuk %1 tidak dapat dihapus.</translation>
+    </message>
+</context>
+<context>
+    <name>CCalendarServerDialog</name>
+    <message>
+        <source>Calendar Server - Zamanix</source>
+        <translation>Server Kalender - Zamanix</translation>
+    </message>
+    <message>
+        <source>Zamanix keeps a calendar on a CalDAV server holding each day on which a reminder falls due, for your phone and other calendar programs. A calendar that does not exist yet is created; without a URL nothing is published.</source>
+        <translation>Zamanix menyimpan kalender di server CalDAV yang memuat setiap hari saat pengingat jatuh tempo, untuk ponsel dan program kalender lain Anda. Kalender yang belum ada akan dibuat; tanpa URL tidak ada yang diterbitkan.</translation>
+    </message>
+    <message>
+        <source>Calendar URL</source>
+        <translation>URL kalender</translation>
+    </message>
+    <message>
+        <source>The address of the calendar on the server, such as https://dav.example.org/anna/zamanix/</source>
+        <translation>Alamat kalender di server, misalnya https://dav.example.org/anna/zamanix/</translation>
+    </message>
+    <message>
+        <source>Over http:// the password travels unencrypted: use https://, unless the server runs on this computer.</source>
+        <translation>Melalui http:// kata sandi dikirim tanpa enkripsi: gunakan https://, kecuali server berjalan di komputer ini.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <source>Your user name on the calendar server</source>
+        <translation>Nama pengguna Anda di server kalender</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata sandi</translation>
+    </message>
+    <message>
+        <source>Your password on the calendar server</source>
+        <translation>Kata sandi Anda di server kalender</translation>
+    </message>
+    <message>
+        <source>Years ahead</source>
+        <translation>Tahun ke depan</translation>
+    </message>
+    <message>
+        <source>How many years of reminders, from today on, the calendar holds</source>
+        <translation>Berapa tahun pengingat, mulai hari ini, yang dimuat kalender</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar URL:</source>
+        <translation>URL &amp;kalender:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nama &amp;pengguna:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Kat&amp;a sandi:</translation>
+    </message>
+    <message>
+        <source>&amp;Years ahead:</source>
+        <translation>&amp;Tahun ke depan:</translation>
+    </message>
+    <message>
+        <source>Publish &amp;Now</source>
+        <translation>Terbitkan Seka&amp;rang</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Simpan</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>The password goes to your desktop's keyring, never into a file of Zamanix.</source>
+        <translation>Kata sandi disimpan di keyring desktop Anda, tidak pernah di berkas Zamanix.</translation>
+    </message>
+    <message>
+        <source>No password is kept for this user at this calendar: give it here.</source>
+        <translation>Tidak ada kata sandi yang disimpan untuk pengguna ini di kalender ini: berikan di sini.</translation>
+    </message>
+    <message>
+        <source>No keyring took the password, so it is kept for this session only: give it here again after Zamanix restarts.</source>
+        <translation>Tidak ada keyring yang menerima kata sandi, jadi disimpan untuk sesi ini saja: berikan lagi di sini setelah Zamanix dijalankan ulang.</translation>
+    </message>
+    <message>
+        <source>The password is kept in your desktop's keyring.</source>
+        <translation>Kata sandi disimpan di keyring desktop Anda.</translation>
+    </message>
+    <message>
+        <source>No keyring answered (%1), so the password is kept for this session only: give it here again after Zamanix restarts.</source>
+        <translation>Tidak ada keyring yang menjawab (%1), jadi kata sandi disimpan untuk sesi ini saja: berikan lagi di sini setelah Zamanix dijalankan ulang.</translation>
+    </message>
+    <message>
+        <source>The calendar server's settings were not saved: %1.</source>
+        <translation>Pengaturan server kalender tidak disimpan: %1.</translation>
+    </message>
+    <message>
+        <source>The calendar server's settings could not be written to the profile; Zamanix publishes with them until it ends.
+
+%1</source>
+        <translation>Pengaturan server kalender tidak dapat ditulis ke profil; Zamanix menerbitkan dengan pengaturan itu sampai ditutup.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Handing the password to the keyring...</source>
+        <translation>Menyerahkan kata sandi ke keyring...</translation>
+    </message>
+    <message>
+        <source>Give the URL of a calendar first: Zamanix publishes the reminders there.</source>
+        <translation>Berikan URL kalender terlebih dahulu: Zamanix menerbitkan pengingat di sana.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the calendar server's settings?</source>
+        <translation>Simpan perubahan pada pengaturan server kalender?</translation>
+    </message>
+    <message>
+        <source>Publish Now publishes the reminders at once; Zamanix also publishes them by itself after each change.</source>
+        <translation>Terbitkan Sekarang langsung menerbitkan pengingat; Zamanix juga menerbitkannya sendiri setelah setiap perubahan.</translation>
+    </message>
+    <message>
+        <source>Publishing is off: give the URL of a calendar to publish to.</source>
+        <translation>Penerbitan nonaktif: berikan URL kalender tujuan penerbitan.</translation>
+    </message>
+</context>
+<context>
+    <name>CMissedReminderModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Tanggal</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>Tanggal Hijriah</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Catatan</translation>
+    </message>
+</context>
+<context>
+    <name>CMissedRemindersWindow</name>
+    <message>
+        <source>Missed Reminders - Zamanix</source>
+        <translation>Pengingat Terlewat - Zamanix</translation>
+    </message>
+    <message>
+        <source>Missed Reminders</source>
+        <translation>Pengingat Terlewat</translation>
+    </message>
+    <message>
+        <source>These reminders fell due while Zamanix was not running or the computer was asleep.</source>
+        <translation>Pengingat ini jatuh tempo saat Zamanix tidak berjalan atau komputer sedang tidur.</translation>
+    </message>
+    <message>
+        <source>Missed reminders</source>
+        <translation>Pengingat terlewat</translation>
+    </message>
+    <message>
+        <source>Enter opens the reminder in the form, Escape closes the window</source>
+        <translation>Enter membuka pengingat di formulir, Escape menutup jendela</translation>
+    </message>
+    <message>
+        <source>&amp;Open in Form</source>
+        <translation>&amp;Buka di Formulir</translation>
+    </message>
+    <message>
+        <source>Shows the selected reminder in the form</source>
+        <translation>Menampilkan pengingat yang dipilih di formulir</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Tutup</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders missed</source>
+        <comment>%n reminder missed</comment>
+        <translation>
+            <numerusform>%n pengingat terlewat</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CMonthDock</name>
+    <message>
+        <source>Month</source>
+        <translation>Bulan</translation>
+    </message>
+    <message>
+        <source>Whether the month panel is shown could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>Status tampil panel bulan tidak dapat disimpan; Zamanix melupakannya saat ditutup.</translation>
+    </message>
+    <message>
+        <source>Whether the holy days are marked could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>Status penandaan hari besar tidak dapat disimpan; Zamanix melupakannya saat ditutup.</translation>
+    </message>
+    <message>
+        <source>The side of the month panel could not be saved.</source>
+        <translation>Letak sisi panel bulan tidak dapat disimpan.</translation>
+    </message>
+</context>
+<context>
+    <name>CMonthPanel</name>
+    <message>
+        <source>Week %1</source>
+        <translation>Minggu ke-%1</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Tahun sebelumnya</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Bulan sebelumnya</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hari ini</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Bulan berikutnya</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Tahun berikutnya</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the day, Page Up and Page Down the month, with Control the year; Home goes to today; Enter shows the day in the form</source>
+        <translation>Tombol panah memindah hari, Page Up dan Page Down memindah bulan, bersama Ctrl memindah tahun; Home menuju hari ini; Enter menampilkan hari di formulir</translation>
+    </message>
+    <message>
+        <source>Holy days: %1</source>
+        <translation>Hari besar: %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>dan %1 lagi</translation>
+    </message>
+    <message>
+        <source>Holy days</source>
+        <translation>Hari besar</translation>
+    </message>
+    <message>
+        <source>Phases of the Moon (local time)</source>
+        <translation>Fase Bulan (waktu setempat)</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Pengingat</translation>
+    </message>
+    <message>
+        <source>reminder: %1</source>
+        <translation>pengingat: %1</translation>
+    </message>
+    <message>
+        <source>reminders: %1</source>
+        <translation>pengingat: %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (alarm at %2)</source>
+        <translation>Pengingat: %1 (alarm pukul %2)</translation>
+    </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Pengingat: %1</translation>
+    </message>
+    <message>
+        <source>new moon at %1</source>
+        <translation>bulan baru pukul %1</translation>
+    </message>
+    <message>
+        <source>first quarter at %1</source>
+        <translation>kuartal pertama pukul %1</translation>
+    </message>
+    <message>
+        <source>full moon at %1</source>
+        <translation>bulan purnama pukul %1</translation>
+    </message>
+    <message>
+        <source>last quarter at %1</source>
+        <translation>kuartal terakhir pukul %1</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hari ini</translation>
+    </message>
+</context>
+<context>
+    <name>COneCopy</name>
+    <message>
+        <source>Zamanix opens local files only</source>
+        <translation>Zamanix hanya membuka berkas lokal</translation>
+    </message>
+    <message>
+        <source>Zamanix has no action %1</source>
+        <translation>Zamanix tidak memiliki aksi %1</translation>
+    </message>
+</context>
+<context>
+    <name>CReminderTableModel</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Kunci</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Catatan</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Every</source>
+        <translation>Selang</translation>
+    </message>
+    <message>
+        <source>Next date</source>
+        <translation>Tanggal berikutnya</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>Tanggal Hijriah</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Hari</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hari ini</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>besok</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <comment>in %n day</comment>
+        <translation>
+            <numerusform>dalam %n hari</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Tidak diketahui</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hijriah</translation>
+    </message>
+    <message>
+        <source>Christian</source>
+        <translation>Masehi</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>tidak pernah</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 mnt</translation>
+    </message>
+    <message>
+        <source>Never: %1</source>
+        <translation>Tidak pernah: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts - Zamanix</source>
+        <translation>Pintasan Papan Ketik - Zamanix</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Tempat</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tombol</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>Fungsinya</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Pintasan papan ketik</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixApp</name>
+    <message>
+        <source>zamanix: the running copy does not answer (%1); starting another</source>
+        <translation>zamanix: salinan yang sedang berjalan tidak menjawab (%1); menjalankan salinan lain</translation>
+    </message>
+    <message>
+        <source>Neither XDG_CONFIG_HOME nor HOME names the folder where the desktop looks for the programs to start at login.</source>
+        <translation>Baik XDG_CONFIG_HOME maupun HOME tidak menunjukkan folder tempat desktop mencari program yang dijalankan saat masuk.</translation>
+    </message>
+    <message>
+        <source>The program's path "%1" cannot be written in a desktop entry.</source>
+        <translation>Jalur program "%1" tidak dapat ditulis dalam entri desktop.</translation>
+    </message>
+    <message>
+        <source>Zamanix could not stop starting at login:
+
+%1</source>
+        <translation>Zamanix tidak dapat dihentikan agar tidak berjalan saat masuk:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Zamanix could not be set to start at login:
+
+%1</source>
+        <translation>Zamanix tidak dapat diatur untuk berjalan saat masuk:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The manual could not be opened: no help viewer (such as Yelp) is installed, nor the README.
+
+In a terminal, "man zamanix" shows the manual.</source>
+        <translation>Manual tidak dapat dibuka: tidak ada penampil bantuan (seperti Yelp) yang terpasang, dan tidak ada README.
+
+Di terminal, "man zamanix" menampilkan manual.</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixProfile</name>
+    <message>
+        <source>Zamanix cannot compute the %1 calendar: %2.
+
+It goes on with the %3 calendar; Options &gt; Hijri Calendar chooses another.</source>
+        <translation>Zamanix tidak dapat menghitung kalender %1: %2.
+
+Zamanix melanjutkan dengan kalender %3; Opsi &gt; Kalender Hijriah memilih yang lain.</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixView</name>
+    <message>
+        <source>Zamanix Reminder</source>
+        <translation>Pengingat Zamanix</translation>
+    </message>
+    <message>
+        <source>Remind me again in %1 minutes</source>
+        <translation>Ingatkan lagi dalam %1 menit</translation>
+    </message>
+    <message>
+        <source>Done for today</source>
+        <translation>Selesai untuk hari ini</translation>
+    </message>
+    <message>
+        <source>Zamanix Reminder:
+
+</source>
+        <translation>Pengingat Zamanix:
+
+</translation>
+    </message>
+    <message>
+        <source>
+
+Do you want me to remind you again in %1 minutes?</source>
+        <translation>
+
+Ingin diingatkan lagi dalam %1 menit?</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hijriah</translation>
+    </message>
+    <message>
+        <source>%1:%2, every %3 minutes</source>
+        <translation>%1:%2, setiap %3 menit</translation>
+    </message>
+    <message>
+        <source>The Hijri calendar setting could not be saved; Zamanix keeps %1 only until it is closed.</source>
+        <translation>Pengaturan kalender Hijriah tidak dapat disimpan; Zamanix memakai %1 hanya sampai ditutup.</translation>
+    </message>
+    <message>
+        <source>zamanix: cannot record when the reminders were last checked: %1</source>
+        <translation>zamanix: tidak dapat mencatat kapan pengingat terakhir diperiksa: %1</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 cannot be kept: %2.
+
+Nothing was written. Correct the day or type a memo, then choose Add again.</source>
+        <translation>Pengingat untuk %1 tidak dapat disimpan: %2.
+
+Tidak ada yang ditulis. Perbaiki hari atau ketik catatan, lalu pilih Tambah lagi.</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be saved. What you typed is still in the form; add it again once the file can be written.</source>
+        <translation>Pengingat untuk %1 tidak dapat disimpan. Yang Anda ketik masih ada di formulir; tambahkan lagi setelah berkas dapat ditulis.</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be deleted.</source>
+        <translation>Pengingat untuk %1 tidak dapat dihapus.</translation>
+    </message>
+    <message>
+        <source>The sound setting could not be saved; the alarm stays audible only until Zamanix is closed.</source>
+        <translation>Pengaturan suara tidak dapat disimpan; alarm tetap bersuara hanya sampai Zamanix ditutup.</translation>
+    </message>
+    <message>
+        <source>The sound setting could not be saved; the alarm stays silent only until Zamanix is closed.</source>
+        <translation>Pengaturan suara tidak dapat disimpan; alarm tetap senyap hanya sampai Zamanix ditutup.</translation>
+    </message>
+    <message>
+        <source>%1 %2 has only %3 days</source>
+        <translation>%1 %2 hanya memiliki %3 hari</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 does not exist</source>
+        <translation>%1 %2 %3 tidak ada</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1; it rings only in the years whose %2 has 30 days</source>
+        <translation>Pengingat untuk %1 disimpan; berbunyi hanya pada tahun yang %2-nya 30 hari</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1; it rings only in leap years</source>
+        <translation>Pengingat untuk %1 disimpan; berbunyi hanya pada tahun kabisat</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1, every year</source>
+        <translation>Pengingat untuk %1 disimpan, setiap tahun</translation>
+    </message>
+    <message>
+        <source>Reminder of %1 deleted</source>
+        <translation>Pengingat %1 dihapus</translation>
+    </message>
+    <message>
+        <source>There was no reminder of %1 to delete</source>
+        <translation>Tidak ada pengingat %1 untuk dihapus</translation>
+    </message>
+</context>
+<context>
     <name>Converter</name>
     <message>
         <source>Usage:
@@ -407,6 +1026,26 @@ Oleh para pengembang Zamanix.</translation>
         <source>Delete</source>
         <translation>Hapus</translation>
     </message>
+    <message>
+        <source>Today:</source>
+        <translation>Hari ini:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Tanggal:</translation>
+    </message>
+    <message>
+        <source>Corresponding date:</source>
+        <translation>Tanggal padanan:</translation>
+    </message>
+    <message>
+        <source>Hijri calendar:</source>
+        <translation>Kalender Hijriah:</translation>
+    </message>
+    <message>
+        <source>Reminder memo:</source>
+        <translation>Catatan pengingat:</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -572,6 +1211,30 @@ Tetap ganti isi %3?</translation>
     <message>
         <source>cannot read "%1": not enough memory to hold it</source>
         <translation>tidak dapat membaca "%1": memori tidak cukup untuk menampungnya</translation>
+    </message>
+    <message>
+        <source>"%1" is not a backup of the reminders: it holds none of the sections of a profile ([Reminder], [Alarm], [Defaults]); choose a file that Back Up Reminders wrote</source>
+        <translation>"%1" bukan cadangan pengingat: berkas ini tidak memuat satu pun bagian profil ([Reminder], [Alarm], [Defaults]); pilih berkas yang ditulis oleh Cadangkan Pengingat</translation>
+    </message>
+    <message>
+        <source>there is nothing to back up yet: the profile "%1" does not exist, since no reminder or setting was kept so far</source>
+        <translation>belum ada yang bisa dicadangkan: profil "%1" tidak ada, karena belum ada pengingat atau pengaturan yang disimpan</translation>
+    </message>
+    <message>
+        <source>cannot restore from "%1": %2; choose a backup that Back Up Reminders wrote</source>
+        <translation>tidak dapat memulihkan dari "%1": %2; pilih cadangan yang ditulis oleh Cadangkan Pengingat</translation>
+    </message>
+    <message>
+        <source>"%1" is not a backup of the reminders: it holds bytes that are no text</source>
+        <translation>"%1" bukan cadangan pengingat: berkas ini memuat bita yang bukan teks</translation>
+    </message>
+    <message>
+        <source>cannot restore "%1": %2</source>
+        <translation>tidak dapat memulihkan "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot remove "%1": %2</source>
+        <translation>tidak dapat menghapus "%1": %2</translation>
     </message>
 </context>
 <context>
@@ -831,6 +1494,30 @@ Tetap ganti isi %3?</translation>
         <source>&amp;Help</source>
         <translation>Ba&amp;ntuan</translation>
     </message>
+    <message>
+        <source>&amp;Back Up Reminders...</source>
+        <translation>C&amp;adangkan Pengingat...</translation>
+    </message>
+    <message>
+        <source>Res&amp;tore Reminders...</source>
+        <translation>Pu&amp;lihkan Pengingat...</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish to Calendar Server</source>
+        <translation>Terbitkan ke Se&amp;rver Kalender</translation>
+    </message>
+    <message>
+        <source>Calendar Se&amp;rver...</source>
+        <translation>&amp;Server Kalender...</translation>
+    </message>
+    <message>
+        <source>&amp;Manual	F1</source>
+        <translation>&amp;Manual	F1</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Pintasan Papan &amp;Ketik</translation>
+    </message>
 </context>
 <context>
     <name>MonthStarts</name>
@@ -949,6 +1636,259 @@ Tetap ganti isi %3?</translation>
 Print to another file.</source>
         <translation>%1: %2; tidak ada yang dicetak ke berkas itu.
 Cetak ke berkas lain.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Usage:
+  zamanix [FILE]
+  zamanix --minimized
+  zamanix -p FILE
+  zamanix -pt FILE PRINTER
+  zamanix --help | --version
+
+Converts dates between the Hijri and the Christian calendar, shows today in
+both, and keeps a reminder memo with an alarm for any day of either calendar.
+
+Options:
+  FILE              open FILE as the document; nothing is read from it
+  --minimized       start with the window minimized, as at login; when
+                    Zamanix runs already, do nothing
+  -p FILE           open FILE, print the form on the default printer, exit
+  -pt FILE PRINTER  the same on PRINTER
+  -h, --help        show this help and exit
+  --version         show the version and exit
+Qt's standard options, such as -platform NAME and -style NAME, are accepted.
+
+Zamanix runs once per desktop session: while it runs, a start without -p or
+-pt shows its window (and opens FILE there) and ends.
+
+Reminders and settings are kept in $XDG_CONFIG_HOME/zamanix.INI (by default
+~/.config/zamanix.INI). See zamanix(1).
+</source>
+        <translation>Penggunaan:
+  zamanix [BERKAS]
+  zamanix --minimized
+  zamanix -p BERKAS
+  zamanix -pt BERKAS PENCETAK
+  zamanix --help | --version
+
+Mengonversi tanggal antara kalender Hijriah dan Masehi, menampilkan hari ini
+dalam keduanya, dan menyimpan catatan pengingat dengan alarm untuk hari apa
+pun di kedua kalender.
+
+Opsi:
+  BERKAS            buka BERKAS sebagai dokumen; tidak ada yang dibaca darinya
+  --minimized       mulai dengan jendela diminimalkan, seperti saat masuk;
+                    bila Zamanix sudah berjalan, tidak melakukan apa-apa
+  -p BERKAS         buka BERKAS, cetak formulir pada pencetak bawaan, keluar
+  -pt BERKAS PENCETAK
+                    sama seperti di atas, pada PENCETAK
+  -h, --help        tampilkan bantuan ini lalu keluar
+  --version         tampilkan versi lalu keluar
+Opsi standar Qt, misalnya -platform NAMA dan -style NAMA, diterima.
+
+Zamanix berjalan sekali per sesi desktop: selama ia berjalan, menjalankannya
+lagi tanpa -p atau -pt akan menampilkan jendelanya (dan membuka BERKAS di
+sana) lalu selesai.
+
+Pengingat dan pengaturan disimpan di $XDG_CONFIG_HOME/zamanix.INI (bawaannya
+~/.config/zamanix.INI). Lihat zamanix(1).
+</translation>
+    </message>
+    <message>
+        <source>zamanix: cannot write the answer: %1</source>
+        <translation>zamanix: tidak dapat menulis jawaban: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Publishing</name>
+    <message>
+        <source>%1 is not a calendar: give the URL of a calendar, or of one that does not exist yet to have it created</source>
+        <translation>%1 bukan kalender: berikan URL kalender, atau kalender yang belum ada agar dibuat</translation>
+    </message>
+    <message>
+        <source>the server %1 asks for a user name and password (401)</source>
+        <translation>server %1 meminta nama pengguna dan kata sandi (401)</translation>
+    </message>
+    <message>
+        <source>the server %1 refused the user name %2 or its password (401)</source>
+        <translation>server %1 menolak nama pengguna %2 atau kata sandinya (401)</translation>
+    </message>
+    <message>
+        <source>the server %1 answered %2 %3 to %4</source>
+        <translation>server %1 menjawab %2 %3 untuk %4</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 could not be verified: %2</source>
+        <translation>sertifikat %1 tidak dapat diverifikasi: %2</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds</source>
+        <translation>%1 tidak menjawab dalam %2 detik</translation>
+    </message>
+    <message>
+        <source>cannot reach %1: %2</source>
+        <translation>tidak dapat menjangkau %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, %4 unchanged</source>
+        <translation>%1 ditambahkan, %2 diubah, %3 dihapus, %4 tidak berubah</translation>
+    </message>
+    <message>
+        <source>%1, %2 changed elsewhere and kept</source>
+        <translation>%1, %2 diubah di tempat lain dan dipertahankan</translation>
+    </message>
+    <message>
+        <source>%1, %2 left as another program changed them</source>
+        <translation>%1, %2 dibiarkan seperti diubah program lain</translation>
+    </message>
+    <message>
+        <source>calendar created; %1</source>
+        <translation>kalender dibuat; %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not the URL of a calendar: write https:// (or http://), the server's name and the calendar's path, such as https://dav.example.org/anna/zamanix/</source>
+        <translation>"%1" bukan URL kalender: tulis https:// (atau http://), nama server, dan jalur kalender, misalnya https://dav.example.org/anna/zamanix/</translation>
+    </message>
+    <message>
+        <source>the keyring did not answer within %1 seconds</source>
+        <translation>keyring tidak menjawab dalam %1 detik</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: looking at the calendar...</source>
+        <translation>Menerbitkan pengingat: memeriksa kalender...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: creating the calendar...</source>
+        <translation>Menerbitkan pengingat: membuat kalender...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: reading the calendar's events...</source>
+        <translation>Menerbitkan pengingat: membaca acara kalender...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: %1 of %2 changes written...</source>
+        <translation>Menerbitkan pengingat: %1 dari %2 perubahan ditulis...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: waiting for the keyring to give the password...</source>
+        <translation>Menerbitkan pengingat: menunggu keyring memberikan kata sandi...</translation>
+    </message>
+    <message>
+        <source>Publishing failed at %1: %2. Zamanix tries again at %3.</source>
+        <translation>Penerbitan gagal pada %1: %2. Zamanix mencoba lagi pada %3.</translation>
+    </message>
+    <message>
+        <source>Reminders published at %1 to a new calendar: %2 added.</source>
+        <translation>Pengingat diterbitkan pada %1 ke kalender baru: %2 ditambahkan.</translation>
+    </message>
+    <message>
+        <source>Reminders published at %1: %2 added, %3 changed, %4 removed, %5 unchanged.</source>
+        <translation>Pengingat diterbitkan pada %1: %2 ditambahkan, %3 diubah, %4 dihapus, %5 tidak berubah.</translation>
+    </message>
+    <message>
+        <source>Events kept as another program changed them: %1.</source>
+        <translation>Acara yang dipertahankan seperti diubah program lain: %1.</translation>
+    </message>
+    <message>
+        <source>Events left as another program wrote them meanwhile: %1.</source>
+        <translation>Acara yang dibiarkan seperti ditulis program lain sementara itu: %1.</translation>
+    </message>
+    <message>
+        <source>Zamanix could not publish the reminders to %1: %2.
+
+It tries again by itself, after longer pauses each time, and the status bar tells how it goes; Options &gt; Calendar Server... changes the server's settings.</source>
+        <translation>Zamanix tidak dapat menerbitkan pengingat ke %1: %2.
+
+Zamanix mencoba lagi dengan sendirinya, dengan jeda yang makin panjang setiap kali, dan bilah status memberi tahu perkembangannya; Opsi &gt; Server Kalender... mengubah pengaturan server.</translation>
+    </message>
+    <message>
+        <source>no password is kept for "%1" at %2; give it in Options &gt; Calendar Server...</source>
+        <translation>tidak ada kata sandi yang disimpan untuk "%1" di %2; berikan di Opsi &gt; Server Kalender...</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderBackup</name>
+    <message>
+        <source>Zamanix backups (*.INI *.ini);;All Files (*)</source>
+        <translation>Cadangan Zamanix (*.INI *.ini);;Semua Berkas (*)</translation>
+    </message>
+    <message>
+        <source>Back Up Reminders</source>
+        <translation>Cadangkan Pengingat</translation>
+    </message>
+    <message>
+        <source>The reminders could not be backed up.
+
+%1</source>
+        <translation>Pengingat tidak dapat dicadangkan.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Reminders and settings backed up to %1 (reminders: %2)</source>
+        <translation>Pengingat dan pengaturan dicadangkan ke %1 (pengingat: %2)</translation>
+    </message>
+    <message>
+        <source>Restore Reminders</source>
+        <translation>Pulihkan Pengingat</translation>
+    </message>
+    <message>
+        <source>Replace your reminders and settings with those of the backup %1?
+
+Reminders in the backup: %2. Reminders now: %3.
+
+The profile as it is now is kept in %4; restoring from that file brings it back.</source>
+        <translation>Ganti pengingat dan pengaturan Anda dengan yang ada di cadangan %1?
+
+Pengingat di cadangan: %2. Pengingat sekarang: %3.
+
+Profil seperti sekarang disimpan di %4; memulihkan dari berkas itu mengembalikannya.</translation>
+    </message>
+    <message>
+        <source>Reminders restored from %1 (reminders now: %2); the profile as it was is kept in %3</source>
+        <translation>Pengingat dipulihkan dari %1 (pengingat sekarang: %2); profil yang lama disimpan di %3</translation>
+    </message>
+    <message>
+        <source>The reminders could not be restored; they are as they were.
+
+%1</source>
+        <translation>Pengingat tidak dapat dipulihkan; semuanya tetap seperti semula.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderExport</name>
+    <message>
+        <source>Export Reminders</source>
+        <translation>Ekspor Pengingat</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All Files (*)</source>
+        <translation>Berkas iCalendar (*.ics);;Semua Berkas (*)</translation>
+    </message>
+    <message>
+        <source>The reminders could not be exported.
+
+%1</source>
+        <translation>Pengingat tidak dapat diekspor.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No reminder falls due in the next %1 years; %2 holds no events</source>
+        <translation>Tidak ada pengingat yang jatuh tempo dalam %1 tahun ke depan; %2 tidak memuat acara</translation>
+    </message>
+    <message>
+        <source>1 event of the next %1 years written to %2</source>
+        <translation>1 acara dari %1 tahun ke depan ditulis ke %2</translation>
+    </message>
+    <message>
+        <source>%1 events of the next %2 years written to %3</source>
+        <translation>%1 acara dari %2 tahun ke depan ditulis ke %3</translation>
     </message>
 </context>
 <context>
@@ -1336,6 +2276,129 @@ Coba '%3 --help' untuk informasi lebih lanjut.</translation>
     <message>
         <source>%1: the session bus at %2 does not answer within %3 seconds; going on without it, as a copy of its own, without desktop notifications</source>
         <translation>%1: bus sesi di %2 tidak menjawab dalam %3 detik; melanjutkan tanpanya, sebagai salinan tersendiri, tanpa pemberitahuan desktop</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Main window</source>
+        <translation>Jendela utama</translation>
+    </message>
+    <message>
+        <source>Alt+the underlined letter</source>
+        <translation>Alt+huruf bergaris bawah</translation>
+    </message>
+    <message>
+        <source>opens a menu, or presses a button of the form</source>
+        <translation>membuka menu, atau menekan tombol formulir</translation>
+    </message>
+    <message>
+        <source>View: shows the chosen date in the other calendar with its memo</source>
+        <translation>Lihat: menampilkan tanggal terpilih di kalender lain beserta catatannya</translation>
+    </message>
+    <message>
+        <source>Add, View, Delete</source>
+        <translation>Tambah, Lihat, Hapus</translation>
+    </message>
+    <message>
+        <source>puts the clipboard's text into the memo, as one line</source>
+        <translation>menaruh teks papan klip ke catatan, sebagai satu baris</translation>
+    </message>
+    <message>
+        <source>New, Open, Save</source>
+        <translation>Baru, Buka, Simpan</translation>
+    </message>
+    <message>
+        <source>prints the form</source>
+        <translation>mencetak formulir</translation>
+    </message>
+    <message>
+        <source>opens All Reminders</source>
+        <translation>membuka Semua Pengingat</translation>
+    </message>
+    <message>
+        <source>shows or hides the month panel</source>
+        <translation>menampilkan atau menyembunyikan panel bulan</translation>
+    </message>
+    <message>
+        <source>moves between the form and the month panel</source>
+        <translation>berpindah antara formulir dan panel bulan</translation>
+    </message>
+    <message>
+        <source>opens the manual</source>
+        <translation>membuka manual</translation>
+    </message>
+    <message>
+        <source>Month panel</source>
+        <translation>Panel bulan</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Tombol panah</translation>
+    </message>
+    <message>
+        <source>the day before or after, or the same weekday a week away</source>
+        <translation>hari sebelum atau sesudah, atau hari yang sama seminggu sebelum atau sesudahnya</translation>
+    </message>
+    <message>
+        <source>the month before or after</source>
+        <translation>bulan sebelum atau sesudah</translation>
+    </message>
+    <message>
+        <source>the year before or after</source>
+        <translation>tahun sebelum atau sesudah</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hari ini</translation>
+    </message>
+    <message>
+        <source>shows the day in the form</source>
+        <translation>menampilkan hari di formulir</translation>
+    </message>
+    <message>
+        <source>All Reminders</source>
+        <translation>Semua Pengingat</translation>
+    </message>
+    <message>
+        <source>from the filter to the list</source>
+        <translation>dari penyaring ke daftar</translation>
+    </message>
+    <message>
+        <source>opens the reminder in the form</source>
+        <translation>membuka pengingat di formulir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>deletes the reminder, after asking</source>
+        <translation>menghapus pengingat, setelah bertanya</translation>
+    </message>
+    <message>
+        <source>closes the window</source>
+        <translation>menutup jendela</translation>
+    </message>
+    <message>
+        <source>Missed Reminders</source>
+        <translation>Pengingat Terlewat</translation>
+    </message>
+    <message>
+        <source>Reminder prompt</source>
+        <translation>Dialog pengingat</translation>
+    </message>
+    <message>
+        <source>reminds you again after the interval</source>
+        <translation>mengingatkan Anda lagi setelah selang waktu</translation>
+    </message>
+    <message>
+        <source>no more reminders today</source>
+        <translation>tidak ada pengingat lagi hari ini</translation>
+    </message>
+    <message>
+        <source>not now: reminds you again after the interval</source>
+        <translation>jangan sekarang: mengingatkan Anda lagi setelah selang waktu</translation>
     </message>
 </context>
 <context>
@@ -1898,6 +2961,42 @@ Pastikan jalur dan nama berkas yang diberikan sudah benar.</translation>
     <message>
         <source>pixels</source>
         <translation>piksel</translation>
+    </message>
+    <message>
+        <source>Save a copy of every reminder and setting in a file of your choice
+Back Up Reminders</source>
+        <translation>Simpan salinan semua pengingat dan pengaturan ke berkas pilihan Anda
+Cadangkan Pengingat</translation>
+    </message>
+    <message>
+        <source>Replace the reminders and settings with those of a backup
+Restore Reminders</source>
+        <translation>Ganti pengingat dan pengaturan dengan yang ada di cadangan
+Pulihkan Pengingat</translation>
+    </message>
+    <message>
+        <source>List the keys that work in Zamanix's windows
+Keyboard Shortcuts</source>
+        <translation>Tampilkan tombol yang berfungsi di jendela Zamanix
+Pintasan Papan Ketik</translation>
+    </message>
+    <message>
+        <source>Open the manual of Zamanix
+Manual</source>
+        <translation>Buka manual Zamanix
+Manual</translation>
+    </message>
+    <message>
+        <source>Keep a calendar on a CalDAV server holding your reminders, for your phone and other calendar programs
+Calendar Server</source>
+        <translation>Simpan kalender berisi pengingat Anda di server CalDAV, untuk ponsel dan program kalender lain
+Server Kalender</translation>
+    </message>
+    <message>
+        <source>Publish the reminders to the calendar server now
+Publish Now</source>
+        <translation>Terbitkan pengingat ke server kalender sekarang
+Terbitkan Sekarang</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,625 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ms">
 <context>
+    <name>CAllRemindersWindow</name>
+    <message>
+        <source>All Reminders - Zamanix</source>
+        <translation>Semua Peringatan - Zamanix</translation>
+    </message>
+    <message>
+        <source>Filter by memo or key</source>
+        <translation>Tapis mengikut nota atau kunci</translation>
+    </message>
+    <message>
+        <source>Filter reminders</source>
+        <translation>Tapis peringatan</translation>
+    </message>
+    <message>
+        <source>Shows only the reminders whose memo or key holds this text</source>
+        <translation>Hanya memaparkan peringatan yang nota atau kuncinya mengandungi teks ini</translation>
+    </message>
+    <message>
+        <source>All reminders</source>
+        <translation>Semua peringatan</translation>
+    </message>
+    <message>
+        <source>Enter opens the reminder in the form, Delete removes it, Escape closes the window</source>
+        <translation>Enter membuka peringatan dalam borang, Delete memadamnya, Escape menutup tetingkap</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders</source>
+        <comment>%n reminder</comment>
+        <translation>
+            <numerusform>%n peringatan</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reminders</source>
+        <comment>%1 of %n reminder</comment>
+        <translation>
+            <numerusform>%1 daripada %n peringatan</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n never fall due</source>
+        <comment>%1; %n never falls due</comment>
+        <translation>
+            <numerusform>%1; %n tidak akan tiba</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The form cannot show %1: %2.
+
+Delete it here, or mend its key in the profile.</source>
+        <translation>Borang tidak dapat memaparkan %1: %2.
+
+Padamkannya di sini, atau betulkan kuncinya dalam profil.</translation>
+    </message>
+    <message>
+        <source>Delete the reminder %1?
+
+%2</source>
+        <translation>Padam peringatan %1?
+
+%2</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be deleted.</source>
+        <translation>Peringatan untuk %1 tidak dapat dipadam.</translation>
+    </message>
+</context>
+<context>
+    <name>CCalendarServerDialog</name>
+    <message>
+        <source>Calendar Server - Zamanix</source>
+        <translation>Pelayan Kalendar - Zamanix</translation>
+    </message>
+    <message>
+        <source>Zamanix keeps a calendar on a CalDAV server holding each day on which a reminder falls due, for your phone and other calendar programs. A calendar that does not exist yet is created; without a URL nothing is published.</source>
+        <translation>Zamanix menyimpan kalendar pada pelayan CalDAV yang memuatkan setiap hari peringatan tiba, untuk telefon dan program kalendar lain anda. Kalendar yang belum wujud akan dicipta; tanpa URL tiada apa-apa diterbitkan.</translation>
+    </message>
+    <message>
+        <source>Calendar URL</source>
+        <translation>URL kalendar</translation>
+    </message>
+    <message>
+        <source>The address of the calendar on the server, such as https://dav.example.org/anna/zamanix/</source>
+        <translation>Alamat kalendar pada pelayan, seperti https://dav.example.org/anna/zamanix/</translation>
+    </message>
+    <message>
+        <source>Over http:// the password travels unencrypted: use https://, unless the server runs on this computer.</source>
+        <translation>Melalui http:// kata laluan dihantar tanpa penyulitan: gunakan https://, melainkan pelayan berjalan pada komputer ini.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nama pengguna</translation>
+    </message>
+    <message>
+        <source>Your user name on the calendar server</source>
+        <translation>Nama pengguna anda pada pelayan kalendar</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Kata laluan</translation>
+    </message>
+    <message>
+        <source>Your password on the calendar server</source>
+        <translation>Kata laluan anda pada pelayan kalendar</translation>
+    </message>
+    <message>
+        <source>Years ahead</source>
+        <translation>Tahun ke hadapan</translation>
+    </message>
+    <message>
+        <source>How many years of reminders, from today on, the calendar holds</source>
+        <translation>Berapa tahun peringatan, mulai hari ini, yang dimuatkan kalendar</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar URL:</source>
+        <translation>URL &amp;kalendar:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nama &amp;pengguna:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Kata &amp;laluan:</translation>
+    </message>
+    <message>
+        <source>&amp;Years ahead:</source>
+        <translation>&amp;Tahun ke hadapan:</translation>
+    </message>
+    <message>
+        <source>Publish &amp;Now</source>
+        <translation>Terbitkan Seka&amp;rang</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Simpan</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>The password goes to your desktop's keyring, never into a file of Zamanix.</source>
+        <translation>Kata laluan disimpan dalam gelang kunci desktop anda, tidak sekali-kali dalam fail Zamanix.</translation>
+    </message>
+    <message>
+        <source>No password is kept for this user at this calendar: give it here.</source>
+        <translation>Tiada kata laluan disimpan untuk pengguna ini pada kalendar ini: berikannya di sini.</translation>
+    </message>
+    <message>
+        <source>No keyring took the password, so it is kept for this session only: give it here again after Zamanix restarts.</source>
+        <translation>Tiada gelang kunci menerima kata laluan, jadi ia disimpan untuk sesi ini sahaja: berikannya di sini lagi selepas Zamanix dimulakan semula.</translation>
+    </message>
+    <message>
+        <source>The password is kept in your desktop's keyring.</source>
+        <translation>Kata laluan disimpan dalam gelang kunci desktop anda.</translation>
+    </message>
+    <message>
+        <source>No keyring answered (%1), so the password is kept for this session only: give it here again after Zamanix restarts.</source>
+        <translation>Tiada gelang kunci menjawab (%1), jadi kata laluan disimpan untuk sesi ini sahaja: berikannya di sini lagi selepas Zamanix dimulakan semula.</translation>
+    </message>
+    <message>
+        <source>The calendar server's settings were not saved: %1.</source>
+        <translation>Tetapan pelayan kalendar tidak disimpan: %1.</translation>
+    </message>
+    <message>
+        <source>The calendar server's settings could not be written to the profile; Zamanix publishes with them until it ends.
+
+%1</source>
+        <translation>Tetapan pelayan kalendar tidak dapat ditulis ke profil; Zamanix menerbitkan dengannya sehingga ia ditutup.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Handing the password to the keyring...</source>
+        <translation>Menyerahkan kata laluan kepada gelang kunci...</translation>
+    </message>
+    <message>
+        <source>Give the URL of a calendar first: Zamanix publishes the reminders there.</source>
+        <translation>Berikan URL kalendar dahulu: Zamanix menerbitkan peringatan di sana.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the calendar server's settings?</source>
+        <translation>Simpan perubahan pada tetapan pelayan kalendar?</translation>
+    </message>
+    <message>
+        <source>Publish Now publishes the reminders at once; Zamanix also publishes them by itself after each change.</source>
+        <translation>Terbitkan Sekarang menerbitkan peringatan serta-merta; Zamanix juga menerbitkannya sendiri selepas setiap perubahan.</translation>
+    </message>
+    <message>
+        <source>Publishing is off: give the URL of a calendar to publish to.</source>
+        <translation>Penerbitan dimatikan: berikan URL kalendar untuk diterbitkan.</translation>
+    </message>
+</context>
+<context>
+    <name>CMissedReminderModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Tarikh</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>Tarikh Hijrah</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Penggera</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Nota</translation>
+    </message>
+</context>
+<context>
+    <name>CMissedRemindersWindow</name>
+    <message>
+        <source>Missed Reminders - Zamanix</source>
+        <translation>Peringatan Terlepas - Zamanix</translation>
+    </message>
+    <message>
+        <source>Missed Reminders</source>
+        <translation>Peringatan Terlepas</translation>
+    </message>
+    <message>
+        <source>These reminders fell due while Zamanix was not running or the computer was asleep.</source>
+        <translation>Peringatan ini tiba masanya semasa Zamanix tidak berjalan atau komputer sedang tidur.</translation>
+    </message>
+    <message>
+        <source>Missed reminders</source>
+        <translation>Peringatan terlepas</translation>
+    </message>
+    <message>
+        <source>Enter opens the reminder in the form, Escape closes the window</source>
+        <translation>Enter membuka peringatan dalam borang, Escape menutup tetingkap</translation>
+    </message>
+    <message>
+        <source>&amp;Open in Form</source>
+        <translation>&amp;Buka dalam Borang</translation>
+    </message>
+    <message>
+        <source>Shows the selected reminder in the form</source>
+        <translation>Memaparkan peringatan yang dipilih dalam borang</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Tutup</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders missed</source>
+        <comment>%n reminder missed</comment>
+        <translation>
+            <numerusform>%n peringatan terlepas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CMonthDock</name>
+    <message>
+        <source>Month</source>
+        <translation>Bulan</translation>
+    </message>
+    <message>
+        <source>Whether the month panel is shown could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>Tetapan paparan panel bulan tidak dapat disimpan; Zamanix akan melupakannya apabila ditutup.</translation>
+    </message>
+    <message>
+        <source>Whether the holy days are marked could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>Tetapan penandaan hari kebesaran tidak dapat disimpan; Zamanix akan melupakannya apabila ditutup.</translation>
+    </message>
+    <message>
+        <source>The side of the month panel could not be saved.</source>
+        <translation>Kedudukan sisi panel bulan tidak dapat disimpan.</translation>
+    </message>
+</context>
+<context>
+    <name>CMonthPanel</name>
+    <message>
+        <source>Week %1</source>
+        <translation>Minggu %1</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Tahun sebelumnya</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Bulan sebelumnya</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hari ini</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Bulan seterusnya</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Tahun seterusnya</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the day, Page Up and Page Down the month, with Control the year; Home goes to today; Enter shows the day in the form</source>
+        <translation>Kekunci anak panah mengalihkan hari, Page Up dan Page Down mengalihkan bulan, bersama Ctrl mengalihkan tahun; Home pergi ke hari ini; Enter memaparkan hari dalam borang</translation>
+    </message>
+    <message>
+        <source>Holy days: %1</source>
+        <translation>Hari kebesaran: %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>dan %1 lagi</translation>
+    </message>
+    <message>
+        <source>Holy days</source>
+        <translation>Hari kebesaran</translation>
+    </message>
+    <message>
+        <source>Phases of the Moon (local time)</source>
+        <translation>Fasa Bulan (waktu tempatan)</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Peringatan</translation>
+    </message>
+    <message>
+        <source>reminder: %1</source>
+        <translation>peringatan: %1</translation>
+    </message>
+    <message>
+        <source>reminders: %1</source>
+        <translation>peringatan: %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (alarm at %2)</source>
+        <translation>Peringatan: %1 (penggera pada %2)</translation>
+    </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Peringatan: %1</translation>
+    </message>
+    <message>
+        <source>new moon at %1</source>
+        <translation>bulan baharu pada %1</translation>
+    </message>
+    <message>
+        <source>first quarter at %1</source>
+        <translation>suku pertama pada %1</translation>
+    </message>
+    <message>
+        <source>full moon at %1</source>
+        <translation>bulan purnama pada %1</translation>
+    </message>
+    <message>
+        <source>last quarter at %1</source>
+        <translation>suku akhir pada %1</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hari ini</translation>
+    </message>
+</context>
+<context>
+    <name>COneCopy</name>
+    <message>
+        <source>Zamanix opens local files only</source>
+        <translation>Zamanix hanya membuka fail setempat</translation>
+    </message>
+    <message>
+        <source>Zamanix has no action %1</source>
+        <translation>Zamanix tiada tindakan %1</translation>
+    </message>
+</context>
+<context>
+    <name>CReminderTableModel</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalendar</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Kunci</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Penggera</translation>
+    </message>
+    <message>
+        <source>Every</source>
+        <translation>Selang</translation>
+    </message>
+    <message>
+        <source>Next date</source>
+        <translation>Tarikh seterusnya</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>Tarikh Hijrah</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Hari</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hari ini</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>esok</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <comment>in %n day</comment>
+        <translation>
+            <numerusform>dalam %n hari</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Tidak diketahui</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hijrah</translation>
+    </message>
+    <message>
+        <source>Christian</source>
+        <translation>Masihi</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>tidak pernah</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Never: %1</source>
+        <translation>Tidak pernah: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts - Zamanix</source>
+        <translation>Pintasan Papan Kekunci - Zamanix</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Di mana</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Kekunci</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>Fungsinya</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Pintasan papan kekunci</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixApp</name>
+    <message>
+        <source>zamanix: the running copy does not answer (%1); starting another</source>
+        <translation>zamanix: salinan yang sedang berjalan tidak menjawab (%1); memulakan salinan lain</translation>
+    </message>
+    <message>
+        <source>Neither XDG_CONFIG_HOME nor HOME names the folder where the desktop looks for the programs to start at login.</source>
+        <translation>XDG_CONFIG_HOME mahupun HOME tidak menamakan folder tempat desktop mencari program untuk dimulakan semasa log masuk.</translation>
+    </message>
+    <message>
+        <source>The program's path "%1" cannot be written in a desktop entry.</source>
+        <translation>Laluan program "%1" tidak boleh ditulis dalam entri desktop.</translation>
+    </message>
+    <message>
+        <source>Zamanix could not stop starting at login:
+
+%1</source>
+        <translation>Zamanix tidak dapat dihentikan daripada dimulakan semasa log masuk:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Zamanix could not be set to start at login:
+
+%1</source>
+        <translation>Zamanix tidak dapat ditetapkan untuk dimulakan semasa log masuk:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The manual could not be opened: no help viewer (such as Yelp) is installed, nor the README.
+
+In a terminal, "man zamanix" shows the manual.</source>
+        <translation>Manual tidak dapat dibuka: tiada pemapar bantuan (seperti Yelp) dipasang, dan tiada README.
+
+Dalam terminal, "man zamanix" memaparkan manual.</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixProfile</name>
+    <message>
+        <source>Zamanix cannot compute the %1 calendar: %2.
+
+It goes on with the %3 calendar; Options &gt; Hijri Calendar chooses another.</source>
+        <translation>Zamanix tidak dapat mengira kalendar %1: %2.
+
+Ia meneruskan dengan kalendar %3; Pilihan &gt; Kalendar Hijrah memilih yang lain.</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixView</name>
+    <message>
+        <source>Zamanix Reminder</source>
+        <translation>Peringatan Zamanix</translation>
+    </message>
+    <message>
+        <source>Remind me again in %1 minutes</source>
+        <translation>Ingatkan saya lagi dalam %1 minit</translation>
+    </message>
+    <message>
+        <source>Done for today</source>
+        <translation>Selesai untuk hari ini</translation>
+    </message>
+    <message>
+        <source>Zamanix Reminder:
+
+</source>
+        <translation>Peringatan Zamanix:
+
+</translation>
+    </message>
+    <message>
+        <source>
+
+Do you want me to remind you again in %1 minutes?</source>
+        <translation>
+
+Adakah anda mahu diingatkan lagi dalam %1 minit?</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hijrah</translation>
+    </message>
+    <message>
+        <source>%1:%2, every %3 minutes</source>
+        <translation>%1:%2, setiap %3 minit</translation>
+    </message>
+    <message>
+        <source>The Hijri calendar setting could not be saved; Zamanix keeps %1 only until it is closed.</source>
+        <translation>Tetapan kalendar Hijrah tidak dapat disimpan; Zamanix mengekalkan %1 hanya sehingga ia ditutup.</translation>
+    </message>
+    <message>
+        <source>zamanix: cannot record when the reminders were last checked: %1</source>
+        <translation>zamanix: tidak dapat merekodkan bila peringatan kali terakhir disemak: %1</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 cannot be kept: %2.
+
+Nothing was written. Correct the day or type a memo, then choose Add again.</source>
+        <translation>Peringatan untuk %1 tidak dapat disimpan: %2.
+
+Tiada apa-apa ditulis. Betulkan hari atau taip nota, kemudian pilih Tambah sekali lagi.</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be saved. What you typed is still in the form; add it again once the file can be written.</source>
+        <translation>Peringatan untuk %1 tidak dapat disimpan. Apa yang anda taip masih ada dalam borang; tambahkannya semula apabila fail boleh ditulis.</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be deleted.</source>
+        <translation>Peringatan untuk %1 tidak dapat dipadam.</translation>
+    </message>
+    <message>
+        <source>The sound setting could not be saved; the alarm stays audible only until Zamanix is closed.</source>
+        <translation>Tetapan bunyi tidak dapat disimpan; penggera kekal berbunyi hanya sehingga Zamanix ditutup.</translation>
+    </message>
+    <message>
+        <source>The sound setting could not be saved; the alarm stays silent only until Zamanix is closed.</source>
+        <translation>Tetapan bunyi tidak dapat disimpan; penggera kekal senyap hanya sehingga Zamanix ditutup.</translation>
+    </message>
+    <message>
+        <source>%1 %2 has only %3 days</source>
+        <translation>%1 %2 hanya mempunyai %3 hari</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 does not exist</source>
+        <translation>%1 %2 %3 tidak wujud</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1; it rings only in the years whose %2 has 30 days</source>
+        <translation>Peringatan untuk %1 disimpan; ia berbunyi hanya pada tahun yang %2 mempunyai 30 hari</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1; it rings only in leap years</source>
+        <translation>Peringatan untuk %1 disimpan; ia berbunyi hanya pada tahun lompat</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1, every year</source>
+        <translation>Peringatan untuk %1 disimpan, setiap tahun</translation>
+    </message>
+    <message>
+        <source>Reminder of %1 deleted</source>
+        <translation>Peringatan %1 dipadam</translation>
+    </message>
+    <message>
+        <source>There was no reminder of %1 to delete</source>
+        <translation>Tiada peringatan %1 untuk dipadam</translation>
+    </message>
+</context>
+<context>
     <name>Converter</name>
     <message>
         <source>Usage:
@@ -408,6 +1027,26 @@ Oleh pembangun Zamanix.</translation>
         <source>Delete</source>
         <translation>Padam</translation>
     </message>
+    <message>
+        <source>Today:</source>
+        <translation>Hari ini:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Tarikh:</translation>
+    </message>
+    <message>
+        <source>Corresponding date:</source>
+        <translation>Tarikh sepadan:</translation>
+    </message>
+    <message>
+        <source>Hijri calendar:</source>
+        <translation>Kalendar Hijrah:</translation>
+    </message>
+    <message>
+        <source>Reminder memo:</source>
+        <translation>Nota peringatan:</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -573,6 +1212,30 @@ Tetap gantikan kandungan %3?</translation>
     <message>
         <source>cannot read "%1": not enough memory to hold it</source>
         <translation>tidak dapat membaca "%1": ingatan tidak mencukupi untuk memuatkannya</translation>
+    </message>
+    <message>
+        <source>"%1" is not a backup of the reminders: it holds none of the sections of a profile ([Reminder], [Alarm], [Defaults]); choose a file that Back Up Reminders wrote</source>
+        <translation>"%1" bukan sandaran peringatan: ia tidak mengandungi sebarang seksyen profil ([Reminder], [Alarm], [Defaults]); pilih fail yang ditulis oleh Sandar Peringatan</translation>
+    </message>
+    <message>
+        <source>there is nothing to back up yet: the profile "%1" does not exist, since no reminder or setting was kept so far</source>
+        <translation>belum ada apa-apa untuk disandarkan: profil "%1" tidak wujud, kerana belum ada peringatan atau tetapan yang disimpan</translation>
+    </message>
+    <message>
+        <source>cannot restore from "%1": %2; choose a backup that Back Up Reminders wrote</source>
+        <translation>tidak dapat memulihkan daripada "%1": %2; pilih sandaran yang ditulis oleh Sandar Peringatan</translation>
+    </message>
+    <message>
+        <source>"%1" is not a backup of the reminders: it holds bytes that are no text</source>
+        <translation>"%1" bukan sandaran peringatan: ia mengandungi bait yang bukan teks</translation>
+    </message>
+    <message>
+        <source>cannot restore "%1": %2</source>
+        <translation>tidak dapat memulihkan "%1": %2</translation>
+    </message>
+    <message>
+        <source>cannot remove "%1": %2</source>
+        <translation>tidak dapat membuang "%1": %2</translation>
     </message>
 </context>
 <context>
@@ -832,6 +1495,30 @@ Tetap gantikan kandungan %3?</translation>
         <source>&amp;Help</source>
         <translation>&amp;Bantuan</translation>
     </message>
+    <message>
+        <source>&amp;Back Up Reminders...</source>
+        <translation>S&amp;andar Peringatan...</translation>
+    </message>
+    <message>
+        <source>Res&amp;tore Reminders...</source>
+        <translation>Pu&amp;lihkan Peringatan...</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish to Calendar Server</source>
+        <translation>Terbitkan ke Pela&amp;yan Kalendar</translation>
+    </message>
+    <message>
+        <source>Calendar Se&amp;rver...</source>
+        <translation>&amp;Pelayan Kalendar...</translation>
+    </message>
+    <message>
+        <source>&amp;Manual	F1</source>
+        <translation>&amp;Manual	F1</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Pintasan Papan &amp;Kekunci</translation>
+    </message>
 </context>
 <context>
     <name>MonthStarts</name>
@@ -950,6 +1637,258 @@ Tetap gantikan kandungan %3?</translation>
 Print to another file.</source>
         <translation>%1: %2; tiada apa dicetak ke fail itu.
 Cetak ke fail lain.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Usage:
+  zamanix [FILE]
+  zamanix --minimized
+  zamanix -p FILE
+  zamanix -pt FILE PRINTER
+  zamanix --help | --version
+
+Converts dates between the Hijri and the Christian calendar, shows today in
+both, and keeps a reminder memo with an alarm for any day of either calendar.
+
+Options:
+  FILE              open FILE as the document; nothing is read from it
+  --minimized       start with the window minimized, as at login; when
+                    Zamanix runs already, do nothing
+  -p FILE           open FILE, print the form on the default printer, exit
+  -pt FILE PRINTER  the same on PRINTER
+  -h, --help        show this help and exit
+  --version         show the version and exit
+Qt's standard options, such as -platform NAME and -style NAME, are accepted.
+
+Zamanix runs once per desktop session: while it runs, a start without -p or
+-pt shows its window (and opens FILE there) and ends.
+
+Reminders and settings are kept in $XDG_CONFIG_HOME/zamanix.INI (by default
+~/.config/zamanix.INI). See zamanix(1).
+</source>
+        <translation>Penggunaan:
+  zamanix [FAIL]
+  zamanix --minimized
+  zamanix -p FAIL
+  zamanix -pt FAIL PENCETAK
+  zamanix --help | --version
+
+Menukar tarikh antara kalendar Hijrah dan Masihi, memaparkan hari ini dalam
+kedua-duanya, dan menyimpan nota peringatan dengan penggera untuk mana-mana
+hari dalam kedua-dua kalendar.
+
+Pilihan:
+  FAIL              buka FAIL sebagai dokumen; tiada apa dibaca daripadanya
+  --minimized       mula dengan tetingkap diminimumkan, seperti semasa log
+                    masuk; jika Zamanix sudah berjalan, tidak berbuat apa-apa
+  -p FAIL           buka FAIL, cetak borang pada pencetak lalai, keluar
+  -pt FAIL PENCETAK sama seperti di atas, pada PENCETAK
+  -h, --help        papar bantuan ini dan keluar
+  --version         papar versi dan keluar
+Pilihan standard Qt, seperti -platform NAMA dan -style NAMA, diterima.
+
+Zamanix berjalan sekali bagi setiap sesi desktop: semasa ia berjalan, permulaan
+tanpa -p atau -pt memaparkan tetingkapnya (dan membuka FAIL di situ) lalu
+tamat.
+
+Peringatan dan tetapan disimpan dalam $XDG_CONFIG_HOME/zamanix.INI (secara
+lalai ~/.config/zamanix.INI). Lihat zamanix(1).
+</translation>
+    </message>
+    <message>
+        <source>zamanix: cannot write the answer: %1</source>
+        <translation>zamanix: tidak dapat menulis jawapan: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Publishing</name>
+    <message>
+        <source>%1 is not a calendar: give the URL of a calendar, or of one that does not exist yet to have it created</source>
+        <translation>%1 bukan kalendar: berikan URL kalendar, atau kalendar yang belum wujud supaya ia dicipta</translation>
+    </message>
+    <message>
+        <source>the server %1 asks for a user name and password (401)</source>
+        <translation>pelayan %1 meminta nama pengguna dan kata laluan (401)</translation>
+    </message>
+    <message>
+        <source>the server %1 refused the user name %2 or its password (401)</source>
+        <translation>pelayan %1 menolak nama pengguna %2 atau kata laluannya (401)</translation>
+    </message>
+    <message>
+        <source>the server %1 answered %2 %3 to %4</source>
+        <translation>pelayan %1 menjawab %2 %3 kepada %4</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 could not be verified: %2</source>
+        <translation>sijil %1 tidak dapat disahkan: %2</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds</source>
+        <translation>%1 tidak menjawab dalam %2 saat</translation>
+    </message>
+    <message>
+        <source>cannot reach %1: %2</source>
+        <translation>tidak dapat mencapai %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, %4 unchanged</source>
+        <translation>%1 ditambah, %2 diubah, %3 dibuang, %4 tidak berubah</translation>
+    </message>
+    <message>
+        <source>%1, %2 changed elsewhere and kept</source>
+        <translation>%1, %2 diubah di tempat lain dan dikekalkan</translation>
+    </message>
+    <message>
+        <source>%1, %2 left as another program changed them</source>
+        <translation>%1, %2 dibiarkan seperti diubah oleh program lain</translation>
+    </message>
+    <message>
+        <source>calendar created; %1</source>
+        <translation>kalendar dicipta; %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not the URL of a calendar: write https:// (or http://), the server's name and the calendar's path, such as https://dav.example.org/anna/zamanix/</source>
+        <translation>"%1" bukan URL kalendar: tulis https:// (atau http://), nama pelayan dan laluan kalendar, seperti https://dav.example.org/anna/zamanix/</translation>
+    </message>
+    <message>
+        <source>the keyring did not answer within %1 seconds</source>
+        <translation>gelang kunci tidak menjawab dalam %1 saat</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: looking at the calendar...</source>
+        <translation>Menerbitkan peringatan: memeriksa kalendar...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: creating the calendar...</source>
+        <translation>Menerbitkan peringatan: mencipta kalendar...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: reading the calendar's events...</source>
+        <translation>Menerbitkan peringatan: membaca acara kalendar...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: %1 of %2 changes written...</source>
+        <translation>Menerbitkan peringatan: %1 daripada %2 perubahan ditulis...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: waiting for the keyring to give the password...</source>
+        <translation>Menerbitkan peringatan: menunggu gelang kunci memberikan kata laluan...</translation>
+    </message>
+    <message>
+        <source>Publishing failed at %1: %2. Zamanix tries again at %3.</source>
+        <translation>Penerbitan gagal pada %1: %2. Zamanix akan mencuba lagi pada %3.</translation>
+    </message>
+    <message>
+        <source>Reminders published at %1 to a new calendar: %2 added.</source>
+        <translation>Peringatan diterbitkan pada %1 ke kalendar baharu: %2 ditambah.</translation>
+    </message>
+    <message>
+        <source>Reminders published at %1: %2 added, %3 changed, %4 removed, %5 unchanged.</source>
+        <translation>Peringatan diterbitkan pada %1: %2 ditambah, %3 diubah, %4 dibuang, %5 tidak berubah.</translation>
+    </message>
+    <message>
+        <source>Events kept as another program changed them: %1.</source>
+        <translation>Acara yang dikekalkan seperti diubah oleh program lain: %1.</translation>
+    </message>
+    <message>
+        <source>Events left as another program wrote them meanwhile: %1.</source>
+        <translation>Acara yang dibiarkan seperti ditulis oleh program lain sementara itu: %1.</translation>
+    </message>
+    <message>
+        <source>Zamanix could not publish the reminders to %1: %2.
+
+It tries again by itself, after longer pauses each time, and the status bar tells how it goes; Options &gt; Calendar Server... changes the server's settings.</source>
+        <translation>Zamanix tidak dapat menerbitkan peringatan ke %1: %2.
+
+Ia mencuba lagi dengan sendiri, dengan jeda yang lebih panjang setiap kali, dan bar status memaklumkan perkembangannya; Pilihan &gt; Pelayan Kalendar... mengubah tetapan pelayan.</translation>
+    </message>
+    <message>
+        <source>no password is kept for "%1" at %2; give it in Options &gt; Calendar Server...</source>
+        <translation>tiada kata laluan disimpan untuk "%1" di %2; berikannya dalam Pilihan &gt; Pelayan Kalendar...</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderBackup</name>
+    <message>
+        <source>Zamanix backups (*.INI *.ini);;All Files (*)</source>
+        <translation>Sandaran Zamanix (*.INI *.ini);;Semua Fail (*)</translation>
+    </message>
+    <message>
+        <source>Back Up Reminders</source>
+        <translation>Sandar Peringatan</translation>
+    </message>
+    <message>
+        <source>The reminders could not be backed up.
+
+%1</source>
+        <translation>Peringatan tidak dapat disandarkan.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Reminders and settings backed up to %1 (reminders: %2)</source>
+        <translation>Peringatan dan tetapan disandarkan ke %1 (peringatan: %2)</translation>
+    </message>
+    <message>
+        <source>Restore Reminders</source>
+        <translation>Pulihkan Peringatan</translation>
+    </message>
+    <message>
+        <source>Replace your reminders and settings with those of the backup %1?
+
+Reminders in the backup: %2. Reminders now: %3.
+
+The profile as it is now is kept in %4; restoring from that file brings it back.</source>
+        <translation>Gantikan peringatan dan tetapan anda dengan yang ada dalam sandaran %1?
+
+Peringatan dalam sandaran: %2. Peringatan sekarang: %3.
+
+Profil seperti sekarang disimpan dalam %4; memulihkan daripada fail itu mengembalikannya.</translation>
+    </message>
+    <message>
+        <source>Reminders restored from %1 (reminders now: %2); the profile as it was is kept in %3</source>
+        <translation>Peringatan dipulihkan daripada %1 (peringatan sekarang: %2); profil yang lama disimpan dalam %3</translation>
+    </message>
+    <message>
+        <source>The reminders could not be restored; they are as they were.
+
+%1</source>
+        <translation>Peringatan tidak dapat dipulihkan; ia kekal seperti asal.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderExport</name>
+    <message>
+        <source>Export Reminders</source>
+        <translation>Eksport Peringatan</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All Files (*)</source>
+        <translation>Fail iCalendar (*.ics);;Semua Fail (*)</translation>
+    </message>
+    <message>
+        <source>The reminders could not be exported.
+
+%1</source>
+        <translation>Peringatan tidak dapat dieksport.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No reminder falls due in the next %1 years; %2 holds no events</source>
+        <translation>Tiada peringatan tiba dalam %1 tahun akan datang; %2 tidak mengandungi acara</translation>
+    </message>
+    <message>
+        <source>1 event of the next %1 years written to %2</source>
+        <translation>1 acara bagi %1 tahun akan datang ditulis ke %2</translation>
+    </message>
+    <message>
+        <source>%1 events of the next %2 years written to %3</source>
+        <translation>%1 acara bagi %2 tahun akan datang ditulis ke %3</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +2279,129 @@ Cuba '%3 --help' untuk maklumat lanjut.</translation>
     <message>
         <source>%1: the session bus at %2 does not answer within %3 seconds; going on without it, as a copy of its own, without desktop notifications</source>
         <translation>%1: bas sesi di %2 tidak menjawab dalam masa %3 saat; meneruskan tanpanya, sebagai salinan tersendiri, tanpa pemberitahuan desktop</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Main window</source>
+        <translation>Tetingkap utama</translation>
+    </message>
+    <message>
+        <source>Alt+the underlined letter</source>
+        <translation>Alt+huruf bergaris bawah</translation>
+    </message>
+    <message>
+        <source>opens a menu, or presses a button of the form</source>
+        <translation>membuka menu, atau menekan butang borang</translation>
+    </message>
+    <message>
+        <source>View: shows the chosen date in the other calendar with its memo</source>
+        <translation>Lihat: memaparkan tarikh yang dipilih dalam kalendar lain bersama notanya</translation>
+    </message>
+    <message>
+        <source>Add, View, Delete</source>
+        <translation>Tambah, Lihat, Padam</translation>
+    </message>
+    <message>
+        <source>puts the clipboard's text into the memo, as one line</source>
+        <translation>meletakkan teks papan keratan ke dalam nota, sebagai satu baris</translation>
+    </message>
+    <message>
+        <source>New, Open, Save</source>
+        <translation>Baharu, Buka, Simpan</translation>
+    </message>
+    <message>
+        <source>prints the form</source>
+        <translation>mencetak borang</translation>
+    </message>
+    <message>
+        <source>opens All Reminders</source>
+        <translation>membuka Semua Peringatan</translation>
+    </message>
+    <message>
+        <source>shows or hides the month panel</source>
+        <translation>memaparkan atau menyembunyikan panel bulan</translation>
+    </message>
+    <message>
+        <source>moves between the form and the month panel</source>
+        <translation>beralih antara borang dan panel bulan</translation>
+    </message>
+    <message>
+        <source>opens the manual</source>
+        <translation>membuka manual</translation>
+    </message>
+    <message>
+        <source>Month panel</source>
+        <translation>Panel bulan</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Kekunci anak panah</translation>
+    </message>
+    <message>
+        <source>the day before or after, or the same weekday a week away</source>
+        <translation>hari sebelum atau selepas, atau hari yang sama seminggu jauhnya</translation>
+    </message>
+    <message>
+        <source>the month before or after</source>
+        <translation>bulan sebelum atau selepas</translation>
+    </message>
+    <message>
+        <source>the year before or after</source>
+        <translation>tahun sebelum atau selepas</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hari ini</translation>
+    </message>
+    <message>
+        <source>shows the day in the form</source>
+        <translation>memaparkan hari dalam borang</translation>
+    </message>
+    <message>
+        <source>All Reminders</source>
+        <translation>Semua Peringatan</translation>
+    </message>
+    <message>
+        <source>from the filter to the list</source>
+        <translation>dari penapis ke senarai</translation>
+    </message>
+    <message>
+        <source>opens the reminder in the form</source>
+        <translation>membuka peringatan dalam borang</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Padam</translation>
+    </message>
+    <message>
+        <source>deletes the reminder, after asking</source>
+        <translation>memadam peringatan, selepas bertanya</translation>
+    </message>
+    <message>
+        <source>closes the window</source>
+        <translation>menutup tetingkap</translation>
+    </message>
+    <message>
+        <source>Missed Reminders</source>
+        <translation>Peringatan Terlepas</translation>
+    </message>
+    <message>
+        <source>Reminder prompt</source>
+        <translation>Gesaan peringatan</translation>
+    </message>
+    <message>
+        <source>reminds you again after the interval</source>
+        <translation>mengingatkan anda lagi selepas selang masa</translation>
+    </message>
+    <message>
+        <source>no more reminders today</source>
+        <translation>tiada lagi peringatan hari ini</translation>
+    </message>
+    <message>
+        <source>not now: reminds you again after the interval</source>
+        <translation>bukan sekarang: mengingatkan anda lagi selepas selang masa</translation>
     </message>
 </context>
 <context>
@@ -1902,6 +2964,42 @@ Sila pastikan laluan dan nama fail yang diberikan betul.</translation>
     <message>
         <source>pixels</source>
         <translation>piksel</translation>
+    </message>
+    <message>
+        <source>Save a copy of every reminder and setting in a file of your choice
+Back Up Reminders</source>
+        <translation>Simpan salinan setiap peringatan dan tetapan dalam fail pilihan anda
+Sandar Peringatan</translation>
+    </message>
+    <message>
+        <source>Replace the reminders and settings with those of a backup
+Restore Reminders</source>
+        <translation>Gantikan peringatan dan tetapan dengan yang ada dalam sandaran
+Pulihkan Peringatan</translation>
+    </message>
+    <message>
+        <source>List the keys that work in Zamanix's windows
+Keyboard Shortcuts</source>
+        <translation>Senaraikan kekunci yang berfungsi dalam tetingkap Zamanix
+Pintasan Papan Kekunci</translation>
+    </message>
+    <message>
+        <source>Open the manual of Zamanix
+Manual</source>
+        <translation>Buka manual Zamanix
+Manual</translation>
+    </message>
+    <message>
+        <source>Keep a calendar on a CalDAV server holding your reminders, for your phone and other calendar programs
+Calendar Server</source>
+        <translation>Simpan kalendar berisi peringatan anda pada pelayan CalDAV, untuk telefon dan program kalendar lain
+Pelayan Kalendar</translation>
+    </message>
+    <message>
+        <source>Publish the reminders to the calendar server now
+Publish Now</source>
+        <translation>Terbitkan peringatan ke pelayan kalendar sekarang
+Terbitkan Sekarang</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,625 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr">
 <context>
+    <name>CAllRemindersWindow</name>
+    <message>
+        <source>All Reminders - Zamanix</source>
+        <translation>Tüm Hatırlatıcılar - Zamanix</translation>
+    </message>
+    <message>
+        <source>Filter by memo or key</source>
+        <translation>Nota ya da anahtara göre süz</translation>
+    </message>
+    <message>
+        <source>Filter reminders</source>
+        <translation>Hatırlatıcıları süz</translation>
+    </message>
+    <message>
+        <source>Shows only the reminders whose memo or key holds this text</source>
+        <translation>Yalnızca notu ya da anahtarı bu metni içeren hatırlatıcıları gösterir</translation>
+    </message>
+    <message>
+        <source>All reminders</source>
+        <translation>Tüm hatırlatıcılar</translation>
+    </message>
+    <message>
+        <source>Enter opens the reminder in the form, Delete removes it, Escape closes the window</source>
+        <translation>Enter hatırlatıcıyı formda açar, Delete onu siler, Escape pencereyi kapatır</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders</source>
+        <comment>%n reminder</comment>
+        <translation>
+            <numerusform>%n hatırlatıcı</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reminders</source>
+        <comment>%1 of %n reminder</comment>
+        <translation>
+            <numerusform>%n hatırlatıcıdan %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n never fall due</source>
+        <comment>%1; %n never falls due</comment>
+        <translation>
+            <numerusform>%1; %n tanesinin zamanı hiç gelmez</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The form cannot show %1: %2.
+
+Delete it here, or mend its key in the profile.</source>
+        <translation>Form %1 hatırlatıcısını gösteremez: %2.
+
+Onu buradan silin ya da profildeki anahtarını düzeltin.</translation>
+    </message>
+    <message>
+        <source>Delete the reminder %1?
+
+%2</source>
+        <translation>%1 hatırlatıcısı silinsin mi?
+
+%2</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be deleted.</source>
+        <translation>%1 hatırlatıcısı silinemedi.</translation>
+    </message>
+</context>
+<context>
+    <name>CCalendarServerDialog</name>
+    <message>
+        <source>Calendar Server - Zamanix</source>
+        <translation>Takvim Sunucusu - Zamanix</translation>
+    </message>
+    <message>
+        <source>Zamanix keeps a calendar on a CalDAV server holding each day on which a reminder falls due, for your phone and other calendar programs. A calendar that does not exist yet is created; without a URL nothing is published.</source>
+        <translation>Zamanix, telefonunuz ve diğer takvim programları için bir CalDAV sunucusunda, hatırlatıcıların zamanı geldiği her günü içeren bir takvim tutar. Henüz var olmayan bir takvim oluşturulur; URL olmadan hiçbir şey yayımlanmaz.</translation>
+    </message>
+    <message>
+        <source>Calendar URL</source>
+        <translation>Takvim URL'si</translation>
+    </message>
+    <message>
+        <source>The address of the calendar on the server, such as https://dav.example.org/anna/zamanix/</source>
+        <translation>Takvimin sunucudaki adresi; örneğin https://dav.example.org/anna/zamanix/</translation>
+    </message>
+    <message>
+        <source>Over http:// the password travels unencrypted: use https://, unless the server runs on this computer.</source>
+        <translation>http:// üzerinden parola şifrelenmeden gider: sunucu bu bilgisayarda çalışmıyorsa https:// kullanın.</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Kullanıcı adı</translation>
+    </message>
+    <message>
+        <source>Your user name on the calendar server</source>
+        <translation>Takvim sunucusundaki kullanıcı adınız</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Parola</translation>
+    </message>
+    <message>
+        <source>Your password on the calendar server</source>
+        <translation>Takvim sunucusundaki parolanız</translation>
+    </message>
+    <message>
+        <source>Years ahead</source>
+        <translation>İleriki yıllar</translation>
+    </message>
+    <message>
+        <source>How many years of reminders, from today on, the calendar holds</source>
+        <translation>Takvimin bugünden itibaren kaç yıllık hatırlatıcı tuttuğu</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar URL:</source>
+        <translation>&amp;Takvim URL'si:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>K&amp;ullanıcı adı:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Parola:</translation>
+    </message>
+    <message>
+        <source>&amp;Years ahead:</source>
+        <translation>İleriki &amp;yıllar:</translation>
+    </message>
+    <message>
+        <source>Publish &amp;Now</source>
+        <translation>Şimdi Yayı&amp;mla</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Kaydet</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>The password goes to your desktop's keyring, never into a file of Zamanix.</source>
+        <translation>Parola masaüstünüzün anahtarlığına gider, asla bir Zamanix dosyasına yazılmaz.</translation>
+    </message>
+    <message>
+        <source>No password is kept for this user at this calendar: give it here.</source>
+        <translation>Bu takvimde bu kullanıcı için kayıtlı parola yok: buraya girin.</translation>
+    </message>
+    <message>
+        <source>No keyring took the password, so it is kept for this session only: give it here again after Zamanix restarts.</source>
+        <translation>Parolayı hiçbir anahtarlık almadı, bu yüzden yalnızca bu oturum için tutuluyor: Zamanix yeniden başladıktan sonra buraya yeniden girin.</translation>
+    </message>
+    <message>
+        <source>The password is kept in your desktop's keyring.</source>
+        <translation>Parola masaüstünüzün anahtarlığında tutuluyor.</translation>
+    </message>
+    <message>
+        <source>No keyring answered (%1), so the password is kept for this session only: give it here again after Zamanix restarts.</source>
+        <translation>Hiçbir anahtarlık yanıt vermedi (%1), bu yüzden parola yalnızca bu oturum için tutuluyor: Zamanix yeniden başladıktan sonra buraya yeniden girin.</translation>
+    </message>
+    <message>
+        <source>The calendar server's settings were not saved: %1.</source>
+        <translation>Takvim sunucusunun ayarları kaydedilmedi: %1.</translation>
+    </message>
+    <message>
+        <source>The calendar server's settings could not be written to the profile; Zamanix publishes with them until it ends.
+
+%1</source>
+        <translation>Takvim sunucusunun ayarları profile yazılamadı; Zamanix kapanana dek bunlarla yayımlar.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Handing the password to the keyring...</source>
+        <translation>Parola anahtarlığa veriliyor...</translation>
+    </message>
+    <message>
+        <source>Give the URL of a calendar first: Zamanix publishes the reminders there.</source>
+        <translation>Önce bir takvimin URL'sini verin: Zamanix hatırlatıcıları orada yayımlar.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the calendar server's settings?</source>
+        <translation>Takvim sunucusunun ayarlarındaki değişiklikler kaydedilsin mi?</translation>
+    </message>
+    <message>
+        <source>Publish Now publishes the reminders at once; Zamanix also publishes them by itself after each change.</source>
+        <translation>Şimdi Yayımla hatırlatıcıları hemen yayımlar; Zamanix de her değişiklikten sonra onları kendiliğinden yayımlar.</translation>
+    </message>
+    <message>
+        <source>Publishing is off: give the URL of a calendar to publish to.</source>
+        <translation>Yayımlama kapalı: yayımlanacak bir takvimin URL'sini verin.</translation>
+    </message>
+</context>
+<context>
+    <name>CMissedReminderModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Tarih</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>Hicri tarih</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Not</translation>
+    </message>
+</context>
+<context>
+    <name>CMissedRemindersWindow</name>
+    <message>
+        <source>Missed Reminders - Zamanix</source>
+        <translation>Kaçırılan Hatırlatıcılar - Zamanix</translation>
+    </message>
+    <message>
+        <source>Missed Reminders</source>
+        <translation>Kaçırılan Hatırlatıcılar</translation>
+    </message>
+    <message>
+        <source>These reminders fell due while Zamanix was not running or the computer was asleep.</source>
+        <translation>Bu hatırlatıcıların zamanı, Zamanix çalışmıyorken ya da bilgisayar uykudayken geldi.</translation>
+    </message>
+    <message>
+        <source>Missed reminders</source>
+        <translation>Kaçırılan hatırlatıcılar</translation>
+    </message>
+    <message>
+        <source>Enter opens the reminder in the form, Escape closes the window</source>
+        <translation>Enter hatırlatıcıyı formda açar, Escape pencereyi kapatır</translation>
+    </message>
+    <message>
+        <source>&amp;Open in Form</source>
+        <translation>Formda &amp;Aç</translation>
+    </message>
+    <message>
+        <source>Shows the selected reminder in the form</source>
+        <translation>Seçili hatırlatıcıyı formda gösterir</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Kapat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders missed</source>
+        <comment>%n reminder missed</comment>
+        <translation>
+            <numerusform>%n hatırlatıcı kaçırıldı</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CMonthDock</name>
+    <message>
+        <source>Month</source>
+        <translation>Ay</translation>
+    </message>
+    <message>
+        <source>Whether the month panel is shown could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>Ay panelinin gösterilip gösterilmediği kaydedilemedi; Zamanix kapanınca bunu unutacak.</translation>
+    </message>
+    <message>
+        <source>Whether the holy days are marked could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>Dini günlerin işaretlenip işaretlenmediği kaydedilemedi; Zamanix kapanınca bunu unutacak.</translation>
+    </message>
+    <message>
+        <source>The side of the month panel could not be saved.</source>
+        <translation>Ay panelinin hangi yanda durduğu kaydedilemedi.</translation>
+    </message>
+</context>
+<context>
+    <name>CMonthPanel</name>
+    <message>
+        <source>Week %1</source>
+        <translation>%1. hafta</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Önceki yıl</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Önceki ay</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Bugün</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Sonraki ay</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Sonraki yıl</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the day, Page Up and Page Down the month, with Control the year; Home goes to today; Enter shows the day in the form</source>
+        <translation>Ok tuşları günü, Page Up ve Page Down ayı, Ctrl ile birlikte yılı değiştirir; Home bugüne gider; Enter günü formda gösterir</translation>
+    </message>
+    <message>
+        <source>Holy days: %1</source>
+        <translation>Dini günler: %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ve %1 tane daha</translation>
+    </message>
+    <message>
+        <source>Holy days</source>
+        <translation>Dini günler</translation>
+    </message>
+    <message>
+        <source>Phases of the Moon (local time)</source>
+        <translation>Ay'ın evreleri (yerel saat)</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Hatırlatıcılar</translation>
+    </message>
+    <message>
+        <source>reminder: %1</source>
+        <translation>hatırlatıcı: %1</translation>
+    </message>
+    <message>
+        <source>reminders: %1</source>
+        <translation>hatırlatıcılar: %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (alarm at %2)</source>
+        <translation>Hatırlatıcı: %1 (alarm %2)</translation>
+    </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Hatırlatıcı: %1</translation>
+    </message>
+    <message>
+        <source>new moon at %1</source>
+        <translation>yeni ay, saat %1</translation>
+    </message>
+    <message>
+        <source>first quarter at %1</source>
+        <translation>ilk dördün, saat %1</translation>
+    </message>
+    <message>
+        <source>full moon at %1</source>
+        <translation>dolunay, saat %1</translation>
+    </message>
+    <message>
+        <source>last quarter at %1</source>
+        <translation>son dördün, saat %1</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>bugün</translation>
+    </message>
+</context>
+<context>
+    <name>COneCopy</name>
+    <message>
+        <source>Zamanix opens local files only</source>
+        <translation>Zamanix yalnızca yerel dosyaları açar</translation>
+    </message>
+    <message>
+        <source>Zamanix has no action %1</source>
+        <translation>Zamanix'in %1 adlı bir eylemi yok</translation>
+    </message>
+</context>
+<context>
+    <name>CReminderTableModel</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Takvim</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Anahtar</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Not</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Every</source>
+        <translation>Yineleme</translation>
+    </message>
+    <message>
+        <source>Next date</source>
+        <translation>Sonraki tarih</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>Hicri tarih</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Gün</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>bugün</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>yarın</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <comment>in %n day</comment>
+        <translation>
+            <numerusform>%n gün sonra</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Bilinmiyor</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hicri</translation>
+    </message>
+    <message>
+        <source>Christian</source>
+        <translation>Miladi</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>hiçbir zaman</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 dk</translation>
+    </message>
+    <message>
+        <source>Never: %1</source>
+        <translation>Hiçbir zaman: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts - Zamanix</source>
+        <translation>Klavye Kısayolları - Zamanix</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Nerede</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tuşlar</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>Ne yaparlar</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Klavye kısayolları</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixApp</name>
+    <message>
+        <source>zamanix: the running copy does not answer (%1); starting another</source>
+        <translation>zamanix: çalışan kopya yanıt vermiyor (%1); başka bir kopya başlatılıyor</translation>
+    </message>
+    <message>
+        <source>Neither XDG_CONFIG_HOME nor HOME names the folder where the desktop looks for the programs to start at login.</source>
+        <translation>Ne XDG_CONFIG_HOME ne de HOME, masaüstünün oturum açılışında başlatılacak programları aradığı klasörü belirtiyor.</translation>
+    </message>
+    <message>
+        <source>The program's path "%1" cannot be written in a desktop entry.</source>
+        <translation>Programın yolu "%1" bir masaüstü girdisine yazılamıyor.</translation>
+    </message>
+    <message>
+        <source>Zamanix could not stop starting at login:
+
+%1</source>
+        <translation>Zamanix'in oturum açılışında başlaması durdurulamadı:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Zamanix could not be set to start at login:
+
+%1</source>
+        <translation>Zamanix oturum açılışında başlayacak biçimde ayarlanamadı:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The manual could not be opened: no help viewer (such as Yelp) is installed, nor the README.
+
+In a terminal, "man zamanix" shows the manual.</source>
+        <translation>Kılavuz açılamadı: yüklü bir yardım görüntüleyicisi (Yelp gibi) yok, README de yok.
+
+Bir uçbirimde "man zamanix" kılavuzu gösterir.</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixProfile</name>
+    <message>
+        <source>Zamanix cannot compute the %1 calendar: %2.
+
+It goes on with the %3 calendar; Options &gt; Hijri Calendar chooses another.</source>
+        <translation>Zamanix %1 takvimini hesaplayamıyor: %2.
+
+%3 takvimiyle devam ediyor; Seçenekler &gt; Hicri Takvim başka birini seçer.</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixView</name>
+    <message>
+        <source>Zamanix Reminder</source>
+        <translation>Zamanix Hatırlatıcısı</translation>
+    </message>
+    <message>
+        <source>Remind me again in %1 minutes</source>
+        <translation>%1 dakika sonra yeniden hatırlat</translation>
+    </message>
+    <message>
+        <source>Done for today</source>
+        <translation>Bugünlük tamam</translation>
+    </message>
+    <message>
+        <source>Zamanix Reminder:
+
+</source>
+        <translation>Zamanix Hatırlatıcısı:
+
+</translation>
+    </message>
+    <message>
+        <source>
+
+Do you want me to remind you again in %1 minutes?</source>
+        <translation>
+
+%1 dakika sonra yeniden hatırlatılsın mı?</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>Hicri</translation>
+    </message>
+    <message>
+        <source>%1:%2, every %3 minutes</source>
+        <translation>%1:%2, %3 dakikada bir</translation>
+    </message>
+    <message>
+        <source>The Hijri calendar setting could not be saved; Zamanix keeps %1 only until it is closed.</source>
+        <translation>Hicri takvim ayarı kaydedilemedi; Zamanix %1 ayarını yalnızca kapatılana kadar koruyacak.</translation>
+    </message>
+    <message>
+        <source>zamanix: cannot record when the reminders were last checked: %1</source>
+        <translation>zamanix: hatırlatıcıların en son ne zaman denetlendiği kaydedilemiyor: %1</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 cannot be kept: %2.
+
+Nothing was written. Correct the day or type a memo, then choose Add again.</source>
+        <translation>%1 hatırlatıcısı tutulamaz: %2.
+
+Hiçbir şey yazılmadı. Günü düzeltin ya da bir not yazın, sonra yeniden Ekle'yi seçin.</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be saved. What you typed is still in the form; add it again once the file can be written.</source>
+        <translation>%1 hatırlatıcısı kaydedilemedi. Yazdıklarınız hâlâ formda; dosyaya yazılabildiğinde yeniden ekleyin.</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be deleted.</source>
+        <translation>%1 hatırlatıcısı silinemedi.</translation>
+    </message>
+    <message>
+        <source>The sound setting could not be saved; the alarm stays audible only until Zamanix is closed.</source>
+        <translation>Ses ayarı kaydedilemedi; alarm yalnızca Zamanix kapatılana kadar sesli kalacak.</translation>
+    </message>
+    <message>
+        <source>The sound setting could not be saved; the alarm stays silent only until Zamanix is closed.</source>
+        <translation>Ses ayarı kaydedilemedi; alarm yalnızca Zamanix kapatılana kadar sessiz kalacak.</translation>
+    </message>
+    <message>
+        <source>%1 %2 has only %3 days</source>
+        <translation>%1 %2 yalnızca %3 gündür</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 does not exist</source>
+        <translation>%1 %2 %3 diye bir tarih yok</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1; it rings only in the years whose %2 has 30 days</source>
+        <translation>%1 hatırlatıcısı tutuldu; yalnızca %2 ayının 30 gün sürdüğü yıllarda çalar</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1; it rings only in leap years</source>
+        <translation>%1 hatırlatıcısı tutuldu; yalnızca artık yıllarda çalar</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1, every year</source>
+        <translation>%1 hatırlatıcısı tutuldu, her yıl</translation>
+    </message>
+    <message>
+        <source>Reminder of %1 deleted</source>
+        <translation>%1 hatırlatıcısı silindi</translation>
+    </message>
+    <message>
+        <source>There was no reminder of %1 to delete</source>
+        <translation>Silinecek bir %1 hatırlatıcısı yoktu</translation>
+    </message>
+</context>
+<context>
     <name>Converter</name>
     <message>
         <source>Usage:
@@ -404,6 +1023,26 @@ Zamanix geliştiricileri tarafından.</translation>
         <source>Delete</source>
         <translation>Sil</translation>
     </message>
+    <message>
+        <source>Today:</source>
+        <translation>Bugün:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Tarih:</translation>
+    </message>
+    <message>
+        <source>Corresponding date:</source>
+        <translation>Karşılık gelen tarih:</translation>
+    </message>
+    <message>
+        <source>Hijri calendar:</source>
+        <translation>Hicri takvim:</translation>
+    </message>
+    <message>
+        <source>Reminder memo:</source>
+        <translation>Hatırlatma notu:</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -569,6 +1208,30 @@ Replace the contents of %3 anyway?</source>
     <message>
         <source>cannot read "%1": not enough memory to hold it</source>
         <translation>"%1" okunamıyor: onu tutmaya bellek yetmiyor</translation>
+    </message>
+    <message>
+        <source>"%1" is not a backup of the reminders: it holds none of the sections of a profile ([Reminder], [Alarm], [Defaults]); choose a file that Back Up Reminders wrote</source>
+        <translation>"%1" hatırlatıcıların bir yedeği değil: bir profilin bölümlerinden ([Reminder], [Alarm], [Defaults]) hiçbirini içermiyor; Hatırlatıcıları Yedekle komutunun yazdığı bir dosya seçin</translation>
+    </message>
+    <message>
+        <source>there is nothing to back up yet: the profile "%1" does not exist, since no reminder or setting was kept so far</source>
+        <translation>henüz yedeklenecek bir şey yok: "%1" profili yok, çünkü şimdiye dek hiçbir hatırlatıcı ya da ayar kaydedilmedi</translation>
+    </message>
+    <message>
+        <source>cannot restore from "%1": %2; choose a backup that Back Up Reminders wrote</source>
+        <translation>"%1" dosyasından geri yüklenemiyor: %2; Hatırlatıcıları Yedekle komutunun yazdığı bir yedek seçin</translation>
+    </message>
+    <message>
+        <source>"%1" is not a backup of the reminders: it holds bytes that are no text</source>
+        <translation>"%1" hatırlatıcıların bir yedeği değil: metin olmayan baytlar içeriyor</translation>
+    </message>
+    <message>
+        <source>cannot restore "%1": %2</source>
+        <translation>"%1" geri yüklenemiyor: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove "%1": %2</source>
+        <translation>"%1" kaldırılamıyor: %2</translation>
     </message>
 </context>
 <context>
@@ -828,6 +1491,30 @@ Replace the contents of %3 anyway?</source>
         <source>&amp;Help</source>
         <translation>&amp;Yardım</translation>
     </message>
+    <message>
+        <source>&amp;Back Up Reminders...</source>
+        <translation>Hatırlatıcıları Yedek&amp;le...</translation>
+    </message>
+    <message>
+        <source>Res&amp;tore Reminders...</source>
+        <translation>Hatırlatıcıları &amp;Geri Yükle...</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish to Calendar Server</source>
+        <translation>Takvim Sunucusunda Yayı&amp;mla</translation>
+    </message>
+    <message>
+        <source>Calendar Se&amp;rver...</source>
+        <translation>Takvim &amp;Sunucusu...</translation>
+    </message>
+    <message>
+        <source>&amp;Manual	F1</source>
+        <translation>&amp;Kılavuz	F1</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Klavye Kısa&amp;yolları</translation>
+    </message>
 </context>
 <context>
     <name>MonthStarts</name>
@@ -946,6 +1633,258 @@ Replace the contents of %3 anyway?</source>
 Print to another file.</source>
         <translation>%1: %2; bu dosyaya hiçbir şey yazdırılmadı.
 Başka bir dosyaya yazdırın.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Usage:
+  zamanix [FILE]
+  zamanix --minimized
+  zamanix -p FILE
+  zamanix -pt FILE PRINTER
+  zamanix --help | --version
+
+Converts dates between the Hijri and the Christian calendar, shows today in
+both, and keeps a reminder memo with an alarm for any day of either calendar.
+
+Options:
+  FILE              open FILE as the document; nothing is read from it
+  --minimized       start with the window minimized, as at login; when
+                    Zamanix runs already, do nothing
+  -p FILE           open FILE, print the form on the default printer, exit
+  -pt FILE PRINTER  the same on PRINTER
+  -h, --help        show this help and exit
+  --version         show the version and exit
+Qt's standard options, such as -platform NAME and -style NAME, are accepted.
+
+Zamanix runs once per desktop session: while it runs, a start without -p or
+-pt shows its window (and opens FILE there) and ends.
+
+Reminders and settings are kept in $XDG_CONFIG_HOME/zamanix.INI (by default
+~/.config/zamanix.INI). See zamanix(1).
+</source>
+        <translation>Kullanım:
+  zamanix [DOSYA]
+  zamanix --minimized
+  zamanix -p DOSYA
+  zamanix -pt DOSYA YAZICI
+  zamanix --help | --version
+
+Tarihleri Hicri ve Miladi takvim arasında dönüştürür, bugünü iki takvimde de
+gösterir ve iki takvimin herhangi bir günü için alarmlı bir hatırlatma notu
+tutar.
+
+Seçenekler:
+  DOSYA             DOSYA'yı belge olarak açar; ondan hiçbir şey okunmaz
+  --minimized       pencereyi oturum açılışındaki gibi simge durumunda
+                    başlatır; Zamanix zaten çalışıyorsa hiçbir şey yapmaz
+  -p DOSYA          DOSYA'yı açar, formu varsayılan yazıcıda yazdırır, çıkar
+  -pt DOSYA YAZICI  aynısını YAZICI'da yapar
+  -h, --help        bu yardımı gösterir ve çıkar
+  --version         sürümü gösterir ve çıkar
+-platform AD ve -style AD gibi standart Qt seçenekleri kabul edilir.
+
+Zamanix her masaüstü oturumunda bir kez çalışır: o çalışırken -p ya da -pt
+olmadan yapılan bir başlatma onun penceresini gösterir (ve DOSYA'yı orada
+açar) ve sona erer.
+
+Hatırlatıcılar ve ayarlar $XDG_CONFIG_HOME/zamanix.INI dosyasında tutulur
+(varsayılan olarak ~/.config/zamanix.INI). Bkz. zamanix(1).
+</translation>
+    </message>
+    <message>
+        <source>zamanix: cannot write the answer: %1</source>
+        <translation>zamanix: yanıt yazılamıyor: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Publishing</name>
+    <message>
+        <source>%1 is not a calendar: give the URL of a calendar, or of one that does not exist yet to have it created</source>
+        <translation>%1 bir takvim değil: bir takvimin URL'sini ya da oluşturulması için henüz var olmayan birinin URL'sini verin</translation>
+    </message>
+    <message>
+        <source>the server %1 asks for a user name and password (401)</source>
+        <translation>%1 sunucusu bir kullanıcı adı ve parola istiyor (401)</translation>
+    </message>
+    <message>
+        <source>the server %1 refused the user name %2 or its password (401)</source>
+        <translation>%1 sunucusu %2 kullanıcı adını ya da parolasını reddetti (401)</translation>
+    </message>
+    <message>
+        <source>the server %1 answered %2 %3 to %4</source>
+        <translation>%1 sunucusu %4 isteğine %2 %3 yanıtını verdi</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 could not be verified: %2</source>
+        <translation>%1 sertifikası doğrulanamadı: %2</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds</source>
+        <translation>%1 %2 saniye içinde yanıt vermedi</translation>
+    </message>
+    <message>
+        <source>cannot reach %1: %2</source>
+        <translation>%1 adresine ulaşılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, %4 unchanged</source>
+        <translation>%1 eklendi, %2 değişti, %3 kaldırıldı, %4 değişmedi</translation>
+    </message>
+    <message>
+        <source>%1, %2 changed elsewhere and kept</source>
+        <translation>%1, %2 başka yerde değişti ve korundu</translation>
+    </message>
+    <message>
+        <source>%1, %2 left as another program changed them</source>
+        <translation>%1, %2 başka bir programın değiştirdiği gibi bırakıldı</translation>
+    </message>
+    <message>
+        <source>calendar created; %1</source>
+        <translation>takvim oluşturuldu; %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not the URL of a calendar: write https:// (or http://), the server's name and the calendar's path, such as https://dav.example.org/anna/zamanix/</source>
+        <translation>"%1" bir takvimin URL'si değil: https:// (ya da http://), sunucunun adını ve takvimin yolunu yazın; örneğin https://dav.example.org/anna/zamanix/</translation>
+    </message>
+    <message>
+        <source>the keyring did not answer within %1 seconds</source>
+        <translation>anahtarlık %1 saniye içinde yanıt vermedi</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: looking at the calendar...</source>
+        <translation>Hatırlatıcılar yayımlanıyor: takvime bakılıyor...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: creating the calendar...</source>
+        <translation>Hatırlatıcılar yayımlanıyor: takvim oluşturuluyor...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: reading the calendar's events...</source>
+        <translation>Hatırlatıcılar yayımlanıyor: takvimin etkinlikleri okunuyor...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: %1 of %2 changes written...</source>
+        <translation>Hatırlatıcılar yayımlanıyor: %2 değişikliğin %1 tanesi yazıldı...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: waiting for the keyring to give the password...</source>
+        <translation>Hatırlatıcılar yayımlanıyor: anahtarlığın parolayı vermesi bekleniyor...</translation>
+    </message>
+    <message>
+        <source>Publishing failed at %1: %2. Zamanix tries again at %3.</source>
+        <translation>Yayımlama %1 saatinde başarısız oldu: %2. Zamanix %3 saatinde yeniden deneyecek.</translation>
+    </message>
+    <message>
+        <source>Reminders published at %1 to a new calendar: %2 added.</source>
+        <translation>Hatırlatıcılar %1 saatinde yeni bir takvimde yayımlandı: %2 eklendi.</translation>
+    </message>
+    <message>
+        <source>Reminders published at %1: %2 added, %3 changed, %4 removed, %5 unchanged.</source>
+        <translation>Hatırlatıcılar %1 saatinde yayımlandı: %2 eklendi, %3 değişti, %4 kaldırıldı, %5 değişmedi.</translation>
+    </message>
+    <message>
+        <source>Events kept as another program changed them: %1.</source>
+        <translation>Başka bir programın değiştirdiği gibi korunan etkinlikler: %1.</translation>
+    </message>
+    <message>
+        <source>Events left as another program wrote them meanwhile: %1.</source>
+        <translation>Bu arada başka bir programın yazdığı gibi bırakılan etkinlikler: %1.</translation>
+    </message>
+    <message>
+        <source>Zamanix could not publish the reminders to %1: %2.
+
+It tries again by itself, after longer pauses each time, and the status bar tells how it goes; Options &gt; Calendar Server... changes the server's settings.</source>
+        <translation>Zamanix hatırlatıcıları %1 adresinde yayımlayamadı: %2.
+
+Her seferinde daha uzun aralarla kendiliğinden yeniden dener ve durum çubuğu gidişatı bildirir; Seçenekler &gt; Takvim Sunucusu... sunucunun ayarlarını değiştirir.</translation>
+    </message>
+    <message>
+        <source>no password is kept for "%1" at %2; give it in Options &gt; Calendar Server...</source>
+        <translation>%2 adresinde "%1" için kayıtlı parola yok; Seçenekler &gt; Takvim Sunucusu... içinde verin</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderBackup</name>
+    <message>
+        <source>Zamanix backups (*.INI *.ini);;All Files (*)</source>
+        <translation>Zamanix yedekleri (*.INI *.ini);;Tüm Dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Back Up Reminders</source>
+        <translation>Hatırlatıcıları Yedekle</translation>
+    </message>
+    <message>
+        <source>The reminders could not be backed up.
+
+%1</source>
+        <translation>Hatırlatıcılar yedeklenemedi.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Reminders and settings backed up to %1 (reminders: %2)</source>
+        <translation>Hatırlatıcılar ve ayarlar %1 dosyasına yedeklendi (hatırlatıcılar: %2)</translation>
+    </message>
+    <message>
+        <source>Restore Reminders</source>
+        <translation>Hatırlatıcıları Geri Yükle</translation>
+    </message>
+    <message>
+        <source>Replace your reminders and settings with those of the backup %1?
+
+Reminders in the backup: %2. Reminders now: %3.
+
+The profile as it is now is kept in %4; restoring from that file brings it back.</source>
+        <translation>Hatırlatıcılarınız ve ayarlarınız %1 yedeğindekilerle değiştirilsin mi?
+
+Yedekteki hatırlatıcılar: %2. Şimdiki hatırlatıcılar: %3.
+
+Profilin şimdiki hâli %4 dosyasında tutulur; o dosyadan geri yüklemek onu geri getirir.</translation>
+    </message>
+    <message>
+        <source>Reminders restored from %1 (reminders now: %2); the profile as it was is kept in %3</source>
+        <translation>Hatırlatıcılar %1 dosyasından geri yüklendi (şimdiki hatırlatıcılar: %2); profilin önceki hâli %3 dosyasında tutuluyor</translation>
+    </message>
+    <message>
+        <source>The reminders could not be restored; they are as they were.
+
+%1</source>
+        <translation>Hatırlatıcılar geri yüklenemedi; oldukları gibi duruyorlar.
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderExport</name>
+    <message>
+        <source>Export Reminders</source>
+        <translation>Hatırlatıcıları Dışa Aktar</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All Files (*)</source>
+        <translation>iCalendar dosyaları (*.ics);;Tüm Dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>The reminders could not be exported.
+
+%1</source>
+        <translation>Hatırlatıcılar dışa aktarılamadı.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No reminder falls due in the next %1 years; %2 holds no events</source>
+        <translation>Önümüzdeki %1 yılda hiçbir hatırlatıcının zamanı gelmiyor; %2 hiç etkinlik içermiyor</translation>
+    </message>
+    <message>
+        <source>1 event of the next %1 years written to %2</source>
+        <translation>Önümüzdeki %1 yılın 1 etkinliği %2 dosyasına yazıldı</translation>
+    </message>
+    <message>
+        <source>%1 events of the next %2 years written to %3</source>
+        <translation>Önümüzdeki %2 yılın %1 etkinliği %3 dosyasına yazıldı</translation>
     </message>
 </context>
 <context>
@@ -1333,6 +2272,129 @@ Daha fazla bilgi için '%3 --help' yazın.</translation>
     <message>
         <source>%1: the session bus at %2 does not answer within %3 seconds; going on without it, as a copy of its own, without desktop notifications</source>
         <translation>%1: %2 adresindeki oturum veri yolu %3 saniye içinde yanıt vermiyor; onsuz, bağımsız bir kopya olarak ve masaüstü bildirimleri olmadan devam ediliyor</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Main window</source>
+        <translation>Ana pencere</translation>
+    </message>
+    <message>
+        <source>Alt+the underlined letter</source>
+        <translation>Alt+altı çizili harf</translation>
+    </message>
+    <message>
+        <source>opens a menu, or presses a button of the form</source>
+        <translation>bir menüyü açar ya da formun bir düğmesine basar</translation>
+    </message>
+    <message>
+        <source>View: shows the chosen date in the other calendar with its memo</source>
+        <translation>Görüntüle: seçilen tarihi diğer takvimde notuyla gösterir</translation>
+    </message>
+    <message>
+        <source>Add, View, Delete</source>
+        <translation>Ekle, Görüntüle, Sil</translation>
+    </message>
+    <message>
+        <source>puts the clipboard's text into the memo, as one line</source>
+        <translation>panodaki metni nota tek satır olarak koyar</translation>
+    </message>
+    <message>
+        <source>New, Open, Save</source>
+        <translation>Yeni, Aç, Kaydet</translation>
+    </message>
+    <message>
+        <source>prints the form</source>
+        <translation>formu yazdırır</translation>
+    </message>
+    <message>
+        <source>opens All Reminders</source>
+        <translation>Tüm Hatırlatıcılar'ı açar</translation>
+    </message>
+    <message>
+        <source>shows or hides the month panel</source>
+        <translation>ay panelini gösterir ya da gizler</translation>
+    </message>
+    <message>
+        <source>moves between the form and the month panel</source>
+        <translation>form ile ay paneli arasında geçer</translation>
+    </message>
+    <message>
+        <source>opens the manual</source>
+        <translation>kılavuzu açar</translation>
+    </message>
+    <message>
+        <source>Month panel</source>
+        <translation>Ay paneli</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Ok tuşları</translation>
+    </message>
+    <message>
+        <source>the day before or after, or the same weekday a week away</source>
+        <translation>önceki ya da sonraki gün, ya da bir hafta ötedeki aynı gün</translation>
+    </message>
+    <message>
+        <source>the month before or after</source>
+        <translation>önceki ya da sonraki ay</translation>
+    </message>
+    <message>
+        <source>the year before or after</source>
+        <translation>önceki ya da sonraki yıl</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>bugün</translation>
+    </message>
+    <message>
+        <source>shows the day in the form</source>
+        <translation>günü formda gösterir</translation>
+    </message>
+    <message>
+        <source>All Reminders</source>
+        <translation>Tüm Hatırlatıcılar</translation>
+    </message>
+    <message>
+        <source>from the filter to the list</source>
+        <translation>süzgeçten listeye</translation>
+    </message>
+    <message>
+        <source>opens the reminder in the form</source>
+        <translation>hatırlatıcıyı formda açar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>deletes the reminder, after asking</source>
+        <translation>sorduktan sonra hatırlatıcıyı siler</translation>
+    </message>
+    <message>
+        <source>closes the window</source>
+        <translation>pencereyi kapatır</translation>
+    </message>
+    <message>
+        <source>Missed Reminders</source>
+        <translation>Kaçırılan Hatırlatıcılar</translation>
+    </message>
+    <message>
+        <source>Reminder prompt</source>
+        <translation>Hatırlatma sorusu</translation>
+    </message>
+    <message>
+        <source>reminds you again after the interval</source>
+        <translation>aradan sonra yeniden hatırlatır</translation>
+    </message>
+    <message>
+        <source>no more reminders today</source>
+        <translation>bugün başka hatırlatma yok</translation>
+    </message>
+    <message>
+        <source>not now: reminds you again after the interval</source>
+        <translation>şimdi değil: aradan sonra yeniden hatırlatır</translation>
     </message>
 </context>
 <context>
@@ -1895,6 +2957,42 @@ Lütfen yolun ve dosya adının doğru verildiğini denetleyin.</translation>
     <message>
         <source>pixels</source>
         <translation>piksel</translation>
+    </message>
+    <message>
+        <source>Save a copy of every reminder and setting in a file of your choice
+Back Up Reminders</source>
+        <translation>Tüm hatırlatıcıların ve ayarların bir kopyasını seçtiğiniz dosyaya kaydet
+Hatırlatıcıları Yedekle</translation>
+    </message>
+    <message>
+        <source>Replace the reminders and settings with those of a backup
+Restore Reminders</source>
+        <translation>Hatırlatıcıları ve ayarları bir yedektekilerle değiştir
+Hatırlatıcıları Geri Yükle</translation>
+    </message>
+    <message>
+        <source>List the keys that work in Zamanix's windows
+Keyboard Shortcuts</source>
+        <translation>Zamanix pencerelerinde çalışan tuşları listele
+Klavye Kısayolları</translation>
+    </message>
+    <message>
+        <source>Open the manual of Zamanix
+Manual</source>
+        <translation>Zamanix kılavuzunu aç
+Kılavuz</translation>
+    </message>
+    <message>
+        <source>Keep a calendar on a CalDAV server holding your reminders, for your phone and other calendar programs
+Calendar Server</source>
+        <translation>Hatırlatıcılarınızı telefonunuz ve diğer takvim programları için bir CalDAV sunucusundaki takvimde tut
+Takvim Sunucusu</translation>
+    </message>
+    <message>
+        <source>Publish the reminders to the calendar server now
+Publish Now</source>
+        <translation>Hatırlatıcıları şimdi takvim sunucusunda yayımla
+Şimdi Yayımla</translation>
     </message>
 </context>
 <context>

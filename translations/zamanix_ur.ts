@@ -2,6 +2,630 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ur">
 <context>
+    <name>CAllRemindersWindow</name>
+    <message>
+        <source>All Reminders - Zamanix</source>
+        <translation>تمام یاد دہانیاں - Zamanix</translation>
+    </message>
+    <message>
+        <source>Filter by memo or key</source>
+        <translation>نوٹ یا کلید کے لحاظ سے چھانٹیں</translation>
+    </message>
+    <message>
+        <source>Filter reminders</source>
+        <translation>یاد دہانیاں چھانٹیں</translation>
+    </message>
+    <message>
+        <source>Shows only the reminders whose memo or key holds this text</source>
+        <translation>صرف وہ یاد دہانیاں دکھاتا ہے جن کے نوٹ یا کلید میں یہ متن ہو</translation>
+    </message>
+    <message>
+        <source>All reminders</source>
+        <translation>تمام یاد دہانیاں</translation>
+    </message>
+    <message>
+        <source>Enter opens the reminder in the form, Delete removes it, Escape closes the window</source>
+        <translation>Enter یاد دہانی کو فارم میں کھولتا ہے، Delete اسے حذف کرتا ہے، Escape ونڈو بند کرتا ہے</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders</source>
+        <comment>%n reminder</comment>
+        <translation>
+            <numerusform>%n یاد دہانی</numerusform>
+            <numerusform>%n یاد دہانیاں</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reminders</source>
+        <comment>%1 of %n reminder</comment>
+        <translation>
+            <numerusform>%n میں سے %1 یاد دہانی</numerusform>
+            <numerusform>%n میں سے %1 یاد دہانیاں</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n never fall due</source>
+        <comment>%1; %n never falls due</comment>
+        <translation>
+            <numerusform>%1؛ %n کبھی واجب نہیں ہوتی</numerusform>
+            <numerusform>%1؛ %n کبھی واجب نہیں ہوتیں</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The form cannot show %1: %2.
+
+Delete it here, or mend its key in the profile.</source>
+        <translation>فارم %1 نہیں دکھا سکتا: %2۔
+
+اسے یہاں حذف کریں، یا ترتیبات کی فائل میں اس کی کلید درست کریں۔</translation>
+    </message>
+    <message>
+        <source>Delete the reminder %1?
+
+%2</source>
+        <translation>کیا یاد دہانی %1 حذف کی جائے؟
+
+%2</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be deleted.</source>
+        <translation>%1 کی یاد دہانی حذف نہیں ہو سکی۔</translation>
+    </message>
+</context>
+<context>
+    <name>CCalendarServerDialog</name>
+    <message>
+        <source>Calendar Server - Zamanix</source>
+        <translation>کیلنڈر سرور - Zamanix</translation>
+    </message>
+    <message>
+        <source>Zamanix keeps a calendar on a CalDAV server holding each day on which a reminder falls due, for your phone and other calendar programs. A calendar that does not exist yet is created; without a URL nothing is published.</source>
+        <translation>Zamanix ایک CalDAV سرور پر کیلنڈر رکھتا ہے جس میں ہر وہ دن ہوتا ہے جب کوئی یاد دہانی واجب ہو، آپ کے فون اور دوسرے کیلنڈر پروگراموں کے لیے۔ جو کیلنڈر ابھی موجود نہ ہو وہ بنا دیا جاتا ہے؛ URL کے بغیر کچھ شائع نہیں ہوتا۔</translation>
+    </message>
+    <message>
+        <source>Calendar URL</source>
+        <translation>کیلنڈر کا URL</translation>
+    </message>
+    <message>
+        <source>The address of the calendar on the server, such as https://dav.example.org/anna/zamanix/</source>
+        <translation>سرور پر کیلنڈر کا پتا، جیسے https://dav.example.org/anna/zamanix/</translation>
+    </message>
+    <message>
+        <source>Over http:// the password travels unencrypted: use https://, unless the server runs on this computer.</source>
+        <translation>http:// پر پاس ورڈ بغیر خفیہ کاری کے جاتا ہے: https:// استعمال کریں، جب تک سرور اسی کمپیوٹر پر نہ چل رہا ہو۔</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>صارف نام</translation>
+    </message>
+    <message>
+        <source>Your user name on the calendar server</source>
+        <translation>کیلنڈر سرور پر آپ کا صارف نام</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>پاس ورڈ</translation>
+    </message>
+    <message>
+        <source>Your password on the calendar server</source>
+        <translation>کیلنڈر سرور پر آپ کا پاس ورڈ</translation>
+    </message>
+    <message>
+        <source>Years ahead</source>
+        <translation>آئندہ سال</translation>
+    </message>
+    <message>
+        <source>How many years of reminders, from today on, the calendar holds</source>
+        <translation>آج سے کتنے سال کی یاد دہانیاں کیلنڈر میں ہوں</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar URL:</source>
+        <translation>&amp;کیلنڈر کا URL:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;صارف نام:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;پاس ورڈ:</translation>
+    </message>
+    <message>
+        <source>&amp;Years ahead:</source>
+        <translation>آئندہ &amp;سال:</translation>
+    </message>
+    <message>
+        <source>Publish &amp;Now</source>
+        <translation>ابھی &amp;شائع کریں</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;محفوظ کریں</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
+        <source>The password goes to your desktop's keyring, never into a file of Zamanix.</source>
+        <translation>پاس ورڈ آپ کے ڈیسک ٹاپ کی کی رنگ میں جاتا ہے، Zamanix کی کسی فائل میں کبھی نہیں۔</translation>
+    </message>
+    <message>
+        <source>No password is kept for this user at this calendar: give it here.</source>
+        <translation>اس کیلنڈر پر اس صارف کا کوئی پاس ورڈ محفوظ نہیں: اسے یہاں دیں۔</translation>
+    </message>
+    <message>
+        <source>No keyring took the password, so it is kept for this session only: give it here again after Zamanix restarts.</source>
+        <translation>کسی کی رنگ نے پاس ورڈ نہیں لیا، اس لیے یہ صرف اس سیشن کے لیے محفوظ ہے: Zamanix دوبارہ شروع ہونے کے بعد اسے یہاں پھر دیں۔</translation>
+    </message>
+    <message>
+        <source>The password is kept in your desktop's keyring.</source>
+        <translation>پاس ورڈ آپ کے ڈیسک ٹاپ کی کی رنگ میں محفوظ ہے۔</translation>
+    </message>
+    <message>
+        <source>No keyring answered (%1), so the password is kept for this session only: give it here again after Zamanix restarts.</source>
+        <translation>کسی کی رنگ نے جواب نہیں دیا (%1)، اس لیے پاس ورڈ صرف اس سیشن کے لیے محفوظ ہے: Zamanix دوبارہ شروع ہونے کے بعد اسے یہاں پھر دیں۔</translation>
+    </message>
+    <message>
+        <source>The calendar server's settings were not saved: %1.</source>
+        <translation>کیلنڈر سرور کی ترتیبات محفوظ نہیں ہوئیں: %1۔</translation>
+    </message>
+    <message>
+        <source>The calendar server's settings could not be written to the profile; Zamanix publishes with them until it ends.
+
+%1</source>
+        <translation>کیلنڈر سرور کی ترتیبات پروفائل میں نہیں لکھی جا سکیں؛ Zamanix بند ہونے تک انہی سے شائع کرے گا۔
+
+%1</translation>
+    </message>
+    <message>
+        <source>Handing the password to the keyring...</source>
+        <translation>پاس ورڈ کی رنگ کے حوالے کیا جا رہا ہے...</translation>
+    </message>
+    <message>
+        <source>Give the URL of a calendar first: Zamanix publishes the reminders there.</source>
+        <translation>پہلے کسی کیلنڈر کا URL دیں: Zamanix یاد دہانیاں وہیں شائع کرتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Save the changes to the calendar server's settings?</source>
+        <translation>کیا کیلنڈر سرور کی ترتیبات میں تبدیلیاں محفوظ کریں؟</translation>
+    </message>
+    <message>
+        <source>Publish Now publishes the reminders at once; Zamanix also publishes them by itself after each change.</source>
+        <translation>ابھی شائع کریں یاد دہانیاں فوراً شائع کرتا ہے؛ Zamanix ہر تبدیلی کے بعد بھی خود انہیں شائع کرتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Publishing is off: give the URL of a calendar to publish to.</source>
+        <translation>اشاعت بند ہے: شائع کرنے کے لیے کسی کیلنڈر کا URL دیں۔</translation>
+    </message>
+</context>
+<context>
+    <name>CMissedReminderModel</name>
+    <message>
+        <source>Date</source>
+        <translation>تاریخ</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>ہجری تاریخ</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>الارم</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>نوٹ</translation>
+    </message>
+</context>
+<context>
+    <name>CMissedRemindersWindow</name>
+    <message>
+        <source>Missed Reminders - Zamanix</source>
+        <translation>چھوٹی ہوئی یاد دہانیاں - Zamanix</translation>
+    </message>
+    <message>
+        <source>Missed Reminders</source>
+        <translation>چھوٹی ہوئی یاد دہانیاں</translation>
+    </message>
+    <message>
+        <source>These reminders fell due while Zamanix was not running or the computer was asleep.</source>
+        <translation>ان یاد دہانیوں کا وقت اس دوران آیا جب Zamanix نہیں چل رہا تھا یا کمپیوٹر سلیپ میں تھا۔</translation>
+    </message>
+    <message>
+        <source>Missed reminders</source>
+        <translation>چھوٹی ہوئی یاد دہانیاں</translation>
+    </message>
+    <message>
+        <source>Enter opens the reminder in the form, Escape closes the window</source>
+        <translation>Enter یاد دہانی کو فارم میں کھولتا ہے، Escape ونڈو بند کرتا ہے</translation>
+    </message>
+    <message>
+        <source>&amp;Open in Form</source>
+        <translation>فارم میں &amp;کھولیں</translation>
+    </message>
+    <message>
+        <source>Shows the selected reminder in the form</source>
+        <translation>منتخب یاد دہانی کو فارم میں دکھاتا ہے</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;بند کریں</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders missed</source>
+        <comment>%n reminder missed</comment>
+        <translation>
+            <numerusform>%n یاد دہانی چھوٹ گئی</numerusform>
+            <numerusform>%n یاد دہانیاں چھوٹ گئیں</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CMonthDock</name>
+    <message>
+        <source>Month</source>
+        <translation>مہینہ</translation>
+    </message>
+    <message>
+        <source>Whether the month panel is shown could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>مہینے کا پینل دکھانے یا چھپانے کی ترتیب محفوظ نہیں ہو سکی؛ Zamanix بند ہونے پر اسے بھول جائے گا۔</translation>
+    </message>
+    <message>
+        <source>Whether the holy days are marked could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>مقدس ایام پر نشان لگانے کی ترتیب محفوظ نہیں ہو سکی؛ Zamanix بند ہونے پر اسے بھول جائے گا۔</translation>
+    </message>
+    <message>
+        <source>The side of the month panel could not be saved.</source>
+        <translation>مہینے کے پینل کی جگہ محفوظ نہیں ہو سکی۔</translation>
+    </message>
+</context>
+<context>
+    <name>CMonthPanel</name>
+    <message>
+        <source>Week %1</source>
+        <translation>ہفتہ %1</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>پچھلا سال</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>پچھلا مہینہ</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>آج</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>اگلا مہینہ</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>اگلا سال</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the day, Page Up and Page Down the month, with Control the year; Home goes to today; Enter shows the day in the form</source>
+        <translation>تیر والی کلیدیں دن بدلتی ہیں، Page Up اور Page Down مہینہ، اور Ctrl کے ساتھ سال؛ Home آج پر لے جاتی ہے؛ Enter دن کو فارم میں دکھاتی ہے</translation>
+    </message>
+    <message>
+        <source>Holy days: %1</source>
+        <translation>مقدس ایام: %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>اور %1 مزید</translation>
+    </message>
+    <message>
+        <source>Holy days</source>
+        <translation>مقدس ایام</translation>
+    </message>
+    <message>
+        <source>Phases of the Moon (local time)</source>
+        <translation>چاند کے مراحل (مقامی وقت)</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>یاد دہانیاں</translation>
+    </message>
+    <message>
+        <source>reminder: %1</source>
+        <translation>یاد دہانی: %1</translation>
+    </message>
+    <message>
+        <source>reminders: %1</source>
+        <translation>یاد دہانیاں: %1</translation>
+    </message>
+    <message>
+        <source>Reminder: %1 (alarm at %2)</source>
+        <translation>یاد دہانی: %1 (الارم %2 بجے)</translation>
+    </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>یاد دہانی: %1</translation>
+    </message>
+    <message>
+        <source>new moon at %1</source>
+        <translation>نیا چاند %1 بجے</translation>
+    </message>
+    <message>
+        <source>first quarter at %1</source>
+        <translation>پہلی چوتھائی %1 بجے</translation>
+    </message>
+    <message>
+        <source>full moon at %1</source>
+        <translation>پورا چاند %1 بجے</translation>
+    </message>
+    <message>
+        <source>last quarter at %1</source>
+        <translation>آخری چوتھائی %1 بجے</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>آج</translation>
+    </message>
+</context>
+<context>
+    <name>COneCopy</name>
+    <message>
+        <source>Zamanix opens local files only</source>
+        <translation>Zamanix صرف مقامی فائلیں کھولتا ہے</translation>
+    </message>
+    <message>
+        <source>Zamanix has no action %1</source>
+        <translation>Zamanix میں %1 نام کا کوئی عمل نہیں</translation>
+    </message>
+</context>
+<context>
+    <name>CReminderTableModel</name>
+    <message>
+        <source>Calendar</source>
+        <translation>کیلنڈر</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>کلید</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>نوٹ</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>الارم</translation>
+    </message>
+    <message>
+        <source>Every</source>
+        <translation>تکرار</translation>
+    </message>
+    <message>
+        <source>Next date</source>
+        <translation>اگلی تاریخ</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>ہجری تاریخ</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>دن</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>آج</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>کل</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <comment>in %n day</comment>
+        <translation>
+            <numerusform>%n دن میں</numerusform>
+            <numerusform>%n دن میں</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>نامعلوم</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>ہجری</translation>
+    </message>
+    <message>
+        <source>Christian</source>
+        <translation>عیسوی</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>کبھی نہیں</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 منٹ</translation>
+    </message>
+    <message>
+        <source>Never: %1</source>
+        <translation>کبھی نہیں: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CShortcutsDialog</name>
+    <message>
+        <source>Keyboard Shortcuts - Zamanix</source>
+        <translation>کی بورڈ شارٹ کٹس - Zamanix</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>کہاں</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>کلیدیں</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>کیا کرتی ہیں</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>کی بورڈ شارٹ کٹس</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixApp</name>
+    <message>
+        <source>zamanix: the running copy does not answer (%1); starting another</source>
+        <translation>zamanix: چلتی ہوئی کاپی جواب نہیں دے رہی (%1)؛ دوسری کاپی شروع کی جا رہی ہے</translation>
+    </message>
+    <message>
+        <source>Neither XDG_CONFIG_HOME nor HOME names the folder where the desktop looks for the programs to start at login.</source>
+        <translation>نہ XDG_CONFIG_HOME اور نہ HOME اس فولڈر کی نشان دہی کرتے ہیں جہاں ڈیسک ٹاپ لاگ ان پر شروع ہونے والے پروگرام تلاش کرتا ہے۔</translation>
+    </message>
+    <message>
+        <source>The program's path "%1" cannot be written in a desktop entry.</source>
+        <translation>پروگرام کا راستہ "%1" ڈیسک ٹاپ اندراج میں نہیں لکھا جا سکتا۔</translation>
+    </message>
+    <message>
+        <source>Zamanix could not stop starting at login:
+
+%1</source>
+        <translation>Zamanix کو لاگ ان پر شروع ہونے سے روکا نہیں جا سکا:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Zamanix could not be set to start at login:
+
+%1</source>
+        <translation>Zamanix کو لاگ ان پر شروع ہونے کے لیے مقرر نہیں کیا جا سکا:
+
+%1</translation>
+    </message>
+    <message>
+        <source>The manual could not be opened: no help viewer (such as Yelp) is installed, nor the README.
+
+In a terminal, "man zamanix" shows the manual.</source>
+        <translation>ہدایت نامہ نہیں کھل سکا: کوئی مدد دکھانے والا پروگرام (جیسے Yelp) نصب نہیں، نہ ہی README۔
+
+ٹرمینل میں "man zamanix" ہدایت نامہ دکھاتا ہے۔</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixProfile</name>
+    <message>
+        <source>Zamanix cannot compute the %1 calendar: %2.
+
+It goes on with the %3 calendar; Options &gt; Hijri Calendar chooses another.</source>
+        <translation>Zamanix %1 کیلنڈر کا حساب نہیں لگا سکتا: %2۔
+
+یہ %3 کیلنڈر کے ساتھ جاری رہے گا؛ اختیارات &gt; ہجری کیلنڈر کوئی اور چنتا ہے۔</translation>
+    </message>
+</context>
+<context>
+    <name>CZamanixView</name>
+    <message>
+        <source>Zamanix Reminder</source>
+        <translation>Zamanix یاد دہانی</translation>
+    </message>
+    <message>
+        <source>Remind me again in %1 minutes</source>
+        <translation>%1 منٹ بعد دوبارہ یاد دلائیں</translation>
+    </message>
+    <message>
+        <source>Done for today</source>
+        <translation>آج کے لیے بس</translation>
+    </message>
+    <message>
+        <source>Zamanix Reminder:
+
+</source>
+        <translation>Zamanix یاد دہانی:
+
+</translation>
+    </message>
+    <message>
+        <source>
+
+Do you want me to remind you again in %1 minutes?</source>
+        <translation>
+
+کیا آپ چاہتے ہیں کہ میں %1 منٹ بعد دوبارہ یاد دلاؤں؟</translation>
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>ہجری</translation>
+    </message>
+    <message>
+        <source>%1:%2, every %3 minutes</source>
+        <translation>%1:%2، ہر %3 منٹ بعد</translation>
+    </message>
+    <message>
+        <source>The Hijri calendar setting could not be saved; Zamanix keeps %1 only until it is closed.</source>
+        <translation>ہجری کیلنڈر کی ترتیب محفوظ نہیں ہو سکی؛ Zamanix صرف بند ہونے تک "%1" پر قائم رہے گا۔</translation>
+    </message>
+    <message>
+        <source>zamanix: cannot record when the reminders were last checked: %1</source>
+        <translation>zamanix: یاد دہانیوں کی آخری جانچ کا وقت درج نہیں ہو سکا: %1</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 cannot be kept: %2.
+
+Nothing was written. Correct the day or type a memo, then choose Add again.</source>
+        <translation>%1 کی یاد دہانی محفوظ نہیں ہو سکتی: %2۔
+
+کچھ نہیں لکھا گیا۔ دن درست کریں یا نوٹ لکھیں، پھر دوبارہ شامل کریں چنیں۔</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be saved. What you typed is still in the form; add it again once the file can be written.</source>
+        <translation>%1 کی یاد دہانی محفوظ نہیں ہو سکی۔ آپ نے جو لکھا وہ ابھی فارم میں ہے؛ جب فائل میں لکھا جا سکے تو اسے دوبارہ شامل کریں۔</translation>
+    </message>
+    <message>
+        <source>The reminder for %1 could not be deleted.</source>
+        <translation>%1 کی یاد دہانی حذف نہیں ہو سکی۔</translation>
+    </message>
+    <message>
+        <source>The sound setting could not be saved; the alarm stays audible only until Zamanix is closed.</source>
+        <translation>آواز کی ترتیب محفوظ نہیں ہو سکی؛ الارم صرف Zamanix کے بند ہونے تک قابل سماعت رہے گا۔</translation>
+    </message>
+    <message>
+        <source>The sound setting could not be saved; the alarm stays silent only until Zamanix is closed.</source>
+        <translation>آواز کی ترتیب محفوظ نہیں ہو سکی؛ الارم صرف Zamanix کے بند ہونے تک خاموش رہے گا۔</translation>
+    </message>
+    <message>
+        <source>%1 %2 has only %3 days</source>
+        <translation>%1 %2 میں صرف %3 دن ہیں</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 does not exist</source>
+        <translation>%1 %2 %3 موجود نہیں</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1; it rings only in the years whose %2 has 30 days</source>
+        <translation>%1 کی یاد دہانی محفوظ؛ یہ صرف ان برسوں میں بجتی ہے جن میں %2 کے 30 دن ہوں</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1; it rings only in leap years</source>
+        <translation>%1 کی یاد دہانی محفوظ؛ یہ صرف لیپ کے برسوں میں بجتی ہے</translation>
+    </message>
+    <message>
+        <source>Reminder kept for %1, every year</source>
+        <translation>%1 کی یاد دہانی محفوظ، ہر سال</translation>
+    </message>
+    <message>
+        <source>Reminder of %1 deleted</source>
+        <translation>%1 کی یاد دہانی حذف ہو گئی</translation>
+    </message>
+    <message>
+        <source>There was no reminder of %1 to delete</source>
+        <translation>%1 کی کوئی یاد دہانی حذف کرنے کو نہیں تھی</translation>
+    </message>
+</context>
+<context>
     <name>Converter</name>
     <message>
         <source>Usage:
@@ -402,6 +1026,26 @@ Zamanix کے ڈویلپرز کی جانب سے۔</translation>
         <source>Delete</source>
         <translation>حذف کریں</translation>
     </message>
+    <message>
+        <source>Today:</source>
+        <translation>آج:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>تاریخ:</translation>
+    </message>
+    <message>
+        <source>Corresponding date:</source>
+        <translation>مطابق تاریخ:</translation>
+    </message>
+    <message>
+        <source>Hijri calendar:</source>
+        <translation>ہجری کیلنڈر:</translation>
+    </message>
+    <message>
+        <source>Reminder memo:</source>
+        <translation>یاد دہانی کا نوٹ:</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -567,6 +1211,30 @@ Replace the contents of %3 anyway?</source>
     <message>
         <source>cannot read "%1": not enough memory to hold it</source>
         <translation>"%1" پڑھی نہیں جا سکی: اسے رکھنے کے لیے میموری ناکافی ہے</translation>
+    </message>
+    <message>
+        <source>"%1" is not a backup of the reminders: it holds none of the sections of a profile ([Reminder], [Alarm], [Defaults]); choose a file that Back Up Reminders wrote</source>
+        <translation>"%1" یاد دہانیوں کا بیک اپ نہیں: اس میں پروفائل کا کوئی حصہ ([Reminder]، [Alarm]، [Defaults]) نہیں؛ ایسی فائل چنیں جو یاد دہانیوں کا بیک اپ نے لکھی ہو</translation>
+    </message>
+    <message>
+        <source>there is nothing to back up yet: the profile "%1" does not exist, since no reminder or setting was kept so far</source>
+        <translation>ابھی بیک اپ کے لیے کچھ نہیں: پروفائل "%1" موجود نہیں، کیونکہ اب تک کوئی یاد دہانی یا ترتیب محفوظ نہیں ہوئی</translation>
+    </message>
+    <message>
+        <source>cannot restore from "%1": %2; choose a backup that Back Up Reminders wrote</source>
+        <translation>"%1" سے بحال نہیں کیا جا سکتا: %2؛ ایسا بیک اپ چنیں جو یاد دہانیوں کا بیک اپ نے لکھا ہو</translation>
+    </message>
+    <message>
+        <source>"%1" is not a backup of the reminders: it holds bytes that are no text</source>
+        <translation>"%1" یاد دہانیوں کا بیک اپ نہیں: اس میں ایسے بائٹس ہیں جو متن نہیں</translation>
+    </message>
+    <message>
+        <source>cannot restore "%1": %2</source>
+        <translation>"%1" بحال نہیں کیا جا سکتا: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove "%1": %2</source>
+        <translation>"%1" کو ہٹایا نہیں جا سکا: %2</translation>
     </message>
 </context>
 <context>
@@ -828,6 +1496,30 @@ Replace the contents of %3 anyway?</source>
         <source>&amp;Help</source>
         <translation>&amp;مدد</translation>
     </message>
+    <message>
+        <source>&amp;Back Up Reminders...</source>
+        <translation>یاد دہانیوں کا بیک &amp;اپ...</translation>
+    </message>
+    <message>
+        <source>Res&amp;tore Reminders...</source>
+        <translation>یاد دہانیاں بحا&amp;ل کریں...</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish to Calendar Server</source>
+        <translation>کیلنڈر سرور پر &amp;شائع کریں</translation>
+    </message>
+    <message>
+        <source>Calendar Se&amp;rver...</source>
+        <translation>&amp;کیلنڈر سرور...</translation>
+    </message>
+    <message>
+        <source>&amp;Manual	F1</source>
+        <translation>&amp;ہدایت نامہ	F1</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>کی بورڈ &amp;شارٹ کٹس</translation>
+    </message>
 </context>
 <context>
     <name>MonthStarts</name>
@@ -947,6 +1639,259 @@ Replace the contents of %3 anyway?</source>
 Print to another file.</source>
         <translation>%1: %2؛ اس میں کچھ پرنٹ نہیں کیا گیا۔
 کسی اور فائل میں پرنٹ کریں۔</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Usage:
+  zamanix [FILE]
+  zamanix --minimized
+  zamanix -p FILE
+  zamanix -pt FILE PRINTER
+  zamanix --help | --version
+
+Converts dates between the Hijri and the Christian calendar, shows today in
+both, and keeps a reminder memo with an alarm for any day of either calendar.
+
+Options:
+  FILE              open FILE as the document; nothing is read from it
+  --minimized       start with the window minimized, as at login; when
+                    Zamanix runs already, do nothing
+  -p FILE           open FILE, print the form on the default printer, exit
+  -pt FILE PRINTER  the same on PRINTER
+  -h, --help        show this help and exit
+  --version         show the version and exit
+Qt's standard options, such as -platform NAME and -style NAME, are accepted.
+
+Zamanix runs once per desktop session: while it runs, a start without -p or
+-pt shows its window (and opens FILE there) and ends.
+
+Reminders and settings are kept in $XDG_CONFIG_HOME/zamanix.INI (by default
+~/.config/zamanix.INI). See zamanix(1).
+</source>
+        <translation>استعمال:
+  zamanix [فائل]
+  zamanix --minimized
+  zamanix -p فائل
+  zamanix -pt فائل پرنٹر
+  zamanix --help | --version
+
+ہجری اور عیسوی کیلنڈر کے درمیان تاریخیں تبدیل کرتا ہے، آج کی تاریخ دونوں میں
+دکھاتا ہے، اور دونوں کیلنڈروں کے کسی بھی دن کے لیے الارم کے ساتھ یاد دہانی کا
+نوٹ رکھتا ہے۔
+
+اختیارات:
+  فائل              فائل کو دستاویز کے طور پر کھولتا ہے؛ اس سے کچھ نہیں پڑھتا
+  --minimized       ونڈو کو چھوٹا کر کے شروع کرتا ہے، جیسے لاگ ان پر؛ اگر
+                    Zamanix پہلے سے چل رہا ہو تو کچھ نہیں کرتا
+  -p فائل           فائل کھولتا ہے، فارم کو طے شدہ پرنٹر پر پرنٹ کرتا ہے، بند
+                    ہو جاتا ہے
+  -pt فائل پرنٹر    یہی کام دیے گئے پرنٹر پر
+  -h, --help        یہ مدد دکھاتا ہے اور بند ہو جاتا ہے
+  --version         ورژن دکھاتا ہے اور بند ہو جاتا ہے
+Qt کے معیاری اختیارات، جیسے -platform نام اور -style نام، قبول کیے جاتے ہیں۔
+
+Zamanix ہر ڈیسک ٹاپ سیشن میں ایک بار چلتا ہے: جب تک یہ چل رہا ہو، -p یا -pt
+کے بغیر دوبارہ شروع کرنے سے اس کی ونڈو سامنے آتی ہے (اور فائل اس میں کھلتی
+ہے) اور بات ختم ہو جاتی ہے۔
+
+یاد دہانیاں اور ترتیبات $XDG_CONFIG_HOME/zamanix.INI میں رکھی جاتی ہیں
+(بطور طے شدہ ~/.config/zamanix.INI)۔ zamanix(1) دیکھیں۔
+</translation>
+    </message>
+    <message>
+        <source>zamanix: cannot write the answer: %1</source>
+        <translation>zamanix: جواب نہیں لکھا جا سکا: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Publishing</name>
+    <message>
+        <source>%1 is not a calendar: give the URL of a calendar, or of one that does not exist yet to have it created</source>
+        <translation>%1 کیلنڈر نہیں: کسی کیلنڈر کا URL دیں، یا ایسے کیلنڈر کا جو ابھی موجود نہ ہو تاکہ وہ بنایا جائے</translation>
+    </message>
+    <message>
+        <source>the server %1 asks for a user name and password (401)</source>
+        <translation>سرور %1 صارف نام اور پاس ورڈ مانگتا ہے (401)</translation>
+    </message>
+    <message>
+        <source>the server %1 refused the user name %2 or its password (401)</source>
+        <translation>سرور %1 نے صارف نام %2 یا اس کا پاس ورڈ رد کر دیا (401)</translation>
+    </message>
+    <message>
+        <source>the server %1 answered %2 %3 to %4</source>
+        <translation>سرور %1 نے %4 کا جواب %2 %3 دیا</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 could not be verified: %2</source>
+        <translation>%1 کے سرٹیفکیٹ کی تصدیق نہیں ہو سکی: %2</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds</source>
+        <translation>%1 نے %2 سیکنڈ میں جواب نہیں دیا</translation>
+    </message>
+    <message>
+        <source>cannot reach %1: %2</source>
+        <translation>%1 تک رسائی نہیں ہو سکی: %2</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 removed, %4 unchanged</source>
+        <translation>%1 شامل، %2 تبدیل، %3 حذف، %4 بغیر تبدیلی</translation>
+    </message>
+    <message>
+        <source>%1, %2 changed elsewhere and kept</source>
+        <translation>%1، %2 کہیں اور تبدیل ہوئے اور رکھے گئے</translation>
+    </message>
+    <message>
+        <source>%1, %2 left as another program changed them</source>
+        <translation>%1، %2 ویسے ہی چھوڑے گئے جیسے دوسرے پروگرام نے بدلے</translation>
+    </message>
+    <message>
+        <source>calendar created; %1</source>
+        <translation>کیلنڈر بنایا گیا؛ %1</translation>
+    </message>
+    <message>
+        <source>"%1" is not the URL of a calendar: write https:// (or http://), the server's name and the calendar's path, such as https://dav.example.org/anna/zamanix/</source>
+        <translation>"%1" کسی کیلنڈر کا URL نہیں: https:// (یا http://)، سرور کا نام اور کیلنڈر کا راستہ لکھیں، جیسے https://dav.example.org/anna/zamanix/</translation>
+    </message>
+    <message>
+        <source>the keyring did not answer within %1 seconds</source>
+        <translation>کی رنگ نے %1 سیکنڈ میں جواب نہیں دیا</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: looking at the calendar...</source>
+        <translation>یاد دہانیاں شائع ہو رہی ہیں: کیلنڈر دیکھا جا رہا ہے...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: creating the calendar...</source>
+        <translation>یاد دہانیاں شائع ہو رہی ہیں: کیلنڈر بنایا جا رہا ہے...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: reading the calendar's events...</source>
+        <translation>یاد دہانیاں شائع ہو رہی ہیں: کیلنڈر کے واقعات پڑھے جا رہے ہیں...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: %1 of %2 changes written...</source>
+        <translation>یاد دہانیاں شائع ہو رہی ہیں: %2 میں سے %1 تبدیلیاں لکھی گئیں...</translation>
+    </message>
+    <message>
+        <source>Publishing the reminders: waiting for the keyring to give the password...</source>
+        <translation>یاد دہانیاں شائع ہو رہی ہیں: کی رنگ سے پاس ورڈ کا انتظار...</translation>
+    </message>
+    <message>
+        <source>Publishing failed at %1: %2. Zamanix tries again at %3.</source>
+        <translation>%1 پر اشاعت ناکام ہوئی: %2۔ Zamanix %3 پر دوبارہ کوشش کرے گا۔</translation>
+    </message>
+    <message>
+        <source>Reminders published at %1 to a new calendar: %2 added.</source>
+        <translation>یاد دہانیاں %1 پر نئے کیلنڈر میں شائع ہوئیں: %2 شامل۔</translation>
+    </message>
+    <message>
+        <source>Reminders published at %1: %2 added, %3 changed, %4 removed, %5 unchanged.</source>
+        <translation>یاد دہانیاں %1 پر شائع ہوئیں: %2 شامل، %3 تبدیل، %4 حذف، %5 بغیر تبدیلی۔</translation>
+    </message>
+    <message>
+        <source>Events kept as another program changed them: %1.</source>
+        <translation>واقعات جو دوسرے پروگرام کی تبدیلی کے مطابق رکھے گئے: %1۔</translation>
+    </message>
+    <message>
+        <source>Events left as another program wrote them meanwhile: %1.</source>
+        <translation>واقعات جو اس دوران دوسرے پروگرام کے لکھے کے مطابق چھوڑے گئے: %1۔</translation>
+    </message>
+    <message>
+        <source>Zamanix could not publish the reminders to %1: %2.
+
+It tries again by itself, after longer pauses each time, and the status bar tells how it goes; Options &gt; Calendar Server... changes the server's settings.</source>
+        <translation>Zamanix یاد دہانیاں %1 پر شائع نہیں کر سکا: %2۔
+
+یہ خود ہی دوبارہ کوشش کرے گا، ہر بار لمبے وقفے کے بعد، اور اسٹیٹس بار بتائے گا کہ کیا ہو رہا ہے؛ اختیارات &gt; کیلنڈر سرور... سرور کی ترتیبات بدلتا ہے۔</translation>
+    </message>
+    <message>
+        <source>no password is kept for "%1" at %2; give it in Options &gt; Calendar Server...</source>
+        <translation>%2 پر "%1" کے لیے کوئی پاس ورڈ محفوظ نہیں؛ اسے اختیارات &gt; کیلنڈر سرور... میں دیں</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderBackup</name>
+    <message>
+        <source>Zamanix backups (*.INI *.ini);;All Files (*)</source>
+        <translation>Zamanix بیک اپ (*.INI *.ini);;تمام فائلیں (*)</translation>
+    </message>
+    <message>
+        <source>Back Up Reminders</source>
+        <translation>یاد دہانیوں کا بیک اپ</translation>
+    </message>
+    <message>
+        <source>The reminders could not be backed up.
+
+%1</source>
+        <translation>یاد دہانیوں کا بیک اپ نہیں ہو سکا۔
+
+%1</translation>
+    </message>
+    <message>
+        <source>Reminders and settings backed up to %1 (reminders: %2)</source>
+        <translation>یاد دہانیوں اور ترتیبات کا بیک اپ %1 میں (یاد دہانیاں: %2)</translation>
+    </message>
+    <message>
+        <source>Restore Reminders</source>
+        <translation>یاد دہانیاں بحال کریں</translation>
+    </message>
+    <message>
+        <source>Replace your reminders and settings with those of the backup %1?
+
+Reminders in the backup: %2. Reminders now: %3.
+
+The profile as it is now is kept in %4; restoring from that file brings it back.</source>
+        <translation>کیا اپنی یاد دہانیاں اور ترتیبات بیک اپ %1 والی سے بدل دیں؟
+
+بیک اپ میں یاد دہانیاں: %2۔ اب یاد دہانیاں: %3۔
+
+موجودہ پروفائل %4 میں رکھی جاتی ہے؛ اس فائل سے بحال کرنے پر یہ واپس آ جاتی ہے۔</translation>
+    </message>
+    <message>
+        <source>Reminders restored from %1 (reminders now: %2); the profile as it was is kept in %3</source>
+        <translation>یاد دہانیاں %1 سے بحال ہوئیں (اب یاد دہانیاں: %2)؛ پچھلی پروفائل %3 میں رکھی گئی ہے</translation>
+    </message>
+    <message>
+        <source>The reminders could not be restored; they are as they were.
+
+%1</source>
+        <translation>یاد دہانیاں بحال نہیں ہو سکیں؛ وہ ویسی ہی ہیں۔
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderExport</name>
+    <message>
+        <source>Export Reminders</source>
+        <translation>یاد دہانیاں برآمد کریں</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics);;All Files (*)</source>
+        <translation>iCalendar فائلیں (*.ics);;تمام فائلیں (*)</translation>
+    </message>
+    <message>
+        <source>The reminders could not be exported.
+
+%1</source>
+        <translation>یاد دہانیاں برآمد نہیں ہو سکیں۔
+
+%1</translation>
+    </message>
+    <message>
+        <source>No reminder falls due in the next %1 years; %2 holds no events</source>
+        <translation>اگلے %1 برسوں میں کوئی یاد دہانی واجب نہیں؛ %2 میں کوئی واقعہ نہیں</translation>
+    </message>
+    <message>
+        <source>1 event of the next %1 years written to %2</source>
+        <translation>اگلے %1 برسوں کا 1 واقعہ %2 میں لکھا گیا</translation>
+    </message>
+    <message>
+        <source>%1 events of the next %2 years written to %3</source>
+        <translation>اگلے %2 برسوں کے %1 واقعات %3 میں لکھے گئے</translation>
     </message>
 </context>
 <context>
@@ -1331,6 +2276,129 @@ Try '%3 --help' for more information.</source>
     <message>
         <source>%1: the session bus at %2 does not answer within %3 seconds; going on without it, as a copy of its own, without desktop notifications</source>
         <translation>%1: %2 پر سیشن بس %3 سیکنڈ میں جواب نہیں دیتی؛ اس کے بغیر، ایک الگ کاپی کے طور پر اور ڈیسک ٹاپ اطلاعات کے بغیر کام جاری ہے</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Main window</source>
+        <translation>مرکزی ونڈو</translation>
+    </message>
+    <message>
+        <source>Alt+the underlined letter</source>
+        <translation>Alt+زیر خط والا حرف</translation>
+    </message>
+    <message>
+        <source>opens a menu, or presses a button of the form</source>
+        <translation>مینو کھولتا ہے، یا فارم کا بٹن دباتا ہے</translation>
+    </message>
+    <message>
+        <source>View: shows the chosen date in the other calendar with its memo</source>
+        <translation>منظر: منتخب تاریخ دوسرے کیلنڈر میں اس کے نوٹ کے ساتھ دکھاتا ہے</translation>
+    </message>
+    <message>
+        <source>Add, View, Delete</source>
+        <translation>شامل کریں، دیکھیں، حذف کریں</translation>
+    </message>
+    <message>
+        <source>puts the clipboard's text into the memo, as one line</source>
+        <translation>کلپ بورڈ کا متن نوٹ میں ایک سطر کے طور پر رکھتا ہے</translation>
+    </message>
+    <message>
+        <source>New, Open, Save</source>
+        <translation>نیا، کھولیں، محفوظ کریں</translation>
+    </message>
+    <message>
+        <source>prints the form</source>
+        <translation>فارم پرنٹ کرتا ہے</translation>
+    </message>
+    <message>
+        <source>opens All Reminders</source>
+        <translation>تمام یاد دہانیاں کھولتا ہے</translation>
+    </message>
+    <message>
+        <source>shows or hides the month panel</source>
+        <translation>مہینے کا پینل دکھاتا یا چھپاتا ہے</translation>
+    </message>
+    <message>
+        <source>moves between the form and the month panel</source>
+        <translation>فارم اور مہینے کے پینل کے درمیان جاتا ہے</translation>
+    </message>
+    <message>
+        <source>opens the manual</source>
+        <translation>ہدایت نامہ کھولتا ہے</translation>
+    </message>
+    <message>
+        <source>Month panel</source>
+        <translation>مہینے کا پینل</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>تیر والی کلیدیں</translation>
+    </message>
+    <message>
+        <source>the day before or after, or the same weekday a week away</source>
+        <translation>پچھلا یا اگلا دن، یا ایک ہفتہ دور ہفتے کا وہی دن</translation>
+    </message>
+    <message>
+        <source>the month before or after</source>
+        <translation>پچھلا یا اگلا مہینہ</translation>
+    </message>
+    <message>
+        <source>the year before or after</source>
+        <translation>پچھلا یا اگلا سال</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>آج</translation>
+    </message>
+    <message>
+        <source>shows the day in the form</source>
+        <translation>دن کو فارم میں دکھاتا ہے</translation>
+    </message>
+    <message>
+        <source>All Reminders</source>
+        <translation>تمام یاد دہانیاں</translation>
+    </message>
+    <message>
+        <source>from the filter to the list</source>
+        <translation>فلٹر سے فہرست تک</translation>
+    </message>
+    <message>
+        <source>opens the reminder in the form</source>
+        <translation>یاد دہانی کو فارم میں کھولتا ہے</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف کریں</translation>
+    </message>
+    <message>
+        <source>deletes the reminder, after asking</source>
+        <translation>پوچھنے کے بعد یاد دہانی حذف کرتا ہے</translation>
+    </message>
+    <message>
+        <source>closes the window</source>
+        <translation>ونڈو بند کرتا ہے</translation>
+    </message>
+    <message>
+        <source>Missed Reminders</source>
+        <translation>چھوٹی ہوئی یاد دہانیاں</translation>
+    </message>
+    <message>
+        <source>Reminder prompt</source>
+        <translation>یاد دہانی کا سوال</translation>
+    </message>
+    <message>
+        <source>reminds you again after the interval</source>
+        <translation>وقفے کے بعد پھر یاد دلاتا ہے</translation>
+    </message>
+    <message>
+        <source>no more reminders today</source>
+        <translation>آج مزید یاد دہانی نہیں</translation>
+    </message>
+    <message>
+        <source>not now: reminds you again after the interval</source>
+        <translation>ابھی نہیں: وقفے کے بعد پھر یاد دلاتا ہے</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +2961,42 @@ Please verify that the correct path and file name are given.</source>
     <message>
         <source>pixels</source>
         <translation>پکسل</translation>
+    </message>
+    <message>
+        <source>Save a copy of every reminder and setting in a file of your choice
+Back Up Reminders</source>
+        <translation>ہر یاد دہانی اور ترتیب کی نقل اپنی پسند کی فائل میں محفوظ کریں
+یاد دہانیوں کا بیک اپ</translation>
+    </message>
+    <message>
+        <source>Replace the reminders and settings with those of a backup
+Restore Reminders</source>
+        <translation>یاد دہانیوں اور ترتیبات کو بیک اپ والی سے بدل دیں
+یاد دہانیاں بحال کریں</translation>
+    </message>
+    <message>
+        <source>List the keys that work in Zamanix's windows
+Keyboard Shortcuts</source>
+        <translation>Zamanix کی ونڈوز میں کام کرنے والی کلیدوں کی فہرست
+کی بورڈ شارٹ کٹس</translation>
+    </message>
+    <message>
+        <source>Open the manual of Zamanix
+Manual</source>
+        <translation>Zamanix کا ہدایت نامہ کھولیں
+ہدایت نامہ</translation>
+    </message>
+    <message>
+        <source>Keep a calendar on a CalDAV server holding your reminders, for your phone and other calendar programs
+Calendar Server</source>
+        <translation>اپنی یاد دہانیوں والا کیلنڈر CalDAV سرور پر رکھیں، اپنے فون اور دوسرے کیلنڈر پروگراموں کے لیے
+کیلنڈر سرور</translation>
+    </message>
+    <message>
+        <source>Publish the reminders to the calendar server now
+Publish Now</source>
+        <translation>یاد دہانیاں ابھی کیلنڈر سرور پر شائع کریں
+ابھی شائع کریں</translation>
     </message>
 </context>
 <context>
