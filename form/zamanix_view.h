@@ -10,6 +10,7 @@
 #include "framework/ctime.h"
 #include "framework/view.h"
 #include "session/zamanix_profile.h"
+#include "text/display_names.h"
 
 #include <optional>
 #include <string_view>
@@ -119,7 +120,7 @@ private:
     void OnHijriCalendarChanged();
     void DescribeHijriCalendar();
 
-    void fillMonthList(const std::string *names, const char *first);
+    void fillMonthList(const std::string *names, NameKind shown, const char *first);
     // Counts a tick; when the count is out, opens the prompt of a reminder
     // that is due (once the tick is handled). Whether it checked (CheckAlarm
     // ran, and rebuilt today's line).
