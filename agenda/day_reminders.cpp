@@ -1,44 +1,43 @@
 #include "agenda/day_reminders.h"
 
 #include "agenda/reminder_key.h"
+#include "agenda/sentence.h"
 #include "reminders/alarm_value.h"
 #include "reminders/profile_text.h"
 #include "reminders/reminder_entries.h"
+#include "text/translate.h"
 
 #include <algorithm>
 
 namespace {
 
-// The day as the program spells it in a calendar's key: the Christian day
-// in two digits ("%B/%d" of the date), the Hijri day without a leading zero.
-std::string usualDay(ReminderCalendar calendar, int day)
-{
-    std::string text = std::to_string(day);
-    if (calendar == ReminderCalendar::Christian && day >= 0 && day < 10)
-        text.insert(0, 1, '0');
-    return text;
-}
-
-// The day typed the other way, for days 1 to 9; "" when there is none.
-std::string otherDay(ReminderCalendar calendar, int day)
-{
-    if (day < 1 || day > 9)
-        return {};
-    return calendar == ReminderCalendar::Christian ? std::to_string(day)
-                                                   : "0" + std::to_string(day);
-}
+// The notice's sentences.
+constexpr const char *kNoticeText = ZX_TRANSLATE_NOOP("Reminders", "In %1 days, %2 / %3: %4");
+constexpr const char *kTomorrowNoticeText = ZX_TRANSLATE_NOOP("Reminders", "Tomorrow, %1 / %2: %3");
 
 void addKeys(std::vector<DayKey> &keys, ReminderCalendar calendar, const YearMonthDay &date)
 {
     if (date.month < 1 || date.month > 12)
         return; // no month name, no key
     const std::string &month = ReminderMonthName(calendar, date.month);
-    keys.push_back({calendar, ReminderKey(month, usualDay(calendar, date.day))});
-    if (const std::string other = otherDay(calendar, date.day); !other.empty())
-        keys.push_back({calendar, ReminderKey(month, other)});
+    for (const std::string &day : DaySpellings(calendar, date.day))
+        keys.push_back({calendar, ReminderKey(month, day)});
 }
 
 } // namespace
+
+std::string DayReminderText(const DayReminder &reminder)
+{
+    if (reminder.noticeDays == 0)
+        return reminder.memo;
+    const std::string christian = CivilDayText(reminder.occursDay);
+    const std::string hijri = HijriDayText(reminder.occursHijri);
+    if (reminder.noticeDays == 1)
+        return FillSentence(
+            Translate("Reminders", kTomorrowNoticeText), {christian, hijri, reminder.memo});
+    return FillSentence(Translate("Reminders", kNoticeText),
+        {std::to_string(reminder.noticeDays), christian, hijri, reminder.memo});
+}
 
 std::vector<DayKey> DayReminderKeys(const YearMonthDay &christian, const YearMonthDay &hijri)
 {
@@ -68,18 +67,4 @@ ReminderAlarm ParseReminderAlarm(const std::optional<std::string> &alarmValue)
 bool AlarmReached(const ReminderAlarm &alarm, int hour, int minute)
 {
     return hour > alarm.hour || (hour == alarm.hour && minute >= alarm.minute);
-}
-
-std::vector<DayReminder> FindDayReminders(
-    const YearMonthDay &christian, const YearMonthDay &hijri, const ProfileLookup &lookup)
-{
-    std::vector<DayReminder> found;
-    for (DayKey &day : DayReminderKeys(christian, hijri)) {
-        std::optional<std::string> memo = lookup(kReminderSection, day.key);
-        if (!memo || memo->empty())
-            continue;
-        const ReminderAlarm alarm = ParseReminderAlarm(lookup(kAlarmSection, day.key));
-        found.push_back({day.calendar, std::move(day.key), std::move(*memo), alarm});
-    }
-    return found;
 }

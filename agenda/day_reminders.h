@@ -1,5 +1,6 @@
-// The reminders that a civil day holds: the memos stored under its keys in
-// both calendars, each with the alarm that makes it ring.
+// The reminders that a civil day holds: the keys of its yearly reminders in
+// both calendars, the reminders found under a day's keys (day_agenda.h
+// finds them, of every kind) and the alarm that makes each ring.
 //
 // A reminder belongs to a month and a day of one calendar and comes back
 // every year of that calendar. A day of either calendar may have been typed
@@ -21,6 +22,12 @@
 
 enum class ReminderCalendar { Hijri, Christian };
 
+// How a reminder comes back: every year on a month and day of its calendar
+// (the "Reminder" and "Alarm" sections), or one of the other kinds
+// (reminders/reminder_entries.h): once on a date, every month of its
+// calendar on a day, every week on a weekday.
+enum class ReminderKind { Yearly, Once, Monthly, Weekly };
+
 // The largest repeat interval, in minutes, that the form takes; a stored
 // interval outside 0..kMaxAlarmInterval counts as the nearest end.
 inline constexpr int kMaxAlarmInterval = 720;
@@ -33,19 +40,33 @@ struct ReminderAlarm {
     int every = 60; // 0..kMaxAlarmInterval
 };
 
-// One reminder key of a civil day.
+// One reminder key of a civil day. A weekly key counts as Christian: the
+// week is the civil one.
 struct DayKey {
     ReminderCalendar calendar;
     std::string key; // "Ramadhan/5"
+    ReminderKind kind = ReminderKind::Yearly;
 };
 
-// A reminder found under one of a day's keys.
+// A reminder found under one of a day's keys, or, for a notice, under a key
+// of a day `noticeDays` days later.
 struct DayReminder {
-    ReminderCalendar calendar;
+    ReminderCalendar calendar = ReminderCalendar::Christian;
     std::string key; // the key it is stored under
     std::string memo; // never empty
     ReminderAlarm alarm;
+    ReminderKind kind = ReminderKind::Yearly;
+    // 0: the reminder's own day. Otherwise the notice given that many days
+    // before the day it falls on, whose dates follow.
+    int noticeDays = 0;
+    int occursDay = 0; // a day number
+    YearMonthDay occursChristian, occursHijri;
 };
+
+// What the prompt and the lists say of a reminder: its memo, or for a
+// notice when its day comes: "In 3 days, Sunday 7 February 2027 / 1
+// Ramadhan 1448: buy dates" ("Tomorrow, ..." for one day).
+std::string DayReminderText(const DayReminder &reminder);
 
 // Reads one entry of the profile: its decoded value, or nullopt when the
 // entry, its section or the file is missing. An entry present with an empty
@@ -72,8 +93,3 @@ ReminderAlarm ParseReminderAlarm(const std::optional<std::string> &alarmValue);
 
 // Whether an alarm has rung by hour:minute of its day (the local time).
 bool AlarmReached(const ReminderAlarm &alarm, int hour, int minute);
-
-// The reminders of the civil day, in the order of DayReminderKeys: every key
-// that holds a non-empty memo, with its own alarm.
-std::vector<DayReminder> FindDayReminders(
-    const YearMonthDay &christian, const YearMonthDay &hijri, const ProfileLookup &lookup);

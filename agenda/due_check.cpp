@@ -1,5 +1,6 @@
 #include "agenda/due_check.h"
 
+#include "agenda/day_agenda.h"
 #include "agenda/reminder_key.h"
 
 #include <algorithm>
@@ -19,7 +20,7 @@ std::string memosOf(const std::vector<DayReminder> &reminders, ReminderCalendar 
     std::string memos;
     for (const DayReminder &reminder : reminders)
         if (reminder.calendar == calendar)
-            memos += (memos.empty() ? "" : "\r") + reminder.memo;
+            memos += (memos.empty() ? "" : "\r") + DayReminderText(reminder);
     return memos;
 }
 
@@ -53,7 +54,8 @@ std::optional<DueReminders> CDueCheck::Check(const DueTime &time, const std::str
     if (ChristianDayKey(time.christian) == declinedKey)
         return std::nullopt;
     DueReminders due;
-    due.reminders = FindDayReminders(time.christian, hijri.ToHijri(time.christian), lookup);
+    due.reminders =
+        FindRemindersOfDay(ChristianDayNumber(time.christian), hijri, lookup, WithNotices::Yes);
     if (std::none_of(due.reminders.begin(), due.reminders.end(),
             [&](const DayReminder &r) { return AlarmReached(r.alarm, time.hour, time.minute); }))
         return std::nullopt;

@@ -5,10 +5,12 @@
 // reads the clock or the profile for itself.
 //
 // A check finds every reminder stored under one of the day's keys in either
-// calendar and spelling (day_reminders.h), each with its own alarm; it is
-// due once any of them has rung by the time given, unless the user declined
-// the day. The prompt shows the Hijri memos, a carriage return, then the
-// Christian ones, and comes again after the shortest of their intervals.
+// calendar and spelling, of every kind, and the notices that fall on the
+// day (day_agenda.h), each with its own alarm; it is due once any of them
+// has rung by the time given, unless the user declined the day. The prompt
+// shows the Hijri memos, a carriage return, then the Christian ones (and
+// the weekly ones), a notice as "In 3 days, ...: memo"; it comes again
+// after the shortest of their intervals.
 #pragma once
 
 #include "agenda/day_reminders.h"

@@ -25,10 +25,10 @@ std::vector<ReadEntry> readEntries(const CProfileSnapshot &profile)
     return read;
 }
 
-std::string ignored(const ProfileEntryValue &entry, const std::string &why)
+std::string ignored(const MonthStartEntry &entry)
 {
     return FillSentence(Translate("MonthStarts", "[%1] %2=%3 is ignored: %4"),
-        {kHijriMonthStartsSection, entry.name, entry.value, why});
+        {kHijriMonthStartsSection, entry.name, entry.value, entry.problem});
 }
 
 // Every entry whose name names the month, however spelled.
@@ -54,22 +54,32 @@ CHijriCalendar WithProfileMonthStarts(
     return calendar.WithMonthStarts(std::move(records));
 }
 
-std::vector<std::string> ProfileMonthStartWarnings(
+std::vector<MonthStartEntry> ProfileMonthStartEntries(
     const CProfileSnapshot &profile, const CHijriCalendar &calendar)
 {
     const std::span<const MonthStartRefusal> refused = calendar.RefusedMonthStarts();
-    std::vector<std::string> warnings;
+    std::vector<MonthStartEntry> entries;
     std::size_t position = 0; // among the records the calendar was given
-    for (const ReadEntry &r : readEntries(profile)) {
-        if (!r.record) {
-            warnings.push_back(ignored(r.entry, r.error));
+    for (ReadEntry &r : readEntries(profile)) {
+        MonthStartEntry &entry = entries.emplace_back(
+            std::move(r.entry.name), std::move(r.entry.value), r.record, std::move(r.error));
+        if (!r.record)
             continue;
-        }
         for (const MonthStartRefusal &refusal : refused)
             if (refusal.position == position && refusal.record == *r.record)
-                warnings.push_back(ignored(r.entry, refusal.reason));
+                entry.problem = refusal.reason;
         ++position;
     }
+    return entries;
+}
+
+std::vector<std::string> ProfileMonthStartWarnings(
+    const CProfileSnapshot &profile, const CHijriCalendar &calendar)
+{
+    std::vector<std::string> warnings;
+    for (const MonthStartEntry &entry : ProfileMonthStartEntries(profile, calendar))
+        if (!entry.problem.empty())
+            warnings.push_back(ignored(entry));
     return warnings;
 }
 
@@ -89,6 +99,14 @@ std::vector<ProfileChange> RemoveMonthStartChanges(
     const CProfileSnapshot &profile, int year, int month)
 {
     return removals(profile, HijriMonthIndex(year, month));
+}
+
+std::vector<ProfileChange> RemoveMonthStartEntryChanges(
+    const CProfileSnapshot &profile, const std::string &name)
+{
+    if (const std::optional<int> index = MonthStartIndex(name))
+        return removals(profile, *index);
+    return {ProfileChange::Remove(kHijriMonthStartsSection, name)};
 }
 
 std::vector<ProfileChange> ReplaceMonthStartsChanges(std::span<const HijriMonthStart> records)

@@ -8,6 +8,7 @@
 #include "reminders/profile.h"
 #include "reminders/profile_snapshot.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -17,6 +18,19 @@
 // order. The calendar refuses those it cannot keep (RefusedMonthStarts).
 CHijriCalendar WithProfileMonthStarts(
     const CHijriCalendar &calendar, const CProfileSnapshot &profile);
+
+// An entry of the section, as a list of the records shows it.
+struct MonthStartEntry {
+    std::string name, value; // as the profile holds them
+    std::optional<HijriMonthStart> record; // nothing when the entry says no record
+    std::string problem; // why the calendar does not keep it; empty when it does
+};
+
+// Every entry of the section, in the profile's order, with what the
+// calendar (which holds the profile's records, WithProfileMonthStarts)
+// makes of it.
+std::vector<MonthStartEntry> ProfileMonthStartEntries(
+    const CProfileSnapshot &profile, const CHijriCalendar &calendar);
 
 // One sentence for each entry of the section that the calendar does not
 // keep, in the profile's order: "[HijriMonthStarts] 1448/13=2027-02-07 is
@@ -34,5 +48,9 @@ std::vector<ProfileChange> RecordMonthStartChanges(
 // Removes every entry of the month: the rule's start holds again.
 std::vector<ProfileChange> RemoveMonthStartChanges(
     const CProfileSnapshot &profile, int year, int month);
+// Removes an entry by its name as the profile spells it: every entry of the
+// month it names, or the entry alone when its name names no month.
+std::vector<ProfileChange> RemoveMonthStartEntryChanges(
+    const CProfileSnapshot &profile, const std::string &name);
 // Replaces the whole section with the records, in their order (an import).
 std::vector<ProfileChange> ReplaceMonthStartsChanges(std::span<const HijriMonthStart> records);

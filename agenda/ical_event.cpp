@@ -1,6 +1,6 @@
 #include "agenda/ical_event.h"
 
-#include "agenda/reminder_key.h"
+#include "agenda/kind_key.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -105,11 +105,16 @@ icalproperty *startOf(const ReminderRow &row, const EventZone &zone)
     return property;
 }
 
-icalcomponent *displayAlarm(const std::string &text)
+// A display alarm `daysBefore` days before the event's start (0: at it).
+icalcomponent *displayAlarm(const std::string &text, int daysBefore = 0)
 {
     icaltriggertype trigger;
     trigger.time = icaltime_null_time();
     trigger.duration = icaldurationtype_from_int(0);
+    if (daysBefore > 0) {
+        trigger.duration.is_neg = 1;
+        trigger.duration.days = static_cast<unsigned int>(daysBefore);
+    }
     return icalcomponent_vanew(ICAL_VALARM_COMPONENT, icalproperty_new_action(ICAL_ACTION_DISPLAY),
         icalproperty_new_trigger(trigger), icalproperty_new_description(text.c_str()),
         static_cast<void *>(nullptr));
@@ -159,6 +164,9 @@ icalcomponent *NewReminderEvent(
         icalproperty_new_summary(text.c_str()), icalproperty_new_categories("Zamanix"),
         static_cast<void *>(nullptr));
     icalcomponent_add_component(event, displayAlarm(text));
+    // The notice, as the calendar programs that ring alarms give it.
+    if (row.notice > 0)
+        icalcomponent_add_component(event, displayAlarm(text, row.notice));
     return event;
 }
 
@@ -178,5 +186,8 @@ std::string ComponentText(icalcomponent *component)
 
 std::string ReminderKeyId(std::string_view key)
 {
+    if (IsKindKeyForm(key))
+        if (const ParsedReminderKey parsed = ParseKindKey(key); parsed.CanFallDue())
+            return base64Url(KindKeyText(parsed));
     return base64Url(CanonicalReminderKey(key));
 }

@@ -36,7 +36,8 @@ IcalComponent NewReminderCalendar(const EventZone &zone);
 IcalComponent NewExportCalendar(const EventZone &zone);
 
 // The VEVENT of a reminder that falls due on `row.christian`: the memo as its
-// summary, a start at the time its alarm rings, a display alarm at the start.
+// summary, a start at the time its alarm rings, a display alarm at the start
+// and, for a reminder with notice, another that many days before it.
 icalcomponent *NewReminderEvent(
     const ReminderRow &row, const EventZone &zone, icaltimetype stamp, const std::string &uid);
 
@@ -46,6 +47,8 @@ icaltimetype EventStamp(std::int64_t seconds);
 // The component as iCalendar text.
 std::string ComponentText(icalcomponent *component);
 
-// The key in URL-safe Base64 without padding, the month name spelled as its
-// table spells it: the part of a UID that names the reminder.
+// The key in URL-safe Base64 without padding, spelled as the program
+// writes it (the month name as its table spells it; a key of the other
+// kinds as KindKeyText writes it): the part of a UID that names the
+// reminder.
 std::string ReminderKeyId(std::string_view key);

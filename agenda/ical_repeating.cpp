@@ -1,6 +1,7 @@
 #include "agenda/ical_repeating.h"
 
 #include "agenda/ical_event.h"
+#include "agenda/kind_key.h"
 #include "agenda/reminder_list.h"
 #include "calendar/icu/month_start_record.h"
 #include "text/sentence.h"
@@ -10,14 +11,46 @@
 
 namespace {
 
-// The yearly rule of a key that falls due: its month and day in its
-// calendar's years.
-icalproperty *yearlyRule(const ParsedReminderKey &key, const std::string &rscale)
+constexpr const char *kByDay[] = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
+
+// A Christian day of the month, or the month's last day when it lacks the
+// day, in plain RFC 5545: the first of the day and the last day.
+std::string christianMonthDay(int day)
 {
-    std::string rule = "FREQ=YEARLY;BYMONTH=" + std::to_string(key.month) +
-        ";BYMONTHDAY=" + std::to_string(key.day);
-    if (key.calendar == ReminderCalendar::Hijri)
-        rule = "RSCALE=" + rscale + ";" + rule + ";SKIP=OMIT";
+    if (day == 31)
+        return "BYMONTHDAY=-1";
+    if (day > 28)
+        return "BYMONTHDAY=" + std::to_string(day) + ",-1;BYSETPOS=1";
+    return "BYMONTHDAY=" + std::to_string(day);
+}
+
+// The rule by which a key that falls due repeats; nothing for a once key.
+std::optional<std::string> ruleText(const ParsedReminderKey &key, const std::string &rscale)
+{
+    const bool hijri = key.calendar == ReminderCalendar::Hijri;
+    const std::string day = std::to_string(key.day);
+    switch (key.kind) {
+    case ReminderKind::Yearly:
+        if (hijri)
+            return "RSCALE=" + rscale + ";FREQ=YEARLY;BYMONTH=" + std::to_string(key.month) +
+                ";BYMONTHDAY=" + day + ";SKIP=OMIT";
+        return "FREQ=YEARLY;BYMONTH=" + std::to_string(key.month) + ";BYMONTHDAY=" + day;
+    case ReminderKind::Monthly:
+        // A Hijri month that lacks day 30 takes the day before it.
+        if (hijri)
+            return "RSCALE=" + rscale + ";FREQ=MONTHLY;BYMONTHDAY=" + day +
+                (key.day == 30 ? ";SKIP=BACKWARD" : "");
+        return "FREQ=MONTHLY;" + christianMonthDay(key.day);
+    case ReminderKind::Weekly:
+        return "FREQ=WEEKLY;BYDAY=" + std::string(kByDay[key.weekday]);
+    case ReminderKind::Once:
+        break;
+    }
+    return std::nullopt;
+}
+
+icalproperty *repeatRule(const std::string &rule)
+{
     icalrecurrencetype recurrence = icalrecurrencetype_from_string(rule.c_str());
     icalproperty *property = icalproperty_new_rrule(recurrence);
     std::free(recurrence.rscale); // the parser's copy; the property keeps its own
@@ -56,9 +89,9 @@ std::optional<std::string> RscaleNameOf(const CHijriCalendar &hijri, std::string
     return hijri.Rule() == HijriRule::UmmAlQura ? "ISLAMIC-UMALQURA" : "ISLAMIC-CIVIL";
 }
 
-std::string RepeatingEventUid(const std::string &key)
+std::string RepeatingEventUid(const std::string &key, ReminderKind kind)
 {
-    return "yearly-" + ReminderKeyId(key) + kReminderUidDomain;
+    return std::string(KindWord(kind)) + "-" + ReminderKeyId(key) + kReminderUidDomain;
 }
 
 std::string ExportRepeatingReminders(
@@ -70,10 +103,12 @@ std::string ExportRepeatingReminders(
     const IcalComponent calendar = NewExportCalendar(zone);
     const icaltimetype stamp = EventStamp(what.stamp);
     for (const ReminderRow &row : BuildReminderRows(profile, hijri, what.firstDay)) {
-        if (!row.day)
+        if (!row.FallsDue())
             continue;
-        icalcomponent *event = NewReminderEvent(row, zone, stamp, RepeatingEventUid(row.key));
-        icalcomponent_add_property(event, yearlyRule(row.parsed, rscale));
+        icalcomponent *event =
+            NewReminderEvent(row, zone, stamp, RepeatingEventUid(row.key, row.parsed.kind));
+        if (const std::optional<std::string> rule = ruleText(row.parsed, rscale))
+            icalcomponent_add_property(event, repeatRule(*rule));
         icalcomponent_add_component(calendar.get(), event);
     }
     return ComponentText(calendar.get());

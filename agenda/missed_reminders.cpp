@@ -1,5 +1,6 @@
 #include "agenda/missed_reminders.h"
 
+#include "agenda/day_agenda.h"
 #include "agenda/reminder_list.h"
 
 #include <algorithm>
@@ -13,7 +14,7 @@ std::vector<MissedReminder> FindMissedReminders(const LocalMinute &lastCheck, in
         const YearMonthDay christian = ChristianOfDay(day);
         const YearMonthDay hijriDate = hijri.HijriOfDay(day);
         const std::size_t first = missed.size();
-        for (DayReminder &reminder : FindDayReminders(christian, hijriDate, lookup)) {
+        for (DayReminder &reminder : FindRemindersOfDay(day, hijri, lookup, WithNotices::Yes)) {
             const std::optional<int> ringsAt = AlarmRingsAt(reminder.alarm);
             // On the day of the last check, what it had reached was heard.
             if (!ringsAt || (day == lastCheck.day && *ringsAt <= checkedMinute))

@@ -1,7 +1,8 @@
 // The reminders that fell due while the program was not running or the
 // machine slept: every reminder of the days from the last due check up to
-// yesterday whose alarm time had not yet come when the program last checked.
-// Today's reminders are the due check's, never missed.
+// yesterday, of every kind and with the notices of those days
+// (day_agenda.h), whose alarm time had not yet come when the program last
+// checked. Today's reminders are the due check's, never missed.
 //
 // Standard library and the calendar only; the profile is reached through a
 // lookup, and the caller reads the clock.
@@ -36,7 +37,7 @@ struct MissedReminder {
 // `today`, but of no more than the last kMissedReminderDays of them: on the
 // day of the last check those whose alarm that check had not reached, on
 // later days every one whose alarm is ever reached. In day order, then by
-// the minute they ring from, then as FindDayReminders gives them. Nothing
+// the minute they ring from, then as FindRemindersOfDay gives them. Nothing
 // when the last check was today (or, after the clock went back, later).
 std::vector<MissedReminder> FindMissedReminders(const LocalMinute &lastCheck, int today,
     const CHijriCalendar &hijri, const ProfileLookup &lookup);

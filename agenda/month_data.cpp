@@ -1,5 +1,6 @@
 #include "agenda/month_data.h"
 
+#include "agenda/day_agenda.h"
 #include "agenda/next_date.h"
 #include "calendar/calendar.h"
 
@@ -112,8 +113,9 @@ MonthData BuildMonthData(const MonthId &month, const CHijriCalendar &hijri,
         day.hijri = hijri.HijriOfDay(d);
         day.weekday = WeekdayOfDay(d);
         day.holyDays = HolyDaysOf(day.hijri);
+        day.holyNights = HolyNightsBefore(hijri.HijriOfDay(d + 1));
         if (reminders)
-            day.reminders = FindDayReminders(day.christian, day.hijri, reminders);
+            day.reminders = FindRemindersOfDay(d, hijri, reminders, WithNotices::No);
     }
     if (!data.days.empty())
         addMoonPhases(data.days, offsetAt);

@@ -48,8 +48,11 @@ struct MonthDay {
     int weekday = 0; // 0 = Sunday .. 6 = Saturday
     // The phases lie more than six days apart, so a day has one at most.
     std::optional<MoonPhaseTime> moonPhase;
-    std::vector<DayReminder> reminders; // FindDayReminders: both calendars, both spellings
+    std::vector<DayReminder> reminders; // FindRemindersOfDay, without notices
     std::vector<const HolyDay *> holyDays;
+    // The holy days of the day after, kept on their night: from this day's
+    // sunset on.
+    std::vector<const HolyDay *> holyNights;
 };
 
 struct MonthData {

@@ -5,11 +5,7 @@
 #include "text/sentence.h"
 #include "text/translate.h"
 
-namespace {
-
-// The day of a day text that the due check builds: "1".."31" or "01".."09";
-// 0 for any other text.
-int dayOfText(std::string_view text)
+int DayOfText(std::string_view text)
 {
     if (text.size() == 2 && text[0] == '0' && text[1] >= '1' && text[1] <= '9')
         return text[1] - '0';
@@ -22,6 +18,24 @@ int dayOfText(std::string_view text)
         day = day * 10 + (c - '0');
     }
     return day <= 31 ? day : 0;
+}
+
+std::vector<std::string> DaySpellings(ReminderCalendar calendar, int day)
+{
+    std::vector<std::string> spellings{std::to_string(day)};
+    if (calendar == ReminderCalendar::Christian && day >= 0 && day < 10)
+        spellings.front().insert(0, 1, '0');
+    if (day >= 1 && day <= 9)
+        spellings.push_back(calendar == ReminderCalendar::Christian ? std::to_string(day)
+                                                                    : "0" + std::to_string(day));
+    return spellings;
+}
+
+namespace {
+
+std::string quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
 }
 
 } // namespace
@@ -95,7 +109,7 @@ ParsedReminderKey ParseReminderKey(std::string_view key)
         parsed.problem = Translate("Reminders", "the key has no day after the \"/\"");
         return parsed;
     }
-    parsed.day = dayOfText(dayText);
+    parsed.day = DayOfText(dayText);
     if (parsed.day == 0) {
         parsed.problem = FillSentence(
             Translate("Reminders", "\"%1\" is not a day: write 1 to 31, or 01 to 09"), {dayText});

@@ -15,11 +15,16 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct ParsedReminderKey {
-    std::optional<ReminderCalendar> calendar; // none: the month is in neither table
-    int month = 0; // 1..12 when the calendar is known
+    ReminderKind kind = ReminderKind::Yearly;
+    // None: the month is in neither table, or the key is weekly.
+    std::optional<ReminderCalendar> calendar;
+    int year = 0; // once: the year as written
+    int month = 0; // 1..12 when the calendar is known (yearly and once)
     int day = 0; // 1..31 when the day text is one the due check builds
+    int weekday = 0; // weekly: 0 = Sunday .. 6 = Saturday
     // Why the key never falls due; empty when it can.
     std::string problem;
 
@@ -50,6 +55,16 @@ std::string CanonicalReminderKey(std::string_view key);
 // The day text of a key as stored, after the "/" ("05" of "Ramadhan/05"),
 // so that the form shows the day spelled as its reminder is.
 std::string ReminderKeyDayText(std::string_view key);
+
+// The spellings of a day in a calendar's keys that the due check finds:
+// first as the program writes it (the Christian day in two digits, as
+// "%B/%d" gives it, the Hijri day without a leading zero), then, for days 1
+// to 9, the other way.
+std::vector<std::string> DaySpellings(ReminderCalendar calendar, int day);
+
+// The day of a day text that the due check builds: "1".."31" or
+// "01".."09"; 0 for any other text.
+int DayOfText(std::string_view text);
 
 // The most days month 1..12 of the calendar ever has: 29 for February, 30
 // for every Hijri month.

@@ -1,6 +1,8 @@
 #include "agenda/reminder_list.h"
 
 #include "agenda/hijri_month_starts.h"
+#include "agenda/kind_key.h"
+#include "agenda/sentence.h"
 #include "calendar/calendar.h"
 #include "reminders/reminder_entries.h"
 #include "text/sentence.h"
@@ -11,15 +13,58 @@
 
 namespace {
 
-// A row of every reminder in the profile, without its day yet; `problem` set
-// for one that can never fall due.
-std::vector<ReminderRow> readRows(const CProfileSnapshot &profile)
+constexpr const char *kNoDayLeft = ZX_TRANSLATE_NOOP(
+    "Reminders", "it falls on no day before 31 December 3000, the last day Zamanix supports");
+constexpr const char *kOnlyLeapYears = ZX_TRANSLATE_NOOP("Reminders", "only in leap years");
+constexpr const char *kOnlyLongMonths =
+    ZX_TRANSLATE_NOOP("Reminders", "only in the years whose %1 has 30 days");
+constexpr const char *kHijriMonthEnd =
+    ZX_TRANSLATE_NOOP("Reminders", "on the 29th of the months that have 29 days");
+constexpr const char *kChristianMonthEnd =
+    ZX_TRANSLATE_NOOP("Reminders", "on the last day of the months that have fewer than %1 days");
+
+} // namespace
+
+std::string ReminderNote(const ParsedReminderKey &key)
 {
-    std::vector<ReminderRow> rows;
-    for (ProfileEntryValue &entry : profile.Entries(kReminderSection)) {
+    const bool hijri = key.calendar == ReminderCalendar::Hijri;
+    if (key.kind == ReminderKind::Yearly && hijri && key.day == 30)
+        return FillSentence(
+            Translate("Reminders", kOnlyLongMonths), {ReminderMonthName(*key.calendar, key.month)});
+    if (key.kind == ReminderKind::Yearly && !hijri && key.month == 2 && key.day == 29)
+        return Translate("Reminders", kOnlyLeapYears);
+    if (key.kind == ReminderKind::Monthly && hijri && key.day == 30)
+        return Translate("Reminders", kHijriMonthEnd);
+    if (key.kind == ReminderKind::Monthly && !hijri && key.day > 28)
+        return FillSentence(Translate("Reminders", kChristianMonthEnd), {std::to_string(key.day)});
+    return {};
+}
+
+std::string NoReminderDayProblem(const ParsedReminderKey &key, const CHijriCalendar &hijri)
+{
+    if (key.kind != ReminderKind::Yearly)
+        return Translate("Reminders", kNoDayLeft);
+    return FillSentence(
+        Translate("Reminders", "%1 has no day %2 in the next %3 years under the %4 calendar"),
+        {ReminderMonthShownName(*key.calendar, key.month), std::to_string(key.day),
+            std::to_string(kReminderSearchYears), hijri.DisplayName()});
+}
+
+namespace {
+
+// The rows of one section's reminders, without their days yet; `problem`
+// set for one that can never fall due.
+void readRows(std::vector<ReminderRow> &rows, const CProfileSnapshot &profile, bool yearly)
+{
+    const std::string_view memos = yearly ? kReminderSection : kMoreReminderSection;
+    const std::string_view alarms = yearly ? kAlarmSection : kMoreAlarmSection;
+    // Most profiles give no notice: no lookup of it for each of thousands.
+    const bool notices = !profile.Entries(kNoticeSection).empty();
+    for (ProfileEntryValue &entry : profile.Entries(memos)) {
         ReminderRow row;
-        row.parsed = ParseReminderKey(entry.name);
-        row.alarm = ParseReminderAlarm(profile.Find(kAlarmSection, entry.name));
+        row.parsed = yearly ? ParseReminderKey(entry.name) : ParseKindKey(entry.name);
+        row.alarm = ParseReminderAlarm(profile.Find(alarms, entry.name));
+        row.notice = notices ? ParseNoticeDays(profile.Find(kNoticeSection, entry.name)) : 0;
         row.ringsAt = AlarmRingsAt(row.alarm);
         row.key = std::move(entry.name);
         row.memo = std::move(entry.value);
@@ -33,8 +78,16 @@ std::vector<ReminderRow> readRows(const CProfileSnapshot &profile)
             row.problem =
                 FillSentence(Translate("Reminders", "its alarm time %1 is never reached"), {time});
         }
+        row.note = row.problem.empty() ? ReminderNote(row.parsed) : std::string();
         rows.push_back(std::move(row));
     }
+}
+
+std::vector<ReminderRow> readRows(const CProfileSnapshot &profile)
+{
+    std::vector<ReminderRow> rows;
+    readRows(rows, profile, true);
+    readRows(rows, profile, false);
     return rows;
 }
 
@@ -47,29 +100,40 @@ void setDay(ReminderRow &row, const CHijriCalendar &hijri, int day, int today)
     row.weekday = WeekdayOfDay(day);
 }
 
-// Why a key that names a real day finds none in the years looked at.
-std::string noDayProblem(const ReminderRow &row, const CHijriCalendar &hijri)
-{
-    return FillSentence(
-        Translate("Reminders", "%1 has no day %2 in the next %3 years under the %4 calendar"),
-        {ReminderMonthShownName(*row.parsed.calendar, row.parsed.month),
-            std::to_string(row.parsed.day), std::to_string(kReminderSearchYears),
-            hijri.DisplayName()});
-}
-
-// Due rows first, by day and alarm time; a stable sort keeps the profile's
-// order otherwise, and the rows that never fall due last.
+// Due rows first, by day and alarm time, then the past ones, the latest
+// first; a stable sort keeps the profile's order otherwise, and the rows
+// that never fall due last.
 void sortRows(std::vector<ReminderRow> &rows)
 {
-    std::stable_sort(rows.begin(), rows.end(), [](const ReminderRow &a, const ReminderRow &b) {
-        if (a.day.has_value() != b.day.has_value())
-            return a.day.has_value();
+    const auto rank = [](const ReminderRow &row) { return !row.day ? 2 : row.past ? 1 : 0; };
+    std::stable_sort(rows.begin(), rows.end(), [&](const ReminderRow &a, const ReminderRow &b) {
+        if (rank(a) != rank(b))
+            return rank(a) < rank(b);
         if (!a.day)
             return false;
         if (*a.day != *b.day)
-            return *a.day < *b.day;
+            return a.past ? *a.day > *b.day : *a.day < *b.day;
         return a.ringsAt.value_or(0) < b.ringsAt.value_or(0);
     });
+}
+
+// The row's next day, the day of a past once reminder, or why none.
+void placeRow(ReminderRow &row, const CHijriCalendar &hijri, int today)
+{
+    if (row.parsed.kind == ReminderKind::Once) {
+        const OnceDate once = OnceReminderDay(row.parsed, hijri);
+        if (!once.day)
+            row.problem = once.problem;
+        else {
+            setDay(row, hijri, *once.day, today);
+            row.past = *once.day < today;
+        }
+        return;
+    }
+    if (const std::optional<int> day = NextReminderDay(row.parsed, hijri, today))
+        setDay(row, hijri, *day, today);
+    else
+        row.problem = NoReminderDayProblem(row.parsed, hijri);
 }
 
 } // namespace
@@ -94,14 +158,9 @@ std::vector<ReminderRow> BuildReminderRows(
     const CProfileSnapshot &profile, const CHijriCalendar &hijri, int today)
 {
     std::vector<ReminderRow> rows = readRows(profile);
-    for (ReminderRow &row : rows) {
-        if (!row.problem.empty())
-            continue;
-        if (const std::optional<int> day = NextReminderDay(row.parsed, hijri, today))
-            setDay(row, hijri, *day, today);
-        else
-            row.problem = noDayProblem(row, hijri);
-    }
+    for (ReminderRow &row : rows)
+        if (row.problem.empty())
+            placeRow(row, hijri, today);
     sortRows(rows);
     return rows;
 }

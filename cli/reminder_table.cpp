@@ -1,5 +1,7 @@
 #include "cli/reminder_table.h"
 
+#include "agenda/kind_key.h"
+#include "agenda/sentence.h"
 #include "cli/date_text.h"
 #include "cli/terminal_text.h"
 
@@ -7,6 +9,10 @@
 #include <cstdio>
 
 namespace {
+
+constexpr std::string_view kOneDayNotice = "%1, a day's notice";
+constexpr std::string_view kDaysNotice = "%1, %2 days' notice";
+constexpr std::string_view kPastText = "(past: its day has gone by)";
 
 // Text for a terminal: line breaks as " / ", what a terminal must not get
 // escaped.
@@ -51,38 +57,54 @@ std::size_t columns(std::string_view text)
         [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
 }
 
-std::vector<std::string> textCells(const ReminderRow &row)
+// "weekly", or with notice "weekly, 3 days' notice".
+std::string kindText(const ReminderRow &row)
 {
-    const bool due = row.day.has_value();
-    std::string memo = shownText(row.memo);
-    if (!due)
-        memo += (memo.empty() ? "" : "  ") + std::string("(never falls due: ") +
-            shownText(row.problem) + ")";
-    return {due ? FormatIso(row.christian) : "-",
-        due ? std::string(WeekdayName(row.weekday).substr(0, 3)) : "-",
-        due ? FormatIso(row.hijri) : "-", due ? std::to_string(row.daysUntil) : "-",
-        RingTimeText(row), std::to_string(row.alarm.every), std::string(CalendarNameOf(row.parsed)),
-        shownText(row.key), memo};
+    std::string kind(KindWord(row.parsed.kind));
+    if (row.notice == 1)
+        return FillSentence(kOneDayNotice, {kind});
+    if (row.notice > 1)
+        return FillSentence(kDaysNotice, {kind, std::to_string(row.notice)});
+    return kind;
 }
 
+std::vector<std::string> textCells(const ReminderRow &row)
+{
+    const bool dated = row.day.has_value();
+    std::string memo = shownText(row.memo);
+    if (!dated)
+        memo += (memo.empty() ? "" : "  ") + std::string("(never falls due: ") +
+            shownText(row.problem) + ")";
+    else if (row.past)
+        memo += (memo.empty() ? "" : "  ") + std::string(kPastText);
+    const std::string_view calendar = CalendarNameOf(row.parsed);
+    return {dated ? FormatIso(row.christian) : "-",
+        dated ? std::string(WeekdayName(row.weekday).substr(0, 3)) : "-",
+        dated ? FormatIso(row.hijri) : "-", dated ? std::to_string(row.daysUntil) : "-",
+        RingTimeText(row), std::to_string(row.alarm.every),
+        calendar.empty() ? "-" : std::string(calendar), kindText(row), shownText(row.key), memo};
+}
+
+// The columns of the releases before the other kinds, then the kind and
+// the notice, so that a script that counts columns reads what it read.
 std::vector<std::string> tsvCells(const ReminderRow &row)
 {
-    const bool due = row.day.has_value();
+    const bool dated = row.day.has_value();
     return {tsvField(row.key), std::string(CalendarNameOf(row.parsed)), tsvField(row.memo),
         row.ringsAt ? RingTimeText(row) : "", std::to_string(row.alarm.every),
-        due ? FormatIso(row.christian) : "", due ? std::string(WeekdayName(row.weekday)) : "",
-        due ? FormatIso(row.hijri) : "", due ? std::to_string(row.daysUntil) : "",
-        tsvField(row.problem)};
+        dated ? FormatIso(row.christian) : "", dated ? std::string(WeekdayName(row.weekday)) : "",
+        dated ? FormatIso(row.hijri) : "", dated ? std::to_string(row.daysUntil) : "",
+        tsvField(row.problem), std::string(KindWord(row.parsed.kind)), std::to_string(row.notice)};
 }
 
 std::string textTable(const std::vector<ReminderRow> &rows)
 {
     std::vector<std::vector<std::string>> lines = {
-        {"DATE", "DAY", "HIJRI", "IN", "ALARM", "EVERY", "CALENDAR", "KEY", "MEMO"}};
+        {"DATE", "DAY", "HIJRI", "IN", "ALARM", "EVERY", "CALENDAR", "KIND", "KEY", "MEMO"}};
     for (const ReminderRow &row : rows)
         lines.push_back(textCells(row));
     // Numbers right-aligned, the rest left; the memo, last, is not padded.
-    const bool right[] = {false, false, false, true, false, true, false, false, false};
+    const bool right[] = {false, false, false, true, false, true, false, false, false, false};
     std::vector<std::size_t> widths(lines.front().size(), 0);
     for (const auto &line : lines)
         for (std::size_t i = 0; i < line.size(); ++i)
@@ -106,6 +128,8 @@ std::string textTable(const std::vector<ReminderRow> &rows)
 
 std::string_view CalendarNameOf(const ParsedReminderKey &key)
 {
+    if (key.kind == ReminderKind::Weekly)
+        return "";
     if (!key.calendar)
         return "-";
     return *key.calendar == ReminderCalendar::Hijri ? "Hijri" : "Christian";
@@ -124,7 +148,8 @@ std::string FormatReminderTable(const std::vector<ReminderRow> &rows, TableForma
 {
     if (format == TableFormat::Text)
         return textTable(rows);
-    std::string out = "key\tcalendar\tmemo\talarm\tevery\tdate\tweekday\thijri\tdays\tproblem\n";
+    std::string out =
+        "key\tcalendar\tmemo\talarm\tevery\tdate\tweekday\thijri\tdays\tproblem\tkind\tnotice\n";
     for (const ReminderRow &row : rows) {
         const std::vector<std::string> cells = tsvCells(row);
         for (std::size_t i = 0; i < cells.size(); ++i)

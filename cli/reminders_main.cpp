@@ -4,16 +4,14 @@
 #include "agenda/hijri_month_starts.h"
 #include "agenda/ical_export.h"
 #include "agenda/ical_repeating.h"
-#include "agenda/month_spelling.h"
 #include "agenda/reminder_list.h"
 #include "cli/clock_override.h"
 #include "cli/date_text.h"
 #include "cli/publish_command.h"
+#include "cli/reminder_edit.h"
 #include "cli/reminders_options.h"
 #include "cli/terminal_text.h"
-#include "cli/typed_key.h"
 #include "language/translations.h"
-#include "reminders/alarm_value.h"
 #include "reminders/output_file.h"
 #include "reminders/profile.h"
 #include "reminders/profile_path.h"
@@ -38,6 +36,7 @@ const char *const kHelp = ZX_TRANSLATE_NOOP("RemindersProgram", R"(Usage:
   zamanix-reminders [OPTIONS] list [--format text|tsv]
   zamanix-reminders [OPTIONS] upcoming [--days N] [--format text|tsv]
   zamanix-reminders [OPTIONS] add KEY MEMO [--alarm HH:MM] [--every MINUTES]
+                    [--notice DAYS]
   zamanix-reminders [OPTIONS] remove KEY
   zamanix-reminders [OPTIONS] export [--years N] [--from DATE] [-o FILE]
   zamanix-reminders [OPTIONS] export --rscale [--from DATE] [-o FILE]
@@ -50,26 +49,34 @@ Lists, adds and removes the reminders that the Zamanix desktop program keeps,
 exports them as an iCalendar file for other calendar programs, and publishes
 them to a CalDAV calendar that phones and other calendar programs show.
 
-A KEY is a month name of either calendar, "/" and a day, as the form builds
-it: Ramadhan/27, March/06, Rabi'ul Awwal/5. add and remove also take the
-common spellings of the Hijri months (Ramadan, Dhul Hijjah, Rabi al-Awwal,
-Jumada al-Ula, ...) and keep the month as the program spells it. A reminder
-comes back every year of its calendar; a day 1 to 9 falls due written as 5
-or as 05.
+A KEY says when a reminder falls due:
+  Ramadhan/27, March/06      every year, on a month and day of either
+                             calendar, as the form builds it
+  Ramadhan/27/1448,          once, on a date of either calendar
+  March/06/2027
+  Hijri/13, Christian/01     every month of that calendar, on a day; a month
+                             without the day has it on its last day
+  Friday                     every week, on the weekday (in English)
+add and remove also take the common spellings of the Hijri months
+(Ramadan, Dhul Hijjah, Rabi al-Awwal, Jumada al-Ula, ...) and keep the month
+as the program spells it. A day 1 to 9 falls due written as 5 or as 05.
 
 Commands:
-  list                every reminder, by the day it falls due next; those
-                      that never fall due (April/31, a misspelt month) last,
-                      with the reason
+  list                every reminder and its kind, by the day it falls due
+                      next; once reminders whose day has gone by after
+                      them, those that never fall due (April/31, a misspelt
+                      month) last, with the reason
   upcoming            the reminders that fall due from today through N days
                       from today (--days, default 30), one line for each day
   add KEY MEMO        keeps MEMO under KEY, with its alarm: --alarm HH:MM
                       (default 08:00) and --every MINUTES, 0 to 720, until
-                      it reminds again (default 60); a reminder that exists
-                      keeps the alarm not given; writes exactly what the
-                      form's Add writes
-  remove KEY          forgets the reminder and its alarm, as the form's
-                      Delete does
+                      it reminds again (default 60), and --notice DAYS, 0 to
+                      30, to be reminded that many days before each day it
+                      falls due too (0: no notice); a reminder that exists
+                      keeps what is not given; for a yearly KEY writes
+                      exactly what the form's Add writes
+  remove KEY          forgets the reminder, its alarm and its notice, as the
+                      form's Delete does
   export              writes every day on which a reminder falls due in the
                       next N years (--years, default 5, from --from DATE,
                       YEAR-MONTH-DAY, default today) as iCalendar events at
@@ -107,8 +114,9 @@ The Hijri calendar keeps the month starts recorded in the profile (section
 [HijriMonthStarts], "1448/9=2027-02-07"); a record it cannot keep is left
 out, with a warning on standard error.
 
-Errors (a key whose month or day is not valid, a profile that cannot be read
-or written, bad options, no password for publish) are reported as
+Errors (a key whose month, day, year or weekday is not valid, a date outside
+the supported years, a profile that cannot be read or written, bad options,
+no password for publish) are reported as
 "zamanix-reminders: <what is wrong>" on standard error with exit status 2,
 and nothing is written.
 )");
@@ -201,63 +209,29 @@ int list(const RemindersOptions &o, const Context &c)
     return 0;
 }
 
-// The key as the form builds it: the month as its table spells it (from
-// any of its common spellings, month_spelling.h), "/", the day as typed.
-bool formKey(const std::string &typed, std::string &key, std::string &error)
+// Writes what add or remove decided, after telling what the user should
+// know; a refusal writes nothing.
+int writeEdit(const ReminderEdit &edit, const Context &c)
 {
-    key = TypedReminderKey(KeyOfLocalNames(typed));
-    const ParsedReminderKey parsed = ParseReminderKey(key);
-    if (!parsed.CanFallDue()) {
-        error = FillSentence(Translate("RemindersProgram", "cannot add %1: %2"),
-            {QuoteInput(typed), parsed.problem});
-        if (!parsed.calendar && key.find('/') != std::string::npos)
-            error += MonthNameHint(key.substr(0, key.find('/')));
-        return false;
-    }
-    return true;
+    if (!edit.error.empty())
+        return fail(edit.error);
+    for (const std::string &warning : edit.warnings)
+        std::fprintf(stderr, "%s: warning: %s\n", kProgram, TerminalText(warning).c_str());
+    std::string error;
+    if (!WriteProfileEntries(c.profile, edit.changes, error))
+        return fail(error);
+    return 0;
 }
 
 int add(const RemindersOptions &o, const Context &c)
 {
-    std::string key, error;
-    if (!formKey(o.arguments[0], key, error))
-        return fail(error);
-    const std::string &memo = o.arguments[1];
-    if (memo.empty())
-        return fail(Translate("RemindersProgram",
-            "the memo is empty; an empty memo never rings (use remove to delete a reminder)"));
-    // What is not given stays as stored, as the form shows it before Add; a
-    // new reminder gets the default.
-    ReminderAlarm alarm = ParseReminderAlarm(c.snapshot.Find(kAlarmSection, key));
-    if (alarm.hour < 0 || alarm.hour > 23 || alarm.minute < 0 || alarm.minute > 59)
-        alarm = ParseReminderAlarm(std::nullopt);
-    const ProfileChange changes[] = {ProfileChange::Set(kReminderSection, key, memo),
-        ProfileChange::Set(kAlarmSection, key,
-            FormatAlarmValue(o.hour.value_or(alarm.hour), o.minute.value_or(alarm.minute),
-                o.every.value_or(alarm.every)))};
-    if (!WriteProfileEntries(c.profile, changes, error))
-        return fail(error);
-    return 0;
+    const AddRequest request{o.arguments[0], o.arguments[1], o.hour, o.minute, o.every, o.notice};
+    return writeEdit(AddReminderEdit(request, c.snapshot, c.hijri, c.today), c);
 }
 
 int remove(const RemindersOptions &o, const Context &c)
 {
-    // The key as stored, else as add would have stored it ("Ramadan/1" is
-    // kept as "Ramadhan/1").
-    const auto stored = [&](const std::string &key) {
-        return c.snapshot.Find(kReminderSection, key) || c.snapshot.Find(kAlarmSection, key);
-    };
-    const std::string &typed = o.arguments[0];
-    const std::string key = stored(typed) ? typed : TypedReminderKey(KeyOfLocalNames(typed));
-    if (!stored(key))
-        return fail(FillSentence(Translate("RemindersProgram", "there is no reminder %1 in %2"),
-            {QuoteInput(typed), c.profile.string()}));
-    const ProfileChange changes[] = {
-        ProfileChange::Remove(kReminderSection, key), ProfileChange::Remove(kAlarmSection, key)};
-    std::string error;
-    if (!WriteProfileEntries(c.profile, changes, error))
-        return fail(error);
-    return 0;
+    return writeEdit(RemoveReminderEdit(o.arguments[0], c.snapshot), c);
 }
 
 int exportCalendar(const RemindersOptions &o, const Context &c)

@@ -1,6 +1,8 @@
 #include "cli/reminders_options.h"
 
 #include "agenda/day_reminders.h"
+#include "agenda/sentence.h"
+#include "reminders/reminder_entries.h"
 #include "text/sentence.h"
 #include "text/translate.h"
 
@@ -9,6 +11,9 @@
 #include <string_view>
 
 namespace {
+
+constexpr const char *kNoticeRange =
+    ZX_TRANSLATE_NOOP("RemindersProgram", "--notice takes a number of days from 0 to %1, not %2");
 
 struct CommandName {
     std::string_view name;
@@ -32,7 +37,7 @@ struct OptionName {
 const OptionName kValueOptions[] = {{"--profile", {}}, {"--calendar", {}}, {"--adjust", {}},
     {"--format", {RemindersCommand::List, RemindersCommand::Upcoming}},
     {"--days", {RemindersCommand::Upcoming}}, {"--alarm", {RemindersCommand::Add}},
-    {"--every", {RemindersCommand::Add}},
+    {"--every", {RemindersCommand::Add}}, {"--notice", {RemindersCommand::Add}},
     {"--years", {RemindersCommand::Export, RemindersCommand::Publish}},
     {"--from", {RemindersCommand::Export}}, {"-o", {RemindersCommand::Export}},
     {"--output", {RemindersCommand::Export}}, {"--rscale", {RemindersCommand::Export}, true},
@@ -107,6 +112,11 @@ void applyValue(
                                      "--every takes a number of minutes from 0 to %1, not %2"),
                 {std::to_string(kMaxAlarmInterval), quote(value)});
         o.every = number;
+    } else if (name == "--notice") {
+        if (!parseNumber(value, 0, kMaxNoticeDays, number))
+            error = FillSentence(Translate("RemindersProgram", kNoticeRange),
+                {std::to_string(kMaxNoticeDays), quote(value)});
+        o.notice = number;
     } else if (name == "--years") {
         if (!parseNumber(value, 1, 100, number))
             error = FillSentence(Translate("RemindersProgram",

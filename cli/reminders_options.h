@@ -21,6 +21,7 @@ struct RemindersOptions {
     int days = 30; // upcoming
     std::optional<int> hour, minute; // add --alarm
     std::optional<int> every; // add --every
+    std::optional<int> notice; // add --notice, days
     std::optional<int> years; // export (default 5), publish (default: the profile's)
     std::string from; // export, a Christian date; empty: today
     std::string output; // export; empty or "-": standard output

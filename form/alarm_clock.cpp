@@ -2,7 +2,7 @@
 // and sound, and keeps today's date line current.
 #include "form/zamanix_view.h"
 
-#include "agenda/day_reminders.h"
+#include "agenda/day_agenda.h"
 #include "form/today_line.h"
 #include "framework/long_text.h"
 #include "framework/menu.h"
@@ -42,6 +42,7 @@ void CZamanixView::OnTimer(UINT nIDEvent)
     bool checked = false;
     if (nIDEvent == kMinuteTimer) {
         checked = CountDownToDueCheck(elapsed);
+        m_crescentPrompt.Tick(m_timeLast, now);
     }
     if (newDay) {
         // A due check has just built the line.
@@ -87,6 +88,7 @@ void CZamanixView::listenToProfile()
     // prompt; the days missed are caught up on first.
     QObject::connect(&m_profile, &CZamanixProfile::newDay, &m_news, [this] {
         m_dueCheck.CheckSoon();
+        DescribeHijriCalendar(); // a record may touch the new day's month
         if (m_timeChecked && !m_bMissedChecked)
             CheckMissedReminders();
         m_bMissedChecked = true;
@@ -99,12 +101,13 @@ void CZamanixView::listenToProfile()
 }
 
 // Add and Delete, here or in another window: a change to one of today's
-// keys is checked at the next tick, whatever the interval.
+// keys of any kind, or to a reminder whose notice falls today, is checked at
+// the next tick, whatever the interval.
 void CZamanixView::OnRemindersChanged(const QStringList &keys)
 {
-    const Today today = ReadToday(GetHijriCalendar());
+    const int today = ChristianDayNumber(ReadToday(GetHijriCalendar()).christian);
     for (const QString &key : keys)
-        if (IsDayReminderKey(key.toStdString(), today.christian, today.hijri))
+        if (IsReminderKeyOfDay(key.toStdString(), today, GetHijriCalendar(), m_profile.Lookup()))
             m_dueCheck.CheckSoon();
 }
 

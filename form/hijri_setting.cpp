@@ -118,14 +118,16 @@ void CZamanixView::RefreshTodayLine()
     SetDlgItemText(IDC_DATENOW, m_strToday);
 }
 
-// The tool tip names the calendar for everyone; a screen reader hears it
-// with the line's description when it is not the program's own default.
+// The tool tip names the calendar for everyone, and a record that touches
+// today's month ("Umm al-Qura, 1 Ramadhan recorded"); a screen reader hears
+// it with the line's description when it is not the program's own default.
 void CZamanixView::DescribeHijriCalendar()
 {
     QWidget *line = GetDlgItem(IDC_DATENOW);
     if (!line)
         return;
-    const QString description = QString::fromStdString(GetHijriCalendar().Description());
+    const QString description = QString::fromStdString(
+        GetHijriCalendar().DescriptionOn(DayNumberOf(CTime::GetCurrentTime())));
     line->setToolTip(description);
     const QString name = templateName(IDC_DATENOW);
     line->setAccessibleDescription(GetHijriCalendar() == CHijriCalendar()

@@ -17,11 +17,6 @@
 
 namespace {
 
-LocalMinute localMinuteOf(const CTime &time)
-{
-    return {DayNumberOf(time), time.GetHour(), time.GetMinute()};
-}
-
 // The last second of the day before `now`'s, local time.
 CTime endOfYesterday(const CTime &now)
 {
@@ -45,7 +40,7 @@ void CZamanixView::CheckMissedReminders()
         m_timeChecked = recorded ? CTime(*recorded) : now;
     }
     const std::vector<MissedReminder> missed = FindMissedReminders(
-        localMinuteOf(*m_timeChecked), DayNumberOf(now), GetHijriCalendar(), m_profile.Lookup());
+        LocalMinuteOf(*m_timeChecked), DayNumberOf(now), GetHijriCalendar(), m_profile.Lookup());
     // Told now or never to be: the days before today are done with.
     if (const CTime yesterday = endOfYesterday(now); m_timeChecked->GetTime() < yesterday.GetTime())
         m_timeChecked = yesterday;

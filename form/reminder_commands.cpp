@@ -102,7 +102,7 @@ void CZamanixView::OnDeleteReminder()
     const CProfileSnapshot &profile = m_profile.Snapshot();
     const bool existed = profile.Find(kReminderSection, key) || profile.Find(kAlarmSection, key);
     std::string error;
-    if (!reportFailedWrite(m_profile.RemoveReminder(key, error),
+    if (!reportFailedWrite(m_profile.RemoveReminder(key, ReminderKind::Yearly, error),
             FillSentence(
                 Translate("CZamanixView", "The reminder for %1 could not be deleted."), {key}),
             error))

@@ -13,6 +13,11 @@ int DayNumberOf(const CTime &time)
     return ChristianDayNumber({time.GetYear(), time.GetMonth(), time.GetDay()});
 }
 
+LocalMinute LocalMinuteOf(const CTime &time)
+{
+    return {DayNumberOf(time), time.GetHour(), time.GetMinute()};
+}
+
 Today ReadToday(const CHijriCalendar &calendar)
 {
     Today today;

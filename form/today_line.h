@@ -5,6 +5,7 @@
 #pragma once
 
 #include "agenda/day_reminders.h"
+#include "agenda/missed_reminders.h"
 #include "calendar/icu/hijri_calendar.h"
 #include "framework/ctime.h"
 
@@ -18,6 +19,8 @@ struct Today {
 Today ReadToday(const CHijriCalendar &calendar);
 // The day number (calendar/hijri_rule.h) of `time`'s local date.
 int DayNumberOf(const CTime &time);
+// `time` as the local clock shows it, to the minute.
+LocalMinute LocalMinuteOf(const CTime &time);
 
 enum class TodayLineForm {
     StartUp, // "Friday March 06, 1998 - 7 Thul Qi'dah 1418"

@@ -5,6 +5,7 @@
 
 #include "agenda/due_check.h"
 #include "agenda/missed_reminders.h"
+#include "form/crescent_prompt.h"
 #include "form/form_news.h"
 #include "framework/controls.h"
 #include "framework/ctime.h"
@@ -67,6 +68,8 @@ public:
     // reminders missed.
     void ShowDate(bool hijri, int year, int month, const CString &dayText);
     CFormNews &News() { return m_news; }
+    // The question about the new moon, which the minute timer asks.
+    CCrescentPrompt &CrescentPrompt() { return m_crescentPrompt; }
     // The Hijri calendar (rule and day adjustment) the program converts with.
     const CHijriCalendar &GetHijriCalendar() const { return m_profile.HijriCalendar(); }
     // Options > Hijri Calendar and Hijri Date Adjustment: the command's rule
@@ -130,6 +133,7 @@ private:
     CZamanixProfile &m_profile;
     CFormNews m_news;
     CDueCheck m_dueCheck;
+    CCrescentPrompt m_crescentPrompt{m_profile};
     CString m_strDueKey; // Christian key of the day the last due reminder fell due
     bool m_bPromptOpen = false; // a reminder prompt is open, or about to open
     // Every reminder up to this moment was checked or listed as missed;

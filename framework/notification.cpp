@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QVariantMap>
 
+#include <map>
+
 namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
@@ -17,14 +19,21 @@ const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
 
 std::function<void(const CString &, const CString &)> s_notifier;
-uint s_lastId = 0;
-// Each notification asked for counts one up; a reply that comes after its
-// notification was withdrawn (its number not above s_closedUpTo) withdraws
-// what it made.
-int s_asked = 0;
-int s_closedUpTo = 0;
-std::function<void(const CString &)> s_onAction; // of the notification s_lastId
-QString s_server; // the connection of the service that showed s_lastId
+
+// The notification of one kind on the screen.
+struct Shown {
+    uint lastId = 0;
+    // Each notification asked for counts one up; a reply that comes after
+    // its notification was withdrawn (its number not above closedUpTo)
+    // withdraws what it made.
+    int asked = 0;
+    int closedUpTo = 0;
+    std::function<void(const CString &)> onAction; // of the notification lastId
+    QString server; // the connection of the service that showed lastId
+};
+
+// By the kind's name; an entry lives as long as the program.
+std::map<CString, Shown> s_shown;
 
 bool busAvailable()
 {
@@ -44,6 +53,15 @@ void closeNotification(uint id)
     QDBusMessage call = notifyCall(QStringLiteral("CloseNotification"));
     call << id;
     QDBusConnection::sessionBus().asyncCall(call);
+}
+
+// The notification of any kind that a service's signal speaks of.
+Shown *shownWith(uint id, const QDBusMessage &signal)
+{
+    for (auto &[name, shown] : s_shown)
+        if (id != 0 && id == shown.lastId && signal.service() == shown.server)
+            return &shown;
+    return nullptr;
 }
 
 } // namespace
@@ -73,17 +91,18 @@ public:
 private slots:
     void OnActionInvoked(uint id, const QString &key, const QDBusMessage &signal)
     {
-        if (id == 0 || id != s_lastId || signal.service() != s_server || !s_onAction)
+        Shown *shown = shownWith(id, signal);
+        if (!shown || !shown->onAction)
             return;
         // The answer withdraws the notification and with it this function.
-        const std::function<void(const CString &)> onAction = s_onAction;
+        const std::function<void(const CString &)> onAction = shown->onAction;
         onAction(key.toStdString());
     }
     void OnNotificationClosed(uint id, uint, const QDBusMessage &signal)
     {
-        if (id != 0 && id == s_lastId && signal.service() == s_server) {
-            s_lastId = 0;
-            s_onAction = {};
+        if (Shown *shown = shownWith(id, signal)) {
+            shown->lastId = 0;
+            shown->onAction = {};
         }
     }
 
@@ -94,13 +113,15 @@ private:
 namespace {
 
 void notify(const CString &summary, const CString &body,
-    const std::vector<NotificationAction> &actions, int asked)
+    const std::vector<NotificationAction> &actions, const NotificationKind &kind, int asked)
 {
     const QString appId = QGuiApplication::desktopFileName();
     QVariantMap hints;
-    hints[QStringLiteral("urgency")] =
-        QVariant::fromValue(uchar(2)); // critical: stays until dismissed
-    hints[QStringLiteral("category")] = QStringLiteral("x-zamanix.reminder");
+    // Critical stays until dismissed; a notification of normal urgency too,
+    // as it is sent without an expiry, but the desktop may file it away.
+    hints[QStringLiteral("urgency")] = QVariant::fromValue(uchar(kind.urgent ? 2 : 1));
+    hints[QStringLiteral("category")] =
+        QStringLiteral("x-zamanix.") + QString::fromStdString(kind.name);
     hints[QStringLiteral("suppress-sound")] =
         true; // the program plays its own, if the user wants one
     if (!appId.isEmpty())
@@ -111,20 +132,21 @@ void notify(const CString &summary, const CString &body,
     QDBusMessage call = notifyCall(QStringLiteral("Notify"));
     // Servers may read the body as markup: a memo's "<" or "&" stays text.
     const QString text = QString::fromStdString(body).trimmed().toHtmlEscaped();
-    call << QGuiApplication::applicationDisplayName() << s_lastId << appId
+    call << QGuiApplication::applicationDisplayName() << s_shown[kind.name].lastId << appId
          << QString::fromStdString(summary) << text << actionList << hints << int(0);
     auto *watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call));
-    QObject::connect(
-        watcher, &QDBusPendingCallWatcher::finished, watcher, [asked](QDBusPendingCallWatcher *w) {
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+        [asked, name = kind.name](QDBusPendingCallWatcher *w) {
             const QDBusPendingReply<uint> reply = *w;
             w->deleteLater();
             if (!reply.isValid())
                 return;
-            if (asked <= s_closedUpTo) {
+            Shown &shown = s_shown[name];
+            if (asked <= shown.closedUpTo) {
                 closeNotification(reply.value()); // withdrawn before it was shown
             } else {
-                s_lastId = reply.value();
-                s_server = w->reply().service();
+                shown.lastId = reply.value();
+                shown.server = w->reply().service();
             }
         });
 }
@@ -137,7 +159,8 @@ void SetNotifier(std::function<void(const CString &, const CString &)> notifier)
 }
 
 void ShowDesktopNotification(const CString &summary, const CString &body,
-    std::vector<NotificationAction> actions, std::function<void(const CString &)> onAction)
+    std::vector<NotificationAction> actions, std::function<void(const CString &)> onAction,
+    const NotificationKind &kind)
 {
     if (s_notifier) {
         s_notifier(summary, body);
@@ -145,10 +168,11 @@ void ShowDesktopNotification(const CString &summary, const CString &body,
     }
     if (!busAvailable())
         return;
-    const int asked = ++s_asked;
-    s_onAction = std::move(onAction);
+    Shown &shown = s_shown[kind.name];
+    const int asked = ++shown.asked;
+    shown.onAction = std::move(onAction);
     if (actions.empty()) {
-        notify(summary, body, actions, asked);
+        notify(summary, body, actions, kind, asked);
         return;
     }
     // Buttons only where the service shows them: elsewhere they would be
@@ -157,29 +181,31 @@ void ShowDesktopNotification(const CString &summary, const CString &body,
     auto *watcher = new QDBusPendingCallWatcher(
         QDBusConnection::sessionBus().asyncCall(notifyCall(QStringLiteral("GetCapabilities"))));
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
-        [summary, body, actions = std::move(actions), asked](QDBusPendingCallWatcher *w) {
+        [summary, body, actions = std::move(actions), kind, asked](QDBusPendingCallWatcher *w) {
             const QDBusPendingReply<QStringList> reply = *w;
             w->deleteLater();
-            if (asked <= s_closedUpTo)
+            if (asked <= s_shown[kind.name].closedUpTo)
                 return;
             const bool buttons =
                 reply.isValid() && reply.value().contains(QStringLiteral("actions"));
-            notify(summary, body, buttons ? actions : std::vector<NotificationAction>(), asked);
+            notify(
+                summary, body, buttons ? actions : std::vector<NotificationAction>(), kind, asked);
         });
 }
 
-void CloseDesktopNotification()
+void CloseDesktopNotification(const NotificationKind &kind)
 {
     if (s_notifier) {
         s_notifier({}, {});
         return;
     }
-    s_closedUpTo = s_asked;
-    s_onAction = {};
-    if (s_lastId == 0 || !busAvailable())
+    Shown &shown = s_shown[kind.name];
+    shown.closedUpTo = shown.asked;
+    shown.onAction = {};
+    if (shown.lastId == 0 || !busAvailable())
         return;
-    closeNotification(s_lastId);
-    s_lastId = 0;
+    closeNotification(shown.lastId);
+    shown.lastId = 0;
 }
 
 #include "notification.moc"

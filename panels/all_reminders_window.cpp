@@ -1,16 +1,17 @@
 #include "panels/all_reminders_window.h"
 
-#include "agenda/reminder_key.h"
 #include "framework/accessible_role.h"
-#include "framework/message_box.h"
 #include "framework/shown_digits.h"
 #include "text/sentence.h"
 #include "text/translate.h"
 
+#include <QAction>
+#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -20,11 +21,12 @@ CAllRemindersWindow::CAllRemindersWindow(CZamanixProfile &profile, QWidget *pare
 {
     SetAccessibleRole(this, QAccessible::Window); // a window, not a pane
     setWindowTitle(tr("All Reminders - Zamanix"));
+    buildCommands();
     buildLayout();
     Refresh();
     m_pTable->resizeColumnsToContents();
     // Wide enough for every column, with room for the frame and a scroll bar.
-    constexpr int kRoom = 64, kMostWidth = 1400, kHeight = 480;
+    constexpr int kRoom = 64, kMostWidth = 1400, kHeight = 520;
     resize(std::min(m_pTable->horizontalHeader()->length() + kRoom, kMostWidth), kHeight);
     // The dates follow the Hijri calendar, the days until them the day.
     connect(&m_profile, &CZamanixProfile::remindersChanged, this, [this] { Refresh(); });
@@ -35,32 +37,70 @@ CAllRemindersWindow::CAllRemindersWindow(CZamanixProfile &profile, QWidget *pare
     });
 }
 
+void CAllRemindersWindow::buildCommands()
+{
+    const auto command = [this](const QString &text, const QString &tip,
+                             void (CAllRemindersWindow::*run)()) {
+        auto *action = new QAction(text, this);
+        action->setToolTip(tip);
+        connect(action, &QAction::triggered, this, run);
+        return action;
+    };
+    m_pNew = command(tr("&New Reminder..."),
+        tr("Adds a reminder: every year, once, every month or every week"),
+        &CAllRemindersWindow::NewReminder);
+    m_pNew->setShortcut(QKeySequence::New);
+    m_pEdit = command(
+        tr("&Edit..."), tr("Changes the selected reminder"), &CAllRemindersWindow::EditSelected);
+    m_pOpen = command(tr("&Open in Form"), tr("Shows the selected reminder's day in the form"),
+        &CAllRemindersWindow::OpenSelected);
+    m_pDelete = command(tr("&Delete"), tr("Deletes the selected reminder, after asking"),
+        &CAllRemindersWindow::DeleteSelected);
+    m_pExport = command(tr("E&xport..."),
+        tr("Saves the reminders of the next five years as an iCalendar file"),
+        &CAllRemindersWindow::Export);
+    addAction(m_pNew);
+    // Ctrl+F, and the Find key of the keyboards that have one.
+    auto *find = new QAction(this);
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Find);
+    keys << QKeySequence(Qt::Key_Find);
+    find->setShortcuts(keys);
+    connect(find, &QAction::triggered, this, [this] {
+        m_pFilter->setFocus(Qt::ShortcutFocusReason);
+        m_pFilter->selectAll();
+    });
+    addAction(find);
+}
+
+QList<QAction *> CAllRemindersWindow::Commands() const
+{
+    return {m_pNew, m_pEdit, m_pOpen, m_pDelete, m_pExport};
+}
+
 void CAllRemindersWindow::buildLayout()
 {
+    m_pCount = new QLabel(this);
     m_pFilter = new QLineEdit(this);
     m_pFilter->setPlaceholderText(tr("Filter by memo or key"));
     m_pFilter->setAccessibleName(tr("Filter reminders"));
     m_pFilter->setAccessibleDescription(
         tr("Shows only the reminders whose memo or key holds this text"));
     m_pFilter->setClearButtonEnabled(true);
-    m_pTable = new QTableView(this);
-    m_pTable->setModel(&m_model);
-    m_pTable->setAccessibleName(tr("All reminders"));
-    m_pTable->setAccessibleDescription(
-        tr("Enter opens the reminder in the form, Delete removes it, Escape closes the window"));
-    m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pTable->setWordWrap(false);
-    m_pTable->verticalHeader()->hide();
-    m_pTable->horizontalHeader()->setResizeContentsPrecision(200);
-    m_pTable->horizontalHeader()->setStretchLastSection(true);
-    m_pTable->setTabKeyNavigation(false);
-    m_pCount = new QLabel(this);
+    buildTable();
+    m_pEmpty = new QLabel(tr("There are no reminders yet. Choose New Reminder... to add one of "
+                             "any kind, or in the main window choose a date, type a memo and "
+                             "choose Add."),
+        this);
+    m_pEmpty->setWordWrap(true);
+    m_pDetails = new QLabel(this);
+    m_pDetails->setWordWrap(true);
+    m_pDetails->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pFilter);
-    layout->addWidget(m_pTable);
-    layout->addWidget(m_pCount);
+    layout->addWidget(m_pEmpty);
+    layout->addWidget(m_pTable, 1);
+    layout->addWidget(m_pDetails);
+    layout->addLayout(buildButtons());
     setTabOrder(m_pFilter, m_pTable);
 
     QObject::connect(m_pFilter, &QLineEdit::textChanged, this, [this](const QString &text) {
@@ -69,10 +109,62 @@ void CAllRemindersWindow::buildLayout()
         m_model.SetFilter(text);
         selectRow(std::max(m_model.RowOfKey(key), 0));
         showCount();
+        showSelected();
     });
-    QObject::connect(m_pTable, &QAbstractItemView::doubleClicked, this, [this] { OpenSelected(); });
     m_pFilter->installEventFilter(this);
+}
+
+void CAllRemindersWindow::buildTable()
+{
+    m_pTable = new QTableView(this);
+    m_pTable->setModel(&m_model);
+    m_pTable->setAccessibleName(tr("All reminders"));
+    m_pTable->setAccessibleDescription(
+        tr("Enter opens a yearly reminder in the form and edits the others, Delete removes "
+           "one, the Menu key shows what else can be done, Escape closes the window"));
+    m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pTable->setWordWrap(false);
+    m_pTable->verticalHeader()->hide();
+    m_pTable->horizontalHeader()->setResizeContentsPrecision(200);
+    m_pTable->horizontalHeader()->setStretchLastSection(true);
+    m_pTable->setTabKeyNavigation(false);
+    m_pTable->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(
+        m_pTable, &QAbstractItemView::doubleClicked, this, [this] { ActivateSelected(); });
+    QObject::connect(m_pTable, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint &at) { ContextMenu()->popup(m_pTable->viewport()->mapToGlobal(at)); });
+    QObject::connect(m_pTable->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this] { showSelected(); });
     m_pTable->installEventFilter(this);
+}
+
+QLayout *CAllRemindersWindow::buildButtons()
+{
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_pCount, 1);
+    for (QAction *action : Commands()) {
+        auto *button = new QPushButton(action->text(), this);
+        button->setToolTip(action->toolTip());
+        button->setAccessibleDescription(action->toolTip());
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::changed, button,
+            [button, action] { button->setEnabled(action->isEnabled()); });
+        buttons->addWidget(button);
+    }
+    return buttons;
+}
+
+QMenu *CAllRemindersWindow::ContextMenu()
+{
+    if (!m_pMenu) {
+        m_pMenu = new QMenu(this);
+        m_pMenu->addActions({m_pOpen, m_pEdit, m_pDelete});
+        m_pMenu->addSeparator();
+        m_pMenu->addActions({m_pNew, m_pExport});
+    }
+    return m_pMenu;
 }
 
 void CAllRemindersWindow::Refresh()
@@ -86,6 +178,7 @@ void CAllRemindersWindow::Refresh()
     // The row after a deleted one takes its place.
     selectRow(again >= 0 ? again : std::min(std::max(row, 0), m_model.rowCount() - 1));
     showCount();
+    showSelected();
 }
 
 void CAllRemindersWindow::showCount()
@@ -103,6 +196,30 @@ void CAllRemindersWindow::showCount()
     const QString shownText = ShownDigits(QString::fromStdString(text));
     m_pCount->setText(shownText);
     m_pCount->setAccessibleName(shownText);
+    m_pEmpty->setVisible(all == 0);
+}
+
+// What the columns of the selected row may cut, in full, and the commands
+// that need a row.
+void CAllRemindersWindow::showSelected()
+{
+    const ReminderRow *row = selectedRow();
+    QString text;
+    if (row && !row->day)
+        text = tr("%1 never falls due: %2.")
+                   .arg(QString::fromStdString(row->key), QString::fromStdString(row->problem));
+    else if (row && row->past)
+        text = tr("%1 fell on %2, which has gone by; it will not ring again.")
+                   .arg(QString::fromStdString(row->key),
+                       ChristianDateText(row->christian, row->weekday));
+    else if (row && !row->note.empty())
+        text = tr("%1 falls due %2.")
+                   .arg(QString::fromStdString(row->key), QString::fromStdString(row->note));
+    m_pDetails->setText(text);
+    m_pDetails->setAccessibleName(text);
+    m_pDetails->setVisible(!text.isEmpty());
+    for (QAction *action : {m_pEdit, m_pOpen, m_pDelete})
+        action->setEnabled(row != nullptr);
 }
 
 const ReminderRow *CAllRemindersWindow::selectedRow() const
@@ -116,83 +233,4 @@ void CAllRemindersWindow::selectRow(int row)
         return;
     m_pTable->setCurrentIndex(m_model.index(row, CReminderTableModel::Key));
     m_pTable->selectRow(row);
-}
-
-void CAllRemindersWindow::OpenSelected()
-{
-    const ReminderRow *row = selectedRow();
-    if (!row)
-        return;
-    const std::string dayText = ReminderKeyDayText(row->key);
-    // The form takes a month of its lists and a day of at most 2 characters.
-    if (!row->parsed.calendar || dayText.size() > 2) {
-        AfxMessageBox(FillSentence(Translate("CAllRemindersWindow",
-                                       "The form cannot show %1: %2.\n\nDelete it here, or "
-                                       "mend its key in the profile."),
-                          {row->key, row->problem}),
-            MB_ICONINFORMATION);
-        return;
-    }
-    const bool hijri = *row->parsed.calendar == ReminderCalendar::Hijri;
-    const int year = row->day ? (hijri ? row->hijri.year : row->christian.year)
-        : hijri               ? m_profile.HijriCalendar().HijriOfDay(m_nToday).year
-                              : ChristianOfDay(m_nToday).year;
-    emit reminderChosen(hijri, year, row->parsed.month, QString::fromStdString(dayText));
-}
-
-void CAllRemindersWindow::DeleteSelected()
-{
-    const ReminderRow *row = selectedRow();
-    if (!row)
-        return;
-    const CString key = row->key;
-    // A long memo is shown by its beginning.
-    constexpr int kShownMemo = 300;
-    QString memo = QString::fromStdString(row->memo);
-    if (memo.size() > kShownMemo)
-        memo = memo.left(kShownMemo) + QStringLiteral("...");
-    if (AfxMessageBox(
-            FillSentence(Translate("CAllRemindersWindow", "Delete the reminder %1?\n\n%2"),
-                {key, memo.toStdString()}),
-            MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return;
-    // The list hears of the change from the profile object.
-    std::string error;
-    if (!m_profile.RemoveReminder(key, error))
-        AfxMessageBox(FillSentence(Translate("CAllRemindersWindow",
-                                       "The reminder for %1 could not be deleted."),
-                          {key}) +
-                "\n\n" + error,
-            MB_ICONEXCLAMATION);
-}
-
-bool CAllRemindersWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent *>(event)->key();
-    if (watched == m_pTable && key == Qt::Key_Delete) {
-        DeleteSelected();
-        return true;
-    }
-    // Enter opens the selected row, from the list or the filter; Down goes
-    // from the filter to the list.
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        OpenSelected();
-        return true;
-    }
-    if (watched == m_pFilter && key == Qt::Key_Down) {
-        m_pTable->setFocus();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void CAllRemindersWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

@@ -47,6 +47,11 @@ QString ChristianDateText(const YearMonthDay &date, int weekday)
     return ShownDigits(text(ShownDateText(date, false, weekday)));
 }
 
+QString CivilDayText(int dayNumber)
+{
+    return ChristianDateText(ChristianOfDay(dayNumber), WeekdayOfDay(dayNumber));
+}
+
 QString HijriDateText(const YearMonthDay &date)
 {
     return ShownDigits(text(ShownDateText(date, true)));

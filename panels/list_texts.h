@@ -12,6 +12,8 @@
 // "Tuesday 8 December 2026", "27 Jumada al-Thani 1447".
 QString ChristianDateText(const YearMonthDay &date, int weekday);
 QString HijriDateText(const YearMonthDay &date);
+// "Sunday 7 February 2027": a civil day by its day number.
+QString CivilDayText(int dayNumber);
 // "04:52": minutes after midnight as a 24-hour clock shows them.
 QString ClockText(int minutes);
 // A memo on one line: its line breaks as " / ".

@@ -15,7 +15,8 @@ const char *const kHeaders[] = {QT_TRANSLATE_NOOP("CMissedReminderModel", "Date"
 
 bool sameReminder(const MissedReminder &a, const MissedReminder &b)
 {
-    return a.day == b.day && a.reminder.key == b.reminder.key;
+    return a.day == b.day && a.reminder.key == b.reminder.key &&
+        a.reminder.kind == b.reminder.kind && a.reminder.noticeDays == b.reminder.noticeDays;
 }
 
 } // namespace
@@ -61,7 +62,7 @@ QVariant CMissedReminderModel::data(const QModelIndex &index, int role) const
     if (!missed)
         return {};
     if (role == Qt::ToolTipRole && index.column() == Memo)
-        return MemoToolTip(missed->reminder.memo);
+        return MemoToolTip(DayReminderText(missed->reminder));
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     switch (index.column()) {
@@ -72,7 +73,7 @@ QVariant CMissedReminderModel::data(const QModelIndex &index, int role) const
     case Alarm:
         return ClockText(missed->ringsAt);
     case Memo:
-        return OneLineMemo(missed->reminder.memo);
+        return OneLineMemo(DayReminderText(missed->reminder));
     }
     return {};
 }

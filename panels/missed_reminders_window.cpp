@@ -94,11 +94,16 @@ void CMissedRemindersWindow::OpenSelected()
     const MissedReminder *missed = m_model.ReminderAt(m_pList->currentIndex().row());
     if (!missed)
         return;
-    const bool hijri = missed->reminder.calendar == ReminderCalendar::Hijri;
-    const YearMonthDay &date = hijri ? missed->hijri : missed->christian;
-    // The day as stored, so that View finds the reminder under its own key.
-    emit reminderChosen(hijri, date.year, date.month,
-        QString::fromStdString(ReminderKeyDayText(missed->reminder.key)));
+    const DayReminder &reminder = missed->reminder;
+    const bool hijri = reminder.calendar == ReminderCalendar::Hijri;
+    // A notice shows the day it tells of.
+    const YearMonthDay &date = hijri ? reminder.occursHijri : reminder.occursChristian;
+    // A yearly reminder's day as stored, so that View finds it under its own
+    // key; the form shows the other kinds' day, and their memo is in All
+    // Reminders.
+    const std::string day = reminder.kind == ReminderKind::Yearly ? ReminderKeyDayText(reminder.key)
+                                                                  : std::to_string(date.day);
+    emit reminderChosen(hijri, date.year, date.month, QString::fromStdString(day));
 }
 
 bool CMissedRemindersWindow::eventFilter(QObject *watched, QEvent *event)

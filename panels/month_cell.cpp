@@ -74,8 +74,24 @@ void paintCrescent(QPainter &painter, const QRectF &box, const QColor &color)
     painter.fillPath(crescent.subtracted(bite), color);
 }
 
+// The evening before a holy night: the crescent's outline, as the night
+// to come is not yet the holy day.
+void paintEveningCrescent(QPainter &painter, const QRectF &box, const QColor &color)
+{
+    QPainterPath crescent;
+    crescent.addEllipse(box.adjusted(0.5, 0.5, -0.5, -0.5));
+    QPainterPath bite;
+    bite.addEllipse(box.translated(box.width() * 0.35, -box.height() * 0.1));
+    painter.setPen(QPen(color, 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(crescent.subtracted(bite));
+}
+
 // The marks along the cell's bottom, from its trailing edge: the reminder
-// dot, then the holy day's crescent.
+// dot, then the holy day's crescent or the outline of the evening before a
+// holy night. The two share a place (no evening before a holy night is a
+// holy day itself), so that the cells stay narrow enough for the window to
+// fit a 1024-pixel screen; the cell's name tells of both.
 void paintMarks(QPainter &painter, const QRect &inner, int size, const MonthDay &day,
     const DayCellLook &look, const QColor &markColor)
 {
@@ -90,8 +106,12 @@ void paintMarks(QPainter &painter, const QRect &inner, int size, const MonthDay 
         painter.drawEllipse(QRectF(x + (size - dot) / 2, y + (size - dot) / 2, dot, dot));
         x += step;
     }
-    if (look.holyDays && !day.holyDays.empty())
+    if (!look.holyDays)
+        return;
+    if (!day.holyDays.empty())
         paintCrescent(painter, QRectF(x, y, size, size), markColor);
+    else if (!day.holyNights.empty())
+        paintEveningCrescent(painter, QRectF(x, y, size, size), markColor);
 }
 
 void paintText(QPainter &painter, const QRect &rect, Qt::Alignment alignment, const QFont &font,

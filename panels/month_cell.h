@@ -1,9 +1,9 @@
 // A day's cell of the month grid, on screen and on paper: the day's number,
 // below it the other calendar's day, the Moon's phase as a small drawn
-// symbol, a dot when the day holds reminders and a crescent when it is a
-// holy day. Every colour comes from the palette, so the cell follows the
-// desktop's light or dark scheme; only the lit part of the Moon has a
-// colour of its own, which reads on both.
+// symbol, a dot when the day holds reminders, a crescent when it is a
+// holy day and a crescent's outline on the evening before a holy night. Every colour comes from the
+// palette, so the cell follows the desktop's light or dark scheme; only the lit part of the Moon
+// has a colour of its own, which reads on both.
 #pragma once
 
 #include "agenda/month_data.h"

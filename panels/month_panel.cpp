@@ -90,6 +90,7 @@ void CMonthPanel::buildLayout()
     buildTitle();
     QLayout *buttons = buildButtons();
     buildGrid();
+    buildStartCommands();
     buildHolyDayList();
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pTitle);
@@ -138,6 +139,8 @@ QLayout *CMonthPanel::buildButtons()
     buttons->addStretch();
     buttons->addWidget(
         addButton(tr("Today"), tr("Today"), keys(Qt::Key_Home), [this] { ShowToday(); }));
+    buttons->addWidget(addButton(tr("Began On..."), tr("This Month Began On..."),
+        keys(Qt::CTRL | Qt::Key_B), [this] { RecordMonthStart(); }));
     buttons->addStretch();
     buttons->addWidget(
         addButton(forth, tr("Next month"), keys(Qt::Key_PageDown), [this] { MoveMonths(1); }));
@@ -254,6 +257,7 @@ void CMonthPanel::showTexts()
     m_pHolyDays->setAccessibleName(all);
     m_pHolyDays->setToolTip(holyDays.join(QLatin1Char('\n')));
     m_pHolyDays->setHidden(holyDays.isEmpty()); // its room stays
+    updateStartCommands();
 }
 
 void CMonthPanel::showSelection()
@@ -267,6 +271,7 @@ void CMonthPanel::showSelection()
         m_pGrid->selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
     }
     m_bSelecting = false;
+    updateStartCommands(); // a Christian month's selected day names the Hijri month
 }
 
 void CMonthPanel::MoveMonths(int delta)
@@ -376,6 +381,11 @@ bool CMonthPanel::onKey(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         ChooseSelectedDay();
+        return true;
+    case Qt::Key_F10: // as the Menu key, for keyboards without one
+        if (!(event->modifiers() & Qt::ShiftModifier))
+            return false;
+        showStartMenu();
         return true;
     default:
         return false;

@@ -24,6 +24,7 @@
 #include <optional>
 
 class CMonthGridView;
+class QAction;
 class QLabel;
 class QLayout;
 class QToolButton;
@@ -53,6 +54,19 @@ public:
     // Asks for the selected day in the form (calendar, month, day, year)
     // and View.
     void ChooseSelectedDay();
+
+    // The Hijri month whose start the commands below record: the month
+    // shown, or in a Christian month the Hijri month of the selected day (of
+    // the month's first day while none is selected).
+    MonthId ShownHijriMonth() const;
+    // "This Month Began On..." (Ctrl+B, the button beside Today and the
+    // grid's context menu): the dialog that records the month's start.
+    void RecordMonthStart();
+    // "Remove Record" (the context menu): the month begins where the rule
+    // begins it again.
+    void RemoveMonthStartRecord();
+    QAction *RecordStartAction() const { return m_pRecordStart; }
+    QAction *RemoveStartAction() const { return m_pRemoveStart; }
 
     bool HolyDaysShown() const { return m_model.HolyDaysShown(); }
     // The zone whose local days the phases fall on; by default the system's.
@@ -87,6 +101,11 @@ private:
     void showTexts();
     void showSelection();
     bool onKey(QKeyEvent *event);
+    // The commands on the start of a Hijri month (month_panel_starts.cpp).
+    void buildStartCommands();
+    void updateStartCommands();
+    void showStartMenu();
+    void removeMonthStart(int year, int month);
     const CHijriCalendar &hijriCalendar() const { return m_profile.HijriCalendar(); }
     UtcOffsetAt offsetAt() const;
 
@@ -100,4 +119,6 @@ private:
     QLabel *m_pTitle = nullptr;
     QLabel *m_pOtherMonths = nullptr;
     QLabel *m_pHolyDays = nullptr;
+    QAction *m_pRecordStart = nullptr;
+    QAction *m_pRemoveStart = nullptr;
 };

@@ -74,6 +74,28 @@ QString capitalized(QString text)
     return text;
 }
 
+QString holyName(const HolyDay &holy)
+{
+    return QString::fromStdString(HolyDayName(holy));
+}
+
+// How a day's cell names its holy day: a night with the evening it begins.
+QString holyDayText(const HolyDay &holy, const MonthDay &day)
+{
+    return holy.nightBefore ? HolyNightText(holy, day.dayNumber - 1) : holyName(holy);
+}
+
+// The holy days and nights of a day, as a cell says them.
+QStringList holyTexts(const MonthDay &day)
+{
+    QStringList texts;
+    for (const HolyDay *holy : day.holyDays)
+        texts << holyDayText(*holy, day);
+    for (const HolyDay *holy : day.holyNights)
+        texts << HolyEveningText(*holy);
+    return texts;
+}
+
 // A memo as rich text: escaped, its line breaks kept.
 QString memoHtml(const DayReminder &reminder)
 {
@@ -196,8 +218,7 @@ QString DayDescription(const MonthDay &day, ReminderCalendar shown, bool today, 
     if (!day.reminders.empty())
         parts << remindersText(day);
     if (holyDays)
-        for (const HolyDay *holy : day.holyDays)
-            parts << QString::fromStdString(HolyDayName(*holy));
+        parts << holyTexts(day);
     return parts.join(QStringLiteral(", "));
 }
 
@@ -208,9 +229,8 @@ QString DayToolTip(const MonthDay &day, ReminderCalendar shown, bool today, bool
     if (today)
         lines << QCoreApplication::translate("CMonthPanel", "Today");
     if (holyDays)
-        for (const HolyDay *holy : day.holyDays)
-            lines << QStringLiteral("<i>%1</i>")
-                         .arg(QString::fromStdString(HolyDayName(*holy)).toHtmlEscaped());
+        for (const QString &holy : holyTexts(day))
+            lines << QStringLiteral("<i>%1</i>").arg(capitalized(holy).toHtmlEscaped());
     if (day.moonPhase)
         lines << capitalized(MoonPhaseText(*day.moonPhase));
     for (const DayReminder &reminder : day.reminders)
@@ -229,13 +249,36 @@ QString DayListLabel(const MonthDay &day)
         .arg(monthName(ReminderCalendar::Christian, day.christian.month));
 }
 
+QString HolyNightText(const HolyDay &holy, int evening)
+{
+    const YearMonthDay christian = ChristianOfDay(evening);
+    return QCoreApplication::translate("MonthText", "%1: the night before %2, from sunset on %3")
+        .arg(holyName(holy),
+            QStringLiteral("%1 %2").arg(ShownDigits(QString::number(holy.day)),
+                monthName(ReminderCalendar::Hijri, holy.month)),
+            QStringLiteral("%1 %2 %3")
+                .arg(WeekdayName(WeekdayOfDay(evening)))
+                .arg(ShownDigits(QString::number(christian.day)))
+                .arg(monthName(ReminderCalendar::Christian, christian.month)));
+}
+
+QString HolyEveningText(const HolyDay &holy)
+{
+    return QCoreApplication::translate("MonthText", "from sunset, the night of %1")
+        .arg(holyName(holy));
+}
+
 QStringList HolyDayLines(const MonthData &month)
 {
     QStringList lines;
     for (const MonthDay &day : month.days)
         for (const HolyDay *holy : day.holyDays)
-            lines << DayListLabel(day) + QStringLiteral(": ") +
-                    QString::fromStdString(HolyDayName(*holy));
+            lines << (holy->nightBefore
+                    ? holyDayText(*holy, day)
+                    : DayListLabel(day) + QStringLiteral(": ") + holyName(*holy));
+    if (!month.days.empty())
+        for (const HolyDay *holy : month.days.back().holyNights)
+            lines << HolyNightText(*holy, month.days.back().dayNumber);
     return lines;
 }
 

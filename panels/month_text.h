@@ -44,7 +44,16 @@ QString DayToolTip(const MonthDay &day, ReminderCalendar shown, bool today, bool
 
 // A day in a list of the month's days: "27 Ramadhan (Monday 16 March)".
 QString DayListLabel(const MonthDay &day);
-// The list under the grid: "27 Ramadhan (Monday 16 March): Laylat al-Qadr".
+// A holy day kept on its night, whose evening is the civil day `evening`
+// (a day number): "Laylat al-Qadr: the night before 27 Ramadhan, from
+// sunset on Sunday 15 March".
+QString HolyNightText(const HolyDay &holy, int evening);
+// What the evening before a holy night says: "from sunset, the night of
+// Laylat al-Qadr".
+QString HolyEveningText(const HolyDay &holy);
+// The list under the grid: "27 Ramadhan (Monday 16 March): Eid al-Fitr",
+// a night as HolyNightText says it; a night whose evening is the month's
+// last day comes last, though its day is the next month's.
 QStringList HolyDayLines(const MonthData &month);
 
 // "Sunday", "Sun"; 0 = Sunday .. 6 = Saturday.

@@ -9,9 +9,11 @@ namespace {
 
 const char *const kHeaders[] = {QT_TRANSLATE_NOOP("CReminderTableModel", "Calendar"),
     QT_TRANSLATE_NOOP("CReminderTableModel", "Key"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Kind"),
     QT_TRANSLATE_NOOP("CReminderTableModel", "Memo"),
     QT_TRANSLATE_NOOP("CReminderTableModel", "Alarm"),
     QT_TRANSLATE_NOOP("CReminderTableModel", "Every"),
+    QT_TRANSLATE_NOOP("CReminderTableModel", "Notice"),
     QT_TRANSLATE_NOOP("CReminderTableModel", "Next date"),
     QT_TRANSLATE_NOOP("CReminderTableModel", "Hijri date"),
     QT_TRANSLATE_NOOP("CReminderTableModel", "Days")};
@@ -32,8 +34,36 @@ QString daysText(int days)
         return QCoreApplication::translate("CReminderTableModel", "today");
     if (days == 1)
         return QCoreApplication::translate("CReminderTableModel", "tomorrow");
+    if (days == -1)
+        return QCoreApplication::translate("CReminderTableModel", "past, yesterday");
+    if (days < 0)
+        return ShownDigits(QString::fromStdString(
+            TranslateCount("CReminderTableModel", "past, %n days ago", "past, %n day ago", -days)));
     return ShownDigits(QString::fromStdString(
         TranslateCount("CReminderTableModel", "in %n days", "in %n day", days)));
+}
+
+QString kindText(ReminderKind kind)
+{
+    switch (kind) {
+    case ReminderKind::Yearly:
+        return QCoreApplication::translate("CReminderTableModel", "Every year");
+    case ReminderKind::Once:
+        return QCoreApplication::translate("CReminderTableModel", "Once");
+    case ReminderKind::Monthly:
+        return QCoreApplication::translate("CReminderTableModel", "Every month");
+    case ReminderKind::Weekly:
+        return QCoreApplication::translate("CReminderTableModel", "Every week");
+    }
+    return {};
+}
+
+QString noticeText(int days)
+{
+    if (days == 0)
+        return {};
+    return ShownDigits(QString::fromStdString(
+        TranslateCount("CReminderTableModel", "%n days before", "%n day before", days)));
 }
 
 } // namespace
@@ -102,6 +132,8 @@ QString CReminderTableModel::cellText(const ReminderRow &row, int column) const
 {
     switch (column) {
     case Calendar:
+        if (row.parsed.kind == ReminderKind::Weekly)
+            return {}; // a week has no calendar: the kind says so
         if (!row.parsed.calendar)
             return QCoreApplication::translate("CReminderTableModel", "Unknown");
         return *row.parsed.calendar == ReminderCalendar::Hijri
@@ -109,6 +141,12 @@ QString CReminderTableModel::cellText(const ReminderRow &row, int column) const
             : QCoreApplication::translate("CReminderTableModel", "Christian");
     case Key:
         return text(row.key);
+    case Kind:
+        return row.note.empty() ? kindText(row.parsed.kind)
+                                : QCoreApplication::translate("CReminderTableModel", "%1 (%2)")
+                                      .arg(kindText(row.parsed.kind), text(row.note));
+    case Notice:
+        return noticeText(row.notice);
     case Memo:
         return OneLineMemo(row.memo);
     case Alarm:
@@ -139,14 +177,24 @@ QVariant CReminderTableModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleTextRole:
         return cellText(*row, index.column());
     case Qt::ToolTipRole:
-        if (index.column() == Memo)
-            return MemoToolTip(row->memo);
-        return index.column() == NextDate && !row->day ? cellText(*row, NextDate) : QVariant();
+        return toolTip(*row, index.column());
     case Qt::TextAlignmentRole:
         return index.column() == Days || index.column() == Every
             ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
             : QVariant();
     }
+    return {};
+}
+
+QString CReminderTableModel::toolTip(const ReminderRow &row, int column) const
+{
+    // What a column too narrow for it cuts: the memo, why a reminder never
+    // falls due, what to expect of its days.
+    if (column == Memo)
+        return MemoToolTip(row.memo);
+    if ((column == NextDate && !row.day) || column == Kind)
+        return cellText(row, column).toHtmlEscaped().prepend(QStringLiteral("<qt>")) +
+            QStringLiteral("</qt>");
     return {};
 }
 

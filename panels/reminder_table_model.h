@@ -1,7 +1,8 @@
 // The rows of All Reminders as a Qt table: one row per reminder key, with
-// its calendar, key, memo, alarm, interval, next date in both calendars and
-// the days until then; and the filter that keeps the rows whose memo or key
-// holds a text.
+// its calendar, key, kind, memo, alarm, interval, notice, next date in both
+// calendars and the days until then (a past once reminder's date, and how
+// long ago); and the filter that keeps the rows whose memo or key holds a
+// text.
 #pragma once
 
 #include "agenda/reminder_list.h"
@@ -14,7 +15,19 @@
 
 class CReminderTableModel : public QAbstractTableModel {
 public:
-    enum Column { Calendar, Key, Memo, Alarm, Every, NextDate, HijriDate, Days, ColumnCount };
+    enum Column {
+        Calendar,
+        Key,
+        Kind,
+        Memo,
+        Alarm,
+        Every,
+        Notice,
+        NextDate,
+        HijriDate,
+        Days,
+        ColumnCount
+    };
 
     // Takes new rows, keeping the filter.
     void SetRows(std::vector<ReminderRow> rows);
@@ -36,6 +49,7 @@ public:
 
 private:
     QString cellText(const ReminderRow &row, int column) const;
+    QString toolTip(const ReminderRow &row, int column) const;
     void applyFilter();
 
     std::vector<ReminderRow> m_rows;

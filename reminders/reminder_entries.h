@@ -36,6 +36,31 @@ inline constexpr std::string_view kSettingOff = "OFF";
 // "YEAR/MONTH=YYYY-MM-DD" ("1448/9=2027-02-07"; calendar/icu/
 // month_start_record.h). Written only when the user records or removes one.
 inline constexpr std::string_view kHijriMonthStartsSection = "HijriMonthStarts";
+// The question about the new moon on the 29th day of a Hijri month, under
+// "Defaults": asked when kAskNewMoonEntry is "ON" (any other value or none:
+// not asked), at the local time kNewMoonTimeEntry gives as "HH:MM" (any
+// other value or none: 18:00). Written only when the user changes them.
+inline constexpr std::string_view kAskNewMoonEntry = "AskNewMoon";
+inline constexpr std::string_view kNewMoonTimeEntry = "NewMoonTime";
+// The reminders of the other kinds: once on a date, every month on a day,
+// every week on a weekday. Their memos and alarms live in sections of their
+// own, so that a program that reads only "Reminder" and "Alarm" (a release
+// before these kinds) neither lists nor rings them, and keeps them as they
+// are when it writes its own. The key tells the kind:
+//   "Ramadhan/27/1448", "March/06/2027"  once: month name, day and year;
+//   "Hijri/13", "Christian/01"           every month of that calendar;
+//   "Friday"                             every week, the English weekday.
+inline constexpr std::string_view kMoreReminderSection = "MoreReminders";
+inline constexpr std::string_view kMoreAlarmSection = "MoreAlarms";
+inline constexpr std::string_view kMonthlyHijriWord = "Hijri";
+inline constexpr std::string_view kMonthlyChristianWord = "Christian";
+inline constexpr std::string_view kWeekdayKeyNames[7] = {
+    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+// Notice: a reminder of any kind also rings this many days before each day
+// it falls on, "Ramadhan/1=3", under the reminder's own key. Absent, or not
+// a whole number from 1 to kMaxNoticeDays: no notice.
+inline constexpr std::string_view kNoticeSection = "Notice";
+inline constexpr int kMaxNoticeDays = 30;
 // When the reminders were last checked, under "Defaults": seconds since
 // 1970 (UTC). The reminders of the days after it that the program never
 // showed are listed as missed; without it (the first start) none are.

@@ -76,6 +76,8 @@ const MenuItemTemplate kOptionsMenu[] = {
     {nullptr, 0, Separator},
     {QT_TRANSLATE_NOOP("Menu", "Hijri &Calendar"), 0, 0, kHijriCalendarMenu},
     {QT_TRANSLATE_NOOP("Menu", "Hijri Date &Adjustment"), 0, 0, kHijriAdjustMenu},
+    {QT_TRANSLATE_NOOP("Menu", "Hijri &Month Starts..."), ID_OPTIONS_HIJRI_MONTH_STARTS, 0},
+    {QT_TRANSLATE_NOOP("Menu", "Ask About the &New Moon"), ID_OPTIONS_ASK_NEW_MOON, 0},
     {nullptr, 0, Separator},
     {QT_TRANSLATE_NOOP("Menu", "Calendar Se&rver..."), ID_OPTIONS_CALENDAR_SERVER, 0},
 };

@@ -48,6 +48,9 @@ inline constexpr UINT ID_FILE_EXPORT_REMINDERS = 32791;
 inline constexpr UINT ID_FILE_PRINT_MONTH = 32782;
 inline constexpr UINT ID_VIEW_MONTH = 32783;
 inline constexpr UINT ID_OPTIONS_HOLY_DAYS = 32784;
+// The recorded Hijri month starts and the question about the new moon.
+inline constexpr UINT ID_OPTIONS_HIJRI_MONTH_STARTS = 32820;
+inline constexpr UINT ID_OPTIONS_ASK_NEW_MOON = 32821;
 // File > Back Up Reminders and Restore Reminders; Help > Keyboard
 // Shortcuts and Manual.
 inline constexpr UINT ID_FILE_BACKUP_REMINDERS = 32800;

@@ -52,9 +52,19 @@ const StringResource kStrings[] = {
     {ID_OPTIONS_HOLY_DAYS,
         QT_TRANSLATE_NOOP(
             "Strings", "Mark the Islamic holy days in the month panel\nIslamic Holy Days")},
+    {ID_OPTIONS_HIJRI_MONTH_STARTS,
+        QT_TRANSLATE_NOOP("Strings",
+            "List, remove and import the days on which your community's Hijri months began\nHijri "
+            "Month Starts")},
+    {ID_OPTIONS_ASK_NEW_MOON,
+        QT_TRANSLATE_NOOP("Strings",
+            "On the 29th of each Hijri month, ask in the evening whether the new moon was "
+            "seen\nAsk "
+            "About the New Moon")},
     {ID_FILE_BACKUP_REMINDERS,
         QT_TRANSLATE_NOOP("Strings",
-            "Save a copy of every reminder and setting in a file of your choice\nBack Up Reminders")},
+            "Save a copy of every reminder and setting in a file of your choice\nBack Up "
+            "Reminders")},
     {ID_FILE_RESTORE_REMINDERS,
         QT_TRANSLATE_NOOP("Strings",
             "Replace the reminders and settings with those of a backup\nRestore Reminders")},
@@ -67,7 +77,8 @@ const StringResource kStrings[] = {
             "Keep a calendar on a CalDAV server holding your reminders, for your phone and other "
             "calendar programs\nCalendar Server")},
     {ID_FILE_PUBLISH_NOW,
-        QT_TRANSLATE_NOOP("Strings", "Publish the reminders to the calendar server now\nPublish Now")},
+        QT_TRANSLATE_NOOP(
+            "Strings", "Publish the reminders to the calendar server now\nPublish Now")},
     {AFX_IDS_APP_TITLE, QT_TRANSLATE_NOOP("Strings", "Zamanix")},
     {AFX_IDS_IDLEMESSAGE, QT_TRANSLATE_NOOP("Strings", "Ready")},
 

@@ -43,6 +43,10 @@ const Entry kEntries[] = {
         [](const ZamanixSettings &s) { return s.monthPanelSide; }},
     {kHolyDaysSetting, kDefaultsSection, kHolyDaysEntry,
         [](const ZamanixSettings &s) { return onOff(s.holyDays); }},
+    {kAskNewMoonSetting, kDefaultsSection, kAskNewMoonEntry,
+        [](const ZamanixSettings &s) { return onOff(s.askNewMoon); }},
+    {kNewMoonTimeSetting, kDefaultsSection, kNewMoonTimeEntry,
+        [](const ZamanixSettings &s) { return ClockMinuteText(s.newMoonMinute); }},
     {kLastCheckSetting, kDefaultsSection, kLastCheckEntry,
         [](const ZamanixSettings &s) {
             return s.lastCheck ? std::to_string(*s.lastCheck) : std::string();
@@ -72,6 +76,9 @@ ZamanixSettings ReadSettings(const CProfileSnapshot &profile)
             settings.monthPanelSide = side;
     settings.holyDays = get(kHolyDaysEntry) != kSettingOff;
     settings.lastCheck = secondsFrom(get(kLastCheckEntry));
+    settings.askNewMoon = get(kAskNewMoonEntry) == kSettingOn;
+    settings.newMoonMinute =
+        ParseClockMinute(get(kNewMoonTimeEntry)).value_or(kDefaultNewMoonMinute);
     settings.calendarServer = ReadCalendarServerSettings(profile);
     return settings;
 }
@@ -92,12 +99,17 @@ void CopySettings(unsigned which, const ZamanixSettings &from, ZamanixSettings &
         if (which & setting)
             to.*field = from.*field;
     };
-    copy(kHijriCalendarSetting, &ZamanixSettings::hijri);
+    // The setting is the rule with its adjustment; the month starts stay
+    // those recorded in `to`, which the file gave.
+    if (which & kHijriCalendarSetting)
+        to.hijri = to.hijri.WithSetting({from.hijri.Rule(), from.hijri.Adjust()});
     copy(kSoundSetting, &ZamanixSettings::sound);
     copy(kMonthPanelSetting, &ZamanixSettings::monthPanel);
     copy(kMonthPanelSideSetting, &ZamanixSettings::monthPanelSide);
     copy(kHolyDaysSetting, &ZamanixSettings::holyDays);
     copy(kLastCheckSetting, &ZamanixSettings::lastCheck);
+    copy(kAskNewMoonSetting, &ZamanixSettings::askNewMoon);
+    copy(kNewMoonTimeSetting, &ZamanixSettings::newMoonMinute);
     copy(kCalendarServerSetting, &ZamanixSettings::calendarServer);
 }
 

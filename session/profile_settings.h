@@ -6,6 +6,7 @@
 // table: nothing else reads or writes its entries.
 #pragma once
 
+#include "agenda/crescent_question.h"
 #include "calendar/icu/hijri_calendar.h"
 #include "reminders/profile.h"
 #include "reminders/profile_snapshot.h"
@@ -18,13 +19,15 @@
 
 // Which settings changed, as a set of flags.
 enum ProfileSetting : unsigned {
-    kHijriCalendarSetting = 1u << 0, // the rule and the day adjustment
+    kHijriCalendarSetting = 1u << 0, // the rule, the day adjustment and the month starts
     kSoundSetting = 1u << 1, // the audible alarm
     kMonthPanelSetting = 1u << 2, // the month panel shown
     kMonthPanelSideSetting = 1u << 3, // the side it docks on
     kHolyDaysSetting = 1u << 4, // the holy days marked
     kLastCheckSetting = 1u << 5, // when the reminders were last checked
     kCalendarServerSetting = 1u << 6, // where the reminders are published
+    kAskNewMoonSetting = 1u << 7, // the question about the new moon asked
+    kNewMoonTimeSetting = 1u << 8, // the time it is asked at
 };
 
 struct ZamanixSettings {
@@ -36,6 +39,8 @@ struct ZamanixSettings {
     // "LastCheck", seconds since 1970; none at the first start, or when the
     // value was mended by hand into something else.
     std::optional<std::int64_t> lastCheck;
+    bool askNewMoon = false; // "AskNewMoon": asked when "ON"
+    int newMoonMinute = kDefaultNewMoonMinute; // "NewMoonTime", "HH:MM": minutes after midnight
     // "CalendarServer": "URL", "User", "Years"; an empty URL publishes
     // nothing.
     CalendarServerSettings calendarServer;
@@ -48,7 +53,9 @@ ZamanixSettings ReadSettings(const CProfileSnapshot &profile);
 // The flags of the settings in which a and b differ.
 unsigned ChangedSettings(const ZamanixSettings &a, const ZamanixSettings &b);
 
-// Takes the settings of `which` from `from` into `to`.
+// Takes the settings of `which` from `from` into `to`; of the Hijri
+// calendar, the rule and the adjustment (the month starts recorded are the
+// profile's data, and stay those of `to`).
 void CopySettings(unsigned which, const ZamanixSettings &from, ZamanixSettings &to);
 
 // The changes that make the profile hold `wanted` for the settings of

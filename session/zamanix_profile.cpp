@@ -1,12 +1,16 @@
 #include "session/zamanix_profile.h"
 
+#include "agenda/hijri_month_starts.h"
 #include "reminders/profile_backup.h"
 #include "reminders/profile_text.h"
 #include "reminders/reminder_entries.h"
 #include "text/sentence.h"
 #include "text/translate.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <array>
 #include <map>
 
 namespace {
@@ -15,24 +19,38 @@ namespace {
 // suspend, or after the clock was set forward.
 constexpr std::int64_t kLateTickSeconds = 180;
 
+// The sections that say what a reminder key rings: memos, alarms and
+// notices of every kind.
+constexpr std::string_view kReminderSections[] = {
+    kReminderSection, kAlarmSection, kMoreReminderSection, kMoreAlarmSection, kNoticeSection};
+using ReminderValues = std::array<std::string, std::size(kReminderSections)>;
+
 // The reminder entries of a snapshot: each key (its name folded to lower
-// case, as names match) to its memo and alarm.
-std::map<std::string, std::pair<std::string, std::string>> reminderEntries(
+// case, as names match) to its values in those sections.
+std::map<std::string, ReminderValues> reminderEntries(
     const CProfileSnapshot &profile, std::map<std::string, std::string> &spelled)
 {
-    std::map<std::string, std::pair<std::string, std::string>> entries;
-    const auto add = [&](std::string_view section, bool memo) {
-        for (ProfileEntryValue &entry : profile.Entries(section)) {
+    std::map<std::string, ReminderValues> entries;
+    for (std::size_t i = 0; i < std::size(kReminderSections); ++i)
+        for (ProfileEntryValue &entry : profile.Entries(kReminderSections[i])) {
             std::string folded = entry.name;
             std::transform(folded.begin(), folded.end(), folded.begin(),
                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
             spelled.emplace(folded, entry.name);
-            (memo ? entries[folded].first : entries[folded].second) = std::move(entry.value);
+            entries[folded][i] = std::move(entry.value);
         }
-    };
-    add(kReminderSection, true);
-    add(kAlarmSection, false);
     return entries;
+}
+
+// Whether the entries of the recorded month starts differ between two
+// snapshots: also those the calendar ignores, which its records do not show.
+bool monthStartsChanged(const CProfileSnapshot &before, const CProfileSnapshot &after)
+{
+    const auto a = before.Entries(kHijriMonthStartsSection);
+    const auto b = after.Entries(kHijriMonthStartsSection);
+    return !std::ranges::equal(a, b, [](const ProfileEntryValue &x, const ProfileEntryValue &y) {
+        return x.name == y.name && x.value == y.value;
+    });
 }
 
 // The keys whose memo or alarm differs between two snapshots.
@@ -118,7 +136,8 @@ void CZamanixProfile::Refresh()
         return;
     ZamanixSettings read = readSettings();
     CopySettings(m_nHeld, m_settings, read);
-    const unsigned which = ChangedSettings(m_settings, read);
+    const unsigned which = ChangedSettings(m_settings, read) |
+        (monthStartsChanged(before, m_snapshot) ? kHijriCalendarSetting : 0u);
     m_settings = std::move(read);
     const QStringList keys = changedKeys(before, m_snapshot);
     if (which)
@@ -143,6 +162,36 @@ bool CZamanixProfile::Write(std::span<const ProfileChange> changes, std::string 
     return write(changes, error);
 }
 
+bool CZamanixProfile::RecordMonthStart(const HijriMonthStart &record, std::string &error)
+{
+    if (std::optional<std::string> refusal = m_settings.hijri.CheckMonthStart(record)) {
+        error = std::move(*refusal);
+        return false;
+    }
+    // Nor is a day that the entry's Gregorian date cannot say written, to be
+    // ignored when it is read.
+    std::string unreadable;
+    if (!ParseMonthStart(MonthStartName(record), MonthStartValue(record), unreadable)) {
+        error = QCoreApplication::translate("CZamanixProfile", "%1 cannot be recorded: %2")
+                    .arg(QString::fromStdString(HijriMonthText(record.Index())),
+                        QString::fromStdString(unreadable))
+                    .toStdString();
+        return false;
+    }
+    return write(RecordMonthStartChanges(m_snapshot, record), error);
+}
+
+bool CZamanixProfile::RemoveMonthStart(const std::string &name, std::string &error)
+{
+    return write(RemoveMonthStartEntryChanges(m_snapshot, name), error);
+}
+
+bool CZamanixProfile::ReplaceMonthStarts(
+    std::span<const HijriMonthStart> records, std::string &error)
+{
+    return write(ReplaceMonthStartsChanges(records), error);
+}
+
 bool CZamanixProfile::BackUp(const std::filesystem::path &file, std::string &error) const
 {
     return BackUpProfile(m_file, file, error);
@@ -161,16 +210,26 @@ bool CZamanixProfile::AddReminder(
     const std::string &key, const std::string &memo, const std::string &alarm, std::string &error)
 {
     // The memo and its alarm land together, or neither does.
-    const ProfileChange changes[] = {ProfileChange::Set(kReminderSection, key, memo),
-        ProfileChange::Set(kAlarmSection, key, alarm)};
+    return write(
+        KeepReminderChanges({key, ReminderKind::Yearly, memo, alarm, std::nullopt}), error);
+}
+
+bool CZamanixProfile::SaveReminder(const ReminderEntry &entry,
+    const std::optional<std::pair<std::string, ReminderKind>> &replaced, std::string &error)
+{
+    std::vector<ProfileChange> changes;
+    // The same key keeps its lines where they are.
+    if (replaced &&
+        (replaced->second != entry.kind || !ProfileNamesEqual(replaced->first, entry.key)))
+        changes = ForgetReminderChanges(replaced->first, replaced->second);
+    const std::vector<ProfileChange> kept = KeepReminderChanges(entry);
+    changes.insert(changes.end(), kept.begin(), kept.end());
     return write(changes, error);
 }
 
-bool CZamanixProfile::RemoveReminder(const std::string &key, std::string &error)
+bool CZamanixProfile::RemoveReminder(const std::string &key, ReminderKind kind, std::string &error)
 {
-    const ProfileChange changes[] = {
-        ProfileChange::Remove(kReminderSection, key), ProfileChange::Remove(kAlarmSection, key)};
-    return write(changes, error);
+    return write(ForgetReminderChanges(key, kind), error);
 }
 
 bool CZamanixProfile::setSettings(unsigned which, const ZamanixSettings &wanted, std::string &error)
@@ -223,6 +282,16 @@ bool CZamanixProfile::SetLastCheck(std::int64_t seconds, std::string &error)
 {
     return setSetting(kLastCheckSetting, &ZamanixSettings::lastCheck,
         std::optional<std::int64_t>(seconds), error);
+}
+
+bool CZamanixProfile::SetAskNewMoon(bool ask, std::string &error)
+{
+    return setSetting(kAskNewMoonSetting, &ZamanixSettings::askNewMoon, ask, error);
+}
+
+bool CZamanixProfile::SetNewMoonTime(int minute, std::string &error)
+{
+    return setSetting(kNewMoonTimeSetting, &ZamanixSettings::newMoonMinute, minute, error);
 }
 
 bool CZamanixProfile::SetCalendarServer(const CalendarServerSettings &server, std::string &error)

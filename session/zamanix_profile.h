@@ -16,6 +16,7 @@
 #pragma once
 
 #include "agenda/day_reminders.h"
+#include "agenda/reminder_changes.h"
 #include "session/profile_settings.h"
 
 #include <QFileSystemWatcher>
@@ -61,14 +62,28 @@ public:
     // what changed.
     void Refresh();
 
-    // The reminder writes of the form, All Reminders and the command line:
-    // the memo with its alarm, or both removed, in one write. False, with
-    // `error` saying why, when it could not be written.
+    // The reminder writes of the form, All Reminders and its dialog
+    // (agenda/reminder_changes.h): a yearly reminder's memo with its alarm;
+    // a reminder of any kind with its notice, in place of `replaced` (a key
+    // of the kind given, whose reminder the user edited into this one); a
+    // reminder's memo, alarm and notice removed. Each in one write. False,
+    // with `error` saying why, when it could not be written.
     bool AddReminder(const std::string &key, const std::string &memo, const std::string &alarm,
         std::string &error);
-    bool RemoveReminder(const std::string &key, std::string &error);
+    bool SaveReminder(const ReminderEntry &entry,
+        const std::optional<std::pair<std::string, ReminderKind>> &replaced, std::string &error);
+    bool RemoveReminder(const std::string &key, ReminderKind kind, std::string &error);
     // Any other changes, in one write.
     bool Write(std::span<const ProfileChange> changes, std::string &error);
+    // The recorded Hijri month starts (agenda/hijri_month_starts.h), each
+    // change in one write: a month's start recorded, unless the calendar in
+    // use refuses it (false, `error` the refusal, which names the month and
+    // says why); an entry removed by its name as the profile spells it,
+    // with every other entry of its month, so that the rule's start holds
+    // again; the whole section replaced (an import).
+    bool RecordMonthStart(const HijriMonthStart &record, std::string &error);
+    bool RemoveMonthStart(const std::string &name, std::string &error);
+    bool ReplaceMonthStarts(std::span<const HijriMonthStart> records, std::string &error);
     // File > Back Up Reminders and Restore Reminders (reminders/
     // profile_backup.h): a copy of the profile written to `file`; the
     // profile replaced by the bytes of a backup, the one it replaced kept
@@ -86,6 +101,8 @@ public:
     bool SetMonthPanelSide(const std::string &side, std::string &error);
     bool SetHolyDays(bool shown, std::string &error);
     bool SetLastCheck(std::int64_t seconds, std::string &error);
+    bool SetAskNewMoon(bool ask, std::string &error);
+    bool SetNewMoonTime(int minute, std::string &error);
     bool SetCalendarServer(const CalendarServerSettings &server, std::string &error);
 
     // The clock: the minute timer's reading (seconds since 1970) and its
@@ -96,7 +113,8 @@ public:
 signals:
     // The settings of these ProfileSetting flags changed.
     void settingsChanged(unsigned which);
-    // The memos or alarms of these keys changed (as the profile spells them).
+    // The memos, alarms or notices of these keys changed, of any kind (as
+    // the profile spells them).
     void remindersChanged(const QStringList &keys);
     // The local date is another day (a day number) than at the last tick.
     void newDay(int today);

@@ -5,8 +5,8 @@
 #include "framework/winapp.h"
 #include "panels/all_reminders_window.h"
 #include "panels/month_printing.h"
-#include "panels/reminder_backup.h"
 #include "panels/publish_status_pane.h"
+#include "panels/reminder_backup.h"
 #include "panels/reminder_export.h"
 #include "resources/resource.h"
 
@@ -56,6 +56,7 @@ CMainFrame::CMainFrame(CZamanixProfile &profile)
         ui->Enable(m_pMonthDock != nullptr);
         ui->SetCheck(m_profile.Settings().holyDays);
     });
+    addMonthStartCommands();
 }
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT &cs)

@@ -7,6 +7,7 @@
 #include "panels/calendar_server_dialog.h"
 #include "panels/missed_reminders_window.h"
 #include "panels/month_dock.h"
+#include "panels/month_starts_window.h"
 #include "panels/reminder_publishing.h"
 
 class CZamanixView;
@@ -50,6 +51,12 @@ public:
     void OnNextPane();
     CMonthDock *GetMonthDock() const { return m_pMonthDock; }
 
+    // Options > Hijri Month Starts...: opens the window, or brings it to the
+    // front. Options > Ask About the New Moon: switches the question on or
+    // off (shell/month_start_commands.cpp).
+    void OnHijriMonthStarts();
+    void OnAskNewMoon();
+    CMonthStartsWindow *GetMonthStartsWindow() const { return m_pMonthStarts; }
     // Publishing the reminders to the calendar server, in the background; it
     // starts once the program runs (not when it only prints). Options >
     // Calendar Server... opens its dialog, or brings it to the front; File >
@@ -67,6 +74,7 @@ public:
 
 private:
     void createMonthDock();
+    void addMonthStartCommands();
     void createPublishing();
     // Shows a date that a window beside the form chose, in the form, and
     // brings the main window to the front.
@@ -78,6 +86,7 @@ private:
     QPointer<CAllRemindersWindow> m_pAllReminders;
     QPointer<CMonthDock> m_pMonthDock;
     QPointer<CMissedRemindersWindow> m_pMissedReminders;
+    QPointer<CMonthStartsWindow> m_pMonthStarts;
     QPointer<CReminderPublishing> m_pPublishing;
     QPointer<CCalendarServerDialog> m_pServerDialog;
 };

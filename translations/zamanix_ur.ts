@@ -71,6 +71,86 @@ Delete it here, or mend its key in the profile.</source>
         <source>The reminder for %1 could not be deleted.</source>
         <translation>%1 کی یاد دہانی حذف نہیں ہو سکی۔</translation>
     </message>
+    <message>
+        <source>The form cannot show a day of %1, which never falls due: %2.
+
+Edit it here, or delete it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;New Reminder...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Adds a reminder: every year, once, every month or every week</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Changes the selected reminder</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Open in Form</source>
+        <translation>فارم میں &amp;کھولیں</translation>
+    </message>
+    <message>
+        <source>Shows the selected reminder's day in the form</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;حذف کریں</translation>
+    </message>
+    <message>
+        <source>Deletes the selected reminder, after asking</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Saves the reminders of the next five years as an iCalendar file</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>There are no reminders yet. Choose New Reminder... to add one of any kind, or in the main window choose a date, type a memo and choose Add.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Enter opens a yearly reminder in the form and edits the others, Delete removes one, the Menu key shows what else can be done, Escape closes the window</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 never falls due: %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 fell on %2, which has gone by; it will not ring again.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 falls due %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A reminder for %1 exists already:
+
+%2
+
+Replace it with this one?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The reminder for %1 could not be saved.
+
+%2</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>CCalendarServerDialog</name>
@@ -197,6 +277,44 @@ Delete it here, or mend its key in the profile.</source>
     <message>
         <source>Publishing is off: give the URL of a calendar to publish to.</source>
         <translation>اشاعت بند ہے: شائع کرنے کے لیے کسی کیلنڈر کا URL دیں۔</translation>
+    </message>
+</context>
+<context>
+    <name>CCrescentPrompt</name>
+    <message>
+        <source>Has the new moon of %1 been seen?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Today is 29 %1; your answer records the day %2 begins.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Yes: %1 begins tomorrow</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No: %1 has 30 days</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Not yet</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zamanix: The New Moon</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The start of %1 could not be recorded.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -366,6 +484,235 @@ Delete it here, or mend its key in the profile.</source>
         <source>today</source>
         <translation>آج</translation>
     </message>
+    <message>
+        <source>Began On...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This Month Began On...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Remove Record</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The start of %1 could not be recorded.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The recorded start of %1 could not be removed.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>CMonthStartDialog</name>
+    <message>
+        <source>When %1 Began - Zamanix</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The days it can have begun on</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Remove Recor&amp;d</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 cannot be recorded to begin on any day now: %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 began on %2, as recorded; %3 begins it on %4. Choose the day your community announced.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 begins on %2, moved by the records of the months around it; %3 begins it on %4. Choose the day your community announced.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 begins on %2 under %3. Choose the day your community announced.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1, now %2 (the rule's start, recorded)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1, now %2 (the rule's start)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1, now %2 (recorded)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1, now %2</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>CMonthStartModel</name>
+    <message>
+        <source>Ignored: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the same day</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1 day earlier</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1 day later</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 days earlier</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 days later</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hijri month</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Began on</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The rule's start</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>CMonthStartsWindow</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>اور %1 مزید</translation>
+    </message>
+    <message>
+        <source>Hijri Month Starts - Zamanix</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Recorded month starts</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Delete removes the selected record; Escape closes the window</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;بند کریں</translation>
+    </message>
+    <message>
+        <source>Replace the records with those of a file, as a mosque or a community site publishes them</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The new moon</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ask on the 29th of each Hijri month whether it was seen, at</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Time of the question about the new moon</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The time of the question about the new moon could not be saved; Zamanix forgets it when it closes.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The Hijri calendar in use: %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No month start is recorded; the month panel's This Month Began On... records one.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Each record says on which day a Hijri month began for your community; a marked one cannot be kept and is ignored.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Remove the recorded start of %1, %2?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Remove the entry %1 from the profile?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The record of %1 could not be removed.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Import Hijri Month Starts</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Month starts (*.txt *.ini)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Importing "%1" replaces the month starts recorded now, and %2 of them that the file does not hold will be removed. Import it?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The month starts of "%1" could not be imported.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>it is larger than a list of month starts can be</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Nothing was imported from "%1": %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Nothing was imported from "%1", for these lines:</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>COneCopy</name>
@@ -376,6 +723,177 @@ Delete it here, or mend its key in the profile.</source>
     <message>
         <source>Zamanix has no action %1</source>
         <translation>Zamanix میں %1 نام کا کوئی عمل نہیں</translation>
+    </message>
+</context>
+<context>
+    <name>CReminderDialog</name>
+    <message>
+        <source>Every year</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Once</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hijri</source>
+        <translation>ہجری</translation>
+    </message>
+    <message>
+        <source>Christian</source>
+        <translation>عیسوی</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> minutes</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> day before</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> days before</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>کیلنڈر</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>مہینہ</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>دن</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>سال</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Falls due</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>نوٹ</translation>
+    </message>
+    <message>
+        <source>Alarm time</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Repeat interval in minutes</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Notice: days before each day it falls due</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Edit Reminder - Zamanix</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>New Reminder - Zamanix</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Calendar:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Day:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Weekday:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Falls due:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>M&amp;emo:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Alarm at:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Repeat every:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Notice:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;محفوظ کریں</translation>
     </message>
 </context>
 <context>
@@ -452,6 +970,54 @@ Delete it here, or mend its key in the profile.</source>
         <source>Never: %1</source>
         <translation>کبھی نہیں: %1</translation>
     </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>past, yesterday</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>past, %n days ago</source>
+        <comment>past, %n day ago</comment>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Once</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>%n days before</source>
+        <comment>%n day before</comment>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>CShortcutsDialog</name>
@@ -524,6 +1090,10 @@ It goes on with the %3 calendar; Options &gt; Hijri Calendar chooses another.</s
         <translation>Zamanix %1 کیلنڈر کا حساب نہیں لگا سکتا: %2۔
 
 یہ %3 کیلنڈر کے ساتھ جاری رہے گا؛ اختیارات &gt; ہجری کیلنڈر کوئی اور چنتا ہے۔</translation>
+    </message>
+    <message>
+        <source>%1 cannot be recorded: %2</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1520,6 +2090,14 @@ Replace the contents of %3 anyway?</source>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>کی بورڈ &amp;شارٹ کٹس</translation>
     </message>
+    <message>
+        <source>Hijri &amp;Month Starts...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ask About the &amp;New Moon</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>MonthStarts</name>
@@ -1630,6 +2208,17 @@ Replace the contents of %3 anyway?</source>
     <message>
         <source>"%1" is no record; write YEAR/MONTH=YYYY-MM-DD, for example 1448/9=2027-02-07</source>
         <translation>"%1" اندراج نہیں ہے؛ سال/مہینہ=سال-مہینہ-دن لکھیں، مثلاً 1448/9=2027-02-07</translation>
+    </message>
+</context>
+<context>
+    <name>MonthText</name>
+    <message>
+        <source>%1: the night before %2, from sunset on %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>from sunset, the night of %1</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1956,6 +2545,98 @@ The profile as it is now is kept in %4; restoring from that file brings it back.
         <source>%1 has no day %2 in the next %3 years under the %4 calendar</source>
         <translation>%4 کیلنڈر کے مطابق اگلے %3 سال میں %1 کی %2 تاریخ نہیں آتی</translation>
     </message>
+    <message>
+        <source>In %1 days, %2 / %3: %4</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Tomorrow, %1 / %2: %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is neither a weekday nor a month and a day: write Friday, Hijri/13, Ramadhan/27 or Ramadhan/27/1448</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is neither a Hijri nor a Christian month</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is not a day: write 1 to 31, or 01 to 09</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>a Hijri month never has more than 30 days</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is not a year: write it as 1448, or as -5 for a year before 1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the year %1 lies outside the supported years, -4000 to 3000</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 %2 has only %3 days</source>
+        <translation>%1 %2 میں صرف %3 دن ہیں</translation>
+    </message>
+    <message>
+        <source>%1 October 1582 never was: the Gregorian calendar went from 4 to 15 October 1582</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 %2 has only %3 days under the %4 calendar</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 lies outside the days Zamanix supports, 1 January -4000 to 31 December 3000</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Next on %1 / %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Next on %1 / %2 (%3)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 / %2: this day has gone by, so it will not ring</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>It never falls due: %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Write a memo: an empty memo never rings.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This reminder cannot be kept: %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>it falls on no day before 31 December 3000, the last day Zamanix supports</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>only in leap years</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>only in the years whose %1 has 30 days</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>on the 29th of the months that have 29 days</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>on the last day of the months that have fewer than %1 days</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>RemindersProgram</name>
@@ -2070,7 +2751,7 @@ or written, bad options, no password for publish) are reported as
 "zamanix-reminders: &lt;what is wrong&gt;" on standard error with exit status 2,
 and nothing is written.
 </source>
-        <translation>استعمال:
+        <translation type="vanished">استعمال:
   zamanix-reminders [اختیارات] list [--format text|tsv]
   zamanix-reminders [اختیارات] upcoming [--days ن] [--format text|tsv]
   zamanix-reminders [اختیارات] add کلید نوٹ [--alarm گھ:من] [--every منٹ]
@@ -2269,6 +2950,109 @@ Try '%3 --help' for more information.</source>
     <message>
         <source>option %1 needs a value</source>
         <translation>اختیار %1 کو قدر درکار ہے</translation>
+    </message>
+    <message>
+        <source>%1 fell on %2, which has gone by: the reminder is kept, but it will not ring</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1: %2; the reminder is kept, and rings only if that month gets its 30th day</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Usage:
+  zamanix-reminders [OPTIONS] list [--format text|tsv]
+  zamanix-reminders [OPTIONS] upcoming [--days N] [--format text|tsv]
+  zamanix-reminders [OPTIONS] add KEY MEMO [--alarm HH:MM] [--every MINUTES]
+                    [--notice DAYS]
+  zamanix-reminders [OPTIONS] remove KEY
+  zamanix-reminders [OPTIONS] export [--years N] [--from DATE] [-o FILE]
+  zamanix-reminders [OPTIONS] export --rscale [--from DATE] [-o FILE]
+  zamanix-reminders [OPTIONS] publish [--url URL] [--user NAME]
+                    [--password-file FILE] [--years N]
+where OPTIONS are [--profile FILE] [--calendar astronomical|umalqura|civil]
+[--adjust N].
+
+Lists, adds and removes the reminders that the Zamanix desktop program keeps,
+exports them as an iCalendar file for other calendar programs, and publishes
+them to a CalDAV calendar that phones and other calendar programs show.
+
+A KEY says when a reminder falls due:
+  Ramadhan/27, March/06      every year, on a month and day of either
+                             calendar, as the form builds it
+  Ramadhan/27/1448,          once, on a date of either calendar
+  March/06/2027
+  Hijri/13, Christian/01     every month of that calendar, on a day; a month
+                             without the day has it on its last day
+  Friday                     every week, on the weekday (in English)
+add and remove also take the common spellings of the Hijri months
+(Ramadan, Dhul Hijjah, Rabi al-Awwal, Jumada al-Ula, ...) and keep the month
+as the program spells it. A day 1 to 9 falls due written as 5 or as 05.
+
+Commands:
+  list                every reminder and its kind, by the day it falls due
+                      next; once reminders whose day has gone by after
+                      them, those that never fall due (April/31, a misspelt
+                      month) last, with the reason
+  upcoming            the reminders that fall due from today through N days
+                      from today (--days, default 30), one line for each day
+  add KEY MEMO        keeps MEMO under KEY, with its alarm: --alarm HH:MM
+                      (default 08:00) and --every MINUTES, 0 to 720, until
+                      it reminds again (default 60), and --notice DAYS, 0 to
+                      30, to be reminded that many days before each day it
+                      falls due too (0: no notice); a reminder that exists
+                      keeps what is not given; for a yearly KEY writes
+                      exactly what the form's Add writes
+  remove KEY          forgets the reminder, its alarm and its notice, as the
+                      form's Delete does
+  export              writes every day on which a reminder falls due in the
+                      next N years (--years, default 5, from --from DATE,
+                      YEAR-MONTH-DAY, default today) as iCalendar events at
+                      the alarm time in your time zone, to FILE (-o; a link's
+                      target, a pipe or a terminal as a stream; never the
+                      profile or its files) or to standard output; with
+                      --rscale, one event per reminder that repeats every
+                      year of its calendar (RFC 7529), for the programs
+                      that know the Hijri calendars of ICU (Umm al-Qura
+                      and tabular, without adjustment or recorded month
+                      starts)
+  publish             makes the CalDAV calendar at URL (--url, default: the
+                      profile's) hold the events that export --years N
+                      writes (--years, default: the profile's, else 2):
+                      writes only what changed, and never touches another
+                      program's objects. The password is the first line of
+                      --password-file FILE (- reads standard input), else
+                      the keyring's. Exit status 1 when the server or the
+                      network failed
+
+Options:
+  --profile FILE      the profile to use (default: the desktop program's,
+                      $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar RULE     the Hijri calendar: astronomical, umalqura or civil
+                      (default: the one chosen in the desktop program)
+  --adjust N          move the Hijri calendar N days, -2 to 2 (default: as
+                      chosen in the desktop program)
+  --format text|tsv   aligned columns (default), or tab-separated values
+                      with a header line
+  -h, --help          show this help
+  --version           show the version
+A MEMO that begins with "-" follows "--".
+
+The Hijri calendar keeps the month starts recorded in the profile (section
+[HijriMonthStarts], "1448/9=2027-02-07"); a record it cannot keep is left
+out, with a warning on standard error.
+
+Errors (a key whose month, day, year or weekday is not valid, a date outside
+the supported years, a profile that cannot be read or written, bad options,
+no password for publish) are reported as
+"zamanix-reminders: &lt;what is wrong&gt;" on standard error with exit status 2,
+and nothing is written.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--notice takes a number of days from 0 to %1, not %2</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -2997,6 +3781,16 @@ Calendar Server</source>
 Publish Now</source>
         <translation>یاد دہانیاں ابھی کیلنڈر سرور پر شائع کریں
 ابھی شائع کریں</translation>
+    </message>
+    <message>
+        <source>List, remove and import the days on which your community's Hijri months began
+Hijri Month Starts</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>On the 29th of each Hijri month, ask in the evening whether the new moon was seen
+Ask About the New Moon</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>

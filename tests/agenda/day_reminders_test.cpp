@@ -1,6 +1,6 @@
 // The reminders of a civil day: its keys in both calendars and spellings,
 // which keys count, and the alarm each one brings.
-#include "agenda/day_reminders.h"
+#include "agenda/day_agenda.h"
 
 #include "reminders/reminder_entries.h"
 
@@ -91,13 +91,15 @@ protected:
     }
     std::vector<DayReminder> Find() const
     {
-        return FindDayReminders(kMarch6, kThulQidah7,
+        return FindRemindersOfDay(
+            ChristianDayNumber(kMarch6), CHijriCalendar(),
             [this](std::string_view section, std::string_view entry) -> std::optional<std::string> {
                 const auto it = m_profile.find({std::string(section), std::string(entry)});
                 if (it == m_profile.end())
                     return std::nullopt;
                 return it->second;
-            });
+            },
+            WithNotices::No);
     }
 
     std::map<std::pair<std::string, std::string>, std::string> m_profile;

@@ -89,6 +89,60 @@ TEST(DueCheck, TheHijriKeysFollowTheCalendarGiven)
         check.Check({{2026, 2, 17}, 9, 0}, "", lookupOf(entries), {HijriRule::UmmAlQura, 1}));
 }
 
+TEST(DueCheck, TheOtherKindsAndTheNoticesInThePrompt)
+{
+    // Friday 6 March 1998 = 7 Thul Qi'dah 1418; Monday 9 March = 10 Thul Qi'dah.
+    const struct {
+        const char *name;
+        Entries entries;
+        int hour, minute;
+        bool due;
+        const char *text;
+        int snooze;
+    } cases[] = {
+        {"every Friday, from its time",
+            {{"MoreReminders/Friday", "Prayer"}, {"MoreAlarms/Friday", "12:30 10"}}, 12, 30, true,
+            "\rPrayer", 10},
+        {"not before it", {{"MoreReminders/friday", "Prayer"}, {"MoreAlarms/friday", "12:30 10"}},
+            12, 29, false, "", 0},
+        {"not on another weekday", {{"MoreReminders/Thursday", "Prayer"}}, 12, 0, false, "", 0},
+        {"every Hijri month on the 7th", {{"MoreReminders/Hijri/7", "Fast"}}, 8, 0, true, "Fast\r",
+            60},
+        {"every Christian month on the 6th", {{"MoreReminders/Christian/06", "Pay"}}, 8, 0, true,
+            "\rPay", 60},
+        {"once, in its year", {{"MoreReminders/Thul Qi'dah/7/1418", "Engagement"}}, 8, 0, true,
+            "Engagement\r", 60},
+        {"once, not a year later", {{"MoreReminders/Thul Qi'dah/7/1417", "Engagement"}}, 8, 0,
+            false, "", 0},
+        {"a yearly key in the other kinds' section never rings",
+            {{"MoreReminders/March/06", "Lost"}}, 8, 0, false, "", 0},
+        {"a kind's key in the yearly section never rings", {{"Reminder/Friday", "Lost"}}, 8, 0,
+            false, "", 0},
+        {"notice three days before, with the day it tells of",
+            {{"Reminder/March/09", "Rent"}, {"Notice/March/09", "3"}}, 8, 0, true,
+            "\rIn 3 days, Monday 9 March 1998 / 10 Thul Qi'dah 1418: Rent", 60},
+        {"a Hijri reminder's notice among the Hijri memos",
+            {{"Reminder/Thul Qi'dah/10", "Visit"}, {"Notice/Thul Qi'dah/10", "3"},
+                {"Reminder/March/06", "Dentist"}},
+            8, 0, true, "In 3 days, Monday 9 March 1998 / 10 Thul Qi'dah 1418: Visit\rDentist", 60},
+        {"the notice rings at the reminder's own time",
+            {{"Reminder/March/09", "Rent"}, {"Alarm/March/09", "18:00 5"},
+                {"Notice/March/09", "3"}},
+            17, 59, false, "", 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        CDueCheck check;
+        const std::optional<DueReminders> due =
+            check.Check({kMarch6, c.hour, c.minute}, "", lookupOf(c.entries), {});
+        ASSERT_EQ(due.has_value(), c.due);
+        if (!due)
+            continue;
+        EXPECT_EQ(due->alarmText, c.text);
+        EXPECT_EQ(due->snooze, c.snooze);
+    }
+}
+
 TEST(DueCheck, TicksCountDownToTheNextCheck)
 {
     const struct {

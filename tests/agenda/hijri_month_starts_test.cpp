@@ -58,6 +58,15 @@ TEST_F(MonthStartsProfileTest, AHandEditedProfileIsReadWithoutTheRecordsThatCann
             "[HijriMonthStarts] 1448/12=the 8th is ignored: \"the 8th\" is not a date; write "
             "YYYY-MM-DD, for example 2027-02-07",
         }));
+    // The list of the records shows every entry, a kept one without a problem.
+    std::vector<std::string> entries;
+    for (const MonthStartEntry &entry : ProfileMonthStartEntries(profile, calendar))
+        entries.push_back(entry.name + (entry.record ? " record" : " no record") +
+            (entry.problem.empty() ? ", kept" : ", ignored"));
+    EXPECT_EQ(entries,
+        (std::vector<std::string>{"1448/13 no record, ignored", "1448/9 record, kept",
+            "1448/09 record, ignored", "1448/10 record, kept", "1448/11 record, ignored",
+            "1448/12 no record, ignored"}));
 }
 
 TEST_F(MonthStartsProfileTest, AHijriReminderFallsDueOnTheRecordedDay)

@@ -23,10 +23,18 @@ PROFILE = (
     "[Alarm]\n"
     "Ramadhan/27=07:30 15\n"
     "February/29=21:05 60\n"
+    "[MoreReminders]\n"
+    "Rajab/1/1448=Engagement\n"
+    "[MoreAlarms]\n"
+    "Rajab/1/1448=18:00 5\n"
+    "[Notice]\n"
+    "Rajab/1/1448=3\n"
 )
 # The local dates and times of the events of the next two years; 27
-# Ramadhan 1448 and 1449 fall on 6 March 2027 and 23 February 2028.
+# Ramadhan 1448 and 1449 fall on 6 March 2027 and 23 February 2028, the
+# once reminder's 1 Rajab 1448 on 10 December 2026.
 EXPECTED = [
+    ("2026-12-10 18:00", "Engagement"),
     ("2027-03-06 07:30", "Visit uncle; bring dates, figs"),
     ("2027-03-06 08:00", "Dentist\nbring the card"),
     ("2028-02-23 07:30", "Visit uncle; bring dates, figs"),
@@ -89,10 +97,16 @@ path = {self.dir}/khal.db
                     # The moment, in the zone by its own rules, not the file's.
                     local = start.astimezone(zoneinfo.ZoneInfo(zone))
                     events.append((local.strftime("%Y-%m-%d %H:%M"), str(event["SUMMARY"])))
-                    alarm = event.walk("VALARM")[0]
-                    self.assertEqual(str(alarm["ACTION"]), "DISPLAY")
-                    self.assertEqual(alarm.decoded("TRIGGER"), datetime.timedelta(0))
-                    self.assertEqual(str(alarm["DESCRIPTION"]), str(event["SUMMARY"]))
+                    alarms = event.walk("VALARM")
+                    # A reminder with notice rings that many days before, too.
+                    notice = 3 if str(event["SUMMARY"]) == "Engagement" else None
+                    triggers = [datetime.timedelta(0)]
+                    if notice:
+                        triggers.append(-datetime.timedelta(days=notice))
+                    self.assertEqual([a.decoded("TRIGGER") for a in alarms], triggers)
+                    for alarm in alarms:
+                        self.assertEqual(str(alarm["ACTION"]), "DISPLAY")
+                        self.assertEqual(str(alarm["DESCRIPTION"]), str(event["SUMMARY"]))
                 self.assertEqual(sorted(events), EXPECTED)
 
     def test_khal_imports_the_right_moments_and_updates_on_a_second_import(self):
@@ -116,15 +130,19 @@ path = {self.dir}/khal.db
                     expected.append(f"{utc} {title}")
                 lines = [line for line in listed.splitlines() if line.strip()]
                 self.assertEqual(sorted(lines), sorted("\n".join(expected).splitlines()))
-                self.assertEqual(len(os.listdir(os.path.join(self.dir, "calendar"))), 5)
+                self.assertEqual(len(os.listdir(os.path.join(self.dir, "calendar"))), 6)
 
     def test_two_exports_give_the_same_uids(self):
         def uids(path):
             with open(path, "rb") as f:
                 return [str(e["UID"]) for e in icalendar.Calendar.from_ical(f.read()).walk("VEVENT")]
         first = uids(self.export("Asia/Tokyo", "a.ics"))
-        self.assertEqual(len(set(first)), 5)
-        self.assertEqual(uids(self.export("America/New_York", "b.ics", now="1800000000")), first)
+        self.assertEqual(len(set(first)), 6)
+        # A month and more later the once reminder's day has gone by; the
+        # others keep their UIDs.
+        later = [uid for uid in first if not uid.startswith("20261210-")]
+        self.assertEqual(len(later), 5)
+        self.assertEqual(uids(self.export("America/New_York", "b.ics", now="1800000000")), later)
 
 
 if __name__ == "__main__":

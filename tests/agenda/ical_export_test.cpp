@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 namespace {
@@ -131,6 +132,44 @@ TEST_F(ICalExportTest, ExpandsHijriAndLeapDaysAndSkipsWhatNeverFallsDue)
     // 2028 is the one leap year from 7 December 2026 to 6 December 2031; the
     // Hijri reminder's alarm is never reached.
     EXPECT_EQ(starts, std::vector<std::string>{"20280229T060000Z"});
+}
+
+TEST_F(ICalExportTest, TheOtherKindsOnTheirDaysAndTheNoticeAsAnAlarmBefore)
+{
+    const std::string text =
+        Export("[MoreReminders]\nFriday=Prayer\nChristian/31=Last day\nRajab/1/1448=Once\n"
+               "March/06/2020=Gone by\n[MoreAlarms]\nFriday=12:30 15\n[Notice]\nFriday=2\n",
+            "UTC", 1796644800, 1);
+    std::map<std::string, std::vector<std::string>> starts; // by summary
+    for (const Event &e : Events(text))
+        starts[e.summary].push_back(e.start);
+    EXPECT_EQ(starts["Prayer"].size(), 52u);
+    EXPECT_EQ(starts["Prayer"].front(), "20261211T123000Z");
+    EXPECT_EQ(starts["Last day"].size(), 12u);
+    EXPECT_EQ(starts["Last day"][2], "20270228T080000Z") << "February's last day";
+    // 1 Rajab 1448 of the astronomical rule.
+    EXPECT_EQ(starts["Once"], std::vector<std::string>{"20261210T080000Z"});
+    EXPECT_EQ(starts.count("Gone by"), 0u);
+    // Each event of the weekly reminder carries its notice: a second alarm
+    // two days before; no other event has one.
+    std::size_t notices = 0;
+    for (std::size_t at = text.find("TRIGGER:-P2D"); at != std::string::npos;
+         at = text.find("TRIGGER:-P2D", at + 1))
+        ++notices;
+    EXPECT_EQ(notices, 52u);
+    EXPECT_EQ(text.find("TRIGGER:-P", text.rfind("TRIGGER:-P2D") + 1), std::string::npos);
+    // Publishing puts each of the same events in an object of its own,
+    // named by a UID that no other event has.
+    ICalendarExport what;
+    what.firstDay = dayOf(2026, 12, 7);
+    what.lastDay = ExportLastDay(what.firstDay, 1);
+    std::set<std::string> uids;
+    const auto objects =
+        ExportReminderEvents(CProfileSnapshot(m_folder / "zamanix.INI"), CHijriCalendar(), what);
+    for (const ReminderEventObject &object : objects)
+        uids.insert(object.uid);
+    EXPECT_EQ(objects.size(), 52u + 12 + 1);
+    EXPECT_EQ(uids.size(), objects.size());
 }
 
 TEST_F(ICalExportTest, UidsStayTheSameForTheSameKeyAndDate)

@@ -15,7 +15,8 @@ namespace {
 
 // Day 30 of months that have it in some years only, leap days, a day
 // written with a leading zero, an alarm past midnight's hour, one that never
-// rings.
+// rings; every week, every month of both calendars on days that some months
+// lack, once, and once in the past.
 constexpr const char *kProfile = "[Reminder]\n"
                                  "Ramadhan/30=Last night of Ramadan\n"
                                  "Sha'ban/30=Sha'ban 30\n"
@@ -26,7 +27,21 @@ constexpr const char *kProfile = "[Reminder]\n"
                                  "April/31=Never\n"
                                  "[Alarm]\n"
                                  "Shawwal/05=23:59 5\n"
-                                 "Muharram/1=24:00 60\n";
+                                 "Muharram/1=24:00 60\n"
+                                 "[MoreReminders]\n"
+                                 "Friday=Prayer\n"
+                                 "Hijri/13=Fast\n"
+                                 "Hijri/30=Month's end\n"
+                                 "Christian/05=Rent\n"
+                                 "Christian/29=Late rent\n"
+                                 "Christian/30=Later rent\n"
+                                 "Christian/31=Last rent\n"
+                                 "Ramadhan/27/1448=Engagement\n"
+                                 "March/06/2020=Gone by\n"
+                                 "[MoreAlarms]\n"
+                                 "Friday=12:30 15\n"
+                                 "[Notice]\n"
+                                 "Ramadhan/27/1448=3\n";
 
 // (the reminder's part of the UID, local start, summary)
 using Occurrence = std::tuple<std::string, std::string, std::string>;
@@ -66,9 +81,12 @@ std::set<Occurrence> expandedOccurrences(const std::string &text, const YearMont
              icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
          e; e = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
         icalproperty *rule = icalcomponent_get_first_property(e, ICAL_RRULE_PROPERTY);
-        EXPECT_TRUE(rule);
-        if (!rule)
+        // A once reminder's event is its only day.
+        if (!rule) {
+            found.emplace(keyIdOf(icalcomponent_get_uid(e)),
+                startText(icalcomponent_get_dtstart(e)), icalcomponent_get_summary(e));
             continue;
+        }
         icalrecur_iterator *it =
             icalrecur_iterator_new(icalproperty_get_rrule(rule), icalcomponent_get_dtstart(e));
         for (icaltimetype t = icalrecur_iterator_next(it); !icaltime_is_null_time(t) &&
@@ -109,6 +127,11 @@ TEST(ICalRepeatingTest, ExpandsToTheDaysThePlainExportLists)
         EXPECT_LT(count("Ramadhan/30") + count("Sha'ban/30"), 2 * count("Shawwal/05"));
         EXPECT_EQ(count("February/29"), 3);
         EXPECT_EQ(count("Muharram/1"), 0);
+        EXPECT_EQ(count("Ramadhan/27/1448"), 1);
+        EXPECT_EQ(count("March/06/2020"), 0);
+        EXPECT_EQ(count("Christian/31"), 12 * 12) << "every month, on its last day";
+        EXPECT_EQ(count("Hijri/30"), count("Hijri/13") + 1)
+            << "every Hijri month, from the one whose 13th the span begins after";
         std::string problem;
         EXPECT_NE(repeating.find("RSCALE=" + RscaleNameOf(hijri, problem).value_or("?")),
             std::string::npos);

@@ -1,8 +1,9 @@
 // The reminders missed between the last check and today: which days count,
-// which reminders of the day of the last check were heard, the week's limit
-// and the Hijri calendar in use.
+// which reminders of the day of the last check were heard, the week's limit,
+// the Hijri calendar in use, every kind and the notices.
 #include "agenda/missed_reminders.h"
 
+#include "agenda/day_agenda.h"
 #include "reminders/reminder_entries.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +36,7 @@ std::vector<std::string> describe(const std::vector<MissedReminder> &missed)
             m.christian.day, m.reminder.calendar == ReminderCalendar::Hijri ? 'H' : 'C');
         char time[32];
         std::snprintf(time, sizeof time, " at %02d:%02d: ", m.ringsAt / 60, m.ringsAt % 60);
-        lines.push_back(line + m.reminder.key + time + m.reminder.memo);
+        lines.push_back(line + m.reminder.key + time + DayReminderText(m.reminder));
     }
     return lines;
 }
@@ -74,6 +75,30 @@ TEST(MissedReminders, TheDaysFromTheLastCheckToYesterday)
             "1998-03-04 H Thul Qi'dah/05 at 08:00: rings from 08:00",
             "1998-03-04 C March/04 at 23:59: late",
         }));
+}
+
+TEST(MissedReminders, EveryKindAndTheNoticesOfTheDaysMissed)
+{
+    // Wednesday 4 March 1998 = 5 Thul Qi'dah 1418.
+    const Entries entries = {
+        {{"MoreReminders", "Wednesday"}, "weekly"},
+        {{"MoreReminders", "Hijri/5"}, "monthly"},
+        {{"MoreReminders", "March/04/1998"}, "once"},
+        {{"MoreReminders", "March/04/1999"}, "once, a year later"},
+        {{"Reminder", "March/10"}, "rent"},
+        {{"Notice", "March/10"}, "6"},
+        {{"Notice", "Wednesday"}, "1"},
+    };
+    EXPECT_EQ(describe(FindMissedReminders(
+                  {kMarch6 - 3, 23, 0}, kMarch6, CHijriCalendar(), lookupIn(entries))),
+        (std::vector<std::string>{
+            "1998-03-04 C Wednesday at 08:00: weekly",
+            "1998-03-04 H Hijri/5 at 08:00: monthly",
+            "1998-03-04 C March/04/1998 at 08:00: once",
+            "1998-03-04 C March/10 at 08:00: In 6 days, Tuesday 10 March 1998 / 11 Thul Qi'dah "
+            "1418: rent",
+        }))
+        << "the weekly one's notice of Tuesday 3 March was heard at the last check";
 }
 
 TEST(MissedReminders, NothingWhenTheLastCheckWasTodayOrLater)

@@ -223,7 +223,7 @@ TEST(MonthData, APhaseInTheLastSecondsOfADayRoundsIntoTheNext)
     EXPECT_EQ(localDay, day(2000, 1, 1));
 }
 
-TEST(MonthData, RemindersOfBothCalendarsAndSpellingsFromOneSnapshot)
+TEST(MonthData, RemindersOfEveryKindBothCalendarsAndSpellingsFromOneSnapshot)
 {
     CTempFolder folder;
     WriteBytes(folder / "zamanix.INI",
@@ -234,7 +234,14 @@ TEST(MonthData, RemindersOfBothCalendarsAndSpellingsFromOneSnapshot)
         "February/24=\n" // an empty memo is none
         "March/1=Christian, without a zero\n"
         "[Alarm]\n"
-        "Ramadhan/05=07:30 15\n");
+        "Ramadhan/05=07:30 15\n"
+        "[MoreReminders]\n"
+        "Wednesday=Weekly\n"
+        "Hijri/30=Month's end\n"
+        "Ramadhan/6/1447=Once\n"
+        "Ramadhan/6/1448=Once, a year on\n"
+        "[Notice]\n"
+        "Ramadhan/6/1447=3\n");
     const CProfileSnapshot profile(folder / "zamanix.INI");
     const ProfileLookup lookup = [&profile](std::string_view section, std::string_view entry) {
         return profile.Find(section, entry);
@@ -246,11 +253,18 @@ TEST(MonthData, RemindersOfBothCalendarsAndSpellingsFromOneSnapshot)
     for (const MonthDay &d : ramadhan.days)
         for (const DayReminder &r : d.reminders)
             memos[d.hijri.day].push_back(r.memo);
+    // The other kinds on their days; a notice marks no day. Ramadhan 1447
+    // has 29 days under the astronomical rule, and 7 Ramadhan is a Wednesday.
     EXPECT_EQ(memos,
         (std::map<int, std::vector<std::string>>{
             {5, {"Hijri, with a zero", "Christian"}},
-            {6, {"Hijri, another case"}},
+            {6, {"Hijri, another case", "Once"}},
+            {7, {"Weekly"}},
             {11, {"Christian, without a zero"}},
+            {14, {"Weekly"}},
+            {21, {"Weekly"}},
+            {28, {"Weekly"}},
+            {29, {"Month's end"}},
         }));
     EXPECT_EQ(ramadhan.days[4].reminders[0].alarm.hour, 7);
     EXPECT_EQ(ramadhan.days[4].reminders[0].alarm.every, 15);
@@ -300,6 +314,44 @@ TEST(HolyDays, OneTableOfDaysThatEveryMonthHas)
             "10/12 Eid al-Adha"}));
     EXPECT_TRUE(HolyDaysOf({1447, 12, 11}).empty());
     EXPECT_TRUE(HolyDaysOf({1447, 11, 10}).empty());
+}
+
+// The nights kept from the sunset before their day mark that evening, the
+// civil day before the holy day, whatever the rule; the holy day itself
+// keeps its own day.
+TEST(HolyDays, ANightIsMarkedOnTheEveningBeforeItsDay)
+{
+    std::vector<std::string> nights;
+    for (const HolyDay &d : HolyDays())
+        if (d.nightBefore)
+            nights.push_back(std::string(d.name));
+    EXPECT_EQ(nights,
+        (std::vector<std::string>{
+            "Isra and Mi'raj", "Mid-Sha'ban", "Laylat al-Qadr (one of the odd nights)"}));
+    for (HijriRule rule : kHijriRules) {
+        const CHijriCalendar hijri(rule, 0);
+        for (int month = 6; month <= 10; ++month) {
+            SCOPED_TRACE(std::string(hijri.DisplayName()) + ", month " + std::to_string(month));
+            const MonthData data =
+                BuildMonthData({ReminderCalendar::Hijri, 1447, month}, hijri, {}, fixedOffset(0));
+            std::vector<std::string> evenings;
+            for (const MonthDay &d : data.days)
+                for (const HolyDay *night : d.holyNights)
+                    evenings.push_back(
+                        std::to_string(d.hijri.day) + " " + std::string(night->name));
+            const std::map<int, std::vector<std::string>> expected = {{6, {}},
+                {7, {"26 Isra and Mi'raj"}}, {8, {"14 Mid-Sha'ban"}},
+                {9, {"26 Laylat al-Qadr (one of the odd nights)"}}, {10, {}}};
+            EXPECT_EQ(evenings, expected.at(month));
+        }
+    }
+    // An evening on the last day of a Christian month: 31 May 2019 before
+    // 27 Ramadhan 1440, which is 1 June.
+    const MonthData may = BuildMonthData(
+        {ReminderCalendar::Christian, 2019, 5}, CHijriCalendar(), {}, fixedOffset(0));
+    ASSERT_EQ(may.days.back().holyNights.size(), 1u);
+    EXPECT_EQ(may.days.back().holyNights[0]->day, 27);
+    EXPECT_TRUE(may.days.back().holyDays.empty());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The days a key falls on, against a walk over every day and against known
-// dates.
+// dates, for keys of every kind.
 #include "agenda/next_date.h"
+
+#include "agenda/kind_key.h"
 
 #include <gtest/gtest.h>
 
@@ -72,10 +74,27 @@ TEST(NextReminderDay, KnownDatesAndKeysThatNeverFall)
         {"a key that never falls due", "April/31", {}, dayOf(2026, 1, 1), std::nullopt},
         {"past the last supported day", "January/01", {}, dayOf(3000, 6, 1), std::nullopt},
         {"the last supported day", "December/31", {}, dayOf(3000, 6, 1), dayOf(3000, 12, 31)},
+        {"once, in its own year", "Ramadhan/27/1448", umalqura, dayOf(2026, 12, 7),
+            dayOf(2027, 3, 6)},
+        {"once, not in the next year", "Ramadhan/27/1448", umalqura, dayOf(2027, 3, 7),
+            std::nullopt},
+        {"Christian/31 falls on 30 April", "Christian/31", {}, dayOf(2027, 4, 1),
+            dayOf(2027, 4, 30)},
+        {"Christian/30 falls on 28 February", "Christian/30", {}, dayOf(2027, 2, 1),
+            dayOf(2027, 2, 28)},
+        {"Christian/29 on 29 February of a leap year", "Christian/29", {}, dayOf(2028, 2, 1),
+            dayOf(2028, 2, 29)},
+        {"the days the reform dropped fall on 15 October 1582", "Christian/10", {},
+            dayOf(1582, 10, 5), dayOf(1582, 10, 15)},
+        {"Friday from a Friday", "Friday", {}, dayOf(2027, 3, 5), dayOf(2027, 3, 5)},
+        {"Friday from a Saturday", "Friday", {}, dayOf(2027, 3, 6), dayOf(2027, 3, 12)},
+        {"weekly up to the last supported day", "Wednesday", {}, dayOf(3000, 12, 31),
+            dayOf(3000, 12, 31)},
+        {"and not beyond it", "Thursday", {}, dayOf(3000, 12, 31), std::nullopt},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(NextReminderDay(ParseReminderKey(c.key), c.hijri, c.from), c.next);
+        EXPECT_EQ(NextReminderDay(ParseAnyReminderKey(c.key), c.hijri, c.from), c.next);
     }
 }
 

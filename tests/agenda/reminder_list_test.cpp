@@ -140,6 +140,71 @@ TEST_F(ReminderListTest, HijriKeysFollowTheProfilesCalendar)
     }
 }
 
+TEST_F(ReminderListTest, EveryKindByItsNextDayThePastOnesBeforeThoseThatNeverFallDue)
+{
+    // Monday 7 December 2026 = 26 Jumada al-Thani 1448 in the tabular calendar.
+    const CProfileSnapshot profile = Profile("[Reminder]\n"
+                                             "Ramadhan/30=yearly, day 30\n"
+                                             "February/29=leap day\n"
+                                             "[MoreReminders]\n"
+                                             "Friday=prayer\n"
+                                             "Christian/31=month's end\n"
+                                             "Jumada al-Thani/19/1448=a week ago\n"
+                                             "March/06/2025=long ago\n"
+                                             "Rajab/1/1448=soon\n"
+                                             "Safar/30/1449=never\n"
+                                             "Hijri/13=fast\n"
+                                             "Ramadhan/27=yearly form, wrong section\n"
+                                             "[MoreAlarms]\n"
+                                             "Friday=12:30 15\n"
+                                             "[Notice]\n"
+                                             "Rajab/1/1448=3\n"
+                                             "Ramadhan/30=2\n");
+    const std::vector<ReminderRow> rows =
+        BuildReminderRows(profile, CHijriCalendar(HijriRule::Civil, 0), kToday);
+    EXPECT_EQ(keysOf(rows),
+        (std::vector<std::string>{"Rajab/1/1448", "Friday", "Hijri/13", "Christian/31",
+            "Ramadhan/30", "February/29", "Jumada al-Thani/19/1448", "March/06/2025",
+            "Safar/30/1449", "Ramadhan/27"}));
+    ASSERT_EQ(rows.size(), 10u);
+    const struct {
+        std::size_t row;
+        ReminderKind kind;
+        int notice;
+        bool falls, past;
+        const char *note, *problem;
+    } expected[] = {
+        {0, ReminderKind::Once, 3, true, false, "", ""},
+        {1, ReminderKind::Weekly, 0, true, false, "", ""},
+        {3, ReminderKind::Monthly, 0, true, false,
+            "on the last day of the months that have fewer than 31 days", ""},
+        {4, ReminderKind::Yearly, 2, true, false, "only in the years whose Ramadhan has 30 days",
+            ""},
+        {5, ReminderKind::Yearly, 0, true, false, "only in leap years", ""},
+        {6, ReminderKind::Once, 0, false, true, "", ""},
+        {8, ReminderKind::Once, 0, false, false, "",
+            "Safar 1449 has only 29 days under the Tabular (civil) calendar"},
+        {9, ReminderKind::Yearly, 0, false, false, "",
+            "\"Ramadhan/27\" is neither a weekday nor a month and a day: write Friday, "
+            "Hijri/13, Ramadhan/27 or Ramadhan/27/1448"},
+    };
+    for (const auto &e : expected) {
+        const ReminderRow &row = rows[e.row];
+        SCOPED_TRACE(row.key);
+        if (e.row < 9) {
+            EXPECT_EQ(row.parsed.kind, e.kind);
+        }
+        EXPECT_EQ(row.notice, e.notice);
+        EXPECT_EQ(row.FallsDue(), e.falls);
+        EXPECT_EQ(row.past, e.past);
+        EXPECT_EQ(row.note, e.note);
+        EXPECT_EQ(row.problem, e.problem);
+    }
+    EXPECT_EQ(rows[1].ringsAt, 12 * 60 + 30) << "the other kinds' alarms";
+    EXPECT_EQ(rows[6].daysUntil, -7) << "a past day counts back";
+    EXPECT_EQ(rows[6].christian, (YearMonthDay{2026, 11, 30}));
+}
+
 TEST_F(ReminderListTest, UpcomingHasARowForEachDayInTheSpan)
 {
     const CProfileSnapshot profile = Profile("[Reminder]\nDecember/09=a\nDecember/7=b\n"

@@ -1,6 +1,6 @@
 // zamanix-reminders run as a user runs it: what it prints, what it writes
 // to the profile, and that bad input changes nothing.
-#include "tests/cli/program_run.h"
+#include "tests/cli/reminders_cli_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,35 +10,6 @@
 #include <vector>
 
 namespace {
-
-// Monday 7 December 2026, 12:00 UTC.
-constexpr const char *kNow = "ZAMANIX_REMINDERS_NOW=1796644800";
-
-using Outcome = ProgramOutcome;
-
-class RemindersCliTest : public testing::Test {
-protected:
-    std::filesystem::path Profile() const { return m_folder / "zamanix.INI"; }
-
-    void WriteProfile(const std::string &text)
-    {
-        std::ofstream(Profile(), std::ios::binary) << text;
-    }
-
-    // The program with `args`, the profile given unless `ownProfile`; TZ is
-    // UTC unless `env` sets it.
-    Outcome Start(
-        std::vector<std::string> args, std::vector<std::string> env = {}, bool ownProfile = true)
-    {
-        if (ownProfile)
-            args.insert(args.begin(), {"--profile", Profile().string()});
-        args.insert(args.begin(), ZAMANIX_BINARY_DIR "/zamanix-reminders");
-        env.insert(env.begin(), {"TZ=UTC", "LC_ALL=C", kNow});
-        return RunProgram(args, env, m_folder.Path());
-    }
-
-    CTempFolder m_folder;
-};
 
 const char kProfile[] = "[Defaults]\nHijriCalendar=umalqura\n"
                         "[Reminder]\n"
@@ -56,24 +27,26 @@ TEST_F(RemindersCliTest, ListAndUpcomingAsTextAndTsv)
         std::string out;
     } cases[] = {
         {{"list"},
-            "DATE        DAY  HIJRI       IN  ALARM  EVERY  CALENDAR   KEY          MEMO\n"
-            "2026-12-08  Tue  1448-06-28   1  07:30     15  Christian  December/08 "
+            "DATE        DAY  HIJRI       IN  ALARM  EVERY  CALENDAR   KIND    KEY          MEMO\n"
+            "2026-12-08  Tue  1448-06-28   1  07:30     15  Christian  yearly  December/08 "
             " Dentist / bring\\x09the card\n"
-            "2027-02-08  Mon  1448-09-01  63  08:00     60  Hijri      Ramadhan/1  "
+            "2027-02-08  Mon  1448-09-01  63  08:00     60  Hijri      yearly  Ramadhan/1  "
             " Fast\n"
-            "-           -    -            -  08:00     60  Christian  April/31    "
+            "-           -    -            -  08:00     60  Christian  yearly  April/31    "
             " Never  (never falls due: April never has more than 30 days)\n"},
         {{"--adjust", "1", "list", "--format", "tsv"},
-            "key\tcalendar\tmemo\talarm\tevery\tdate\tweekday\thijri\tdays\tproblem\n"
+            "key\tcalendar\tmemo\talarm\tevery\tdate\tweekday\thijri\tdays\tproblem\tkind\tnotice\n"
             "December/08\tChristian\tDentist\\nbring\\tthe card\t07:30\t15\t2026-12-08\tTuesday\t"
-            "1448-06-29\t1\t\n"
-            "Ramadhan/1\tHijri\tFast\t08:00\t60\t2027-02-07\tSunday\t1448-09-01\t62\t\n"
-            "April/31\tChristian\tNever\t08:00\t60\t\t\t\t\tApril never has more than 30 days\n"},
+            "1448-06-29\t1\t\tyearly\t0\n"
+            "Ramadhan/1\tHijri\tFast\t08:00\t60\t2027-02-07\tSunday\t1448-09-01\t62\t\tyearly\t0\n"
+            "April/31\tChristian\tNever\t08:00\t60\t\t\t\t\tApril never has more than 30 days\t"
+            "yearly\t0\n"},
         {{"upcoming", "--days", "1", "--format=tsv"},
-            "key\tcalendar\tmemo\talarm\tevery\tdate\tweekday\thijri\tdays\tproblem\n"
+            "key\tcalendar\tmemo\talarm\tevery\tdate\tweekday\thijri\tdays\tproblem\tkind\tnotice\n"
             "December/08\tChristian\tDentist\\nbring\\tthe card\t07:30\t15\t2026-12-08\tTuesday\t"
-            "1448-06-28\t1\t\n"},
-        {{"upcoming", "--days", "0"}, "DATE  DAY  HIJRI  IN  ALARM  EVERY  CALENDAR  KEY  MEMO\n"},
+            "1448-06-28\t1\t\tyearly\t0\n"},
+        {{"upcoming", "--days", "0"},
+            "DATE  DAY  HIJRI  IN  ALARM  EVERY  CALENDAR  KIND  KEY  MEMO\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.args.front());
@@ -113,9 +86,13 @@ TEST_F(RemindersCliTest, NoControlReachesTheTerminal)
 
 TEST_F(RemindersCliTest, AddAndRemoveWriteWhatTheFormWrites)
 {
+    // The yearly reminders the steps leave, which the other kinds leave as
+    // they are.
+    const std::string kYearlyKept = "[Reminder]\nMarch/06=\\\"two\\nlines\"\nFebruary/29=-leap-\n"
+                                    "[Alarm]\nMarch/06=08:00 60\nFebruary/29=08:00 60\n";
     const struct {
         std::vector<std::string> args;
-        const char *profile; // after the command
+        std::string profile; // after the command
     } steps[] = {
         {{"add", "Ramadhan/27", "Visit uncle", "--alarm", "7:30", "--every", "15"},
             "[Reminder]\nRamadhan/27=Visit uncle\n[Alarm]\nRamadhan/27=07:30 15\n"},
@@ -137,6 +114,40 @@ TEST_F(RemindersCliTest, AddAndRemoveWriteWhatTheFormWrites)
         {{"remove", "Dhu al-Hijjah/10"},
             "[Reminder]\nMarch/06=\\\"two\\nlines\"\nFebruary/29=-leap-\n"
             "[Alarm]\nMarch/06=08:00 60\nFebruary/29=08:00 60\n"},
+        // The other kinds, with notice, beside the yearly ones.
+        {{"add", "friday", "Prayer", "--alarm", "12:30", "--every", "15", "--notice", "1"},
+            kYearlyKept +
+                "[MoreReminders]\nFriday=Prayer\n[MoreAlarms]\nFriday=12:30 "
+                "15\n[Notice]\nFriday=1\n"},
+        {{"add", "hijri/05", "Fast"},
+            kYearlyKept +
+                "[MoreReminders]\nFriday=Prayer\nHijri/5=Fast\n[MoreAlarms]\nFriday=12:30 15\n"
+                "Hijri/5=08:00 60\n[Notice]\nFriday=1\n"},
+        {{"add", "Ramadan/27/1448", "Engagement", "--notice", "3"},
+            kYearlyKept +
+                "[MoreReminders]\nFriday=Prayer\nHijri/5=Fast\nRamadhan/27/1448=Engagement\n"
+                "[MoreAlarms]\nFriday=12:30 15\nHijri/5=08:00 60\nRamadhan/27/1448=08:00 60\n"
+                "[Notice]\nFriday=1\nRamadhan/27/1448=3\n"},
+        {{"add", "Friday", "Friday prayer", "--notice", "0"},
+            kYearlyKept +
+                "[MoreReminders]\nFriday=Friday prayer\nHijri/5=Fast\nRamadhan/27/1448=Engagement\n"
+                "[MoreAlarms]\nFriday=12:30 15\nHijri/5=08:00 60\nRamadhan/27/1448=08:00 60\n"
+                "[Notice]\nRamadhan/27/1448=3\n"},
+        {{"remove", "Hijri/05"},
+            kYearlyKept +
+                "[MoreReminders]\nFriday=Friday prayer\nRamadhan/27/1448=Engagement\n"
+                "[MoreAlarms]\nFriday=12:30 15\nRamadhan/27/1448=08:00 60\n"
+                "[Notice]\nRamadhan/27/1448=3\n"},
+        {{"remove", "Ramadhan/27/1448"},
+            kYearlyKept +
+                "[MoreReminders]\nFriday=Friday prayer\n[MoreAlarms]\nFriday=12:30 15\n[Notice]\n"},
+        {{"add", "March/06", "Dentist", "--notice", "2"},
+            "[Reminder]\nMarch/06=Dentist\nFebruary/29=-leap-\n[Alarm]\nMarch/06=08:00 60\n"
+            "February/29=08:00 60\n[MoreReminders]\nFriday=Friday prayer\n[MoreAlarms]\n"
+            "Friday=12:30 15\n[Notice]\nMarch/06=2\n"},
+        {{"remove", "march/06"},
+            "[Reminder]\nFebruary/29=-leap-\n[Alarm]\nFebruary/29=08:00 60\n[MoreReminders]\n"
+            "Friday=Friday prayer\n[MoreAlarms]\nFriday=12:30 15\n[Notice]\n"},
     };
     for (const auto &step : steps) {
         SCOPED_TRACE(step.args[1]);
@@ -209,6 +220,33 @@ TEST_F(RemindersCliTest, BadInputIsRefusedAndNothingWritten)
             "without end"},
         {{"export", "--rscale=yes"}, "zamanix-reminders: option --rscale takes no value"},
         {{"list", "--rscale"}, "zamanix-reminders: option --rscale does not apply to this command"},
+        // Keys of the other kinds.
+        {{"add", "Hijri/31", "x"},
+            "zamanix-reminders: cannot add \"Hijri/31\": a Hijri month never has more than 30 "
+            "days"},
+        {{"add", "Ramadhan/31/1448", "x"},
+            "zamanix-reminders: cannot add \"Ramadhan/31/1448\": Ramadhan never has more than 30 "
+            "days"},
+        {{"add", "Fryday", "x"},
+            "zamanix-reminders: cannot add \"Fryday\": \"Fryday\" is neither a weekday nor a month "
+            "and a day: write Friday, Hijri/13, Ramadhan/27 or Ramadhan/27/1448"},
+        {{"add", "March/06/3001", "x"},
+            "zamanix-reminders: cannot add \"March/06/3001\": the year 3001 lies outside the "
+            "supported years, -4000 to 3000"},
+        {{"add", "Ramadhan/1/3000", "x"},
+            "zamanix-reminders: cannot add \"Ramadhan/1/3000\": 1 Ramadhan 3000 lies outside the "
+            "days Zamanix supports, 1 January -4000 to 31 December 3000"},
+        {{"add", "February/29/2027", "x"},
+            "zamanix-reminders: cannot add \"February/29/2027\": February 2027 has only 28 days"},
+        {{"add", "Ramadam/1/1448", "x"},
+            "zamanix-reminders: cannot add \"Ramadam/1/1448\": \"Ramadam\" is neither a Hijri nor "
+            "a Christian month; did you mean Ramadhan?"},
+        {{"add", "Christian/1", ""},
+            "zamanix-reminders: the memo is empty; an empty memo never rings (use remove to delete "
+            "a reminder)"},
+        {{"add", "Friday", "x", "--notice", "31"},
+            "zamanix-reminders: --notice takes a number of days from 0 to 30, not '31'"},
+        {{"remove", "Saturday"}, "zamanix-reminders: there is no reminder \"Saturday\" in PROFILE"},
         {{"export", "-o", "/nonexistent/folder/r.ics"},
             "zamanix-reminders: cannot create \"/nonexistent/folder/r.ics.new\": No such file or "
             "directory"},

@@ -170,6 +170,51 @@ TEST(RealTimeDesktopNotification, WithoutAServiceNothingIsLeftBehind)
     EXPECT_EQ(service.closed, std::vector<uint>{42u});
 }
 
+// A reminder's notification and a question's stand side by side: neither
+// replaces the other, each button answers its own, and withdrawing one
+// leaves the other.
+TEST(RealTimeDesktopNotification, KindsStandSideBySide)
+{
+    if (!onPrivateBus())
+        GTEST_SKIP() << kNoBus;
+    CFakeNotificationService service;
+    service.offersActions = true;
+    ASSERT_TRUE(service.Serve());
+    const NotificationKind question{"question", false};
+    std::vector<CString> reminderAnswers, questionAnswers;
+    ShowDesktopNotification("Zamanix Reminder", "memo", {{"done", "Done for today"}},
+        [&](const CString &key) { reminderAnswers.push_back(key); });
+    waitFor([&] { return service.shown.size() == 1; });
+    roundTrip();
+    ShowDesktopNotification(
+        "Has the new moon been seen?", "", {{"yes", "Yes"}},
+        [&](const CString &key) { questionAnswers.push_back(key); }, question);
+    waitFor([&] { return service.shown.size() == 2; });
+    roundTrip();
+    ASSERT_EQ(service.shown.size(), 2u);
+    EXPECT_EQ(service.shown[1].replaces, 0u) << "the reminder's stays";
+    EXPECT_EQ(service.shown[0].hints.value("category").toString(), "x-zamanix.reminder");
+    EXPECT_EQ(service.shown[1].hints.value("category").toString(), "x-zamanix.question");
+    EXPECT_EQ(service.shown[1].hints.value("urgency").toInt(), 1);
+
+    service.Press(43, "yes");
+    roundTrip();
+    EXPECT_EQ(questionAnswers, std::vector<CString>{"yes"});
+    EXPECT_TRUE(reminderAnswers.empty());
+    ShowDesktopNotification(
+        "Has the new moon been seen?", "again", {{"yes", "Yes"}},
+        [&](const CString &key) { questionAnswers.push_back(key); }, question);
+    waitFor([&] { return service.shown.size() == 3; });
+    roundTrip();
+    CloseDesktopNotification(question);
+    roundTrip();
+    EXPECT_EQ(service.closed, std::vector<uint>{44u}) << "the question's alone";
+    service.Press(42, "done");
+    roundTrip();
+    EXPECT_EQ(reminderAnswers, std::vector<CString>{"done"});
+    CloseDesktopNotification();
+}
+
 // Only the service that showed the notification answers for it: the same
 // signal sent by another program on the bus is not heard.
 TEST(RealTimeDesktopNotification, AnotherProgramCannotPressItsButtons)

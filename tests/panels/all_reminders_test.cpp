@@ -3,7 +3,7 @@
 // profile; File > Export Reminders; and the form and zamanix-reminders
 // writing the same bytes.
 #include "tests/cli/program_run.h"
-#include "tests/form/form_fixture.h"
+#include "tests/panels/all_reminders_fixture.h"
 
 #include "framework/menu.h"
 #include "panels/reminder_export.h"
@@ -35,45 +35,6 @@ const char kProfile[] = "[Reminder]\n"
                         "December/07=Today's call\n"
                         "[Alarm]\n"
                         "Ramadhan/27=07:30 15\n";
-
-class AllRemindersTest : public ProgramTest {
-protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        m_now = At(2026, 12, 7, 12, 0);
-    }
-
-    // Starts the program with kProfile and opens All Reminders.
-    CAllRemindersWindow *Open(const char *profile = kProfile)
-    {
-        std::ofstream(m_profile, std::ios::binary) << profile;
-        Start();
-        Frame()->ExecuteCommand(ID_VIEW_ALL_REMINDERS);
-        QApplication::processEvents();
-        return Window();
-    }
-    CAllRemindersWindow *Window() const
-    {
-        return static_cast<CMainFrame *>(Frame())->GetAllRemindersWindow();
-    }
-    std::vector<std::string> Keys() const
-    {
-        std::vector<std::string> keys;
-        for (int row = 0; row < Window()->Model().rowCount(); ++row)
-            keys.push_back(Window()->Model().RowAt(row)->key);
-        return keys;
-    }
-    QString Cell(int row, int column) const
-    {
-        return Window()->Model().index(row, column).data().toString();
-    }
-    void Select(int row)
-    {
-        Window()->Table()->setFocus();
-        Window()->Table()->setCurrentIndex(Window()->Model().index(row, 0));
-    }
-};
 
 TEST_F(AllRemindersTest, ViewMenuOpensItWithItsOwnShortcut)
 {
@@ -107,7 +68,7 @@ TEST_F(AllRemindersTest, ViewMenuOpensItWithItsOwnShortcut)
 
 TEST_F(AllRemindersTest, SortedByNextDateWithWhatNeverFallsDueLast)
 {
-    Open();
+    Open(kProfile);
     EXPECT_EQ(Keys(),
         (std::vector<std::string>{
             "December/07", "December/08", "Ramadhan/27", "April/31", "Foo/3"}));
@@ -131,7 +92,7 @@ TEST_F(AllRemindersTest, SortedByNextDateWithWhatNeverFallsDueLast)
 
 TEST_F(AllRemindersTest, FilterMatchesMemoAndKeyRegardlessOfCase)
 {
-    Open();
+    Open(kProfile);
     const struct {
         const char *typed;
         std::vector<std::string> keys;
@@ -152,7 +113,7 @@ TEST_F(AllRemindersTest, FilterMatchesMemoAndKeyRegardlessOfCase)
 
 TEST_F(AllRemindersTest, EnterOrADoubleClickOpensTheReminderInTheForm)
 {
-    Open();
+    Open(kProfile);
     Select(2); // Ramadhan/27
     QTest::keyClick(Window()->Table(), Qt::Key_Return);
     EXPECT_TRUE(Control<QRadioButton>(IDC_HIJRI)->isChecked());
@@ -185,7 +146,7 @@ TEST_F(AllRemindersTest, EnterOrADoubleClickOpensTheReminderInTheForm)
 
 TEST_F(AllRemindersTest, DeleteAsksThenRemovesBothEntriesInOneWrite)
 {
-    Open();
+    Open(kProfile);
     Select(2);
     m_answer = IDNO;
     QTest::keyClick(Window()->Table(), Qt::Key_Delete);
@@ -212,7 +173,7 @@ TEST_F(AllRemindersTest, DeleteAsksThenRemovesBothEntriesInOneWrite)
 
 TEST_F(AllRemindersTest, FollowsTheFormsAddAndDeleteAtOnce)
 {
-    Open();
+    Open(kProfile);
     Control<QRadioButton>(IDC_CHRISTIAN)->click();
     Control<QComboBox>(IDC_MONTH)->setCurrentIndex(0);
     Control<QLineEdit>(IDC_DAY)->setText("01");
@@ -226,7 +187,7 @@ TEST_F(AllRemindersTest, FollowsTheFormsAddAndDeleteAtOnce)
 
 TEST_F(AllRemindersTest, FollowsTheFormsHijriCalendar)
 {
-    Open();
+    Open(kProfile);
     ASSERT_EQ(Keys()[2], "Ramadhan/27");
     EXPECT_EQ(Cell(2, CReminderTableModel::NextDate), "Saturday 6 March 2027");
     Frame()->ExecuteCommand(ID_OPTIONS_HIJRI_ADJUST_PLUS1);
@@ -239,7 +200,7 @@ class RealTimeAllReminders : public AllRemindersTest { };
 
 TEST_F(RealTimeAllReminders, FollowsAnotherProgramsWrite)
 {
-    Open();
+    Open(kProfile);
     ASSERT_TRUE(WriteProfileEntry(m_profile, "Reminder", "December/09", "From a script"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return Keys().size() == 6; }, 10000));
     EXPECT_EQ(Keys()[2], "December/09");

@@ -347,6 +347,49 @@ TEST_F(MonthPanelTest, HolyDaysAreNamedListedAndCanBeHidden)
     EXPECT_FALSE(Panel()->HolyDaysShown());
 }
 
+// The Islamic day begins at sunset: the nights are listed and named with the
+// evening they begin, in the month of their day and in the month of the
+// evening, and that evening's cell is marked too.
+TEST_F(MonthPanelTest, AHolyNightIsToldWithTheEveningItBegins)
+{
+    Start();
+    Panel()->ShowMonth({ReminderCalendar::Hijri, 1447, 9});
+    const QString night = "Laylat al-Qadr (one of the odd nights): the night before 27 Ramadhan, "
+                          "from sunset on Monday 16 March";
+    EXPECT_EQ(Panel()->HolyDayList()->toolTip(),
+        "1 Ramadhan (Thursday 19 February): First day of Ramadan\n" + night);
+    EXPECT_TRUE(NameOf(Day(2026, 3, 17)).endsWith(", " + night))
+        << NameOf(Day(2026, 3, 17)).toStdString();
+    const QString evening = ", from sunset, the night of Laylat al-Qadr (one of the odd nights)";
+    EXPECT_TRUE(NameOf(Day(2026, 3, 16)).endsWith(evening))
+        << NameOf(Day(2026, 3, 16)).toStdString();
+    const QString tip = Panel()
+                            ->Model()
+                            .data(Panel()->Model().IndexOfDay(Day(2026, 3, 16)), Qt::ToolTipRole)
+                            .toString();
+    EXPECT_TRUE(tip.contains("<i>From sunset, the night of Laylat al-Qadr")) << tip.toStdString();
+
+    // The evening is the last day of May 2019; the night is 1 June's.
+    Panel()->ShowMonth({ReminderCalendar::Christian, 2019, 5});
+    EXPECT_TRUE(Panel()->HolyDayList()->toolTip().endsWith(
+        "Laylat al-Qadr (one of the odd nights): the night before 27 Ramadhan, from sunset on "
+        "Friday 31 May"))
+        << Panel()->HolyDayList()->toolTip().toStdString();
+    EXPECT_TRUE(NameOf(Day(2019, 5, 31)).endsWith(evening));
+
+    // The evening's mark is drawn: the cell differs from the same cell
+    // without the night.
+    Frame()->ExecuteCommand(ID_VIEW_MONTH);
+    const auto cellImage = [this](int dayNumber) {
+        const QRect cell = Panel()->Grid()->visualRect(Panel()->Model().IndexOfDay(dayNumber));
+        return Panel()->Grid()->viewport()->grab(cell).toImage();
+    };
+    const QImage marked = cellImage(Day(2019, 5, 31));
+    Frame()->ExecuteCommand(ID_OPTIONS_HOLY_DAYS);
+    EXPECT_NE(cellImage(Day(2019, 5, 31)), marked);
+    EXPECT_FALSE(NameOf(Day(2019, 5, 31)).contains("sunset"));
+}
+
 TEST_F(MonthPanelTest, PhasesFallOnTheLocalDayOfTheTimeZone)
 {
     // The new moon of 18 February 1977, 03:38 UT.

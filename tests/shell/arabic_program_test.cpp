@@ -181,7 +181,7 @@ TEST_F(ArabicProgramTest, AddViewAndDeleteWriteTheSameBytesAsInEnglish)
     EXPECT_EQ(Control<QLineEdit>(IDC_MINUTE)->text(), QStringLiteral("٣٠"));
 
     QTest::mouseClick(Control<QPushButton>(IDC_DELETE), Qt::LeftButton);
-    ASSERT_TRUE(written.RemoveReminder("Ramadhan/27", error)) << error;
+    ASSERT_TRUE(written.RemoveReminder("Ramadhan/27", ReminderKind::Yearly, error)) << error;
     EXPECT_EQ(ReadBytes(m_profile), ReadBytes(english));
 }
 
