@@ -87,23 +87,25 @@ Delete it here, or mend its key in the profile.</source>
         <source>The form cannot show a day of %1, which never falls due: %2.
 
 Edit it here, or delete it.</source>
-        <translation type="unfinished" />
+        <translation>لا يستطيع النموذج عرض يوم من %1، فهو لا يحين أبدًا: %2.
+
+حرّره هنا أو احذفه.</translation>
     </message>
     <message>
         <source>&amp;New Reminder...</source>
-        <translation type="unfinished" />
+        <translation>تذكير &amp;جديد...</translation>
     </message>
     <message>
         <source>Adds a reminder: every year, once, every month or every week</source>
-        <translation type="unfinished" />
+        <translation>يضيف تذكيرًا: كل سنة، أو مرة واحدة، أو كل شهر، أو كل أسبوع</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished" />
+        <translation>&amp;تحرير...</translation>
     </message>
     <message>
         <source>Changes the selected reminder</source>
-        <translation type="unfinished" />
+        <translation>يغيّر التذكير المحدد</translation>
     </message>
     <message>
         <source>&amp;Open in Form</source>
@@ -111,7 +113,7 @@ Edit it here, or delete it.</source>
     </message>
     <message>
         <source>Shows the selected reminder's day in the form</source>
-        <translation type="unfinished" />
+        <translation>يُظهر يوم التذكير المحدد في النموذج</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -119,35 +121,35 @@ Edit it here, or delete it.</source>
     </message>
     <message>
         <source>Deletes the selected reminder, after asking</source>
-        <translation type="unfinished" />
+        <translation>يحذف التذكير المحدد بعد السؤال</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished" />
+        <translation>ت&amp;صدير...</translation>
     </message>
     <message>
         <source>Saves the reminders of the next five years as an iCalendar file</source>
-        <translation type="unfinished" />
+        <translation>يحفظ تذكيرات السنوات الخمس القادمة في ملف iCalendar</translation>
     </message>
     <message>
         <source>There are no reminders yet. Choose New Reminder... to add one of any kind, or in the main window choose a date, type a memo and choose Add.</source>
-        <translation type="unfinished" />
+        <translation>لا توجد تذكيرات بعد. اختر «تذكير جديد...» لإضافة تذكير من أي نوع، أو في النافذة الرئيسية اختر تاريخًا واكتب مذكرة ثم اختر «إضافة».</translation>
     </message>
     <message>
         <source>Enter opens a yearly reminder in the form and edits the others, Delete removes one, the Menu key shows what else can be done, Escape closes the window</source>
-        <translation type="unfinished" />
+        <translation>يفتح Enter التذكير السنوي في النموذج ويحرّر الأنواع الأخرى، ويحذف Delete تذكيرًا، ويُظهر مفتاح القائمة ما يمكن فعله أيضًا، ويغلق Escape النافذة</translation>
     </message>
     <message>
         <source>%1 never falls due: %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 لا يحين أبدًا: %2.</translation>
     </message>
     <message>
         <source>%1 fell on %2, which has gone by; it will not ring again.</source>
-        <translation type="unfinished" />
+        <translation>حلّ %1 في %2، وقد مضى؛ لن يرنّ مجددًا.</translation>
     </message>
     <message>
         <source>%1 falls due %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 يحين %2.</translation>
     </message>
     <message>
         <source>A reminder for %1 exists already:
@@ -155,13 +157,19 @@ Edit it here, or delete it.</source>
 %2
 
 Replace it with this one?</source>
-        <translation type="unfinished" />
+        <translation>يوجد تذكير لـ %1 بالفعل:
+
+%2
+
+هل تستبدله بهذا؟</translation>
     </message>
     <message>
         <source>The reminder for %1 could not be saved.
 
 %2</source>
-        <translation type="unfinished" />
+        <translation>تعذّر حفظ التذكير %1.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -295,38 +303,38 @@ Replace it with this one?</source>
     <name>CCrescentPrompt</name>
     <message>
         <source>Has the new moon of %1 been seen?</source>
-        <translation type="unfinished" />
+        <translation>هل رُئي هلال %1؟</translation>
     </message>
     <message>
         <source>Today is 29 %1; your answer records the day %2 begins.</source>
-        <translation type="unfinished" />
+        <translation>اليوم 29 %1؛ تسجّل إجابتك اليوم الذي يبدأ فيه %2.</translation>
     </message>
     <message>
         <source>Yes: %1 begins tomorrow</source>
-        <translation type="unfinished" />
+        <translation>نعم: يبدأ %1 غدًا</translation>
     </message>
     <message>
         <source>No: %1 has 30 days</source>
-        <translation type="unfinished" />
+        <translation>لا: %1 ثلاثون يومًا</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished" />
+        <translation>ليس بعد</translation>
     </message>
     <message>
         <source>Zamanix: The New Moon</source>
-        <translation type="unfinished" />
+        <translation>Zamanix: الهلال</translation>
     </message>
     <message>
         <source>The start of %1 could not be recorded.</source>
-        <translation type="unfinished" />
+        <translation>تعذّر تسجيل بداية %1.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>تعذّر حفظ خيار السؤال عن الهلال؛ سينسى Zamanix ذلك عند إغلاقه.</translation>
     </message>
 </context>
 <context>
@@ -502,121 +510,121 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Began On...</source>
-        <translation type="unfinished" />
+        <translation>بدأ في...</translation>
     </message>
     <message>
         <source>This Month Began On...</source>
-        <translation type="unfinished" />
+        <translation>بدأ هذا الشهر في...</translation>
     </message>
     <message>
         <source>Remove Record</source>
-        <translation type="unfinished" />
+        <translation>إزالة التسجيل</translation>
     </message>
     <message>
         <source>The start of %1 could not be recorded.</source>
-        <translation type="unfinished" />
+        <translation>تعذّر تسجيل بداية %1.</translation>
     </message>
     <message>
         <source>The recorded start of %1 could not be removed.</source>
-        <translation type="unfinished" />
+        <translation>تعذّرت إزالة بداية %1 المسجّلة.</translation>
     </message>
 </context>
 <context>
     <name>CMonthStartDialog</name>
     <message>
         <source>When %1 Began - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>متى بدأ %1 - Zamanix</translation>
     </message>
     <message>
         <source>The days it can have begun on</source>
-        <translation type="unfinished" />
+        <translation>الأيام التي يمكن أن يكون بدأ فيها</translation>
     </message>
     <message>
         <source>&amp;Record</source>
-        <translation type="unfinished" />
+        <translation>&amp;تسجيل</translation>
     </message>
     <message>
         <source>Remove Recor&amp;d</source>
-        <translation type="unfinished" />
+        <translation>إ&amp;زالة التسجيل</translation>
     </message>
     <message>
         <source>%1 cannot be recorded to begin on any day now: %2</source>
-        <translation type="unfinished" />
+        <translation>لا يمكن الآن تسجيل بداية %1 في أي يوم: %2</translation>
     </message>
     <message>
         <source>%1 began on %2, as recorded; %3 begins it on %4. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>بدأ %1 في %2، كما سُجّل؛ ويبدؤه %3 في %4. اختر اليوم الذي أعلنه مجتمعك.</translation>
     </message>
     <message>
         <source>%1 begins on %2, moved by the records of the months around it; %3 begins it on %4. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>يبدأ %1 في %2، بحسب تسجيلات الأشهر المحيطة به؛ ويبدؤه %3 في %4. اختر اليوم الذي أعلنه مجتمعك.</translation>
     </message>
     <message>
         <source>%1 begins on %2 under %3. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>يبدأ %1 في %2 وفق %3. اختر اليوم الذي أعلنه مجتمعك.</translation>
     </message>
     <message>
         <source>%1, now %2 (the rule's start, recorded)</source>
-        <translation type="unfinished" />
+        <translation>%1، الآن %2 (بداية القاعدة، مسجّلة)</translation>
     </message>
     <message>
         <source>%1, now %2 (the rule's start)</source>
-        <translation type="unfinished" />
+        <translation>%1، الآن %2 (بداية القاعدة)</translation>
     </message>
     <message>
         <source>%1, now %2 (recorded)</source>
-        <translation type="unfinished" />
+        <translation>%1، الآن %2 (مسجّلة)</translation>
     </message>
     <message>
         <source>%1, now %2</source>
-        <translation type="unfinished" />
+        <translation>%1، الآن %2</translation>
     </message>
 </context>
 <context>
     <name>CMonthStartModel</name>
     <message>
         <source>Ignored: %1</source>
-        <translation type="unfinished" />
+        <translation>مُتجاهَل: %1</translation>
     </message>
     <message>
         <source>the same day</source>
-        <translation type="unfinished" />
+        <translation>اليوم نفسه</translation>
     </message>
     <message>
         <source>1 day earlier</source>
-        <translation type="unfinished" />
+        <translation>قبل يوم واحد</translation>
     </message>
     <message>
         <source>1 day later</source>
-        <translation type="unfinished" />
+        <translation>بعد يوم واحد</translation>
     </message>
     <message>
         <source>%1 days earlier</source>
-        <translation type="unfinished" />
+        <translation>قبل %1 أيام</translation>
     </message>
     <message>
         <source>%1 days later</source>
-        <translation type="unfinished" />
+        <translation>بعد %1 أيام</translation>
     </message>
     <message>
         <source>Hijri month</source>
-        <translation type="unfinished" />
+        <translation>الشهر الهجري</translation>
     </message>
     <message>
         <source>Began on</source>
-        <translation type="unfinished" />
+        <translation>بدأ في</translation>
     </message>
     <message>
         <source>The rule's start</source>
-        <translation type="unfinished" />
+        <translation>بداية القاعدة</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished" />
+        <translation>الفرق</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished" />
+        <translation>ملاحظة</translation>
     </message>
 </context>
 <context>
@@ -627,23 +635,23 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Hijri Month Starts - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>بدايات الأشهر الهجرية - Zamanix</translation>
     </message>
     <message>
         <source>Recorded month starts</source>
-        <translation type="unfinished" />
+        <translation>بدايات الأشهر المسجّلة</translation>
     </message>
     <message>
         <source>Delete removes the selected record; Escape closes the window</source>
-        <translation type="unfinished" />
+        <translation>يزيل Delete التسجيل المحدد؛ ويغلق Escape النافذة</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished" />
+        <translation>إ&amp;زالة</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished" />
+        <translation>ا&amp;ستيراد...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -651,83 +659,83 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Replace the records with those of a file, as a mosque or a community site publishes them</source>
-        <translation type="unfinished" />
+        <translation>استبدال التسجيلات بتلك التي في ملف، كما ينشرها مسجد أو موقع مجتمع</translation>
     </message>
     <message>
         <source>The new moon</source>
-        <translation type="unfinished" />
+        <translation>الهلال</translation>
     </message>
     <message>
         <source>Ask on the 29th of each Hijri month whether it was seen, at</source>
-        <translation type="unfinished" />
+        <translation>السؤال في 29 من كل شهر هجري هل رُئي، عند</translation>
     </message>
     <message>
         <source>Time of the question about the new moon</source>
-        <translation type="unfinished" />
+        <translation>وقت السؤال عن الهلال</translation>
     </message>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>تعذّر حفظ خيار السؤال عن الهلال؛ سينسى Zamanix ذلك عند إغلاقه.</translation>
     </message>
     <message>
         <source>The time of the question about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>تعذّر حفظ وقت السؤال عن الهلال؛ سينسى Zamanix ذلك عند إغلاقه.</translation>
     </message>
     <message>
         <source>The Hijri calendar in use: %1.</source>
-        <translation type="unfinished" />
+        <translation>التقويم الهجري المستخدم: %1.</translation>
     </message>
     <message>
         <source>No month start is recorded; the month panel's This Month Began On... records one.</source>
-        <translation type="unfinished" />
+        <translation>لا توجد بداية شهر مسجّلة؛ يسجّل «بدأ هذا الشهر في...» في لوحة الشهر واحدة.</translation>
     </message>
     <message>
         <source>Each record says on which day a Hijri month began for your community; a marked one cannot be kept and is ignored.</source>
-        <translation type="unfinished" />
+        <translation>يذكر كل تسجيل اليوم الذي بدأ فيه شهر هجري لدى مجتمعك؛ والتسجيل المعلَّم لا يمكن الاحتفاظ به فيُتجاهَل.</translation>
     </message>
     <message>
         <source>Remove the recorded start of %1, %2?</source>
-        <translation type="unfinished" />
+        <translation>هل تزيل بداية %1 المسجّلة، %2؟</translation>
     </message>
     <message>
         <source>Remove the entry %1 from the profile?</source>
-        <translation type="unfinished" />
+        <translation>هل تزيل المدخل %1 من ملف التعريف؟</translation>
     </message>
     <message>
         <source>The record of %1 could not be removed.</source>
-        <translation type="unfinished" />
+        <translation>تعذّرت إزالة تسجيل %1.</translation>
     </message>
     <message>
         <source>Import Hijri Month Starts</source>
-        <translation type="unfinished" />
+        <translation>استيراد بدايات الأشهر الهجرية</translation>
     </message>
     <message>
         <source>Month starts (*.txt *.ini)</source>
-        <translation type="unfinished" />
+        <translation>بدايات الأشهر (*.txt *.ini)</translation>
     </message>
     <message>
         <source>Importing "%1" replaces the month starts recorded now, and %2 of them that the file does not hold will be removed. Import it?</source>
-        <translation type="unfinished" />
+        <translation>يستبدل استيراد "%1" بدايات الأشهر المسجّلة الآن، وستُزال %2 منها لا يحويها الملف. هل تستورده؟</translation>
     </message>
     <message>
         <source>The month starts of "%1" could not be imported.</source>
-        <translation type="unfinished" />
+        <translation>تعذّر استيراد بدايات الأشهر من "%1".</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished" />
+        <translation>ليس ملفًا</translation>
     </message>
     <message>
         <source>it is larger than a list of month starts can be</source>
-        <translation type="unfinished" />
+        <translation>أكبر مما يمكن أن تكون عليه قائمة بدايات الأشهر</translation>
     </message>
     <message>
         <source>Nothing was imported from "%1": %2.</source>
-        <translation type="unfinished" />
+        <translation>لم يُستورد شيء من "%1": %2.</translation>
     </message>
     <message>
         <source>Nothing was imported from "%1", for these lines:</source>
-        <translation type="unfinished" />
+        <translation>لم يُستورد شيء من "%1"، بسبب هذه الأسطر:</translation>
     </message>
 </context>
 <context>
@@ -745,19 +753,19 @@ Replace it with this one?</source>
     <name>CReminderDialog</name>
     <message>
         <source>Every year</source>
-        <translation type="unfinished" />
+        <translation>كل سنة</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished" />
+        <translation>مرة واحدة</translation>
     </message>
     <message>
         <source>Every month</source>
-        <translation type="unfinished" />
+        <translation>كل شهر</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished" />
+        <translation>كل أسبوع</translation>
     </message>
     <message>
         <source>Hijri</source>
@@ -769,51 +777,51 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished" />
+        <translation>الأحد</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished" />
+        <translation>الاثنين</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished" />
+        <translation>الثلاثاء</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished" />
+        <translation>الأربعاء</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished" />
+        <translation>الخميس</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished" />
+        <translation>الجمعة</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished" />
+        <translation>السبت</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished" />
+        <translation> دقيقة</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished" />
+        <translation>لا شيء</translation>
     </message>
     <message>
         <source> day before</source>
-        <translation type="unfinished" />
+        <translation> يوم قبله</translation>
     </message>
     <message>
         <source> days before</source>
-        <translation type="unfinished" />
+        <translation> أيام قبله</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished" />
+        <translation>النوع</translation>
     </message>
     <message>
         <source>Calendar</source>
@@ -833,11 +841,11 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Weekday</source>
-        <translation type="unfinished" />
+        <translation>يوم الأسبوع</translation>
     </message>
     <message>
         <source>Falls due</source>
-        <translation type="unfinished" />
+        <translation>يحين</translation>
     </message>
     <message>
         <source>Memo</source>
@@ -845,67 +853,67 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Alarm time</source>
-        <translation type="unfinished" />
+        <translation>وقت المنبّه</translation>
     </message>
     <message>
         <source>Repeat interval in minutes</source>
-        <translation type="unfinished" />
+        <translation>فاصل التكرار بالدقائق</translation>
     </message>
     <message>
         <source>Notice: days before each day it falls due</source>
-        <translation type="unfinished" />
+        <translation>التنبيه المسبق: أيام قبل كل يوم يحين فيه</translation>
     </message>
     <message>
         <source>Edit Reminder - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>تحرير التذكير - Zamanix</translation>
     </message>
     <message>
         <source>New Reminder - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>تذكير جديد - Zamanix</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished" />
+        <translation>ال&amp;نوع:</translation>
     </message>
     <message>
         <source>&amp;Calendar:</source>
-        <translation type="unfinished" />
+        <translation>ال&amp;تقويم:</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished" />
+        <translation>ال&amp;شهر:</translation>
     </message>
     <message>
         <source>&amp;Day:</source>
-        <translation type="unfinished" />
+        <translation>ال&amp;يوم:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished" />
+        <translation>ال&amp;سنة:</translation>
     </message>
     <message>
         <source>&amp;Weekday:</source>
-        <translation type="unfinished" />
+        <translation>يوم الأس&amp;بوع:</translation>
     </message>
     <message>
         <source>Falls due:</source>
-        <translation type="unfinished" />
+        <translation>يحين:</translation>
     </message>
     <message>
         <source>M&amp;emo:</source>
-        <translation type="unfinished" />
+        <translation>ال&amp;مذكرة:</translation>
     </message>
     <message>
         <source>&amp;Alarm at:</source>
-        <translation type="unfinished" />
+        <translation>المنبّه &amp;عند:</translation>
     </message>
     <message>
         <source>&amp;Repeat every:</source>
-        <translation type="unfinished" />
+        <translation>التكرا&amp;ر كل:</translation>
     </message>
     <message>
         <source>&amp;Notice:</source>
-        <translation type="unfinished" />
+        <translation>&amp;إشعار مسبق:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -992,59 +1000,59 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished" />
+        <translation>النوع</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished" />
+        <translation>إشعار مسبق</translation>
     </message>
     <message>
         <source>past, yesterday</source>
-        <translation type="unfinished" />
+        <translation>مضى، أمس</translation>
     </message>
     <message numerus="yes">
         <source>past, %n days ago</source>
         <comment>past, %n day ago</comment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>مضى، اليوم</numerusform>
+            <numerusform>مضى، قبل يوم واحد</numerusform>
+            <numerusform>مضى، قبل يومين</numerusform>
+            <numerusform>مضى، قبل %n أيام</numerusform>
+            <numerusform>مضى، قبل %n يومًا</numerusform>
+            <numerusform>مضى، قبل %n يوم</numerusform>
         </translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished" />
+        <translation>كل سنة</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished" />
+        <translation>مرة واحدة</translation>
     </message>
     <message>
         <source>Every month</source>
-        <translation type="unfinished" />
+        <translation>كل شهر</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished" />
+        <translation>كل أسبوع</translation>
     </message>
     <message numerus="yes">
         <source>%n days before</source>
         <comment>%n day before</comment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>في اليوم نفسه</numerusform>
+            <numerusform>قبله بيوم</numerusform>
+            <numerusform>قبله بيومين</numerusform>
+            <numerusform>قبله بـ %n أيام</numerusform>
+            <numerusform>قبله بـ %n يومًا</numerusform>
+            <numerusform>قبله بـ %n يوم</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1121,7 +1129,7 @@ It goes on with the %3 calendar; Options &gt; Hijri Calendar chooses another.</s
     </message>
     <message>
         <source>%1 cannot be recorded: %2</source>
-        <translation type="unfinished" />
+        <translation>لا يمكن تسجيل %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2123,11 +2131,11 @@ Replace the contents of %3 anyway?</source>
     </message>
     <message>
         <source>Hijri &amp;Month Starts...</source>
-        <translation type="unfinished" />
+        <translation>&amp;بدايات الأشهر الهجرية...</translation>
     </message>
     <message>
         <source>Ask About the &amp;New Moon</source>
-        <translation type="unfinished" />
+        <translation>ال&amp;سؤال عن الهلال</translation>
     </message>
 </context>
 <context>
@@ -2249,11 +2257,11 @@ Replace the contents of %3 anyway?</source>
     <name>MonthText</name>
     <message>
         <source>%1: the night before %2, from sunset on %3</source>
-        <translation type="unfinished" />
+        <translation>%1: ليلة %2، من غروب شمس %3</translation>
     </message>
     <message>
         <source>from sunset, the night of %1</source>
-        <translation type="unfinished" />
+        <translation>من الغروب، ليلة %1</translation>
     </message>
 </context>
 <context>
@@ -2579,35 +2587,35 @@ The profile as it is now is kept in %4; restoring from that file brings it back.
     </message>
     <message>
         <source>In %1 days, %2 / %3: %4</source>
-        <translation type="unfinished" />
+        <translation>بعد %1 أيام، %2 / %3: %4</translation>
     </message>
     <message>
         <source>Tomorrow, %1 / %2: %3</source>
-        <translation type="unfinished" />
+        <translation>غدًا، %1 / %2: %3</translation>
     </message>
     <message>
         <source>%1 is neither a weekday nor a month and a day: write Friday, Hijri/13, Ramadhan/27 or Ramadhan/27/1448</source>
-        <translation type="unfinished" />
+        <translation>%1 ليس يومًا من الأسبوع ولا شهرًا ويومًا: اكتب Friday أو Hijri/13 أو Ramadhan/27 أو Ramadhan/27/1448</translation>
     </message>
     <message>
         <source>%1 is neither a Hijri nor a Christian month</source>
-        <translation type="unfinished" />
+        <translation>%1 ليس شهرًا هجريًا ولا ميلاديًا</translation>
     </message>
     <message>
         <source>%1 is not a day: write 1 to 31, or 01 to 09</source>
-        <translation type="unfinished" />
+        <translation>%1 ليس يومًا: اكتب من 1 إلى 31، أو من 01 إلى 09</translation>
     </message>
     <message>
         <source>a Hijri month never has more than 30 days</source>
-        <translation type="unfinished" />
+        <translation>لا يزيد الشهر الهجري أبدًا على 30 يومًا</translation>
     </message>
     <message>
         <source>%1 is not a year: write it as 1448, or as -5 for a year before 1</source>
-        <translation type="unfinished" />
+        <translation>%1 ليست سنة: اكتبها مثل 1448، أو -5 لسنة قبل 1</translation>
     </message>
     <message>
         <source>the year %1 lies outside the supported years, -4000 to 3000</source>
-        <translation type="unfinished" />
+        <translation>السنة %1 خارج السنوات المدعومة، من -4000 إلى 3000</translation>
     </message>
     <message>
         <source>%1 %2 has only %3 days</source>
@@ -2615,59 +2623,59 @@ The profile as it is now is kept in %4; restoring from that file brings it back.
     </message>
     <message>
         <source>%1 October 1582 never was: the Gregorian calendar went from 4 to 15 October 1582</source>
-        <translation type="unfinished" />
+        <translation>لم يوجد %1 أكتوبر 1582 قط: انتقل التقويم الغريغوري من 4 إلى 15 أكتوبر 1582</translation>
     </message>
     <message>
         <source>%1 %2 has only %3 days under the %4 calendar</source>
-        <translation type="unfinished" />
+        <translation>ليس لـ %1 %2 إلا %3 يومًا وفق تقويم %4</translation>
     </message>
     <message>
         <source>%1 lies outside the days Zamanix supports, 1 January -4000 to 31 December 3000</source>
-        <translation type="unfinished" />
+        <translation>%1 خارج الأيام التي يدعمها Zamanix، من 1 يناير -4000 إلى 31 ديسمبر 3000</translation>
     </message>
     <message>
         <source>Next on %1 / %2</source>
-        <translation type="unfinished" />
+        <translation>التالي في %1 / %2</translation>
     </message>
     <message>
         <source>Next on %1 / %2 (%3)</source>
-        <translation type="unfinished" />
+        <translation>التالي في %1 / %2 (%3)</translation>
     </message>
     <message>
         <source>%1 / %2: this day has gone by, so it will not ring</source>
-        <translation type="unfinished" />
+        <translation>%1 / %2: مضى هذا اليوم، فلن يرنّ</translation>
     </message>
     <message>
         <source>It never falls due: %1.</source>
-        <translation type="unfinished" />
+        <translation>لا يحين أبدًا: %1.</translation>
     </message>
     <message>
         <source>Write a memo: an empty memo never rings.</source>
-        <translation type="unfinished" />
+        <translation>اكتب مذكرة: المذكرة الفارغة لا ترنّ أبدًا.</translation>
     </message>
     <message>
         <source>This reminder cannot be kept: %1.</source>
-        <translation type="unfinished" />
+        <translation>لا يمكن حفظ هذا التذكير: %1.</translation>
     </message>
     <message>
         <source>it falls on no day before 31 December 3000, the last day Zamanix supports</source>
-        <translation type="unfinished" />
+        <translation>لا يقع في أي يوم قبل 31 ديسمبر 3000، آخر يوم يدعمه Zamanix</translation>
     </message>
     <message>
         <source>only in leap years</source>
-        <translation type="unfinished" />
+        <translation>في السنوات الكبيسة فقط</translation>
     </message>
     <message>
         <source>only in the years whose %1 has 30 days</source>
-        <translation type="unfinished" />
+        <translation>فقط في السنوات التي يكون فيها %1 ثلاثين يومًا</translation>
     </message>
     <message>
         <source>on the 29th of the months that have 29 days</source>
-        <translation type="unfinished" />
+        <translation>في اليوم 29 من الأشهر ذات 29 يومًا</translation>
     </message>
     <message>
         <source>on the last day of the months that have fewer than %1 days</source>
-        <translation type="unfinished" />
+        <translation>في اليوم الأخير من الأشهر التي تقل عن %1 يومًا</translation>
     </message>
 </context>
 <context>
@@ -2981,11 +2989,11 @@ Try '%3 --help' for more information.</source>
     </message>
     <message>
         <source>%1 fell on %2, which has gone by: the reminder is kept, but it will not ring</source>
-        <translation type="unfinished" />
+        <translation>حلّ %1 في %2، وقد مضى: حُفظ التذكير لكنه لن يرنّ</translation>
     </message>
     <message>
         <source>%1: %2; the reminder is kept, and rings only if that month gets its 30th day</source>
-        <translation type="unfinished" />
+        <translation>%1: %2؛ حُفظ التذكير، ولا يرنّ إلا إذا صار لذلك الشهر يومه الثلاثون</translation>
     </message>
     <message>
         <source>Usage:
@@ -3076,11 +3084,94 @@ no password for publish) are reported as
 "zamanix-reminders: &lt;what is wrong&gt;" on standard error with exit status 2,
 and nothing is written.
 </source>
-        <translation type="unfinished" />
+        <translation>الاستخدام:
+  zamanix-reminders [خيارات] list [--format text|tsv]
+  zamanix-reminders [خيارات] upcoming [--days ن] [--format text|tsv]
+  zamanix-reminders [خيارات] add مفتاح مذكرة [--alarm سس:دد] [--every دقائق]
+                    [--notice أيام]
+  zamanix-reminders [خيارات] remove مفتاح
+  zamanix-reminders [خيارات] export [--years ن] [--from تاريخ] [-o ملف]
+  zamanix-reminders [خيارات] export --rscale [--from تاريخ] [-o ملف]
+  zamanix-reminders [خيارات] publish [--url عنوان] [--user اسم]
+                    [--password-file ملف] [--years ن]
+حيث «خيارات» هي [--profile ملف] [--calendar astronomical|umalqura|civil]
+[--adjust ن].
+
+يعرض التذكيرات التي يحفظها برنامج Zamanix لسطح المكتب ويضيفها ويزيلها،
+ويصدّرها في ملف iCalendar لبرامج التقويم الأخرى، وينشرها في تقويم CalDAV
+تعرضه الهواتف وبرامج التقويم الأخرى.
+
+المفتاح يقول متى يحين التذكير:
+  Ramadhan/27، March/06      كل سنة، في شهر ويوم من أي من التقويمين، كما
+                             يبنيه النموذج
+  Ramadhan/27/1448،          مرة واحدة، في تاريخ من أي من التقويمين
+  March/06/2027
+  Hijri/13، Christian/01     كل شهر من ذلك التقويم، في يوم؛ والشهر الذي ليس
+                             فيه ذلك اليوم يحين في آخر أيامه
+  Friday                     كل أسبوع، في يوم الأسبوع (بالإنجليزية)
+ويقبل الأمران add و remove أيضًا الكتابات الشائعة لأسماء الأشهر الهجرية
+(Ramadan، Dhul Hijjah، Rabi al-Awwal، Jumada al-Ula، ...) ويحفظان الشهر كما
+يكتبه البرنامج. واليوم من 1 إلى 9 يحين سواء كُتب 5 أو 05.
+
+الأوامر:
+  list                كل التذكيرات ونوع كل منها، حسب موعدها التالي؛ ثم
+                      تذكيرات المرة الواحدة التي مضى يومها؛ والتي لا يحين
+                      موعدها أبدًا (April/31، أو شهر مكتوب خطأً) في الآخر
+                      مع السبب
+  upcoming            التذكيرات التي يحين موعدها من اليوم حتى ن يومًا بعده
+                      (--days، الافتراضي 30)، سطر لكل يوم
+  add مفتاح مذكرة     يحفظ المذكرة تحت المفتاح مع منبّهها: --alarm سس:دد
+                      (الافتراضي 08:00) و --every دقائق، من 0 إلى 720، حتى
+                      يذكّر مرة أخرى (الافتراضي 60)، و --notice أيام، من 0
+                      إلى 30، للتذكير قبل كل يوم يحين فيه بهذا العدد من
+                      الأيام أيضًا (0: بلا إشعار مسبق)؛ والتذكير الموجود
+                      يحتفظ بما لم يُعطَ؛ ولمفتاح سنوي يكتب تمامًا ما يكتبه
+                      زر إضافة في النموذج
+  remove مفتاح        ينسى التذكير ومنبّهه وإشعاره المسبق، كما يفعل زر حذف في
+                      النموذج
+  export              يكتب كل يوم يحين فيه تذكير خلال السنوات ن القادمة
+                      (--years، الافتراضي 5، بدءًا من --from تاريخ، بالشكل
+                      سنة-شهر-يوم، والافتراضي اليوم) أحداثَ iCalendar في
+                      وقت المنبّه بمنطقتك الزمنية، إلى الملف (-o؛ ويُكتب
+                      هدف الرابط أو الأنبوب أو الطرفية كتدفق؛ ولا يُكتب أبدًا
+                      ملف الإعدادات أو ملفاته) أو إلى الخرج القياسي
+                      ومع --rscale: حدث واحد لكل تذكير يتكرر كل سنة من سنوات
+                      تقويمه (RFC 7529)، للبرامج التي تعرف تقويمَي ICU الهجريين
+                      (أم القرى والجدولي، بلا إزاحة ولا بدايات أشهر مسجّلة)
+  publish             يجعل تقويم CalDAV عند العنوان (--url، الافتراضي: ما في
+                      ملف الإعدادات) يحوي الأحداث التي يكتبها export --years ن
+                      (--years، الافتراضي: ما في ملف الإعدادات، وإلا 2): لا
+                      يكتب إلا ما تغيّر، ولا يمسّ أبدًا كائنات برنامج آخر. كلمة
+                      المرور هي السطر الأول من --password-file ملف (- يقرأ الدخل
+                      القياسي)، وإلا كلمة المرور المحفوظة في حلقة المفاتيح.
+                      حالة الخروج 1 إذا فشل الخادم أو الشبكة
+
+الخيارات:
+  --profile ملف       ملف الإعدادات المستخدم (الافتراضي: ملف برنامج سطح
+                      المكتب، $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar قاعدة    التقويم الهجري: astronomical أو umalqura أو civil
+                      (الافتراضي: المختار في برنامج سطح المكتب)
+  --adjust ن          يزيح التقويم الهجري ن يومًا، من -2 إلى 2 (الافتراضي:
+                      كما اختير في برنامج سطح المكتب)
+  --format text|tsv   أعمدة مصفوفة (الافتراضي)، أو قيم مفصولة بمسافات جدولة
+                      مع سطر عناوين
+  -h, --help          يعرض هذه المساعدة
+  --version           يعرض رقم الإصدار
+المذكرة التي تبدأ بـ "-" تُكتب بعد "--".
+
+يتّبع التقويم الهجري بدايات الأشهر المسجّلة في ملف الإعدادات (القسم
+[HijriMonthStarts]، "1448/9=2027-02-07")؛ والسجل الذي لا يمكن الاحتفاظ به
+يُترك، مع تحذير على الخطأ القياسي.
+
+الأخطاء (مفتاح شهره أو يومه أو سنته أو يوم أسبوعه غير صالح، أو تاريخ خارج
+السنوات المدعومة، أو ملف إعدادات تتعذّر قراءته أو كتابته، أو خيارات خاطئة، أو
+عدم وجود كلمة مرور للنشر) يُبلَّغ عنها بالشكل "zamanix-reminders: &lt;ما الخطأ&gt;"
+في الخرج القياسي للأخطاء مع حالة خروج 2، ولا يُكتب شيء.
+</translation>
     </message>
     <message>
         <source>--notice takes a number of days from 0 to %1, not %2</source>
-        <translation type="unfinished" />
+        <translation>يأخذ --notice عددًا من الأيام من 0 إلى %1، لا %2</translation>
     </message>
 </context>
 <context>
@@ -3813,12 +3904,14 @@ Publish Now</source>
     <message>
         <source>List, remove and import the days on which your community's Hijri months began
 Hijri Month Starts</source>
-        <translation type="unfinished" />
+        <translation>عرض وإزالة واستيراد الأيام التي بدأت فيها الأشهر الهجرية لدى مجتمعك
+بدايات الأشهر الهجرية</translation>
     </message>
     <message>
         <source>On the 29th of each Hijri month, ask in the evening whether the new moon was seen
 Ask About the New Moon</source>
-        <translation type="unfinished" />
+        <translation>في 29 من كل شهر هجري، السؤال مساءً هل رُئي الهلال
+السؤال عن الهلال</translation>
     </message>
 </context>
 <context>

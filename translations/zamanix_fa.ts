@@ -72,23 +72,25 @@ Delete it here, or mend its key in the profile.</source>
         <source>The form cannot show a day of %1, which never falls due: %2.
 
 Edit it here, or delete it.</source>
-        <translation type="unfinished" />
+        <translation>فرم نمی‌تواند روزی از %1 را نشان دهد، چون هرگز سر نمی‌رسد: %2.
+
+آن را اینجا ویرایش یا حذف کنید.</translation>
     </message>
     <message>
         <source>&amp;New Reminder...</source>
-        <translation type="unfinished" />
+        <translation>یادآوری &amp;تازه...</translation>
     </message>
     <message>
         <source>Adds a reminder: every year, once, every month or every week</source>
-        <translation type="unfinished" />
+        <translation>یادآوری‌ای می‌افزاید: هر سال، یک بار، هر ماه یا هر هفته</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished" />
+        <translation>&amp;ویرایش...</translation>
     </message>
     <message>
         <source>Changes the selected reminder</source>
-        <translation type="unfinished" />
+        <translation>یادآوری برگزیده را تغییر می‌دهد</translation>
     </message>
     <message>
         <source>&amp;Open in Form</source>
@@ -96,7 +98,7 @@ Edit it here, or delete it.</source>
     </message>
     <message>
         <source>Shows the selected reminder's day in the form</source>
-        <translation type="unfinished" />
+        <translation>روز یادآوری برگزیده را در فرم نشان می‌دهد</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -104,35 +106,35 @@ Edit it here, or delete it.</source>
     </message>
     <message>
         <source>Deletes the selected reminder, after asking</source>
-        <translation type="unfinished" />
+        <translation>پس از پرسش، یادآوری برگزیده را حذف می‌کند</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished" />
+        <translation>&amp;صدور...</translation>
     </message>
     <message>
         <source>Saves the reminders of the next five years as an iCalendar file</source>
-        <translation type="unfinished" />
+        <translation>یادآوری‌های پنج سال آینده را در پرونده‌ای iCalendar ذخیره می‌کند</translation>
     </message>
     <message>
         <source>There are no reminders yet. Choose New Reminder... to add one of any kind, or in the main window choose a date, type a memo and choose Add.</source>
-        <translation type="unfinished" />
+        <translation>هنوز یادآوری‌ای نیست. برای افزودن یادآوری از هر نوع «یادآوری تازه...» را برگزینید، یا در پنجرهٔ اصلی تاریخی برگزینید، یادداشتی بنویسید و «افزودن» را برگزینید.</translation>
     </message>
     <message>
         <source>Enter opens a yearly reminder in the form and edits the others, Delete removes one, the Menu key shows what else can be done, Escape closes the window</source>
-        <translation type="unfinished" />
+        <translation>Enter یادآوری سالانه را در فرم باز می‌کند و بقیه را ویرایش می‌کند، Delete یکی را حذف می‌کند، کلید منو کارهای دیگر را نشان می‌دهد، Escape پنجره را می‌بندد</translation>
     </message>
     <message>
         <source>%1 never falls due: %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 هرگز سر نمی‌رسد: %2.</translation>
     </message>
     <message>
         <source>%1 fell on %2, which has gone by; it will not ring again.</source>
-        <translation type="unfinished" />
+        <translation>%1 در %2 بود که گذشته است؛ دیگر زنگ نمی‌زند.</translation>
     </message>
     <message>
         <source>%1 falls due %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 سر می‌رسد %2.</translation>
     </message>
     <message>
         <source>A reminder for %1 exists already:
@@ -140,13 +142,19 @@ Edit it here, or delete it.</source>
 %2
 
 Replace it with this one?</source>
-        <translation type="unfinished" />
+        <translation>یادآوری‌ای برای %1 از پیش هست:
+
+%2
+
+با این یکی جایگزین شود؟</translation>
     </message>
     <message>
         <source>The reminder for %1 could not be saved.
 
 %2</source>
-        <translation type="unfinished" />
+        <translation>یادآوری %1 ذخیره نشد.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -280,38 +288,38 @@ Replace it with this one?</source>
     <name>CCrescentPrompt</name>
     <message>
         <source>Has the new moon of %1 been seen?</source>
-        <translation type="unfinished" />
+        <translation>آیا هلال %1 دیده شد؟</translation>
     </message>
     <message>
         <source>Today is 29 %1; your answer records the day %2 begins.</source>
-        <translation type="unfinished" />
+        <translation>امروز 29 %1 است؛ پاسخ شما روز آغاز %2 را ثبت می‌کند.</translation>
     </message>
     <message>
         <source>Yes: %1 begins tomorrow</source>
-        <translation type="unfinished" />
+        <translation>بله: %1 فردا آغاز می‌شود</translation>
     </message>
     <message>
         <source>No: %1 has 30 days</source>
-        <translation type="unfinished" />
+        <translation>نه: %1 سی روزه است</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished" />
+        <translation>هنوز نه</translation>
     </message>
     <message>
         <source>Zamanix: The New Moon</source>
-        <translation type="unfinished" />
+        <translation>Zamanix: هلال ماه نو</translation>
     </message>
     <message>
         <source>The start of %1 could not be recorded.</source>
-        <translation type="unfinished" />
+        <translation>آغاز %1 ثبت نشد.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>پرسیدن دربارهٔ هلال ذخیره نشد؛ Zamanix با بسته شدن آن را فراموش می‌کند.</translation>
     </message>
 </context>
 <context>
@@ -482,121 +490,121 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Began On...</source>
-        <translation type="unfinished" />
+        <translation>آغاز شد...</translation>
     </message>
     <message>
         <source>This Month Began On...</source>
-        <translation type="unfinished" />
+        <translation>این ماه آغاز شد در...</translation>
     </message>
     <message>
         <source>Remove Record</source>
-        <translation type="unfinished" />
+        <translation>حذف ثبت</translation>
     </message>
     <message>
         <source>The start of %1 could not be recorded.</source>
-        <translation type="unfinished" />
+        <translation>آغاز %1 ثبت نشد.</translation>
     </message>
     <message>
         <source>The recorded start of %1 could not be removed.</source>
-        <translation type="unfinished" />
+        <translation>آغاز ثبت‌شدهٔ %1 حذف نشد.</translation>
     </message>
 </context>
 <context>
     <name>CMonthStartDialog</name>
     <message>
         <source>When %1 Began - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>آغاز %1 - Zamanix</translation>
     </message>
     <message>
         <source>The days it can have begun on</source>
-        <translation type="unfinished" />
+        <translation>روزهایی که ممکن است در آن آغاز شده باشد</translation>
     </message>
     <message>
         <source>&amp;Record</source>
-        <translation type="unfinished" />
+        <translation>&amp;ثبت</translation>
     </message>
     <message>
         <source>Remove Recor&amp;d</source>
-        <translation type="unfinished" />
+        <translation>&amp;حذف ثبت</translation>
     </message>
     <message>
         <source>%1 cannot be recorded to begin on any day now: %2</source>
-        <translation type="unfinished" />
+        <translation>اکنون آغاز %1 در هیچ روزی ثبت‌شدنی نیست: %2</translation>
     </message>
     <message>
         <source>%1 began on %2, as recorded; %3 begins it on %4. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1 بنا بر ثبت در %2 آغاز شد؛ %3 آن را در %4 آغاز می‌کند. روزی را که جامعهٔ شما اعلام کرد برگزینید.</translation>
     </message>
     <message>
         <source>%1 begins on %2, moved by the records of the months around it; %3 begins it on %4. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1 با ثبت‌های ماه‌های پیرامونش در %2 آغاز می‌شود؛ %3 آن را در %4 آغاز می‌کند. روزی را که جامعهٔ شما اعلام کرد برگزینید.</translation>
     </message>
     <message>
         <source>%1 begins on %2 under %3. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1 بنا بر %3 در %2 آغاز می‌شود. روزی را که جامعهٔ شما اعلام کرد برگزینید.</translation>
     </message>
     <message>
         <source>%1, now %2 (the rule's start, recorded)</source>
-        <translation type="unfinished" />
+        <translation>%1، اکنون %2 (آغاز قاعده، ثبت‌شده)</translation>
     </message>
     <message>
         <source>%1, now %2 (the rule's start)</source>
-        <translation type="unfinished" />
+        <translation>%1، اکنون %2 (آغاز قاعده)</translation>
     </message>
     <message>
         <source>%1, now %2 (recorded)</source>
-        <translation type="unfinished" />
+        <translation>%1، اکنون %2 (ثبت‌شده)</translation>
     </message>
     <message>
         <source>%1, now %2</source>
-        <translation type="unfinished" />
+        <translation>%1، اکنون %2</translation>
     </message>
 </context>
 <context>
     <name>CMonthStartModel</name>
     <message>
         <source>Ignored: %1</source>
-        <translation type="unfinished" />
+        <translation>نادیده گرفته شد: %1</translation>
     </message>
     <message>
         <source>the same day</source>
-        <translation type="unfinished" />
+        <translation>همان روز</translation>
     </message>
     <message>
         <source>1 day earlier</source>
-        <translation type="unfinished" />
+        <translation>1 روز زودتر</translation>
     </message>
     <message>
         <source>1 day later</source>
-        <translation type="unfinished" />
+        <translation>1 روز دیرتر</translation>
     </message>
     <message>
         <source>%1 days earlier</source>
-        <translation type="unfinished" />
+        <translation>%1 روز زودتر</translation>
     </message>
     <message>
         <source>%1 days later</source>
-        <translation type="unfinished" />
+        <translation>%1 روز دیرتر</translation>
     </message>
     <message>
         <source>Hijri month</source>
-        <translation type="unfinished" />
+        <translation>ماه هجری قمری</translation>
     </message>
     <message>
         <source>Began on</source>
-        <translation type="unfinished" />
+        <translation>آغاز در</translation>
     </message>
     <message>
         <source>The rule's start</source>
-        <translation type="unfinished" />
+        <translation>آغاز قاعده</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished" />
+        <translation>تفاوت</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished" />
+        <translation>یادداشت</translation>
     </message>
 </context>
 <context>
@@ -607,23 +615,23 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Hijri Month Starts - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>آغاز ماه‌های هجری قمری - Zamanix</translation>
     </message>
     <message>
         <source>Recorded month starts</source>
-        <translation type="unfinished" />
+        <translation>آغازهای ثبت‌شدهٔ ماه</translation>
     </message>
     <message>
         <source>Delete removes the selected record; Escape closes the window</source>
-        <translation type="unfinished" />
+        <translation>Delete ثبت برگزیده را حذف می‌کند؛ Escape پنجره را می‌بندد</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished" />
+        <translation>&amp;حذف</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished" />
+        <translation>&amp;وارد کردن...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -631,83 +639,83 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Replace the records with those of a file, as a mosque or a community site publishes them</source>
-        <translation type="unfinished" />
+        <translation>جایگزینی ثبت‌ها با ثبت‌های یک پرونده، آن‌گونه که مسجد یا پایگاه یک جامعه منتشر می‌کند</translation>
     </message>
     <message>
         <source>The new moon</source>
-        <translation type="unfinished" />
+        <translation>هلال ماه نو</translation>
     </message>
     <message>
         <source>Ask on the 29th of each Hijri month whether it was seen, at</source>
-        <translation type="unfinished" />
+        <translation>در روز 29 هر ماه هجری قمری بپرس که دیده شد یا نه، در ساعت</translation>
     </message>
     <message>
         <source>Time of the question about the new moon</source>
-        <translation type="unfinished" />
+        <translation>زمان پرسش دربارهٔ هلال</translation>
     </message>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>پرسیدن دربارهٔ هلال ذخیره نشد؛ Zamanix با بسته شدن آن را فراموش می‌کند.</translation>
     </message>
     <message>
         <source>The time of the question about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>زمان پرسش دربارهٔ هلال ذخیره نشد؛ Zamanix با بسته شدن آن را فراموش می‌کند.</translation>
     </message>
     <message>
         <source>The Hijri calendar in use: %1.</source>
-        <translation type="unfinished" />
+        <translation>تقویم هجری قمری در کار: %1.</translation>
     </message>
     <message>
         <source>No month start is recorded; the month panel's This Month Began On... records one.</source>
-        <translation type="unfinished" />
+        <translation>هیچ آغاز ماهی ثبت نشده است؛ «این ماه آغاز شد در...» در پنل ماه یکی ثبت می‌کند.</translation>
     </message>
     <message>
         <source>Each record says on which day a Hijri month began for your community; a marked one cannot be kept and is ignored.</source>
-        <translation type="unfinished" />
+        <translation>هر ثبت می‌گوید ماه هجری قمری برای جامعهٔ شما در کدام روز آغاز شد؛ ثبت نشان‌دار نگه‌داشتنی نیست و نادیده گرفته می‌شود.</translation>
     </message>
     <message>
         <source>Remove the recorded start of %1, %2?</source>
-        <translation type="unfinished" />
+        <translation>آغاز ثبت‌شدهٔ %1، %2، حذف شود؟</translation>
     </message>
     <message>
         <source>Remove the entry %1 from the profile?</source>
-        <translation type="unfinished" />
+        <translation>مدخل %1 از نمایه حذف شود؟</translation>
     </message>
     <message>
         <source>The record of %1 could not be removed.</source>
-        <translation type="unfinished" />
+        <translation>ثبت %1 حذف نشد.</translation>
     </message>
     <message>
         <source>Import Hijri Month Starts</source>
-        <translation type="unfinished" />
+        <translation>وارد کردن آغاز ماه‌های هجری قمری</translation>
     </message>
     <message>
         <source>Month starts (*.txt *.ini)</source>
-        <translation type="unfinished" />
+        <translation>آغاز ماه‌ها (*.txt *.ini)</translation>
     </message>
     <message>
         <source>Importing "%1" replaces the month starts recorded now, and %2 of them that the file does not hold will be removed. Import it?</source>
-        <translation type="unfinished" />
+        <translation>وارد کردن "%1" آغازهای ثبت‌شدهٔ کنونی را جایگزین می‌کند و %2 مورد از آن‌ها که در پرونده نیست حذف می‌شود. وارد شود؟</translation>
     </message>
     <message>
         <source>The month starts of "%1" could not be imported.</source>
-        <translation type="unfinished" />
+        <translation>آغاز ماه‌های "%1" وارد نشد.</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished" />
+        <translation>پرونده نیست</translation>
     </message>
     <message>
         <source>it is larger than a list of month starts can be</source>
-        <translation type="unfinished" />
+        <translation>بزرگ‌تر از آن است که فهرست آغاز ماه‌ها باشد</translation>
     </message>
     <message>
         <source>Nothing was imported from "%1": %2.</source>
-        <translation type="unfinished" />
+        <translation>چیزی از "%1" وارد نشد: %2.</translation>
     </message>
     <message>
         <source>Nothing was imported from "%1", for these lines:</source>
-        <translation type="unfinished" />
+        <translation>به سبب این سطرها چیزی از "%1" وارد نشد:</translation>
     </message>
 </context>
 <context>
@@ -725,19 +733,19 @@ Replace it with this one?</source>
     <name>CReminderDialog</name>
     <message>
         <source>Every year</source>
-        <translation type="unfinished" />
+        <translation>هر سال</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished" />
+        <translation>یک بار</translation>
     </message>
     <message>
         <source>Every month</source>
-        <translation type="unfinished" />
+        <translation>هر ماه</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished" />
+        <translation>هر هفته</translation>
     </message>
     <message>
         <source>Hijri</source>
@@ -749,51 +757,51 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished" />
+        <translation>یکشنبه</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished" />
+        <translation>دوشنبه</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished" />
+        <translation>سه‌شنبه</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished" />
+        <translation>چهارشنبه</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished" />
+        <translation>پنجشنبه</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished" />
+        <translation>جمعه</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished" />
+        <translation>شنبه</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished" />
+        <translation> دقیقه</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished" />
+        <translation>هیچ</translation>
     </message>
     <message>
         <source> day before</source>
-        <translation type="unfinished" />
+        <translation> روز پیش از آن</translation>
     </message>
     <message>
         <source> days before</source>
-        <translation type="unfinished" />
+        <translation> روز پیش از آن</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished" />
+        <translation>نوع</translation>
     </message>
     <message>
         <source>Calendar</source>
@@ -813,11 +821,11 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Weekday</source>
-        <translation type="unfinished" />
+        <translation>روز هفته</translation>
     </message>
     <message>
         <source>Falls due</source>
-        <translation type="unfinished" />
+        <translation>سر می‌رسد</translation>
     </message>
     <message>
         <source>Memo</source>
@@ -825,67 +833,67 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Alarm time</source>
-        <translation type="unfinished" />
+        <translation>زمان هشدار</translation>
     </message>
     <message>
         <source>Repeat interval in minutes</source>
-        <translation type="unfinished" />
+        <translation>فاصلهٔ تکرار به دقیقه</translation>
     </message>
     <message>
         <source>Notice: days before each day it falls due</source>
-        <translation type="unfinished" />
+        <translation>یادآوری پیشاپیش: روزهای پیش از هر روز سررسید</translation>
     </message>
     <message>
         <source>Edit Reminder - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>ویرایش یادآوری - Zamanix</translation>
     </message>
     <message>
         <source>New Reminder - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>یادآوری تازه - Zamanix</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished" />
+        <translation>&amp;نوع:</translation>
     </message>
     <message>
         <source>&amp;Calendar:</source>
-        <translation type="unfinished" />
+        <translation>&amp;تقویم:</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished" />
+        <translation>&amp;ماه:</translation>
     </message>
     <message>
         <source>&amp;Day:</source>
-        <translation type="unfinished" />
+        <translation>&amp;روز:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished" />
+        <translation>&amp;سال:</translation>
     </message>
     <message>
         <source>&amp;Weekday:</source>
-        <translation type="unfinished" />
+        <translation>روز &amp;هفته:</translation>
     </message>
     <message>
         <source>Falls due:</source>
-        <translation type="unfinished" />
+        <translation>سررسید:</translation>
     </message>
     <message>
         <source>M&amp;emo:</source>
-        <translation type="unfinished" />
+        <translation>&amp;یادداشت:</translation>
     </message>
     <message>
         <source>&amp;Alarm at:</source>
-        <translation type="unfinished" />
+        <translation>&amp;هشدار در:</translation>
     </message>
     <message>
         <source>&amp;Repeat every:</source>
-        <translation type="unfinished" />
+        <translation>&amp;تکرار هر:</translation>
     </message>
     <message>
         <source>&amp;Notice:</source>
-        <translation type="unfinished" />
+        <translation>&amp;پیشاپیش:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -967,49 +975,49 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished" />
+        <translation>نوع</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished" />
+        <translation>پیشاپیش</translation>
     </message>
     <message>
         <source>past, yesterday</source>
-        <translation type="unfinished" />
+        <translation>گذشته، دیروز</translation>
     </message>
     <message numerus="yes">
         <source>past, %n days ago</source>
         <comment>past, %n day ago</comment>
-        <translation type="unfinished">
-            <numerusform />
+        <translation>
+            <numerusform>گذشته، %n روز پیش</numerusform>
         </translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished" />
+        <translation>هر سال</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished" />
+        <translation>یک بار</translation>
     </message>
     <message>
         <source>Every month</source>
-        <translation type="unfinished" />
+        <translation>هر ماه</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished" />
+        <translation>هر هفته</translation>
     </message>
     <message numerus="yes">
         <source>%n days before</source>
         <comment>%n day before</comment>
-        <translation type="unfinished">
-            <numerusform />
+        <translation>
+            <numerusform>%n روز پیش از آن</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1086,7 +1094,7 @@ It goes on with the %3 calendar; Options &gt; Hijri Calendar chooses another.</s
     </message>
     <message>
         <source>%1 cannot be recorded: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 ثبت‌شدنی نیست: %2</translation>
     </message>
 </context>
 <context>
@@ -2084,11 +2092,11 @@ Replace the contents of %3 anyway?</source>
     </message>
     <message>
         <source>Hijri &amp;Month Starts...</source>
-        <translation type="unfinished" />
+        <translation>آغاز &amp;ماه‌های هجری قمری...</translation>
     </message>
     <message>
         <source>Ask About the &amp;New Moon</source>
-        <translation type="unfinished" />
+        <translation>پرسیدن دربارهٔ &amp;هلال</translation>
     </message>
 </context>
 <context>
@@ -2205,11 +2213,11 @@ Replace the contents of %3 anyway?</source>
     <name>MonthText</name>
     <message>
         <source>%1: the night before %2, from sunset on %3</source>
-        <translation type="unfinished" />
+        <translation>%1: شب پیش از %2، از غروب %3</translation>
     </message>
     <message>
         <source>from sunset, the night of %1</source>
-        <translation type="unfinished" />
+        <translation>از غروب، شب %1</translation>
     </message>
 </context>
 <context>
@@ -2537,35 +2545,35 @@ The profile as it is now is kept in %4; restoring from that file brings it back.
     </message>
     <message>
         <source>In %1 days, %2 / %3: %4</source>
-        <translation type="unfinished" />
+        <translation>%1 روز دیگر، %2 / %3: %4</translation>
     </message>
     <message>
         <source>Tomorrow, %1 / %2: %3</source>
-        <translation type="unfinished" />
+        <translation>فردا، %1 / %2: %3</translation>
     </message>
     <message>
         <source>%1 is neither a weekday nor a month and a day: write Friday, Hijri/13, Ramadhan/27 or Ramadhan/27/1448</source>
-        <translation type="unfinished" />
+        <translation>%1 نه روز هفته است نه ماه و روز: Friday، Hijri/13، Ramadhan/27 یا Ramadhan/27/1448 بنویسید</translation>
     </message>
     <message>
         <source>%1 is neither a Hijri nor a Christian month</source>
-        <translation type="unfinished" />
+        <translation>%1 نه ماه هجری قمری است نه میلادی</translation>
     </message>
     <message>
         <source>%1 is not a day: write 1 to 31, or 01 to 09</source>
-        <translation type="unfinished" />
+        <translation>%1 روز نیست: 1 تا 31 یا 01 تا 09 بنویسید</translation>
     </message>
     <message>
         <source>a Hijri month never has more than 30 days</source>
-        <translation type="unfinished" />
+        <translation>ماه هجری قمری هرگز بیش از 30 روز ندارد</translation>
     </message>
     <message>
         <source>%1 is not a year: write it as 1448, or as -5 for a year before 1</source>
-        <translation type="unfinished" />
+        <translation>%1 سال نیست: آن را مانند 1448 بنویسید، یا -5 برای سالی پیش از 1</translation>
     </message>
     <message>
         <source>the year %1 lies outside the supported years, -4000 to 3000</source>
-        <translation type="unfinished" />
+        <translation>سال %1 بیرون از سال‌های پشتیبانی‌شده، -4000 تا 3000، است</translation>
     </message>
     <message>
         <source>%1 %2 has only %3 days</source>
@@ -2573,59 +2581,59 @@ The profile as it is now is kept in %4; restoring from that file brings it back.
     </message>
     <message>
         <source>%1 October 1582 never was: the Gregorian calendar went from 4 to 15 October 1582</source>
-        <translation type="unfinished" />
+        <translation>%1 اکتبر 1582 هرگز نبود: تقویم گریگوری از 4 به 15 اکتبر 1582 رفت</translation>
     </message>
     <message>
         <source>%1 %2 has only %3 days under the %4 calendar</source>
-        <translation type="unfinished" />
+        <translation>%1 %2 در تقویم %4 تنها %3 روز دارد</translation>
     </message>
     <message>
         <source>%1 lies outside the days Zamanix supports, 1 January -4000 to 31 December 3000</source>
-        <translation type="unfinished" />
+        <translation>%1 بیرون از روزهایی است که Zamanix پشتیبانی می‌کند، 1 ژانویه -4000 تا 31 دسامبر 3000</translation>
     </message>
     <message>
         <source>Next on %1 / %2</source>
-        <translation type="unfinished" />
+        <translation>بعدی در %1 / %2</translation>
     </message>
     <message>
         <source>Next on %1 / %2 (%3)</source>
-        <translation type="unfinished" />
+        <translation>بعدی در %1 / %2 (%3)</translation>
     </message>
     <message>
         <source>%1 / %2: this day has gone by, so it will not ring</source>
-        <translation type="unfinished" />
+        <translation>%1 / %2: این روز گذشته است، پس زنگ نمی‌زند</translation>
     </message>
     <message>
         <source>It never falls due: %1.</source>
-        <translation type="unfinished" />
+        <translation>هرگز سر نمی‌رسد: %1.</translation>
     </message>
     <message>
         <source>Write a memo: an empty memo never rings.</source>
-        <translation type="unfinished" />
+        <translation>یادداشتی بنویسید: یادداشت خالی هرگز زنگ نمی‌زند.</translation>
     </message>
     <message>
         <source>This reminder cannot be kept: %1.</source>
-        <translation type="unfinished" />
+        <translation>این یادآوری نگه‌داشتنی نیست: %1.</translation>
     </message>
     <message>
         <source>it falls on no day before 31 December 3000, the last day Zamanix supports</source>
-        <translation type="unfinished" />
+        <translation>پیش از 31 دسامبر 3000، واپسین روزی که Zamanix پشتیبانی می‌کند، در هیچ روزی نمی‌افتد</translation>
     </message>
     <message>
         <source>only in leap years</source>
-        <translation type="unfinished" />
+        <translation>تنها در سال‌های کبیسه</translation>
     </message>
     <message>
         <source>only in the years whose %1 has 30 days</source>
-        <translation type="unfinished" />
+        <translation>تنها در سال‌هایی که %1 در آن‌ها 30 روز دارد</translation>
     </message>
     <message>
         <source>on the 29th of the months that have 29 days</source>
-        <translation type="unfinished" />
+        <translation>در روز 29 ماه‌هایی که 29 روز دارند</translation>
     </message>
     <message>
         <source>on the last day of the months that have fewer than %1 days</source>
-        <translation type="unfinished" />
+        <translation>در واپسین روز ماه‌هایی که کمتر از %1 روز دارند</translation>
     </message>
 </context>
 <context>
@@ -2945,11 +2953,11 @@ Try '%3 --help' for more information.</source>
     </message>
     <message>
         <source>%1 fell on %2, which has gone by: the reminder is kept, but it will not ring</source>
-        <translation type="unfinished" />
+        <translation>%1 در %2 بود که گذشته است: یادآوری نگه داشته شد، اما زنگ نمی‌زند</translation>
     </message>
     <message>
         <source>%1: %2; the reminder is kept, and rings only if that month gets its 30th day</source>
-        <translation type="unfinished" />
+        <translation>%1: %2؛ یادآوری نگه داشته شد و تنها اگر آن ماه روز سی‌ام بیابد زنگ می‌زند</translation>
     </message>
     <message>
         <source>Usage:
@@ -3040,11 +3048,99 @@ no password for publish) are reported as
 "zamanix-reminders: &lt;what is wrong&gt;" on standard error with exit status 2,
 and nothing is written.
 </source>
-        <translation type="unfinished" />
+        <translation>طرز استفاده:
+  zamanix-reminders [گزینه‌ها] list [--format text|tsv]
+  zamanix-reminders [گزینه‌ها] upcoming [--days ن] [--format text|tsv]
+  zamanix-reminders [گزینه‌ها] add کلید یادداشت [--alarm سس:دد]
+                    [--every دقیقه]
+                    [--notice روز]
+  zamanix-reminders [گزینه‌ها] remove کلید
+  zamanix-reminders [گزینه‌ها] export [--years ن] [--from تاریخ] [-o پرونده]
+  zamanix-reminders [گزینه‌ها] export --rscale [--from تاریخ] [-o پرونده]
+  zamanix-reminders [گزینه‌ها] publish [--url نشانی] [--user نام]
+                    [--password-file پرونده] [--years ن]
+که در آن «گزینه‌ها» یعنی [--profile پرونده]
+[--calendar astronomical|umalqura|civil] [--adjust ن].
+
+یادآوری‌هایی را که برنامهٔ میزکار Zamanix نگه می‌دارد فهرست می‌کند، می‌افزاید و
+برمی‌دارد، آن‌ها را در پرونده‌ای iCalendar برای دیگر برنامه‌های تقویم صادر
+می‌کند، و در تقویمی CalDAV که گوشی‌ها و دیگر برنامه‌های تقویم نشان می‌دهند
+منتشر می‌کند.
+
+کلید می‌گوید یادآوری کی سر می‌رسد:
+  Ramadhan/27، March/06      هر سال، در ماه و روزی از هر یک از دو تقویم،
+                             آن‌گونه که فرم می‌سازد
+  Ramadhan/27/1448،          یک بار، در تاریخی از هر یک از دو تقویم
+  March/06/2027
+  Hijri/13، Christian/01     هر ماه آن تقویم، در یک روز؛ ماهی که آن روز را
+                             ندارد در واپسین روزش
+  Friday                     هر هفته، در آن روز هفته (به انگلیسی)
+add و remove نگارش‌های رایج ماه‌های هجری قمری را هم می‌پذیرند (Ramadan،
+Dhul Hijjah، Rabi al-Awwal، Jumada al-Ula، ...) و ماه را آن‌گونه که برنامه
+می‌نویسد نگه می‌دارند. روز 1 تا 9 چه 5 نوشته شود چه 05 سر می‌رسد.
+
+فرمان‌ها:
+  list                همهٔ یادآوری‌ها و نوع هر یک، به ترتیب موعد بعدی؛ پس از
+                      آن‌ها یادآوری‌های یک‌باره‌ای که روزشان گذشته است؛ آن‌هایی
+                      که موعدشان هرگز نمی‌رسد (April/31، ماهی با نگارش نادرست)
+                      در پایان، با دلیل
+  upcoming            یادآوری‌هایی که موعدشان از امروز تا ن روز بعد می‌رسد
+                      (--days، پیش‌فرض 30)، برای هر روز یک سطر
+  add کلید یادداشت    یادداشت را زیر کلید با هشدارش نگه می‌دارد: --alarm
+                      سس:دد (پیش‌فرض 08:00) و --every دقیقه، 0 تا 720، تا
+                      یادآوری دوباره (پیش‌فرض 60)، و --notice روز، 0 تا 30،
+                      برای یادآوری آن تعداد روز پیش از هر روز سررسید نیز (0:
+                      بی‌یادآوری پیشاپیش)؛ یادآوری موجود آنچه داده نشود را نگه
+                      می‌دارد؛ برای کلید سالانه دقیقاً همان را می‌نویسد که
+                      دکمهٔ «افزودن» فرم می‌نویسد
+  remove کلید         یادآوری، هشدار و یادآوری پیشاپیشش را فراموش می‌کند،
+                      مانند دکمهٔ «حذف» فرم
+  export              هر روزی را که در ن سال آینده موعد یادآوری‌ای در آن می‌رسد
+                      (--years، پیش‌فرض 5، از --from تاریخ، به صورت
+                      سال-ماه-روز، پیش‌فرض امروز) به صورت رویدادهای iCalendar
+                      در ساعت هشدار در منطقهٔ زمانی شما، در پرونده (-o؛ مقصد
+                      پیوند، لوله یا پایانه به صورت جریان نوشته می‌شود؛ هرگز
+                      در پروندهٔ تنظیمات یا پرونده‌های آن نمی‌نویسد) یا در
+                      خروجی استاندارد می‌نویسد
+                      با --rscale: برای هر یادآوری یک رویداد که هر سالِ تقویمش
+                      تکرار می‌شود (RFC 7529)، برای برنامه‌هایی که تقویم‌های
+                      هجری قمری ICU را می‌شناسند (ام‌القری و جدولی، بدون
+                      جابه‌جایی یا آغاز ماه ثبت‌شده)
+  publish             تقویم CalDAV در نشانی (--url، پیش‌فرض: نشانی پروندهٔ
+                      تنظیمات) را دارندهٔ همان رویدادهایی می‌کند که
+                      export --years ن می‌نویسد (--years، پیش‌فرض: مقدار پروندهٔ
+                      تنظیمات، وگرنه 2): فقط آنچه تغییر کرده را می‌نویسد و هرگز
+                      به اشیای برنامه‌ای دیگر دست نمی‌زند. گذرواژه سطر نخست
+                      --password-file پرونده است (- ورودی استاندارد را می‌خواند)،
+                      وگرنه گذرواژهٔ دسته‌کلید. اگر کارساز یا شبکه شکست بخورد
+                      وضعیت خروج 1 است
+
+گزینه‌ها:
+  --profile پرونده    پروندهٔ تنظیمات مورد استفاده (پیش‌فرض: پروندهٔ برنامهٔ
+                      میزکار، $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar قاعده    تقویم هجری قمری: astronomical، umalqura یا civil
+                      (پیش‌فرض: آنچه در برنامهٔ میزکار برگزیده شده)
+  --adjust ن          تقویم هجری قمری را ن روز جابه‌جا می‌کند، از -2 تا 2
+                      (پیش‌فرض: آنچه در برنامهٔ میزکار برگزیده شده)
+  --format text|tsv   ستون‌های هم‌تراز (پیش‌فرض)، یا مقدارهای جداشده با
+                      نویسهٔ جهش همراه با سطر عنوان
+  -h, --help          این راهنما را نشان می‌دهد
+  --version           نسخه را نشان می‌دهد
+یادداشتی که با "-" آغاز می‌شود پس از "--" می‌آید.
+
+تقویم هجری قمری از آغاز ماه‌های ثبت‌شده در پروندهٔ تنظیمات پیروی می‌کند (بخش
+[HijriMonthStarts]، "1448/9=2027-02-07")؛ ثبتی که نگه داشتنی نیست کنار
+گذاشته می‌شود و اخطاری در خطای استاندارد می‌آید.
+
+خطاها (کلیدی که ماه، روز، سال یا روز هفته‌اش نامعتبر است، تاریخی بیرون از
+سال‌های پشتیبانی‌شده، پروندهٔ تنظیماتی که خوانده یا نوشته نمی‌شود، گزینه‌های
+نادرست، نبودِ گذرواژه برای انتشار) به صورت "zamanix-reminders: &lt;اشکال&gt;" در
+خطای استاندارد با وضعیت خروج 2 گزارش می‌شوند و چیزی نوشته نمی‌شود.
+</translation>
     </message>
     <message>
         <source>--notice takes a number of days from 0 to %1, not %2</source>
-        <translation type="unfinished" />
+        <translation>--notice عددی از 0 تا %1 روز می‌گیرد، نه %2</translation>
     </message>
 </context>
 <context>
@@ -3777,12 +3873,14 @@ Publish Now</source>
     <message>
         <source>List, remove and import the days on which your community's Hijri months began
 Hijri Month Starts</source>
-        <translation type="unfinished" />
+        <translation>فهرست، حذف و وارد کردن روزهایی که ماه‌های هجری قمری جامعهٔ شما در آن‌ها آغاز شد
+آغاز ماه‌های هجری قمری</translation>
     </message>
     <message>
         <source>On the 29th of each Hijri month, ask in the evening whether the new moon was seen
 Ask About the New Moon</source>
-        <translation type="unfinished" />
+        <translation>در روز 29 هر ماه هجری قمری، شامگاه بپرس که هلال دیده شد یا نه
+پرسیدن دربارهٔ هلال</translation>
     </message>
 </context>
 <context>

@@ -75,23 +75,25 @@ Supprimez-le ici ou corrigez sa clé dans le profil.</translation>
         <source>The form cannot show a day of %1, which never falls due: %2.
 
 Edit it here, or delete it.</source>
-        <translation type="unfinished" />
+        <translation>Le formulaire ne peut pas afficher un jour de %1, qui n'échoit jamais : %2.
+
+Modifiez-le ici, ou supprimez-le.</translation>
     </message>
     <message>
         <source>&amp;New Reminder...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Nouveau rappel...</translation>
     </message>
     <message>
         <source>Adds a reminder: every year, once, every month or every week</source>
-        <translation type="unfinished" />
+        <translation>Ajoute un rappel : chaque année, une fois, chaque mois ou chaque semaine</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Modifier...</translation>
     </message>
     <message>
         <source>Changes the selected reminder</source>
-        <translation type="unfinished" />
+        <translation>Modifie le rappel sélectionné</translation>
     </message>
     <message>
         <source>&amp;Open in Form</source>
@@ -99,7 +101,7 @@ Edit it here, or delete it.</source>
     </message>
     <message>
         <source>Shows the selected reminder's day in the form</source>
-        <translation type="unfinished" />
+        <translation>Affiche le jour du rappel sélectionné dans le formulaire</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -107,35 +109,35 @@ Edit it here, or delete it.</source>
     </message>
     <message>
         <source>Deletes the selected reminder, after asking</source>
-        <translation type="unfinished" />
+        <translation>Supprime le rappel sélectionné, après confirmation</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished" />
+        <translation>E&amp;xporter...</translation>
     </message>
     <message>
         <source>Saves the reminders of the next five years as an iCalendar file</source>
-        <translation type="unfinished" />
+        <translation>Enregistre les rappels des cinq prochaines années dans un fichier iCalendar</translation>
     </message>
     <message>
         <source>There are no reminders yet. Choose New Reminder... to add one of any kind, or in the main window choose a date, type a memo and choose Add.</source>
-        <translation type="unfinished" />
+        <translation>Aucun rappel pour l'instant. Choisissez Nouveau rappel... pour en ajouter un de tout type, ou dans la fenêtre principale choisissez une date, saisissez un mémo et choisissez Ajouter.</translation>
     </message>
     <message>
         <source>Enter opens a yearly reminder in the form and edits the others, Delete removes one, the Menu key shows what else can be done, Escape closes the window</source>
-        <translation type="unfinished" />
+        <translation>Entrée ouvre un rappel annuel dans le formulaire et modifie les autres, Suppr en supprime un, la touche Menu montre ce qu'on peut faire d'autre, Échap ferme la fenêtre</translation>
     </message>
     <message>
         <source>%1 never falls due: %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 n'échoit jamais : %2.</translation>
     </message>
     <message>
         <source>%1 fell on %2, which has gone by; it will not ring again.</source>
-        <translation type="unfinished" />
+        <translation>%1 tombait le %2, qui est passé ; il ne sonnera plus.</translation>
     </message>
     <message>
         <source>%1 falls due %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 échoit %2.</translation>
     </message>
     <message>
         <source>A reminder for %1 exists already:
@@ -143,13 +145,19 @@ Edit it here, or delete it.</source>
 %2
 
 Replace it with this one?</source>
-        <translation type="unfinished" />
+        <translation>Un rappel pour %1 existe déjà :
+
+%2
+
+Le remplacer par celui-ci ?</translation>
     </message>
     <message>
         <source>The reminder for %1 could not be saved.
 
 %2</source>
-        <translation type="unfinished" />
+        <translation>Le rappel de %1 n'a pas pu être enregistré.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -283,38 +291,38 @@ Replace it with this one?</source>
     <name>CCrescentPrompt</name>
     <message>
         <source>Has the new moon of %1 been seen?</source>
-        <translation type="unfinished" />
+        <translation>Le croissant de %1 a-t-il été vu ?</translation>
     </message>
     <message>
         <source>Today is 29 %1; your answer records the day %2 begins.</source>
-        <translation type="unfinished" />
+        <translation>Nous sommes le 29 %1 ; votre réponse enregistre le jour où commence %2.</translation>
     </message>
     <message>
         <source>Yes: %1 begins tomorrow</source>
-        <translation type="unfinished" />
+        <translation>Oui : %1 commence demain</translation>
     </message>
     <message>
         <source>No: %1 has 30 days</source>
-        <translation type="unfinished" />
+        <translation>Non : %1 a 30 jours</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished" />
+        <translation>Pas encore</translation>
     </message>
     <message>
         <source>Zamanix: The New Moon</source>
-        <translation type="unfinished" />
+        <translation>Zamanix : la nouvelle lune</translation>
     </message>
     <message>
         <source>The start of %1 could not be recorded.</source>
-        <translation type="unfinished" />
+        <translation>Le début de %1 n'a pas pu être enregistré.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>Le choix de demander pour la nouvelle lune n'a pas pu être enregistré ; Zamanix l'oubliera à sa fermeture.</translation>
     </message>
 </context>
 <context>
@@ -486,121 +494,121 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Began On...</source>
-        <translation type="unfinished" />
+        <translation>A commencé le...</translation>
     </message>
     <message>
         <source>This Month Began On...</source>
-        <translation type="unfinished" />
+        <translation>Ce mois a commencé le...</translation>
     </message>
     <message>
         <source>Remove Record</source>
-        <translation type="unfinished" />
+        <translation>Retirer l'enregistrement</translation>
     </message>
     <message>
         <source>The start of %1 could not be recorded.</source>
-        <translation type="unfinished" />
+        <translation>Le début de %1 n'a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>The recorded start of %1 could not be removed.</source>
-        <translation type="unfinished" />
+        <translation>Le début enregistré de %1 n'a pas pu être retiré.</translation>
     </message>
 </context>
 <context>
     <name>CMonthStartDialog</name>
     <message>
         <source>When %1 Began - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>Début de %1 - Zamanix</translation>
     </message>
     <message>
         <source>The days it can have begun on</source>
-        <translation type="unfinished" />
+        <translation>Les jours où il peut avoir commencé</translation>
     </message>
     <message>
         <source>&amp;Record</source>
-        <translation type="unfinished" />
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Remove Recor&amp;d</source>
-        <translation type="unfinished" />
+        <translation>Re&amp;tirer l'enregistrement</translation>
     </message>
     <message>
         <source>%1 cannot be recorded to begin on any day now: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 ne peut être enregistré comme commençant aucun jour pour l'instant : %2</translation>
     </message>
     <message>
         <source>%1 began on %2, as recorded; %3 begins it on %4. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1 a commencé le %2, comme enregistré ; %3 le fait commencer le %4. Choisissez le jour annoncé par votre communauté.</translation>
     </message>
     <message>
         <source>%1 begins on %2, moved by the records of the months around it; %3 begins it on %4. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1 commence le %2, décalé par les enregistrements des mois voisins ; %3 le fait commencer le %4. Choisissez le jour annoncé par votre communauté.</translation>
     </message>
     <message>
         <source>%1 begins on %2 under %3. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1 commence le %2 selon %3. Choisissez le jour annoncé par votre communauté.</translation>
     </message>
     <message>
         <source>%1, now %2 (the rule's start, recorded)</source>
-        <translation type="unfinished" />
+        <translation>%1, maintenant %2 (début de la règle, enregistré)</translation>
     </message>
     <message>
         <source>%1, now %2 (the rule's start)</source>
-        <translation type="unfinished" />
+        <translation>%1, maintenant %2 (début de la règle)</translation>
     </message>
     <message>
         <source>%1, now %2 (recorded)</source>
-        <translation type="unfinished" />
+        <translation>%1, maintenant %2 (enregistré)</translation>
     </message>
     <message>
         <source>%1, now %2</source>
-        <translation type="unfinished" />
+        <translation>%1, maintenant %2</translation>
     </message>
 </context>
 <context>
     <name>CMonthStartModel</name>
     <message>
         <source>Ignored: %1</source>
-        <translation type="unfinished" />
+        <translation>Ignoré : %1</translation>
     </message>
     <message>
         <source>the same day</source>
-        <translation type="unfinished" />
+        <translation>le même jour</translation>
     </message>
     <message>
         <source>1 day earlier</source>
-        <translation type="unfinished" />
+        <translation>1 jour plus tôt</translation>
     </message>
     <message>
         <source>1 day later</source>
-        <translation type="unfinished" />
+        <translation>1 jour plus tard</translation>
     </message>
     <message>
         <source>%1 days earlier</source>
-        <translation type="unfinished" />
+        <translation>%1 jours plus tôt</translation>
     </message>
     <message>
         <source>%1 days later</source>
-        <translation type="unfinished" />
+        <translation>%1 jours plus tard</translation>
     </message>
     <message>
         <source>Hijri month</source>
-        <translation type="unfinished" />
+        <translation>Mois hégirien</translation>
     </message>
     <message>
         <source>Began on</source>
-        <translation type="unfinished" />
+        <translation>A commencé le</translation>
     </message>
     <message>
         <source>The rule's start</source>
-        <translation type="unfinished" />
+        <translation>Début de la règle</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished" />
+        <translation>Écart</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished" />
+        <translation>Remarque</translation>
     </message>
 </context>
 <context>
@@ -611,23 +619,23 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Hijri Month Starts - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>Débuts des mois hégiriens - Zamanix</translation>
     </message>
     <message>
         <source>Recorded month starts</source>
-        <translation type="unfinished" />
+        <translation>Débuts de mois enregistrés</translation>
     </message>
     <message>
         <source>Delete removes the selected record; Escape closes the window</source>
-        <translation type="unfinished" />
+        <translation>Suppr retire l'enregistrement sélectionné ; Échap ferme la fenêtre</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished" />
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Importer...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -635,83 +643,83 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Replace the records with those of a file, as a mosque or a community site publishes them</source>
-        <translation type="unfinished" />
+        <translation>Remplacer les enregistrements par ceux d'un fichier, tel qu'une mosquée ou un site communautaire les publie</translation>
     </message>
     <message>
         <source>The new moon</source>
-        <translation type="unfinished" />
+        <translation>La nouvelle lune</translation>
     </message>
     <message>
         <source>Ask on the 29th of each Hijri month whether it was seen, at</source>
-        <translation type="unfinished" />
+        <translation>Demander le 29 de chaque mois hégirien s'il a été vu, à</translation>
     </message>
     <message>
         <source>Time of the question about the new moon</source>
-        <translation type="unfinished" />
+        <translation>Heure de la question sur la nouvelle lune</translation>
     </message>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>Le choix de demander pour la nouvelle lune n'a pas pu être enregistré ; Zamanix l'oubliera à sa fermeture.</translation>
     </message>
     <message>
         <source>The time of the question about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>L'heure de la question sur la nouvelle lune n'a pas pu être enregistrée ; Zamanix l'oubliera à sa fermeture.</translation>
     </message>
     <message>
         <source>The Hijri calendar in use: %1.</source>
-        <translation type="unfinished" />
+        <translation>Calendrier hégirien utilisé : %1.</translation>
     </message>
     <message>
         <source>No month start is recorded; the month panel's This Month Began On... records one.</source>
-        <translation type="unfinished" />
+        <translation>Aucun début de mois n'est enregistré ; Ce mois a commencé le... du panneau du mois en enregistre un.</translation>
     </message>
     <message>
         <source>Each record says on which day a Hijri month began for your community; a marked one cannot be kept and is ignored.</source>
-        <translation type="unfinished" />
+        <translation>Chaque enregistrement indique le jour où un mois hégirien a commencé pour votre communauté ; un enregistrement marqué ne peut être conservé et est ignoré.</translation>
     </message>
     <message>
         <source>Remove the recorded start of %1, %2?</source>
-        <translation type="unfinished" />
+        <translation>Retirer le début enregistré de %1, %2 ?</translation>
     </message>
     <message>
         <source>Remove the entry %1 from the profile?</source>
-        <translation type="unfinished" />
+        <translation>Retirer l'entrée %1 du profil ?</translation>
     </message>
     <message>
         <source>The record of %1 could not be removed.</source>
-        <translation type="unfinished" />
+        <translation>L'enregistrement de %1 n'a pas pu être retiré.</translation>
     </message>
     <message>
         <source>Import Hijri Month Starts</source>
-        <translation type="unfinished" />
+        <translation>Importer les débuts des mois hégiriens</translation>
     </message>
     <message>
         <source>Month starts (*.txt *.ini)</source>
-        <translation type="unfinished" />
+        <translation>Débuts de mois (*.txt *.ini)</translation>
     </message>
     <message>
         <source>Importing "%1" replaces the month starts recorded now, and %2 of them that the file does not hold will be removed. Import it?</source>
-        <translation type="unfinished" />
+        <translation>Importer « %1 » remplace les débuts de mois enregistrés, et %2 d'entre eux que le fichier ne contient pas seront retirés. L'importer ?</translation>
     </message>
     <message>
         <source>The month starts of "%1" could not be imported.</source>
-        <translation type="unfinished" />
+        <translation>Les débuts de mois de « %1 » n'ont pas pu être importés.</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished" />
+        <translation>ce n'est pas un fichier</translation>
     </message>
     <message>
         <source>it is larger than a list of month starts can be</source>
-        <translation type="unfinished" />
+        <translation>il est plus grand que ne peut l'être une liste de débuts de mois</translation>
     </message>
     <message>
         <source>Nothing was imported from "%1": %2.</source>
-        <translation type="unfinished" />
+        <translation>Rien n'a été importé de « %1 » : %2.</translation>
     </message>
     <message>
         <source>Nothing was imported from "%1", for these lines:</source>
-        <translation type="unfinished" />
+        <translation>Rien n'a été importé de « %1 », à cause de ces lignes :</translation>
     </message>
 </context>
 <context>
@@ -729,19 +737,19 @@ Replace it with this one?</source>
     <name>CReminderDialog</name>
     <message>
         <source>Every year</source>
-        <translation type="unfinished" />
+        <translation>Chaque année</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished" />
+        <translation>Une fois</translation>
     </message>
     <message>
         <source>Every month</source>
-        <translation type="unfinished" />
+        <translation>Chaque mois</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished" />
+        <translation>Chaque semaine</translation>
     </message>
     <message>
         <source>Hijri</source>
@@ -753,51 +761,51 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished" />
+        <translation>dimanche</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished" />
+        <translation>lundi</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished" />
+        <translation>mardi</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished" />
+        <translation>mercredi</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished" />
+        <translation>jeudi</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished" />
+        <translation>vendredi</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished" />
+        <translation>samedi</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished" />
+        <translation> minutes</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished" />
+        <translation>Aucun</translation>
     </message>
     <message>
         <source> day before</source>
-        <translation type="unfinished" />
+        <translation> jour avant</translation>
     </message>
     <message>
         <source> days before</source>
-        <translation type="unfinished" />
+        <translation> jours avant</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished" />
+        <translation>Type</translation>
     </message>
     <message>
         <source>Calendar</source>
@@ -817,11 +825,11 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Weekday</source>
-        <translation type="unfinished" />
+        <translation>Jour de la semaine</translation>
     </message>
     <message>
         <source>Falls due</source>
-        <translation type="unfinished" />
+        <translation>Échéance</translation>
     </message>
     <message>
         <source>Memo</source>
@@ -829,67 +837,67 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Alarm time</source>
-        <translation type="unfinished" />
+        <translation>Heure de l'alarme</translation>
     </message>
     <message>
         <source>Repeat interval in minutes</source>
-        <translation type="unfinished" />
+        <translation>Intervalle de répétition en minutes</translation>
     </message>
     <message>
         <source>Notice: days before each day it falls due</source>
-        <translation type="unfinished" />
+        <translation>Préavis : jours avant chaque échéance</translation>
     </message>
     <message>
         <source>Edit Reminder - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>Modifier le rappel - Zamanix</translation>
     </message>
     <message>
         <source>New Reminder - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>Nouveau rappel - Zamanix</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Type :</translation>
     </message>
     <message>
         <source>&amp;Calendar:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Calendrier :</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Mois :</translation>
     </message>
     <message>
         <source>&amp;Day:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Jour :</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished" />
+        <translation>A&amp;nnée :</translation>
     </message>
     <message>
         <source>&amp;Weekday:</source>
-        <translation type="unfinished" />
+        <translation>Jour de la &amp;semaine :</translation>
     </message>
     <message>
         <source>Falls due:</source>
-        <translation type="unfinished" />
+        <translation>Échéance :</translation>
     </message>
     <message>
         <source>M&amp;emo:</source>
-        <translation type="unfinished" />
+        <translation>Mé&amp;mo :</translation>
     </message>
     <message>
         <source>&amp;Alarm at:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Alarme à :</translation>
     </message>
     <message>
         <source>&amp;Repeat every:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Répéter toutes les :</translation>
     </message>
     <message>
         <source>&amp;Notice:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Préavis :</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -972,51 +980,51 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished" />
+        <translation>Type</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished" />
+        <translation>Préavis</translation>
     </message>
     <message>
         <source>past, yesterday</source>
-        <translation type="unfinished" />
+        <translation>passé, hier</translation>
     </message>
     <message numerus="yes">
         <source>past, %n days ago</source>
         <comment>past, %n day ago</comment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>passé, il y a %n jour</numerusform>
+            <numerusform>passé, il y a %n jours</numerusform>
         </translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished" />
+        <translation>Chaque année</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished" />
+        <translation>Une fois</translation>
     </message>
     <message>
         <source>Every month</source>
-        <translation type="unfinished" />
+        <translation>Chaque mois</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished" />
+        <translation>Chaque semaine</translation>
     </message>
     <message numerus="yes">
         <source>%n days before</source>
         <comment>%n day before</comment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%n jour avant</numerusform>
+            <numerusform>%n jours avant</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1093,7 +1101,7 @@ Il continue avec le calendrier %3 ; Options &gt; Calendrier hégirien en choisi
     </message>
     <message>
         <source>%1 cannot be recorded: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 ne peut pas être enregistré : %2</translation>
     </message>
 </context>
 <context>
@@ -2102,11 +2110,11 @@ Remplacer quand même le contenu de %3 ?</translation>
     </message>
     <message>
         <source>Hijri &amp;Month Starts...</source>
-        <translation type="unfinished" />
+        <translation>Débuts des &amp;mois hégiriens...</translation>
     </message>
     <message>
         <source>Ask About the &amp;New Moon</source>
-        <translation type="unfinished" />
+        <translation>Demander pour la &amp;nouvelle lune</translation>
     </message>
 </context>
 <context>
@@ -2224,11 +2232,11 @@ Remplacer quand même le contenu de %3 ?</translation>
     <name>MonthText</name>
     <message>
         <source>%1: the night before %2, from sunset on %3</source>
-        <translation type="unfinished" />
+        <translation>%1 : la nuit précédant le %2, dès le coucher du soleil le %3</translation>
     </message>
     <message>
         <source>from sunset, the night of %1</source>
-        <translation type="unfinished" />
+        <translation>dès le coucher du soleil, la nuit de %1</translation>
     </message>
 </context>
 <context>
@@ -2558,35 +2566,35 @@ Le profil actuel est conservé dans %4 ; le restaurer depuis ce fichier le rét
     </message>
     <message>
         <source>In %1 days, %2 / %3: %4</source>
-        <translation type="unfinished" />
+        <translation>Dans %1 jours, %2 / %3 : %4</translation>
     </message>
     <message>
         <source>Tomorrow, %1 / %2: %3</source>
-        <translation type="unfinished" />
+        <translation>Demain, %1 / %2 : %3</translation>
     </message>
     <message>
         <source>%1 is neither a weekday nor a month and a day: write Friday, Hijri/13, Ramadhan/27 or Ramadhan/27/1448</source>
-        <translation type="unfinished" />
+        <translation>%1 n'est ni un jour de la semaine ni un mois et un jour : écrivez Friday, Hijri/13, Ramadhan/27 ou Ramadhan/27/1448</translation>
     </message>
     <message>
         <source>%1 is neither a Hijri nor a Christian month</source>
-        <translation type="unfinished" />
+        <translation>%1 n'est ni un mois hégirien ni un mois chrétien</translation>
     </message>
     <message>
         <source>%1 is not a day: write 1 to 31, or 01 to 09</source>
-        <translation type="unfinished" />
+        <translation>%1 n'est pas un jour : écrivez 1 à 31, ou 01 à 09</translation>
     </message>
     <message>
         <source>a Hijri month never has more than 30 days</source>
-        <translation type="unfinished" />
+        <translation>un mois hégirien n'a jamais plus de 30 jours</translation>
     </message>
     <message>
         <source>%1 is not a year: write it as 1448, or as -5 for a year before 1</source>
-        <translation type="unfinished" />
+        <translation>%1 n'est pas une année : écrivez-la comme 1448, ou -5 pour une année avant 1</translation>
     </message>
     <message>
         <source>the year %1 lies outside the supported years, -4000 to 3000</source>
-        <translation type="unfinished" />
+        <translation>l'année %1 est hors des années prises en charge, -4000 à 3000</translation>
     </message>
     <message>
         <source>%1 %2 has only %3 days</source>
@@ -2594,59 +2602,59 @@ Le profil actuel est conservé dans %4 ; le restaurer depuis ce fichier le rét
     </message>
     <message>
         <source>%1 October 1582 never was: the Gregorian calendar went from 4 to 15 October 1582</source>
-        <translation type="unfinished" />
+        <translation>le %1 octobre 1582 n'a jamais existé : le calendrier grégorien est passé du 4 au 15 octobre 1582</translation>
     </message>
     <message>
         <source>%1 %2 has only %3 days under the %4 calendar</source>
-        <translation type="unfinished" />
+        <translation>%1 %2 n'a que %3 jours selon le calendrier %4</translation>
     </message>
     <message>
         <source>%1 lies outside the days Zamanix supports, 1 January -4000 to 31 December 3000</source>
-        <translation type="unfinished" />
+        <translation>%1 est hors des jours pris en charge par Zamanix, du 1er janvier -4000 au 31 décembre 3000</translation>
     </message>
     <message>
         <source>Next on %1 / %2</source>
-        <translation type="unfinished" />
+        <translation>Prochaine fois le %1 / %2</translation>
     </message>
     <message>
         <source>Next on %1 / %2 (%3)</source>
-        <translation type="unfinished" />
+        <translation>Prochaine fois le %1 / %2 (%3)</translation>
     </message>
     <message>
         <source>%1 / %2: this day has gone by, so it will not ring</source>
-        <translation type="unfinished" />
+        <translation>%1 / %2 : ce jour est passé, il ne sonnera donc pas</translation>
     </message>
     <message>
         <source>It never falls due: %1.</source>
-        <translation type="unfinished" />
+        <translation>Il n'échoit jamais : %1.</translation>
     </message>
     <message>
         <source>Write a memo: an empty memo never rings.</source>
-        <translation type="unfinished" />
+        <translation>Écrivez un mémo : un mémo vide ne sonne jamais.</translation>
     </message>
     <message>
         <source>This reminder cannot be kept: %1.</source>
-        <translation type="unfinished" />
+        <translation>Ce rappel ne peut pas être conservé : %1.</translation>
     </message>
     <message>
         <source>it falls on no day before 31 December 3000, the last day Zamanix supports</source>
-        <translation type="unfinished" />
+        <translation>il ne tombe aucun jour avant le 31 décembre 3000, le dernier jour pris en charge par Zamanix</translation>
     </message>
     <message>
         <source>only in leap years</source>
-        <translation type="unfinished" />
+        <translation>seulement les années bissextiles</translation>
     </message>
     <message>
         <source>only in the years whose %1 has 30 days</source>
-        <translation type="unfinished" />
+        <translation>seulement les années où %1 compte 30 jours</translation>
     </message>
     <message>
         <source>on the 29th of the months that have 29 days</source>
-        <translation type="unfinished" />
+        <translation>le 29 des mois qui ont 29 jours</translation>
     </message>
     <message>
         <source>on the last day of the months that have fewer than %1 days</source>
-        <translation type="unfinished" />
+        <translation>le dernier jour des mois qui ont moins de %1 jours</translation>
     </message>
 </context>
 <context>
@@ -2970,11 +2978,11 @@ Saisissez « %3 --help » pour plus d'informations.</translation>
     </message>
     <message>
         <source>%1 fell on %2, which has gone by: the reminder is kept, but it will not ring</source>
-        <translation type="unfinished" />
+        <translation>%1 tombait le %2, qui est passé : le rappel est conservé, mais il ne sonnera pas</translation>
     </message>
     <message>
         <source>%1: %2; the reminder is kept, and rings only if that month gets its 30th day</source>
-        <translation type="unfinished" />
+        <translation>%1 : %2 ; le rappel est conservé, et ne sonne que si ce mois a son 30e jour</translation>
     </message>
     <message>
         <source>Usage:
@@ -3065,11 +3073,106 @@ no password for publish) are reported as
 "zamanix-reminders: &lt;what is wrong&gt;" on standard error with exit status 2,
 and nothing is written.
 </source>
-        <translation type="unfinished" />
+        <translation>Utilisation :
+  zamanix-reminders [OPTIONS] list [--format text|tsv]
+  zamanix-reminders [OPTIONS] upcoming [--days N] [--format text|tsv]
+  zamanix-reminders [OPTIONS] add CLÉ MÉMO [--alarm HH:MM] [--every MINUTES]
+                    [--notice JOURS]
+  zamanix-reminders [OPTIONS] remove CLÉ
+  zamanix-reminders [OPTIONS] export [--years N] [--from DATE] [-o FICHIER]
+  zamanix-reminders [OPTIONS] export --rscale [--from DATE] [-o FICHIER]
+  zamanix-reminders [OPTIONS] publish [--url URL] [--user NOM]
+                    [--password-file FICHIER] [--years N]
+où OPTIONS sont [--profile FICHIER] [--calendar astronomical|umalqura|civil]
+[--adjust N].
+
+Liste, ajoute et supprime les rappels que garde le programme de bureau
+Zamanix, les exporte dans un fichier iCalendar pour d'autres agendas, et les
+publie dans un calendrier CalDAV qu'affichent les téléphones et les autres
+agendas.
+
+Une CLÉ dit quand un rappel arrive à échéance :
+  Ramadhan/27, March/06      chaque année, un mois et un jour de l'un ou
+                             l'autre calendrier, comme le formulaire la
+                             construit
+  Ramadhan/27/1448,          une fois, à une date de l'un ou l'autre
+  March/06/2027              calendrier
+  Hijri/13, Christian/01     chaque mois de ce calendrier, un jour ; un mois
+                             sans ce jour l'a à son dernier jour
+  Friday                     chaque semaine, ce jour de la semaine (en
+                             anglais)
+add et remove acceptent aussi les graphies courantes des mois hégiriens
+(Ramadan, Dhul Hijjah, Rabi al-Awwal, Jumada al-Ula, ...) et gardent le mois
+tel que le programme l'écrit. Un jour de 1 à 9 arrive à échéance qu'il soit
+écrit 5 ou 05.
+
+Commandes :
+  list                tous les rappels et leur type, par date de prochaine
+                      échéance ; puis les rappels uniques dont le jour est
+                      passé ; ceux qui n'arrivent jamais à échéance (April/31,
+                      un mois mal orthographié) en dernier, avec la raison
+  upcoming            les rappels qui arrivent à échéance d'aujourd'hui à N
+                      jours plus tard (--days, par défaut 30), une ligne par
+                      jour
+  add CLÉ MÉMO        garde MÉMO sous CLÉ, avec son alarme : --alarm HH:MM
+                      (par défaut 08:00) et --every MINUTES, de 0 à 720,
+                      avant un nouveau rappel (par défaut 60), et --notice
+                      JOURS, de 0 à 30, pour être prévenu autant de jours
+                      avant chaque échéance (0 : pas de préavis) ; un rappel
+                      qui existe garde ce qui n'est pas donné ; pour une CLÉ
+                      annuelle, écrit exactement ce qu'écrit le bouton
+                      Ajouter du formulaire
+  remove CLÉ          oublie le rappel, son alarme et son préavis, comme le
+                      bouton Supprimer du formulaire
+  export              écrit chaque jour où un rappel arrive à échéance dans
+                      les N prochaines années (--years, par défaut 5, à
+                      partir de --from DATE, ANNÉE-MOIS-JOUR, par défaut
+                      aujourd'hui) sous forme d'événements iCalendar à
+                      l'heure de l'alarme dans votre fuseau horaire, dans
+                      FICHIER (-o ; la cible d'un lien, un tube ou un
+                      terminal en flux ; jamais le profil ni ses fichiers)
+                      ou sur la sortie standard
+                      avec --rscale, un événement par rappel, répété chaque
+                      année de son calendrier (RFC 7529), pour les programmes
+                      qui connaissent les calendriers hégiriens d'ICU (Umm
+                      al-Qura et tabulaire, sans décalage ni débuts de mois
+                      enregistrés)
+  publish             fait que le calendrier CalDAV à l'URL (--url, par défaut
+                      celle du profil) contienne les événements qu'écrit
+                      export --years N (--years, par défaut celui du profil,
+                      sinon 2) : n'écrit que ce qui a changé, et ne touche
+                      jamais aux objets d'un autre programme. Le mot de passe
+                      est la première ligne de --password-file FICHIER (- lit
+                      l'entrée standard), sinon celui du trousseau. Code de
+                      sortie 1 quand le serveur ou le réseau a échoué
+
+Options :
+  --profile FICHIER   le profil à utiliser (par défaut : celui du programme de
+                      bureau, $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar RÈGLE    le calendrier hégirien : astronomical, umalqura ou civil
+                      (par défaut : celui choisi dans le programme de bureau)
+  --adjust N          décale le calendrier hégirien de N jours, de -2 à 2 (par
+                      défaut : comme choisi dans le programme de bureau)
+  --format text|tsv   colonnes alignées (par défaut), ou valeurs séparées par
+                      des tabulations avec une ligne d'en-tête
+  -h, --help          affiche cette aide
+  --version           affiche la version
+Un MÉMO qui commence par « - » suit « -- ».
+
+Le calendrier hégirien suit les débuts de mois enregistrés dans le profil
+(section [HijriMonthStarts], « 1448/9=2027-02-07 ») ; un enregistrement qu'il
+ne peut pas garder est écarté, avec un avertissement sur la sortie d'erreur.
+
+Les erreurs (une clé dont le mois, le jour, l'année ou le jour de la semaine
+n'est pas valide, une date hors des années prises en charge, un profil qui ne
+peut être ni lu ni écrit, de mauvaises options, l'absence de mot de passe pour
+publish) sont signalées sous la forme « zamanix-reminders: &lt;ce qui ne va
+pas&gt; » sur la sortie d'erreur avec le code de sortie 2, et rien n'est écrit.
+</translation>
     </message>
     <message>
         <source>--notice takes a number of days from 0 to %1, not %2</source>
-        <translation type="unfinished" />
+        <translation>--notice prend un nombre de jours de 0 à %1, pas %2</translation>
     </message>
 </context>
 <context>
@@ -3802,12 +3905,14 @@ Publier maintenant</translation>
     <message>
         <source>List, remove and import the days on which your community's Hijri months began
 Hijri Month Starts</source>
-        <translation type="unfinished" />
+        <translation>Lister, retirer et importer les jours où les mois hégiriens de votre communauté ont commencé
+Débuts des mois hégiriens</translation>
     </message>
     <message>
         <source>On the 29th of each Hijri month, ask in the evening whether the new moon was seen
 Ask About the New Moon</source>
-        <translation type="unfinished" />
+        <translation>Le 29 de chaque mois hégirien, demander le soir si la nouvelle lune a été vue
+Demander pour la nouvelle lune</translation>
     </message>
 </context>
 <context>

@@ -72,23 +72,25 @@ Hapus di sini, atau perbaiki kuncinya di profil.</translation>
         <source>The form cannot show a day of %1, which never falls due: %2.
 
 Edit it here, or delete it.</source>
-        <translation type="unfinished" />
+        <translation>Formulir tidak dapat menampilkan hari untuk %1, yang tidak pernah jatuh tempo: %2.
+
+Sunting di sini, atau hapus.</translation>
     </message>
     <message>
         <source>&amp;New Reminder...</source>
-        <translation type="unfinished" />
+        <translation>Pengingat &amp;Baru...</translation>
     </message>
     <message>
         <source>Adds a reminder: every year, once, every month or every week</source>
-        <translation type="unfinished" />
+        <translation>Menambahkan pengingat: setiap tahun, sekali, setiap bulan, atau setiap minggu</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Sunting...</translation>
     </message>
     <message>
         <source>Changes the selected reminder</source>
-        <translation type="unfinished" />
+        <translation>Mengubah pengingat yang dipilih</translation>
     </message>
     <message>
         <source>&amp;Open in Form</source>
@@ -96,7 +98,7 @@ Edit it here, or delete it.</source>
     </message>
     <message>
         <source>Shows the selected reminder's day in the form</source>
-        <translation type="unfinished" />
+        <translation>Menampilkan hari pengingat yang dipilih di formulir</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -104,35 +106,35 @@ Edit it here, or delete it.</source>
     </message>
     <message>
         <source>Deletes the selected reminder, after asking</source>
-        <translation type="unfinished" />
+        <translation>Menghapus pengingat yang dipilih, setelah bertanya</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished" />
+        <translation>E&amp;kspor...</translation>
     </message>
     <message>
         <source>Saves the reminders of the next five years as an iCalendar file</source>
-        <translation type="unfinished" />
+        <translation>Menyimpan pengingat lima tahun ke depan sebagai berkas iCalendar</translation>
     </message>
     <message>
         <source>There are no reminders yet. Choose New Reminder... to add one of any kind, or in the main window choose a date, type a memo and choose Add.</source>
-        <translation type="unfinished" />
+        <translation>Belum ada pengingat. Pilih Pengingat Baru... untuk menambahkan jenis apa pun, atau di jendela utama pilih tanggal, ketik catatan, lalu pilih Tambah.</translation>
     </message>
     <message>
         <source>Enter opens a yearly reminder in the form and edits the others, Delete removes one, the Menu key shows what else can be done, Escape closes the window</source>
-        <translation type="unfinished" />
+        <translation>Enter membuka pengingat tahunan di formulir dan menyunting yang lain, Delete menghapus satu, tombol Menu menampilkan tindakan lain, Escape menutup jendela</translation>
     </message>
     <message>
         <source>%1 never falls due: %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 tidak pernah jatuh tempo: %2.</translation>
     </message>
     <message>
         <source>%1 fell on %2, which has gone by; it will not ring again.</source>
-        <translation type="unfinished" />
+        <translation>%1 jatuh pada %2, yang sudah lewat; tidak akan berbunyi lagi.</translation>
     </message>
     <message>
         <source>%1 falls due %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 jatuh tempo %2.</translation>
     </message>
     <message>
         <source>A reminder for %1 exists already:
@@ -140,13 +142,19 @@ Edit it here, or delete it.</source>
 %2
 
 Replace it with this one?</source>
-        <translation type="unfinished" />
+        <translation>Pengingat untuk %1 sudah ada:
+
+%2
+
+Ganti dengan yang ini?</translation>
     </message>
     <message>
         <source>The reminder for %1 could not be saved.
 
 %2</source>
-        <translation type="unfinished" />
+        <translation>Pengingat untuk %1 tidak dapat disimpan.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -280,38 +288,38 @@ Replace it with this one?</source>
     <name>CCrescentPrompt</name>
     <message>
         <source>Has the new moon of %1 been seen?</source>
-        <translation type="unfinished" />
+        <translation>Apakah hilal %1 sudah terlihat?</translation>
     </message>
     <message>
         <source>Today is 29 %1; your answer records the day %2 begins.</source>
-        <translation type="unfinished" />
+        <translation>Hari ini 29 %1; jawaban Anda mencatat hari %2 dimulai.</translation>
     </message>
     <message>
         <source>Yes: %1 begins tomorrow</source>
-        <translation type="unfinished" />
+        <translation>Ya: %1 dimulai besok</translation>
     </message>
     <message>
         <source>No: %1 has 30 days</source>
-        <translation type="unfinished" />
+        <translation>Tidak: %1 berjumlah 30 hari</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished" />
+        <translation>Belum</translation>
     </message>
     <message>
         <source>Zamanix: The New Moon</source>
-        <translation type="unfinished" />
+        <translation>Zamanix: Hilal</translation>
     </message>
     <message>
         <source>The start of %1 could not be recorded.</source>
-        <translation type="unfinished" />
+        <translation>Awal %1 tidak dapat dicatat.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>Pengaturan menanyakan hilal tidak dapat disimpan; Zamanix melupakannya saat ditutup.</translation>
     </message>
 </context>
 <context>
@@ -482,121 +490,121 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Began On...</source>
-        <translation type="unfinished" />
+        <translation>Dimulai Pada...</translation>
     </message>
     <message>
         <source>This Month Began On...</source>
-        <translation type="unfinished" />
+        <translation>Bulan Ini Dimulai Pada...</translation>
     </message>
     <message>
         <source>Remove Record</source>
-        <translation type="unfinished" />
+        <translation>Hapus Catatan</translation>
     </message>
     <message>
         <source>The start of %1 could not be recorded.</source>
-        <translation type="unfinished" />
+        <translation>Awal %1 tidak dapat dicatat.</translation>
     </message>
     <message>
         <source>The recorded start of %1 could not be removed.</source>
-        <translation type="unfinished" />
+        <translation>Awal %1 yang tercatat tidak dapat dihapus.</translation>
     </message>
 </context>
 <context>
     <name>CMonthStartDialog</name>
     <message>
         <source>When %1 Began - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>Kapan %1 Dimulai - Zamanix</translation>
     </message>
     <message>
         <source>The days it can have begun on</source>
-        <translation type="unfinished" />
+        <translation>Hari-hari yang mungkin menjadi awalnya</translation>
     </message>
     <message>
         <source>&amp;Record</source>
-        <translation type="unfinished" />
+        <translation>&amp;Catat</translation>
     </message>
     <message>
         <source>Remove Recor&amp;d</source>
-        <translation type="unfinished" />
+        <translation>&amp;Hapus Catatan</translation>
     </message>
     <message>
         <source>%1 cannot be recorded to begin on any day now: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 tidak dapat dicatat dimulai pada hari mana pun sekarang: %2</translation>
     </message>
     <message>
         <source>%1 began on %2, as recorded; %3 begins it on %4. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1 dimulai pada %2, sesuai catatan; %3 memulainya pada %4. Pilih hari yang diumumkan komunitas Anda.</translation>
     </message>
     <message>
         <source>%1 begins on %2, moved by the records of the months around it; %3 begins it on %4. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1 dimulai pada %2, bergeser oleh catatan bulan-bulan di sekitarnya; %3 memulainya pada %4. Pilih hari yang diumumkan komunitas Anda.</translation>
     </message>
     <message>
         <source>%1 begins on %2 under %3. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1 dimulai pada %2 menurut %3. Pilih hari yang diumumkan komunitas Anda.</translation>
     </message>
     <message>
         <source>%1, now %2 (the rule's start, recorded)</source>
-        <translation type="unfinished" />
+        <translation>%1, kini %2 (awal menurut aturan, tercatat)</translation>
     </message>
     <message>
         <source>%1, now %2 (the rule's start)</source>
-        <translation type="unfinished" />
+        <translation>%1, kini %2 (awal menurut aturan)</translation>
     </message>
     <message>
         <source>%1, now %2 (recorded)</source>
-        <translation type="unfinished" />
+        <translation>%1, kini %2 (tercatat)</translation>
     </message>
     <message>
         <source>%1, now %2</source>
-        <translation type="unfinished" />
+        <translation>%1, kini %2</translation>
     </message>
 </context>
 <context>
     <name>CMonthStartModel</name>
     <message>
         <source>Ignored: %1</source>
-        <translation type="unfinished" />
+        <translation>Diabaikan: %1</translation>
     </message>
     <message>
         <source>the same day</source>
-        <translation type="unfinished" />
+        <translation>hari yang sama</translation>
     </message>
     <message>
         <source>1 day earlier</source>
-        <translation type="unfinished" />
+        <translation>1 hari lebih awal</translation>
     </message>
     <message>
         <source>1 day later</source>
-        <translation type="unfinished" />
+        <translation>1 hari lebih lambat</translation>
     </message>
     <message>
         <source>%1 days earlier</source>
-        <translation type="unfinished" />
+        <translation>%1 hari lebih awal</translation>
     </message>
     <message>
         <source>%1 days later</source>
-        <translation type="unfinished" />
+        <translation>%1 hari lebih lambat</translation>
     </message>
     <message>
         <source>Hijri month</source>
-        <translation type="unfinished" />
+        <translation>Bulan Hijriah</translation>
     </message>
     <message>
         <source>Began on</source>
-        <translation type="unfinished" />
+        <translation>Dimulai pada</translation>
     </message>
     <message>
         <source>The rule's start</source>
-        <translation type="unfinished" />
+        <translation>Awal menurut aturan</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished" />
+        <translation>Selisih</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished" />
+        <translation>Catatan</translation>
     </message>
 </context>
 <context>
@@ -607,23 +615,23 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Hijri Month Starts - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>Awal Bulan Hijriah - Zamanix</translation>
     </message>
     <message>
         <source>Recorded month starts</source>
-        <translation type="unfinished" />
+        <translation>Awal bulan yang tercatat</translation>
     </message>
     <message>
         <source>Delete removes the selected record; Escape closes the window</source>
-        <translation type="unfinished" />
+        <translation>Delete menghapus catatan yang dipilih; Escape menutup jendela</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished" />
+        <translation>&amp;Hapus</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Impor...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -631,83 +639,83 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Replace the records with those of a file, as a mosque or a community site publishes them</source>
-        <translation type="unfinished" />
+        <translation>Ganti catatan dengan catatan dari berkas, seperti yang diterbitkan masjid atau situs komunitas</translation>
     </message>
     <message>
         <source>The new moon</source>
-        <translation type="unfinished" />
+        <translation>Hilal</translation>
     </message>
     <message>
         <source>Ask on the 29th of each Hijri month whether it was seen, at</source>
-        <translation type="unfinished" />
+        <translation>Tanyakan pada tanggal 29 setiap bulan Hijriah apakah sudah terlihat, pukul</translation>
     </message>
     <message>
         <source>Time of the question about the new moon</source>
-        <translation type="unfinished" />
+        <translation>Waktu pertanyaan tentang hilal</translation>
     </message>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>Pengaturan menanyakan hilal tidak dapat disimpan; Zamanix melupakannya saat ditutup.</translation>
     </message>
     <message>
         <source>The time of the question about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>Waktu pertanyaan tentang hilal tidak dapat disimpan; Zamanix melupakannya saat ditutup.</translation>
     </message>
     <message>
         <source>The Hijri calendar in use: %1.</source>
-        <translation type="unfinished" />
+        <translation>Kalender Hijriah yang dipakai: %1.</translation>
     </message>
     <message>
         <source>No month start is recorded; the month panel's This Month Began On... records one.</source>
-        <translation type="unfinished" />
+        <translation>Tidak ada awal bulan yang tercatat; Bulan Ini Dimulai Pada... di panel bulan mencatatnya.</translation>
     </message>
     <message>
         <source>Each record says on which day a Hijri month began for your community; a marked one cannot be kept and is ignored.</source>
-        <translation type="unfinished" />
+        <translation>Setiap catatan menyebutkan hari bulan Hijriah dimulai bagi komunitas Anda; catatan bertanda tidak dapat disimpan dan diabaikan.</translation>
     </message>
     <message>
         <source>Remove the recorded start of %1, %2?</source>
-        <translation type="unfinished" />
+        <translation>Hapus awal %1 yang tercatat, %2?</translation>
     </message>
     <message>
         <source>Remove the entry %1 from the profile?</source>
-        <translation type="unfinished" />
+        <translation>Hapus entri %1 dari profil?</translation>
     </message>
     <message>
         <source>The record of %1 could not be removed.</source>
-        <translation type="unfinished" />
+        <translation>Catatan %1 tidak dapat dihapus.</translation>
     </message>
     <message>
         <source>Import Hijri Month Starts</source>
-        <translation type="unfinished" />
+        <translation>Impor Awal Bulan Hijriah</translation>
     </message>
     <message>
         <source>Month starts (*.txt *.ini)</source>
-        <translation type="unfinished" />
+        <translation>Awal bulan (*.txt *.ini)</translation>
     </message>
     <message>
         <source>Importing "%1" replaces the month starts recorded now, and %2 of them that the file does not hold will be removed. Import it?</source>
-        <translation type="unfinished" />
+        <translation>Mengimpor "%1" mengganti awal bulan yang tercatat sekarang, dan %2 di antaranya yang tidak ada di berkas akan dihapus. Impor?</translation>
     </message>
     <message>
         <source>The month starts of "%1" could not be imported.</source>
-        <translation type="unfinished" />
+        <translation>Awal bulan dari "%1" tidak dapat diimpor.</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished" />
+        <translation>ini bukan berkas</translation>
     </message>
     <message>
         <source>it is larger than a list of month starts can be</source>
-        <translation type="unfinished" />
+        <translation>ukurannya melebihi daftar awal bulan</translation>
     </message>
     <message>
         <source>Nothing was imported from "%1": %2.</source>
-        <translation type="unfinished" />
+        <translation>Tidak ada yang diimpor dari "%1": %2.</translation>
     </message>
     <message>
         <source>Nothing was imported from "%1", for these lines:</source>
-        <translation type="unfinished" />
+        <translation>Tidak ada yang diimpor dari "%1", karena baris berikut:</translation>
     </message>
 </context>
 <context>
@@ -725,19 +733,19 @@ Replace it with this one?</source>
     <name>CReminderDialog</name>
     <message>
         <source>Every year</source>
-        <translation type="unfinished" />
+        <translation>Setiap tahun</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished" />
+        <translation>Sekali</translation>
     </message>
     <message>
         <source>Every month</source>
-        <translation type="unfinished" />
+        <translation>Setiap bulan</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished" />
+        <translation>Setiap minggu</translation>
     </message>
     <message>
         <source>Hijri</source>
@@ -749,51 +757,51 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished" />
+        <translation>Minggu</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished" />
+        <translation>Senin</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished" />
+        <translation>Selasa</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished" />
+        <translation>Rabu</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished" />
+        <translation>Kamis</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished" />
+        <translation>Jumat</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished" />
+        <translation>Sabtu</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished" />
+        <translation> menit</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished" />
+        <translation>Tidak ada</translation>
     </message>
     <message>
         <source> day before</source>
-        <translation type="unfinished" />
+        <translation> hari sebelumnya</translation>
     </message>
     <message>
         <source> days before</source>
-        <translation type="unfinished" />
+        <translation> hari sebelumnya</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished" />
+        <translation>Jenis</translation>
     </message>
     <message>
         <source>Calendar</source>
@@ -813,11 +821,11 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Weekday</source>
-        <translation type="unfinished" />
+        <translation>Hari</translation>
     </message>
     <message>
         <source>Falls due</source>
-        <translation type="unfinished" />
+        <translation>Jatuh tempo</translation>
     </message>
     <message>
         <source>Memo</source>
@@ -825,67 +833,67 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Alarm time</source>
-        <translation type="unfinished" />
+        <translation>Waktu alarm</translation>
     </message>
     <message>
         <source>Repeat interval in minutes</source>
-        <translation type="unfinished" />
+        <translation>Selang ulang dalam menit</translation>
     </message>
     <message>
         <source>Notice: days before each day it falls due</source>
-        <translation type="unfinished" />
+        <translation>Pemberitahuan: hari sebelum setiap hari jatuh tempo</translation>
     </message>
     <message>
         <source>Edit Reminder - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>Sunting Pengingat - Zamanix</translation>
     </message>
     <message>
         <source>New Reminder - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>Pengingat Baru - Zamanix</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Jenis:</translation>
     </message>
     <message>
         <source>&amp;Calendar:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Kalender:</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Bulan:</translation>
     </message>
     <message>
         <source>&amp;Day:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Hari:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished" />
+        <translation>Ta&amp;hun:</translation>
     </message>
     <message>
         <source>&amp;Weekday:</source>
-        <translation type="unfinished" />
+        <translation>Hari dalam &amp;minggu:</translation>
     </message>
     <message>
         <source>Falls due:</source>
-        <translation type="unfinished" />
+        <translation>Jatuh tempo:</translation>
     </message>
     <message>
         <source>M&amp;emo:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Catatan:</translation>
     </message>
     <message>
         <source>&amp;Alarm at:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Alarm pukul:</translation>
     </message>
     <message>
         <source>&amp;Repeat every:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ulangi setiap:</translation>
     </message>
     <message>
         <source>&amp;Notice:</source>
-        <translation type="unfinished" />
+        <translation>Pembe&amp;ritahuan:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -967,49 +975,49 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished" />
+        <translation>Jenis</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished" />
+        <translation>Pemberitahuan</translation>
     </message>
     <message>
         <source>past, yesterday</source>
-        <translation type="unfinished" />
+        <translation>lewat, kemarin</translation>
     </message>
     <message numerus="yes">
         <source>past, %n days ago</source>
         <comment>past, %n day ago</comment>
-        <translation type="unfinished">
-            <numerusform />
+        <translation>
+            <numerusform>lewat, %n hari lalu</numerusform>
         </translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished" />
+        <translation>Setiap tahun</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished" />
+        <translation>Sekali</translation>
     </message>
     <message>
         <source>Every month</source>
-        <translation type="unfinished" />
+        <translation>Setiap bulan</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished" />
+        <translation>Setiap minggu</translation>
     </message>
     <message numerus="yes">
         <source>%n days before</source>
         <comment>%n day before</comment>
-        <translation type="unfinished">
-            <numerusform />
+        <translation>
+            <numerusform>%n hari sebelumnya</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1086,7 +1094,7 @@ Zamanix melanjutkan dengan kalender %3; Opsi &gt; Kalender Hijriah memilih yang 
     </message>
     <message>
         <source>%1 cannot be recorded: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 tidak dapat dicatat: %2</translation>
     </message>
 </context>
 <context>
@@ -2088,11 +2096,11 @@ Tetap ganti isi %3?</translation>
     </message>
     <message>
         <source>Hijri &amp;Month Starts...</source>
-        <translation type="unfinished" />
+        <translation>Awal &amp;Bulan Hijriah...</translation>
     </message>
     <message>
         <source>Ask About the &amp;New Moon</source>
-        <translation type="unfinished" />
+        <translation>Tanyakan &amp;Hilal</translation>
     </message>
 </context>
 <context>
@@ -2209,11 +2217,11 @@ Tetap ganti isi %3?</translation>
     <name>MonthText</name>
     <message>
         <source>%1: the night before %2, from sunset on %3</source>
-        <translation type="unfinished" />
+        <translation>%1: malam sebelum %2, sejak matahari terbenam pada %3</translation>
     </message>
     <message>
         <source>from sunset, the night of %1</source>
-        <translation type="unfinished" />
+        <translation>sejak matahari terbenam, malam %1</translation>
     </message>
 </context>
 <context>
@@ -2542,35 +2550,35 @@ Profil seperti sekarang disimpan di %4; memulihkan dari berkas itu mengembalikan
     </message>
     <message>
         <source>In %1 days, %2 / %3: %4</source>
-        <translation type="unfinished" />
+        <translation>Dalam %1 hari, %2 / %3: %4</translation>
     </message>
     <message>
         <source>Tomorrow, %1 / %2: %3</source>
-        <translation type="unfinished" />
+        <translation>Besok, %1 / %2: %3</translation>
     </message>
     <message>
         <source>%1 is neither a weekday nor a month and a day: write Friday, Hijri/13, Ramadhan/27 or Ramadhan/27/1448</source>
-        <translation type="unfinished" />
+        <translation>%1 bukan hari maupun bulan dan tanggal: tulis Friday, Hijri/13, Ramadhan/27, atau Ramadhan/27/1448</translation>
     </message>
     <message>
         <source>%1 is neither a Hijri nor a Christian month</source>
-        <translation type="unfinished" />
+        <translation>%1 bukan bulan Hijriah maupun Masehi</translation>
     </message>
     <message>
         <source>%1 is not a day: write 1 to 31, or 01 to 09</source>
-        <translation type="unfinished" />
+        <translation>%1 bukan tanggal: tulis 1 sampai 31, atau 01 sampai 09</translation>
     </message>
     <message>
         <source>a Hijri month never has more than 30 days</source>
-        <translation type="unfinished" />
+        <translation>bulan Hijriah tidak pernah lebih dari 30 hari</translation>
     </message>
     <message>
         <source>%1 is not a year: write it as 1448, or as -5 for a year before 1</source>
-        <translation type="unfinished" />
+        <translation>%1 bukan tahun: tulis seperti 1448, atau -5 untuk tahun sebelum 1</translation>
     </message>
     <message>
         <source>the year %1 lies outside the supported years, -4000 to 3000</source>
-        <translation type="unfinished" />
+        <translation>tahun %1 di luar tahun yang didukung, -4000 sampai 3000</translation>
     </message>
     <message>
         <source>%1 %2 has only %3 days</source>
@@ -2578,59 +2586,59 @@ Profil seperti sekarang disimpan di %4; memulihkan dari berkas itu mengembalikan
     </message>
     <message>
         <source>%1 October 1582 never was: the Gregorian calendar went from 4 to 15 October 1582</source>
-        <translation type="unfinished" />
+        <translation>%1 Oktober 1582 tidak pernah ada: kalender Gregorius melompat dari 4 ke 15 Oktober 1582</translation>
     </message>
     <message>
         <source>%1 %2 has only %3 days under the %4 calendar</source>
-        <translation type="unfinished" />
+        <translation>%1 %2 hanya %3 hari menurut kalender %4</translation>
     </message>
     <message>
         <source>%1 lies outside the days Zamanix supports, 1 January -4000 to 31 December 3000</source>
-        <translation type="unfinished" />
+        <translation>%1 di luar hari yang didukung Zamanix, 1 Januari -4000 sampai 31 Desember 3000</translation>
     </message>
     <message>
         <source>Next on %1 / %2</source>
-        <translation type="unfinished" />
+        <translation>Berikutnya pada %1 / %2</translation>
     </message>
     <message>
         <source>Next on %1 / %2 (%3)</source>
-        <translation type="unfinished" />
+        <translation>Berikutnya pada %1 / %2 (%3)</translation>
     </message>
     <message>
         <source>%1 / %2: this day has gone by, so it will not ring</source>
-        <translation type="unfinished" />
+        <translation>%1 / %2: hari ini sudah lewat, jadi tidak akan berbunyi</translation>
     </message>
     <message>
         <source>It never falls due: %1.</source>
-        <translation type="unfinished" />
+        <translation>Tidak pernah jatuh tempo: %1.</translation>
     </message>
     <message>
         <source>Write a memo: an empty memo never rings.</source>
-        <translation type="unfinished" />
+        <translation>Tulis catatan: catatan kosong tidak pernah berbunyi.</translation>
     </message>
     <message>
         <source>This reminder cannot be kept: %1.</source>
-        <translation type="unfinished" />
+        <translation>Pengingat ini tidak dapat disimpan: %1.</translation>
     </message>
     <message>
         <source>it falls on no day before 31 December 3000, the last day Zamanix supports</source>
-        <translation type="unfinished" />
+        <translation>tidak jatuh pada hari mana pun sebelum 31 Desember 3000, hari terakhir yang didukung Zamanix</translation>
     </message>
     <message>
         <source>only in leap years</source>
-        <translation type="unfinished" />
+        <translation>hanya pada tahun kabisat</translation>
     </message>
     <message>
         <source>only in the years whose %1 has 30 days</source>
-        <translation type="unfinished" />
+        <translation>hanya pada tahun yang %1-nya 30 hari</translation>
     </message>
     <message>
         <source>on the 29th of the months that have 29 days</source>
-        <translation type="unfinished" />
+        <translation>pada tanggal 29 di bulan yang berjumlah 29 hari</translation>
     </message>
     <message>
         <source>on the last day of the months that have fewer than %1 days</source>
-        <translation type="unfinished" />
+        <translation>pada hari terakhir bulan yang kurang dari %1 hari</translation>
     </message>
 </context>
 <context>
@@ -2951,11 +2959,11 @@ Coba '%3 --help' untuk informasi lebih lanjut.</translation>
     </message>
     <message>
         <source>%1 fell on %2, which has gone by: the reminder is kept, but it will not ring</source>
-        <translation type="unfinished" />
+        <translation>%1 jatuh pada %2, yang sudah lewat: pengingat disimpan, tetapi tidak akan berbunyi</translation>
     </message>
     <message>
         <source>%1: %2; the reminder is kept, and rings only if that month gets its 30th day</source>
-        <translation type="unfinished" />
+        <translation>%1: %2; pengingat disimpan, dan hanya berbunyi jika bulan itu mendapat hari ke-30</translation>
     </message>
     <message>
         <source>Usage:
@@ -3046,11 +3054,102 @@ no password for publish) are reported as
 "zamanix-reminders: &lt;what is wrong&gt;" on standard error with exit status 2,
 and nothing is written.
 </source>
-        <translation type="unfinished" />
+        <translation>Penggunaan:
+  zamanix-reminders [OPSI] list [--format text|tsv]
+  zamanix-reminders [OPSI] upcoming [--days N] [--format text|tsv]
+  zamanix-reminders [OPSI] add KUNCI CATATAN [--alarm JJ:MM] [--every MENIT]
+                    [--notice HARI]
+  zamanix-reminders [OPSI] remove KUNCI
+  zamanix-reminders [OPSI] export [--years N] [--from TANGGAL] [-o BERKAS]
+  zamanix-reminders [OPSI] export --rscale [--from TANGGAL] [-o BERKAS]
+  zamanix-reminders [OPSI] publish [--url URL] [--user NAMA]
+                    [--password-file BERKAS] [--years N]
+dengan OPSI berupa [--profile BERKAS] [--calendar astronomical|umalqura|civil]
+[--adjust N].
+
+Mendaftar, menambah, dan menghapus pengingat yang disimpan program desktop
+Zamanix, mengekspornya sebagai berkas iCalendar untuk program kalender lain,
+dan menerbitkannya ke kalender CalDAV yang ditampilkan ponsel dan program
+kalender lain.
+
+KUNCI menyebutkan kapan pengingat jatuh tempo:
+  Ramadhan/27, March/06      setiap tahun, pada bulan dan tanggal salah satu
+                             kalender, seperti formulir menyusunnya
+  Ramadhan/27/1448,          sekali, pada tanggal salah satu kalender
+  March/06/2027
+  Hijri/13, Christian/01     setiap bulan kalender itu, pada satu tanggal;
+                             bulan tanpa tanggal itu mendapatkannya pada hari
+                             terakhirnya
+  Friday                     setiap minggu, pada hari itu (dalam bahasa
+                             Inggris)
+add dan remove juga menerima ejaan umum bulan Hijriah (Ramadan, Dhul Hijjah,
+Rabi al-Awwal, Jumada al-Ula, ...) dan menyimpan bulan sesuai ejaan program.
+Tanggal 1 sampai 9 jatuh tempo baik ditulis 5 maupun 05.
+
+Perintah:
+  list                semua pengingat dan jenisnya, menurut hari jatuh tempo
+                      berikutnya; lalu pengingat sekali yang harinya sudah
+                      lewat; yang tidak pernah jatuh tempo (April/31, bulan
+                      yang salah eja) di akhir, beserta alasannya
+  upcoming            pengingat yang jatuh tempo dari hari ini sampai N hari
+                      dari hari ini (--days, bawaan 30), satu baris per hari
+  add KUNCI CATATAN   simpan CATATAN di bawah KUNCI, beserta alarmnya:
+                      --alarm JJ:MM (bawaan 08:00) dan --every MENIT, 0
+                      sampai 720, sampai mengingatkan lagi (bawaan 60), dan
+                      --notice HARI, 0 sampai 30, untuk diingatkan sekian hari
+                      sebelum setiap hari jatuh tempo juga (0: tanpa
+                      pemberitahuan); pengingat yang sudah ada mempertahankan
+                      yang tidak diberikan; untuk KUNCI tahunan menulis persis
+                      apa yang ditulis tombol Tambah di formulir
+  remove KUNCI        lupakan pengingat, alarm, dan pemberitahuannya, seperti
+                      tombol Hapus di formulir
+  export              tulis setiap hari ketika pengingat jatuh tempo dalam N
+                      tahun ke depan (--years, bawaan 5, mulai --from
+                      TANGGAL, TAHUN-BULAN-TANGGAL, bawaan hari ini) sebagai
+                      acara iCalendar pada waktu alarm di zona waktu Anda,
+                      ke BERKAS (-o; target taut, pipa, atau terminal ditulis
+                      sebagai aliran; tidak pernah ke profil atau
+                      berkasnya) atau ke keluaran standar
+                      dengan --rscale: satu acara per pengingat yang berulang
+                      setiap tahun kalendernya (RFC 7529), untuk program yang
+                      mengenal kalender Hijriah ICU (Ummul Qura dan tabular,
+                      tanpa penyesuaian atau awal bulan yang tercatat)
+  publish             membuat kalender CalDAV di URL (--url, bawaan: yang ada
+                      di profil) memuat acara yang ditulis export --years N
+                      (--years, bawaan: yang ada di profil, jika tidak 2): hanya
+                      menulis yang berubah, dan tidak pernah menyentuh objek
+                      program lain. Kata sandi adalah baris pertama
+                      --password-file BERKAS (- membaca masukan standar), jika
+                      tidak kata sandi di ring kunci. Status keluar 1 bila
+                      server atau jaringan gagal
+
+Opsi:
+  --profile BERKAS    profil yang dipakai (bawaan: milik program desktop,
+                      $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar ATURAN   kalender Hijriah: astronomical, umalqura, atau civil
+                      (bawaan: yang dipilih di program desktop)
+  --adjust N          geser kalender Hijriah N hari, -2 sampai 2 (bawaan:
+                      seperti yang dipilih di program desktop)
+  --format text|tsv   kolom rata (bawaan), atau nilai dipisah tab dengan baris
+                      kepala
+  -h, --help          tampilkan bantuan ini
+  --version           tampilkan versi
+CATATAN yang diawali "-" ditulis setelah "--".
+
+Kalender Hijriah mengikuti awal bulan yang tercatat di profil (bagian
+[HijriMonthStarts], "1448/9=2027-02-07"); entri yang tidak dapat dipakai
+diabaikan, dengan peringatan pada galat standar.
+
+Galat (kunci dengan bulan, tanggal, tahun, atau hari yang tidak valid, tanggal
+di luar tahun yang didukung, profil yang tidak dapat dibaca atau ditulis, opsi
+yang salah, tidak ada kata sandi untuk menerbitkan) dilaporkan sebagai
+"zamanix-reminders: &lt;apa yang salah&gt;" pada galat standar dengan status keluar
+2, dan tidak ada yang ditulis.
+</translation>
     </message>
     <message>
         <source>--notice takes a number of days from 0 to %1, not %2</source>
-        <translation type="unfinished" />
+        <translation>--notice menerima jumlah hari dari 0 sampai %1, bukan %2</translation>
     </message>
 </context>
 <context>
@@ -3783,12 +3882,14 @@ Terbitkan Sekarang</translation>
     <message>
         <source>List, remove and import the days on which your community's Hijri months began
 Hijri Month Starts</source>
-        <translation type="unfinished" />
+        <translation>Tampilkan, hapus, dan impor hari dimulainya bulan Hijriah komunitas Anda
+Awal Bulan Hijriah</translation>
     </message>
     <message>
         <source>On the 29th of each Hijri month, ask in the evening whether the new moon was seen
 Ask About the New Moon</source>
-        <translation type="unfinished" />
+        <translation>Pada tanggal 29 setiap bulan Hijriah, tanyakan di sore hari apakah hilal terlihat
+Tanyakan Hilal</translation>
     </message>
 </context>
 <context>

@@ -72,23 +72,25 @@ Padamkannya di sini, atau betulkan kuncinya dalam profil.</translation>
         <source>The form cannot show a day of %1, which never falls due: %2.
 
 Edit it here, or delete it.</source>
-        <translation type="unfinished" />
+        <translation>Borang tidak dapat memaparkan hari bagi %1, yang tidak akan tiba: %2.
+
+Suntingnya di sini, atau padamkannya.</translation>
     </message>
     <message>
         <source>&amp;New Reminder...</source>
-        <translation type="unfinished" />
+        <translation>Peringatan &amp;Baharu...</translation>
     </message>
     <message>
         <source>Adds a reminder: every year, once, every month or every week</source>
-        <translation type="unfinished" />
+        <translation>Menambah peringatan: setiap tahun, sekali, setiap bulan atau setiap minggu</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Sunting...</translation>
     </message>
     <message>
         <source>Changes the selected reminder</source>
-        <translation type="unfinished" />
+        <translation>Mengubah peringatan yang dipilih</translation>
     </message>
     <message>
         <source>&amp;Open in Form</source>
@@ -96,7 +98,7 @@ Edit it here, or delete it.</source>
     </message>
     <message>
         <source>Shows the selected reminder's day in the form</source>
-        <translation type="unfinished" />
+        <translation>Memaparkan hari peringatan yang dipilih dalam borang</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -104,35 +106,35 @@ Edit it here, or delete it.</source>
     </message>
     <message>
         <source>Deletes the selected reminder, after asking</source>
-        <translation type="unfinished" />
+        <translation>Memadam peringatan yang dipilih, selepas bertanya</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished" />
+        <translation>E&amp;ksport...</translation>
     </message>
     <message>
         <source>Saves the reminders of the next five years as an iCalendar file</source>
-        <translation type="unfinished" />
+        <translation>Menyimpan peringatan lima tahun akan datang sebagai fail iCalendar</translation>
     </message>
     <message>
         <source>There are no reminders yet. Choose New Reminder... to add one of any kind, or in the main window choose a date, type a memo and choose Add.</source>
-        <translation type="unfinished" />
+        <translation>Belum ada peringatan. Pilih Peringatan Baharu... untuk menambah sebarang jenis, atau dalam tetingkap utama pilih tarikh, taip nota dan pilih Tambah.</translation>
     </message>
     <message>
         <source>Enter opens a yearly reminder in the form and edits the others, Delete removes one, the Menu key shows what else can be done, Escape closes the window</source>
-        <translation type="unfinished" />
+        <translation>Enter membuka peringatan tahunan dalam borang dan menyunting yang lain, Delete membuang satu, kekunci Menu menunjukkan tindakan lain, Escape menutup tetingkap</translation>
     </message>
     <message>
         <source>%1 never falls due: %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 tidak akan tiba: %2.</translation>
     </message>
     <message>
         <source>%1 fell on %2, which has gone by; it will not ring again.</source>
-        <translation type="unfinished" />
+        <translation>%1 jatuh pada %2, yang sudah berlalu; ia tidak akan berbunyi lagi.</translation>
     </message>
     <message>
         <source>%1 falls due %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 tiba %2.</translation>
     </message>
     <message>
         <source>A reminder for %1 exists already:
@@ -140,13 +142,19 @@ Edit it here, or delete it.</source>
 %2
 
 Replace it with this one?</source>
-        <translation type="unfinished" />
+        <translation>Peringatan untuk %1 sudah ada:
+
+%2
+
+Gantikan dengan yang ini?</translation>
     </message>
     <message>
         <source>The reminder for %1 could not be saved.
 
 %2</source>
-        <translation type="unfinished" />
+        <translation>Peringatan untuk %1 tidak dapat disimpan.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -280,38 +288,38 @@ Replace it with this one?</source>
     <name>CCrescentPrompt</name>
     <message>
         <source>Has the new moon of %1 been seen?</source>
-        <translation type="unfinished" />
+        <translation>Adakah anak bulan %1 telah kelihatan?</translation>
     </message>
     <message>
         <source>Today is 29 %1; your answer records the day %2 begins.</source>
-        <translation type="unfinished" />
+        <translation>Hari ini 29 %1; jawapan anda merekodkan hari %2 bermula.</translation>
     </message>
     <message>
         <source>Yes: %1 begins tomorrow</source>
-        <translation type="unfinished" />
+        <translation>Ya: %1 bermula esok</translation>
     </message>
     <message>
         <source>No: %1 has 30 days</source>
-        <translation type="unfinished" />
+        <translation>Tidak: %1 mempunyai 30 hari</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished" />
+        <translation>Belum lagi</translation>
     </message>
     <message>
         <source>Zamanix: The New Moon</source>
-        <translation type="unfinished" />
+        <translation>Zamanix: Anak Bulan</translation>
     </message>
     <message>
         <source>The start of %1 could not be recorded.</source>
-        <translation type="unfinished" />
+        <translation>Permulaan %1 tidak dapat direkodkan.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>Tetapan bertanya tentang anak bulan tidak dapat disimpan; Zamanix akan melupakannya apabila ditutup.</translation>
     </message>
 </context>
 <context>
@@ -482,121 +490,121 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Began On...</source>
-        <translation type="unfinished" />
+        <translation>Bermula Pada...</translation>
     </message>
     <message>
         <source>This Month Began On...</source>
-        <translation type="unfinished" />
+        <translation>Bulan Ini Bermula Pada...</translation>
     </message>
     <message>
         <source>Remove Record</source>
-        <translation type="unfinished" />
+        <translation>Buang Rekod</translation>
     </message>
     <message>
         <source>The start of %1 could not be recorded.</source>
-        <translation type="unfinished" />
+        <translation>Permulaan %1 tidak dapat direkodkan.</translation>
     </message>
     <message>
         <source>The recorded start of %1 could not be removed.</source>
-        <translation type="unfinished" />
+        <translation>Permulaan %1 yang direkodkan tidak dapat dibuang.</translation>
     </message>
 </context>
 <context>
     <name>CMonthStartDialog</name>
     <message>
         <source>When %1 Began - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>Bila %1 Bermula - Zamanix</translation>
     </message>
     <message>
         <source>The days it can have begun on</source>
-        <translation type="unfinished" />
+        <translation>Hari-hari ia mungkin bermula</translation>
     </message>
     <message>
         <source>&amp;Record</source>
-        <translation type="unfinished" />
+        <translation>&amp;Rekod</translation>
     </message>
     <message>
         <source>Remove Recor&amp;d</source>
-        <translation type="unfinished" />
+        <translation>&amp;Buang Rekod</translation>
     </message>
     <message>
         <source>%1 cannot be recorded to begin on any day now: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 tidak boleh direkodkan bermula pada mana-mana hari sekarang: %2</translation>
     </message>
     <message>
         <source>%1 began on %2, as recorded; %3 begins it on %4. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1 bermula pada %2, seperti direkodkan; %3 memulakannya pada %4. Pilih hari yang diumumkan oleh komuniti anda.</translation>
     </message>
     <message>
         <source>%1 begins on %2, moved by the records of the months around it; %3 begins it on %4. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1 bermula pada %2, dianjakkan oleh rekod bulan-bulan di sekitarnya; %3 memulakannya pada %4. Pilih hari yang diumumkan oleh komuniti anda.</translation>
     </message>
     <message>
         <source>%1 begins on %2 under %3. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1 bermula pada %2 menurut %3. Pilih hari yang diumumkan oleh komuniti anda.</translation>
     </message>
     <message>
         <source>%1, now %2 (the rule's start, recorded)</source>
-        <translation type="unfinished" />
+        <translation>%1, kini %2 (permulaan peraturan, direkodkan)</translation>
     </message>
     <message>
         <source>%1, now %2 (the rule's start)</source>
-        <translation type="unfinished" />
+        <translation>%1, kini %2 (permulaan peraturan)</translation>
     </message>
     <message>
         <source>%1, now %2 (recorded)</source>
-        <translation type="unfinished" />
+        <translation>%1, kini %2 (direkodkan)</translation>
     </message>
     <message>
         <source>%1, now %2</source>
-        <translation type="unfinished" />
+        <translation>%1, kini %2</translation>
     </message>
 </context>
 <context>
     <name>CMonthStartModel</name>
     <message>
         <source>Ignored: %1</source>
-        <translation type="unfinished" />
+        <translation>Diabaikan: %1</translation>
     </message>
     <message>
         <source>the same day</source>
-        <translation type="unfinished" />
+        <translation>hari yang sama</translation>
     </message>
     <message>
         <source>1 day earlier</source>
-        <translation type="unfinished" />
+        <translation>1 hari lebih awal</translation>
     </message>
     <message>
         <source>1 day later</source>
-        <translation type="unfinished" />
+        <translation>1 hari lebih lewat</translation>
     </message>
     <message>
         <source>%1 days earlier</source>
-        <translation type="unfinished" />
+        <translation>%1 hari lebih awal</translation>
     </message>
     <message>
         <source>%1 days later</source>
-        <translation type="unfinished" />
+        <translation>%1 hari lebih lewat</translation>
     </message>
     <message>
         <source>Hijri month</source>
-        <translation type="unfinished" />
+        <translation>Bulan Hijrah</translation>
     </message>
     <message>
         <source>Began on</source>
-        <translation type="unfinished" />
+        <translation>Bermula pada</translation>
     </message>
     <message>
         <source>The rule's start</source>
-        <translation type="unfinished" />
+        <translation>Permulaan peraturan</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished" />
+        <translation>Beza</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished" />
+        <translation>Catatan</translation>
     </message>
 </context>
 <context>
@@ -607,23 +615,23 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Hijri Month Starts - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>Permulaan Bulan Hijrah - Zamanix</translation>
     </message>
     <message>
         <source>Recorded month starts</source>
-        <translation type="unfinished" />
+        <translation>Permulaan bulan yang direkodkan</translation>
     </message>
     <message>
         <source>Delete removes the selected record; Escape closes the window</source>
-        <translation type="unfinished" />
+        <translation>Delete membuang rekod yang dipilih; Escape menutup tetingkap</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished" />
+        <translation>&amp;Buang</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Import...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -631,83 +639,83 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Replace the records with those of a file, as a mosque or a community site publishes them</source>
-        <translation type="unfinished" />
+        <translation>Gantikan rekod dengan rekod daripada fail, seperti yang diterbitkan oleh masjid atau laman komuniti</translation>
     </message>
     <message>
         <source>The new moon</source>
-        <translation type="unfinished" />
+        <translation>Anak bulan</translation>
     </message>
     <message>
         <source>Ask on the 29th of each Hijri month whether it was seen, at</source>
-        <translation type="unfinished" />
+        <translation>Tanya pada 29 setiap bulan Hijrah sama ada ia kelihatan, pada</translation>
     </message>
     <message>
         <source>Time of the question about the new moon</source>
-        <translation type="unfinished" />
+        <translation>Masa soalan tentang anak bulan</translation>
     </message>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>Tetapan bertanya tentang anak bulan tidak dapat disimpan; Zamanix akan melupakannya apabila ditutup.</translation>
     </message>
     <message>
         <source>The time of the question about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>Masa soalan tentang anak bulan tidak dapat disimpan; Zamanix akan melupakannya apabila ditutup.</translation>
     </message>
     <message>
         <source>The Hijri calendar in use: %1.</source>
-        <translation type="unfinished" />
+        <translation>Kalendar Hijrah yang digunakan: %1.</translation>
     </message>
     <message>
         <source>No month start is recorded; the month panel's This Month Began On... records one.</source>
-        <translation type="unfinished" />
+        <translation>Tiada permulaan bulan direkodkan; Bulan Ini Bermula Pada... dalam panel bulan merekodkannya.</translation>
     </message>
     <message>
         <source>Each record says on which day a Hijri month began for your community; a marked one cannot be kept and is ignored.</source>
-        <translation type="unfinished" />
+        <translation>Setiap rekod menyatakan hari bulan Hijrah bermula bagi komuniti anda; rekod bertanda tidak dapat disimpan dan diabaikan.</translation>
     </message>
     <message>
         <source>Remove the recorded start of %1, %2?</source>
-        <translation type="unfinished" />
+        <translation>Buang permulaan %1 yang direkodkan, %2?</translation>
     </message>
     <message>
         <source>Remove the entry %1 from the profile?</source>
-        <translation type="unfinished" />
+        <translation>Buang entri %1 daripada profil?</translation>
     </message>
     <message>
         <source>The record of %1 could not be removed.</source>
-        <translation type="unfinished" />
+        <translation>Rekod %1 tidak dapat dibuang.</translation>
     </message>
     <message>
         <source>Import Hijri Month Starts</source>
-        <translation type="unfinished" />
+        <translation>Import Permulaan Bulan Hijrah</translation>
     </message>
     <message>
         <source>Month starts (*.txt *.ini)</source>
-        <translation type="unfinished" />
+        <translation>Permulaan bulan (*.txt *.ini)</translation>
     </message>
     <message>
         <source>Importing "%1" replaces the month starts recorded now, and %2 of them that the file does not hold will be removed. Import it?</source>
-        <translation type="unfinished" />
+        <translation>Mengimport "%1" menggantikan permulaan bulan yang direkodkan sekarang, dan %2 daripadanya yang tiada dalam fail akan dibuang. Import?</translation>
     </message>
     <message>
         <source>The month starts of "%1" could not be imported.</source>
-        <translation type="unfinished" />
+        <translation>Permulaan bulan daripada "%1" tidak dapat diimport.</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished" />
+        <translation>ia bukan fail</translation>
     </message>
     <message>
         <source>it is larger than a list of month starts can be</source>
-        <translation type="unfinished" />
+        <translation>ia lebih besar daripada senarai permulaan bulan</translation>
     </message>
     <message>
         <source>Nothing was imported from "%1": %2.</source>
-        <translation type="unfinished" />
+        <translation>Tiada apa-apa diimport daripada "%1": %2.</translation>
     </message>
     <message>
         <source>Nothing was imported from "%1", for these lines:</source>
-        <translation type="unfinished" />
+        <translation>Tiada apa-apa diimport daripada "%1", kerana baris ini:</translation>
     </message>
 </context>
 <context>
@@ -725,19 +733,19 @@ Replace it with this one?</source>
     <name>CReminderDialog</name>
     <message>
         <source>Every year</source>
-        <translation type="unfinished" />
+        <translation>Setiap tahun</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished" />
+        <translation>Sekali</translation>
     </message>
     <message>
         <source>Every month</source>
-        <translation type="unfinished" />
+        <translation>Setiap bulan</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished" />
+        <translation>Setiap minggu</translation>
     </message>
     <message>
         <source>Hijri</source>
@@ -749,51 +757,51 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished" />
+        <translation>Ahad</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished" />
+        <translation>Isnin</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished" />
+        <translation>Selasa</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished" />
+        <translation>Rabu</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished" />
+        <translation>Khamis</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished" />
+        <translation>Jumaat</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished" />
+        <translation>Sabtu</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished" />
+        <translation> minit</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished" />
+        <translation>Tiada</translation>
     </message>
     <message>
         <source> day before</source>
-        <translation type="unfinished" />
+        <translation> hari sebelumnya</translation>
     </message>
     <message>
         <source> days before</source>
-        <translation type="unfinished" />
+        <translation> hari sebelumnya</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished" />
+        <translation>Jenis</translation>
     </message>
     <message>
         <source>Calendar</source>
@@ -813,11 +821,11 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Weekday</source>
-        <translation type="unfinished" />
+        <translation>Hari dalam minggu</translation>
     </message>
     <message>
         <source>Falls due</source>
-        <translation type="unfinished" />
+        <translation>Tiba</translation>
     </message>
     <message>
         <source>Memo</source>
@@ -825,67 +833,67 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Alarm time</source>
-        <translation type="unfinished" />
+        <translation>Masa penggera</translation>
     </message>
     <message>
         <source>Repeat interval in minutes</source>
-        <translation type="unfinished" />
+        <translation>Selang ulangan dalam minit</translation>
     </message>
     <message>
         <source>Notice: days before each day it falls due</source>
-        <translation type="unfinished" />
+        <translation>Notis: hari sebelum setiap hari ia tiba</translation>
     </message>
     <message>
         <source>Edit Reminder - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>Sunting Peringatan - Zamanix</translation>
     </message>
     <message>
         <source>New Reminder - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>Peringatan Baharu - Zamanix</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Jenis:</translation>
     </message>
     <message>
         <source>&amp;Calendar:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Kalendar:</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Bulan:</translation>
     </message>
     <message>
         <source>&amp;Day:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Hari:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished" />
+        <translation>Ta&amp;hun:</translation>
     </message>
     <message>
         <source>&amp;Weekday:</source>
-        <translation type="unfinished" />
+        <translation>Hari dalam &amp;minggu:</translation>
     </message>
     <message>
         <source>Falls due:</source>
-        <translation type="unfinished" />
+        <translation>Tiba:</translation>
     </message>
     <message>
         <source>M&amp;emo:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Nota:</translation>
     </message>
     <message>
         <source>&amp;Alarm at:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Penggera pada:</translation>
     </message>
     <message>
         <source>&amp;Repeat every:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ulang setiap:</translation>
     </message>
     <message>
         <source>&amp;Notice:</source>
-        <translation type="unfinished" />
+        <translation>N&amp;otis:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -967,49 +975,49 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished" />
+        <translation>Jenis</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished" />
+        <translation>Notis</translation>
     </message>
     <message>
         <source>past, yesterday</source>
-        <translation type="unfinished" />
+        <translation>lalu, semalam</translation>
     </message>
     <message numerus="yes">
         <source>past, %n days ago</source>
         <comment>past, %n day ago</comment>
-        <translation type="unfinished">
-            <numerusform />
+        <translation>
+            <numerusform>lalu, %n hari lepas</numerusform>
         </translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished" />
+        <translation>Setiap tahun</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished" />
+        <translation>Sekali</translation>
     </message>
     <message>
         <source>Every month</source>
-        <translation type="unfinished" />
+        <translation>Setiap bulan</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished" />
+        <translation>Setiap minggu</translation>
     </message>
     <message numerus="yes">
         <source>%n days before</source>
         <comment>%n day before</comment>
-        <translation type="unfinished">
-            <numerusform />
+        <translation>
+            <numerusform>%n hari sebelumnya</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1086,7 +1094,7 @@ Ia meneruskan dengan kalendar %3; Pilihan &gt; Kalendar Hijrah memilih yang lain
     </message>
     <message>
         <source>%1 cannot be recorded: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 tidak dapat direkodkan: %2</translation>
     </message>
 </context>
 <context>
@@ -2089,11 +2097,11 @@ Tetap gantikan kandungan %3?</translation>
     </message>
     <message>
         <source>Hijri &amp;Month Starts...</source>
-        <translation type="unfinished" />
+        <translation>Permulaan &amp;Bulan Hijrah...</translation>
     </message>
     <message>
         <source>Ask About the &amp;New Moon</source>
-        <translation type="unfinished" />
+        <translation>Tanya tentang Anak Bula&amp;n</translation>
     </message>
 </context>
 <context>
@@ -2210,11 +2218,11 @@ Tetap gantikan kandungan %3?</translation>
     <name>MonthText</name>
     <message>
         <source>%1: the night before %2, from sunset on %3</source>
-        <translation type="unfinished" />
+        <translation>%1: malam sebelum %2, dari matahari terbenam pada %3</translation>
     </message>
     <message>
         <source>from sunset, the night of %1</source>
-        <translation type="unfinished" />
+        <translation>dari matahari terbenam, malam %1</translation>
     </message>
 </context>
 <context>
@@ -2542,35 +2550,35 @@ Profil seperti sekarang disimpan dalam %4; memulihkan daripada fail itu mengemba
     </message>
     <message>
         <source>In %1 days, %2 / %3: %4</source>
-        <translation type="unfinished" />
+        <translation>Dalam %1 hari, %2 / %3: %4</translation>
     </message>
     <message>
         <source>Tomorrow, %1 / %2: %3</source>
-        <translation type="unfinished" />
+        <translation>Esok, %1 / %2: %3</translation>
     </message>
     <message>
         <source>%1 is neither a weekday nor a month and a day: write Friday, Hijri/13, Ramadhan/27 or Ramadhan/27/1448</source>
-        <translation type="unfinished" />
+        <translation>%1 bukan hari dalam minggu dan bukan bulan serta hari: tulis Friday, Hijri/13, Ramadhan/27 atau Ramadhan/27/1448</translation>
     </message>
     <message>
         <source>%1 is neither a Hijri nor a Christian month</source>
-        <translation type="unfinished" />
+        <translation>%1 bukan bulan Hijrah mahupun Masihi</translation>
     </message>
     <message>
         <source>%1 is not a day: write 1 to 31, or 01 to 09</source>
-        <translation type="unfinished" />
+        <translation>%1 bukan hari: tulis 1 hingga 31, atau 01 hingga 09</translation>
     </message>
     <message>
         <source>a Hijri month never has more than 30 days</source>
-        <translation type="unfinished" />
+        <translation>bulan Hijrah tidak pernah lebih daripada 30 hari</translation>
     </message>
     <message>
         <source>%1 is not a year: write it as 1448, or as -5 for a year before 1</source>
-        <translation type="unfinished" />
+        <translation>%1 bukan tahun: tulis seperti 1448, atau -5 untuk tahun sebelum 1</translation>
     </message>
     <message>
         <source>the year %1 lies outside the supported years, -4000 to 3000</source>
-        <translation type="unfinished" />
+        <translation>tahun %1 di luar tahun yang disokong, -4000 hingga 3000</translation>
     </message>
     <message>
         <source>%1 %2 has only %3 days</source>
@@ -2578,59 +2586,59 @@ Profil seperti sekarang disimpan dalam %4; memulihkan daripada fail itu mengemba
     </message>
     <message>
         <source>%1 October 1582 never was: the Gregorian calendar went from 4 to 15 October 1582</source>
-        <translation type="unfinished" />
+        <translation>%1 Oktober 1582 tidak pernah wujud: kalendar Gregory beralih dari 4 ke 15 Oktober 1582</translation>
     </message>
     <message>
         <source>%1 %2 has only %3 days under the %4 calendar</source>
-        <translation type="unfinished" />
+        <translation>%1 %2 hanya mempunyai %3 hari menurut kalendar %4</translation>
     </message>
     <message>
         <source>%1 lies outside the days Zamanix supports, 1 January -4000 to 31 December 3000</source>
-        <translation type="unfinished" />
+        <translation>%1 di luar hari yang disokong Zamanix, 1 Januari -4000 hingga 31 Disember 3000</translation>
     </message>
     <message>
         <source>Next on %1 / %2</source>
-        <translation type="unfinished" />
+        <translation>Seterusnya pada %1 / %2</translation>
     </message>
     <message>
         <source>Next on %1 / %2 (%3)</source>
-        <translation type="unfinished" />
+        <translation>Seterusnya pada %1 / %2 (%3)</translation>
     </message>
     <message>
         <source>%1 / %2: this day has gone by, so it will not ring</source>
-        <translation type="unfinished" />
+        <translation>%1 / %2: hari ini sudah berlalu, jadi ia tidak akan berbunyi</translation>
     </message>
     <message>
         <source>It never falls due: %1.</source>
-        <translation type="unfinished" />
+        <translation>Ia tidak akan tiba: %1.</translation>
     </message>
     <message>
         <source>Write a memo: an empty memo never rings.</source>
-        <translation type="unfinished" />
+        <translation>Tulis nota: nota kosong tidak pernah berbunyi.</translation>
     </message>
     <message>
         <source>This reminder cannot be kept: %1.</source>
-        <translation type="unfinished" />
+        <translation>Peringatan ini tidak dapat disimpan: %1.</translation>
     </message>
     <message>
         <source>it falls on no day before 31 December 3000, the last day Zamanix supports</source>
-        <translation type="unfinished" />
+        <translation>ia tidak jatuh pada mana-mana hari sebelum 31 Disember 3000, hari terakhir yang disokong Zamanix</translation>
     </message>
     <message>
         <source>only in leap years</source>
-        <translation type="unfinished" />
+        <translation>hanya pada tahun lompat</translation>
     </message>
     <message>
         <source>only in the years whose %1 has 30 days</source>
-        <translation type="unfinished" />
+        <translation>hanya pada tahun yang %1 mempunyai 30 hari</translation>
     </message>
     <message>
         <source>on the 29th of the months that have 29 days</source>
-        <translation type="unfinished" />
+        <translation>pada 29 haribulan bagi bulan yang mempunyai 29 hari</translation>
     </message>
     <message>
         <source>on the last day of the months that have fewer than %1 days</source>
-        <translation type="unfinished" />
+        <translation>pada hari terakhir bulan yang kurang daripada %1 hari</translation>
     </message>
 </context>
 <context>
@@ -2954,11 +2962,11 @@ Cuba '%3 --help' untuk maklumat lanjut.</translation>
     </message>
     <message>
         <source>%1 fell on %2, which has gone by: the reminder is kept, but it will not ring</source>
-        <translation type="unfinished" />
+        <translation>%1 jatuh pada %2, yang sudah berlalu: peringatan disimpan, tetapi ia tidak akan berbunyi</translation>
     </message>
     <message>
         <source>%1: %2; the reminder is kept, and rings only if that month gets its 30th day</source>
-        <translation type="unfinished" />
+        <translation>%1: %2; peringatan disimpan, dan hanya berbunyi jika bulan itu mendapat hari ke-30</translation>
     </message>
     <message>
         <source>Usage:
@@ -3049,11 +3057,104 @@ no password for publish) are reported as
 "zamanix-reminders: &lt;what is wrong&gt;" on standard error with exit status 2,
 and nothing is written.
 </source>
-        <translation type="unfinished" />
+        <translation>Penggunaan:
+  zamanix-reminders [PILIHAN] list [--format text|tsv]
+  zamanix-reminders [PILIHAN] upcoming [--days N] [--format text|tsv]
+  zamanix-reminders [PILIHAN] add KUNCI NOTA [--alarm JJ:MM] [--every MINIT]
+                    [--notice HARI]
+  zamanix-reminders [PILIHAN] remove KUNCI
+  zamanix-reminders [PILIHAN] export [--years N] [--from TARIKH] [-o FAIL]
+  zamanix-reminders [PILIHAN] export --rscale [--from TARIKH] [-o FAIL]
+  zamanix-reminders [PILIHAN] publish [--url URL] [--user NAMA]
+                    [--password-file FAIL] [--years N]
+dengan PILIHAN ialah [--profile FAIL]
+[--calendar astronomical|umalqura|civil] [--adjust N].
+
+Menyenaraikan, menambah dan membuang peringatan yang disimpan oleh program
+desktop Zamanix, mengeksportnya sebagai fail iCalendar untuk program kalendar
+lain, dan menerbitkannya ke kalendar CalDAV yang dipaparkan oleh telefon dan
+program kalendar lain.
+
+KUNCI menyatakan bila peringatan tiba masanya:
+  Ramadhan/27, March/06      setiap tahun, pada bulan dan hari mana-mana
+                             kalendar, seperti borang membinanya
+  Ramadhan/27/1448,          sekali, pada tarikh mana-mana kalendar
+  March/06/2027
+  Hijri/13, Christian/01     setiap bulan kalendar itu, pada satu hari; bulan
+                             tanpa hari itu mendapatnya pada hari terakhir
+  Friday                     setiap minggu, pada hari itu (dalam bahasa
+                             Inggeris)
+add dan remove juga menerima ejaan lazim bulan Hijrah (Ramadan, Dhul Hijjah,
+Rabi al-Awwal, Jumada al-Ula, ...) dan menyimpan bulan seperti ejaan program.
+Hari 1 hingga 9 tiba masanya sama ada ditulis 5 atau 05.
+
+Arahan:
+  list                semua peringatan dan jenisnya, mengikut hari ia tiba
+                      masanya; kemudian peringatan sekali yang harinya telah
+                      berlalu; yang tidak pernah tiba (April/31, bulan yang
+                      salah eja) di akhir, dengan sebabnya
+  upcoming            peringatan yang tiba masanya dari hari ini hingga N
+                      hari dari hari ini (--days, lalai 30), satu baris bagi
+                      setiap hari
+  add KUNCI NOTA      simpan NOTA di bawah KUNCI, bersama penggeranya:
+                      --alarm JJ:MM (lalai 08:00) dan --every MINIT, 0 hingga
+                      720, sehingga ia mengingatkan lagi (lalai 60), dan
+                      --notice HARI, 0 hingga 30, untuk diingatkan sekian hari
+                      sebelum setiap hari ia tiba juga (0: tiada notis);
+                      peringatan yang sedia ada mengekalkan yang tidak diberi;
+                      untuk KUNCI tahunan menulis tepat apa yang ditulis oleh
+                      butang Tambah borang
+  remove KUNCI        lupakan peringatan, penggera dan notisnya, seperti butang
+                      Padam borang
+  export              tulis setiap hari peringatan tiba masanya dalam N tahun
+                      akan datang (--years, lalai 5, bermula --from TARIKH,
+                      TAHUN-BULAN-HARI, lalai hari ini) sebagai acara
+                      iCalendar pada masa penggera dalam zon waktu anda, ke
+                      FAIL (-o; sasaran pautan, paip atau terminal ditulis
+                      sebagai strim; tidak sekali-kali profil atau failnya)
+                      atau ke output standard
+                      dengan --rscale: satu acara bagi setiap peringatan yang
+                      berulang setiap tahun kalendarnya (RFC 7529), untuk
+                      program yang mengenali kalendar Hijrah ICU (Ummul Qura
+                      dan berjadual, tanpa pelarasan atau permulaan bulan
+                      yang direkodkan)
+  publish             menjadikan kalendar CalDAV di URL (--url, lalai: yang
+                      dalam profil) menyimpan acara yang ditulis oleh
+                      export --years N (--years, lalai: yang dalam profil,
+                      jika tiada 2): hanya menulis yang berubah, dan tidak
+                      sekali-kali menyentuh objek program lain. Kata laluan
+                      ialah baris pertama --password-file FAIL (- membaca input
+                      standard), jika tidak kata laluan dalam rantai kunci.
+                      Status keluar 1 apabila pelayan atau rangkaian gagal
+
+Pilihan:
+  --profile FAIL      profil yang digunakan (lalai: milik program desktop,
+                      $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar PERATURAN
+                      kalendar Hijrah: astronomical, umalqura atau civil
+                      (lalai: yang dipilih dalam program desktop)
+  --adjust N          anjak kalendar Hijrah N hari, -2 hingga 2 (lalai:
+                      seperti yang dipilih dalam program desktop)
+  --format text|tsv   lajur sejajar (lalai), atau nilai dipisahkan tab dengan
+                      baris pengepala
+  -h, --help          papar bantuan ini
+  --version           papar versi
+NOTA yang bermula dengan "-" ditulis selepas "--".
+
+Kalendar Hijrah mengikut permulaan bulan yang direkodkan dalam profil
+(seksyen [HijriMonthStarts], "1448/9=2027-02-07"); rekod yang tidak dapat
+dikekalkan diketepikan, dengan amaran pada ralat standard.
+
+Ralat (kunci dengan bulan, hari, tahun atau hari minggu yang tidak sah, tarikh
+di luar tahun yang disokong, profil yang tidak dapat dibaca atau ditulis,
+pilihan yang salah, tiada kata laluan untuk menerbitkan) dilaporkan sebagai
+"zamanix-reminders: &lt;apa yang salah&gt;" pada ralat standard dengan status
+keluar 2, dan tiada apa-apa ditulis.
+</translation>
     </message>
     <message>
         <source>--notice takes a number of days from 0 to %1, not %2</source>
-        <translation type="unfinished" />
+        <translation>--notice menerima bilangan hari dari 0 hingga %1, bukan %2</translation>
     </message>
 </context>
 <context>
@@ -3786,12 +3887,14 @@ Terbitkan Sekarang</translation>
     <message>
         <source>List, remove and import the days on which your community's Hijri months began
 Hijri Month Starts</source>
-        <translation type="unfinished" />
+        <translation>Senarai, buang dan import hari bermulanya bulan Hijrah komuniti anda
+Permulaan Bulan Hijrah</translation>
     </message>
     <message>
         <source>On the 29th of each Hijri month, ask in the evening whether the new moon was seen
 Ask About the New Moon</source>
-        <translation type="unfinished" />
+        <translation>Pada 29 setiap bulan Hijrah, tanya pada waktu petang sama ada anak bulan kelihatan
+Tanya tentang Anak Bulan</translation>
     </message>
 </context>
 <context>

@@ -72,23 +72,25 @@ Onu buradan silin ya da profildeki anahtarını düzeltin.</translation>
         <source>The form cannot show a day of %1, which never falls due: %2.
 
 Edit it here, or delete it.</source>
-        <translation type="unfinished" />
+        <translation>Form, hiç zamanı gelmeyen %1 için bir gün gösteremez: %2.
+
+Burada düzenleyin ya da silin.</translation>
     </message>
     <message>
         <source>&amp;New Reminder...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Yeni Hatırlatıcı...</translation>
     </message>
     <message>
         <source>Adds a reminder: every year, once, every month or every week</source>
-        <translation type="unfinished" />
+        <translation>Bir hatırlatıcı ekler: her yıl, bir kez, her ay ya da her hafta</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Düzenle...</translation>
     </message>
     <message>
         <source>Changes the selected reminder</source>
-        <translation type="unfinished" />
+        <translation>Seçili hatırlatıcıyı değiştirir</translation>
     </message>
     <message>
         <source>&amp;Open in Form</source>
@@ -96,7 +98,7 @@ Edit it here, or delete it.</source>
     </message>
     <message>
         <source>Shows the selected reminder's day in the form</source>
-        <translation type="unfinished" />
+        <translation>Seçili hatırlatıcının gününü formda gösterir</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -104,35 +106,35 @@ Edit it here, or delete it.</source>
     </message>
     <message>
         <source>Deletes the selected reminder, after asking</source>
-        <translation type="unfinished" />
+        <translation>Sorduktan sonra seçili hatırlatıcıyı siler</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Dışa Aktar...</translation>
     </message>
     <message>
         <source>Saves the reminders of the next five years as an iCalendar file</source>
-        <translation type="unfinished" />
+        <translation>Önümüzdeki beş yılın hatırlatıcılarını bir iCalendar dosyasına kaydeder</translation>
     </message>
     <message>
         <source>There are no reminders yet. Choose New Reminder... to add one of any kind, or in the main window choose a date, type a memo and choose Add.</source>
-        <translation type="unfinished" />
+        <translation>Henüz hatırlatıcı yok. Her türden bir hatırlatıcı eklemek için Yeni Hatırlatıcı... seçin ya da ana pencerede bir tarih seçip bir not yazın ve Ekle'yi seçin.</translation>
     </message>
     <message>
         <source>Enter opens a yearly reminder in the form and edits the others, Delete removes one, the Menu key shows what else can be done, Escape closes the window</source>
-        <translation type="unfinished" />
+        <translation>Enter yıllık bir hatırlatıcıyı formda açar, diğerlerini düzenler; Delete birini siler, Menü tuşu yapılabilecek başka şeyleri gösterir, Escape pencereyi kapatır</translation>
     </message>
     <message>
         <source>%1 never falls due: %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 zamanı hiç gelmez: %2.</translation>
     </message>
     <message>
         <source>%1 fell on %2, which has gone by; it will not ring again.</source>
-        <translation type="unfinished" />
+        <translation>%1 %2 tarihindeydi, o gün geçti; bir daha çalmayacak.</translation>
     </message>
     <message>
         <source>%1 falls due %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 zamanı: %2.</translation>
     </message>
     <message>
         <source>A reminder for %1 exists already:
@@ -140,13 +142,19 @@ Edit it here, or delete it.</source>
 %2
 
 Replace it with this one?</source>
-        <translation type="unfinished" />
+        <translation>%1 için bir hatırlatıcı zaten var:
+
+%2
+
+Bununla değiştirilsin mi?</translation>
     </message>
     <message>
         <source>The reminder for %1 could not be saved.
 
 %2</source>
-        <translation type="unfinished" />
+        <translation>%1 hatırlatıcısı kaydedilemedi.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -280,38 +288,38 @@ Replace it with this one?</source>
     <name>CCrescentPrompt</name>
     <message>
         <source>Has the new moon of %1 been seen?</source>
-        <translation type="unfinished" />
+        <translation>%1 hilali görüldü mü?</translation>
     </message>
     <message>
         <source>Today is 29 %1; your answer records the day %2 begins.</source>
-        <translation type="unfinished" />
+        <translation>Bugün 29 %1; yanıtınız %2 ayının başladığı günü kaydeder.</translation>
     </message>
     <message>
         <source>Yes: %1 begins tomorrow</source>
-        <translation type="unfinished" />
+        <translation>Evet: %1 yarın başlıyor</translation>
     </message>
     <message>
         <source>No: %1 has 30 days</source>
-        <translation type="unfinished" />
+        <translation>Hayır: %1 30 gün</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished" />
+        <translation>Henüz değil</translation>
     </message>
     <message>
         <source>Zamanix: The New Moon</source>
-        <translation type="unfinished" />
+        <translation>Zamanix: Yeni Ay</translation>
     </message>
     <message>
         <source>The start of %1 could not be recorded.</source>
-        <translation type="unfinished" />
+        <translation>%1 ayının başlangıcı kaydedilemedi.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>Yeni ayı sorma ayarı kaydedilemedi; Zamanix kapanınca bunu unutacak.</translation>
     </message>
 </context>
 <context>
@@ -482,121 +490,121 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Began On...</source>
-        <translation type="unfinished" />
+        <translation>Başladığı Gün...</translation>
     </message>
     <message>
         <source>This Month Began On...</source>
-        <translation type="unfinished" />
+        <translation>Bu Ayın Başladığı Gün...</translation>
     </message>
     <message>
         <source>Remove Record</source>
-        <translation type="unfinished" />
+        <translation>Kaydı Kaldır</translation>
     </message>
     <message>
         <source>The start of %1 could not be recorded.</source>
-        <translation type="unfinished" />
+        <translation>%1 ayının başlangıcı kaydedilemedi.</translation>
     </message>
     <message>
         <source>The recorded start of %1 could not be removed.</source>
-        <translation type="unfinished" />
+        <translation>%1 ayının kaydedilen başlangıcı kaldırılamadı.</translation>
     </message>
 </context>
 <context>
     <name>CMonthStartDialog</name>
     <message>
         <source>When %1 Began - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>%1 Ne Zaman Başladı - Zamanix</translation>
     </message>
     <message>
         <source>The days it can have begun on</source>
-        <translation type="unfinished" />
+        <translation>Başlamış olabileceği günler</translation>
     </message>
     <message>
         <source>&amp;Record</source>
-        <translation type="unfinished" />
+        <translation>&amp;Kaydet</translation>
     </message>
     <message>
         <source>Remove Recor&amp;d</source>
-        <translation type="unfinished" />
+        <translation>Kaydı Kal&amp;dır</translation>
     </message>
     <message>
         <source>%1 cannot be recorded to begin on any day now: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 için şimdi hiçbir başlangıç günü kaydedilemez: %2</translation>
     </message>
     <message>
         <source>%1 began on %2, as recorded; %3 begins it on %4. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1 kayda göre %2 tarihinde başladı; %3 onu %4 tarihinde başlatır. Topluluğunuzun duyurduğu günü seçin.</translation>
     </message>
     <message>
         <source>%1 begins on %2, moved by the records of the months around it; %3 begins it on %4. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1, çevresindeki ayların kayıtlarıyla kayarak %2 tarihinde başlar; %3 onu %4 tarihinde başlatır. Topluluğunuzun duyurduğu günü seçin.</translation>
     </message>
     <message>
         <source>%1 begins on %2 under %3. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1, %3 ile %2 tarihinde başlar. Topluluğunuzun duyurduğu günü seçin.</translation>
     </message>
     <message>
         <source>%1, now %2 (the rule's start, recorded)</source>
-        <translation type="unfinished" />
+        <translation>%1, şimdi %2 (kuralın başlangıcı, kayıtlı)</translation>
     </message>
     <message>
         <source>%1, now %2 (the rule's start)</source>
-        <translation type="unfinished" />
+        <translation>%1, şimdi %2 (kuralın başlangıcı)</translation>
     </message>
     <message>
         <source>%1, now %2 (recorded)</source>
-        <translation type="unfinished" />
+        <translation>%1, şimdi %2 (kayıtlı)</translation>
     </message>
     <message>
         <source>%1, now %2</source>
-        <translation type="unfinished" />
+        <translation>%1, şimdi %2</translation>
     </message>
 </context>
 <context>
     <name>CMonthStartModel</name>
     <message>
         <source>Ignored: %1</source>
-        <translation type="unfinished" />
+        <translation>Yok sayıldı: %1</translation>
     </message>
     <message>
         <source>the same day</source>
-        <translation type="unfinished" />
+        <translation>aynı gün</translation>
     </message>
     <message>
         <source>1 day earlier</source>
-        <translation type="unfinished" />
+        <translation>1 gün önce</translation>
     </message>
     <message>
         <source>1 day later</source>
-        <translation type="unfinished" />
+        <translation>1 gün sonra</translation>
     </message>
     <message>
         <source>%1 days earlier</source>
-        <translation type="unfinished" />
+        <translation>%1 gün önce</translation>
     </message>
     <message>
         <source>%1 days later</source>
-        <translation type="unfinished" />
+        <translation>%1 gün sonra</translation>
     </message>
     <message>
         <source>Hijri month</source>
-        <translation type="unfinished" />
+        <translation>Hicri ay</translation>
     </message>
     <message>
         <source>Began on</source>
-        <translation type="unfinished" />
+        <translation>Başladığı gün</translation>
     </message>
     <message>
         <source>The rule's start</source>
-        <translation type="unfinished" />
+        <translation>Kuralın başlangıcı</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished" />
+        <translation>Fark</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished" />
+        <translation>Not</translation>
     </message>
 </context>
 <context>
@@ -607,23 +615,23 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Hijri Month Starts - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>Hicri Ay Başlangıçları - Zamanix</translation>
     </message>
     <message>
         <source>Recorded month starts</source>
-        <translation type="unfinished" />
+        <translation>Kaydedilen ay başlangıçları</translation>
     </message>
     <message>
         <source>Delete removes the selected record; Escape closes the window</source>
-        <translation type="unfinished" />
+        <translation>Delete seçili kaydı kaldırır; Escape pencereyi kapatır</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished" />
+        <translation>&amp;Kaldır</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished" />
+        <translation>&amp;İçe Aktar...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -631,83 +639,83 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Replace the records with those of a file, as a mosque or a community site publishes them</source>
-        <translation type="unfinished" />
+        <translation>Kayıtları, bir caminin ya da topluluk sitesinin yayımladığı gibi bir dosyadakilerle değiştir</translation>
     </message>
     <message>
         <source>The new moon</source>
-        <translation type="unfinished" />
+        <translation>Yeni ay</translation>
     </message>
     <message>
         <source>Ask on the 29th of each Hijri month whether it was seen, at</source>
-        <translation type="unfinished" />
+        <translation>Her Hicri ayın 29'unda görülüp görülmediğini sor, saat</translation>
     </message>
     <message>
         <source>Time of the question about the new moon</source>
-        <translation type="unfinished" />
+        <translation>Yeni ay sorusunun saati</translation>
     </message>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>Yeni ayı sorma ayarı kaydedilemedi; Zamanix kapanınca bunu unutacak.</translation>
     </message>
     <message>
         <source>The time of the question about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>Yeni ay sorusunun saati kaydedilemedi; Zamanix kapanınca bunu unutacak.</translation>
     </message>
     <message>
         <source>The Hijri calendar in use: %1.</source>
-        <translation type="unfinished" />
+        <translation>Kullanılan Hicri takvim: %1.</translation>
     </message>
     <message>
         <source>No month start is recorded; the month panel's This Month Began On... records one.</source>
-        <translation type="unfinished" />
+        <translation>Kayıtlı ay başlangıcı yok; ay panelindeki Bu Ayın Başladığı Gün... bir tane kaydeder.</translation>
     </message>
     <message>
         <source>Each record says on which day a Hijri month began for your community; a marked one cannot be kept and is ignored.</source>
-        <translation type="unfinished" />
+        <translation>Her kayıt, bir Hicri ayın topluluğunuz için hangi gün başladığını söyler; işaretli olan tutulamaz ve yok sayılır.</translation>
     </message>
     <message>
         <source>Remove the recorded start of %1, %2?</source>
-        <translation type="unfinished" />
+        <translation>%1 ayının kayıtlı başlangıcı, %2, kaldırılsın mı?</translation>
     </message>
     <message>
         <source>Remove the entry %1 from the profile?</source>
-        <translation type="unfinished" />
+        <translation>%1 girdisi profilden kaldırılsın mı?</translation>
     </message>
     <message>
         <source>The record of %1 could not be removed.</source>
-        <translation type="unfinished" />
+        <translation>%1 kaydı kaldırılamadı.</translation>
     </message>
     <message>
         <source>Import Hijri Month Starts</source>
-        <translation type="unfinished" />
+        <translation>Hicri Ay Başlangıçlarını İçe Aktar</translation>
     </message>
     <message>
         <source>Month starts (*.txt *.ini)</source>
-        <translation type="unfinished" />
+        <translation>Ay başlangıçları (*.txt *.ini)</translation>
     </message>
     <message>
         <source>Importing "%1" replaces the month starts recorded now, and %2 of them that the file does not hold will be removed. Import it?</source>
-        <translation type="unfinished" />
+        <translation>"%1" içe aktarılınca şimdi kayıtlı ay başlangıçlarının yerini alır ve dosyada olmayan %2 tanesi kaldırılır. İçe aktarılsın mı?</translation>
     </message>
     <message>
         <source>The month starts of "%1" could not be imported.</source>
-        <translation type="unfinished" />
+        <translation>"%1" dosyasındaki ay başlangıçları içe aktarılamadı.</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished" />
+        <translation>bir dosya değil</translation>
     </message>
     <message>
         <source>it is larger than a list of month starts can be</source>
-        <translation type="unfinished" />
+        <translation>bir ay başlangıçları listesinin olabileceğinden büyük</translation>
     </message>
     <message>
         <source>Nothing was imported from "%1": %2.</source>
-        <translation type="unfinished" />
+        <translation>"%1" dosyasından hiçbir şey içe aktarılmadı: %2.</translation>
     </message>
     <message>
         <source>Nothing was imported from "%1", for these lines:</source>
-        <translation type="unfinished" />
+        <translation>"%1" dosyasından şu satırlar yüzünden hiçbir şey içe aktarılmadı:</translation>
     </message>
 </context>
 <context>
@@ -725,19 +733,19 @@ Replace it with this one?</source>
     <name>CReminderDialog</name>
     <message>
         <source>Every year</source>
-        <translation type="unfinished" />
+        <translation>Her yıl</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished" />
+        <translation>Bir kez</translation>
     </message>
     <message>
         <source>Every month</source>
-        <translation type="unfinished" />
+        <translation>Her ay</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished" />
+        <translation>Her hafta</translation>
     </message>
     <message>
         <source>Hijri</source>
@@ -749,51 +757,51 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished" />
+        <translation>Pazar</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished" />
+        <translation>Pazartesi</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished" />
+        <translation>Salı</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished" />
+        <translation>Çarşamba</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished" />
+        <translation>Perşembe</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished" />
+        <translation>Cuma</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished" />
+        <translation>Cumartesi</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished" />
+        <translation> dakika</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished" />
+        <translation>Yok</translation>
     </message>
     <message>
         <source> day before</source>
-        <translation type="unfinished" />
+        <translation> gün önce</translation>
     </message>
     <message>
         <source> days before</source>
-        <translation type="unfinished" />
+        <translation> gün önce</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished" />
+        <translation>Tür</translation>
     </message>
     <message>
         <source>Calendar</source>
@@ -813,11 +821,11 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Weekday</source>
-        <translation type="unfinished" />
+        <translation>Haftanın günü</translation>
     </message>
     <message>
         <source>Falls due</source>
-        <translation type="unfinished" />
+        <translation>Zamanı</translation>
     </message>
     <message>
         <source>Memo</source>
@@ -825,67 +833,67 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Alarm time</source>
-        <translation type="unfinished" />
+        <translation>Alarm saati</translation>
     </message>
     <message>
         <source>Repeat interval in minutes</source>
-        <translation type="unfinished" />
+        <translation>Dakika olarak yineleme aralığı</translation>
     </message>
     <message>
         <source>Notice: days before each day it falls due</source>
-        <translation type="unfinished" />
+        <translation>Önceden uyarı: zamanı gelen her günden önceki gün sayısı</translation>
     </message>
     <message>
         <source>Edit Reminder - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>Hatırlatıcıyı Düzenle - Zamanix</translation>
     </message>
     <message>
         <source>New Reminder - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>Yeni Hatırlatıcı - Zamanix</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Tür:</translation>
     </message>
     <message>
         <source>&amp;Calendar:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Takvim:</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ay:</translation>
     </message>
     <message>
         <source>&amp;Day:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Gün:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Yıl:</translation>
     </message>
     <message>
         <source>&amp;Weekday:</source>
-        <translation type="unfinished" />
+        <translation>Haftanın &amp;günü:</translation>
     </message>
     <message>
         <source>Falls due:</source>
-        <translation type="unfinished" />
+        <translation>Zamanı:</translation>
     </message>
     <message>
         <source>M&amp;emo:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Not:</translation>
     </message>
     <message>
         <source>&amp;Alarm at:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Alarm saati:</translation>
     </message>
     <message>
         <source>&amp;Repeat every:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Yineleme aralığı:</translation>
     </message>
     <message>
         <source>&amp;Notice:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Önceden uyarı:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -967,49 +975,49 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished" />
+        <translation>Tür</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished" />
+        <translation>Önceden uyarı</translation>
     </message>
     <message>
         <source>past, yesterday</source>
-        <translation type="unfinished" />
+        <translation>geçti, dün</translation>
     </message>
     <message numerus="yes">
         <source>past, %n days ago</source>
         <comment>past, %n day ago</comment>
-        <translation type="unfinished">
-            <numerusform />
+        <translation>
+            <numerusform>geçti, %n gün önce</numerusform>
         </translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished" />
+        <translation>Her yıl</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished" />
+        <translation>Bir kez</translation>
     </message>
     <message>
         <source>Every month</source>
-        <translation type="unfinished" />
+        <translation>Her ay</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished" />
+        <translation>Her hafta</translation>
     </message>
     <message numerus="yes">
         <source>%n days before</source>
         <comment>%n day before</comment>
-        <translation type="unfinished">
-            <numerusform />
+        <translation>
+            <numerusform>%n gün önce</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1086,7 +1094,7 @@ It goes on with the %3 calendar; Options &gt; Hijri Calendar chooses another.</s
     </message>
     <message>
         <source>%1 cannot be recorded: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 kaydedilemez: %2</translation>
     </message>
 </context>
 <context>
@@ -2085,11 +2093,11 @@ Replace the contents of %3 anyway?</source>
     </message>
     <message>
         <source>Hijri &amp;Month Starts...</source>
-        <translation type="unfinished" />
+        <translation>Hicri Ay &amp;Başlangıçları...</translation>
     </message>
     <message>
         <source>Ask About the &amp;New Moon</source>
-        <translation type="unfinished" />
+        <translation>Yeni &amp;Ayı Sor</translation>
     </message>
 </context>
 <context>
@@ -2206,11 +2214,11 @@ Replace the contents of %3 anyway?</source>
     <name>MonthText</name>
     <message>
         <source>%1: the night before %2, from sunset on %3</source>
-        <translation type="unfinished" />
+        <translation>%1: %2 gününden önceki gece, %3 gün batımından itibaren</translation>
     </message>
     <message>
         <source>from sunset, the night of %1</source>
-        <translation type="unfinished" />
+        <translation>gün batımından itibaren, %1 gecesi</translation>
     </message>
 </context>
 <context>
@@ -2538,35 +2546,35 @@ Profilin şimdiki hâli %4 dosyasında tutulur; o dosyadan geri yüklemek onu ge
     </message>
     <message>
         <source>In %1 days, %2 / %3: %4</source>
-        <translation type="unfinished" />
+        <translation>%1 gün sonra, %2 / %3: %4</translation>
     </message>
     <message>
         <source>Tomorrow, %1 / %2: %3</source>
-        <translation type="unfinished" />
+        <translation>Yarın, %1 / %2: %3</translation>
     </message>
     <message>
         <source>%1 is neither a weekday nor a month and a day: write Friday, Hijri/13, Ramadhan/27 or Ramadhan/27/1448</source>
-        <translation type="unfinished" />
+        <translation>%1 ne bir hafta günü ne de bir ay ve gün: Friday, Hijri/13, Ramadhan/27 ya da Ramadhan/27/1448 yazın</translation>
     </message>
     <message>
         <source>%1 is neither a Hijri nor a Christian month</source>
-        <translation type="unfinished" />
+        <translation>%1 ne Hicri ne de Miladi bir ay</translation>
     </message>
     <message>
         <source>%1 is not a day: write 1 to 31, or 01 to 09</source>
-        <translation type="unfinished" />
+        <translation>%1 bir gün değil: 1 ile 31 ya da 01 ile 09 arası yazın</translation>
     </message>
     <message>
         <source>a Hijri month never has more than 30 days</source>
-        <translation type="unfinished" />
+        <translation>bir Hicri ay hiçbir zaman 30 günden uzun olmaz</translation>
     </message>
     <message>
         <source>%1 is not a year: write it as 1448, or as -5 for a year before 1</source>
-        <translation type="unfinished" />
+        <translation>%1 bir yıl değil: 1448 gibi, 1'den önceki bir yıl için -5 gibi yazın</translation>
     </message>
     <message>
         <source>the year %1 lies outside the supported years, -4000 to 3000</source>
-        <translation type="unfinished" />
+        <translation>%1 yılı desteklenen yılların (-4000 ile 3000) dışında</translation>
     </message>
     <message>
         <source>%1 %2 has only %3 days</source>
@@ -2574,59 +2582,59 @@ Profilin şimdiki hâli %4 dosyasında tutulur; o dosyadan geri yüklemek onu ge
     </message>
     <message>
         <source>%1 October 1582 never was: the Gregorian calendar went from 4 to 15 October 1582</source>
-        <translation type="unfinished" />
+        <translation>%1 Ekim 1582 hiç olmadı: Gregoryen takvim 4 Ekim'den 15 Ekim 1582'ye geçti</translation>
     </message>
     <message>
         <source>%1 %2 has only %3 days under the %4 calendar</source>
-        <translation type="unfinished" />
+        <translation>%4 takvimine göre %1 %2 yalnızca %3 gün</translation>
     </message>
     <message>
         <source>%1 lies outside the days Zamanix supports, 1 January -4000 to 31 December 3000</source>
-        <translation type="unfinished" />
+        <translation>%1, Zamanix'in desteklediği günlerin (1 Ocak -4000 ile 31 Aralık 3000) dışında</translation>
     </message>
     <message>
         <source>Next on %1 / %2</source>
-        <translation type="unfinished" />
+        <translation>Sonraki: %1 / %2</translation>
     </message>
     <message>
         <source>Next on %1 / %2 (%3)</source>
-        <translation type="unfinished" />
+        <translation>Sonraki: %1 / %2 (%3)</translation>
     </message>
     <message>
         <source>%1 / %2: this day has gone by, so it will not ring</source>
-        <translation type="unfinished" />
+        <translation>%1 / %2: bu gün geçti, bu yüzden çalmayacak</translation>
     </message>
     <message>
         <source>It never falls due: %1.</source>
-        <translation type="unfinished" />
+        <translation>Zamanı hiç gelmez: %1.</translation>
     </message>
     <message>
         <source>Write a memo: an empty memo never rings.</source>
-        <translation type="unfinished" />
+        <translation>Bir not yazın: boş bir not hiç çalmaz.</translation>
     </message>
     <message>
         <source>This reminder cannot be kept: %1.</source>
-        <translation type="unfinished" />
+        <translation>Bu hatırlatıcı tutulamaz: %1.</translation>
     </message>
     <message>
         <source>it falls on no day before 31 December 3000, the last day Zamanix supports</source>
-        <translation type="unfinished" />
+        <translation>Zamanix'in desteklediği son gün olan 31 Aralık 3000'den önce hiçbir güne düşmüyor</translation>
     </message>
     <message>
         <source>only in leap years</source>
-        <translation type="unfinished" />
+        <translation>yalnızca artık yıllarda</translation>
     </message>
     <message>
         <source>only in the years whose %1 has 30 days</source>
-        <translation type="unfinished" />
+        <translation>yalnızca %1 ayının 30 gün sürdüğü yıllarda</translation>
     </message>
     <message>
         <source>on the 29th of the months that have 29 days</source>
-        <translation type="unfinished" />
+        <translation>29 gün süren aylarda ayın 29'unda</translation>
     </message>
     <message>
         <source>on the last day of the months that have fewer than %1 days</source>
-        <translation type="unfinished" />
+        <translation>%1 günden kısa aylarda ayın son günü</translation>
     </message>
 </context>
 <context>
@@ -2947,11 +2955,11 @@ Daha fazla bilgi için '%3 --help' yazın.</translation>
     </message>
     <message>
         <source>%1 fell on %2, which has gone by: the reminder is kept, but it will not ring</source>
-        <translation type="unfinished" />
+        <translation>%1 %2 tarihindeydi, o gün geçti: hatırlatıcı tutuldu ama çalmayacak</translation>
     </message>
     <message>
         <source>%1: %2; the reminder is kept, and rings only if that month gets its 30th day</source>
-        <translation type="unfinished" />
+        <translation>%1: %2; hatırlatıcı tutuldu, yalnızca o ay 30. gününü bulursa çalar</translation>
     </message>
     <message>
         <source>Usage:
@@ -3042,11 +3050,101 @@ no password for publish) are reported as
 "zamanix-reminders: &lt;what is wrong&gt;" on standard error with exit status 2,
 and nothing is written.
 </source>
-        <translation type="unfinished" />
+        <translation>Kullanım:
+  zamanix-reminders [SEÇENEKLER] list [--format text|tsv]
+  zamanix-reminders [SEÇENEKLER] upcoming [--days N] [--format text|tsv]
+  zamanix-reminders [SEÇENEKLER] add ANAHTAR NOT [--alarm SS:DD]
+                    [--every DAKİKA]
+                    [--notice GÜN]
+  zamanix-reminders [SEÇENEKLER] remove ANAHTAR
+  zamanix-reminders [SEÇENEKLER] export [--years N] [--from TARİH] [-o DOSYA]
+  zamanix-reminders [SEÇENEKLER] export --rscale [--from TARİH] [-o DOSYA]
+  zamanix-reminders [SEÇENEKLER] publish [--url URL] [--user AD]
+                    [--password-file DOSYA] [--years N]
+burada SEÇENEKLER [--profile DOSYA] [--calendar astronomical|umalqura|civil]
+[--adjust N] demektir.
+
+Zamanix masaüstü programının tuttuğu hatırlatıcıları listeler, ekler ve
+kaldırır; onları diğer takvim programları için bir iCalendar dosyası olarak
+dışa aktarır ve telefonların ve diğer takvim programlarının gösterdiği bir
+CalDAV takvimine yayımlar.
+
+ANAHTAR bir hatırlatıcının zamanının ne zaman geldiğini söyler:
+  Ramadhan/27, March/06      her yıl, iki takvimden birinin bir ay ve gününde,
+                             formun kurduğu gibi
+  Ramadhan/27/1448,          bir kez, iki takvimden birinin bir tarihinde
+  March/06/2027
+  Hijri/13, Christian/01     o takvimin her ayı, bir günde; o günü olmayan ay
+                             son gününde
+  Friday                     her hafta, o hafta gününde (İngilizce)
+add ve remove Hicri ayların yaygın yazılışlarını da alır (Ramadan, Dhul
+Hijjah, Rabi al-Awwal, Jumada al-Ula, ...) ve ayı programın yazdığı gibi tutar.
+1 ile 9 arasındaki bir gün 5 ya da 05 yazılsa da zamanı gelir.
+
+Komutlar:
+  list                tüm hatırlatıcılar ve türleri, bir sonraki zamanlarına
+                      göre; ardından günü geçmiş tek seferlik olanlar;
+                      zamanı hiç gelmeyenler (April/31, yanlış yazılmış bir
+                      ay) en sonda, nedeniyle
+  upcoming            bugünden N gün sonrasına kadar zamanı gelen
+                      hatırlatıcılar (--days, varsayılan 30), her gün için
+                      bir satır
+  add ANAHTAR NOT     NOT'u ANAHTAR altında alarmıyla birlikte tutar: --alarm
+                      SS:DD (varsayılan 08:00) ve yeniden hatırlatmaya dek
+                      --every DAKİKA, 0 ile 720 arası (varsayılan 60), ve
+                      zamanı gelen her günden o kadar gün önce de hatırlatmak
+                      için --notice GÜN, 0 ile 30 arası (0: önceden uyarı
+                      yok); var olan bir hatırlatıcı verilmeyeni korur; yıllık
+                      bir ANAHTAR için formdaki Ekle'nin yazdığını aynen yazar
+  remove ANAHTAR      hatırlatıcıyı, alarmını ve önceden uyarısını, formdaki
+                      Sil gibi unutur
+  export              önümüzdeki N yıl içinde (--years, varsayılan 5,
+                      --from TARİH'ten itibaren, YIL-AY-GÜN, varsayılan
+                      bugün) bir hatırlatıcının zamanının geldiği her günü,
+                      saat diliminizdeki alarm saatinde iCalendar etkinlikleri
+                      olarak DOSYA'ya (-o; bir bağlantının hedefi, bir boru
+                      ya da bir uçbirim akış olarak yazılır; profil ya da
+                      dosyaları asla yazılmaz) ya da standart çıktıya yazar
+                      --rscale ile: her hatırlatıcı için kendi takviminin her
+                      yılında yinelenen tek bir etkinlik (RFC 7529); ICU'nun
+                      Hicri takvimlerini bilen programlar için (Ümmülkura ve
+                      tablolu, kaydırma ya da kayıtlı ay başı olmadan)
+  publish             URL'deki CalDAV takviminin (--url, varsayılan:
+                      profildeki) export --years N komutunun yazdığı
+                      etkinlikleri tutmasını sağlar (--years, varsayılan:
+                      profildeki, yoksa 2): yalnızca değişeni yazar ve başka bir
+                      programın nesnelerine asla dokunmaz. Parola,
+                      --password-file DOSYA'nın ilk satırıdır (- standart girdiyi
+                      okur), yoksa anahtarlıktaki parola. Sunucu ya da ağ
+                      başarısız olursa çıkış durumu 1
+
+Seçenekler:
+  --profile DOSYA     kullanılacak profil (varsayılan: masaüstü programınınki,
+                      $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar KURAL    Hicri takvim: astronomical, umalqura ya da civil
+                      (varsayılan: masaüstü programında seçilen)
+  --adjust N          Hicri takvimi N gün kaydırır, -2 ile 2 arası
+                      (varsayılan: masaüstü programında seçildiği gibi)
+  --format text|tsv   hizalı sütunlar (varsayılan) ya da başlık satırlı,
+                      sekmeyle ayrılmış değerler
+  -h, --help          bu yardımı gösterir
+  --version           sürümü gösterir
+"-" ile başlayan bir NOT, "--" ardından gelir.
+
+Hicri takvim, profilde kayıtlı ay başlarını izler (bölüm [HijriMonthStarts],
+"1448/9=2027-02-07"); tutamadığı bir kayıt, standart hataya bir uyarı
+yazılarak dışarıda bırakılır.
+
+Hatalar (ayı, günü, yılı ya da hafta günü geçersiz bir anahtar, desteklenen
+yılların dışında bir tarih, okunamayan ya da yazılamayan bir profil, hatalı
+seçenekler, yayımlamak için parolanın olmaması) standart hataya
+"zamanix-reminders: &lt;yanlış olan&gt;" biçiminde, çıkış durumu 2 ile bildirilir ve
+hiçbir şey yazılmaz.
+</translation>
     </message>
     <message>
         <source>--notice takes a number of days from 0 to %1, not %2</source>
-        <translation type="unfinished" />
+        <translation>--notice 0 ile %1 arasında bir gün sayısı alır, %2 değil</translation>
     </message>
 </context>
 <context>
@@ -3779,12 +3877,14 @@ Publish Now</source>
     <message>
         <source>List, remove and import the days on which your community's Hijri months began
 Hijri Month Starts</source>
-        <translation type="unfinished" />
+        <translation>Topluluğunuzun Hicri aylarının başladığı günleri listele, kaldır ve içe aktar
+Hicri Ay Başlangıçları</translation>
     </message>
     <message>
         <source>On the 29th of each Hijri month, ask in the evening whether the new moon was seen
 Ask About the New Moon</source>
-        <translation type="unfinished" />
+        <translation>Her Hicri ayın 29'unda akşam yeni ayın görülüp görülmediğini sor
+Yeni Ayı Sor</translation>
     </message>
 </context>
 <context>

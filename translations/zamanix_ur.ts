@@ -75,23 +75,25 @@ Delete it here, or mend its key in the profile.</source>
         <source>The form cannot show a day of %1, which never falls due: %2.
 
 Edit it here, or delete it.</source>
-        <translation type="unfinished" />
+        <translation>فارم %1 کا کوئی دن نہیں دکھا سکتا، یہ کبھی واجب نہیں ہوتی: %2۔
+
+اسے یہاں ترمیم کریں، یا حذف کریں۔</translation>
     </message>
     <message>
         <source>&amp;New Reminder...</source>
-        <translation type="unfinished" />
+        <translation>&amp;نئی یاد دہانی...</translation>
     </message>
     <message>
         <source>Adds a reminder: every year, once, every month or every week</source>
-        <translation type="unfinished" />
+        <translation>یاد دہانی شامل کرتا ہے: ہر سال، ایک بار، ہر مہینے یا ہر ہفتے</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished" />
+        <translation>&amp;ترمیم...</translation>
     </message>
     <message>
         <source>Changes the selected reminder</source>
-        <translation type="unfinished" />
+        <translation>منتخب یاد دہانی بدلتا ہے</translation>
     </message>
     <message>
         <source>&amp;Open in Form</source>
@@ -99,7 +101,7 @@ Edit it here, or delete it.</source>
     </message>
     <message>
         <source>Shows the selected reminder's day in the form</source>
-        <translation type="unfinished" />
+        <translation>منتخب یاد دہانی کا دن فارم میں دکھاتا ہے</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -107,35 +109,35 @@ Edit it here, or delete it.</source>
     </message>
     <message>
         <source>Deletes the selected reminder, after asking</source>
-        <translation type="unfinished" />
+        <translation>پوچھنے کے بعد منتخب یاد دہانی حذف کرتا ہے</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished" />
+        <translation>بر&amp;آمد...</translation>
     </message>
     <message>
         <source>Saves the reminders of the next five years as an iCalendar file</source>
-        <translation type="unfinished" />
+        <translation>اگلے پانچ برسوں کی یاد دہانیاں iCalendar فائل میں محفوظ کرتا ہے</translation>
     </message>
     <message>
         <source>There are no reminders yet. Choose New Reminder... to add one of any kind, or in the main window choose a date, type a memo and choose Add.</source>
-        <translation type="unfinished" />
+        <translation>ابھی کوئی یاد دہانی نہیں۔ کسی بھی قسم کی یاد دہانی کے لیے نئی یاد دہانی... چنیں، یا مرکزی ونڈو میں تاریخ چنیں، نوٹ لکھیں اور شامل کریں چنیں۔</translation>
     </message>
     <message>
         <source>Enter opens a yearly reminder in the form and edits the others, Delete removes one, the Menu key shows what else can be done, Escape closes the window</source>
-        <translation type="unfinished" />
+        <translation>Enter سالانہ یاد دہانی فارم میں کھولتا ہے اور باقی میں ترمیم کرتا ہے، Delete ایک حذف کرتا ہے، مینو کلید مزید کام دکھاتی ہے، Escape ونڈو بند کرتا ہے</translation>
     </message>
     <message>
         <source>%1 never falls due: %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 کبھی واجب نہیں ہوتی: %2۔</translation>
     </message>
     <message>
         <source>%1 fell on %2, which has gone by; it will not ring again.</source>
-        <translation type="unfinished" />
+        <translation>%1 کا دن %2 تھا، جو گزر چکا؛ یہ پھر نہیں بجے گی۔</translation>
     </message>
     <message>
         <source>%1 falls due %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 واجب ہوتی ہے %2۔</translation>
     </message>
     <message>
         <source>A reminder for %1 exists already:
@@ -143,13 +145,19 @@ Edit it here, or delete it.</source>
 %2
 
 Replace it with this one?</source>
-        <translation type="unfinished" />
+        <translation>%1 کی یاد دہانی پہلے سے موجود ہے:
+
+%2
+
+کیا اسے اس سے بدل دیں؟</translation>
     </message>
     <message>
         <source>The reminder for %1 could not be saved.
 
 %2</source>
-        <translation type="unfinished" />
+        <translation>%1 کی یاد دہانی محفوظ نہیں ہو سکی۔
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -283,38 +291,38 @@ Replace it with this one?</source>
     <name>CCrescentPrompt</name>
     <message>
         <source>Has the new moon of %1 been seen?</source>
-        <translation type="unfinished" />
+        <translation>کیا %1 کا چاند نظر آیا؟</translation>
     </message>
     <message>
         <source>Today is 29 %1; your answer records the day %2 begins.</source>
-        <translation type="unfinished" />
+        <translation>آج 29 %1 ہے؛ آپ کا جواب وہ دن درج کرتا ہے جب %2 شروع ہوتا ہے۔</translation>
     </message>
     <message>
         <source>Yes: %1 begins tomorrow</source>
-        <translation type="unfinished" />
+        <translation>ہاں: %1 کل سے شروع</translation>
     </message>
     <message>
         <source>No: %1 has 30 days</source>
-        <translation type="unfinished" />
+        <translation>نہیں: %1 کے 30 دن ہیں</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished" />
+        <translation>ابھی نہیں</translation>
     </message>
     <message>
         <source>Zamanix: The New Moon</source>
-        <translation type="unfinished" />
+        <translation>Zamanix: نیا چاند</translation>
     </message>
     <message>
         <source>The start of %1 could not be recorded.</source>
-        <translation type="unfinished" />
+        <translation>%1 کا آغاز درج نہیں ہو سکا۔</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>نئے چاند کے بارے میں پوچھنے کی ترتیب محفوظ نہیں ہو سکی؛ Zamanix بند ہونے پر اسے بھول جائے گا۔</translation>
     </message>
 </context>
 <context>
@@ -486,121 +494,121 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Began On...</source>
-        <translation type="unfinished" />
+        <translation>شروع ہوا...</translation>
     </message>
     <message>
         <source>This Month Began On...</source>
-        <translation type="unfinished" />
+        <translation>یہ مہینہ شروع ہوا...</translation>
     </message>
     <message>
         <source>Remove Record</source>
-        <translation type="unfinished" />
+        <translation>اندراج ہٹائیں</translation>
     </message>
     <message>
         <source>The start of %1 could not be recorded.</source>
-        <translation type="unfinished" />
+        <translation>%1 کا آغاز درج نہیں ہو سکا۔</translation>
     </message>
     <message>
         <source>The recorded start of %1 could not be removed.</source>
-        <translation type="unfinished" />
+        <translation>%1 کا درج شدہ آغاز ہٹایا نہیں جا سکا۔</translation>
     </message>
 </context>
 <context>
     <name>CMonthStartDialog</name>
     <message>
         <source>When %1 Began - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>%1 کب شروع ہوا - Zamanix</translation>
     </message>
     <message>
         <source>The days it can have begun on</source>
-        <translation type="unfinished" />
+        <translation>وہ دن جن میں یہ شروع ہو سکتا تھا</translation>
     </message>
     <message>
         <source>&amp;Record</source>
-        <translation type="unfinished" />
+        <translation>&amp;درج کریں</translation>
     </message>
     <message>
         <source>Remove Recor&amp;d</source>
-        <translation type="unfinished" />
+        <translation>اندراج &amp;ہٹائیں</translation>
     </message>
     <message>
         <source>%1 cannot be recorded to begin on any day now: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 کا آغاز اب کسی دن درج نہیں ہو سکتا: %2</translation>
     </message>
     <message>
         <source>%1 began on %2, as recorded; %3 begins it on %4. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1 درج کے مطابق %2 کو شروع ہوا؛ %3 اسے %4 کو شروع کرتا ہے۔ وہ دن چنیں جس کا اعلان آپ کی برادری نے کیا۔</translation>
     </message>
     <message>
         <source>%1 begins on %2, moved by the records of the months around it; %3 begins it on %4. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%1 اردگرد کے مہینوں کے اندراجات کی وجہ سے %2 کو شروع ہوتا ہے؛ %3 اسے %4 کو شروع کرتا ہے۔ وہ دن چنیں جس کا اعلان آپ کی برادری نے کیا۔</translation>
     </message>
     <message>
         <source>%1 begins on %2 under %3. Choose the day your community announced.</source>
-        <translation type="unfinished" />
+        <translation>%3 کے تحت %1 %2 کو شروع ہوتا ہے۔ وہ دن چنیں جس کا اعلان آپ کی برادری نے کیا۔</translation>
     </message>
     <message>
         <source>%1, now %2 (the rule's start, recorded)</source>
-        <translation type="unfinished" />
+        <translation>%1، اب %2 (قاعدے کا آغاز، درج شدہ)</translation>
     </message>
     <message>
         <source>%1, now %2 (the rule's start)</source>
-        <translation type="unfinished" />
+        <translation>%1، اب %2 (قاعدے کا آغاز)</translation>
     </message>
     <message>
         <source>%1, now %2 (recorded)</source>
-        <translation type="unfinished" />
+        <translation>%1، اب %2 (درج شدہ)</translation>
     </message>
     <message>
         <source>%1, now %2</source>
-        <translation type="unfinished" />
+        <translation>%1، اب %2</translation>
     </message>
 </context>
 <context>
     <name>CMonthStartModel</name>
     <message>
         <source>Ignored: %1</source>
-        <translation type="unfinished" />
+        <translation>نظرانداز: %1</translation>
     </message>
     <message>
         <source>the same day</source>
-        <translation type="unfinished" />
+        <translation>وہی دن</translation>
     </message>
     <message>
         <source>1 day earlier</source>
-        <translation type="unfinished" />
+        <translation>1 دن پہلے</translation>
     </message>
     <message>
         <source>1 day later</source>
-        <translation type="unfinished" />
+        <translation>1 دن بعد</translation>
     </message>
     <message>
         <source>%1 days earlier</source>
-        <translation type="unfinished" />
+        <translation>%1 دن پہلے</translation>
     </message>
     <message>
         <source>%1 days later</source>
-        <translation type="unfinished" />
+        <translation>%1 دن بعد</translation>
     </message>
     <message>
         <source>Hijri month</source>
-        <translation type="unfinished" />
+        <translation>ہجری مہینہ</translation>
     </message>
     <message>
         <source>Began on</source>
-        <translation type="unfinished" />
+        <translation>شروع ہوا</translation>
     </message>
     <message>
         <source>The rule's start</source>
-        <translation type="unfinished" />
+        <translation>قاعدے کا آغاز</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished" />
+        <translation>فرق</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished" />
+        <translation>نوٹ</translation>
     </message>
 </context>
 <context>
@@ -611,23 +619,23 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Hijri Month Starts - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>ہجری مہینوں کے آغاز - Zamanix</translation>
     </message>
     <message>
         <source>Recorded month starts</source>
-        <translation type="unfinished" />
+        <translation>درج شدہ مہینوں کے آغاز</translation>
     </message>
     <message>
         <source>Delete removes the selected record; Escape closes the window</source>
-        <translation type="unfinished" />
+        <translation>Delete منتخب اندراج ہٹاتا ہے؛ Escape ونڈو بند کرتا ہے</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished" />
+        <translation>&amp;ہٹائیں</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished" />
+        <translation>&amp;درآمد...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -635,83 +643,83 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Replace the records with those of a file, as a mosque or a community site publishes them</source>
-        <translation type="unfinished" />
+        <translation>اندراجات کو کسی فائل والوں سے بدلیں، جیسے کوئی مسجد یا برادری کی ویب سائٹ شائع کرتی ہے</translation>
     </message>
     <message>
         <source>The new moon</source>
-        <translation type="unfinished" />
+        <translation>نیا چاند</translation>
     </message>
     <message>
         <source>Ask on the 29th of each Hijri month whether it was seen, at</source>
-        <translation type="unfinished" />
+        <translation>ہر ہجری مہینے کی 29 تاریخ کو پوچھیں کہ کیا یہ نظر آیا، وقت</translation>
     </message>
     <message>
         <source>Time of the question about the new moon</source>
-        <translation type="unfinished" />
+        <translation>نئے چاند کے سوال کا وقت</translation>
     </message>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>نئے چاند کے بارے میں پوچھنے کی ترتیب محفوظ نہیں ہو سکی؛ Zamanix بند ہونے پر اسے بھول جائے گا۔</translation>
     </message>
     <message>
         <source>The time of the question about the new moon could not be saved; Zamanix forgets it when it closes.</source>
-        <translation type="unfinished" />
+        <translation>نئے چاند کے سوال کا وقت محفوظ نہیں ہو سکا؛ Zamanix بند ہونے پر اسے بھول جائے گا۔</translation>
     </message>
     <message>
         <source>The Hijri calendar in use: %1.</source>
-        <translation type="unfinished" />
+        <translation>زیر استعمال ہجری کیلنڈر: %1۔</translation>
     </message>
     <message>
         <source>No month start is recorded; the month panel's This Month Began On... records one.</source>
-        <translation type="unfinished" />
+        <translation>کسی مہینے کا آغاز درج نہیں؛ مہینے کے پینل کا یہ مہینہ شروع ہوا... ایک درج کرتا ہے۔</translation>
     </message>
     <message>
         <source>Each record says on which day a Hijri month began for your community; a marked one cannot be kept and is ignored.</source>
-        <translation type="unfinished" />
+        <translation>ہر اندراج بتاتا ہے کہ آپ کی برادری کے لیے ہجری مہینہ کس دن شروع ہوا؛ نشان زدہ اندراج رکھا نہیں جا سکتا اور نظرانداز ہوتا ہے۔</translation>
     </message>
     <message>
         <source>Remove the recorded start of %1, %2?</source>
-        <translation type="unfinished" />
+        <translation>کیا %1 کا درج شدہ آغاز، %2، ہٹا دیں؟</translation>
     </message>
     <message>
         <source>Remove the entry %1 from the profile?</source>
-        <translation type="unfinished" />
+        <translation>کیا اندراج %1 پروفائل سے ہٹا دیں؟</translation>
     </message>
     <message>
         <source>The record of %1 could not be removed.</source>
-        <translation type="unfinished" />
+        <translation>%1 کا اندراج ہٹایا نہیں جا سکا۔</translation>
     </message>
     <message>
         <source>Import Hijri Month Starts</source>
-        <translation type="unfinished" />
+        <translation>ہجری مہینوں کے آغاز درآمد کریں</translation>
     </message>
     <message>
         <source>Month starts (*.txt *.ini)</source>
-        <translation type="unfinished" />
+        <translation>مہینوں کے آغاز (*.txt *.ini)</translation>
     </message>
     <message>
         <source>Importing "%1" replaces the month starts recorded now, and %2 of them that the file does not hold will be removed. Import it?</source>
-        <translation type="unfinished" />
+        <translation>"%1" درآمد کرنے سے اب درج شدہ مہینوں کے آغاز بدل جائیں گے، اور ان میں سے %2 جو فائل میں نہیں ہٹا دیے جائیں گے۔ کیا درآمد کریں؟</translation>
     </message>
     <message>
         <source>The month starts of "%1" could not be imported.</source>
-        <translation type="unfinished" />
+        <translation>"%1" کے مہینوں کے آغاز درآمد نہیں ہو سکے۔</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished" />
+        <translation>یہ فائل نہیں</translation>
     </message>
     <message>
         <source>it is larger than a list of month starts can be</source>
-        <translation type="unfinished" />
+        <translation>یہ مہینوں کے آغاز کی فہرست سے بڑی ہے</translation>
     </message>
     <message>
         <source>Nothing was imported from "%1": %2.</source>
-        <translation type="unfinished" />
+        <translation>"%1" سے کچھ درآمد نہیں ہوا: %2۔</translation>
     </message>
     <message>
         <source>Nothing was imported from "%1", for these lines:</source>
-        <translation type="unfinished" />
+        <translation>"%1" سے ان سطروں کی وجہ سے کچھ درآمد نہیں ہوا:</translation>
     </message>
 </context>
 <context>
@@ -729,19 +737,19 @@ Replace it with this one?</source>
     <name>CReminderDialog</name>
     <message>
         <source>Every year</source>
-        <translation type="unfinished" />
+        <translation>ہر سال</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished" />
+        <translation>ایک بار</translation>
     </message>
     <message>
         <source>Every month</source>
-        <translation type="unfinished" />
+        <translation>ہر مہینے</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished" />
+        <translation>ہر ہفتے</translation>
     </message>
     <message>
         <source>Hijri</source>
@@ -753,51 +761,51 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished" />
+        <translation>اتوار</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished" />
+        <translation>پیر</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished" />
+        <translation>منگل</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished" />
+        <translation>بدھ</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished" />
+        <translation>جمعرات</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished" />
+        <translation>جمعہ</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished" />
+        <translation>ہفتہ</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished" />
+        <translation> منٹ</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished" />
+        <translation>کوئی نہیں</translation>
     </message>
     <message>
         <source> day before</source>
-        <translation type="unfinished" />
+        <translation> دن پہلے</translation>
     </message>
     <message>
         <source> days before</source>
-        <translation type="unfinished" />
+        <translation> دن پہلے</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished" />
+        <translation>قسم</translation>
     </message>
     <message>
         <source>Calendar</source>
@@ -817,11 +825,11 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Weekday</source>
-        <translation type="unfinished" />
+        <translation>ہفتے کا دن</translation>
     </message>
     <message>
         <source>Falls due</source>
-        <translation type="unfinished" />
+        <translation>واجب ہوتی ہے</translation>
     </message>
     <message>
         <source>Memo</source>
@@ -829,67 +837,67 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Alarm time</source>
-        <translation type="unfinished" />
+        <translation>الارم کا وقت</translation>
     </message>
     <message>
         <source>Repeat interval in minutes</source>
-        <translation type="unfinished" />
+        <translation>دہرانے کا وقفہ منٹوں میں</translation>
     </message>
     <message>
         <source>Notice: days before each day it falls due</source>
-        <translation type="unfinished" />
+        <translation>پیشگی اطلاع: ہر واجب دن سے پہلے کے دن</translation>
     </message>
     <message>
         <source>Edit Reminder - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>یاد دہانی میں ترمیم - Zamanix</translation>
     </message>
     <message>
         <source>New Reminder - Zamanix</source>
-        <translation type="unfinished" />
+        <translation>نئی یاد دہانی - Zamanix</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished" />
+        <translation>&amp;قسم:</translation>
     </message>
     <message>
         <source>&amp;Calendar:</source>
-        <translation type="unfinished" />
+        <translation>&amp;کیلنڈر:</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished" />
+        <translation>&amp;مہینہ:</translation>
     </message>
     <message>
         <source>&amp;Day:</source>
-        <translation type="unfinished" />
+        <translation>&amp;دن:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished" />
+        <translation>&amp;سال:</translation>
     </message>
     <message>
         <source>&amp;Weekday:</source>
-        <translation type="unfinished" />
+        <translation>ہفتے کا د&amp;ن:</translation>
     </message>
     <message>
         <source>Falls due:</source>
-        <translation type="unfinished" />
+        <translation>واجب ہوتی ہے:</translation>
     </message>
     <message>
         <source>M&amp;emo:</source>
-        <translation type="unfinished" />
+        <translation>&amp;نوٹ:</translation>
     </message>
     <message>
         <source>&amp;Alarm at:</source>
-        <translation type="unfinished" />
+        <translation>&amp;الارم:</translation>
     </message>
     <message>
         <source>&amp;Repeat every:</source>
-        <translation type="unfinished" />
+        <translation>ہر &amp;بار دہرائیں:</translation>
     </message>
     <message>
         <source>&amp;Notice:</source>
-        <translation type="unfinished" />
+        <translation>&amp;پیشگی اطلاع:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -972,51 +980,51 @@ Replace it with this one?</source>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished" />
+        <translation>قسم</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished" />
+        <translation>پیشگی اطلاع</translation>
     </message>
     <message>
         <source>past, yesterday</source>
-        <translation type="unfinished" />
+        <translation>گزر چکا، کل</translation>
     </message>
     <message numerus="yes">
         <source>past, %n days ago</source>
         <comment>past, %n day ago</comment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>گزر چکا، %n دن پہلے</numerusform>
+            <numerusform>گزر چکا، %n دن پہلے</numerusform>
         </translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished" />
+        <translation>ہر سال</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished" />
+        <translation>ایک بار</translation>
     </message>
     <message>
         <source>Every month</source>
-        <translation type="unfinished" />
+        <translation>ہر مہینے</translation>
     </message>
     <message>
         <source>Every week</source>
-        <translation type="unfinished" />
+        <translation>ہر ہفتے</translation>
     </message>
     <message numerus="yes">
         <source>%n days before</source>
         <comment>%n day before</comment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
+        <translation>
+            <numerusform>%n دن پہلے</numerusform>
+            <numerusform>%n دن پہلے</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1093,7 +1101,7 @@ It goes on with the %3 calendar; Options &gt; Hijri Calendar chooses another.</s
     </message>
     <message>
         <source>%1 cannot be recorded: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 درج نہیں ہو سکتا: %2</translation>
     </message>
 </context>
 <context>
@@ -2092,11 +2100,11 @@ Replace the contents of %3 anyway?</source>
     </message>
     <message>
         <source>Hijri &amp;Month Starts...</source>
-        <translation type="unfinished" />
+        <translation>ہجری مہینوں کے &amp;آغاز...</translation>
     </message>
     <message>
         <source>Ask About the &amp;New Moon</source>
-        <translation type="unfinished" />
+        <translation>نئے چاند کے بارے میں &amp;پوچھیں</translation>
     </message>
 </context>
 <context>
@@ -2214,11 +2222,11 @@ Replace the contents of %3 anyway?</source>
     <name>MonthText</name>
     <message>
         <source>%1: the night before %2, from sunset on %3</source>
-        <translation type="unfinished" />
+        <translation>%1: %2 سے پہلے کی رات، %3 کے غروب آفتاب سے</translation>
     </message>
     <message>
         <source>from sunset, the night of %1</source>
-        <translation type="unfinished" />
+        <translation>غروب آفتاب سے، %1 کی رات</translation>
     </message>
 </context>
 <context>
@@ -2547,35 +2555,35 @@ The profile as it is now is kept in %4; restoring from that file brings it back.
     </message>
     <message>
         <source>In %1 days, %2 / %3: %4</source>
-        <translation type="unfinished" />
+        <translation>%1 دن میں، %2 / %3: %4</translation>
     </message>
     <message>
         <source>Tomorrow, %1 / %2: %3</source>
-        <translation type="unfinished" />
+        <translation>کل، %1 / %2: %3</translation>
     </message>
     <message>
         <source>%1 is neither a weekday nor a month and a day: write Friday, Hijri/13, Ramadhan/27 or Ramadhan/27/1448</source>
-        <translation type="unfinished" />
+        <translation>%1 نہ ہفتے کا دن ہے نہ مہینہ اور دن: Friday، Hijri/13، Ramadhan/27 یا Ramadhan/27/1448 لکھیں</translation>
     </message>
     <message>
         <source>%1 is neither a Hijri nor a Christian month</source>
-        <translation type="unfinished" />
+        <translation>%1 نہ ہجری مہینہ ہے نہ عیسوی</translation>
     </message>
     <message>
         <source>%1 is not a day: write 1 to 31, or 01 to 09</source>
-        <translation type="unfinished" />
+        <translation>%1 دن نہیں: 1 سے 31، یا 01 سے 09 لکھیں</translation>
     </message>
     <message>
         <source>a Hijri month never has more than 30 days</source>
-        <translation type="unfinished" />
+        <translation>ہجری مہینے کے کبھی 30 سے زیادہ دن نہیں ہوتے</translation>
     </message>
     <message>
         <source>%1 is not a year: write it as 1448, or as -5 for a year before 1</source>
-        <translation type="unfinished" />
+        <translation>%1 سال نہیں: اسے 1448 کی طرح لکھیں، یا 1 سے پہلے کے سال کے لیے -5</translation>
     </message>
     <message>
         <source>the year %1 lies outside the supported years, -4000 to 3000</source>
-        <translation type="unfinished" />
+        <translation>سال %1 معاون برسوں، -4000 سے 3000، سے باہر ہے</translation>
     </message>
     <message>
         <source>%1 %2 has only %3 days</source>
@@ -2583,59 +2591,59 @@ The profile as it is now is kept in %4; restoring from that file brings it back.
     </message>
     <message>
         <source>%1 October 1582 never was: the Gregorian calendar went from 4 to 15 October 1582</source>
-        <translation type="unfinished" />
+        <translation>%1 اکتوبر 1582 کبھی نہیں آیا: گریگوری کیلنڈر 4 سے سیدھا 15 اکتوبر 1582 پر گیا</translation>
     </message>
     <message>
         <source>%1 %2 has only %3 days under the %4 calendar</source>
-        <translation type="unfinished" />
+        <translation>%4 کیلنڈر کے تحت %1 %2 کے صرف %3 دن ہیں</translation>
     </message>
     <message>
         <source>%1 lies outside the days Zamanix supports, 1 January -4000 to 31 December 3000</source>
-        <translation type="unfinished" />
+        <translation>%1 ان دنوں سے باہر ہے جن کی Zamanix معاونت کرتا ہے، 1 جنوری -4000 سے 31 دسمبر 3000</translation>
     </message>
     <message>
         <source>Next on %1 / %2</source>
-        <translation type="unfinished" />
+        <translation>اگلی بار %1 / %2</translation>
     </message>
     <message>
         <source>Next on %1 / %2 (%3)</source>
-        <translation type="unfinished" />
+        <translation>اگلی بار %1 / %2 (%3)</translation>
     </message>
     <message>
         <source>%1 / %2: this day has gone by, so it will not ring</source>
-        <translation type="unfinished" />
+        <translation>%1 / %2: یہ دن گزر چکا، اس لیے یہ نہیں بجے گی</translation>
     </message>
     <message>
         <source>It never falls due: %1.</source>
-        <translation type="unfinished" />
+        <translation>یہ کبھی واجب نہیں ہوتی: %1۔</translation>
     </message>
     <message>
         <source>Write a memo: an empty memo never rings.</source>
-        <translation type="unfinished" />
+        <translation>نوٹ لکھیں: خالی نوٹ کبھی نہیں بجتا۔</translation>
     </message>
     <message>
         <source>This reminder cannot be kept: %1.</source>
-        <translation type="unfinished" />
+        <translation>یہ یاد دہانی محفوظ نہیں ہو سکتی: %1۔</translation>
     </message>
     <message>
         <source>it falls on no day before 31 December 3000, the last day Zamanix supports</source>
-        <translation type="unfinished" />
+        <translation>یہ 31 دسمبر 3000 سے پہلے کسی دن نہیں آتی، جو Zamanix کا آخری معاون دن ہے</translation>
     </message>
     <message>
         <source>only in leap years</source>
-        <translation type="unfinished" />
+        <translation>صرف لیپ کے برسوں میں</translation>
     </message>
     <message>
         <source>only in the years whose %1 has 30 days</source>
-        <translation type="unfinished" />
+        <translation>صرف ان برسوں میں جن میں %1 کے 30 دن ہوں</translation>
     </message>
     <message>
         <source>on the 29th of the months that have 29 days</source>
-        <translation type="unfinished" />
+        <translation>29 دن والے مہینوں کی 29 تاریخ کو</translation>
     </message>
     <message>
         <source>on the last day of the months that have fewer than %1 days</source>
-        <translation type="unfinished" />
+        <translation>%1 سے کم دنوں والے مہینوں کے آخری دن</translation>
     </message>
 </context>
 <context>
@@ -2953,11 +2961,11 @@ Try '%3 --help' for more information.</source>
     </message>
     <message>
         <source>%1 fell on %2, which has gone by: the reminder is kept, but it will not ring</source>
-        <translation type="unfinished" />
+        <translation>%1 کا دن %2 تھا، جو گزر چکا: یاد دہانی محفوظ ہے، مگر یہ نہیں بجے گی</translation>
     </message>
     <message>
         <source>%1: %2; the reminder is kept, and rings only if that month gets its 30th day</source>
-        <translation type="unfinished" />
+        <translation>%1: %2؛ یاد دہانی محفوظ ہے، اور صرف تب بجے گی جب اس مہینے کا 30واں دن ہو</translation>
     </message>
     <message>
         <source>Usage:
@@ -3048,11 +3056,97 @@ no password for publish) are reported as
 "zamanix-reminders: &lt;what is wrong&gt;" on standard error with exit status 2,
 and nothing is written.
 </source>
-        <translation type="unfinished" />
+        <translation>استعمال:
+  zamanix-reminders [اختیارات] list [--format text|tsv]
+  zamanix-reminders [اختیارات] upcoming [--days ن] [--format text|tsv]
+  zamanix-reminders [اختیارات] add کلید نوٹ [--alarm گھ:من] [--every منٹ]
+                    [--notice دن]
+  zamanix-reminders [اختیارات] remove کلید
+  zamanix-reminders [اختیارات] export [--years ن] [--from تاریخ] [-o فائل]
+  zamanix-reminders [اختیارات] export --rscale [--from تاریخ] [-o فائل]
+  zamanix-reminders [اختیارات] publish [--url پتا] [--user نام]
+                    [--password-file فائل] [--years ن]
+جہاں اختیارات سے مراد ہے [--profile فائل]
+[--calendar astronomical|umalqura|civil] [--adjust ن]۔
+
+Zamanix ڈیسک ٹاپ پروگرام میں رکھی گئی یاد دہانیوں کی فہرست دکھاتا ہے، انہیں
+شامل کرتا اور ہٹاتا ہے، دوسرے کیلنڈر پروگراموں کے لیے انہیں iCalendar فائل
+کے طور پر برآمد کرتا ہے، اور انہیں ایسے CalDAV کیلنڈر پر شائع کرتا ہے جسے فون
+اور دوسرے کیلنڈر پروگرام دکھاتے ہیں۔
+
+کلید بتاتی ہے کہ یاد دہانی کب واجب ہوتی ہے:
+  Ramadhan/27، March/06      ہر سال، کسی بھی کیلنڈر کے مہینے اور دن پر، جیسے
+                             فارم اسے بناتا ہے
+  Ramadhan/27/1448،          ایک بار، کسی بھی کیلنڈر کی تاریخ پر
+  March/06/2027
+  Hijri/13، Christian/01     اس کیلنڈر کے ہر مہینے، ایک دن پر؛ جس مہینے میں وہ
+                             دن نہ ہو اس میں آخری دن پر
+  Friday                     ہر ہفتے، ہفتے کے دن پر (انگریزی میں)
+add اور remove ہجری مہینوں کے عام ہجے بھی لیتے ہیں (Ramadan، Dhul Hijjah،
+Rabi al-Awwal، Jumada al-Ula، ...) اور مہینہ پروگرام کے ہجے میں رکھتے ہیں۔
+1 سے 9 تک کا دن 5 یا 05 لکھا جائے، دونوں صورت میں واجب ہوتا ہے۔
+
+کمانڈز:
+  list                تمام یاد دہانیاں اور ان کی قسم، ان کے اگلے وقت کی
+                      ترتیب سے؛ پھر ایک بار والی جن کا دن گزر چکا؛ جن کا
+                      وقت کبھی نہیں آتا (April/31، غلط ہجے والا مہینہ) آخر
+                      میں، وجہ کے ساتھ
+  upcoming            وہ یاد دہانیاں جن کا وقت آج سے ن دن بعد تک آتا ہے
+                      (--days، طے شدہ 30)، ہر دن کے لیے ایک سطر
+  add کلید نوٹ        نوٹ کو کلید کے تحت اس کے الارم کے ساتھ رکھتا ہے:
+                      --alarm گھ:من (طے شدہ 08:00) اور --every منٹ، 0 سے
+                      720، دوبارہ یاد دلانے تک (طے شدہ 60)، اور --notice
+                      دن، 0 سے 30، ہر واجب دن سے اتنے دن پہلے بھی یاد دلانے
+                      کے لیے (0: کوئی پیشگی اطلاع نہیں)؛ موجود یاد دہانی جو
+                      نہ دیا جائے وہ رکھتی ہے؛ سالانہ کلید کے لیے بالکل وہی
+                      لکھتا ہے جو فارم کا شامل کریں لکھتا ہے
+  remove کلید         یاد دہانی، اس کا الارم اور پیشگی اطلاع بھلا دیتا ہے،
+                      جیسے فارم کا حذف کریں
+  export              اگلے ن سال میں (--years، طے شدہ 5، --from تاریخ سے،
+                      سال-مہینہ-دن، طے شدہ آج) ہر وہ دن جس پر کسی یاد دہانی کا
+                      وقت آتا ہے، آپ کے ٹائم زون میں الارم کے وقت iCalendar
+                      واقعات کی صورت میں فائل (-o؛ لنک کا ہدف، پائپ یا
+                      ٹرمینل بہاؤ کے طور پر لکھا جاتا ہے؛ ترتیبات کی فائل یا
+                      اس کی فائلیں کبھی نہیں) یا معیاری آؤٹ پٹ پر لکھتا ہے
+                      --rscale کے ساتھ: ہر یاد دہانی کا ایک واقعہ جو اپنے کیلنڈر
+                      کے ہر سال دہرایا جاتا ہے (RFC 7529)، ان پروگراموں کے لیے
+                      جو ICU کے ہجری کیلنڈر جانتے ہیں (ام القریٰ اور جدولی،
+                      بغیر تصحیح یا درج شدہ مہینوں کے آغاز کے)
+  publish             پتے (--url، طے شدہ: ترتیبات کی فائل والا) پر موجود
+                      CalDAV کیلنڈر میں وہی واقعات رکھتا ہے جو export --years ن
+                      لکھتا ہے (--years، طے شدہ: ترتیبات کی فائل والا، ورنہ 2):
+                      صرف بدلی ہوئی چیزیں لکھتا ہے، اور کسی دوسرے پروگرام کی
+                      اشیاء کو کبھی نہیں چھیڑتا۔ پاس ورڈ --password-file فائل کی
+                      پہلی سطر ہے (- معیاری ان پٹ پڑھتا ہے)، ورنہ کی رنگ والا۔
+                      سرور یا نیٹ ورک ناکام ہو تو اخراج کی حالت 1
+
+اختیارات:
+  --profile فائل      استعمال ہونے والی ترتیبات کی فائل (طے شدہ: ڈیسک ٹاپ
+                      پروگرام کی، $XDG_CONFIG_HOME/zamanix.INI)
+  --calendar قاعدہ    ہجری کیلنڈر: astronomical، umalqura یا civil (طے شدہ:
+                      ڈیسک ٹاپ پروگرام میں منتخب کیا گیا)
+  --adjust ن          ہجری کیلنڈر کو ن دن منتقل کرتا ہے، -2 سے 2 تک (طے شدہ:
+                      جیسا ڈیسک ٹاپ پروگرام میں منتخب کیا گیا)
+  --format text|tsv   ترتیب وار کالم (طے شدہ)، یا ٹیب سے الگ کی گئی قدریں
+                      سرخی کی سطر کے ساتھ
+  -h, --help          یہ مدد دکھاتا ہے
+  --version           ورژن دکھاتا ہے
+"-" سے شروع ہونے والا نوٹ "--" کے بعد آتا ہے۔
+
+ہجری کیلنڈر ترتیبات کی فائل میں درج مہینوں کے آغاز کی پیروی کرتا ہے (سیکشن
+[HijriMonthStarts]، "1448/9=2027-02-07")؛ جو اندراج رکھا نہ جا سکے وہ
+معیاری خرابی پر انتباہ کے ساتھ چھوڑ دیا جاتا ہے۔
+
+خرابیاں (ایسی کلید جس کا مہینہ، دن، سال یا ہفتے کا دن درست نہ ہو، معاون برسوں
+سے باہر کی تاریخ، ترتیبات کی ایسی فائل جو پڑھی یا لکھی نہ جا سکے، غلط
+اختیارات، شائع کرنے کے لیے پاس ورڈ نہ ہونا) معیاری خرابی پر
+"zamanix-reminders: &lt;کیا غلط ہے&gt;" کی صورت میں اخراج کی حالت 2 کے ساتھ
+بتائی جاتی ہیں، اور کچھ نہیں لکھا جاتا۔
+</translation>
     </message>
     <message>
         <source>--notice takes a number of days from 0 to %1, not %2</source>
-        <translation type="unfinished" />
+        <translation>--notice کو 0 سے %1 تک دنوں کی تعداد چاہیے، %2 نہیں</translation>
     </message>
 </context>
 <context>
@@ -3785,12 +3879,14 @@ Publish Now</source>
     <message>
         <source>List, remove and import the days on which your community's Hijri months began
 Hijri Month Starts</source>
-        <translation type="unfinished" />
+        <translation>ان دنوں کی فہرست، حذف اور درآمد جن میں آپ کی برادری کے ہجری مہینے شروع ہوئے
+ہجری مہینوں کے آغاز</translation>
     </message>
     <message>
         <source>On the 29th of each Hijri month, ask in the evening whether the new moon was seen
 Ask About the New Moon</source>
-        <translation type="unfinished" />
+        <translation>ہر ہجری مہینے کی 29 تاریخ کو شام میں پوچھیں کہ کیا نیا چاند نظر آیا
+نئے چاند کے بارے میں پوچھیں</translation>
     </message>
 </context>
 <context>
