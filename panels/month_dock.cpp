@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMainWindow>
 
 namespace {
@@ -19,12 +20,24 @@ const struct {
     {Qt::BottomDockWidgetArea, "bottom"},
 };
 
+// The profile names the side as the program reads left to right: right to
+// left, the window is mirrored, and the panel stands on the other side of
+// the form. The same swap turns a side shown back into its stored name.
+Qt::DockWidgetArea mirrored(Qt::DockWidgetArea area)
+{
+    if (!QGuiApplication::isRightToLeft())
+        return area;
+    if (area == Qt::RightDockWidgetArea)
+        return Qt::LeftDockWidgetArea;
+    return area == Qt::LeftDockWidgetArea ? Qt::RightDockWidgetArea : area;
+}
+
 Qt::DockWidgetArea sideNamed(const std::string &name)
 {
     for (const auto &s : kSides)
         if (s.name == name)
-            return s.area;
-    return Qt::RightDockWidgetArea;
+            return mirrored(s.area);
+    return mirrored(Qt::RightDockWidgetArea);
 }
 
 } // namespace
@@ -104,7 +117,7 @@ void CMonthDock::closeEvent(QCloseEvent *event)
 void CMonthDock::keepSide(Qt::DockWidgetArea area)
 {
     for (const auto &s : kSides)
-        if (s.area == area) {
+        if (s.area == mirrored(area)) {
             std::string error;
             keep(m_profile.SetMonthPanelSide(s.name, error),
                 QT_TRANSLATE_NOOP("CMonthDock", "The side of the month panel could not be saved."),

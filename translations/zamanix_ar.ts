@@ -1593,7 +1593,7 @@ By the Zamanix developers.</source>
     </message>
     <message>
         <source>Every:</source>
-        <translation>التكرار كل:</translation>
+        <translation>كل:</translation>
     </message>
     <message>
         <source>Repeat every (minutes)</source>

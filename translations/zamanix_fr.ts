@@ -1544,7 +1544,7 @@ Par les développeurs de Zamanix.</translation>
     </message>
     <message>
         <source>Year:</source>
-        <translation>Année :</translation>
+        <translation>An :</translation>
     </message>
     <message>
         <source>Year</source>
@@ -1580,7 +1580,7 @@ Par les développeurs de Zamanix.</translation>
     </message>
     <message>
         <source>Every:</source>
-        <translation>Intervalle :</translation>
+        <translation>Rappel :</translation>
     </message>
     <message>
         <source>Repeat every (minutes)</source>

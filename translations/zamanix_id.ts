@@ -1524,7 +1524,7 @@ Oleh para pengembang Zamanix.</translation>
     </message>
     <message>
         <source>Day:</source>
-        <translation>Tanggal:</translation>
+        <translation>Tgl:</translation>
     </message>
     <message>
         <source>Day</source>
@@ -1556,7 +1556,7 @@ Oleh para pengembang Zamanix.</translation>
     </message>
     <message>
         <source>Alarm at:</source>
-        <translation>Alarm pukul:</translation>
+        <translation>Alarm:</translation>
     </message>
     <message>
         <source>Alarm hour</source>

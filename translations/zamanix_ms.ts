@@ -1557,7 +1557,7 @@ Oleh pembangun Zamanix.</translation>
     </message>
     <message>
         <source>Alarm at:</source>
-        <translation>Penggera pada:</translation>
+        <translation>Penggera:</translation>
     </message>
     <message>
         <source>Alarm hour</source>

@@ -1553,7 +1553,7 @@ Zamanix geliştiricileri tarafından.</translation>
     </message>
     <message>
         <source>Alarm at:</source>
-        <translation>Alarm zamanı:</translation>
+        <translation>Alarm:</translation>
     </message>
     <message>
         <source>Alarm hour</source>
@@ -1565,7 +1565,7 @@ Zamanix geliştiricileri tarafından.</translation>
     </message>
     <message>
         <source>Every:</source>
-        <translation>Yineleme:</translation>
+        <translation>Her:</translation>
     </message>
     <message>
         <source>Repeat every (minutes)</source>

@@ -1558,7 +1558,7 @@ Zamanix کے ڈویلپرز کی جانب سے۔</translation>
     </message>
     <message>
         <source>Alarm at:</source>
-        <translation>الارم کا وقت:</translation>
+        <translation>الارم:</translation>
     </message>
     <message>
         <source>Alarm hour</source>

@@ -5,6 +5,7 @@
 #include "tests/form/form_fixture.h"
 
 #include "resources/resource.h"
+#include "shell/main_frame.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -111,6 +112,16 @@ TEST_F(TextFitTest, EveryTextOfTheFormFits)
     QTest::mouseClick(Control<QWidget>(IDC_CHRISTIAN), Qt::LeftButton);
     View()->OnViewReminder();
     EXPECT_EQ(cutTexts(form), std::vector<std::string>()) << "with the corresponding Hijri date";
+}
+
+// The form and the month panel side by side fit a screen of 1024 pixels,
+// as in English.
+TEST_F(TextFitTest, TheWindowWithTheMonthPanelFitsASmallScreen)
+{
+    Start();
+    static_cast<CMainFrame *>(Frame())->GetMonthDock()->SetShown(true);
+    QApplication::processEvents();
+    EXPECT_LE(Frame()->GetMainWindow()->width(), 1024);
 }
 
 TEST_F(TextFitTest, EveryTextOfTheDialogsFits)
