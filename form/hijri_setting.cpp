@@ -4,7 +4,9 @@
 #include "form/zamanix_view.h"
 
 #include "form/today_line.h"
+#include "framework/dialog_builder.h"
 #include "framework/message_box.h"
+#include "framework/shown_digits.h"
 #include "resources/resource.h"
 #include "resources/resources.h"
 #include "text/sentence.h"
@@ -109,6 +111,15 @@ void CZamanixView::OnHijriCalendarChanged()
         SetDlgItemText(IDC_CORRESPONDING, m_strCorresponding);
     }
     DescribeHijriCalendar();
+}
+
+void CZamanixView::ShowNumbersAgain()
+{
+    ShowNumberBoxesAgain(GetSafeHwnd());
+    m_strCorresponding =
+        ShownDigits(TypedDigits(QString::fromStdString(m_strCorresponding))).toStdString();
+    SetDlgItemText(IDC_CORRESPONDING, m_strCorresponding);
+    RefreshTodayLine();
 }
 
 void CZamanixView::RefreshTodayLine()

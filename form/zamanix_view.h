@@ -54,6 +54,9 @@ public:
     // Fills m_strCorresponding from the chosen date; the controls are not
     // refreshed.
     void UpdateCorrespondingDate();
+    // Numbers of the form written again in the digits shown now (Options >
+    // Western Digits): the boxes keep what was typed.
+    void ShowNumbersAgain();
 
     // Reminder commands.
     void OnAddReminder();

@@ -15,3 +15,13 @@ void ApplyProgramLanguage(const ProgramLanguage &language, bool westernDigits)
     QGuiApplication::setLayoutDirection(language.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     SetShownZeroDigit(westernDigits ? U'0' : LocaleZeroDigit(language.locale));
 }
+
+void ShowWesternDigits(bool western)
+{
+    SetShownZeroDigit(western ? U'0' : LocaleZeroDigit(InstalledLanguage().locale));
+}
+
+bool LocaleHasOwnDigits()
+{
+    return !InstalledLanguage().English() && LocaleZeroDigit(InstalledLanguage().locale) != U'0';
+}

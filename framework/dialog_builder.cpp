@@ -1,6 +1,7 @@
 #include "framework/dialog_builder.h"
 
 #include "framework/resource_types.h"
+#include "framework/shown_digits.h"
 #include "framework/text_direction.h"
 #include "framework/wnd.h"
 
@@ -280,6 +281,13 @@ void BuildDialog(const DialogTemplate &tmpl, CWnd *owner, QWidget *host)
     for (QWidget *control : created)
         control->installEventFilter(filter);
     host->setFixedSize(units.X(tmpl.cx), units.Y(tmpl.cy));
+}
+
+void ShowNumberBoxesAgain(QWidget *form)
+{
+    for (QLineEdit *box : form->findChildren<QLineEdit *>())
+        if (IsNumberBox(box))
+            box->setText(ShownDigits(TypedDigits(box->text())));
 }
 
 bool IsNumberBox(const QWidget *control)

@@ -39,3 +39,5 @@ void BuildDialog(const DialogTemplate &tmpl, CWnd *owner, QWidget *host);
 // Whether a control is a number box of a template (CtrlStyle::Number): it
 // takes the locale's digits and Western ones, and shows the locale's.
 bool IsNumberBox(const QWidget *control);
+// Writes every number box of `form` again in the digits shown now.
+void ShowNumberBoxesAgain(QWidget *form);

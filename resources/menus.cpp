@@ -72,6 +72,7 @@ const MenuItemTemplate kHijriAdjustMenu[] = {
 const MenuItemTemplate kOptionsMenu[] = {
     {QT_TRANSLATE_NOOP("Menu", "Audiable Alarm"), ID_OPTIONS_AUDIBLEALARM, Checked},
     {QT_TRANSLATE_NOOP("Menu", "&Islamic Holy Days"), ID_OPTIONS_HOLY_DAYS, Checked},
+    {QT_TRANSLATE_NOOP("Menu", "&Western Digits"), ID_OPTIONS_WESTERN_DIGITS, 0},
     {QT_TRANSLATE_NOOP("Menu", "Start at &Login"), ID_OPTIONS_START_AT_LOGIN, 0},
     {nullptr, 0, Separator},
     {QT_TRANSLATE_NOOP("Menu", "Hijri &Calendar"), 0, 0, kHijriCalendarMenu},

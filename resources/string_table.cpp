@@ -52,6 +52,9 @@ const StringResource kStrings[] = {
     {ID_OPTIONS_HOLY_DAYS,
         QT_TRANSLATE_NOOP(
             "Strings", "Mark the Islamic holy days in the month panel\nIslamic Holy Days")},
+    {ID_OPTIONS_WESTERN_DIGITS,
+        QT_TRANSLATE_NOOP("Strings",
+            "Write numbers in the digits 0 to 9 instead of your language's own\nWestern Digits")},
     {ID_OPTIONS_HIJRI_MONTH_STARTS,
         QT_TRANSLATE_NOOP("Strings",
             "List, remove and import the days on which your community's Hijri months began\nHijri "

@@ -278,6 +278,12 @@ bool CZamanixProfile::SetHolyDays(bool shown, std::string &error)
     return setSetting(kHolyDaysSetting, &ZamanixSettings::holyDays, shown, error);
 }
 
+bool CZamanixProfile::SetWesternDigits(bool western, std::string &error)
+{
+    return setSetting(kWesternDigitsSetting, &ZamanixSettings::westernDigits,
+        std::optional<bool>(western), error);
+}
+
 bool CZamanixProfile::SetLastCheck(std::int64_t seconds, std::string &error)
 {
     return setSetting(kLastCheckSetting, &ZamanixSettings::lastCheck,

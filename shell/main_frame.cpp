@@ -57,6 +57,7 @@ CMainFrame::CMainFrame(CZamanixProfile &profile)
         ui->SetCheck(m_profile.Settings().holyDays);
     });
     addMonthStartCommands();
+    addDigitsCommand();
 }
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT &cs)
@@ -82,6 +83,7 @@ int CMainFrame::OnCreate(CREATESTRUCT *cs)
     DockControlBar(&m_toolBar);
     createMonthDock();
     createPublishing();
+    followDigitsSetting();
     return 0;
 }
 

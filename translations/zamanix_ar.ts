@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Enter opens the reminder in the form, Delete removes it, Escape closes the window</source>
-        <translation>يفتح Enter التذكير في النموذج، ويحذفه Delete، ويغلق Escape النافذة</translation>
+        <translation type="vanished">يفتح Enter التذكير في النموذج، ويحذفه Delete، ويغلق Escape النافذة</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
@@ -335,6 +335,10 @@ Replace it with this one?</source>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
         <translation>تعذّر حفظ خيار السؤال عن الهلال؛ سينسى Zamanix ذلك عند إغلاقه.</translation>
+    </message>
+    <message>
+        <source>The choice of digits could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>تعذّر حفظ اختيار الأرقام؛ سينسى Zamanix ذلك عند إغلاقه.</translation>
     </message>
 </context>
 <context>
@@ -2137,6 +2141,10 @@ Replace the contents of %3 anyway?</source>
         <source>Ask About the &amp;New Moon</source>
         <translation>ال&amp;سؤال عن الهلال</translation>
     </message>
+    <message>
+        <source>&amp;Western Digits</source>
+        <translation>أرقام &amp;غربية</translation>
+    </message>
 </context>
 <context>
     <name>MonthStarts</name>
@@ -3273,7 +3281,7 @@ and nothing is written.
     </message>
     <message>
         <source>Delete</source>
-        <translation>حذف</translation>
+        <translation type="vanished">حذف</translation>
     </message>
     <message>
         <source>deletes the reminder, after asking</source>
@@ -3912,6 +3920,12 @@ Hijri Month Starts</source>
 Ask About the New Moon</source>
         <translation>في 29 من كل شهر هجري، السؤال مساءً هل رُئي الهلال
 السؤال عن الهلال</translation>
+    </message>
+    <message>
+        <source>Write numbers in the digits 0 to 9 instead of your language's own
+Western Digits</source>
+        <translation>كتابة الأعداد بالأرقام 0 إلى 9 بدلًا من أرقام لغتك
+أرقام غربية</translation>
     </message>
 </context>
 <context>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Enter opens the reminder in the form, Delete removes it, Escape closes the window</source>
-        <translation>Enter یادآوری را در فرم باز می‌کند، Delete آن را حذف می‌کند، Escape پنجره را می‌بندد</translation>
+        <translation type="vanished">Enter یادآوری را در فرم باز می‌کند، Delete آن را حذف می‌کند، Escape پنجره را می‌بندد</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
@@ -320,6 +320,10 @@ Replace it with this one?</source>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
         <translation>پرسیدن دربارهٔ هلال ذخیره نشد؛ Zamanix با بسته شدن آن را فراموش می‌کند.</translation>
+    </message>
+    <message>
+        <source>The choice of digits could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>انتخاب رقم‌ها ذخیره نشد؛ Zamanix با بسته شدن آن را فراموش می‌کند.</translation>
     </message>
 </context>
 <context>
@@ -2098,6 +2102,10 @@ Replace the contents of %3 anyway?</source>
         <source>Ask About the &amp;New Moon</source>
         <translation>پرسیدن دربارهٔ &amp;هلال</translation>
     </message>
+    <message>
+        <source>&amp;Western Digits</source>
+        <translation>ارقام &amp;لاتین</translation>
+    </message>
 </context>
 <context>
     <name>MonthStarts</name>
@@ -3242,7 +3250,7 @@ Dhul Hijjah، Rabi al-Awwal، Jumada al-Ula، ...) و ماه را آن‌گون�
     </message>
     <message>
         <source>Delete</source>
-        <translation>حذف</translation>
+        <translation type="vanished">حذف</translation>
     </message>
     <message>
         <source>deletes the reminder, after asking</source>
@@ -3881,6 +3889,12 @@ Hijri Month Starts</source>
 Ask About the New Moon</source>
         <translation>در روز 29 هر ماه هجری قمری، شامگاه بپرس که هلال دیده شد یا نه
 پرسیدن دربارهٔ هلال</translation>
+    </message>
+    <message>
+        <source>Write numbers in the digits 0 to 9 instead of your language's own
+Western Digits</source>
+        <translation>نوشتن عددها با رقم‌های 0 تا 9 به‌جای رقم‌های زبان شما
+ارقام لاتین</translation>
     </message>
 </context>
 <context>

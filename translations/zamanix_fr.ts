@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Enter opens the reminder in the form, Delete removes it, Escape closes the window</source>
-        <translation>Entrée ouvre le rappel dans le formulaire, Suppr le supprime, Échap ferme la fenêtre</translation>
+        <translation type="vanished">Entrée ouvre le rappel dans le formulaire, Suppr le supprime, Échap ferme la fenêtre</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
@@ -323,6 +323,10 @@ Le remplacer par celui-ci ?</translation>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
         <translation>Le choix de demander pour la nouvelle lune n'a pas pu être enregistré ; Zamanix l'oubliera à sa fermeture.</translation>
+    </message>
+    <message>
+        <source>The choice of digits could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>Le choix des chiffres n'a pas pu être enregistré ; Zamanix l'oubliera à sa fermeture.</translation>
     </message>
 </context>
 <context>
@@ -2116,6 +2120,10 @@ Remplacer quand même le contenu de %3 ?</translation>
         <source>Ask About the &amp;New Moon</source>
         <translation>Demander pour la &amp;nouvelle lune</translation>
     </message>
+    <message>
+        <source>&amp;Western Digits</source>
+        <translation>Chiffres &amp;occidentaux</translation>
+    </message>
 </context>
 <context>
     <name>MonthStarts</name>
@@ -3274,7 +3282,7 @@ pas&gt; » sur la sortie d'erreur avec le code de sortie 2, et rien n'est écri
     </message>
     <message>
         <source>Delete</source>
-        <translation>Supprimer</translation>
+        <translation type="vanished">Supprimer</translation>
     </message>
     <message>
         <source>deletes the reminder, after asking</source>
@@ -3913,6 +3921,12 @@ Débuts des mois hégiriens</translation>
 Ask About the New Moon</source>
         <translation>Le 29 de chaque mois hégirien, demander le soir si la nouvelle lune a été vue
 Demander pour la nouvelle lune</translation>
+    </message>
+    <message>
+        <source>Write numbers in the digits 0 to 9 instead of your language's own
+Western Digits</source>
+        <translation>Écrire les nombres avec les chiffres 0 à 9 plutôt que ceux de votre langue
+Chiffres occidentaux</translation>
     </message>
 </context>
 <context>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Enter opens the reminder in the form, Delete removes it, Escape closes the window</source>
-        <translation>Enter membuka pengingat di formulir, Delete menghapusnya, Escape menutup jendela</translation>
+        <translation type="vanished">Enter membuka pengingat di formulir, Delete menghapusnya, Escape menutup jendela</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
@@ -320,6 +320,10 @@ Ganti dengan yang ini?</translation>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
         <translation>Pengaturan menanyakan hilal tidak dapat disimpan; Zamanix melupakannya saat ditutup.</translation>
+    </message>
+    <message>
+        <source>The choice of digits could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>Pilihan angka tidak dapat disimpan; Zamanix melupakannya saat ditutup.</translation>
     </message>
 </context>
 <context>
@@ -2102,6 +2106,10 @@ Tetap ganti isi %3?</translation>
         <source>Ask About the &amp;New Moon</source>
         <translation>Tanyakan &amp;Hilal</translation>
     </message>
+    <message>
+        <source>&amp;Western Digits</source>
+        <translation>Angka &amp;Barat</translation>
+    </message>
 </context>
 <context>
     <name>MonthStarts</name>
@@ -3251,7 +3259,7 @@ yang salah, tidak ada kata sandi untuk menerbitkan) dilaporkan sebagai
     </message>
     <message>
         <source>Delete</source>
-        <translation>Hapus</translation>
+        <translation type="vanished">Hapus</translation>
     </message>
     <message>
         <source>deletes the reminder, after asking</source>
@@ -3890,6 +3898,12 @@ Awal Bulan Hijriah</translation>
 Ask About the New Moon</source>
         <translation>Pada tanggal 29 setiap bulan Hijriah, tanyakan di sore hari apakah hilal terlihat
 Tanyakan Hilal</translation>
+    </message>
+    <message>
+        <source>Write numbers in the digits 0 to 9 instead of your language's own
+Western Digits</source>
+        <translation>Tulis bilangan dengan angka 0 sampai 9, bukan angka bahasa Anda
+Angka Barat</translation>
     </message>
 </context>
 <context>

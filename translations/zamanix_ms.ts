@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Enter opens the reminder in the form, Delete removes it, Escape closes the window</source>
-        <translation>Enter membuka peringatan dalam borang, Delete memadamnya, Escape menutup tetingkap</translation>
+        <translation type="vanished">Enter membuka peringatan dalam borang, Delete memadamnya, Escape menutup tetingkap</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
@@ -320,6 +320,10 @@ Gantikan dengan yang ini?</translation>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
         <translation>Tetapan bertanya tentang anak bulan tidak dapat disimpan; Zamanix akan melupakannya apabila ditutup.</translation>
+    </message>
+    <message>
+        <source>The choice of digits could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>Pilihan digit tidak dapat disimpan; Zamanix akan melupakannya apabila ditutup.</translation>
     </message>
 </context>
 <context>
@@ -2103,6 +2107,10 @@ Tetap gantikan kandungan %3?</translation>
         <source>Ask About the &amp;New Moon</source>
         <translation>Tanya tentang Anak Bula&amp;n</translation>
     </message>
+    <message>
+        <source>&amp;Western Digits</source>
+        <translation>Digit &amp;Barat</translation>
+    </message>
 </context>
 <context>
     <name>MonthStarts</name>
@@ -3256,7 +3264,7 @@ keluar 2, dan tiada apa-apa ditulis.
     </message>
     <message>
         <source>Delete</source>
-        <translation>Padam</translation>
+        <translation type="vanished">Padam</translation>
     </message>
     <message>
         <source>deletes the reminder, after asking</source>
@@ -3895,6 +3903,12 @@ Permulaan Bulan Hijrah</translation>
 Ask About the New Moon</source>
         <translation>Pada 29 setiap bulan Hijrah, tanya pada waktu petang sama ada anak bulan kelihatan
 Tanya tentang Anak Bulan</translation>
+    </message>
+    <message>
+        <source>Write numbers in the digits 0 to 9 instead of your language's own
+Western Digits</source>
+        <translation>Tulis nombor dengan digit 0 hingga 9 dan bukan digit bahasa anda
+Digit Barat</translation>
     </message>
 </context>
 <context>

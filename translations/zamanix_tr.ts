@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Enter opens the reminder in the form, Delete removes it, Escape closes the window</source>
-        <translation>Enter hatırlatıcıyı formda açar, Delete onu siler, Escape pencereyi kapatır</translation>
+        <translation type="vanished">Enter hatırlatıcıyı formda açar, Delete onu siler, Escape pencereyi kapatır</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
@@ -320,6 +320,10 @@ Bununla değiştirilsin mi?</translation>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
         <translation>Yeni ayı sorma ayarı kaydedilemedi; Zamanix kapanınca bunu unutacak.</translation>
+    </message>
+    <message>
+        <source>The choice of digits could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>Rakam seçimi kaydedilemedi; Zamanix kapanınca bunu unutacak.</translation>
     </message>
 </context>
 <context>
@@ -2099,6 +2103,10 @@ Replace the contents of %3 anyway?</source>
         <source>Ask About the &amp;New Moon</source>
         <translation>Yeni &amp;Ayı Sor</translation>
     </message>
+    <message>
+        <source>&amp;Western Digits</source>
+        <translation>&amp;Batı Rakamları</translation>
+    </message>
 </context>
 <context>
     <name>MonthStarts</name>
@@ -3246,7 +3254,7 @@ hiçbir şey yazılmaz.
     </message>
     <message>
         <source>Delete</source>
-        <translation>Sil</translation>
+        <translation type="vanished">Sil</translation>
     </message>
     <message>
         <source>deletes the reminder, after asking</source>
@@ -3885,6 +3893,12 @@ Hicri Ay Başlangıçları</translation>
 Ask About the New Moon</source>
         <translation>Her Hicri ayın 29'unda akşam yeni ayın görülüp görülmediğini sor
 Yeni Ayı Sor</translation>
+    </message>
+    <message>
+        <source>Write numbers in the digits 0 to 9 instead of your language's own
+Western Digits</source>
+        <translation>Sayıları dilinizin rakamları yerine 0-9 rakamlarıyla yaz
+Batı Rakamları</translation>
     </message>
 </context>
 <context>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Enter opens the reminder in the form, Delete removes it, Escape closes the window</source>
-        <translation>Enter یاد دہانی کو فارم میں کھولتا ہے، Delete اسے حذف کرتا ہے، Escape ونڈو بند کرتا ہے</translation>
+        <translation type="vanished">Enter یاد دہانی کو فارم میں کھولتا ہے، Delete اسے حذف کرتا ہے، Escape ونڈو بند کرتا ہے</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
@@ -323,6 +323,10 @@ Replace it with this one?</source>
     <message>
         <source>Whether to ask about the new moon could not be saved; Zamanix forgets it when it closes.</source>
         <translation>نئے چاند کے بارے میں پوچھنے کی ترتیب محفوظ نہیں ہو سکی؛ Zamanix بند ہونے پر اسے بھول جائے گا۔</translation>
+    </message>
+    <message>
+        <source>The choice of digits could not be saved; Zamanix forgets it when it closes.</source>
+        <translation>ہندسوں کا انتخاب محفوظ نہیں ہو سکا؛ Zamanix بند ہونے پر اسے بھول جائے گا۔</translation>
     </message>
 </context>
 <context>
@@ -2106,6 +2110,10 @@ Replace the contents of %3 anyway?</source>
         <source>Ask About the &amp;New Moon</source>
         <translation>نئے چاند کے بارے میں &amp;پوچھیں</translation>
     </message>
+    <message>
+        <source>&amp;Western Digits</source>
+        <translation>&amp;مغربی ہندسے</translation>
+    </message>
 </context>
 <context>
     <name>MonthStarts</name>
@@ -3248,7 +3256,7 @@ Rabi al-Awwal، Jumada al-Ula، ...) اور مہینہ پروگرام کے ہج�
     </message>
     <message>
         <source>Delete</source>
-        <translation>حذف کریں</translation>
+        <translation type="vanished">حذف کریں</translation>
     </message>
     <message>
         <source>deletes the reminder, after asking</source>
@@ -3887,6 +3895,12 @@ Hijri Month Starts</source>
 Ask About the New Moon</source>
         <translation>ہر ہجری مہینے کی 29 تاریخ کو شام میں پوچھیں کہ کیا نیا چاند نظر آیا
 نئے چاند کے بارے میں پوچھیں</translation>
+    </message>
+    <message>
+        <source>Write numbers in the digits 0 to 9 instead of your language's own
+Western Digits</source>
+        <translation>اعداد اپنی زبان کے ہندسوں کی بجائے 0 تا 9 ہندسوں میں لکھیں
+مغربی ہندسے</translation>
     </message>
 </context>
 <context>

@@ -185,4 +185,24 @@ TEST_F(ArabicProgramTest, AddViewAndDeleteWriteTheSameBytesAsInEnglish)
     EXPECT_EQ(ReadBytes(m_profile), ReadBytes(english));
 }
 
+// Options > Western Digits shows 0 to 9 at once, in the form and the
+// month panel, keeps the choice in the profile, and turns back.
+TEST_F(ArabicProgramTest, WesternDigitsAreAChoiceAway)
+{
+    Start();
+    Dock()->SetShown(true);
+    Frame()->ExecuteCommand(ID_OPTIONS_WESTERN_DIGITS);
+    QApplication::processEvents();
+    EXPECT_TRUE(FormText(IDC_DATENOW).contains(QStringLiteral("1448")));
+    EXPECT_EQ(Control<QLineEdit>(IDC_YEAR)->text(), QStringLiteral("1448"));
+    EXPECT_TRUE(Dock()->Panel()->TitleLabel()->text().contains(QStringLiteral("1448")));
+    EXPECT_NE(ReadBytes(m_profile).find("WesternDigits=ON\n"), std::string::npos);
+
+    Frame()->ExecuteCommand(ID_OPTIONS_WESTERN_DIGITS);
+    QApplication::processEvents();
+    EXPECT_TRUE(arabicIndicDigitsOnly(FormText(IDC_DATENOW)));
+    EXPECT_EQ(Control<QLineEdit>(IDC_YEAR)->text(), QStringLiteral("١٤٤٨"));
+    EXPECT_NE(ReadBytes(m_profile).find("WesternDigits=OFF\n"), std::string::npos);
+}
+
 } // namespace
