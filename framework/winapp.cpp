@@ -1,6 +1,7 @@
 #include "framework/winapp.h"
 
 #include "framework/command_line.h"
+#include "framework/desktop_language.h"
 #include "framework/doc_template.h"
 #include "framework/document.h"
 #include "framework/frame.h"
@@ -91,6 +92,7 @@ void CWinApp::InitApplicationNames(const std::filesystem::path &executable)
 int CWinApp::Run(int argc, char **argv)
 {
     QApplication application(argc, argv);
+    ApplyProgramLanguage(LanguageOfEnvironment());
     m_argc = argc;
     m_argv = argv;
     InitApplicationNames(QApplication::applicationFilePath().toStdString());

@@ -1,4 +1,5 @@
 #include "framework/session_bus.h"
+#include "language/translations.h"
 #include "resources/resources.h"
 #include "shell/program_options.h"
 #include "shell/zamanix_app.h"
@@ -10,6 +11,8 @@ CZamanixApp theApp;
 
 int main(int argc, char **argv)
 {
+    // --help answers in the desktop's language too.
+    InstallLanguage(LanguageOfEnvironment());
     if (const std::optional<int> status = AnswerInformationOption(argc, argv, stdout))
         return *status;
     // A bus that takes connections and never answers would hold the start
