@@ -94,6 +94,7 @@ idle-cost: deps-screenshot all
 # The README's picture of the main window, docs/zamanix.png, taken under Xvfb.
 screenshot: deps-screenshot all
 	scripts/screenshot.sh $(BUILD_DIR)/zamanix docs/zamanix.png
+	scripts/screenshot.sh $(BUILD_DIR)/zamanix docs/zamanix-ar.png ar_SA.UTF-8
 
 clean:
 	rm -rf $(BUILD_DIR)

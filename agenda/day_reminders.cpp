@@ -5,14 +5,15 @@
 #include "reminders/alarm_value.h"
 #include "reminders/profile_text.h"
 #include "reminders/reminder_entries.h"
+#include "text/translate.h"
 
 #include <algorithm>
 
 namespace {
 
 // The notice's sentences.
-constexpr std::string_view kNoticeText = "In %1 days, %2 / %3: %4";
-constexpr std::string_view kTomorrowNoticeText = "Tomorrow, %1 / %2: %3";
+constexpr const char *kNoticeText = ZX_TRANSLATE_NOOP("Reminders", "In %1 days, %2 / %3: %4");
+constexpr const char *kTomorrowNoticeText = ZX_TRANSLATE_NOOP("Reminders", "Tomorrow, %1 / %2: %3");
 
 void addKeys(std::vector<DayKey> &keys, ReminderCalendar calendar, const YearMonthDay &date)
 {
@@ -32,9 +33,10 @@ std::string DayReminderText(const DayReminder &reminder)
     const std::string christian = CivilDayText(reminder.occursDay);
     const std::string hijri = HijriDayText(reminder.occursHijri);
     if (reminder.noticeDays == 1)
-        return FillSentence(kTomorrowNoticeText, {christian, hijri, reminder.memo});
-    return FillSentence(
-        kNoticeText, {std::to_string(reminder.noticeDays), christian, hijri, reminder.memo});
+        return FillSentence(
+            Translate("Reminders", kTomorrowNoticeText), {christian, hijri, reminder.memo});
+    return FillSentence(Translate("Reminders", kNoticeText),
+        {std::to_string(reminder.noticeDays), christian, hijri, reminder.memo});
 }
 
 std::vector<DayKey> DayReminderKeys(const YearMonthDay &christian, const YearMonthDay &hijri)

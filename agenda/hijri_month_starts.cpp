@@ -1,6 +1,8 @@
 #include "agenda/hijri_month_starts.h"
 
 #include "reminders/reminder_entries.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <optional>
 
@@ -25,8 +27,8 @@ std::vector<ReadEntry> readEntries(const CProfileSnapshot &profile)
 
 std::string ignored(const MonthStartEntry &entry)
 {
-    return "[" + std::string(kHijriMonthStartsSection) + "] " + entry.name + "=" + entry.value +
-        " is ignored: " + entry.problem;
+    return FillSentence(Translate("MonthStarts", "[%1] %2=%3 is ignored: %4"),
+        {kHijriMonthStartsSection, entry.name, entry.value, entry.problem});
 }
 
 // Every entry whose name names the month, however spelled.

@@ -9,15 +9,19 @@
 #include "calendar/hijri_rule.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
 struct HolyDay {
     int month; // Hijri month 1..12
     int day; // 1..30; a day 30 is kept only in the years whose month has it
-    std::string_view name; // "Eid al-Fitr", as a tool tip and a list name it
+    std::string_view name; // "Eid al-Fitr", in English (HolyDayName: as it is shown)
     bool nightBefore = false; // kept on the night before it, from sunset on the day before
 };
+
+// The day's name in the user's language, as a tool tip and a list name it.
+std::string HolyDayName(const HolyDay &day);
 
 // Every day of the table, in the order of the year.
 std::span<const HolyDay> HolyDays();

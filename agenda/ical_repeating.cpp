@@ -4,6 +4,8 @@
 #include "agenda/kind_key.h"
 #include "agenda/reminder_list.h"
 #include "calendar/icu/month_start_record.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <cstdlib>
 
@@ -60,13 +62,16 @@ icalproperty *repeatRule(const std::string &rule)
 std::optional<std::string> RscaleNameOf(const CHijriCalendar &hijri, std::string &problem)
 {
     if (hijri.Rule() == HijriRule::Astronomical) {
-        problem = "the astronomical Hijri calendar follows computed new moons, which no "
-                  "RSCALE calendar describes";
+        problem = Translate("Reminders",
+            "the astronomical Hijri calendar follows computed new moons, which no RSCALE "
+            "calendar describes");
         return std::nullopt;
     }
     if (hijri.Adjust() != 0) {
-        problem = "the Hijri calendar is adjusted (" + hijri.Description() +
-            "), which no RSCALE calendar describes";
+        problem = FillSentence(
+            Translate("Reminders",
+                "the Hijri calendar is adjusted (%1), which no RSCALE calendar describes"),
+            {hijri.Description()});
         return std::nullopt;
     }
     // A recorded month start that the rule agrees with changes nothing.
@@ -74,9 +79,10 @@ std::optional<std::string> RscaleNameOf(const CHijriCalendar &hijri, std::string
         const std::optional<HijriMonthStart> kept =
             hijri.RecordedMonthStart(record.year, record.month);
         if (kept && kept->day != hijri.RuleMonthStart(kept->year, kept->month)) {
-            problem = "the Hijri calendar keeps a recorded month start (" +
-                HijriMonthText(kept->Index()) + " on " + ChristianDayText(kept->day) +
-                "), which no RSCALE calendar describes";
+            problem = FillSentence(Translate("Reminders",
+                                       "the Hijri calendar keeps a recorded month start (%1 on "
+                                       "%2), which no RSCALE calendar describes"),
+                {HijriMonthText(kept->Index()), ChristianDayText(kept->day)});
             return std::nullopt;
         }
     }

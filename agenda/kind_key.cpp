@@ -3,26 +3,32 @@
 #include "agenda/sentence.h"
 #include "reminders/profile_text.h"
 #include "reminders/reminder_entries.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <charconv>
 
 namespace {
 
-constexpr std::string_view kNotAKey = "%1 is neither a weekday nor a month and a day: write "
-                                      "Friday, Hijri/13, Ramadhan/27 or Ramadhan/27/1448";
-constexpr std::string_view kUnknownMonth = "%1 is neither a Hijri nor a Christian month";
-constexpr std::string_view kNoDay = "the key has no day after the \"/\"";
-constexpr std::string_view kNotADay = "%1 is not a day: write 1 to 31, or 01 to 09";
-constexpr std::string_view kLongestMonth = "%1 never has more than %2 days";
-constexpr std::string_view kHijriMonthDays = "a Hijri month never has more than 30 days";
-constexpr std::string_view kNotAYear =
-    "%1 is not a year: write it as 1448, or as -5 for a year before 1";
-constexpr std::string_view kChristianYears =
-    "the year %1 lies outside the supported years, -4000 to 3000";
-constexpr std::string_view kShortMonth = "%1 %2 has only %3 days";
-constexpr std::string_view kReformGap =
-    "%1 October 1582 never was: the Gregorian calendar went from 4 to 15 October 1582";
+constexpr const char *kNotAKey = ZX_TRANSLATE_NOOP("Reminders",
+    "%1 is neither a weekday nor a month and a day: write "
+    "Friday, Hijri/13, Ramadhan/27 or Ramadhan/27/1448");
+constexpr const char *kUnknownMonth =
+    ZX_TRANSLATE_NOOP("Reminders", "%1 is neither a Hijri nor a Christian month");
+constexpr const char *kNoDay = ZX_TRANSLATE_NOOP("Reminders", "the key has no day after the \"/\"");
+constexpr const char *kNotADay =
+    ZX_TRANSLATE_NOOP("Reminders", "%1 is not a day: write 1 to 31, or 01 to 09");
+constexpr const char *kLongestMonth =
+    ZX_TRANSLATE_NOOP("Reminders", "%1 never has more than %2 days");
+constexpr const char *kHijriMonthDays =
+    ZX_TRANSLATE_NOOP("Reminders", "a Hijri month never has more than 30 days");
+constexpr const char *kNotAYear = ZX_TRANSLATE_NOOP(
+    "Reminders", "%1 is not a year: write it as 1448, or as -5 for a year before 1");
+constexpr const char *kChristianYears =
+    ZX_TRANSLATE_NOOP("Reminders", "the year %1 lies outside the supported years, -4000 to 3000");
+constexpr const char *kShortMonth = ZX_TRANSLATE_NOOP("Reminders", "%1 %2 has only %3 days");
+constexpr const char *kReformGap = ZX_TRANSLATE_NOOP("Reminders",
+    "%1 October 1582 never was: the Gregorian calendar went from 4 to 15 October 1582");
 
 std::string quoted(std::string_view text)
 {
@@ -64,25 +70,25 @@ std::optional<int> yearOfText(std::string_view text)
 void readDay(ParsedReminderKey &parsed, std::string_view text)
 {
     if (text.empty()) {
-        parsed.problem = kNoDay;
+        parsed.problem = Translate("Reminders", kNoDay);
         return;
     }
     parsed.day = DayOfText(text);
     if (parsed.day == 0)
-        parsed.problem = FillSentence(kNotADay, {quoted(text)});
+        parsed.problem = FillSentence(Translate("Reminders", kNotADay), {quoted(text)});
 }
 
 // Why a Christian date with its year never was; empty when it was.
 std::string christianDateProblem(const YearMonthDay &date)
 {
     if (date.year < kFirstSupportedYear || date.year > kLastSupportedYear)
-        return FillSentence(kChristianYears, {std::to_string(date.year)});
+        return FillSentence(Translate("Reminders", kChristianYears), {std::to_string(date.year)});
     if (ChristianOfDay(ChristianDayNumber(date)) == date)
         return {};
     if (date.year == 1582 && date.month == 10)
-        return FillSentence(kReformGap, {std::to_string(date.day)});
+        return FillSentence(Translate("Reminders", kReformGap), {std::to_string(date.day)});
     const int length = ChristianOfDay(ChristianDayNumber({date.year, date.month + 1, 1}) - 1).day;
-    return FillSentence(kShortMonth,
+    return FillSentence(Translate("Reminders", kShortMonth),
         {ReminderMonthName(ReminderCalendar::Christian, date.month), std::to_string(date.year),
             std::to_string(length)});
 }
@@ -92,7 +98,7 @@ void readOnce(
 {
     const auto found = FindReminderMonth(month);
     if (!found) {
-        parsed.problem = FillSentence(kUnknownMonth, {quoted(month)});
+        parsed.problem = FillSentence(Translate("Reminders", kUnknownMonth), {quoted(month)});
         return;
     }
     parsed.calendar = found->first;
@@ -101,13 +107,13 @@ void readOnce(
     if (!parsed.problem.empty())
         return;
     if (const int longest = LongestMonth(*parsed.calendar, parsed.month); parsed.day > longest) {
-        parsed.problem = FillSentence(kLongestMonth,
+        parsed.problem = FillSentence(Translate("Reminders", kLongestMonth),
             {ReminderMonthName(*parsed.calendar, parsed.month), std::to_string(longest)});
         return;
     }
     const std::optional<int> written = yearOfText(year);
     if (!written) {
-        parsed.problem = FillSentence(kNotAYear, {quoted(year)});
+        parsed.problem = FillSentence(Translate("Reminders", kNotAYear), {quoted(year)});
         return;
     }
     parsed.year = *written;
@@ -155,7 +161,7 @@ ParsedReminderKey ParseKindKey(std::string_view key)
         if (const std::optional<int> weekday = weekdayOfName(key))
             parsed.weekday = *weekday;
         else
-            parsed.problem = FillSentence(kNotAKey, {quoted(key)});
+            parsed.problem = FillSentence(Translate("Reminders", kNotAKey), {quoted(key)});
         return parsed;
     }
     const std::size_t second = key.find('/', slash + 1);
@@ -168,12 +174,12 @@ ParsedReminderKey ParseKindKey(std::string_view key)
     parsed.kind = ReminderKind::Monthly;
     parsed.calendar = monthlyCalendar(key.substr(0, slash));
     if (!parsed.calendar) {
-        parsed.problem = FillSentence(kNotAKey, {quoted(key)});
+        parsed.problem = FillSentence(Translate("Reminders", kNotAKey), {quoted(key)});
         return parsed;
     }
     readDay(parsed, key.substr(slash + 1));
     if (parsed.problem.empty() && parsed.calendar == ReminderCalendar::Hijri && parsed.day > 30)
-        parsed.problem = kHijriMonthDays;
+        parsed.problem = Translate("Reminders", kHijriMonthDays);
     return parsed;
 }
 

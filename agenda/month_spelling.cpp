@@ -1,6 +1,8 @@
 #include "agenda/month_spelling.h"
 
 #include "agenda/reminder_key.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <numeric>
@@ -148,7 +150,10 @@ std::string listed(const std::vector<std::string> &names)
 {
     std::string text;
     for (std::size_t i = 0; i < names.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+        text = i == 0 ? names[i]
+            : i + 1 == names.size()
+            ? FillSentence(Translate("Reminders", "%1 or %2"), {text, names[i]})
+            : FillSentence(Translate("Reminders", "%1, %2"), {text, names[i]});
     return text;
 }
 
@@ -207,9 +212,11 @@ std::string MonthNameHint(std::string_view name)
 {
     const std::vector<std::string> near = NearestMonthNames(name);
     if (!near.empty())
-        return "; did you mean " + listed(near) + "?";
+        return FillSentence(Translate("Reminders", "; did you mean %1?"), {listed(near)});
     std::vector<std::string> hijri;
     for (int month = 1; month <= 12; ++month)
         hijri.push_back(ReminderMonthName(ReminderCalendar::Hijri, month));
-    return "; the Hijri months are " + listed(hijri) + ", the Christian ones January to December";
+    return FillSentence(
+        Translate("Reminders", "; the Hijri months are %1, the Christian ones January to December"),
+        {listed(hijri)});
 }

@@ -3,15 +3,18 @@
 #include "reminders/profile_text.h"
 #include "reminders/reminder_entries.h"
 #include "reminders/value_encoding.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <map>
 #include <utility>
 
 namespace {
 
-std::string lineText(int line)
+// A problem of a line: "line 3: ..."
+std::string onLine(int line, const std::string &problem)
 {
-    return "line " + std::to_string(line) + ": ";
+    return FillSentence(Translate("MonthStarts", "line %1: %2"), {std::to_string(line), problem});
 }
 
 // "1448/9 2027-02-07" or a stray word where a record should stand.
@@ -22,8 +25,10 @@ std::string strayLine(std::string_view text)
     for (char &c : shown)
         if (static_cast<unsigned char>(c) < 0x20)
             c = '?';
-    return "\"" + shown + (text.size() > kShown ? "...\"" : "\"") +
-        " is no record; write YEAR/MONTH=YYYY-MM-DD, for example 1448/9=2027-02-07";
+    return FillSentence(Translate("MonthStarts",
+                            "\"%1\" is no record; write YEAR/MONTH=YYYY-MM-DD, for example "
+                            "1448/9=2027-02-07"),
+        {shown + (text.size() > kShown ? "..." : "")});
 }
 
 } // namespace
@@ -44,28 +49,30 @@ MonthStartsFile ReadMonthStartsText(std::string_view text, std::vector<std::stri
             line.kind == ProfileLineKind::Comment || content.empty())
             continue;
         if (line.kind == ProfileLineKind::Other) {
-            problems.push_back(lineText(number) + strayLine(content));
+            problems.push_back(onLine(number, strayLine(content)));
             continue;
         }
         std::string error;
         const std::optional<HijriMonthStart> record =
             ParseMonthStart(line.name, DecodeProfileValue(line.value), error);
         if (!record) {
-            problems.push_back(lineText(number) + error);
+            problems.push_back(onLine(number, error));
             continue;
         }
         const auto [at, added] = months.try_emplace(record->Index(), record->day, number);
         if (!added && at->second.first != record->day)
-            problems.push_back(lineText(number) + HijriMonthText(record->Index()) +
-                " is given another day on line " + std::to_string(at->second.second));
+            problems.push_back(onLine(number,
+                FillSentence(Translate("MonthStarts", "%1 is given another day on line %2"),
+                    {HijriMonthText(record->Index()), std::to_string(at->second.second)})));
         if (!added)
             continue;
         file.records.push_back(*record);
         file.lines.push_back(number);
     }
     if (file.records.empty() && problems.empty())
-        problems.push_back("no month start in it; write one a line as YEAR/MONTH=YYYY-MM-DD "
-                           "under [HijriMonthStarts], for example 1448/9=2027-02-07");
+        problems.push_back(Translate("MonthStarts",
+            "no month start in it; write one a line as YEAR/MONTH=YYYY-MM-DD under "
+            "[HijriMonthStarts], for example 1448/9=2027-02-07"));
     return file;
 }
 
@@ -75,6 +82,6 @@ std::vector<std::string> RefusedMonthStartLines(
     std::vector<std::string> problems;
     const CHijriCalendar recorded = calendar.WithMonthStarts(file.records);
     for (const MonthStartRefusal &refusal : recorded.RefusedMonthStarts())
-        problems.push_back(lineText(file.lines[refusal.position]) + refusal.reason);
+        problems.push_back(onLine(file.lines[refusal.position], refusal.reason));
     return problems;
 }

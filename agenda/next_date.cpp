@@ -1,14 +1,16 @@
 #include "agenda/next_date.h"
 
 #include "agenda/sentence.h"
+#include "text/translate.h"
 
 #include <cstdint>
 
 namespace {
 
-constexpr std::string_view kShortHijriMonth = "%1 %2 has only %3 days under the %4 calendar";
-constexpr std::string_view kOutOfRange =
-    "%1 lies outside the days Zamanix supports, 1 January -4000 to 31 December 3000";
+constexpr const char *kShortHijriMonth =
+    ZX_TRANSLATE_NOOP("Reminders", "%1 %2 has only %3 days under the %4 calendar");
+constexpr const char *kOutOfRange = ZX_TRANSLATE_NOOP(
+    "Reminders", "%1 lies outside the days Zamanix supports, 1 January -4000 to 31 December 3000");
 
 int nextYear(int year)
 {
@@ -135,19 +137,19 @@ OnceDate OnceReminderDay(const ParsedReminderKey &key, const CHijriCalendar &hij
     // Far years are not converted at all.
     if (key.year < hijri.HijriOfDay(FirstReminderDay()).year ||
         key.year > hijri.HijriOfDay(LastReminderDay()).year) {
-        once.problem = FillSentence(kOutOfRange, {text});
+        once.problem = FillSentence(Translate("Reminders", kOutOfRange), {text});
         once.outOfRange = true;
         return once;
     }
     if (const int length = hijri.MonthLength(key.year, key.month); key.day > length) {
-        once.problem = FillSentence(kShortHijriMonth,
+        once.problem = FillSentence(Translate("Reminders", kShortHijriMonth),
             {ReminderMonthName(ReminderCalendar::Hijri, key.month), std::to_string(key.year),
                 std::to_string(length), std::string(hijri.DisplayName())});
         return once;
     }
     const int day = hijri.DayOfHijri(date);
     if (day < FirstReminderDay() || day > LastReminderDay()) {
-        once.problem = FillSentence(kOutOfRange, {text});
+        once.problem = FillSentence(Translate("Reminders", kOutOfRange), {text});
         once.outOfRange = true;
         return once;
     }

@@ -3,16 +3,20 @@
 #include "agenda/kind_key.h"
 #include "agenda/sentence.h"
 #include "reminders/alarm_value.h"
+#include "text/translate.h"
 
 namespace {
 
 constexpr std::string_view kOnDate = "%1 / %2";
-constexpr std::string_view kNextOn = "Next on %1 / %2";
-constexpr std::string_view kNextOnWithNote = "Next on %1 / %2 (%3)";
-constexpr std::string_view kGoneBy = "%1 / %2: this day has gone by, so it will not ring";
-constexpr std::string_view kNever = "It never falls due: %1.";
-constexpr std::string_view kEmptyMemo = "Write a memo: an empty memo never rings.";
-constexpr std::string_view kCannotKeep = "This reminder cannot be kept: %1.";
+constexpr const char *kNextOn = ZX_TRANSLATE_NOOP("Reminders", "Next on %1 / %2");
+constexpr const char *kNextOnWithNote = ZX_TRANSLATE_NOOP("Reminders", "Next on %1 / %2 (%3)");
+constexpr const char *kGoneBy =
+    ZX_TRANSLATE_NOOP("Reminders", "%1 / %2: this day has gone by, so it will not ring");
+constexpr const char *kNever = ZX_TRANSLATE_NOOP("Reminders", "It never falls due: %1.");
+constexpr const char *kEmptyMemo =
+    ZX_TRANSLATE_NOOP("Reminders", "Write a memo: an empty memo never rings.");
+constexpr const char *kCannotKeep =
+    ZX_TRANSLATE_NOOP("Reminders", "This reminder cannot be kept: %1.");
 
 ParsedReminderKey draftKey(const ReminderDraft &draft)
 {
@@ -50,33 +54,34 @@ std::string DraftPreview(const ReminderDraft &draft, const CHijriCalendar &hijri
 {
     const ParsedReminderKey key = parsedDraft(draft);
     if (!key.CanFallDue())
-        return FillSentence(kNever, {key.problem});
+        return FillSentence(Translate("Reminders", kNever), {key.problem});
     if (key.kind == ReminderKind::Once) {
         const OnceDate once = OnceReminderDay(key, hijri);
         if (!once.day)
-            return FillSentence(kNever, {once.problem});
-        return bothCalendars(*once.day < today ? kGoneBy : kOnDate, hijri, *once.day);
+            return FillSentence(Translate("Reminders", kNever), {once.problem});
+        return bothCalendars(
+            *once.day < today ? Translate("Reminders", kGoneBy) : kOnDate, hijri, *once.day);
     }
     const std::string note = ReminderNote(key);
     const std::optional<int> next = NextReminderDay(key, hijri, today);
     if (!next)
-        return FillSentence(kNever, {NoReminderDayProblem(key, hijri)});
+        return FillSentence(Translate("Reminders", kNever), {NoReminderDayProblem(key, hijri)});
     if (note.empty())
-        return bothCalendars(kNextOn, hijri, *next);
-    return FillSentence(
-        kNextOnWithNote, {CivilDayText(*next), HijriDayText(hijri.HijriOfDay(*next)), note});
+        return bothCalendars(Translate("Reminders", kNextOn), hijri, *next);
+    return FillSentence(Translate("Reminders", kNextOnWithNote),
+        {CivilDayText(*next), HijriDayText(hijri.HijriOfDay(*next)), note});
 }
 
 std::string DraftProblem(const ReminderDraft &draft, const CHijriCalendar &hijri)
 {
     const ParsedReminderKey key = parsedDraft(draft);
     if (!key.CanFallDue())
-        return FillSentence(kCannotKeep, {key.problem});
+        return FillSentence(Translate("Reminders", kCannotKeep), {key.problem});
     if (key.kind == ReminderKind::Once)
         if (const OnceDate once = OnceReminderDay(key, hijri); once.outOfRange)
-            return FillSentence(kCannotKeep, {once.problem});
+            return FillSentence(Translate("Reminders", kCannotKeep), {once.problem});
     if (draft.memo.empty())
-        return std::string(kEmptyMemo);
+        return Translate("Reminders", kEmptyMemo);
     return {};
 }
 

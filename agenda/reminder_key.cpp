@@ -2,6 +2,8 @@
 
 #include "calendar/calendar.h"
 #include "reminders/profile_text.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 int DayOfText(std::string_view text)
 {
@@ -55,6 +57,12 @@ const std::string &ReminderMonthName(ReminderCalendar calendar, int month)
                                                : ChristianMonthNames[month - 1];
 }
 
+std::string ReminderMonthShownName(ReminderCalendar calendar, int month)
+{
+    return calendar == ReminderCalendar::Hijri ? HijriMonthShownName(month)
+                                               : ChristianMonthShownName(month);
+}
+
 std::string ReminderKeyDayText(std::string_view key)
 {
     return std::string(key.substr(key.find('/') + 1));
@@ -84,28 +92,31 @@ ParsedReminderKey ParseReminderKey(std::string_view key)
     ParsedReminderKey parsed;
     const std::size_t slash = key.find('/');
     if (slash == std::string_view::npos) {
-        parsed.problem = "the key has no \"/\" between the month and the day";
+        parsed.problem =
+            Translate("Reminders", "the key has no \"/\" between the month and the day");
         return parsed;
     }
     const std::string_view name = key.substr(0, slash), dayText = key.substr(slash + 1);
     const auto month = FindReminderMonth(name);
     if (!month) {
-        parsed.problem = quoted(name) + " is neither a Hijri nor a Christian month";
+        parsed.problem = FillSentence(
+            Translate("Reminders", "\"%1\" is neither a Hijri nor a Christian month"), {name});
         return parsed;
     }
     parsed.calendar = month->first;
     parsed.month = month->second;
-    const std::string &monthName = ReminderMonthName(*parsed.calendar, parsed.month);
     if (dayText.empty()) {
-        parsed.problem = "the key has no day after the \"/\"";
+        parsed.problem = Translate("Reminders", "the key has no day after the \"/\"");
         return parsed;
     }
     parsed.day = DayOfText(dayText);
     if (parsed.day == 0) {
-        parsed.problem = quoted(dayText) + " is not a day: write 1 to 31, or 01 to 09";
+        parsed.problem = FillSentence(
+            Translate("Reminders", "\"%1\" is not a day: write 1 to 31, or 01 to 09"), {dayText});
         return parsed;
     }
     if (const int longest = LongestMonth(*parsed.calendar, parsed.month); parsed.day > longest)
-        parsed.problem = monthName + " never has more than " + std::to_string(longest) + " days";
+        parsed.problem = FillSentence(Translate("Reminders", "%1 never has more than %2 days"),
+            {ReminderMonthShownName(*parsed.calendar, parsed.month), std::to_string(longest)});
     return parsed;
 }

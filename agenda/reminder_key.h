@@ -10,6 +10,7 @@
 #pragma once
 
 #include "agenda/day_reminders.h"
+#include "text/translate.h"
 
 #include <optional>
 #include <string>
@@ -34,7 +35,9 @@ ParsedReminderKey ParseReminderKey(std::string_view key);
 
 // Why a reminder with an empty memo never falls due (the due check skips
 // it), in the words of the other problems.
-inline constexpr const char *kEmptyMemoProblem = "the memo is empty, and an empty memo never rings";
+// Marked for translation in the context "Reminders", where its callers look it up.
+inline constexpr const char *kEmptyMemoProblem =
+    ZX_TRANSLATE_NOOP("Reminders", "the memo is empty, and an empty memo never rings");
 
 // The month name as the calendar's table spells it, when `name` is one of
 // them in any ASCII case; nothing otherwise.
@@ -42,6 +45,8 @@ std::optional<std::pair<ReminderCalendar, int>> FindReminderMonth(std::string_vi
 
 // The month's name as its table spells it.
 const std::string &ReminderMonthName(ReminderCalendar calendar, int month);
+// The same month as the user's language names it, for what is shown.
+std::string ReminderMonthShownName(ReminderCalendar calendar, int month);
 
 // The key with its month name spelled as the table spells it ("ramadhan/5"
 // gives "Ramadhan/5", the same entry to the profile); the day text and any

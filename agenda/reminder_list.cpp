@@ -5,19 +5,23 @@
 #include "agenda/sentence.h"
 #include "calendar/calendar.h"
 #include "reminders/reminder_entries.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <cstdio>
 
 namespace {
 
-constexpr std::string_view kNoDayLeft =
-    "it falls on no day before 31 December 3000, the last day Zamanix supports";
-constexpr std::string_view kOnlyLeapYears = "only in leap years";
-constexpr std::string_view kOnlyLongMonths = "only in the years whose %1 has 30 days";
-constexpr std::string_view kHijriMonthEnd = "on the 29th of the months that have 29 days";
-constexpr std::string_view kChristianMonthEnd =
-    "on the last day of the months that have fewer than %1 days";
+constexpr const char *kNoDayLeft = ZX_TRANSLATE_NOOP(
+    "Reminders", "it falls on no day before 31 December 3000, the last day Zamanix supports");
+constexpr const char *kOnlyLeapYears = ZX_TRANSLATE_NOOP("Reminders", "only in leap years");
+constexpr const char *kOnlyLongMonths =
+    ZX_TRANSLATE_NOOP("Reminders", "only in the years whose %1 has 30 days");
+constexpr const char *kHijriMonthEnd =
+    ZX_TRANSLATE_NOOP("Reminders", "on the 29th of the months that have 29 days");
+constexpr const char *kChristianMonthEnd =
+    ZX_TRANSLATE_NOOP("Reminders", "on the last day of the months that have fewer than %1 days");
 
 } // namespace
 
@@ -25,23 +29,25 @@ std::string ReminderNote(const ParsedReminderKey &key)
 {
     const bool hijri = key.calendar == ReminderCalendar::Hijri;
     if (key.kind == ReminderKind::Yearly && hijri && key.day == 30)
-        return FillSentence(kOnlyLongMonths, {ReminderMonthName(*key.calendar, key.month)});
+        return FillSentence(
+            Translate("Reminders", kOnlyLongMonths), {ReminderMonthName(*key.calendar, key.month)});
     if (key.kind == ReminderKind::Yearly && !hijri && key.month == 2 && key.day == 29)
-        return std::string(kOnlyLeapYears);
+        return Translate("Reminders", kOnlyLeapYears);
     if (key.kind == ReminderKind::Monthly && hijri && key.day == 30)
-        return std::string(kHijriMonthEnd);
+        return Translate("Reminders", kHijriMonthEnd);
     if (key.kind == ReminderKind::Monthly && !hijri && key.day > 28)
-        return FillSentence(kChristianMonthEnd, {std::to_string(key.day)});
+        return FillSentence(Translate("Reminders", kChristianMonthEnd), {std::to_string(key.day)});
     return {};
 }
 
 std::string NoReminderDayProblem(const ParsedReminderKey &key, const CHijriCalendar &hijri)
 {
     if (key.kind != ReminderKind::Yearly)
-        return std::string(kNoDayLeft);
-    return ReminderMonthName(*key.calendar, key.month) + " has no day " + std::to_string(key.day) +
-        " in the next " + std::to_string(kReminderSearchYears) + " years under the " +
-        std::string(hijri.DisplayName()) + " calendar";
+        return Translate("Reminders", kNoDayLeft);
+    return FillSentence(
+        Translate("Reminders", "%1 has no day %2 in the next %3 years under the %4 calendar"),
+        {ReminderMonthShownName(*key.calendar, key.month), std::to_string(key.day),
+            std::to_string(kReminderSearchYears), hijri.DisplayName()});
 }
 
 namespace {
@@ -65,11 +71,12 @@ void readRows(std::vector<ReminderRow> &rows, const CProfileSnapshot &profile, b
         if (!row.parsed.CanFallDue())
             row.problem = row.parsed.problem;
         else if (row.memo.empty())
-            row.problem = kEmptyMemoProblem;
+            row.problem = Translate("Reminders", kEmptyMemoProblem);
         else if (!row.ringsAt) {
             char time[16];
             std::snprintf(time, sizeof time, "%02d:%02d", row.alarm.hour, row.alarm.minute);
-            row.problem = std::string("its alarm time ") + time + " is never reached";
+            row.problem =
+                FillSentence(Translate("Reminders", "its alarm time %1 is never reached"), {time});
         }
         row.note = row.problem.empty() ? ReminderNote(row.parsed) : std::string();
         rows.push_back(std::move(row));

@@ -56,3 +56,9 @@ void ConvertToChristian(int year, int month, int day, int *outYear, int *outMont
 // reminder keys: their spelling is part of the user's data.
 extern const std::string HijriMonthNames[12];
 extern const std::string ChristianMonthNames[12];
+
+// The name of month m (1..12) as the user's language writes it in a date
+// (text/display_names.h); the English name above when the program speaks
+// English or writes for other programs.
+std::string HijriMonthShownName(int month);
+std::string ChristianMonthShownName(int month);

@@ -3,6 +3,7 @@
 #include "calendar/calendar.h"
 #include "calendar/engine_constants.h"
 #include "calendar/lunation.h"
+#include "text/translate.h"
 
 #include <charconv>
 
@@ -31,9 +32,9 @@ struct RuleNames {
 };
 
 constexpr RuleNames kNames[] = {
-    {HijriRule::Astronomical, "astronomical", "Astronomical"},
-    {HijriRule::UmmAlQura, "umalqura", "Umm al-Qura"},
-    {HijriRule::Civil, "civil", "Tabular (civil)"},
+    {HijriRule::Astronomical, "astronomical", ZX_TRANSLATE_NOOP("HijriCalendar", "Astronomical")},
+    {HijriRule::UmmAlQura, "umalqura", ZX_TRANSLATE_NOOP("HijriCalendar", "Umm al-Qura")},
+    {HijriRule::Civil, "civil", ZX_TRANSLATE_NOOP("HijriCalendar", "Tabular (civil)")},
 };
 
 const RuleNames &namesOf(HijriRule rule)
@@ -116,9 +117,9 @@ std::string_view HijriRuleName(HijriRule rule)
     return namesOf(rule).name;
 }
 
-std::string_view HijriRuleDisplayName(HijriRule rule)
+std::string HijriRuleDisplayName(HijriRule rule)
 {
-    return namesOf(rule).displayName;
+    return Translate("HijriCalendar", namesOf(rule).displayName);
 }
 
 std::optional<HijriRule> HijriRuleFromName(std::string_view name)

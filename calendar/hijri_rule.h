@@ -9,6 +9,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 // A date of either calendar: the year as people write it (no year 0, the
@@ -99,8 +100,8 @@ int WeekdayOfDay(int dayNumber);
 // on the converter's command line.
 std::string_view HijriRuleName(HijriRule rule);
 // "Astronomical", "Umm al-Qura", "Tabular (civil)": the rule as a menu or
-// a tool tip names it.
-std::string_view HijriRuleDisplayName(HijriRule rule);
+// a tool tip names it, in the user's language.
+std::string HijriRuleDisplayName(HijriRule rule);
 // The rule of a name above, its letters in any case; nothing for any other
 // text.
 std::optional<HijriRule> HijriRuleFromName(std::string_view name);

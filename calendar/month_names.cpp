@@ -1,5 +1,7 @@
 #include "calendar/calendar.h"
 
+#include "text/display_names.h"
+
 // Stored reminder keys begin with these texts: never change their spelling.
 const std::string HijriMonthNames[12] = {
     "Muharram",
@@ -31,3 +33,13 @@ const std::string ChristianMonthNames[12] = {
     "November",
     "December",
 };
+
+std::string HijriMonthShownName(int month)
+{
+    return DisplayName(NameKind::HijriMonth, month, HijriMonthNames[month - 1]);
+}
+
+std::string ChristianMonthShownName(int month)
+{
+    return DisplayName(NameKind::ChristianMonth, month, ChristianMonthNames[month - 1]);
+}

@@ -2,6 +2,8 @@
 
 #include "calendar/calendar.h"
 #include "cli/terminal_text.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <charconv>
 #include <cstdio>
@@ -79,7 +81,7 @@ bool takeYearMonth(std::string_view &s, int &year, int &month)
 bool checkYear(int year, std::string &error)
 {
     if (year == 0) {
-        error = "there is no year 0; the year before 1 is -1";
+        error = Translate("Dates", "there is no year 0; the year before 1 is -1");
         return false;
     }
     return true;
@@ -88,8 +90,9 @@ bool checkYear(int year, std::string &error)
 bool checkChristianRange(int year, std::string &error)
 {
     if (year < kFirstSupportedYear || year > kLastSupportedYear) {
-        error = "year " + std::to_string(year) + " is outside the supported range " +
-            std::to_string(kFirstSupportedYear) + " to " + std::to_string(kLastSupportedYear);
+        error = FillSentence(Translate("Dates", "year %1 is outside the supported range %2 to %3"),
+            {std::to_string(year), std::to_string(kFirstSupportedYear),
+                std::to_string(kLastSupportedYear)});
         return false;
     }
     return true;
@@ -98,7 +101,8 @@ bool checkChristianRange(int year, std::string &error)
 bool checkMonth(int month, std::string &error)
 {
     if (month < 1 || month > 12) {
-        error = "month " + std::to_string(month) + " does not exist; months run from 1 to 12";
+        error = FillSentence(Translate("Dates", "month %1 does not exist; months run from 1 to 12"),
+            {std::to_string(month)});
         return false;
     }
     return true;
@@ -115,9 +119,11 @@ bool inChristianRange(int year)
 
 std::string hijriRangeError(int year)
 {
-    return "Hijri year " + std::to_string(year) +
-        " lies outside the supported range (Christian years " +
-        std::to_string(kFirstSupportedYear) + " to " + std::to_string(kLastSupportedYear) + ")";
+    return FillSentence(Translate("Dates",
+                            "Hijri year %1 lies outside the supported range (Christian years %2 "
+                            "to %3)"),
+        {std::to_string(year), std::to_string(kFirstSupportedYear),
+            std::to_string(kLastSupportedYear)});
 }
 
 int christianMonthLength(int year, int month)
@@ -155,7 +161,9 @@ bool ParseDate(std::string_view text, DayDate &date, std::string &error)
     DayDate d;
     if (!takeYearMonth(s, d.year, d.month) || !takeDash(s) || !takeNumber(s, 2, d.day) ||
         !s.empty()) {
-        error = quoted(text) + " is not a date; write YEAR-MONTH-DAY, for example 2000-01-31";
+        error = FillSentence(
+            Translate("Dates", "%1 is not a date; write YEAR-MONTH-DAY, for example 2000-01-31"),
+            {quoted(text)});
         return false;
     }
     if (!checkYear(d.year, error)) {
@@ -171,7 +179,9 @@ bool ParseYearMonth(std::string_view text, int &year, int &month, std::string &e
     std::string_view s = trim(text);
     int y, m;
     if (!takeYearMonth(s, y, m) || !s.empty()) {
-        error = quoted(text) + " is not a month; write YEAR-MONTH, for example 2000-01";
+        error = FillSentence(
+            Translate("Dates", "%1 is not a month; write YEAR-MONTH, for example 2000-01"),
+            {quoted(text)});
         return false;
     }
     if (!checkYear(y, error)) {
@@ -212,28 +222,31 @@ bool CheckDate(
         return false;
     }
     if (date.day < 1) {
-        error = "day 0 does not exist; days start at 1";
+        error = Translate("Dates", "day 0 does not exist; days start at 1");
         return false;
     }
-    const std::string monthText =
-        std::string(MonthName(kind, date.month)) + " " + std::to_string(date.year);
+    const std::string monthName = kind == CalendarKind::Hijri ? HijriMonthShownName(date.month)
+                                                              : ChristianMonthShownName(date.month);
     if (kind == CalendarKind::Christian) {
         if (date.year == 1582 && date.month == 10 && date.day >= 5 && date.day <= 14) {
-            error = std::to_string(date.day) +
-                " October 1582 does not exist; the Gregorian calendar follows 4 October "
-                "1582 with 15 October 1582";
+            error = FillSentence(Translate("Dates",
+                                     "%1 October 1582 does not exist; the Gregorian calendar "
+                                     "follows 4 October 1582 with 15 October 1582"),
+                {std::to_string(date.day)});
             return false;
         }
         if (ChristianOfDay(ChristianDayNumber(date)) != date) {
-            error = monthText + " has only " +
-                std::to_string(christianMonthLength(date.year, date.month)) + " days";
+            error = FillSentence(Translate("Dates", "%1 %2 has only %3 days"),
+                {monthName, std::to_string(date.year),
+                    std::to_string(christianMonthLength(date.year, date.month))});
             return false;
         }
         return true;
     }
     const int length = hijri.MonthLength(date.year, date.month);
     if (date.day > length) {
-        error = monthText + " (Hijri) has only " + std::to_string(length) + " days";
+        error = FillSentence(Translate("Dates", "%1 %2 (Hijri) has only %3 days"),
+            {monthName, std::to_string(date.year), std::to_string(length)});
         return false;
     }
     if (!inChristianRange(hijri.ToChristian(date).year)) {

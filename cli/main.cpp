@@ -8,9 +8,12 @@
 #include "cli/input_lines.h"
 #include "cli/month_grid.h"
 #include "cli/terminal_text.h"
+#include "language/translations.h"
 #include "reminders/atomic_file.h"
 #include "reminders/profile_path.h"
 #include "reminders/reminder_entries.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -32,7 +35,7 @@ constexpr int kUsageError = 2;
 // for the converter's tests.
 constexpr const char *kNowVariable = "ZAMANIX_CONVERT_NOW";
 
-const char kHelp[] = R"(Usage:
+const char *const kHelp = ZX_TRANSLATE_NOOP("Converter", R"(Usage:
   zamanix-convert [--from-hijri] [--format text|iso] [CALENDAR] DATE...
   zamanix-convert --today [--format text|iso] [CALENDAR]
   zamanix-convert --month YEAR-MONTH [--from-hijri] [CALENDAR]
@@ -95,7 +98,7 @@ that cannot be kept is left out, with a warning on standard error.
 
 Exit status: 0 success, 1 some --batch lines were wrong, 2 bad usage or date,
 or input or output that failed.
-)";
+)");
 
 enum class Mode { Dates, Today, Month, Batch };
 enum class Format { Text, Iso };
@@ -116,15 +119,19 @@ struct Options {
 
 int usageError(const std::string &message)
 {
-    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgram,
-        message.c_str(), kProgram);
+    const std::string text =
+        FillSentence(Translate("Converter", "%1: %2\nTry '%3 --help' for more information."),
+            {kProgram, message, kProgram});
+    std::fprintf(stderr, "%s\n", text.c_str());
     return kUsageError;
 }
 
 void setMode(Options &o, Mode mode, const char *name, std::string &error)
 {
     if (o.mode != Mode::Dates && o.mode != mode)
-        error = std::string(name) + " cannot be combined with another of --today, --month, --batch";
+        error = FillSentence(Translate("Converter",
+                                 "%1 cannot be combined with another of --today, --month, --batch"),
+            {name});
     o.mode = mode;
 }
 
@@ -159,21 +166,24 @@ void applyValue(Options &o, std::string_view name, std::string_view value, std::
         else if (value == "iso")
             o.format = Format::Iso;
         else
-            error = "unknown format '" + std::string(value) + "'; use text or iso";
+            error = FillSentence(
+                Translate("Converter", "unknown format '%1'; use text or iso"), {value});
     } else if (name == "--calendar") {
         o.rule = HijriRuleFromName(value);
         if (!o.rule)
-            error = "unknown calendar '" + std::string(value) +
-                "'; use astronomical, umalqura or civil";
+            error = FillSentence(Translate("Converter",
+                                     "unknown calendar '%1'; use astronomical, umalqura or civil"),
+                {value});
     } else if (name == "--month-starts") {
         o.monthStarts = value;
         if (value.empty())
-            error = "--month-starts needs a file name";
+            error = Translate("Converter", "--month-starts needs a file name");
     } else if (name == "--adjust") {
         o.adjust = HijriAdjustFromText(value);
         if (!o.adjust)
-            error = "adjustment '" + std::string(value) +
-                "' is not a whole number of days from -2 to 2";
+            error = FillSentence(Translate("Converter",
+                                     "adjustment '%1' is not a whole number of days from -2 to 2"),
+                {value});
     }
 }
 
@@ -182,7 +192,7 @@ void applyValue(Options &o, std::string_view name, std::string_view value, std::
 int applyOption(Options &o, std::string_view name, std::string_view value, std::string &error)
 {
     if (name == "-h" || name == "--help") {
-        std::fputs(kHelp, stdout);
+        std::fputs(Translate("Converter", kHelp).c_str(), stdout);
         return 0;
     }
     if (name == "--version") {
@@ -232,7 +242,10 @@ int chooseMonthStarts(Options &o, const CProfileSnapshot &settings)
     if (o.monthStarts.empty()) {
         o.hijri = WithProfileMonthStarts(o.hijri, settings);
         for (const std::string &warning : ProfileMonthStartWarnings(settings, o.hijri))
-            std::fprintf(stderr, "%s: warning: %s\n", kProgram, TerminalText(warning).c_str());
+            std::fprintf(stderr, "%s\n",
+                FillSentence(
+                    Translate("Converter", "%1: warning: %2"), {kProgram, TerminalText(warning)})
+                    .c_str());
         return -1;
     }
     std::string bytes, error;
@@ -240,7 +253,7 @@ int chooseMonthStarts(Options &o, const CProfileSnapshot &settings)
     const FileReadResult read = ReadWholeFile(o.monthStarts, bytes, identity, error);
     if (read != FileReadResult::Read) {
         if (read == FileReadResult::Missing)
-            error = FileError("cannot read", o.monthStarts, ENOENT);
+            error = FileError(Translate("Files", "cannot read \"%1\": %2"), o.monthStarts, ENOENT);
         std::fprintf(stderr, "%s: %s\n", kProgram, error.c_str());
         return kUsageError;
     }
@@ -259,19 +272,22 @@ int chooseMonthStarts(Options &o, const CProfileSnapshot &settings)
 int checkCombination(Options &o)
 {
     if (o.mode != Mode::Dates && !o.dates.empty())
-        return usageError("dates cannot be given together with --today, --month or --batch");
+        return usageError(Translate(
+            "Converter", "dates cannot be given together with --today, --month or --batch"));
     if (o.mode == Mode::Dates && o.dates.empty())
-        return usageError("no date given");
+        return usageError(Translate("Converter", "no date given"));
     if (o.mode == Mode::Month && o.formatGiven)
-        return usageError("--format does not apply to --month");
+        return usageError(Translate("Converter", "--format does not apply to --month"));
     if (o.mode == Mode::Batch && !o.formatGiven)
         o.format = Format::Iso;
     const CProfileSnapshot settings = o.useSettings ? desktopProfile() : CProfileSnapshot();
     chooseCalendar(o, settings);
     // Told before any date is read, rather than as a crash in the middle.
     if (const std::string problem = HijriRuleProblem(o.hijri.Rule()); !problem.empty()) {
-        std::fprintf(stderr, "%s: the %s calendar cannot be computed: %s\n", kProgram,
-            std::string(o.hijri.DisplayName()).c_str(), problem.c_str());
+        std::fprintf(stderr, "%s\n",
+            FillSentence(Translate("Converter", "%1: the %2 calendar cannot be computed: %3"),
+                {kProgram, o.hijri.DisplayName(), problem})
+                .c_str());
         return kUsageError;
     }
     return chooseMonthStarts(o, settings);
@@ -302,12 +318,14 @@ int parseOptions(int argc, char **argv, Options &o)
         }
         const OptionName *option = findOption(name);
         if (!option)
-            return usageError("unknown option '" + std::string(arg) + "'");
+            return usageError(FillSentence(Translate("Converter", "unknown option '%1'"), {arg}));
         if (!option->takesValue && eq != std::string_view::npos)
-            return usageError("option " + std::string(name) + " takes no value");
+            return usageError(
+                FillSentence(Translate("Converter", "option %1 takes no value"), {name}));
         if (option->takesValue && eq == std::string_view::npos) {
             if (i + 1 >= argc)
-                return usageError("option " + std::string(name) + " needs a value");
+                return usageError(
+                    FillSentence(Translate("Converter", "option %1 needs a value"), {name}));
             value = argv[++i];
         }
         std::string error;
@@ -365,7 +383,10 @@ int showToday(const Options &o)
 {
     std::time_t time;
     if (!ReadClock(kNowVariable, time)) {
-        std::fprintf(stderr, "%s: %s is not a number of seconds\n", kProgram, kNowVariable);
+        std::fprintf(stderr, "%s\n",
+            FillSentence(Translate("Converter", "%1: %2 is not a number of seconds"),
+                {kProgram, kNowVariable})
+                .c_str());
         return kUsageError;
     }
     std::tm local{};
@@ -373,8 +394,10 @@ int showToday(const Options &o)
     const DayDate today{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
     std::string error;
     if (!CheckDate(o.hijri, CalendarKind::Christian, today, error)) {
-        std::fprintf(
-            stderr, "%s: the clock's date cannot be converted: %s\n", kProgram, error.c_str());
+        std::fprintf(stderr, "%s\n",
+            FillSentence(Translate("Converter", "%1: the clock's date cannot be converted: %2"),
+                {kProgram, error})
+                .c_str());
         return kUsageError;
     }
     std::printf("%s\n", render(Convert(o.hijri, CalendarKind::Christian, today), o.format).c_str());
@@ -402,6 +425,8 @@ int runBatch(const Options &o)
     out.reserve(1 << 16);
     bool anyError = false;
     while (input.Next(line)) {
+        // The lines are for other programs to read: English in every language.
+        const CUntranslated english;
         Conversion c;
         std::string error;
         if (checkedConversion(o, line, c, error))
@@ -419,7 +444,10 @@ int runBatch(const Options &o)
     std::fwrite(out.data(), 1, out.size(), stdout);
     if (!input.Error().empty()) {
         std::fflush(stdout);
-        std::fprintf(stderr, "%s: cannot read the dates: %s\n", kProgram, input.Error().c_str());
+        std::fprintf(stderr, "%s\n",
+            FillSentence(
+                Translate("Converter", "%1: cannot read the dates: %2"), {kProgram, input.Error()})
+                .c_str());
         return kUsageError;
     }
     return anyError ? 1 : 0;
@@ -444,6 +472,7 @@ int run(const Options &options)
 
 int main(int argc, char **argv)
 {
+    InstallLanguage(LanguageOfEnvironment());
     Options options;
     if (const int status = parseOptions(argc, argv, options); status >= 0)
         return status;
@@ -457,7 +486,9 @@ int main(int argc, char **argv)
         return kUsageError;
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "%s: could not write the output\n", kProgram);
+        std::fprintf(stderr, "%s\n",
+            FillSentence(Translate("Converter", "%1: could not write the output"), {kProgram})
+                .c_str());
         return kUsageError;
     }
     return status;

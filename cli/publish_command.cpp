@@ -5,6 +5,8 @@
 #include "reminders/server_settings.h"
 #include "sync/publish.h"
 #include "sync/server_password.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -38,11 +40,15 @@ bool findPassword(const RemindersOptions &o, const CalendarServer &server, std::
         password = kept.password;
         return true;
     }
-    const std::string where = "for \"" + server.user + "\" at " + server.url;
     error = kept.answer == KeyringPassword::NotFound
-        ? "the keyring holds no password " + where
-        : "no keyring answered to give the password " + where + " (" + kept.problem + ")";
-    error += "; give it with --password-file FILE (- reads standard input)";
+        ? FillSentence(Translate("RemindersProgram",
+                           "the keyring holds no password for \"%1\" at %2; give it with "
+                           "--password-file FILE (- reads standard input)"),
+              {server.user, server.url})
+        : FillSentence(Translate("RemindersProgram",
+                           "no keyring answered to give the password for \"%1\" at %2 (%3); "
+                           "give it with --password-file FILE (- reads standard input)"),
+              {server.user, server.url, kept.problem});
     return false;
 }
 
@@ -56,9 +62,14 @@ bool ReadPasswordLine(const std::string &file, std::string &password, std::strin
     std::istream &in = file == "-" ? std::cin : opened;
     if (!in || !std::getline(in, password)) {
         const bool empty = in.eof() && !in.bad();
-        error = "cannot read the password from " +
-            (file == "-" ? "standard input" : QuoteInput(file)) + ": " +
-            (empty ? "it is empty" : std::strerror(errno));
+        const std::string why =
+            empty ? Translate("RemindersProgram", "it is empty") : std::strerror(errno);
+        error = file == "-"
+            ? FillSentence(
+                  Translate("RemindersProgram", "cannot read the password from standard input: %1"),
+                  {why})
+            : FillSentence(Translate("RemindersProgram", "cannot read the password from %1: %2"),
+                  {QuoteInput(file), why});
         return false;
     }
     if (!password.empty() && password.back() == '\r')
@@ -74,16 +85,27 @@ int PublishCommand(const RemindersOptions &o, const CProfileSnapshot &profile,
     std::string error;
     if (server.url.empty())
         return tell(kBadInput,
-            "no calendar server is set up: give --url URL (and --user NAME), or keep them in the "
-            "profile as URL= and User= under [CalendarServer]");
+            Translate("RemindersProgram",
+                "no calendar server is set up: give --url URL (and --user NAME), or keep them in "
+                "the profile as URL= and User= under [CalendarServer]"));
     if (!CheckCalendarUrl(server.url, error) || !findPassword(o, server, server.password, error))
         return tell(kBadInput, error);
 
-    const PublishResult result = PublishReminderEvents(server,
-        EventsToPublish(profile, hijri, today, now, o.years.value_or(kept.years),
-            LocalTimeZoneName(std::getenv("TZ"))));
+    std::vector<ReminderEventObject> events;
+    {
+        // The events are for other programs: the same in every language.
+        const CUntranslated english;
+        events = EventsToPublish(profile, hijri, today, now, o.years.value_or(kept.years),
+            LocalTimeZoneName(std::getenv("TZ")));
+    }
+    const PublishResult result = PublishReminderEvents(server, std::move(events));
     if (!result.Succeeded())
-        return tell(kServerFailed, "cannot publish to " + server.url + ": " + result.message);
-    std::printf("published to %s: %s\n", server.url.c_str(), result.Summary().c_str());
+        return tell(kServerFailed,
+            FillSentence(Translate("RemindersProgram", "cannot publish to %1: %2"),
+                {server.url, result.message}));
+    std::printf("%s\n",
+        FillSentence(
+            Translate("RemindersProgram", "published to %1: %2"), {server.url, result.Summary()})
+            .c_str());
     return 0;
 }

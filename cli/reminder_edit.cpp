@@ -6,18 +6,23 @@
 #include "agenda/reminder_changes.h"
 #include "agenda/sentence.h"
 #include "cli/date_text.h"
+#include "cli/typed_key.h"
 #include "reminders/alarm_value.h"
+#include "text/translate.h"
 
 namespace {
 
-constexpr std::string_view kCannotAdd = "cannot add %1: %2";
-constexpr std::string_view kEmptyMemo =
-    "the memo is empty; an empty memo never rings (use remove to delete a reminder)";
-constexpr std::string_view kGoneBy =
-    "%1 fell on %2, which has gone by: the reminder is kept, but it will not ring";
-constexpr std::string_view kNeverRingsYet =
-    "%1: %2; the reminder is kept, and rings only if that month gets its 30th day";
-constexpr std::string_view kNoReminder = "there is no reminder %1 in %2";
+constexpr const char *kCannotAdd = ZX_TRANSLATE_NOOP("RemindersProgram", "cannot add %1: %2");
+constexpr const char *kEmptyMemo = ZX_TRANSLATE_NOOP(
+    "RemindersProgram",
+    "the memo is empty; an empty memo never rings (use remove to delete a reminder)");
+constexpr const char *kGoneBy = ZX_TRANSLATE_NOOP("RemindersProgram",
+    "%1 fell on %2, which has gone by: the reminder is kept, but it will not ring");
+constexpr const char *kNeverRingsYet = ZX_TRANSLATE_NOOP(
+    "RemindersProgram",
+    "%1: %2; the reminder is kept, and rings only if that month gets its 30th day");
+constexpr const char *kNoReminder =
+    ZX_TRANSLATE_NOOP("RemindersProgram", "there is no reminder %1 in %2");
 
 struct TypedKey {
     std::string key; // as the program keeps it
@@ -25,10 +30,11 @@ struct TypedKey {
 };
 
 // The key with the month as its table spells it (from any of its common
-// spellings) and, for the other kinds, written the program's one way.
+// spellings, or its name in the user's language) and, for the other kinds, written the program's
+// one way.
 TypedKey typedKey(const std::string &typed)
 {
-    TypedKey result{TypedReminderKey(typed), {}};
+    TypedKey result{TypedReminderKey(KeyOfLocalNames(typed)), {}};
     result.parsed = ParseAnyReminderKey(result.key);
     if (result.parsed.CanFallDue() && result.parsed.kind != ReminderKind::Yearly)
         result.key = KindKeyText(result.parsed);
@@ -45,7 +51,7 @@ std::string keyProblem(const std::string &typed, const TypedKey &key)
         key.parsed.kind == ReminderKind::Yearly || key.parsed.kind == ReminderKind::Once;
     if (!key.parsed.calendar && namesMonth && slash != std::string::npos)
         problem += MonthNameHint(key.key.substr(0, slash));
-    return FillSentence(kCannotAdd, {QuoteInput(typed), problem});
+    return FillSentence(Translate("RemindersProgram", kCannotAdd), {QuoteInput(typed), problem});
 }
 
 // A once date outside the supported days is refused; one that has gone by,
@@ -55,11 +61,14 @@ void checkOnce(ReminderEdit &edit, const TypedKey &key, const CHijriCalendar &hi
 {
     const OnceDate once = OnceReminderDay(key.parsed, hijri);
     if (once.outOfRange)
-        edit.error = FillSentence(kCannotAdd, {QuoteInput(typed), once.problem});
+        edit.error = FillSentence(
+            Translate("RemindersProgram", kCannotAdd), {QuoteInput(typed), once.problem});
     else if (!once.day)
-        edit.warnings.push_back(FillSentence(kNeverRingsYet, {key.key, once.problem}));
+        edit.warnings.push_back(
+            FillSentence(Translate("RemindersProgram", kNeverRingsYet), {key.key, once.problem}));
     else if (*once.day < today)
-        edit.warnings.push_back(FillSentence(kGoneBy, {key.key, CivilDayText(*once.day)}));
+        edit.warnings.push_back(FillSentence(
+            Translate("RemindersProgram", kGoneBy), {key.key, CivilDayText(*once.day)}));
 }
 
 } // namespace
@@ -76,7 +85,7 @@ ReminderEdit AddReminderEdit(const AddRequest &request, const CProfileSnapshot &
     if (key.parsed.kind == ReminderKind::Once)
         checkOnce(edit, key, hijri, today, request.key);
     if (edit.error.empty() && request.memo.empty())
-        edit.error = kEmptyMemo;
+        edit.error = Translate("RemindersProgram", kEmptyMemo);
     if (!edit.error.empty()) {
         edit.warnings.clear();
         return edit;
@@ -105,7 +114,8 @@ ReminderEdit RemoveReminderEdit(const std::string &typed, const CProfileSnapshot
     ReminderEdit edit;
     const std::string key = stored(typed) ? typed : typedKey(typed).key;
     if (!stored(key))
-        edit.error = FillSentence(kNoReminder, {QuoteInput(typed), profile.File().string()});
+        edit.error = FillSentence(Translate("RemindersProgram", kNoReminder),
+            {QuoteInput(typed), profile.File().string()});
     else
         edit.changes = ForgetReminderChanges(key, kind);
     return edit;

@@ -11,10 +11,13 @@
 #include "cli/reminder_edit.h"
 #include "cli/reminders_options.h"
 #include "cli/terminal_text.h"
+#include "language/translations.h"
 #include "reminders/output_file.h"
 #include "reminders/profile.h"
 #include "reminders/profile_path.h"
 #include "reminders/reminder_entries.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +32,7 @@ constexpr int kError = 2;
 // Seconds since 1970 that stand for the clock; for the program's tests.
 constexpr const char *kNowVariable = "ZAMANIX_REMINDERS_NOW";
 
-const char kHelp[] = R"(Usage:
+const char *const kHelp = ZX_TRANSLATE_NOOP("RemindersProgram", R"(Usage:
   zamanix-reminders [OPTIONS] list [--format text|tsv]
   zamanix-reminders [OPTIONS] upcoming [--days N] [--format text|tsv]
   zamanix-reminders [OPTIONS] add KEY MEMO [--alarm HH:MM] [--every MINUTES]
@@ -116,7 +119,7 @@ the supported years, a profile that cannot be read or written, bad options,
 no password for publish) are reported as
 "zamanix-reminders: <what is wrong>" on standard error with exit status 2,
 and nothing is written.
-)";
+)");
 
 // A message may quote what was typed or stored: nothing in it reaches the
 // terminal as a control.
@@ -139,7 +142,8 @@ struct Context {
 bool readClock(Context &c, std::string &error)
 {
     if (!ReadClock(kNowVariable, c.now)) {
-        error = std::string(kNowVariable) + " is not a number of seconds";
+        error = FillSentence(
+            Translate("RemindersProgram", "%1 is not a number of seconds"), {kNowVariable});
         return false;
     }
     std::tm local{};
@@ -172,8 +176,9 @@ bool readProfile(const RemindersOptions &o, Context &c, std::string &error)
         return false;
     c.hijri = OverriddenHijriCalendar(ProfileHijriCalendar(c.snapshot), o.rule, o.adjust);
     if (const std::string problem = HijriRuleProblem(c.hijri.Rule()); !problem.empty()) {
-        error = "the " + std::string(c.hijri.DisplayName()) +
-            " calendar cannot be computed: " + problem;
+        error =
+            FillSentence(Translate("RemindersProgram", "the %1 calendar cannot be computed: %2"),
+                {c.hijri.DisplayName(), problem});
         return false;
     }
     return true;
@@ -184,12 +189,17 @@ bool readProfile(const RemindersOptions &o, Context &c, std::string &error)
 void warnAboutMonthStarts(const Context &c)
 {
     for (const std::string &warning : ProfileMonthStartWarnings(c.snapshot, c.hijri))
-        std::fprintf(stderr, "%s: warning: %s\n", kProgram, TerminalText(warning).c_str());
+        std::fprintf(stderr, "%s\n",
+            FillSentence(
+                Translate("RemindersProgram", "%1: warning: %2"), {kProgram, TerminalText(warning)})
+                .c_str());
 }
 
 int list(const RemindersOptions &o, const Context &c)
 {
     warnAboutMonthStarts(c);
+    // The lists are the program's output, in English as every format of it.
+    const CUntranslated english;
     const std::vector<ReminderRow> rows = o.command == RemindersCommand::List
         ? BuildReminderRows(c.snapshot, c.hijri, c.today)
         : BuildUpcomingRows(
@@ -228,10 +238,13 @@ int exportCalendar(const RemindersOptions &o, const Context &c)
 {
     std::string problem;
     if (o.rscale && o.years)
-        return fail("--years does not apply to export --rscale: its events repeat without end");
+        return fail(Translate("RemindersProgram",
+            "--years does not apply to export --rscale: its events repeat without end"));
     if (o.rscale && !RscaleNameOf(c.hijri, problem))
-        return fail("cannot export repeating events: " + problem +
-            "; export without --rscale lists every day a reminder falls due instead");
+        return fail(FillSentence(Translate("RemindersProgram",
+                                     "cannot export repeating events: %1; export without --rscale "
+                                     "lists every day a reminder falls due instead"),
+            {problem}));
     warnAboutMonthStarts(c);
     ICalendarExport what;
     what.firstDay = c.today;
@@ -240,16 +253,22 @@ int exportCalendar(const RemindersOptions &o, const Context &c)
         std::string error;
         // ParseDate's reasons name the input already.
         if (!ParseDate(o.from, from, error))
-            return fail("--from " + error);
+            return fail(FillSentence(Translate("RemindersProgram", "--from %1"), {error}));
         if (!CheckDate(c.hijri, CalendarKind::Christian, from, error))
-            return fail("--from " + QuoteInput(o.from) + ": " + error);
+            return fail(FillSentence(
+                Translate("RemindersProgram", "--from %1: %2"), {QuoteInput(o.from), error}));
         what.firstDay = ChristianDayNumber(from);
     }
     what.lastDay = ExportLastDay(what.firstDay, o.years.value_or(5));
     what.stamp = c.now;
     what.timeZone = LocalTimeZoneName(std::getenv("TZ"));
-    const std::string text = o.rscale ? ExportRepeatingReminders(c.snapshot, c.hijri, what)
-                                      : ExportRemindersToICalendar(c.snapshot, c.hijri, what);
+    std::string text;
+    {
+        // The file is for other programs: the same in every language.
+        const CUntranslated english;
+        text = o.rscale ? ExportRepeatingReminders(c.snapshot, c.hijri, what)
+                        : ExportRemindersToICalendar(c.snapshot, c.hijri, what);
+    }
     if (o.output.empty() || o.output == "-") {
         std::fwrite(text.data(), 1, text.size(), stdout);
         return 0;
@@ -292,15 +311,18 @@ int run(const RemindersOptions &o)
 
 int main(int argc, char **argv)
 {
+    InstallLanguage(LanguageOfEnvironment());
     RemindersOptions options;
     std::string error;
     if (!ParseRemindersOptions(argc, argv, options, error)) {
-        std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgram,
-            TerminalText(error).c_str(), kProgram);
+        const std::string text = FillSentence(
+            Translate("RemindersProgram", "%1: %2\nTry '%3 --help' for more information."),
+            {kProgram, TerminalText(error), kProgram});
+        std::fprintf(stderr, "%s\n", text.c_str());
         return kError;
     }
     if (options.command == RemindersCommand::Help) {
-        std::fputs(kHelp, stdout);
+        std::fputs(Translate("RemindersProgram", kHelp).c_str(), stdout);
         return 0;
     }
     if (options.command == RemindersCommand::Version) {
@@ -316,6 +338,6 @@ int main(int argc, char **argv)
         return fail(failure.what());
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        return fail("could not write the output");
+        return fail(Translate("RemindersProgram", "could not write the output"));
     return status;
 }

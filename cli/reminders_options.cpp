@@ -3,6 +3,8 @@
 #include "agenda/day_reminders.h"
 #include "agenda/sentence.h"
 #include "reminders/reminder_entries.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <charconv>
@@ -10,7 +12,8 @@
 
 namespace {
 
-constexpr std::string_view kNoticeRange = "--notice takes a number of days from 0 to %1, not %2";
+constexpr const char *kNoticeRange =
+    ZX_TRANSLATE_NOOP("RemindersProgram", "--notice takes a number of days from 0 to %1, not %2");
 
 struct CommandName {
     std::string_view name;
@@ -61,18 +64,24 @@ bool applySharedValue(
     if (name == "--profile") {
         o.profile = value;
         if (value.empty())
-            error = "--profile needs a file name";
+            error = Translate("RemindersProgram", "--profile needs a file name");
     } else if (name == "--calendar") {
         if (!(o.rule = HijriRuleFromName(value)))
-            error = "unknown calendar " + quote(value) + "; use astronomical, umalqura or civil";
+            error = FillSentence(Translate("RemindersProgram",
+                                     "unknown calendar %1; use astronomical, umalqura or civil"),
+                {quote(value)});
     } else if (name == "--adjust") {
         if (!(o.adjust = HijriAdjustFromText(value)))
-            error = "adjustment " + quote(value) + " is not a whole number of days from -2 to 2";
+            error = FillSentence(Translate("RemindersProgram",
+                                     "adjustment %1 is not a whole number of days from -2 to 2"),
+                {quote(value)});
     } else if (name == "--format") {
         if (value == "text" || value == "tsv")
             o.format = value == "tsv" ? TableFormat::Tsv : TableFormat::Text;
         else
-            error = "unknown format " + quote(value) + "; use text or tsv";
+            error =
+                FillSentence(Translate("RemindersProgram", "unknown format %1; use text or tsv"),
+                    {quote(value)});
     } else
         return false;
     return true;
@@ -87,24 +96,32 @@ void applyValue(
         return;
     if (name == "--days") {
         if (!parseNumber(value, 0, 36525, o.days))
-            error = "--days takes a number of days from 0 to 36525, not " + quote(value);
+            error = FillSentence(Translate("RemindersProgram",
+                                     "--days takes a number of days from 0 to 36525, not %1"),
+                {quote(value)});
     } else if (name == "--alarm") {
         if (!ParseAlarmTime(value, hour, minute))
-            error = "--alarm takes a time from 00:00 to 23:59, not " + quote(value);
+            error = FillSentence(
+                Translate("RemindersProgram", "--alarm takes a time from 00:00 to 23:59, not %1"),
+                {quote(value)});
         o.hour = hour;
         o.minute = minute;
     } else if (name == "--every") {
         if (!parseNumber(value, 0, kMaxAlarmInterval, number))
-            error = "--every takes a number of minutes from 0 to " +
-                std::to_string(kMaxAlarmInterval) + ", not " + quote(value);
+            error = FillSentence(Translate("RemindersProgram",
+                                     "--every takes a number of minutes from 0 to %1, not %2"),
+                {std::to_string(kMaxAlarmInterval), quote(value)});
         o.every = number;
     } else if (name == "--notice") {
         if (!parseNumber(value, 0, kMaxNoticeDays, number))
-            error = FillSentence(kNoticeRange, {std::to_string(kMaxNoticeDays), quote(value)});
+            error = FillSentence(Translate("RemindersProgram", kNoticeRange),
+                {std::to_string(kMaxNoticeDays), quote(value)});
         o.notice = number;
     } else if (name == "--years") {
         if (!parseNumber(value, 1, 100, number))
-            error = "--years takes a number of years from 1 to 100, not " + quote(value);
+            error = FillSentence(Translate("RemindersProgram",
+                                     "--years takes a number of years from 1 to 100, not %1"),
+                {quote(value)});
         o.years = number;
     } else if (name == "--rscale")
         o.rscale = true;
@@ -115,7 +132,8 @@ void applyValue(
     else if (name == "--password-file") {
         o.passwordFile = value;
         if (value.empty())
-            error = "--password-file needs a file name, or - for standard input";
+            error = Translate(
+                "RemindersProgram", "--password-file needs a file name, or - for standard input");
     } else if (name == "--from")
         o.from = value;
     else
@@ -143,7 +161,9 @@ bool takeWord(RemindersOptions &o, std::string_view word, std::string &error)
             return true;
         }
     error =
-        "unknown command " + quote(word) + "; use list, upcoming, add, remove, export or publish";
+        FillSentence(Translate("RemindersProgram",
+                         "unknown command %1; use list, upcoming, add, remove, export or publish"),
+            {quote(word)});
     return false;
 }
 
@@ -151,15 +171,18 @@ bool checkCommand(
     const RemindersOptions &o, const std::vector<std::string_view> &given, std::string &error)
 {
     if (o.command == RemindersCommand::None) {
-        error = "no command given; use list, upcoming, add, remove, export or publish";
+        error = Translate("RemindersProgram",
+            "no command given; use list, upcoming, add, remove, export or publish");
         return false;
     }
     for (const CommandName &command : kCommands)
         if (command.command == o.command && o.arguments.size() != command.arguments) {
-            error = std::string(command.name) +
-                (command.arguments == 0          ? " takes no arguments"
-                        : command.arguments == 1 ? " takes one KEY"
-                                                 : " takes a KEY and a MEMO");
+            error = FillSentence(command.arguments == 0
+                    ? Translate("RemindersProgram", "%1 takes no arguments")
+                    : command.arguments == 1
+                    ? Translate("RemindersProgram", "%1 takes one KEY")
+                    : Translate("RemindersProgram", "%1 takes a KEY and a MEMO"),
+                {command.name});
             return false;
         }
     for (const std::string_view name : given) {
@@ -167,7 +190,8 @@ bool checkCommand(
         if (!option->commands.empty() &&
             std::find(option->commands.begin(), option->commands.end(), o.command) ==
                 option->commands.end()) {
-            error = "option " + std::string(name) + " does not apply to this command";
+            error = FillSentence(
+                Translate("RemindersProgram", "option %1 does not apply to this command"), {name});
             return false;
         }
     }
@@ -212,16 +236,17 @@ bool ParseRemindersOptions(int argc, char **argv, RemindersOptions &o, std::stri
         }
         const OptionName *option = valueOption(name);
         if (!option) {
-            error = "unknown option " + quote(arg);
+            error = FillSentence(Translate("RemindersProgram", "unknown option %1"), {quote(arg)});
             return false;
         }
         if (option->flag && name != arg) {
-            error = "option " + std::string(name) + " takes no value";
+            error = FillSentence(Translate("RemindersProgram", "option %1 takes no value"), {name});
             return false;
         }
         if (name == arg && !option->flag) {
             if (i + 1 >= argc) {
-                error = "option " + std::string(name) + " needs a value";
+                error =
+                    FillSentence(Translate("RemindersProgram", "option %1 needs a value"), {name});
                 return false;
             }
             value = argv[++i];

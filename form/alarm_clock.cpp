@@ -11,6 +11,8 @@
 #include "framework/sound.h"
 #include "framework/winapp.h"
 #include "resources/resource.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <QMetaObject>
 #include <QWidget>
@@ -144,8 +146,11 @@ void CZamanixView::ShowAlarmPrompt()
     std::replace(memo.begin(), memo.end(), '\r', '\n');
     // Its buttons answer the prompt as Yes and No do.
     CMessageBoxEnder prompt;
-    ShowDesktopNotification("Zamanix Reminder", memo,
-        {{"later", Format("Remind me again in %d minutes", m_nSnooze)}, {"done", "Done for today"}},
+    const CString snooze = std::to_string(m_nSnooze);
+    ShowDesktopNotification(Translate("CZamanixView", "Zamanix Reminder"), memo,
+        {{"later",
+             FillSentence(Translate("CZamanixView", "Remind me again in %1 minutes"), {snooze})},
+            {"done", Translate("CZamanixView", "Done for today")}},
         [&prompt](const CString &key) {
             if (key == "later" || key == "done")
                 prompt.End(key == "later" ? IDYES : IDNO);
@@ -153,9 +158,12 @@ void CZamanixView::ShowAlarmPrompt()
     RecordLastCheck(); // the reminders up to the check that opened it are heard
     // Escape or the close box mean "not now", as Yes does: only No
     // silences the day.
-    const int answer = AfxMessageBoxWithBody("Zamanix Reminder:\n\n", m_strAlarmText,
-        Format("\n\nDo you want me to remind you again in %d minutes?", m_nSnooze),
-        MB_YESNO | MB_ICONINFORMATION, IDYES, &prompt);
+    const int answer =
+        AfxMessageBoxWithBody(Translate("CZamanixView", "Zamanix Reminder:\n\n"), m_strAlarmText,
+            FillSentence(
+                Translate("CZamanixView", "\n\nDo you want me to remind you again in %1 minutes?"),
+                {snooze}),
+            MB_YESNO | MB_ICONINFORMATION, IDYES, &prompt);
     m_bPromptOpen = false;
     CloseDesktopNotification();
     if (answer == IDNO)

@@ -1,6 +1,9 @@
 #include "form/corresponding_date.h"
 
 #include "calendar/calendar.h"
+#include "calendar/shown_dates.h"
+#include "framework/shown_digits.h"
+#include "text/translate.h"
 
 #include <QCoreApplication>
 
@@ -11,11 +14,6 @@ bool inReformGap(int year, int month, int day)
     return year == 1582 && month == 10 && day >= 5 && day <= 14;
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CZamanixView", text);
-}
-
 // Why the date does not exist; empty when it does (or converts as counted).
 QString missingDate(const CHijriCalendar &calendar, bool fromHijri, int year, int month, int day)
 {
@@ -24,20 +22,20 @@ QString missingDate(const CHijriCalendar &calendar, bool fromHijri, int year, in
         const int length = calendar.MonthLength(counted, month);
         if (day <= length)
             return {};
-        return tr("%1 %2 has only %3 days")
-            .arg(QString::fromStdString(HijriMonthNames[month - 1]))
-            .arg(year)
-            .arg(length);
+        return ShownDigits(QCoreApplication::translate("CZamanixView", "%1 %2 has only %3 days")
+                               .arg(QString::fromStdString(HijriMonthShownName(month)))
+                               .arg(year)
+                               .arg(length));
     }
     // A day that a month has comes back from its day number as it went in.
     const YearMonthDay date{counted, month, day};
     if (!inReformGap(counted, month, day) &&
         (day <= 28 || ChristianOfDay(ChristianDayNumber(date)) == date))
         return {};
-    return tr("%1 %2 %3 does not exist")
-        .arg(day)
-        .arg(QString::fromStdString(ChristianMonthNames[month - 1]))
-        .arg(year);
+    return ShownDigits(QCoreApplication::translate("CZamanixView", "%1 %2 %3 does not exist")
+                           .arg(day)
+                           .arg(QString::fromStdString(ChristianMonthShownName(month)))
+                           .arg(year));
 }
 
 } // namespace
@@ -57,5 +55,8 @@ CString CorrespondingDateText(
         converted = calendar.ToHijri({year, month, day});
         names = HijriMonthNames;
     }
+    if (TranslatingNow())
+        return ShownDigits(QString::fromStdString(ShownDateText(converted, !fromHijri)))
+            .toStdString();
     return Format("%d %s %d", converted.day, names[converted.month - 1].c_str(), converted.year);
 }

@@ -4,9 +4,13 @@
 #include "form/zamanix_view.h"
 
 #include "form/today_line.h"
+#include "framework/dialog_builder.h"
 #include "framework/message_box.h"
+#include "framework/shown_digits.h"
 #include "resources/resource.h"
 #include "resources/resources.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <QWidget>
 
@@ -84,8 +88,10 @@ void CZamanixView::SetHijriCalendar(const CHijriCalendar &calendar)
     }
     std::string error;
     reportFailedWrite(m_profile.SetHijriCalendar(calendar, error),
-        "The Hijri calendar setting could not be saved; Zamanix keeps " + calendar.Description() +
-            " only until it is closed.",
+        FillSentence(Translate("CZamanixView",
+                         "The Hijri calendar setting could not be saved; Zamanix keeps %1 only "
+                         "until it is closed."),
+            {calendar.Description()}),
         error);
 }
 
@@ -105,6 +111,15 @@ void CZamanixView::OnHijriCalendarChanged()
         SetDlgItemText(IDC_CORRESPONDING, m_strCorresponding);
     }
     DescribeHijriCalendar();
+}
+
+void CZamanixView::ShowNumbersAgain()
+{
+    ShowNumberBoxesAgain(GetSafeHwnd());
+    m_strCorresponding =
+        ShownDigits(TypedDigits(QString::fromStdString(m_strCorresponding))).toStdString();
+    SetDlgItemText(IDC_CORRESPONDING, m_strCorresponding);
+    RefreshTodayLine();
 }
 
 void CZamanixView::RefreshTodayLine()

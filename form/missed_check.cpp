@@ -9,6 +9,8 @@
 // time: told twice rather than never.
 #include "form/today_line.h"
 #include "form/zamanix_view.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <cstdio>
 #include <ctime>
@@ -57,7 +59,10 @@ void CZamanixView::RecordLastCheck()
     // Not worth a box each minute: missed reminders may be told again.
     static bool s_bTold = false;
     if (!s_bTold)
-        std::fprintf(stderr, "zamanix: cannot record when the reminders were last checked: %s\n",
-            error.c_str());
+        std::fprintf(stderr, "%s\n",
+            FillSentence(Translate("CZamanixView",
+                             "zamanix: cannot record when the reminders were last checked: %1"),
+                {error})
+                .c_str());
     s_bTold = true;
 }

@@ -10,6 +10,8 @@
 #include "reminders/alarm_value.h"
 #include "reminders/reminder_entries.h"
 #include "resources/resource.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -83,9 +85,11 @@ void CZamanixView::OnAddReminder()
     }
     const CString alarm = FormatAlarmValue(
         static_cast<int>(m_nHour), static_cast<int>(m_nMinute), static_cast<int>(m_nEvery));
-    const CString failed = "The reminder for " + key +
-        " could not be saved. What you typed is "
-        "still in the form; add it again once the file can be written.";
+    const CString failed = FillSentence(Translate("CZamanixView",
+                                            "The reminder for %1 could not be saved. What you "
+                                            "typed is still in the form; add it again once the "
+                                            "file can be written."),
+        {key});
     std::string error;
     if (reportFailedWrite(m_profile.AddReminder(key, m_strMemo, alarm, error), failed, error))
         ShowDayWritten(KeptReminderMessage(key));
@@ -99,7 +103,9 @@ void CZamanixView::OnDeleteReminder()
     const bool existed = profile.Find(kReminderSection, key) || profile.Find(kAlarmSection, key);
     std::string error;
     if (!reportFailedWrite(m_profile.RemoveReminder(key, ReminderKind::Yearly, error),
-            "The reminder for " + key + " could not be deleted.", error))
+            FillSentence(
+                Translate("CZamanixView", "The reminder for %1 could not be deleted."), {key}),
+            error))
         return; // the memo stays in the form, as it stays in the file
     m_strMemo.clear();
     UpdateData(FALSE);
@@ -127,9 +133,13 @@ void CZamanixView::OnAudibleAlarm()
         menu->CheckMenuItem(ID_OPTIONS_AUDIBLEALARM, MF_BYCOMMAND | MF_CHECKED);
     std::string error;
     reportFailedWrite(m_profile.SetSound(previous == MF_UNCHECKED, error),
-        Format("The sound setting could not be saved; the alarm stays %s only "
-               "until Zamanix is closed.",
-            previous == MF_UNCHECKED ? "audible" : "silent"),
+        previous == MF_UNCHECKED
+            ? Translate("CZamanixView",
+                  "The sound setting could not be saved; the alarm stays audible only until "
+                  "Zamanix is closed.")
+            : Translate("CZamanixView",
+                  "The sound setting could not be saved; the alarm stays silent only until "
+                  "Zamanix is closed."),
         error);
 }
 

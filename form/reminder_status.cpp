@@ -6,11 +6,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CZamanixView", text);
-}
-
 // "27 Ramadhan" for a key that names a day, else the key as typed.
 QString dayOfKey(const ParsedReminderKey &parsed, const CString &key)
 {
@@ -37,21 +32,27 @@ CString KeptReminderMessage(const CString &key)
     const QString day = dayOfKey(parsed, key);
     QString text;
     if (parsed.calendar == ReminderCalendar::Hijri && parsed.day == 30)
-        text = tr("Reminder kept for %1; it rings only in the years whose %2 has 30 days")
+        text = QCoreApplication::translate(
+            "CZamanixView", "Reminder kept for %1; it rings only in the years whose %2 has 30 days")
                    .arg(day,
                        QString::fromStdString(ReminderMonthName(*parsed.calendar, parsed.month)));
     else if (parsed.calendar == ReminderCalendar::Christian && parsed.month == 2 &&
         parsed.day == 29)
-        text = tr("Reminder kept for %1; it rings only in leap years").arg(day);
+        text = QCoreApplication::translate(
+            "CZamanixView", "Reminder kept for %1; it rings only in leap years")
+                   .arg(day);
     else
-        text = tr("Reminder kept for %1, every year").arg(day);
+        text = QCoreApplication::translate("CZamanixView", "Reminder kept for %1, every year")
+                   .arg(day);
     return text.toStdString();
 }
 
 CString DeletedReminderMessage(const CString &key, bool existed)
 {
     const QString day = dayOfKey(ParseReminderKey(key), key);
-    return (existed ? tr("Reminder of %1 deleted") : tr("There was no reminder of %1 to delete"))
+    return (existed
+            ? QCoreApplication::translate("CZamanixView", "Reminder of %1 deleted")
+            : QCoreApplication::translate("CZamanixView", "There was no reminder of %1 to delete"))
         .arg(day)
         .toStdString();
 }

@@ -1,8 +1,12 @@
 #include "form/today_line.h"
 
 #include "calendar/calendar.h"
+#include "calendar/shown_dates.h"
+#include "framework/shown_digits.h"
+#include "text/translate.h"
 
 #include <cctype>
+#include <cstdlib>
 
 int DayNumberOf(const CTime &time)
 {
@@ -25,6 +29,14 @@ Today ReadToday(const CHijriCalendar &calendar)
 
 CString TodayLine(const Today &today, TodayLineForm form)
 {
+    // A language of the program's own writes both dates as its translation
+    // orders them, with its names and digits; both forms are one there.
+    if (TranslatingNow()) {
+        const int weekday = std::atoi(today.now.Format("%w").c_str());
+        return ShownDigits(QString::fromStdString(ShownDateText(today.christian, false, weekday) +
+                               " - " + ShownDateText(today.hijri, true)))
+            .toStdString();
+    }
     const char *month = HijriMonthNames[today.hijri.month - 1].c_str();
     return today.now.Format("%A %B %d, %Y") + " - " +
         (form == TodayLineForm::StartUp

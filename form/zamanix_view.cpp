@@ -115,11 +115,13 @@ void CZamanixView::OnInitialUpdate()
         main->ShowWindow(SW_SHOWMINIMIZED);
 }
 
-void CZamanixView::fillMonthList(const std::string *names, const char *first)
+void CZamanixView::fillMonthList(const std::string *names, NameKind shown, const char *first)
 {
+    // Each item shows the month as the user's language names it and stands
+    // for its English name, which the reminder keys are built from.
     m_cbMonth.ResetContent();
     for (int m = 0; m < 12; ++m)
-        m_cbMonth.AddString(names[m]);
+        m_cbMonth.AddString(QString::fromStdString(DisplayName(shown, m + 1, names[m])), names[m]);
     m_cbMonth.SelectString(0, first);
     m_strCorresponding.clear();
     UpdateData(FALSE);
@@ -127,12 +129,12 @@ void CZamanixView::fillMonthList(const std::string *names, const char *first)
 
 void CZamanixView::OnRadioHijri()
 {
-    fillMonthList(HijriMonthNames, "Muh");
+    fillMonthList(HijriMonthNames, NameKind::HijriMonthAlone, "Muh");
 }
 
 void CZamanixView::OnRadioChristian()
 {
-    fillMonthList(ChristianMonthNames, "Jan");
+    fillMonthList(ChristianMonthNames, NameKind::ChristianMonthAlone, "Jan");
 }
 
 void CZamanixView::UpdateCorrespondingDate()

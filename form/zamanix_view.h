@@ -11,6 +11,7 @@
 #include "framework/ctime.h"
 #include "framework/view.h"
 #include "session/zamanix_profile.h"
+#include "text/display_names.h"
 
 #include <optional>
 #include <string_view>
@@ -53,6 +54,9 @@ public:
     // Fills m_strCorresponding from the chosen date; the controls are not
     // refreshed.
     void UpdateCorrespondingDate();
+    // Numbers of the form written again in the digits shown now (Options >
+    // Western Digits): the boxes keep what was typed.
+    void ShowNumbersAgain();
 
     // Reminder commands.
     void OnAddReminder();
@@ -122,7 +126,7 @@ private:
     void OnHijriCalendarChanged();
     void DescribeHijriCalendar();
 
-    void fillMonthList(const std::string *names, const char *first);
+    void fillMonthList(const std::string *names, NameKind shown, const char *first);
     // Counts a tick; when the count is out, opens the prompt of a reminder
     // that is due (once the tick is handled). Whether it checked (CheckAlarm
     // ran, and rebuilt today's line).

@@ -5,6 +5,7 @@
 #include "framework/string_table.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -34,7 +35,7 @@ BOOL CToolBar::Create(CFrameWnd *parent, DWORD style, UINT id)
     if (!window)
         return FALSE;
     m_pFrame = parent;
-    m_pBar = new QToolBar(QStringLiteral("Toolbar"), window);
+    m_pBar = new QToolBar(QCoreApplication::translate("Toolbar", "Toolbar"), window);
     m_pBar->setObjectName(QStringLiteral("toolbar-%1").arg(id));
     m_pBar->setProperty("controlId", id);
     m_dwStyle = style;

@@ -42,6 +42,14 @@ int CComboBox::AddString(const CString &text)
     return m_hWnd->count() - 1;
 }
 
+int CComboBox::AddString(const QString &shown, const CString &key)
+{
+    if (!m_hWnd)
+        return CB_ERR;
+    m_hWnd->addItem(shown, QString::fromStdString(key));
+    return m_hWnd->count() - 1;
+}
+
 int CComboBox::GetCount() const
 {
     return m_hWnd ? m_hWnd->count() : 0;
@@ -69,7 +77,8 @@ int CComboBox::FindString(int startAfter, const CString &prefix) const
     const int first = startAfter < 0 || startAfter >= count ? 0 : startAfter + 1;
     for (int step = 0; step < count; ++step) {
         const int index = (first + step) % count;
-        if (m_hWnd->itemText(index).startsWith(wanted, Qt::CaseInsensitive))
+        if (QString::fromStdString(ComboItemKey(m_hWnd, index))
+                .startsWith(wanted, Qt::CaseInsensitive))
             return index;
     }
     return CB_ERR;
@@ -81,4 +90,12 @@ int CComboBox::SelectString(int startAfter, const CString &prefix)
     if (index != CB_ERR)
         m_hWnd->setCurrentIndex(index);
     return index;
+}
+
+CString ComboItemKey(const QComboBox *combo, int index)
+{
+    if (!combo || index < 0 || index >= combo->count())
+        return {};
+    const QVariant key = combo->itemData(index);
+    return (key.isValid() ? key.toString() : combo->itemText(index)).toStdString();
 }

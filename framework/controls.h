@@ -8,6 +8,7 @@
 
 class QAbstractButton;
 class QComboBox;
+class QString;
 class QWidget;
 
 inline constexpr int CB_ERR = -1;
@@ -25,7 +26,10 @@ private:
 
 // A list of texts with one selected item. Finding and selecting by text
 // follow the classic rule: start after the given index, wrap around, and
-// match an item that begins with the text, ignoring case.
+// match an item that begins with the text, ignoring case. An item may show
+// one text and stand for another, its key: a month named in the user's
+// language stands for its English name, which reminder keys are built from;
+// finding, selecting and the data exchange go by the key.
 class CComboBox {
 public:
     void Attach(QWidget *control);
@@ -33,6 +37,8 @@ public:
 
     void ResetContent();
     int AddString(const CString &text);
+    // An item that shows `shown` and stands for `key`.
+    int AddString(const QString &shown, const CString &key);
     int GetCount() const;
     int GetCurSel() const;
     int SetCurSel(int index);
@@ -46,3 +52,7 @@ public:
 private:
     QPointer<QComboBox> m_hWnd;
 };
+
+// What an item of a list stands for: its key, or its text when it has none;
+// "" for no item.
+CString ComboItemKey(const QComboBox *combo, int index);

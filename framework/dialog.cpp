@@ -5,6 +5,7 @@
 #include "framework/winapp.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 
 CDialog::CDialog(int templateId, CWnd *parent)
@@ -24,7 +25,7 @@ int CDialog::DoModal()
     QWidget *parent = owner && owner->GetSafeHwnd() ? owner->GetSafeHwnd()->window() : nullptr;
     QDialog dialog(parent,
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    dialog.setWindowTitle(QString::fromUtf8(form->caption));
+    dialog.setWindowTitle(QCoreApplication::translate("Dialog", form->caption));
     dialog.setModal(true);
     Attach(&dialog);
     BuildDialog(*form, this, &dialog);

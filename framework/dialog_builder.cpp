@@ -1,11 +1,14 @@
 #include "framework/dialog_builder.h"
 
 #include "framework/resource_types.h"
+#include "framework/shown_digits.h"
+#include "framework/text_direction.h"
 #include "framework/wnd.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -20,7 +23,8 @@
 
 namespace {
 
-// A number box takes the digits 0 to 9 and nothing else; a check of each
+// A number box takes decimal digits and nothing else: Western ones and the
+// locale's (any script's, as the exchange reads them all); a check of each
 // character, where a regular expression would start its engine at start-up.
 class CDigitsValidator : public QValidator {
 public:
@@ -28,11 +32,21 @@ public:
     State validate(QString &input, int &) const override
     {
         for (const QChar c : input)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            if (c.category() != QChar::Number_DecimalDigit)
                 return Invalid;
         return Acceptable;
     }
 };
+
+// The mark of a number box.
+constexpr char kNumberBox[] = "zamanixNumberBox";
+
+// A text of the template in the user's language: the resources mark them in
+// the context "Dialog" (resources/form_template.cpp, about_template.cpp).
+QString templateText(const char *text)
+{
+    return text && *text ? QCoreApplication::translate("Dialog", text) : QString();
+}
 
 // Enter presses the focused push button, or else the default button;
 // Ctrl+Enter in a multi-line edit without want-return makes a new line.
@@ -78,7 +92,8 @@ private:
 
 QWidget *createControl(const DialogControl &c, QWidget *host)
 {
-    const QString text = QString::fromUtf8(c.text ? c.text : "");
+    const QString text =
+        c.kind == ControlKind::Icon ? QString::fromUtf8(c.text) : templateText(c.text);
     switch (c.kind) {
     case ControlKind::Label: {
         auto *label = new QLabel(text, host);
@@ -112,11 +127,14 @@ QWidget *createControl(const DialogControl &c, QWidget *host)
             memo->setTabChangesFocus(true);
             memo->setVerticalScrollBarPolicy(
                 c.style & CtrlStyle::VScroll ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+            FollowTextDirection(memo);
             return memo;
         }
         auto *edit = new QLineEdit(host);
-        if (c.style & CtrlStyle::Number)
+        if (c.style & CtrlStyle::Number) {
             edit->setValidator(new CDigitsValidator(edit));
+            edit->setProperty(kNumberBox, true);
+        }
         edit->setFrame(c.style & CtrlStyle::Border);
         return edit;
     }
@@ -139,6 +157,43 @@ bool isCaption(const DialogControl &c)
         text.back() == ':' && text[text.size() - 2] != ' ';
 }
 
+// "&Add" as it shows: "Add"; "&&" shows as "&".
+QString withoutMnemonics(const QString &text)
+{
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
+// Pixels that a control's text needs across at the font; 0 for a control
+// whose text scrolls or is given later. A translated text may be longer than
+// the English one: the units then grow, and every control with them, so
+// that the template keeps its proportions.
+int neededWidth(const DialogControl &c, const QFontMetrics &metrics, int lineHeight)
+{
+    const bool measured = c.kind == ControlKind::Label || c.kind == ControlKind::RadioButton ||
+        c.kind == ControlKind::PushButton || c.kind == ControlKind::GroupBox;
+    if (!measured)
+        return 0;
+    QString text = c.widestText ? QString::fromUtf8(c.widestText) : templateText(c.text);
+    if (c.kind != ControlKind::Label || !(c.style & CtrlStyle::NoPrefix))
+        text = withoutMnemonics(text);
+    int needed = 0;
+    for (const QString &line : text.split(QLatin1Char('\n')))
+        needed = std::max(needed, metrics.horizontalAdvance(line));
+    if (c.kind == ControlKind::RadioButton)
+        needed += 2 * lineHeight; // the round indicator and its gap
+    if (c.kind == ControlKind::PushButton || c.kind == ControlKind::GroupBox)
+        needed += lineHeight; // the button's margins, the frame's corners
+    if (c.style & CtrlStyle::Sunken)
+        needed += 4;
+    return needed;
+}
+
 } // namespace
 
 CDialogUnits::CDialogUnits(const QFont &font, const DialogTemplate *tmpl)
@@ -151,18 +206,8 @@ CDialogUnits::CDialogUnits(const QFont &font, const DialogTemplate *tmpl)
     if (!tmpl)
         return;
     for (const DialogControl &c : tmpl->controls) {
-        if (c.kind != ControlKind::Label && c.kind != ControlKind::RadioButton)
-            continue;
-        QString text = QString::fromUtf8(c.widestText ? c.widestText : c.text ? c.text : "");
-        int needed = 0; // pixels
-        for (const QString &line : text.split(QLatin1Char('\n')))
-            needed = std::max(needed, metrics.horizontalAdvance(line));
-        if (c.kind == ControlKind::RadioButton)
-            needed += 2 * m_baseY; // the round indicator and its gap
-        if (c.style & CtrlStyle::Sunken)
-            needed += 4;
         if (c.cx > 0)
-            m_baseX = std::max(m_baseX, (needed * 4 + c.cx - 1) / c.cx);
+            m_baseX = std::max(m_baseX, (neededWidth(c, metrics, m_baseY) * 4 + c.cx - 1) / c.cx);
     }
 }
 
@@ -189,7 +234,10 @@ void BuildDialog(const DialogTemplate &tmpl, CWnd *owner, QWidget *host)
     std::vector<QWidget *> created;
     for (const DialogControl &c : tmpl.controls) {
         QWidget *control = createControl(c, host);
-        QRect area = units.Rect(c.x, c.y, c.cx, c.cy);
+        // Right to left, the template's positions are mirrored: what stands
+        // at its left edge stands at the right edge.
+        const int x = host->isRightToLeft() ? tmpl.cx - c.x - c.cx : c.x;
+        QRect area = units.Rect(x, c.y, c.cx, c.cy);
         if (c.kind == ControlKind::ComboBox) // the template's height is that of the open list
             area.setHeight(control->sizeHint().height());
         control->setGeometry(area);
@@ -198,9 +246,9 @@ void BuildDialog(const DialogTemplate &tmpl, CWnd *owner, QWidget *host)
             // reader: a label is read by what it shows, and the template's
             // name says what that is.
             if (c.kind == ControlKind::Label)
-                control->setAccessibleDescription(QString::fromUtf8(c.accessibleName));
+                control->setAccessibleDescription(templateText(c.accessibleName));
             else
-                control->setAccessibleName(QString::fromUtf8(c.accessibleName));
+                control->setAccessibleName(templateText(c.accessibleName));
         }
         // A caption such as "Month:" labels the control after it; screen
         // readers announce it with that control.
@@ -233,4 +281,16 @@ void BuildDialog(const DialogTemplate &tmpl, CWnd *owner, QWidget *host)
     for (QWidget *control : created)
         control->installEventFilter(filter);
     host->setFixedSize(units.X(tmpl.cx), units.Y(tmpl.cy));
+}
+
+void ShowNumberBoxesAgain(QWidget *form)
+{
+    for (QLineEdit *box : form->findChildren<QLineEdit *>())
+        if (IsNumberBox(box))
+            box->setText(ShownDigits(TypedDigits(box->text())));
+}
+
+bool IsNumberBox(const QWidget *control)
+{
+    return control && control->property(kNumberBox).toBool();
 }

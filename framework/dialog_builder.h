@@ -31,4 +31,13 @@ private:
 // button has the focus. A label is read by its text, the template's name
 // being its description; a label ending in a colon labels the control that
 // follows it.
+// Right to left (Arabic, Urdu, Persian) the template's positions are
+// mirrored, and its texts are those of the user's language; the dialog units
+// grow where a translation needs more room than the English text.
 void BuildDialog(const DialogTemplate &tmpl, CWnd *owner, QWidget *host);
+
+// Whether a control is a number box of a template (CtrlStyle::Number): it
+// takes the locale's digits and Western ones, and shows the locale's.
+bool IsNumberBox(const QWidget *control);
+// Writes every number box of `form` again in the digits shown now.
+void ShowNumberBoxesAgain(QWidget *form);

@@ -6,6 +6,8 @@
 #include "framework/string_table.h"
 #include "framework/winapp.h"
 #include "reminders/profile_files.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -26,20 +28,22 @@ bool mayWriteOver(const CString &path)
     const CWinApp *app = AfxGetApp();
     const std::string problem = app ? ProfileFileProblem(path, app->m_pszProfileName) : "";
     if (!problem.empty()) {
-        AfxMessageBox(Format("%s: %s; a document cannot be saved over it.\n"
-                             "Save the document under another name.",
-                          path.c_str(), problem.c_str()),
+        AfxMessageBox(FillSentence(Translate("Document",
+                                       "%1: %2; a document cannot be saved over it.\nSave the "
+                                       "document under another name."),
+                          {path, problem}),
             MB_ICONEXCLAMATION);
         return false;
     }
     struct stat status;
     if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size == 0)
         return true;
-    const CString question = Format("%s is not empty. A %s document holds no data, so saving it "
-                                    "here would replace what the file holds with nothing.\n\n"
-                                    "Replace the contents of %s anyway?",
-        path.c_str(), AfxGetAppTitle().c_str(),
-        std::filesystem::path(path).filename().string().c_str());
+    const CString question =
+        FillSentence(Translate("Document",
+                         "%1 is not empty. A %2 document holds no data, so "
+                         "saving it here would replace what the file holds "
+                         "with nothing.\n\nReplace the contents of %3 anyway?"),
+            {path, AfxGetAppTitle(), std::filesystem::path(path).filename().string()});
     return AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
@@ -51,10 +55,12 @@ bool refuseSpecialFile(const char *path, bool writing)
     struct stat status;
     if (::stat(path, &status) != 0 || S_ISREG(status.st_mode) || S_ISDIR(status.st_mode))
         return false;
-    AfxMessageBox(FormatMessageText(LoadString(writing ? AFX_IDP_FAILED_IO_ERROR_WRITE
-                                                       : AFX_IDP_FAILED_IO_ERROR_READ),
-                      path) +
-            "\n(Not a regular file: a pipe, socket or device cannot hold a document)",
+    AfxMessageBox(FillSentence(Translate("Document",
+                                   "%1\n(Not a regular file: a pipe, socket or device cannot "
+                                   "hold a document)"),
+                      {FormatMessageText(LoadString(writing ? AFX_IDP_FAILED_IO_ERROR_WRITE
+                                                            : AFX_IDP_FAILED_IO_ERROR_READ),
+                          path)}),
         MB_ICONEXCLAMATION);
     return true;
 }

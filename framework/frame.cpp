@@ -11,6 +11,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
@@ -88,6 +89,13 @@ QString buttonName(const QString &menuText)
          at = name.indexOf(QLatin1Char('&'), at + 1))
         name.remove(at, 1);
     return name.trimmed();
+}
+
+// A menu's text in the user's language: the resources mark the texts of
+// their menus in the context "Menu" (resources/menus.cpp).
+QString menuText(const char *text)
+{
+    return QCoreApplication::translate("Menu", text);
 }
 
 } // namespace
@@ -263,7 +271,7 @@ void CFrameWnd::buildMenu(UINT resourceId)
         return;
     QMenuBar *bar = GetMainWindow()->menuBar();
     for (const PopupTemplate &popup : menu->popups)
-        fillMenu(bar->addMenu(QString::fromUtf8(popup.text)), popup.items);
+        fillMenu(bar->addMenu(menuText(popup.text)), popup.items);
 }
 
 void CFrameWnd::fillMenu(QMenu *pull, std::span<const MenuItemTemplate> items)
@@ -277,11 +285,11 @@ void CFrameWnd::fillMenu(QMenu *pull, std::span<const MenuItemTemplate> items)
             continue;
         }
         if (!item.submenu.empty()) {
-            fillMenu(pull->addMenu(QString::fromUtf8(item.text)), item.submenu);
+            fillMenu(pull->addMenu(menuText(item.text)), item.submenu);
             continue;
         }
         QAction *action = CommandAction(item.id);
-        action->setText(QString::fromUtf8(item.text));
+        action->setText(menuText(item.text));
         action->setIconText(buttonName(action->text()));
         if (item.flags & MenuFlag::Radio) {
             // Round marks; which one is set is the update handlers' business,

@@ -1,5 +1,6 @@
 #include "framework/long_text.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QVariant>
 
@@ -18,9 +19,10 @@ constexpr qsizetype kShownCharacters = 100'000;
 constexpr char kWholeText[] = "zamanixWholeText";
 constexpr char kShownText[] = "zamanixShownText";
 
-const char *const kNotShown = "[The rest is not shown: the text is too long to show whole.]";
-const char *const kTooLongToEdit =
-    "This text is too long to edit here; it is shown in part and kept unchanged.";
+const char *const kNotShown =
+    QT_TRANSLATE_NOOP("LongText", "[The rest is not shown: the text is too long to show whole.]");
+const char *const kTooLongToEdit = QT_TRANSLATE_NOOP(
+    "LongText", "This text is too long to edit here; it is shown in part and kept unchanged.");
 
 // The line break at `i` ("\n", "\r" or "\r\n"): its length, 0 for none.
 qsizetype lineBreakAt(const QString &text, qsizetype i)
@@ -65,7 +67,7 @@ CShownText ShownPartOf(std::string_view text)
         ++lineLength;
     }
     if (!shown.whole)
-        shown.text += QLatin1Char('\n') + QLatin1String(kNotShown);
+        shown.text += QLatin1Char('\n') + QCoreApplication::translate("LongText", kNotShown);
     return shown;
 }
 
@@ -87,8 +89,9 @@ void SetLongText(QPlainTextEdit *box, const CString &text)
     box->setProperty(kWholeText, QByteArray::fromStdString(text));
     box->setProperty(kShownText, shown.text);
     box->setReadOnly(true);
-    box->setToolTip(QString::fromLatin1(kTooLongToEdit));
-    box->setAccessibleDescription(QString::fromLatin1(kTooLongToEdit));
+    const QString tooLong = QCoreApplication::translate("LongText", kTooLongToEdit);
+    box->setToolTip(tooLong);
+    box->setAccessibleDescription(tooLong);
 }
 
 CString LongTextOf(const QPlainTextEdit *box)

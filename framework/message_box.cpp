@@ -2,6 +2,7 @@
 
 #include "framework/long_text.h"
 #include "framework/string_table.h"
+#include "framework/text_direction.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -278,6 +279,7 @@ private:
     {
         auto *box = new QPlainTextEdit(shown, this);
         box->setReadOnly(true);
+        FollowTextDirection(box); // a memo in its own direction
         box->setFrameShape(QFrame::NoFrame);
         box->viewport()->setAutoFillBackground(false);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // its lines wrap

@@ -5,6 +5,8 @@
 #include "framework/view.h"
 #include "framework/winapp.h"
 #include "reminders/profile_files.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -50,8 +52,9 @@ bool refuseProfileOutput(const QPrinter &printer)
     const std::string problem = ProfileFileProblem(file, app->m_pszProfileName);
     if (problem.empty())
         return false;
-    AfxMessageBox(Format("%s: %s; nothing was printed to it.\nPrint to another file.", file.c_str(),
-                      problem.c_str()),
+    AfxMessageBox(FillSentence(Translate("Printing",
+                                   "%1: %2; nothing was printed to it.\nPrint to another file."),
+                      {file, problem}),
         MB_ICONEXCLAMATION);
     return true;
 }

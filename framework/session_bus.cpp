@@ -1,5 +1,8 @@
 #include "framework/session_bus.h"
 
+#include "text/sentence.h"
+#include "text/translate.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstddef>
@@ -180,10 +183,14 @@ bool GuardSessionBus(const char *program, std::chrono::milliseconds deadline)
         return false;
     if (AskSessionBus(address, deadline) != BusAnswer::Silent)
         return true;
-    std::fprintf(stderr,
-        "%s: the session bus at %s does not answer within %g seconds; going on without it, as a "
-        "copy of its own, without desktop notifications\n",
-        program, address, static_cast<double>(deadline.count()) / 1000);
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%g", static_cast<double>(deadline.count()) / 1000);
+    std::fprintf(stderr, "%s\n",
+        FillSentence(Translate("SessionBus",
+                         "%1: the session bus at %2 does not answer within %3 seconds; going on "
+                         "without it, as a copy of its own, without desktop notifications"),
+            {program, address, seconds})
+            .c_str());
     ::setenv("DBUS_SESSION_BUS_ADDRESS", kNoSessionBus, 1);
     return false;
 }

@@ -35,13 +35,15 @@ bool playWithCanberra(const CString &fileName)
     const SoundChoice choice = ChooseSound(fileName,
         SoundSearchPath(std::filesystem::current_path(error), executableFolder,
             std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), std::getenv("XDG_DATA_DIRS")));
+    const std::string description =
+        QCoreApplication::translate("Sound", "Zamanix reminder").toStdString();
     int result;
     if (!choice.file.empty())
         result = ca_context_play(sounds, 0, CA_PROP_MEDIA_FILENAME, choice.file.c_str(),
-            CA_PROP_EVENT_DESCRIPTION, "Zamanix reminder", nullptr);
+            CA_PROP_EVENT_DESCRIPTION, description.c_str(), nullptr);
     else
         result = ca_context_play(sounds, 0, CA_PROP_EVENT_ID, choice.eventId.c_str(),
-            CA_PROP_EVENT_DESCRIPTION, "Zamanix reminder", nullptr);
+            CA_PROP_EVENT_DESCRIPTION, description.c_str(), nullptr);
     return result == CA_SUCCESS;
 }
 

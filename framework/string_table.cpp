@@ -1,5 +1,7 @@
 #include "framework/string_table.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <map>
 
@@ -22,7 +24,11 @@ void RegisterStringTable(std::span<const StringResource> entries)
 CString LoadString(UINT id)
 {
     const auto it = table().find(id);
-    return it == table().end() ? CString() : CString(it->second);
+    if (it == table().end())
+        return {};
+    // The resources mark their texts for the translation tools in the
+    // context "Strings" (resources/string_table.cpp).
+    return QCoreApplication::translate("Strings", it->second).toStdString();
 }
 
 QString AllFilesFilter()

@@ -17,7 +17,7 @@ struct StringResource {
 
 void RegisterStringTable(std::span<const StringResource> table);
 
-// The text of id, or "" when the table has none.
+// The text of id in the user's language, or "" when the table has none.
 CString LoadString(UINT id);
 
 // The "All Files" filter of the file dialogs, in the form they take.

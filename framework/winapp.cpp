@@ -1,6 +1,7 @@
 #include "framework/winapp.h"
 
 #include "framework/command_line.h"
+#include "framework/desktop_language.h"
 #include "framework/doc_template.h"
 #include "framework/document.h"
 #include "framework/font_warmup.h"
@@ -93,6 +94,7 @@ int CWinApp::Run(int argc, char **argv)
 {
     QApplication application(argc, argv);
     const CFontDatabaseWarmup fonts; // done before the application goes
+    ApplyProgramLanguage(LanguageOfEnvironment());
     m_argc = argc;
     m_argv = argv;
     InitApplicationNames(QApplication::applicationFilePath().toStdString());

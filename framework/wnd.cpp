@@ -1,7 +1,10 @@
 #include "framework/wnd.h"
 
+#include "framework/controls.h"
 #include "framework/data_exchange.h"
+#include "framework/dialog_builder.h"
 #include "framework/long_text.h"
+#include "framework/shown_digits.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -169,7 +172,7 @@ void CWnd::SetDlgItemText(int id, const CString &text)
     }
     const QString value = QString::fromStdString(text);
     if (auto *edit = qobject_cast<QLineEdit *>(control))
-        edit->setText(value);
+        edit->setText(IsNumberBox(edit) ? ShownDigits(value) : value);
     else if (auto *label = qobject_cast<QLabel *>(control))
         label->setText(value);
     else if (auto *button = qobject_cast<QAbstractButton *>(control))
@@ -182,13 +185,13 @@ CString CWnd::GetDlgItemText(int id) const
     const QWidget *control = GetDlgItem(id);
     QString value;
     if (auto *edit = qobject_cast<const QLineEdit *>(control))
-        value = edit->text();
+        value = IsNumberBox(edit) ? TypedDigits(edit->text()) : edit->text();
     else if (auto *memo = qobject_cast<const QPlainTextEdit *>(control))
         return LongTextOf(memo);
     else if (auto *label = qobject_cast<const QLabel *>(control))
         value = label->text();
     else if (auto *combo = qobject_cast<const QComboBox *>(control))
-        value = combo->currentText();
+        return ComboItemKey(combo, combo->currentIndex());
     else if (auto *button = qobject_cast<const QAbstractButton *>(control))
         value = button->text();
     return value.toStdString();

@@ -7,6 +7,8 @@
 #include "panels/reminder_dialog.h"
 #include "panels/reminder_export.h"
 #include "panels/reminder_saving.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -24,8 +26,10 @@ void CAllRemindersWindow::OpenSelected()
     const std::string dayText = ReminderKeyDayText(row->key);
     // The form takes a month of its lists and a day of at most 2 characters.
     if (!row->parsed.calendar || dayText.size() > 2) {
-        AfxMessageBox("The form cannot show " + row->key + ": " + row->problem +
-                ".\n\nDelete it here, or mend its key in the profile.",
+        AfxMessageBox(FillSentence(Translate("CAllRemindersWindow",
+                                       "The form cannot show %1: %2.\n\nDelete it here, or "
+                                       "mend its key in the profile."),
+                          {row->key, row->problem}),
             MB_ICONINFORMATION);
         return;
     }
@@ -76,14 +80,19 @@ void CAllRemindersWindow::DeleteSelected()
     QString memo = QString::fromStdString(row->memo);
     if (memo.size() > kShownMemo)
         memo = memo.left(kShownMemo) + QStringLiteral("...");
-    if (AfxMessageBox("Delete the reminder " + key + "?\n\n" + memo.toStdString(),
+    if (AfxMessageBox(
+            FillSentence(Translate("CAllRemindersWindow", "Delete the reminder %1?\n\n%2"),
+                {key, memo.toStdString()}),
             MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     // The list hears of the change from the profile object.
     std::string error;
     if (!m_profile.RemoveReminder(key, kind, error))
-        AfxMessageBox(
-            "The reminder for " + key + " could not be deleted.\n\n" + error, MB_ICONEXCLAMATION);
+        AfxMessageBox(FillSentence(Translate("CAllRemindersWindow",
+                                       "The reminder for %1 could not be deleted."),
+                          {key}) +
+                "\n\n" + error,
+            MB_ICONEXCLAMATION);
 }
 
 void CAllRemindersWindow::NewReminder()

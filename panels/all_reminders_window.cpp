@@ -1,6 +1,9 @@
 #include "panels/all_reminders_window.h"
 
 #include "framework/accessible_role.h"
+#include "framework/shown_digits.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -17,7 +20,7 @@ CAllRemindersWindow::CAllRemindersWindow(CZamanixProfile &profile, QWidget *pare
     , m_profile(profile)
 {
     SetAccessibleRole(this, QAccessible::Window); // a window, not a pane
-    setWindowTitle(QStringLiteral("All Reminders - Zamanix"));
+    setWindowTitle(tr("All Reminders - Zamanix"));
     buildCommands();
     buildLayout();
     Refresh();
@@ -78,10 +81,10 @@ void CAllRemindersWindow::buildLayout()
 {
     m_pCount = new QLabel(this);
     m_pFilter = new QLineEdit(this);
-    m_pFilter->setPlaceholderText(QStringLiteral("Filter by memo or key"));
-    m_pFilter->setAccessibleName(QStringLiteral("Filter reminders"));
+    m_pFilter->setPlaceholderText(tr("Filter by memo or key"));
+    m_pFilter->setAccessibleName(tr("Filter reminders"));
     m_pFilter->setAccessibleDescription(
-        QStringLiteral("Shows only the reminders whose memo or key holds this text"));
+        tr("Shows only the reminders whose memo or key holds this text"));
     m_pFilter->setClearButtonEnabled(true);
     buildTable();
     m_pEmpty = new QLabel(tr("There are no reminders yet. Choose New Reminder... to add one of "
@@ -115,7 +118,7 @@ void CAllRemindersWindow::buildTable()
 {
     m_pTable = new QTableView(this);
     m_pTable->setModel(&m_model);
-    m_pTable->setAccessibleName(QStringLiteral("All reminders"));
+    m_pTable->setAccessibleName(tr("All reminders"));
     m_pTable->setAccessibleDescription(
         tr("Enter opens a yearly reminder in the form and edits the others, Delete removes "
            "one, the Menu key shows what else can be done, Escape closes the window"));
@@ -181,14 +184,18 @@ void CAllRemindersWindow::Refresh()
 void CAllRemindersWindow::showCount()
 {
     const int all = m_model.AllRows(), shown = m_model.rowCount(), never = m_model.NeverDueRows();
-    const QString reminders = all == 1 ? QStringLiteral("reminder") : QStringLiteral("reminders");
-    QString text = shown == all ? QStringLiteral("%1 %2").arg(all).arg(reminders)
-                                : QStringLiteral("%1 of %2 %3").arg(shown).arg(all).arg(reminders);
+    std::string text = shown == all
+        ? TranslateCount("CAllRemindersWindow", "%n reminders", "%n reminder", all)
+        : FillSentence(
+              TranslateCount("CAllRemindersWindow", "%1 of %n reminders", "%1 of %n reminder", all),
+              {std::to_string(shown)});
     if (never > 0)
-        text += never == 1 ? QStringLiteral("; 1 never falls due")
-                           : QStringLiteral("; %1 never fall due").arg(never);
-    m_pCount->setText(text);
-    m_pCount->setAccessibleName(text);
+        text = FillSentence(TranslateCount("CAllRemindersWindow", "%1; %n never fall due",
+                                "%1; %n never falls due", never),
+            {text});
+    const QString shownText = ShownDigits(QString::fromStdString(text));
+    m_pCount->setText(shownText);
+    m_pCount->setAccessibleName(shownText);
     m_pEmpty->setVisible(all == 0);
 }
 

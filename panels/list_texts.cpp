@@ -1,6 +1,8 @@
 #include "panels/list_texts.h"
 
 #include "calendar/calendar.h"
+#include "calendar/shown_dates.h"
+#include "framework/shown_digits.h"
 
 #include <QLocale>
 
@@ -42,12 +44,7 @@ QString MemoToolTip(const std::string &memo)
 
 QString ChristianDateText(const YearMonthDay &date, int weekday)
 {
-    // QLocale counts weekdays from Monday = 1.
-    return QStringLiteral("%1 %2 %3 %4")
-        .arg(QLocale::c().dayName(weekday == 0 ? 7 : weekday))
-        .arg(date.day)
-        .arg(text(ChristianMonthNames[date.month - 1]))
-        .arg(date.year);
+    return ShownDigits(text(ShownDateText(date, false, weekday)));
 }
 
 QString CivilDayText(int dayNumber)
@@ -57,15 +54,12 @@ QString CivilDayText(int dayNumber)
 
 QString HijriDateText(const YearMonthDay &date)
 {
-    return QStringLiteral("%1 %2 %3")
-        .arg(date.day)
-        .arg(text(HijriMonthNames[date.month - 1]))
-        .arg(date.year);
+    return ShownDigits(text(ShownDateText(date, true)));
 }
 
 QString ClockText(int minutes)
 {
-    return QStringLiteral("%1:%2")
-        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return ShownDigits(QStringLiteral("%1:%2")
+                           .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+                           .arg(minutes % 60, 2, 10, QLatin1Char('0')));
 }

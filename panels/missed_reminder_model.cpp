@@ -4,9 +4,14 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace {
 
-const char *const kHeaders[] = {"Date", "Hijri date", "Alarm", "Memo"};
+const char *const kHeaders[] = {QT_TRANSLATE_NOOP("CMissedReminderModel", "Date"),
+    QT_TRANSLATE_NOOP("CMissedReminderModel", "Hijri date"),
+    QT_TRANSLATE_NOOP("CMissedReminderModel", "Alarm"),
+    QT_TRANSLATE_NOOP("CMissedReminderModel", "Memo")};
 
 bool sameReminder(const MissedReminder &a, const MissedReminder &b)
 {
@@ -78,6 +83,6 @@ QVariant CMissedReminderModel::headerData(int section, Qt::Orientation orientati
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return QString::fromLatin1(kHeaders[section]);
+        return QCoreApplication::translate("CMissedReminderModel", kHeaders[section]);
     return {};
 }

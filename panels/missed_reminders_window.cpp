@@ -2,6 +2,8 @@
 
 #include "agenda/reminder_key.h"
 #include "framework/accessible_role.h"
+#include "framework/shown_digits.h"
+#include "text/translate.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,8 +21,8 @@ CMissedRemindersWindow::CMissedRemindersWindow(QWidget *parent)
     // Announced as the dialog it is, not as a pane of the main window (set
     // first: a name set tells of itself, which makes the accessible object).
     SetAccessibleRole(this, QAccessible::Dialog);
-    setWindowTitle(QStringLiteral("Missed Reminders - Zamanix"));
-    setAccessibleName(QStringLiteral("Missed Reminders"));
+    setWindowTitle(tr("Missed Reminders - Zamanix"));
+    setAccessibleName(tr("Missed Reminders"));
     buildLayout();
     constexpr int kWidth = 720, kHeight = 320;
     resize(kWidth, kHeight);
@@ -29,8 +31,7 @@ CMissedRemindersWindow::CMissedRemindersWindow(QWidget *parent)
 void CMissedRemindersWindow::buildLayout()
 {
     auto *intro = new QLabel(
-        QStringLiteral("These reminders fell due while Zamanix was not running or the computer "
-                       "was asleep."),
+        tr("These reminders fell due while Zamanix was not running or the computer was asleep."),
         this);
     intro->setWordWrap(true);
     m_pList = new QTreeView(this);
@@ -39,14 +40,14 @@ void CMissedRemindersWindow::buildLayout()
     m_pList->setUniformRowHeights(true);
     m_pList->setAllColumnsShowFocus(true);
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pList->setAccessibleName(QStringLiteral("Missed reminders"));
+    m_pList->setAccessibleName(tr("Missed reminders"));
     m_pList->setAccessibleDescription(
-        QStringLiteral("Enter opens the reminder in the form, Escape closes the window"));
+        tr("Enter opens the reminder in the form, Escape closes the window"));
     m_pList->header()->setStretchLastSection(true);
     m_pCount = new QLabel(this);
-    m_pOpen = new QPushButton(QStringLiteral("&Open in Form"), this);
-    m_pOpen->setAccessibleDescription(QStringLiteral("Shows the selected reminder in the form"));
-    auto *close = new QPushButton(QStringLiteral("&Close"), this);
+    m_pOpen = new QPushButton(tr("&Open in Form"), this);
+    m_pOpen->setAccessibleDescription(tr("Shows the selected reminder in the form"));
+    auto *close = new QPushButton(tr("&Close"), this);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_pCount, 1);
@@ -81,8 +82,8 @@ void CMissedRemindersWindow::AddReminders(const std::vector<MissedReminder> &mis
 void CMissedRemindersWindow::showCount()
 {
     const int count = m_model.rowCount();
-    const QString text = count == 1 ? QStringLiteral("1 reminder missed")
-                                    : QStringLiteral("%1 reminders missed").arg(count);
+    const QString text = ShownDigits(QString::fromStdString(TranslateCount(
+        "CMissedRemindersWindow", "%n reminders missed", "%n reminder missed", count)));
     m_pCount->setText(text);
     m_pCount->setAccessibleName(text);
     m_pOpen->setEnabled(count > 0);

@@ -1,5 +1,6 @@
 #include "panels/month_cell.h"
 
+#include "framework/shown_digits.h"
 #include "panels/month_model.h"
 #include "panels/month_text.h"
 
@@ -131,6 +132,11 @@ QSize DayCellSize(const QFont &font)
     int otherWidth = small.horizontalAdvance(QStringLiteral("30"));
     for (const QString &name : AllShortMonthNames())
         otherWidth = std::max(otherWidth, small.horizontalAdvance(QStringLiteral("1 ") + name));
+    // Languages whose abbreviations are whole names (Arabic, Persian) would
+    // widen the grid past a small screen: the cells keep the room of the
+    // English abbreviations, and a longer name is cut short with an ellipsis
+    // (the cell's tool tip and accessible name say it whole).
+    otherWidth = std::min(otherWidth, small.horizontalAdvance(QStringLiteral("1 Rab II")));
     const int mark = small.ascent();
     const int pad = padding(big);
     const int top = big.horizontalAdvance(QStringLiteral("30")) + pad + moonSize(big);
@@ -158,13 +164,17 @@ void PaintDayCell(QPainter &painter, const QRect &rect, const MonthDay &day, Rem
     const QFontMetrics big(dayFont, painter.device()), little(small, painter.device());
     const int pad = padding(big);
     const QRect inner = rect.adjusted(pad, pad, -pad, -pad);
+    // Absolute: a painter that runs right to left would mirror the side
+    // chosen here once more.
     const Qt::Alignment leading =
-        look.direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+        (look.direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute;
 
     const int number = shown == ReminderCalendar::Hijri ? day.hijri.day : day.christian.day;
-    paintText(painter, inner, leading | Qt::AlignTop, dayFont, text, QString::number(number));
+    paintText(painter, inner, leading | Qt::AlignTop, dayFont, text,
+        ShownDigits(QString::number(number)));
     paintText(painter, inner, leading | Qt::AlignBottom, small, mixed(text, back, 0.7),
-        OtherDayText(day, shown));
+        QFontMetrics(small, painter.device())
+            .elidedText(OtherDayText(day, shown), Qt::ElideRight, inner.width()));
 
     if (day.moonPhase) {
         const int size = moonSize(big);

@@ -4,6 +4,8 @@
 #include "panels/month_grid_view.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMainWindow>
 
 namespace {
@@ -18,22 +20,34 @@ const struct {
     {Qt::BottomDockWidgetArea, "bottom"},
 };
 
+// The profile names the side as the program reads left to right: right to
+// left, the window is mirrored, and the panel stands on the other side of
+// the form. The same swap turns a side shown back into its stored name.
+Qt::DockWidgetArea mirrored(Qt::DockWidgetArea area)
+{
+    if (!QGuiApplication::isRightToLeft())
+        return area;
+    if (area == Qt::RightDockWidgetArea)
+        return Qt::LeftDockWidgetArea;
+    return area == Qt::LeftDockWidgetArea ? Qt::RightDockWidgetArea : area;
+}
+
 Qt::DockWidgetArea sideNamed(const std::string &name)
 {
     for (const auto &s : kSides)
         if (s.name == name)
-            return s.area;
-    return Qt::RightDockWidgetArea;
+            return mirrored(s.area);
+    return mirrored(Qt::RightDockWidgetArea);
 }
 
 } // namespace
 
 CMonthDock::CMonthDock(CZamanixProfile &profile, QMainWindow *window)
-    : QDockWidget(QStringLiteral("Month"), window)
+    : QDockWidget(tr("Month"), window)
     , m_profile(profile)
 {
     setObjectName(QStringLiteral("MonthPanel"));
-    setAccessibleName(QStringLiteral("Month"));
+    setAccessibleName(tr("Month"));
     const ZamanixSettings &settings = m_profile.Settings();
     window->addDockWidget(sideNamed(settings.monthPanelSide), this);
     if (settings.monthPanel)
@@ -75,7 +89,9 @@ void CMonthDock::SetShown(bool shown)
     }
     std::string error;
     keep(m_profile.SetMonthPanel(shown, error),
-        "Whether the month panel is shown could not be saved; Zamanix forgets it when it closes.",
+        QT_TRANSLATE_NOOP("CMonthDock",
+            "Whether the month panel is shown could not be saved; Zamanix forgets it when it "
+            "closes."),
         error);
     if (m_onShown)
         m_onShown();
@@ -85,8 +101,9 @@ void CMonthDock::SetHolyDaysShown(bool shown)
 {
     std::string error;
     keep(m_profile.SetHolyDays(shown, error),
-        "Whether the holy days are marked could not be saved; Zamanix forgets it when it "
-        "closes.",
+        QT_TRANSLATE_NOOP("CMonthDock",
+            "Whether the holy days are marked could not be saved; Zamanix forgets it when it "
+            "closes."),
         error);
 }
 
@@ -100,15 +117,18 @@ void CMonthDock::closeEvent(QCloseEvent *event)
 void CMonthDock::keepSide(Qt::DockWidgetArea area)
 {
     for (const auto &s : kSides)
-        if (s.area == area) {
+        if (s.area == mirrored(area)) {
             std::string error;
             keep(m_profile.SetMonthPanelSide(s.name, error),
-                "The side of the month panel could not be saved.", error);
+                QT_TRANSLATE_NOOP("CMonthDock", "The side of the month panel could not be saved."),
+                error);
         }
 }
 
 void CMonthDock::keep(bool written, const char *what, const std::string &error)
 {
     if (!written)
-        AfxMessageBox(CString(what) + "\n\n" + error, MB_ICONEXCLAMATION);
+        AfxMessageBox(
+            QCoreApplication::translate("CMonthDock", what).toStdString() + "\n\n" + error,
+            MB_ICONEXCLAMATION);
 }

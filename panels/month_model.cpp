@@ -1,6 +1,9 @@
 #include "panels/month_model.h"
 
+#include "framework/shown_digits.h"
 #include "panels/month_text.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -94,8 +97,8 @@ QVariant CMonthModel::data(const QModelIndex &index, int role) const
     const bool today = day->dayNumber == m_nToday;
     switch (role) {
     case Qt::DisplayRole:
-        return QString::number(
-            shown == ReminderCalendar::Hijri ? day->hijri.day : day->christian.day);
+        return ShownDigits(QString::number(
+            shown == ReminderCalendar::Hijri ? day->hijri.day : day->christian.day));
     case Qt::AccessibleTextRole:
         return DayDescription(*day, shown, today, m_bHolyDays);
     case Qt::ToolTipRole:
@@ -110,7 +113,8 @@ QVariant CMonthModel::headerData(int section, Qt::Orientation orientation, int r
     // The rows' header is hidden; a screen reader still names the rows.
     if (orientation == Qt::Vertical)
         return role == Qt::DisplayRole || role == Qt::AccessibleTextRole
-            ? QVariant(QStringLiteral("Week %1").arg(section + 1))
+            ? QVariant(QCoreApplication::translate("CMonthPanel", "Week %1")
+                           .arg(ShownDigits(QString::number(section + 1))))
             : QVariant();
     if (section < 0 || section >= kWeek)
         return {};

@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -120,30 +121,40 @@ void CMonthPanel::buildTitle()
 
 QLayout *CMonthPanel::buildButtons()
 {
+    // The layout puts the earlier months on the right, right to left: the
+    // arrows point there.
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
+    const QString back = rtl ? QStringLiteral("\u203A") : QStringLiteral("\u2039");
+    const QString forth = rtl ? QStringLiteral("\u2039") : QStringLiteral("\u203A");
+    const QString farBack = rtl ? QStringLiteral("\u00BB") : QStringLiteral("\u00AB");
+    const QString farForth = rtl ? QStringLiteral("\u00AB") : QStringLiteral("\u00BB");
+    const auto keys = [](QKeyCombination key) {
+        return QKeySequence(key).toString(QKeySequence::NativeText);
+    };
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(addButton(QStringLiteral("\u00AB"), QStringLiteral("Previous year"),
-        QStringLiteral("Ctrl+Page Up"), [this] { MoveMonths(-12); }));
-    buttons->addWidget(addButton(QStringLiteral("\u2039"), QStringLiteral("Previous month"),
-        QStringLiteral("Page Up"), [this] { MoveMonths(-1); }));
+    buttons->addWidget(addButton(farBack, tr("Previous year"), keys(Qt::CTRL | Qt::Key_PageUp),
+        [this] { MoveMonths(-12); }));
+    buttons->addWidget(
+        addButton(back, tr("Previous month"), keys(Qt::Key_PageUp), [this] { MoveMonths(-1); }));
     buttons->addStretch();
-    buttons->addWidget(addButton(QStringLiteral("Today"), QStringLiteral("Today"),
-        QStringLiteral("Home"), [this] { ShowToday(); }));
+    buttons->addWidget(
+        addButton(tr("Today"), tr("Today"), keys(Qt::Key_Home), [this] { ShowToday(); }));
     buttons->addWidget(addButton(tr("Began On..."), tr("This Month Began On..."),
-        QStringLiteral("Ctrl+B"), [this] { RecordMonthStart(); }));
+        keys(Qt::CTRL | Qt::Key_B), [this] { RecordMonthStart(); }));
     buttons->addStretch();
-    buttons->addWidget(addButton(QStringLiteral("\u203A"), QStringLiteral("Next month"),
-        QStringLiteral("Page Down"), [this] { MoveMonths(1); }));
-    buttons->addWidget(addButton(QStringLiteral("\u00BB"), QStringLiteral("Next year"),
-        QStringLiteral("Ctrl+Page Down"), [this] { MoveMonths(12); }));
+    buttons->addWidget(
+        addButton(forth, tr("Next month"), keys(Qt::Key_PageDown), [this] { MoveMonths(1); }));
+    buttons->addWidget(addButton(
+        farForth, tr("Next year"), keys(Qt::CTRL | Qt::Key_PageDown), [this] { MoveMonths(12); }));
     return buttons;
 }
 
 void CMonthPanel::buildGrid()
 {
     m_pGrid = new CMonthGridView(&m_model, this);
-    m_pGrid->setAccessibleDescription(QStringLiteral(
-        "Arrow keys move the day, Page Up and Page Down the month, with Control the year; "
-        "Home goes to today; Enter shows the day in the form"));
+    m_pGrid->setAccessibleDescription(
+        tr("Arrow keys move the day, Page Up and Page Down the month, with Control the year; "
+           "Home goes to today; Enter shows the day in the form"));
     m_pGrid->SetKeyHandler([this](QKeyEvent *event) { return onKey(event); });
     QObject::connect(m_pGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
         [this](const QModelIndex &current) {
@@ -242,7 +253,7 @@ void CMonthPanel::showTexts()
     m_pHolyDays->setText(shown.join(QLatin1Char('\n')));
     const QString all = holyDays.isEmpty()
         ? QString()
-        : QStringLiteral("Holy days: ") + holyDays.join(QStringLiteral("; "));
+        : tr("Holy days: %1").arg(holyDays.join(QStringLiteral("; ")));
     m_pHolyDays->setAccessibleName(all);
     m_pHolyDays->setToolTip(holyDays.join(QLatin1Char('\n')));
     m_pHolyDays->setHidden(holyDays.isEmpty()); // its room stays

@@ -1,12 +1,15 @@
 #include "panels/month_printing.h"
 
 #include "framework/printing.h"
+#include "framework/shown_digits.h"
 #include "framework/view.h"
 #include "panels/month_cell.h"
 #include "panels/month_model.h"
 #include "panels/month_text.h"
 #include "panels/reminder_table_model.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -79,7 +82,8 @@ int paintList(QPainter &painter, const QRect &page, int y, const QString &headin
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString text = lines[i];
         if (y + 2 * line > page.bottom() && i + 1 < lines.size()) {
-            text = QStringLiteral("and %1 more").arg(lines.size() - i);
+            text = QCoreApplication::translate("CMonthPanel", "and %1 more")
+                       .arg(ShownDigits(QString::number(lines.size() - i)));
             i = lines.size();
         }
         painter.drawText(QRect(page.left(), y, page.width(), line), Qt::AlignLeft,
@@ -125,10 +129,15 @@ void PaintMonthPage(QPainter &painter, const QRect &page, const CMonthModel &mod
     int y = paintTitle(painter, page, month, body);
 
     const int width = page.width() / 7;
+    // Right to left, the week runs from the right edge, as on the screen.
+    const bool rtl = QGuiApplication::layoutDirection() == Qt::RightToLeft;
+    const auto columnLeft = [&](int column) {
+        return rtl ? page.left() + (6 - column) * width : page.left() + column * width;
+    };
     const int header = QFontMetrics(body, painter.device()).lineSpacing() * 3 / 2;
     painter.setFont(body);
     for (int column = 0; column < 7; ++column)
-        painter.drawText(QRect(page.left() + column * width, y, width, header), Qt::AlignCenter,
+        painter.drawText(QRect(columnLeft(column), y, width, header), Qt::AlignCenter,
             WeekdayName((model.FirstWeekday() + column) % 7));
     y += header;
 
@@ -138,9 +147,10 @@ void PaintMonthPage(QPainter &painter, const QRect &page, const CMonthModel &mod
     const double line = std::max(1.0, painter.device()->logicalDpiX() / 96.0);
     DayCellLook look;
     look.holyDays = model.HolyDaysShown();
+    look.direction = QGuiApplication::layoutDirection();
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < 7; ++column) {
-            const QRect cell(page.left() + column * width, y + row * height, width, height);
+            const QRect cell(columnLeft(column), y + row * height, width, height);
             if (const MonthDay *day = model.DayAt(model.index(row, column)))
                 PaintDayCell(painter, cell, *day, month.id.calendar, look, paper, cellFont);
             painter.setPen(QPen(Qt::black, line));
@@ -150,9 +160,12 @@ void PaintMonthPage(QPainter &painter, const QRect &page, const CMonthModel &mod
     y += rows * height + header;
 
     if (model.HolyDaysShown())
-        y = paintList(painter, page, y, QStringLiteral("Holy days"), HolyDayLines(month), body);
-    y = paintList(painter, page, y, QStringLiteral("Phases of the Moon (local time)"),
+        y = paintList(painter, page, y, QCoreApplication::translate("CMonthPanel", "Holy days"),
+            HolyDayLines(month), body);
+    y = paintList(painter, page, y,
+        QCoreApplication::translate("CMonthPanel", "Phases of the Moon (local time)"),
         phaseLines(month), body);
-    paintList(painter, page, y, QStringLiteral("Reminders"), reminderLines(month), body);
+    paintList(painter, page, y, QCoreApplication::translate("CMonthPanel", "Reminders"),
+        reminderLines(month), body);
     painter.restore();
 }

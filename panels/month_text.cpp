@@ -1,9 +1,13 @@
 #include "panels/month_text.h"
 
+#include "agenda/holy_days.h"
 #include "agenda/reminder_key.h"
 #include "agenda/reminder_list.h"
 #include "calendar/calendar.h"
+#include "calendar/shown_dates.h"
+#include "framework/shown_digits.h"
 #include "panels/reminder_table_model.h"
+#include "text/display_names.h"
 
 #include <QCoreApplication>
 
@@ -11,6 +15,7 @@
 
 namespace {
 
+// The English abbreviations; another language shows CLDR's (DisplayName).
 const char *const kShortHijri[12] = {"Muh", "Saf", "Rab I", "Rab II", "Jum I", "Jum II", "Raj",
     "Sha'b", "Ram", "Shaw", "Qi'd", "Hijj"};
 const char *const kShortChristian[12] = {
@@ -23,7 +28,12 @@ constexpr int kNamedMemo = 200;
 
 QString monthName(ReminderCalendar calendar, int month)
 {
-    return QString::fromStdString(ReminderMonthName(calendar, month));
+    return QString::fromStdString(ReminderMonthShownName(calendar, month));
+}
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CMonthPanel", text);
 }
 
 QString beginning(QString text, int length)
@@ -36,17 +46,14 @@ QString beginning(QString text, int length)
 QString shownDate(const MonthDay &day, ReminderCalendar shown)
 {
     return shown == ReminderCalendar::Hijri
-        ? WeekdayName(day.weekday) + QLatin1Char(' ') + HijriDateText(day.hijri)
+        ? ShownDigits(QString::fromStdString(ShownDateText(day.hijri, true, day.weekday)))
         : ChristianDateText(day.christian, day.weekday);
 }
 
 QString otherDate(const MonthDay &day, ReminderCalendar shown)
 {
     if (shown == ReminderCalendar::Hijri)
-        return QStringLiteral("%1 %2 %3")
-            .arg(day.christian.day)
-            .arg(monthName(ReminderCalendar::Christian, day.christian.month))
-            .arg(day.christian.year);
+        return ShownDigits(QString::fromStdString(ShownDateText(day.christian, false)));
     return HijriDateText(day.hijri);
 }
 
@@ -55,8 +62,9 @@ QString remindersText(const MonthDay &day)
     QStringList memos;
     for (const DayReminder &reminder : day.reminders)
         memos << beginning(OneLineMemo(reminder.memo), kNamedMemo);
-    return (memos.size() == 1 ? QStringLiteral("reminder: ") : QStringLiteral("reminders: ")) +
-        memos.join(QStringLiteral("; "));
+    return (memos.size() == 1 ? QCoreApplication::translate("CMonthPanel", "reminder: %1")
+                              : QCoreApplication::translate("CMonthPanel", "reminders: %1"))
+        .arg(memos.join(QStringLiteral("; ")));
 }
 
 QString capitalized(QString text)
@@ -68,7 +76,7 @@ QString capitalized(QString text)
 
 QString holyName(const HolyDay &holy)
 {
-    return QString::fromUtf8(holy.name.data(), static_cast<qsizetype>(holy.name.size()));
+    return QString::fromStdString(HolyDayName(holy));
 }
 
 // How a day's cell names its holy day: a night with the evening it begins.
@@ -93,17 +101,19 @@ QString memoHtml(const DayReminder &reminder)
 {
     const QString memo = MemoHtml(reminder.memo);
     const std::optional<int> rings = AlarmRingsAt(reminder.alarm);
-    const QString alarm =
-        rings ? QStringLiteral(" (alarm at %1)").arg(ClockText(*rings)) : QString();
-    return QStringLiteral("Reminder: ") + memo + alarm;
+    return rings ? QCoreApplication::translate("CMonthPanel", "Reminder: %1 (alarm at %2)")
+                       .arg(memo, ClockText(*rings))
+                 : QCoreApplication::translate("CMonthPanel", "Reminder: %1").arg(memo);
 }
 
 } // namespace
 
 QString ShortMonthName(ReminderCalendar calendar, int month)
 {
-    return QString::fromUtf8(
-        (calendar == ReminderCalendar::Hijri ? kShortHijri : kShortChristian)[month - 1]);
+    const bool hijri = calendar == ReminderCalendar::Hijri;
+    return QString::fromStdString(
+        DisplayName(hijri ? NameKind::HijriMonthShort : NameKind::ChristianMonthShort, month,
+            (hijri ? kShortHijri : kShortChristian)[month - 1]));
 }
 
 QStringList AllShortMonthNames()
@@ -117,7 +127,8 @@ QStringList AllShortMonthNames()
 
 QString MonthYearText(ReminderCalendar calendar, int year, int month)
 {
-    return monthName(calendar, month) + QLatin1Char(' ') + QString::number(year);
+    return ShownDigits(
+        QString::fromStdString(ShownMonthText(year, month, calendar == ReminderCalendar::Hijri)));
 }
 
 QString OtherMonthsText(const MonthData &month)
@@ -156,8 +167,8 @@ QString OtherDayText(const MonthDay &day, ReminderCalendar shown)
     const bool hijriShown = shown == ReminderCalendar::Hijri;
     const YearMonthDay &other = hijriShown ? day.christian : day.hijri;
     if (other.day != 1)
-        return QString::number(other.day);
-    return QStringLiteral("1 ") +
+        return ShownDigits(QString::number(other.day));
+    return ShownDigits(QStringLiteral("1 ")) +
         ShortMonthName(
             hijriShown ? ReminderCalendar::Christian : ReminderCalendar::Hijri, other.month);
 }
@@ -166,27 +177,42 @@ QString MoonPhaseName(MoonPhase phase)
 {
     switch (phase) {
     case MoonPhase::New:
-        return QStringLiteral("new moon");
+        return tr(QT_TRANSLATE_NOOP("CMonthPanel", "new moon"));
     case MoonPhase::FirstQuarter:
-        return QStringLiteral("first quarter");
+        return tr(QT_TRANSLATE_NOOP("CMonthPanel", "first quarter"));
     case MoonPhase::Full:
-        return QStringLiteral("full moon");
+        return tr(QT_TRANSLATE_NOOP("CMonthPanel", "full moon"));
     case MoonPhase::LastQuarter:
-        return QStringLiteral("last quarter");
+        return tr(QT_TRANSLATE_NOOP("CMonthPanel", "last quarter"));
     }
     return {};
 }
 
 QString MoonPhaseText(const MoonPhaseTime &phase)
 {
-    return MoonPhaseName(phase.phase) + QStringLiteral(" at ") + ClockText(phase.localMinute);
+    const char *pattern = nullptr;
+    switch (phase.phase) {
+    case MoonPhase::New:
+        pattern = QT_TRANSLATE_NOOP("CMonthPanel", "new moon at %1");
+        break;
+    case MoonPhase::FirstQuarter:
+        pattern = QT_TRANSLATE_NOOP("CMonthPanel", "first quarter at %1");
+        break;
+    case MoonPhase::Full:
+        pattern = QT_TRANSLATE_NOOP("CMonthPanel", "full moon at %1");
+        break;
+    case MoonPhase::LastQuarter:
+        pattern = QT_TRANSLATE_NOOP("CMonthPanel", "last quarter at %1");
+        break;
+    }
+    return tr(pattern).arg(ClockText(phase.localMinute));
 }
 
 QString DayDescription(const MonthDay &day, ReminderCalendar shown, bool today, bool holyDays)
 {
     QStringList parts = {shownDate(day, shown), otherDate(day, shown)};
     if (today)
-        parts << QStringLiteral("today");
+        parts << QCoreApplication::translate("CMonthPanel", "today");
     if (day.moonPhase)
         parts << MoonPhaseText(*day.moonPhase);
     if (!day.reminders.empty())
@@ -201,7 +227,7 @@ QString DayToolTip(const MonthDay &day, ReminderCalendar shown, bool today, bool
     QStringList lines = {QStringLiteral("<b>%1</b>").arg(shownDate(day, shown).toHtmlEscaped()),
         otherDate(day, shown).toHtmlEscaped()};
     if (today)
-        lines << QStringLiteral("Today");
+        lines << QCoreApplication::translate("CMonthPanel", "Today");
     if (holyDays)
         for (const QString &holy : holyTexts(day))
             lines << QStringLiteral("<i>%1</i>").arg(capitalized(holy).toHtmlEscaped());
@@ -216,10 +242,10 @@ QString DayToolTip(const MonthDay &day, ReminderCalendar shown, bool today, bool
 QString DayListLabel(const MonthDay &day)
 {
     return QStringLiteral("%1 %2 (%3 %4 %5)")
-        .arg(day.hijri.day)
+        .arg(ShownDigits(QString::number(day.hijri.day)))
         .arg(monthName(ReminderCalendar::Hijri, day.hijri.month))
         .arg(WeekdayName(day.weekday))
-        .arg(day.christian.day)
+        .arg(ShownDigits(QString::number(day.christian.day)))
         .arg(monthName(ReminderCalendar::Christian, day.christian.month));
 }
 
@@ -228,11 +254,11 @@ QString HolyNightText(const HolyDay &holy, int evening)
     const YearMonthDay christian = ChristianOfDay(evening);
     return QCoreApplication::translate("MonthText", "%1: the night before %2, from sunset on %3")
         .arg(holyName(holy),
-            QStringLiteral("%1 %2").arg(holy.day).arg(
+            QStringLiteral("%1 %2").arg(ShownDigits(QString::number(holy.day)),
                 monthName(ReminderCalendar::Hijri, holy.month)),
             QStringLiteral("%1 %2 %3")
                 .arg(WeekdayName(WeekdayOfDay(evening)))
-                .arg(christian.day)
+                .arg(ShownDigits(QString::number(christian.day)))
                 .arg(monthName(ReminderCalendar::Christian, christian.month)));
 }
 
@@ -259,12 +285,14 @@ QStringList HolyDayLines(const MonthData &month)
 QString WeekdayName(int weekday)
 {
     // QLocale counts weekdays from Monday = 1.
-    return QLocale::c().dayName(weekday == 0 ? 7 : weekday);
+    return QString::fromStdString(DisplayName(NameKind::Weekday, weekday,
+        QLocale::c().dayName(weekday == 0 ? 7 : weekday).toStdString()));
 }
 
 QString ShortWeekdayName(int weekday)
 {
-    return QLocale::c().dayName(weekday == 0 ? 7 : weekday, QLocale::ShortFormat);
+    return QString::fromStdString(DisplayName(NameKind::WeekdayShort, weekday,
+        QLocale::c().dayName(weekday == 0 ? 7 : weekday, QLocale::ShortFormat).toStdString()));
 }
 
 int FirstWeekday(const QLocale &locale)

@@ -6,11 +6,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Publishing", text);
-}
-
 QString clock(std::int64_t seconds)
 {
     return QString::fromStdString(CTime(seconds).Format("%H:%M"));
@@ -22,32 +17,42 @@ QString PublishProgressText(PublishStage stage, int done, int total)
 {
     switch (stage) {
     case PublishStage::Looking:
-        return tr("Publishing the reminders: looking at the calendar...");
+        return QCoreApplication::translate(
+            "Publishing", "Publishing the reminders: looking at the calendar...");
     case PublishStage::CreatingCalendar:
-        return tr("Publishing the reminders: creating the calendar...");
+        return QCoreApplication::translate(
+            "Publishing", "Publishing the reminders: creating the calendar...");
     case PublishStage::Reading:
-        return tr("Publishing the reminders: reading the calendar's events...");
+        return QCoreApplication::translate(
+            "Publishing", "Publishing the reminders: reading the calendar's events...");
     case PublishStage::Writing:
         break;
     }
-    return tr("Publishing the reminders: %1 of %2 changes written...").arg(done).arg(total);
+    return QCoreApplication::translate(
+        "Publishing", "Publishing the reminders: %1 of %2 changes written...")
+        .arg(done)
+        .arg(total);
 }
 
 QString PublishPasswordWaitText()
 {
-    return tr("Publishing the reminders: waiting for the keyring to give the password...");
+    return QCoreApplication::translate(
+        "Publishing", "Publishing the reminders: waiting for the keyring to give the password...");
 }
 
 QString PublishResultText(const PublishResult &result, std::int64_t at, std::int64_t nextTry)
 {
     if (!result.Succeeded())
-        return tr("Publishing failed at %1: %2. Zamanix tries again at %3.")
+        return QCoreApplication::translate(
+            "Publishing", "Publishing failed at %1: %2. Zamanix tries again at %3.")
             .arg(clock(at), QString::fromStdString(result.message), clock(nextTry));
     QString text = result.createdCalendar
-        ? tr("Reminders published at %1 to a new calendar: %2 added.")
+        ? QCoreApplication::translate(
+              "Publishing", "Reminders published at %1 to a new calendar: %2 added.")
               .arg(clock(at))
               .arg(result.added)
-        : tr("Reminders published at %1: %2 added, %3 changed, %4 removed, %5 unchanged.")
+        : QCoreApplication::translate("Publishing",
+              "Reminders published at %1: %2 added, %3 changed, %4 removed, %5 unchanged.")
               .arg(clock(at))
               .arg(result.added)
               .arg(result.changed)
@@ -55,23 +60,29 @@ QString PublishResultText(const PublishResult &result, std::int64_t at, std::int
               .arg(result.unchanged);
     if (result.keptEdited > 0)
         text += QLatin1Char(' ') +
-            tr("Events kept as another program changed them: %1.").arg(result.keptEdited);
+            QCoreApplication::translate(
+                "Publishing", "Events kept as another program changed them: %1.")
+                .arg(result.keptEdited);
     if (result.conflicts > 0)
         text += QLatin1Char(' ') +
-            tr("Events left as another program wrote them meanwhile: %1.").arg(result.conflicts);
+            QCoreApplication::translate(
+                "Publishing", "Events left as another program wrote them meanwhile: %1.")
+                .arg(result.conflicts);
     return text;
 }
 
 QString PublishFailureBoxText(const PublishResult &result, const QString &url)
 {
-    return tr("Zamanix could not publish the reminders to %1: %2.\n\nIt tries again by itself, "
-              "after longer pauses each time, and the status bar tells how it goes; Options > "
-              "Calendar Server... changes the server's settings.")
+    return QCoreApplication::translate("Publishing",
+        "Zamanix could not publish the reminders to %1: %2.\n\nIt tries again by itself, "
+        "after longer pauses each time, and the status bar tells how it goes; Options > "
+        "Calendar Server... changes the server's settings.")
         .arg(url, QString::fromStdString(result.message));
 }
 
 QString NoPasswordKeptText(const QString &user, const QString &url)
 {
-    return tr("no password is kept for \"%1\" at %2; give it in Options > Calendar Server...")
+    return QCoreApplication::translate("Publishing",
+        "no password is kept for \"%1\" at %2; give it in Options > Calendar Server...")
         .arg(user, url);
 }

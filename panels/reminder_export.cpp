@@ -53,16 +53,18 @@ bool ExportRemindersFile(const std::filesystem::path &profile, const std::filesy
 
 QString ExportedMessage(int events, const QString &file)
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("ReminderExport", text);
-    };
     if (events == 0)
-        return tr("No reminder falls due in the next %1 years; %2 holds no events")
+        return QCoreApplication::translate(
+            "ReminderExport", "No reminder falls due in the next %1 years; %2 holds no events")
             .arg(kExportYears)
             .arg(file);
     if (events == 1)
-        return tr("1 event of the next %1 years written to %2").arg(kExportYears).arg(file);
-    return tr("%1 events of the next %2 years written to %3")
+        return QCoreApplication::translate(
+            "ReminderExport", "1 event of the next %1 years written to %2")
+            .arg(kExportYears)
+            .arg(file);
+    return QCoreApplication::translate(
+        "ReminderExport", "%1 events of the next %2 years written to %3")
         .arg(events)
         .arg(kExportYears)
         .arg(file);
@@ -70,15 +72,20 @@ QString ExportedMessage(int events, const QString &file)
 
 QString ExportRemindersWithDialog(QWidget *parent, const std::filesystem::path &profile)
 {
-    const QString chosen = QFileDialog::getSaveFileName(parent, QStringLiteral("Export Reminders"),
+    const QString chosen = QFileDialog::getSaveFileName(parent,
+        QCoreApplication::translate("ReminderExport", "Export Reminders"),
         QDir(SaveDialogFolder()).filePath("zamanix-reminders.ics"),
-        QStringLiteral("iCalendar files (*.ics);;All Files (*)"));
+        QCoreApplication::translate("ReminderExport", "iCalendar files (*.ics);;All Files (*)"));
     if (chosen.isEmpty())
         return {};
     std::string error;
     int events = 0;
     if (!ExportRemindersFile(profile, chosen.toStdString(), error, &events)) {
-        AfxMessageBox("The reminders could not be exported.\n\n" + error, MB_ICONEXCLAMATION);
+        AfxMessageBox(QCoreApplication::translate(
+                          "ReminderExport", "The reminders could not be exported.\n\n%1")
+                          .arg(QString::fromStdString(error))
+                          .toStdString(),
+            MB_ICONEXCLAMATION);
         return {};
     }
     return ExportedMessage(events, chosen);

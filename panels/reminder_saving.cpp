@@ -9,11 +9,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CAllRemindersWindow", text);
-}
-
 // Whether the draft falls on the days the edited reminder falls on.
 bool sameDays(const ReminderDraft &a, const ReminderDraft &b)
 {
@@ -44,7 +39,8 @@ bool mayReplace(const CZamanixProfile &profile, const ReminderDraft &draft, cons
     if (!memo)
         return true;
     const QString question =
-        tr("A reminder for %1 exists already:\n\n%2\n\nReplace it with this one?")
+        QCoreApplication::translate("CAllRemindersWindow",
+            "A reminder for %1 exists already:\n\n%2\n\nReplace it with this one?")
             .arg(QString::fromStdString(key), QString::fromStdString(memo->substr(0, 300)));
     return AfxMessageBox(question.toStdString(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
@@ -63,7 +59,8 @@ bool KeepReminderDraft(
     std::string error;
     if (profile.SaveReminder(DraftEntry(draft, key), replaced, error))
         return true;
-    AfxMessageBox(tr("The reminder for %1 could not be saved.\n\n%2")
+    AfxMessageBox(QCoreApplication::translate(
+                      "CAllRemindersWindow", "The reminder for %1 could not be saved.\n\n%2")
                       .arg(QString::fromStdString(key), QString::fromStdString(error))
                       .toStdString(),
         MB_ICONEXCLAMATION);

@@ -1,5 +1,8 @@
 #include "panels/reminder_table_model.h"
 
+#include "framework/shown_digits.h"
+#include "text/translate.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -28,27 +31,29 @@ QString text(const std::string &s)
 QString daysText(int days)
 {
     if (days == 0)
-        return QStringLiteral("today");
+        return QCoreApplication::translate("CReminderTableModel", "today");
     if (days == 1)
-        return QStringLiteral("tomorrow");
+        return QCoreApplication::translate("CReminderTableModel", "tomorrow");
     if (days == -1)
-        return tr("past, yesterday");
+        return QCoreApplication::translate("CReminderTableModel", "past, yesterday");
     if (days < 0)
-        return tr("past, %1 days ago").arg(-days);
-    return QStringLiteral("in %1 days").arg(days);
+        return ShownDigits(QString::fromStdString(
+            TranslateCount("CReminderTableModel", "past, %n days ago", "past, %n day ago", -days)));
+    return ShownDigits(QString::fromStdString(
+        TranslateCount("CReminderTableModel", "in %n days", "in %n day", days)));
 }
 
 QString kindText(ReminderKind kind)
 {
     switch (kind) {
     case ReminderKind::Yearly:
-        return tr("Every year");
+        return QCoreApplication::translate("CReminderTableModel", "Every year");
     case ReminderKind::Once:
-        return tr("Once");
+        return QCoreApplication::translate("CReminderTableModel", "Once");
     case ReminderKind::Monthly:
-        return tr("Every month");
+        return QCoreApplication::translate("CReminderTableModel", "Every month");
     case ReminderKind::Weekly:
-        return tr("Every week");
+        return QCoreApplication::translate("CReminderTableModel", "Every week");
     }
     return {};
 }
@@ -57,7 +62,8 @@ QString noticeText(int days)
 {
     if (days == 0)
         return {};
-    return days == 1 ? tr("1 day before") : tr("%1 days before").arg(days);
+    return ShownDigits(QString::fromStdString(
+        TranslateCount("CReminderTableModel", "%n days before", "%n day before", days)));
 }
 
 } // namespace
@@ -129,25 +135,30 @@ QString CReminderTableModel::cellText(const ReminderRow &row, int column) const
         if (row.parsed.kind == ReminderKind::Weekly)
             return {}; // a week has no calendar: the kind says so
         if (!row.parsed.calendar)
-            return QStringLiteral("Unknown");
-        return *row.parsed.calendar == ReminderCalendar::Hijri ? QStringLiteral("Hijri")
-                                                               : QStringLiteral("Christian");
+            return QCoreApplication::translate("CReminderTableModel", "Unknown");
+        return *row.parsed.calendar == ReminderCalendar::Hijri
+            ? QCoreApplication::translate("CReminderTableModel", "Hijri")
+            : QCoreApplication::translate("CReminderTableModel", "Christian");
     case Key:
         return text(row.key);
     case Kind:
         return row.note.empty() ? kindText(row.parsed.kind)
-                                : tr("%1 (%2)").arg(kindText(row.parsed.kind), text(row.note));
+                                : QCoreApplication::translate("CReminderTableModel", "%1 (%2)")
+                                      .arg(kindText(row.parsed.kind), text(row.note));
     case Notice:
         return noticeText(row.notice);
     case Memo:
         return OneLineMemo(row.memo);
     case Alarm:
-        return row.ringsAt ? ClockText(*row.ringsAt) : QStringLiteral("never");
+        return row.ringsAt ? ClockText(*row.ringsAt)
+                           : QCoreApplication::translate("CReminderTableModel", "never");
     case Every:
-        return QStringLiteral("%1 min").arg(row.alarm.every);
+        return ShownDigits(
+            QCoreApplication::translate("CReminderTableModel", "%1 min").arg(row.alarm.every));
     case NextDate:
         return row.day ? ChristianDateText(row.christian, row.weekday)
-                       : QStringLiteral("Never: ") + text(row.problem);
+                       : QCoreApplication::translate("CReminderTableModel", "Never: %1")
+                             .arg(text(row.problem));
     case HijriDate:
         return row.day ? HijriDateText(row.hijri) : QString();
     case Days:

@@ -1,5 +1,8 @@
 #include "reminders/atomic_file.h"
 
+#include "text/sentence.h"
+#include "text/translate.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -84,13 +87,15 @@ std::string readOnlyError(const std::filesystem::path &file, const struct stat &
 {
     char mode[8];
     std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(status.st_mode & 07777));
-    std::string error =
-        "cannot write \"" + file.string() + "\": the file is read-only (mode " + mode + ")";
     if (status.st_uid == ::geteuid() || ::geteuid() == 0)
-        error += "; to keep changes in it, make it writable (chmod u+w \"" + file.string() + "\")";
-    else
-        error += " for you: it belongs to another user";
-    return error;
+        return FillSentence(Translate("Files",
+                                "cannot write \"%1\": the file is read-only (mode %2); to keep "
+                                "changes in it, make it writable (chmod u+w \"%3\")"),
+            {file.string(), mode, file.string()});
+    return FillSentence(Translate("Files",
+                            "cannot write \"%1\": the file is read-only (mode %2) for you: it "
+                            "belongs to another user"),
+        {file.string(), mode});
 }
 
 bool writeTemporary(const std::filesystem::path &file, const std::filesystem::path &temporary,
@@ -99,13 +104,14 @@ bool writeTemporary(const std::filesystem::path &file, const std::filesystem::pa
     CDescriptor fd(
         ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (fd.Get() < 0) {
-        error = FileError("cannot create", temporary, errno);
+        error = FileError(Translate("Files", "cannot create \"%1\": %2"), temporary, errno);
         return false;
     }
     struct stat old;
     if (::stat(file.c_str(), &old) == 0) {
         if (::fchmod(fd.Get(), old.st_mode & 07777) != 0) {
-            error = FileError("cannot set the permissions of", temporary, errno);
+            error = FileError(
+                Translate("Files", "cannot set the permissions of \"%1\": %2"), temporary, errno);
             return false;
         }
         if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
@@ -115,15 +121,15 @@ bool writeTemporary(const std::filesystem::path &file, const std::filesystem::pa
         (void)::fchmod(fd.Get(), 0600);
     }
     if (!WriteAll(fd.Get(), bytes)) {
-        error = FileError("cannot write", temporary, errno);
+        error = FileError(Translate("Files", "cannot write \"%1\": %2"), temporary, errno);
         return false;
     }
     if (::fsync(fd.Get()) != 0) {
-        error = FileError("cannot flush", temporary, errno);
+        error = FileError(Translate("Files", "cannot flush \"%1\": %2"), temporary, errno);
         return false;
     }
     if (fd.Close() != 0) {
-        error = FileError("cannot write", temporary, errno);
+        error = FileError(Translate("Files", "cannot write \"%1\": %2"), temporary, errno);
         return false;
     }
     return true;
@@ -161,9 +167,11 @@ bool operator==(const FileIdentity &a, const FileIdentity &b)
         same(a.modified, b.modified) && same(a.changed, b.changed);
 }
 
-std::string FileError(std::string_view what, const std::filesystem::path &path, int errorNumber)
+std::string FileError(std::string_view pattern, const std::filesystem::path &path, int errorNumber)
 {
-    return std::string(what) + " \"" + path.string() + "\": " + std::strerror(errorNumber);
+    if (pattern.find("%1") == std::string_view::npos)
+        return std::string(pattern) + " \"" + path.string() + "\": " + std::strerror(errorNumber);
+    return FillSentence(pattern, {path.string(), std::strerror(errorNumber)});
 }
 
 FileReadResult ReadWholeFile(const std::filesystem::path &path, std::string &bytes,
@@ -177,16 +185,17 @@ FileReadResult ReadWholeFile(const std::filesystem::path &path, std::string &byt
     if (fd.Get() < 0) {
         if (errno == ENOENT)
             return FileReadResult::Missing;
-        error = FileError("cannot read", path, errno);
+        error = FileError(Translate("Files", "cannot read \"%1\": %2"), path, errno);
         return FileReadResult::Failed;
     }
     struct stat status;
     if (::fstat(fd.Get(), &status) != 0) {
-        error = FileError("cannot read", path, errno);
+        error = FileError(Translate("Files", "cannot read \"%1\": %2"), path, errno);
         return FileReadResult::Failed;
     }
     if (!S_ISREG(status.st_mode)) {
-        error = "cannot read \"" + path.string() + "\": it is not a regular file";
+        error = FillSentence(
+            Translate("Files", "cannot read \"%1\": it is not a regular file"), {path.string()});
         return FileReadResult::Failed;
     }
     identity = FileIdentity::Of(status);
@@ -201,7 +210,7 @@ FileReadResult ReadWholeFile(const std::filesystem::path &path, std::string &byt
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            error = FileError("cannot read", path, errno);
+            error = FileError(Translate("Files", "cannot read \"%1\": %2"), path, errno);
             bytes.clear();
             return FileReadResult::Failed;
         }
@@ -224,7 +233,7 @@ bool ResolveFileLinks(
     for (int links = 0; links <= kMaxLinks; ++links) {
         const std::filesystem::path name = current.filename();
         if (name.empty() || name == "." || name == "..") {
-            error = FileError("cannot write", current, EISDIR);
+            error = FileError(Translate("Files", "cannot write \"%1\": %2"), current, EISDIR);
             return false;
         }
         std::error_code failed;
@@ -234,7 +243,8 @@ bool ResolveFileLinks(
         const std::filesystem::path folder =
             std::filesystem::weakly_canonical(parent.empty() ? "." : parent, failed);
         if (failed) {
-            error = FileError("cannot find the folder of", current, failed.value());
+            error = FileError(Translate("Files", "cannot find the folder of \"%1\": %2"), current,
+                failed.value());
             return false;
         }
         const std::filesystem::path here = folder / name;
@@ -244,12 +254,13 @@ bool ResolveFileLinks(
         }
         const std::filesystem::path target = std::filesystem::read_symlink(here, failed);
         if (failed) {
-            error = FileError("cannot follow the link", here, failed.value());
+            error = FileError(
+                Translate("Files", "cannot follow the link \"%1\": %2"), here, failed.value());
             return false;
         }
         current = target.is_absolute() ? target : folder / target;
     }
-    error = FileError("cannot follow the links of", file, ELOOP);
+    error = FileError(Translate("Files", "cannot follow the links of \"%1\": %2"), file, ELOOP);
     return false;
 }
 
@@ -261,14 +272,15 @@ bool CreateFolders(const std::filesystem::path &folder, std::string &error)
     if (::stat(folder.c_str(), &status) == 0) {
         if (S_ISDIR(status.st_mode))
             return true;
-        error = FileError("cannot create the folder", folder, ENOTDIR);
+        error =
+            FileError(Translate("Files", "cannot create the folder \"%1\": %2"), folder, ENOTDIR);
         return false;
     }
     const std::filesystem::path parent = folder.parent_path();
     if (parent != folder && !CreateFolders(parent, error))
         return false;
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        error = FileError("cannot create the folder", folder, errno);
+        error = FileError(Translate("Files", "cannot create the folder \"%1\": %2"), folder, errno);
         return false;
     }
     return true;
@@ -289,7 +301,7 @@ bool ReplaceFileAtomically(
         return false;
     }
     if (::rename(temporary.c_str(), file.c_str()) != 0) {
-        error = FileError("cannot replace", file, errno);
+        error = FileError(Translate("Files", "cannot replace \"%1\": %2"), file, errno);
         ::unlink(temporary.c_str());
         return false;
     }

@@ -62,5 +62,7 @@ bool ReplaceFileAtomically(
 // False with errno set when a write failed.
 bool WriteAll(int fd, std::string_view bytes);
 
-// "<what> "<path>": <strerror(errorNumber)>", the form of every error here.
-std::string FileError(std::string_view what, const std::filesystem::path &path, int errorNumber);
+// An error of a file: `pattern` with %1 the path and %2 the system's reason
+// (strerror), as in "cannot read \"%1\": %2", the form of every error here;
+// a pattern without %1 is a verb put before them.
+std::string FileError(std::string_view pattern, const std::filesystem::path &path, int errorNumber);

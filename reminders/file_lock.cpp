@@ -1,6 +1,8 @@
 #include "reminders/file_lock.h"
 
 #include "reminders/atomic_file.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -28,7 +30,8 @@ bool CFileLock::Acquire(
     Release();
     const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
-        error = FileError("cannot open the lock file", lockFile, errno);
+        error =
+            FileError(Translate("Files", "cannot open the lock file \"%1\": %2"), lockFile, errno);
         return false;
     }
     // The waits are added up rather than the clock read: a program that
@@ -45,9 +48,11 @@ bool CFileLock::Acquire(
             continue;
         if (reason != EWOULDBLOCK || waited >= patience) {
             ::close(fd);
-            error = reason == EWOULDBLOCK ? "another program has held the lock file \"" +
-                    lockFile.string() + "\" for too long"
-                                          : FileError("cannot lock", lockFile, reason);
+            error = reason == EWOULDBLOCK
+                ? FillSentence(Translate("Files",
+                                   "another program has held the lock file \"%1\" for too long"),
+                      {lockFile.string()})
+                : FileError(Translate("Files", "cannot lock \"%1\": %2"), lockFile, reason);
             return false;
         }
         std::this_thread::sleep_for(pause);

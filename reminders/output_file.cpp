@@ -2,6 +2,8 @@
 
 #include "reminders/atomic_file.h"
 #include "reminders/profile_files.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <cerrno>
 #include <charconv>
@@ -14,19 +16,23 @@
 
 namespace {
 
-std::string cannotWrite(const std::filesystem::path &file, std::string_view why)
+// `pattern`, translated, with %1 the file.
+std::string cannotWrite(const std::filesystem::path &file, const char *pattern)
 {
-    return "cannot write \"" + file.string() + "\": " + std::string(why);
+    return FillSentence(Translate("Files", pattern), {file.string()});
 }
 
 // What stands at the path, when it is nothing an export may write.
 std::string refusal(const std::filesystem::path &file, mode_t mode)
 {
     if (S_ISDIR(mode))
-        return cannotWrite(file, "it is a folder; name a file in it");
+        return cannotWrite(file,
+            ZX_TRANSLATE_NOOP("Files", "cannot write \"%1\": it is a folder; name a file in it"));
     if (S_ISSOCK(mode))
-        return cannotWrite(file, "it is a socket, not a file");
-    return cannotWrite(file, "it is a device, not a file");
+        return cannotWrite(
+            file, ZX_TRANSLATE_NOOP("Files", "cannot write \"%1\": it is a socket, not a file"));
+    return cannotWrite(
+        file, ZX_TRANSLATE_NOOP("Files", "cannot write \"%1\": it is a device, not a file"));
 }
 
 // A file, or the place of a new one: the file the links lead to is
@@ -59,8 +65,12 @@ bool writeToStream(int fd, std::string_view bytes)
 
 std::string streamError(const std::filesystem::path &file, int errorNumber)
 {
-    return errorNumber == EPIPE ? cannotWrite(file, "the program reading it stopped reading")
-                                : FileError("cannot write", file, errorNumber);
+    return errorNumber == EPIPE
+        ? cannotWrite(file,
+              ZX_TRANSLATE_NOOP("Files",
+                  "cannot write \"%1\": the program reading it stopped "
+                  "reading"))
+        : FileError(Translate("Files", "cannot write \"%1\": %2"), file, errorNumber);
 }
 
 // The descriptor of this process that the path names ("/dev/stdout",
@@ -100,13 +110,16 @@ bool writeStream(const std::filesystem::path &file, std::string_view bytes, bool
     while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         error = errno == ENXIO
-            ? cannotWrite(file, "it is a pipe that no program reads; start the reader first")
-            : FileError("cannot write", file, errno);
+            ? cannotWrite(file,
+                  ZX_TRANSLATE_NOOP("Files",
+                      "cannot write \"%1\": it is a pipe that no program reads; start the reader "
+                      "first"))
+            : FileError(Translate("Files", "cannot write \"%1\": %2"), file, errno);
         return false;
     }
     struct stat status;
     if (::fstat(fd, &status) != 0) {
-        error = FileError("cannot write", file, errno);
+        error = FileError(Translate("Files", "cannot write \"%1\": %2"), file, errno);
         ::close(fd);
         return false;
     }
@@ -135,7 +148,8 @@ bool WriteOutputFile(const std::filesystem::path &file, std::string_view bytes,
 {
     for (const std::filesystem::path &profile : rules.profiles) {
         if (const std::string problem = ProfileFileProblem(file, profile); !problem.empty()) {
-            error = cannotWrite(file, problem + "; choose another file");
+            error = FillSentence(Translate("Files", "cannot write \"%1\": %2; choose another file"),
+                {file.string(), problem});
             return false;
         }
     }
@@ -148,7 +162,7 @@ bool WriteOutputFile(const std::filesystem::path &file, std::string_view bytes,
     struct stat status;
     if (::stat(file.c_str(), &status) != 0) {
         if (errno != ENOENT) {
-            error = FileError("cannot write", file, errno);
+            error = FileError(Translate("Files", "cannot write \"%1\": %2"), file, errno);
             return false;
         }
         return replaceFile(file, bytes, error);

@@ -6,6 +6,8 @@
 #include "reminders/profile_files.h"
 #include "reminders/profile_text.h"
 #include "reminders/value_encoding.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -24,7 +26,7 @@ bool checkNames(const std::filesystem::path &file, const ProfileChange &change, 
     std::string reason;
     if (CheckProfileNames(change.section, change.entry.value_or(""), reason))
         return true;
-    error = "cannot write \"" + file.string() + "\": " + reason;
+    error = FillSentence(Translate("Files", "cannot write \"%1\": %2"), {file.string(), reason});
     return false;
 }
 
@@ -43,7 +45,7 @@ bool writeEntries(
     const std::filesystem::path &file, std::span<const ProfileChange> changes, std::string &error)
 {
     if (file.empty()) {
-        error = "no profile file was named";
+        error = Translate("Files", "no profile file was named");
         return false;
     }
     for (const ProfileChange &change : changes) {
@@ -130,10 +132,12 @@ bool WriteProfileEntries(
     try {
         return writeEntries(file, changes, error);
     } catch (const std::bad_alloc &) {
-        error = "not enough memory to write \"" + file.string() + "\"";
+        error =
+            FillSentence(Translate("Files", "not enough memory to write \"%1\""), {file.string()});
         return false;
     } catch (const std::exception &failure) {
-        error = "cannot write \"" + file.string() + "\": " + failure.what();
+        error = FillSentence(
+            Translate("Files", "cannot write \"%1\": %2"), {file.string(), failure.what()});
         return false;
     }
 }

@@ -6,10 +6,11 @@
 #include "reminders/profile_files.h"
 #include "reminders/profile_text.h"
 #include "reminders/reminder_entries.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <cerrno>
 #include <chrono>
-#include <cstdio>
 #include <exception>
 
 namespace {
@@ -21,24 +22,13 @@ constexpr std::chrono::milliseconds kLockPatience(10'000);
 constexpr std::string_view kProfileSections[] = {kReminderSection, kAlarmSection, kDefaultsSection,
     kHijriMonthStartsSection, "Recent File List", "Settings", "CalendarServer"};
 
-constexpr const char *kNoProfileFormat =
-    "\"%s\" is not a backup of the reminders: it holds none of the sections of a profile "
-    "([Reminder], [Alarm], [Defaults]); choose a file that Back Up Reminders wrote";
-constexpr const char *kBinaryFormat =
-    "\"%s\" is not a backup of the reminders: it holds bytes that are no text";
-constexpr const char *kNothingToBackUpFormat =
-    "there is nothing to back up yet: the profile \"%s\" does not exist, since no reminder or "
-    "setting was kept so far";
-constexpr const char *kRestoreFromProfileFormat =
-    "cannot restore from \"%s\": %s; choose a backup that Back Up Reminders wrote";
-
-std::string format(const char *pattern, const std::string &a, const std::string &b = {})
+std::string noProfile(const std::filesystem::path &file)
 {
-    const int size = std::snprintf(nullptr, 0, pattern, a.c_str(), b.c_str());
-    std::string text(static_cast<std::size_t>(size) + 1, '\0');
-    std::snprintf(text.data(), text.size(), pattern, a.c_str(), b.c_str());
-    text.resize(static_cast<std::size_t>(size));
-    return text;
+    return FillSentence(Translate("Files",
+                            "\"%1\" is not a backup of the reminders: it holds none of the "
+                            "sections of a profile ([Reminder], [Alarm], [Defaults]); choose a "
+                            "file that Back Up Reminders wrote"),
+        {file.string()});
 }
 
 bool holdsProfileSection(std::string_view text)
@@ -57,7 +47,7 @@ bool holdsProfileSection(std::string_view text)
 bool restore(const std::filesystem::path &profile, std::string_view bytes, std::string &error)
 {
     if (profile.empty()) {
-        error = "no profile file was named";
+        error = Translate("Files", "no profile file was named");
         return false;
     }
     std::filesystem::path target;
@@ -92,7 +82,10 @@ bool BackUpProfile(
     case FileReadResult::Failed:
         return false;
     case FileReadResult::Missing:
-        error = format(kNothingToBackUpFormat, profile.string());
+        error = FillSentence(Translate("Files",
+                                 "there is nothing to back up yet: the profile \"%1\" does not "
+                                 "exist, since no reminder or setting was kept so far"),
+            {profile.string()});
         return false;
     case FileReadResult::Read:
         break;
@@ -108,21 +101,27 @@ bool ReadProfileBackup(const std::filesystem::path &file, const std::filesystem:
 {
     const ProfileFile kind = WhichProfileFile(file, profile);
     if (kind != ProfileFile::None && kind != ProfileFile::Backup) {
-        error = format(kRestoreFromProfileFormat, file.string(), ProfileFileProblem(file, profile));
+        error = FillSentence(Translate("Files",
+                                 "cannot restore from \"%1\": %2; choose a backup that Back Up "
+                                 "Reminders wrote"),
+            {file.string(), ProfileFileProblem(file, profile)});
         return false;
     }
     FileIdentity identity;
     if (ReadWholeFile(file, backup.bytes, identity, error) != FileReadResult::Read) {
         if (error.empty())
-            error = FileError("cannot read", file, ENOENT);
+            error = FileError(Translate("Files", "cannot read \"%1\": %2"), file, ENOENT);
         return false;
     }
     if (backup.bytes.find('\0') != std::string::npos) {
-        error = format(kBinaryFormat, file.string());
+        error = FillSentence(
+            Translate("Files",
+                "\"%1\" is not a backup of the reminders: it holds bytes that are no text"),
+            {file.string()});
         return false;
     }
     if (!holdsProfileSection(backup.bytes)) {
-        error = format(kNoProfileFormat, file.string());
+        error = noProfile(file);
         return false;
     }
     backup.reminders = static_cast<int>(ListStoredEntries(backup.bytes, kReminderSection).size());
@@ -136,7 +135,8 @@ bool RestoreProfile(
     try {
         return restore(profile, bytes, error);
     } catch (const std::exception &failure) {
-        error = "cannot restore \"" + profile.string() + "\": " + failure.what();
+        error = FillSentence(
+            Translate("Files", "cannot restore \"%1\": %2"), {profile.string(), failure.what()});
         return false;
     }
 }

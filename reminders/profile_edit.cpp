@@ -2,6 +2,8 @@
 
 #include "reminders/profile_text.h"
 #include "reminders/value_encoding.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <vector>
 
@@ -94,13 +96,16 @@ bool CheckProfileNames(std::string_view section, std::string_view entry, std::st
     section = TrimProfileBlanks(section);
     entry = TrimProfileBlanks(entry);
     if (hasLineBreak(section) || section.find(']') != section.npos) {
-        error = "the section name \"" + std::string(section) + "\" holds \"]\" or a line break";
+        error = FillSentence(
+            Translate("Files", "the section name \"%1\" holds \"]\" or a line break"), {section});
         return false;
     }
     if (hasLineBreak(entry) || entry.find('=') != entry.npos || entry.starts_with(';') ||
         entry.starts_with('[')) {
-        error = "the entry name \"" + std::string(entry) +
-            "\" holds \"=\" or a line break, or starts with \";\" or \"[\"";
+        error = FillSentence(Translate("Files",
+                                 "the entry name \"%1\" holds \"=\" or a line break, or starts "
+                                 "with \";\" or \"[\""),
+            {entry});
         return false;
     }
     return true;

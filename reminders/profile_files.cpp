@@ -1,6 +1,8 @@
 #include "reminders/profile_files.h"
 
 #include "reminders/atomic_file.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <sys/stat.h>
 
@@ -44,11 +46,6 @@ bool sameFile(const std::filesystem::path &a, const std::filesystem::path &b)
         x.st_ino == y.st_ino;
 }
 
-std::string quoted(const std::filesystem::path &path)
-{
-    return "\"" + path.string() + "\"";
-}
-
 } // namespace
 
 std::filesystem::path ProfileFilePath(const std::filesystem::path &profile, ProfileFile kind)
@@ -77,17 +74,25 @@ ProfileFile WhichProfileFile(
 std::string ProfileFileProblem(
     const std::filesystem::path &path, const std::filesystem::path &profile)
 {
-    const std::string holds = ", which holds the reminders and settings";
+    const std::string name = profile.string();
     switch (WhichProfileFile(path, profile)) {
     case ProfileFile::Profile:
-        return "it is the profile" + holds;
+        return Translate("Files", "it is the profile, which holds the reminders and settings");
     case ProfileFile::Lock:
-        return "it is the lock file of the profile " + quoted(profile) + holds;
+        return FillSentence(Translate("Files",
+                                "it is the lock file of the profile \"%1\", which holds the "
+                                "reminders and settings"),
+            {name});
     case ProfileFile::Temporary:
-        return "it is the file through which the profile " + quoted(profile) + holds +
-            ", is replaced";
+        return FillSentence(Translate("Files",
+                                "it is the file through which the profile \"%1\", which holds "
+                                "the reminders and settings, is replaced"),
+            {name});
     case ProfileFile::Backup:
-        return "it is the backup of the profile " + quoted(profile) + holds;
+        return FillSentence(Translate("Files",
+                                "it is the backup of the profile \"%1\", which holds the "
+                                "reminders and settings"),
+            {name});
     default:
         return {};
     }

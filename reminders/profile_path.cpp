@@ -1,5 +1,8 @@
 #include "reminders/profile_path.h"
 
+#include "text/sentence.h"
+#include "text/translate.h"
+
 namespace {
 
 bool isAbsoluteFolder(const char *value)
@@ -42,15 +45,18 @@ std::string ProfilePathProblem(
         return {};
     const std::string name = executable.filename().stem().string();
     if (name.empty())
-        return "no profile file: the program's file name \"" + executable.string() +
-            "\" gives it no name";
+        return FillSentence(
+            Translate("Files", "no profile file: the program's file name \"%1\" gives it no name"),
+            {executable.string()});
     const auto described = [](const char *variable, const char *value) {
-        return std::string(variable) +
-            (value == nullptr ? " is not set" : " is \"" + std::string(value) + "\"");
+        return value == nullptr
+            ? FillSentence(Translate("Files", "%1 is not set"), {variable})
+            : FillSentence(Translate("Files", "%1 is \"%2\""), {variable, value});
     };
-    return "no folder for the profile file " + name + ".INI: it is kept in " +
-        "$XDG_CONFIG_HOME or else in $HOME/.config, but " +
-        described("XDG_CONFIG_HOME", xdgConfigHome) + " and " + described("HOME", home) +
-        ". Set HOME (or XDG_CONFIG_HOME) to an absolute folder, such as your home folder, " +
-        "and start the program again";
+    return FillSentence(Translate("Files",
+                            "no folder for the profile file %1.INI: it is kept in "
+                            "$XDG_CONFIG_HOME or else in $HOME/.config, but %2 and %3. Set HOME "
+                            "(or XDG_CONFIG_HOME) to an absolute folder, such as your home "
+                            "folder, and start the program again"),
+        {name, described("XDG_CONFIG_HOME", xdgConfigHome), described("HOME", home)});
 }

@@ -2,6 +2,8 @@
 
 #include "reminders/profile_text.h"
 #include "reminders/value_encoding.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <new>
 #include <sys/stat.h>
@@ -63,7 +65,8 @@ bool CProfileSnapshot::read(const std::filesystem::path &file, std::string &erro
     } catch (const std::bad_alloc &) {
         // A file too big to hold reads as missing.
         contents = std::make_shared<Contents>();
-        error = "cannot read \"" + file.string() + "\": not enough memory to hold it";
+        error = FillSentence(Translate("Files", "cannot read \"%1\": not enough memory to hold it"),
+            {file.string()});
         readable = false;
     }
     m_pContents = std::move(contents);

@@ -30,6 +30,10 @@ inline constexpr std::string_view kHijriAdjustEntry = "HijriAdjust";
 inline constexpr std::string_view kMonthPanelEntry = "MonthPanel";
 inline constexpr std::string_view kMonthPanelSideEntry = "MonthPanelSide";
 inline constexpr std::string_view kHolyDaysEntry = "HolyDays";
+// "Defaults": numbers shown in Western digits when kWesternDigitsEntry is
+// "ON", in the locale's own when "OFF"; as the locale writes them when the
+// entry is missing or says anything else.
+inline constexpr std::string_view kWesternDigitsEntry = "WesternDigits";
 inline constexpr std::string_view kSettingOn = "ON";
 inline constexpr std::string_view kSettingOff = "OFF";
 // The Hijri month starts the user recorded: one entry a month,

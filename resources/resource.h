@@ -51,6 +51,7 @@ inline constexpr UINT ID_OPTIONS_HOLY_DAYS = 32784;
 // The recorded Hijri month starts and the question about the new moon.
 inline constexpr UINT ID_OPTIONS_HIJRI_MONTH_STARTS = 32820;
 inline constexpr UINT ID_OPTIONS_ASK_NEW_MOON = 32821;
+inline constexpr UINT ID_OPTIONS_WESTERN_DIGITS = 32870;
 // File > Back Up Reminders and Restore Reminders; Help > Keyboard
 // Shortcuts and Manual.
 inline constexpr UINT ID_FILE_BACKUP_REMINDERS = 32800;

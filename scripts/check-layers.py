@@ -22,18 +22,20 @@ import sys
 # Each folder and the folders it depends on directly; it may include their
 # headers and, through them, those of every folder below them.
 LAYERS = {
-    "calendar": [],  # the engine: standard library only
+    "text": [],  # the program's texts in the user's language: standard library only
+    "language": ["text"],  # the desktop's language: Qt Core and ICU inside, a plain face
+    "calendar": ["text"],  # the engine: standard library only
     "calendar/icu": ["calendar"],  # the Hijri rules that ICU computes
-    "reminders": [],  # the profile: standard library only
+    "reminders": ["text"],  # the profile: standard library only
     "agenda": ["calendar/icu", "reminders"],  # no Qt
     "session": ["agenda"],  # the profile object the windows hear: Qt Core only
-    "framework": ["reminders"],  # the document/view layer over Qt
+    "framework": ["reminders", "language"],  # the document/view layer over Qt
     "resources": ["framework"],
     "form": ["session", "framework", "resources"],
     "panels": ["session", "framework", "sync"],
     "shell": ["panels", "form", "framework", "resources"],
     "sync": ["agenda", "reminders"],  # CalDAV publishing: Qt Network, QtKeychain
-    "cli": ["sync", "agenda", "calendar/icu", "reminders"],  # no Qt
+    "cli": ["sync", "agenda", "calendar/icu", "reminders", "language"],  # no Qt
     "bench": ["cli", "panels", "sync"],
 }
 
@@ -53,6 +55,7 @@ TEST_EXTRA = {
 QT = (re.compile(r"^Qt?[A-Z]|^Qt$"), "Qt")
 ICU = (re.compile(r"^unicode/"), "ICU")
 FOREIGN = {
+    "text": [QT, ICU],
     "calendar": [QT, ICU],
     "calendar/icu": [QT],
     "reminders": [QT, ICU],
@@ -63,6 +66,7 @@ FOREIGN = {
     "tests/agenda": [QT],
     "tests/cli": [QT],
     "tests/fuzz": [QT, ICU],
+    "tests/text": [QT, ICU],
 }
 
 # What the windows share they hear from the profile object (session/): no

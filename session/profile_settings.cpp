@@ -47,6 +47,10 @@ const Entry kEntries[] = {
         [](const ZamanixSettings &s) { return onOff(s.askNewMoon); }},
     {kNewMoonTimeSetting, kDefaultsSection, kNewMoonTimeEntry,
         [](const ZamanixSettings &s) { return ClockMinuteText(s.newMoonMinute); }},
+    {kWesternDigitsSetting, kDefaultsSection, kWesternDigitsEntry,
+        [](const ZamanixSettings &s) {
+            return s.westernDigits ? onOff(*s.westernDigits) : std::string();
+        }},
     {kLastCheckSetting, kDefaultsSection, kLastCheckEntry,
         [](const ZamanixSettings &s) {
             return s.lastCheck ? std::to_string(*s.lastCheck) : std::string();
@@ -79,6 +83,9 @@ ZamanixSettings ReadSettings(const CProfileSnapshot &profile)
     settings.askNewMoon = get(kAskNewMoonEntry) == kSettingOn;
     settings.newMoonMinute =
         ParseClockMinute(get(kNewMoonTimeEntry)).value_or(kDefaultNewMoonMinute);
+    const std::string digits = get(kWesternDigitsEntry);
+    if (digits == kSettingOn || digits == kSettingOff)
+        settings.westernDigits = digits == kSettingOn;
     settings.calendarServer = ReadCalendarServerSettings(profile);
     return settings;
 }
@@ -110,6 +117,7 @@ void CopySettings(unsigned which, const ZamanixSettings &from, ZamanixSettings &
     copy(kLastCheckSetting, &ZamanixSettings::lastCheck);
     copy(kAskNewMoonSetting, &ZamanixSettings::askNewMoon);
     copy(kNewMoonTimeSetting, &ZamanixSettings::newMoonMinute);
+    copy(kWesternDigitsSetting, &ZamanixSettings::westernDigits);
     copy(kCalendarServerSetting, &ZamanixSettings::calendarServer);
 }
 

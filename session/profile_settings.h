@@ -28,6 +28,7 @@ enum ProfileSetting : unsigned {
     kCalendarServerSetting = 1u << 6, // where the reminders are published
     kAskNewMoonSetting = 1u << 7, // the question about the new moon asked
     kNewMoonTimeSetting = 1u << 8, // the time it is asked at
+    kWesternDigitsSetting = 1u << 9, // the digits numbers are shown in
 };
 
 struct ZamanixSettings {
@@ -41,6 +42,8 @@ struct ZamanixSettings {
     std::optional<std::int64_t> lastCheck;
     bool askNewMoon = false; // "AskNewMoon": asked when "ON"
     int newMoonMinute = kDefaultNewMoonMinute; // "NewMoonTime", "HH:MM": minutes after midnight
+    // "WesternDigits": "ON" or "OFF"; none for the locale's choice.
+    std::optional<bool> westernDigits;
     // "CalendarServer": "URL", "User", "Years"; an empty URL publishes
     // nothing.
     CalendarServerSettings calendarServer;

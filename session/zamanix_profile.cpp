@@ -4,6 +4,8 @@
 #include "reminders/profile_backup.h"
 #include "reminders/profile_text.h"
 #include "reminders/reminder_entries.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <QCoreApplication>
 
@@ -85,10 +87,10 @@ std::string HijriCalendarFailure(const CHijriCalendar &wanted)
     const std::string problem = HijriRuleProblem(wanted.Rule());
     if (problem.empty())
         return {};
-    return "Zamanix cannot compute the " + std::string(wanted.DisplayName()) +
-        " calendar: " + problem + ".\n\nIt goes on with the " +
-        std::string(HijriRuleDisplayName(HijriRule::Astronomical)) +
-        " calendar; Options > Hijri Calendar chooses another.";
+    return FillSentence(Translate("CZamanixProfile",
+                            "Zamanix cannot compute the %1 calendar: %2.\n\nIt goes on with the "
+                            "%3 calendar; Options > Hijri Calendar chooses another."),
+        {wanted.DisplayName(), problem, HijriRuleDisplayName(HijriRule::Astronomical)});
 }
 
 ZamanixSettings CZamanixProfile::readSettings()
@@ -274,6 +276,12 @@ bool CZamanixProfile::SetMonthPanelSide(const std::string &side, std::string &er
 bool CZamanixProfile::SetHolyDays(bool shown, std::string &error)
 {
     return setSetting(kHolyDaysSetting, &ZamanixSettings::holyDays, shown, error);
+}
+
+bool CZamanixProfile::SetWesternDigits(bool western, std::string &error)
+{
+    return setSetting(kWesternDigitsSetting, &ZamanixSettings::westernDigits,
+        std::optional<bool>(western), error);
 }
 
 bool CZamanixProfile::SetLastCheck(std::int64_t seconds, std::string &error)

@@ -100,6 +100,7 @@ public:
     bool SetMonthPanel(bool shown, std::string &error);
     bool SetMonthPanelSide(const std::string &side, std::string &error);
     bool SetHolyDays(bool shown, std::string &error);
+    bool SetWesternDigits(bool western, std::string &error);
     bool SetLastCheck(std::int64_t seconds, std::string &error);
     bool SetAskNewMoon(bool ask, std::string &error);
     bool SetNewMoonTime(int minute, std::string &error);

@@ -3,6 +3,7 @@
 #include "reminders/atomic_file.h"
 #include "reminders/profile_path.h"
 #include "shell/desktop_entry.h"
+#include "text/translate.h"
 
 #include <cerrno>
 #include <fstream>
@@ -85,6 +86,6 @@ bool RemoveAutostartEntry(const std::filesystem::path &file, std::string &error)
     std::filesystem::remove(file, failure);
     if (!failure)
         return true;
-    error = FileError("cannot remove", file, failure.value());
+    error = FileError(Translate("Files", "cannot remove \"%1\": %2"), file, failure.value());
     return false;
 }

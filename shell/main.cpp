@@ -1,5 +1,6 @@
 #include "framework/font_warmup.h"
 #include "framework/session_bus.h"
+#include "language/translations.h"
 #include "resources/resources.h"
 #include "shell/program_options.h"
 #include "shell/zamanix_app.h"
@@ -11,6 +12,8 @@ CZamanixApp theApp;
 
 int main(int argc, char **argv)
 {
+    // --help answers in the desktop's language too.
+    InstallLanguage(LanguageOfEnvironment());
     if (const std::optional<int> status = AnswerInformationOption(argc, argv, stdout))
         return *status;
     WarmFontConfiguration();

@@ -5,8 +5,8 @@
 #include "framework/winapp.h"
 #include "panels/all_reminders_window.h"
 #include "panels/month_printing.h"
-#include "panels/reminder_backup.h"
 #include "panels/publish_status_pane.h"
+#include "panels/reminder_backup.h"
 #include "panels/reminder_export.h"
 #include "resources/resource.h"
 
@@ -57,6 +57,7 @@ CMainFrame::CMainFrame(CZamanixProfile &profile)
         ui->SetCheck(m_profile.Settings().holyDays);
     });
     addMonthStartCommands();
+    addDigitsCommand();
 }
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT &cs)
@@ -82,6 +83,7 @@ int CMainFrame::OnCreate(CREATESTRUCT *cs)
     DockControlBar(&m_toolBar);
     createMonthDock();
     createPublishing();
+    followDigitsSetting();
     return 0;
 }
 

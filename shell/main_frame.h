@@ -75,6 +75,11 @@ public:
 private:
     void createMonthDock();
     void addMonthStartCommands();
+    void addDigitsCommand();
+    // The windows follow the digits the profile names, whoever chose them.
+    void followDigitsSetting();
+    // Shows the form and the month panel again in the digits now chosen.
+    void showDigitsAgain();
     void createPublishing();
     // Shows a date that a window beside the form chose, in the form, and
     // brings the main window to the front.

@@ -14,11 +14,6 @@ namespace {
 // The manual page's name, as `man` takes it.
 constexpr const char *kManualPage = "zamanix";
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CZamanixApp", text);
-}
-
 } // namespace
 
 ManualViewer FindManualViewer(
@@ -53,8 +48,9 @@ void OpenManual()
     if (opened)
         return;
     AfxMessageBox(
-        tr("The manual could not be opened: no help viewer (such as Yelp) is installed, nor the "
-           "README.\n\nIn a terminal, \"man zamanix\" shows the manual.")
+        QCoreApplication::translate("CZamanixApp",
+            "The manual could not be opened: no help viewer (such as Yelp) is installed, nor the "
+            "README.\n\nIn a terminal, \"man zamanix\" shows the manual.")
             .toStdString(),
         MB_ICONINFORMATION);
 }

@@ -1,5 +1,6 @@
 #include "shell/one_copy.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusContext>
@@ -78,8 +79,8 @@ public slots:
             if (const QUrl url(uri); url.isLocalFile())
                 files << url.toLocalFile();
         if (files.isEmpty()) {
-            sendErrorReply(
-                QDBusError::InvalidArgs, QStringLiteral("Zamanix opens local files only"));
+            sendErrorReply(QDBusError::InvalidArgs,
+                QCoreApplication::translate("COneCopy", "Zamanix opens local files only"));
             return;
         }
         take(files, tokenOf(platformData));
@@ -88,7 +89,8 @@ public slots:
     // The desktop entry names no actions.
     void ActivateAction(const QString &name, const QVariantList &, const QVariantMap &)
     {
-        sendErrorReply(QDBusError::InvalidArgs, QStringLiteral("Zamanix has no action ") + name);
+        sendErrorReply(QDBusError::InvalidArgs,
+            QCoreApplication::translate("COneCopy", "Zamanix has no action %1").arg(name));
     }
 
 private:

@@ -1,11 +1,14 @@
 #include "shell/program_options.h"
 
+#include "text/sentence.h"
+#include "text/translate.h"
+
 #include <cerrno>
 #include <cstring>
 
 namespace {
 
-const char kUsage[] = R"(Usage:
+const char *const kUsage = ZX_TRANSLATE_NOOP("ProgramOptions", R"(Usage:
   zamanix [FILE]
   zamanix --minimized
   zamanix -p FILE
@@ -30,14 +33,17 @@ Zamanix runs once per desktop session: while it runs, a start without -p or
 
 Reminders and settings are kept in $XDG_CONFIG_HOME/zamanix.INI (by default
 ~/.config/zamanix.INI). See zamanix(1).
-)";
+)");
 
 // 0 when the answer was written; otherwise says so on stderr, 1.
 int finish(std::FILE *out)
 {
     if (std::fflush(out) == 0 && !std::ferror(out))
         return 0;
-    std::fprintf(stderr, "zamanix: cannot write the answer: %s\n", std::strerror(errno));
+    const std::string message =
+        FillSentence(Translate("ProgramOptions", "zamanix: cannot write the answer: %1"),
+            {std::strerror(errno)});
+    std::fprintf(stderr, "%s\n", message.c_str());
     return 1;
 }
 
@@ -47,7 +53,7 @@ std::optional<int> AnswerInformationOption(int argc, char **argv, std::FILE *out
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(kUsage, out);
+            std::fputs(Translate("ProgramOptions", kUsage).c_str(), out);
             return finish(out);
         }
         if (std::strcmp(argv[i], "--version") == 0) {

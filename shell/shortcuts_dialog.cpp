@@ -10,29 +10,28 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CShortcutsDialog", text);
-}
-
 } // namespace
 
 CShortcutsDialog::CShortcutsDialog(QWidget *parent)
     : QDialog(parent)
     , m_pTable(new QTableWidget(this))
 {
-    setWindowTitle(tr("Keyboard Shortcuts - Zamanix"));
+    setWindowTitle(QCoreApplication::translate("CShortcutsDialog", "Keyboard Shortcuts - Zamanix"));
     const std::span<const KeyboardShortcut> rows = KeyboardShortcuts();
     m_pTable->setColumnCount(3);
     m_pTable->setRowCount(static_cast<int>(rows.size()));
-    m_pTable->setHorizontalHeaderLabels({tr("Where"), tr("Keys"), tr("What they do")});
+    m_pTable->setHorizontalHeaderLabels({QCoreApplication::translate("CShortcutsDialog", "Where"),
+        QCoreApplication::translate("CShortcutsDialog", "Keys"),
+        QCoreApplication::translate("CShortcutsDialog", "What they do")});
     for (int row = 0; row < m_pTable->rowCount(); ++row) {
         const KeyboardShortcut &shortcut = rows[static_cast<std::size_t>(row)];
         const char *cells[] = {shortcut.where, shortcut.keys, shortcut.what};
         for (int column = 0; column < 3; ++column)
-            m_pTable->setItem(row, column, new QTableWidgetItem(QString::fromUtf8(cells[column])));
+            m_pTable->setItem(row, column,
+                new QTableWidgetItem(QCoreApplication::translate("Shortcuts", cells[column])));
     }
-    m_pTable->setAccessibleName(tr("Keyboard shortcuts"));
+    m_pTable->setAccessibleName(
+        QCoreApplication::translate("CShortcutsDialog", "Keyboard shortcuts"));
     m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -14,6 +14,8 @@
 #include "shell/one_copy.h"
 #include "shell/shortcuts_dialog.h"
 #include "shell/zamanix_doc.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -127,8 +129,11 @@ bool CZamanixApp::handOver(const CCommandLineInfo &commandLine)
     QString error;
     if (m_pOneCopy->HandOver(files, error))
         return true;
-    std::fprintf(stderr, "zamanix: the running copy does not answer (%s); starting another\n",
-        error.toLocal8Bit().constData());
+    const std::string message =
+        FillSentence(Translate("CZamanixApp",
+                         "zamanix: the running copy does not answer (%1); starting another"),
+            {error.toStdString()});
+    std::fprintf(stderr, "%s\n", message.c_str());
     return false;
 }
 
@@ -169,8 +174,9 @@ void CZamanixApp::OnStartAtLogin()
     std::string error;
     bool done = false;
     if (entry.empty())
-        error = "Neither XDG_CONFIG_HOME nor HOME names the folder where the desktop looks for "
-                "the programs to start at login.";
+        error = Translate("CZamanixApp",
+            "Neither XDG_CONFIG_HOME nor HOME names the folder where the desktop looks for the "
+            "programs to start at login.");
     else if (starts)
         done = RemoveAutostartEntry(entry, error);
     else {
@@ -178,14 +184,19 @@ void CZamanixApp::OnStartAtLogin()
         const std::string text =
             AutostartEntryText(InstalledDesktopEntry(program, ZAMANIX_APP_ID), program);
         if (text.empty())
-            error = "The program's path \"" + program + "\" cannot be written in a desktop entry.";
+            error = FillSentence(Translate("CZamanixApp",
+                                     "The program's path \"%1\" cannot be written in a desktop "
+                                     "entry."),
+                {program});
         else
             done = WriteAutostartEntry(entry, text, error);
     }
     if (!done)
-        AfxMessageBox(CString(starts ? "Zamanix could not stop starting at login:"
-                                     : "Zamanix could not be set to start at login:") +
-                "\n\n" + error,
+        AfxMessageBox(
+            FillSentence(starts
+                    ? Translate("CZamanixApp", "Zamanix could not stop starting at login:\n\n%1")
+                    : Translate("CZamanixApp", "Zamanix could not be set to start at login:\n\n%1"),
+                {error}),
             MB_ICONEXCLAMATION);
 }
 

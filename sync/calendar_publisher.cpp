@@ -2,6 +2,7 @@
 
 #include "sync/calendar_object.h"
 #include "sync/dav_xml.h"
+#include "text/translate.h"
 
 #include <QNetworkReply>
 #include <QSslError>
@@ -150,9 +151,11 @@ void CCalendarPublisher::onLooked(QNetworkReply *reply)
     }
     if (!isCalendar) {
         failWith(PublishFailure::ServerStatus,
-            m_urlCalendar.toDisplayString() +
-                QStringLiteral(" is not a calendar: give the URL of a calendar, or of one "
-                               "that does not exist yet to have it created"));
+            QString::fromStdString(
+                Translate("Publishing",
+                    "%1 is not a calendar: give the URL of a calendar, or of one that does not "
+                    "exist yet to have it created"))
+                .arg(m_urlCalendar.toDisplayString()));
         return finish();
     }
     if (hrefs.isEmpty())
@@ -264,18 +267,22 @@ void CCalendarPublisher::fail(QNetworkReply *reply, const QString &what)
     const QString host = m_urlCalendar.host();
     if (status == 401 && m_server.user.empty())
         return failWith(PublishFailure::PasswordRefused,
-            QStringLiteral("the server %1 asks for a user name and password (401)").arg(host),
+            QString::fromStdString(
+                Translate("Publishing", "the server %1 asks for a user name and password (401)"))
+                .arg(host),
             status);
     if (status == 401)
         return failWith(PublishFailure::PasswordRefused,
-            QStringLiteral("the server %1 refused the user name %2 or its password (401)")
+            QString::fromStdString(
+                Translate(
+                    "Publishing", "the server %1 refused the user name %2 or its password (401)"))
                 .arg(host, QString::fromStdString('"' + m_server.user + '"')),
             status);
     if (status > 0) {
         const QString reason =
             reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         return failWith(PublishFailure::ServerStatus,
-            QStringLiteral("the server %1 answered %2 %3 to %4")
+            QString::fromStdString(Translate("Publishing", "the server %1 answered %2 %3 to %4"))
                 .arg(host)
                 .arg(status)
                 .arg(reason, what),
@@ -285,16 +292,20 @@ void CCalendarPublisher::fail(QNetworkReply *reply, const QString &what)
     case QNetworkReply::SslHandshakeFailedError: {
         const QString errors = reply->property("sslErrors").toString();
         return failWith(PublishFailure::BadCertificate,
-            QStringLiteral("the certificate of %1 could not be verified: %2")
+            QString::fromStdString(
+                Translate("Publishing", "the certificate of %1 could not be verified: %2"))
                 .arg(host, errors.isEmpty() ? reply->errorString() : errors));
     }
     case QNetworkReply::TimeoutError:
     case QNetworkReply::OperationCanceledError:
         return failWith(PublishFailure::Timeout,
-            QStringLiteral("%1 did not answer within %2 seconds").arg(host).arg(m_nTimeout / 1000));
+            QString::fromStdString(Translate("Publishing", "%1 did not answer within %2 seconds"))
+                .arg(host)
+                .arg(m_nTimeout / 1000));
     default:
         return failWith(PublishFailure::NoConnection,
-            QStringLiteral("cannot reach %1: %2").arg(host, reply->errorString()));
+            QString::fromStdString(Translate("Publishing", "cannot reach %1: %2"))
+                .arg(host, reply->errorString()));
     }
 }
 

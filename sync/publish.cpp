@@ -2,19 +2,26 @@
 
 #include "sync/calendar_publisher.h"
 #include "sync/qt_application.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <QEventLoop>
 #include <QUrl>
 
 std::string PublishResult::Summary() const
 {
-    std::string text = std::to_string(added) + " added, " + std::to_string(changed) + " changed, " +
-        std::to_string(removed) + " removed, " + std::to_string(unchanged) + " unchanged";
+    auto n = [](int count) { return std::to_string(count); };
+    std::string text =
+        FillSentence(Translate("Publishing", "%1 added, %2 changed, %3 removed, %4 unchanged"),
+            {n(added), n(changed), n(removed), n(unchanged)});
     if (keptEdited > 0)
-        text += ", " + std::to_string(keptEdited) + " changed elsewhere and kept";
+        text = FillSentence(
+            Translate("Publishing", "%1, %2 changed elsewhere and kept"), {text, n(keptEdited)});
     if (conflicts > 0)
-        text += ", " + std::to_string(conflicts) + " left as another program changed them";
-    return createdCalendar ? "calendar created; " + text : text;
+        text = FillSentence(Translate("Publishing", "%1, %2 left as another program changed them"),
+            {text, n(conflicts)});
+    return createdCalendar ? FillSentence(Translate("Publishing", "calendar created; %1"), {text})
+                           : text;
 }
 
 std::vector<ReminderEventObject> EventsToPublish(const CProfileSnapshot &profile,
@@ -36,9 +43,11 @@ bool CheckCalendarUrl(const std::string &url, std::string &error)
     if (parsed.isValid() && (scheme == QLatin1String("https") || scheme == QLatin1String("http")) &&
         !parsed.host().isEmpty() && parsed.userInfo().isEmpty())
         return true;
-    error = "\"" + url +
-        "\" is not the URL of a calendar: write https:// (or http://), the server's name and the "
-        "calendar's path, such as https://dav.example.org/anna/zamanix/";
+    error = FillSentence(Translate("Publishing",
+                             "\"%1\" is not the URL of a calendar: write https:// (or http://), "
+                             "the server's name and the calendar's path, such as "
+                             "https://dav.example.org/anna/zamanix/"),
+        {url});
     return false;
 }
 

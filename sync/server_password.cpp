@@ -1,6 +1,8 @@
 #include "sync/server_password.h"
 
 #include "sync/qt_application.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <qt6keychain/keychain.h>
 
@@ -32,7 +34,8 @@ KeyringPassword ReadKeyringPassword(const std::string &url, const std::string &u
     KeyringPassword result;
     if (!answered) {
         result.problem =
-            "the keyring did not answer within " + std::to_string(timeout / 1000) + " seconds";
+            FillSentence(Translate("Publishing", "the keyring did not answer within %1 seconds"),
+                {std::to_string(timeout / 1000)});
         job->deleteLater(); // it may still answer; it must not find itself deleted
         return result;
     }

@@ -1,6 +1,8 @@
 // Main of the tests that need Qt widgets: Qt's offscreen platform (no X
 // server), a fixed time zone, the C locale or the one ZAMANIX_TEST_LOCALE
-// names, and the program's resources.
+// names, whose language the program then speaks as it would at start, and
+// the program's resources.
+#include "framework/desktop_language.h"
 #include "resources/resources.h"
 
 #include <QApplication>
@@ -45,9 +47,11 @@ int main(int argc, char **argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("TZ", "UTC", 1);
     setenv("LC_ALL", locale && *locale ? locale : "C", 1);
+    unsetenv("LANGUAGE"); // the desktop's list of languages would outrank the locale
     tzset();
     std::setlocale(LC_ALL, "");
     QApplication application(argc, argv);
+    ApplyProgramLanguage(LanguageOfEnvironment());
     RegisterZamanixResources();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

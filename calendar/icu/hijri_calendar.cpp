@@ -4,8 +4,11 @@
 #include "calendar/icu/astronomical_table.h"
 #include "calendar/icu/icu_month_table.h"
 #include "calendar/icu/recorded_months.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <exception>
 
 CHijriCalendar::CHijriCalendar(HijriRule rule, int adjust)
@@ -121,28 +124,31 @@ std::string_view CHijriCalendar::Name() const
     return HijriRuleName(m_rule);
 }
 
-std::string_view CHijriCalendar::DisplayName() const
+std::string CHijriCalendar::DisplayName() const
 {
     return HijriRuleDisplayName(m_rule);
 }
 
 std::string CHijriCalendar::ruleDescription() const
 {
-    std::string text(DisplayName());
-    if (m_nAdjust != 0)
-        text += std::string(", ") + (m_nAdjust > 0 ? "+" : "") + std::to_string(m_nAdjust) +
-            (m_nAdjust == 1 || m_nAdjust == -1 ? " day" : " days");
-    return text;
+    if (m_nAdjust == 0)
+        return DisplayName();
+    const std::string adjust = (m_nAdjust > 0 ? "+" : "") + std::to_string(m_nAdjust);
+    const long long days = std::abs(m_nAdjust);
+    return FillSentence(TranslateCount("HijriCalendar", "%1, %2 days", "%1, %2 day", days),
+        {DisplayName(), adjust});
 }
 
 std::string CHijriCalendar::Description() const
 {
-    const std::size_t kept =
-        m_pRecords ? m_pRecords->Given().size() - m_pRecords->Refused().size() : 0;
+    const long long kept = m_pRecords
+        ? static_cast<long long>(m_pRecords->Given().size() - m_pRecords->Refused().size())
+        : 0;
     if (kept == 0)
         return ruleDescription();
-    return ruleDescription() + ", " + std::to_string(kept) +
-        (kept == 1 ? " month start recorded" : " month starts recorded");
+    return FillSentence(TranslateCount("HijriCalendar", "%1, %n month starts recorded",
+                            "%1, %n month start recorded", kept),
+        {ruleDescription()});
 }
 
 std::string CHijriCalendar::DescriptionOn(int dayNumber) const
@@ -151,14 +157,15 @@ std::string CHijriCalendar::DescriptionOn(int dayNumber) const
         return Description();
     const YearMonthDay date = HijriOfDay(dayNumber);
     const int index = HijriMonthIndex(date.year, date.month);
-    const auto firstDay = [](int monthIndex) {
-        return "1 " + HijriMonthNames[HijriMonthOfIndex(monthIndex).month - 1];
+    const auto month = [](int monthIndex) {
+        return HijriMonthShownName(HijriMonthOfIndex(monthIndex).month);
     };
     if (m_pRecords->Recorded(index))
-        return ruleDescription() + ", " + firstDay(index) + " recorded";
+        return FillSentence(
+            Translate("HijriCalendar", "%1, 1 %2 recorded"), {ruleDescription(), month(index)});
     if (const std::optional<HijriMonthStart> by = m_pRecords->MovedBy(index))
-        return ruleDescription() + ", " + firstDay(index) + " moved by the recorded " +
-            firstDay(by->Index());
+        return FillSentence(Translate("HijriCalendar", "%1, 1 %2 moved by the recorded 1 %3"),
+            {ruleDescription(), month(index), month(by->Index())});
     return Description();
 }
 

@@ -95,7 +95,7 @@ public:
     // "umalqura": as the profile and the converter's --calendar name it.
     std::string_view Name() const;
     // "Umm al-Qura".
-    std::string_view DisplayName() const;
+    std::string DisplayName() const;
     // "Umm al-Qura, +1 day", "Astronomical, -2 days", or the display name
     // alone without adjustment; with records kept, how many: "Umm al-Qura,
     // 3 month starts recorded".

@@ -1,5 +1,8 @@
 #include "calendar/icu/icu_month_table.h"
 
+#include "text/sentence.h"
+#include "text/translate.h"
+
 #include <unicode/calendar.h>
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
@@ -25,7 +28,8 @@ public:
             icu::Locale("en", "", "", ("calendar=" + std::string(type)).c_str()), status));
         // ICU falls back to the Gregorian calendar for a type it lacks.
         if (U_FAILURE(status) || !m_pCalendar || std::strcmp(m_pCalendar->getType(), type) != 0)
-            throw std::runtime_error(std::string("ICU has no calendar ") + type);
+            throw std::runtime_error(
+                FillSentence(Translate("HijriCalendar", "ICU has no calendar %1"), {type}));
     }
 
     int MonthStart(int monthIndex)
@@ -58,7 +62,8 @@ private:
     {
         if (U_FAILURE(status))
             throw std::runtime_error(
-                std::string("ICU cannot convert the date: ") + u_errorName(status));
+                FillSentence(Translate("HijriCalendar", "ICU cannot convert the date: %1"),
+                    {u_errorName(status)}));
     }
 
     std::unique_ptr<icu::Calendar> m_pCalendar;

@@ -1,6 +1,8 @@
 #include "calendar/icu/month_start_record.h"
 
 #include "calendar/calendar.h"
+#include "text/sentence.h"
+#include "text/translate.h"
 
 #include <charconv>
 #include <cstdio>
@@ -42,16 +44,19 @@ bool parseMonth(std::string_view name, HijriMonthStart &record, std::string &err
 {
     std::string_view text = name;
     if (!takeNumber(text, 1, 4, '/', record.year) || !takeNumber(text, 1, 2, '\0', record.month)) {
-        error = shown(name) + " is not a Hijri month; write YEAR/MONTH, for example 1448/9";
+        error = FillSentence(Translate("MonthStarts",
+                                 "%1 is not a Hijri month; write YEAR/MONTH, for example 1448/9"),
+            {shown(name)});
         return false;
     }
     if (record.year == 0) {
-        error = "there is no Hijri year 0";
+        error = Translate("MonthStarts", "there is no Hijri year 0");
         return false;
     }
     if (record.month < 1 || record.month > 12) {
-        error = "Hijri month " + std::to_string(record.month) +
-            " does not exist; months run from 1 to 12";
+        error = FillSentence(
+            Translate("MonthStarts", "Hijri month %1 does not exist; months run from 1 to 12"),
+            {std::to_string(record.month)});
         return false;
     }
     return true;
@@ -63,26 +68,32 @@ bool parseDay(std::string_view value, HijriMonthStart &record, std::string &erro
     YearMonthDay date;
     if (!takeNumber(text, 4, 4, '-', date.year) || !takeNumber(text, 1, 2, '-', date.month) ||
         !takeNumber(text, 1, 2, '\0', date.day)) {
-        error = shown(value) + " is not a date; write YYYY-MM-DD, for example 2027-02-07";
+        error = FillSentence(
+            Translate("MonthStarts", "%1 is not a date; write YYYY-MM-DD, for example 2027-02-07"),
+            {shown(value)});
         return false;
     }
-    const std::string prefix = std::string(value) + ": ";
     if (date.month < 1 || date.month > 12) {
-        error = prefix + "there is no month " + std::to_string(date.month);
+        error = FillSentence(Translate("MonthStarts", "%1: there is no month %2"),
+            {value, std::to_string(date.month)});
         return false;
     }
     if (date.day < 1 || ChristianOfDay(ChristianDayNumber(date)) != date) {
-        error = prefix + ChristianMonthNames[date.month - 1] + " " + std::to_string(date.year) +
-            " has no day " + std::to_string(date.day);
+        error = FillSentence(Translate("MonthStarts", "%1: %2 %3 has no day %4"),
+            {value, ChristianMonthShownName(date.month), std::to_string(date.year),
+                std::to_string(date.day)});
         return false;
     }
     if (date.year < 1582 || (date.year == 1582 && date.month * 100 + date.day < 1015)) {
-        error = prefix + "a month start is recorded by its Gregorian date, and the " +
-            "Gregorian calendar begins on 15 October 1582";
+        error = FillSentence(Translate("MonthStarts",
+                                 "%1: a month start is recorded by its Gregorian date, and the "
+                                 "Gregorian calendar begins on 15 October 1582"),
+            {value});
         return false;
     }
     if (date.year > kLastSupportedYear) {
-        error = prefix + "the last supported year is " + std::to_string(kLastSupportedYear);
+        error = FillSentence(Translate("MonthStarts", "%1: the last supported year is %2"),
+            {value, std::to_string(kLastSupportedYear)});
         return false;
     }
     record.day = ChristianDayNumber(date);
@@ -125,12 +136,12 @@ std::optional<int> MonthStartIndex(std::string_view name)
 std::string HijriMonthText(int monthIndex)
 {
     const YearMonthDay month = HijriMonthOfIndex(monthIndex);
-    return HijriMonthNames[month.month - 1] + " " + std::to_string(month.year);
+    return HijriMonthShownName(month.month) + " " + std::to_string(month.year);
 }
 
 std::string ChristianDayText(int dayNumber)
 {
     const YearMonthDay date = ChristianOfDay(dayNumber);
-    return std::to_string(date.day) + " " + ChristianMonthNames[date.month - 1] + " " +
+    return std::to_string(date.day) + " " + ChristianMonthShownName(date.month) + " " +
         std::to_string(date.year);
 }

@@ -48,7 +48,8 @@ std::optional<HijriMonthStart> ParseMonthStart(
 // The month an entry's name names (its index); nothing when it names none.
 std::optional<int> MonthStartIndex(std::string_view name);
 
-// "Ramadhan 1448": a month by its index.
+// "Ramadhan 1448": a month by its index, for a message (the month's name in
+// the user's language).
 std::string HijriMonthText(int monthIndex);
-// "7 February 2027": a civil day by its day number.
+// "7 February 2027": a civil day by its day number, for a message.
 std::string ChristianDayText(int dayNumber);

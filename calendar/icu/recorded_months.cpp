@@ -1,5 +1,8 @@
 #include "calendar/icu/recorded_months.h"
 
+#include "text/sentence.h"
+#include "text/translate.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
@@ -38,8 +41,9 @@ CRecordedMonths::CRecordedMonths(
         const Neighbours around = neighboursOf(record.Index());
         std::optional<std::string> why;
         if (const std::optional<HijriMonthStart> first = Recorded(record.Index()))
-            why = HijriMonthText(record.Index()) + " is recorded twice; the first record, " +
-                ChristianDayText(first->day) + ", counts";
+            why = FillSentence(
+                Translate("MonthStarts", "%1 is recorded twice; the first record, %2, counts"),
+                {HijriMonthText(record.Index()), ChristianDayText(first->day)});
         else
             why = fitProblem(record, keptAt(around.before), keptAt(around.after));
         if (why)

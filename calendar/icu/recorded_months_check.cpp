@@ -2,6 +2,9 @@
 // the day, why, and what would fit instead.
 #include "calendar/icu/recorded_months.h"
 
+#include "text/sentence.h"
+#include "text/translate.h"
+
 #include <cstdlib>
 
 namespace {
@@ -12,9 +15,14 @@ bool monthsFit(int months, int days)
         days <= CRecordedMonths::kLongestMonth * months;
 }
 
-std::string plural(long long count, const char *one)
+std::string dayCount(long long count)
 {
-    return std::to_string(count) + " " + one + (count == 1 ? "" : "s");
+    return TranslateCount("MonthStarts", "%n days", "%n day", count);
+}
+
+std::string numbered(long long number)
+{
+    return std::to_string(number);
 }
 
 // "7 February 2027", "7 or 8 February 2027", "31 January or 1 February
@@ -26,14 +34,15 @@ std::string daysText(const std::vector<int> &days)
         const YearMonthDay date = ChristianOfDay(days[i]);
         const bool last = i + 1 == days.size();
         const YearMonthDay next = last ? YearMonthDay{} : ChristianOfDay(days[i + 1]);
-        if (last || next.month != date.month || next.year != date.year)
-            text += ChristianDayText(days[i]);
+        const std::string day = last || next.month != date.month || next.year != date.year
+            ? ChristianDayText(days[i])
+            : std::to_string(date.day);
+        if (i == 0)
+            text = day;
+        else if (last)
+            text = FillSentence(Translate("MonthStarts", "%1 or %2"), {text, day});
         else
-            text += std::to_string(date.day);
-        if (i + 2 < days.size())
-            text += ", ";
-        else if (!last)
-            text += " or ";
+            text = FillSentence(Translate("MonthStarts", "%1, %2"), {text, day});
     }
     return text;
 }
@@ -44,25 +53,31 @@ HijriMonthStart recordOf(int monthIndex, int day)
     return {month.year, month.month, day};
 }
 
-// Why the months from `first` up to `last` cannot fit between their
-// starts; `kept` is the one of them already recorded.
-std::optional<std::string> spanProblem(
-    const HijriMonthStart &first, const HijriMonthStart &last, const HijriMonthStart &kept)
+// Why `record` cannot begin its month: the months from `first` up to `last`
+// cannot fit between their starts; `kept` is the one of them already
+// recorded.
+std::optional<std::string> spanProblem(const HijriMonthStart &record, const HijriMonthStart &first,
+    const HijriMonthStart &last, const HijriMonthStart &kept)
 {
     const long long months = last.Index() - first.Index();
     const long long days = static_cast<long long>(last.day) - first.day;
     if (monthsFit(static_cast<int>(months), static_cast<int>(days)))
         return std::nullopt;
-    std::string why = "with " + HijriMonthText(kept.Index()) + " recorded as beginning on " +
-        ChristianDayText(kept.day) + ", ";
+    const std::string month = HijriMonthText(record.Index()), day = ChristianDayText(record.day);
+    const std::string keptMonth = HijriMonthText(kept.Index()),
+                      keptDay = ChristianDayText(kept.day);
     if (months == 1)
-        return why + HijriMonthText(first.Index()) + " would have " + plural(days, "day") +
-            ", and a month has 29 or 30";
-    return why + "the " + std::to_string(months) + " months from " + HijriMonthText(first.Index()) +
-        " to " + HijriMonthText(last.Index() - 1) + " would have " + plural(days, "day") +
-        ", and " + std::to_string(months) + " months have " +
-        std::to_string(CRecordedMonths::kShortestMonth * months) + " to " +
-        std::to_string(CRecordedMonths::kLongestMonth * months);
+        return FillSentence(Translate("MonthStarts",
+                                "%1 cannot begin on %2: with %3 recorded as beginning on %4, %5 "
+                                "would have %6, and a month has 29 or 30"),
+            {month, day, keptMonth, keptDay, HijriMonthText(first.Index()), dayCount(days)});
+    return FillSentence(Translate("MonthStarts",
+                            "%1 cannot begin on %2: with %3 recorded as beginning on %4, the %5 "
+                            "months from %6 to %7 would have %8, and %9 months have %10 to %11"),
+        {month, day, keptMonth, keptDay, numbered(months), HijriMonthText(first.Index()),
+            HijriMonthText(last.Index() - 1), dayCount(days), numbered(months),
+            numbered(CRecordedMonths::kShortestMonth * months),
+            numbered(CRecordedMonths::kLongestMonth * months)});
 }
 
 } // namespace
@@ -76,28 +91,32 @@ std::optional<std::string> CRecordedMonths::fitProblem(const HijriMonthStart &re
     const HijriMonthStart *before, const HijriMonthStart *after) const
 {
     const int index = record.Index();
-    const std::string head =
-        HijriMonthText(index) + " cannot begin on " + ChristianDayText(record.day) + ": ";
+    const std::string month = HijriMonthText(index), day = ChristianDayText(record.day);
     // A day of another month altogether: say which, not how many days away.
     const YearMonthDay ruleDate = m_rule.DateOf(record.day + m_nAdjust);
     const int ruleIndex = HijriMonthIndex(ruleDate.year, ruleDate.month);
     if (std::abs(static_cast<long long>(ruleIndex) - index) > 1)
-        return head + "under " + m_strRule + " that day is " + std::to_string(ruleDate.day) + " " +
-            HijriMonthText(ruleIndex);
+        return FillSentence(
+            Translate("MonthStarts", "%1 cannot begin on %2: under %3 that day is %4"),
+            {month, day, m_strRule,
+                std::to_string(ruleDate.day) + " " + HijriMonthText(ruleIndex)});
     const int shift = record.day - RuleStart(index);
     if (std::abs(shift) > kMaxShift)
-        return head + "that is " + plural(std::abs(shift), "day") +
-            (shift > 0 ? " after" : " before") + " its first day under " + m_strRule + ", " +
-            ChristianDayText(RuleStart(index)) + ", and a recorded start lies at most " +
-            std::to_string(kMaxShift) + " days from it";
+        return FillSentence(shift > 0
+                ? Translate("MonthStarts",
+                      "%1 cannot begin on %2: that is %3 after its first day under %4, %5, and a "
+                      "recorded start lies at most %6 days from it")
+                : Translate("MonthStarts",
+                      "%1 cannot begin on %2: that is %3 before its first day under %4, %5, and a "
+                      "recorded start lies at most %6 days from it"),
+            {month, day, dayCount(std::abs(shift)), m_strRule, ChristianDayText(RuleStart(index)),
+                numbered(kMaxShift)});
     std::optional<std::string> why;
     if (before)
-        why = spanProblem(*before, record, *before);
+        why = spanProblem(record, *before, record, *before);
     if (!why && after)
-        why = spanProblem(record, *after, *after);
-    if (why)
-        return head + *why;
-    return std::nullopt;
+        why = spanProblem(record, record, *after, *after);
+    return why;
 }
 
 std::vector<int> CRecordedMonths::fittingDays(
@@ -123,9 +142,7 @@ std::string CRecordedMonths::advice(const HijriMonthStart &record, const Neighbo
 {
     const int index = record.Index();
     const std::vector<int> days = fittingDays(index, keptAt(around.before), keptAt(around.after));
-    std::string text = days.empty()
-        ? ". No day of " + HijriMonthText(index) + " fits the records around it"
-        : ". As the records stand, " + HijriMonthText(index) + " can begin on " + daysText(days);
+    const std::string month = HijriMonthText(index);
     for (const int side : {around.before, around.after}) {
         const HijriMonthStart *neighbour = keptAt(side);
         if (!neighbour || std::abs(neighbour->Index() - index) != 1)
@@ -138,12 +155,24 @@ std::string CRecordedMonths::advice(const HijriMonthStart &record, const Neighbo
         // The record must still fit the kept record on its other side.
         const bool fitsOtherSide = !fitProblem(record, isBefore ? nullptr : keptAt(around.before),
             isBefore ? keptAt(around.after) : nullptr);
-        if (!fitting.empty() && fitsOtherSide)
-            return text + "; to begin it on " + ChristianDayText(record.day) + ", record " +
-                HijriMonthText(neighbour->Index()) + " anew first, beginning on " +
-                daysText(fitting);
+        if (!fitting.empty() && fitsOtherSide) {
+            const std::string anew = HijriMonthText(neighbour->Index());
+            return days.empty()
+                ? FillSentence(Translate("MonthStarts",
+                                   "No day of %1 fits the records around it; to begin it on %2, "
+                                   "record %3 anew first, beginning on %4"),
+                      {month, ChristianDayText(record.day), anew, daysText(fitting)})
+                : FillSentence(Translate("MonthStarts",
+                                   "As the records stand, %1 can begin on %2; to begin it on %3, "
+                                   "record %4 anew first, beginning on %5"),
+                      {month, daysText(days), ChristianDayText(record.day), anew,
+                          daysText(fitting)});
+        }
     }
-    return text;
+    return days.empty()
+        ? FillSentence(Translate("MonthStarts", "No day of %1 fits the records around it"), {month})
+        : FillSentence(Translate("MonthStarts", "As the records stand, %1 can begin on %2"),
+              {month, daysText(days)});
 }
 
 std::optional<std::string> CRecordedMonths::Check(const HijriMonthStart &record) const
@@ -152,7 +181,7 @@ std::optional<std::string> CRecordedMonths::Check(const HijriMonthStart &record)
     std::optional<std::string> why =
         fitProblem(record, keptAt(around.before), keptAt(around.after));
     if (why)
-        *why += advice(record, around);
+        *why += ". " + advice(record, around);
     return why;
 }
 

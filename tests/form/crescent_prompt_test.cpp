@@ -62,8 +62,7 @@ TEST_F(CrescentPromptTest, AskedAtSixOnThe29thAndAnsweredByKeyboard)
         {"yes records tomorrow", "Yes: Shawwal begins tomorrow", Qt::Key_Space, "2026-03-20", {}},
         {"no records the day after the 30th", "No: Ramadhan has 30 days", Qt::Key_Space,
             "2026-03-21", {}},
-        {"not yet asks again an hour later", "Not yet", Qt::Key_Space, std::nullopt,
-            {"19:00"}},
+        {"not yet asks again an hour later", "Not yet", Qt::Key_Space, std::nullopt, {"19:00"}},
         {"escape is not yet", "", Qt::Key_Escape, std::nullopt, {"19:00"}},
     };
     for (const auto &c : cases) {

@@ -7,10 +7,9 @@ a folder it does not know.
 Usage: check_layers_test.py CHECK_LAYERS_SCRIPT
 """
 
-import os
-import subprocess
 import sys
-import tempfile
+
+from tree_cases import run_cases
 
 # Each case: the files of a tree (path: text), and the lines the check must
 # print (empty: it passes).
@@ -116,39 +115,9 @@ CASES = [
 ]
 
 
-def run_case(script, files):
-    with tempfile.TemporaryDirectory() as root:
-        for path, text in files.items():
-            full = os.path.join(root, path)
-            os.makedirs(os.path.dirname(full), exist_ok=True)
-            with open(full, "w", encoding="utf-8") as out:
-                out.write(text)
-        result = subprocess.run(
-            [sys.executable, script, root], capture_output=True, text=True, check=False
-        )
-    return result.returncode, result.stdout.splitlines()
-
-
 def main():
-    script = sys.argv[1]
-    failures = 0
-    for name, files, expected in CASES:
-        status, lines = run_case(script, files)
-        problems = [line for line in lines if not line.startswith("check-layers:")]
-        wrong = []
-        if status != (1 if expected else 0):
-            wrong.append(f"exit status {status}")
-        for want in expected:
-            if not any(line.startswith(want) for line in problems):
-                wrong.append(f"missing: {want}")
-        if len(problems) != len(expected):
-            wrong.append(f"{len(problems)} problem lines, not {len(expected)}: {problems}")
-        if wrong:
-            failures += 1
-            print(f"FAIL {name}: " + "; ".join(wrong))
-        else:
-            print(f"ok   {name}")
-    return 1 if failures else 0
+    return run_cases(sys.argv[1], CASES, lambda root, files: [root],
+                     lambda line: not line.startswith("check-layers:"))
 
 
 if __name__ == "__main__":

@@ -70,8 +70,7 @@ TEST_F(ZamanixProfileTest, AChangeOfTheFileIsToldAsTheSettingsAndKeysItChanged)
             0, {"Friday", "Hijri/13", "March/06"}},
         {"the calendar server", before + "[CalendarServer]\nURL=https://dav.example.org/a/\n",
             kCalendarServerSetting, {}},
-        {"its years, unreadable, are the default",
-            before + "[CalendarServer]\nYears=two\n", 0, {}},
+        {"its years, unreadable, are the default", before + "[CalendarServer]\nYears=two\n", 0, {}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

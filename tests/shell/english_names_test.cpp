@@ -1,6 +1,7 @@
-// The program names days and months in English whatever the user's
-// language: these tests run under locales that name them otherwise
-// (tests/CMakeLists.txt runs them in German and in Arabic).
+// A language the program is not translated into leaves it English: days
+// and months keep their English names and the digits are Western, under a
+// locale that names them otherwise (tests/CMakeLists.txt runs these tests
+// in German).
 #include "tests/form/form_fixture.h"
 
 #include "calendar/calendar.h"
