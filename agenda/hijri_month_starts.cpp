@@ -61,8 +61,8 @@ std::vector<MonthStartEntry> ProfileMonthStartEntries(
     std::vector<MonthStartEntry> entries;
     std::size_t position = 0; // among the records the calendar was given
     for (ReadEntry &r : readEntries(profile)) {
-        MonthStartEntry &entry = entries.emplace_back(
-            std::move(r.entry.name), std::move(r.entry.value), r.record, std::move(r.error));
+        MonthStartEntry &entry = entries.emplace_back(MonthStartEntry{
+            std::move(r.entry.name), std::move(r.entry.value), r.record, std::move(r.error)});
         if (!r.record)
             continue;
         for (const MonthStartRefusal &refusal : refused)
