@@ -1,6 +1,7 @@
 #include "framework/frame.h"
 
 #include "framework/document.h"
+#include "framework/first_paint.h"
 #include "framework/lock_keys.h"
 #include "framework/resource_types.h"
 #include "framework/view.h"
@@ -215,8 +216,12 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId)
     auto *window = new CFrameWindowWidget(this);
     Attach(window);
     window->setWindowTitle(QString::fromStdString(m_strTitle));
-    if (const QIcon icon = FindIconResource(resourceId); !icon.isNull())
-        window->setWindowIcon(icon);
+    // Its sizes, drawn and sent to the display, are for the taskbar: the
+    // window shows without them.
+    AfterFirstPaint(window, [window, resourceId] {
+        if (const QIcon icon = FindIconResource(resourceId); !icon.isNull())
+            window->setWindowIcon(icon);
+    });
     if (cs.cx > 0 && cs.cy > 0)
         window->resize(cs.cx, cs.cy);
     else

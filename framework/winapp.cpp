@@ -4,6 +4,7 @@
 #include "framework/desktop_language.h"
 #include "framework/doc_template.h"
 #include "framework/document.h"
+#include "framework/font_warmup.h"
 #include "framework/frame.h"
 #include "framework/message_box.h"
 #include "framework/recent_files.h"
@@ -92,6 +93,7 @@ void CWinApp::InitApplicationNames(const std::filesystem::path &executable)
 int CWinApp::Run(int argc, char **argv)
 {
     QApplication application(argc, argv);
+    const CFontDatabaseWarmup fonts; // done before the application goes
     ApplyProgramLanguage(LanguageOfEnvironment());
     m_argc = argc;
     m_argv = argv;

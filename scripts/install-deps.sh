@@ -17,7 +17,7 @@ set -eu
 # lrelease, and CMake's Qt6LinguistTools in qt6-tools-dev) build the
 # translations, and Qt's own translations of its dialogs come with
 # qt6-translations-l10n.
-build_packages="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libicu-dev libx11-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop dbus-daemon pulseaudio pulseaudio-utils locales-all libical-dev python3-icalendar khal xvfb xauth xdotool at-spi2-core python3-pyatspi desktop-file-utils qtkeychain-qt6-dev radicale python3-caldav openssl gnome-keyring libsecret-1-0 dbus-bin"
+build_packages="cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libicu-dev libx11-dev libcanberra-dev libfontconfig-dev libcanberra-pulse sound-theme-freedesktop dbus-daemon pulseaudio pulseaudio-utils locales-all libical-dev python3-icalendar khal xvfb xauth xdotool at-spi2-core python3-pyatspi desktop-file-utils qtkeychain-qt6-dev radicale python3-caldav openssl gnome-keyring libsecret-1-0 dbus-bin"
 # libxdamage-dev: the start-up benchmark sees a window's first paint as the X
 # server's damage report, under a Xvfb of its own.
 bench_packages="libbenchmark-dev pkg-config libxdamage-dev xvfb"

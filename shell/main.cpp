@@ -1,3 +1,4 @@
+#include "framework/font_warmup.h"
 #include "framework/session_bus.h"
 #include "language/translations.h"
 #include "resources/resources.h"
@@ -15,6 +16,7 @@ int main(int argc, char **argv)
     InstallLanguage(LanguageOfEnvironment());
     if (const std::optional<int> status = AnswerInformationOption(argc, argv, stdout))
         return *status;
+    WarmFontConfiguration();
     // A bus that takes connections and never answers would hold the start
     // for ever; asked first, it holds it two seconds at most.
     GuardSessionBus("zamanix", std::chrono::seconds(2));

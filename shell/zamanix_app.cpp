@@ -4,6 +4,7 @@
 #include "form/zamanix_view.h"
 #include "framework/command_line.h"
 #include "framework/doc_template.h"
+#include "framework/first_paint.h"
 #include "framework/message_box.h"
 #include "resources/resource.h"
 #include "shell/about_box.h"
@@ -17,6 +18,7 @@
 #include "text/translate.h"
 
 #include <QApplication>
+#include <QMainWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -67,12 +69,17 @@ BOOL CZamanixApp::InitInstance()
     if (m_bMinimized && m_pMainWnd)
         m_pMainWnd->ShowWindow(SW_SHOWMINIMIZED);
     // Only a run that goes on (not a print) tells of a Hijri calendar it
-    // cannot compute, catches up on missed reminders and publishes them.
+    // cannot compute, catches up on missed reminders and publishes them:
+    // once the window is drawn, so that none of it holds the window back.
     if (auto *frame = dynamic_cast<CMainFrame *>(m_pMainWnd)) {
-        if (const std::string &problem = m_pProfile->CalendarProblem(); !problem.empty())
-            AfxMessageBox(problem, MB_ICONEXCLAMATION);
-        frame->CatchUpOnMissedReminders();
-        frame->StartPublishing();
+        m_bStartPending = true;
+        AfterFirstPaint(frame->GetMainWindow(), [this, frame] {
+            if (const std::string &problem = m_pProfile->CalendarProblem(); !problem.empty())
+                AfxMessageBox(problem, MB_ICONEXCLAMATION);
+            frame->CatchUpOnMissedReminders();
+            frame->StartPublishing();
+            m_bStartPending = false;
+        });
     }
     return TRUE;
 }

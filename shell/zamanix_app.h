@@ -21,7 +21,13 @@ public:
     ~CZamanixApp() override;
     // Creates the profile object (one snapshot of the profile, one watch)
     // that the form and every window beside it hear, then the windows.
+    // What the window's first paint does not need (a Hijri calendar that
+    // cannot be computed told, missed reminders caught up on, publishing
+    // started) follows from the event loop once the window is drawn.
     BOOL InitInstance() override;
+    // Whether that work after the first paint is done (a run that ended in
+    // InitInstance has none).
+    bool StartFinished() const { return !m_bStartPending; }
     // Gives the bus name up while the bus connection is still there.
     int ExitInstance() override;
     void OnShowAbout();
@@ -54,6 +60,7 @@ private:
 
     bool m_bOneCopy = false;
     bool m_bMinimized = false; // started with --minimized (at login)
+    bool m_bStartPending = false;
     std::unique_ptr<COneCopy> m_pOneCopy;
     std::unique_ptr<CZamanixProfile> m_pProfile;
 };

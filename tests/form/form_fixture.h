@@ -62,7 +62,7 @@ protected:
         m_app->m_pszAppName = "Zamanix";
         m_app->m_pszProfileName = m_profile;
         ASSERT_TRUE(m_app->InitInstance());
-        QApplication::processEvents();
+        ASSERT_TRUE(Started());
     }
 
     // Starts the program as main() would with these arguments after its
@@ -82,8 +82,16 @@ protected:
         if (prepare)
             prepare();
         const BOOL started = m_app->InitInstance();
-        QApplication::processEvents();
+        EXPECT_TRUE(Started());
         return started;
+    }
+
+    // Whether the start's work after the window's first paint came within
+    // the deadline.
+    bool Started() const
+    {
+        QApplication::processEvents();
+        return QTest::qWaitFor([this] { return m_app->StartFinished(); }, 5000);
     }
 
     // Seconds since 1970 of a UTC date and time (the tests run in UTC).

@@ -289,7 +289,7 @@ TEST_F(ReminderCommandsTest, WithoutAHomeFolderAddSaysWhatToSet)
     }
     ASSERT_TRUE(m_app->m_pszProfileName.empty());
     ASSERT_TRUE(m_app->InitInstance());
-    QApplication::processEvents();
+    ASSERT_TRUE(Started());
     Choose(8, "27");
     SetMemo("Pray");
     Click(IDC_ADD);
