@@ -11,8 +11,9 @@
 
 namespace {
 
-// The notice's sentences.
-constexpr const char *kNoticeText = ZX_TRANSLATE_NOOP("Reminders", "In %1 days, %2 / %3: %4");
+// The notice's sentences: "In 3 days, Sunday 7 February 2027 / 1 Ramadhan
+// 1448: ...", its count in the language's plural forms.
+constexpr const char *kNoticeText = ZX_TRANSLATE_NOOP("Reminders", "%1, %2 / %3: %4");
 constexpr const char *kTomorrowNoticeText = ZX_TRANSLATE_NOOP("Reminders", "Tomorrow, %1 / %2: %3");
 
 void addKeys(std::vector<DayKey> &keys, ReminderCalendar calendar, const YearMonthDay &date)
@@ -36,7 +37,8 @@ std::string DayReminderText(const DayReminder &reminder)
         return FillSentence(
             Translate("Reminders", kTomorrowNoticeText), {christian, hijri, reminder.memo});
     return FillSentence(Translate("Reminders", kNoticeText),
-        {std::to_string(reminder.noticeDays), christian, hijri, reminder.memo});
+        {TranslateCount("Reminders", "In %n days", "In %n day", reminder.noticeDays), christian,
+            hijri, reminder.memo});
 }
 
 std::vector<DayKey> DayReminderKeys(const YearMonthDay &christian, const YearMonthDay &hijri)

@@ -1,5 +1,5 @@
 // Messages of the agenda as whole sentences with numbered placeholders
-// ("In %1 days, %2 / %3: %4"), one constant per message, so that a
+// ("Tomorrow, %1 / %2: %3"), one constant per message, so that a
 // translation may put the parts in its own order (FillSentence of
 // text/sentence.h), and the dates they name.
 #pragma once

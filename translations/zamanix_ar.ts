@@ -2595,7 +2595,7 @@ The profile as it is now is kept in %4; restoring from that file brings it back.
     </message>
     <message>
         <source>In %1 days, %2 / %3: %4</source>
-        <translation>بعد %1 أيام، %2 / %3: %4</translation>
+        <translation type="vanished">بعد %1 أيام، %2 / %3: %4</translation>
     </message>
     <message>
         <source>Tomorrow, %1 / %2: %3</source>
@@ -2684,6 +2684,22 @@ The profile as it is now is kept in %4; restoring from that file brings it back.
     <message>
         <source>on the last day of the months that have fewer than %1 days</source>
         <translation>في اليوم الأخير من الأشهر التي تقل عن %1 يومًا</translation>
+    </message>
+    <message>
+        <source>%1, %2 / %3: %4</source>
+        <translation>%1، %2 / %3: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n days</source>
+        <comment>In %n day</comment>
+        <translation>
+            <numerusform>اليوم</numerusform>
+            <numerusform>بعد يوم واحد</numerusform>
+            <numerusform>بعد يومين</numerusform>
+            <numerusform>بعد %n أيام</numerusform>
+            <numerusform>بعد %n يومًا</numerusform>
+            <numerusform>بعد %n يوم</numerusform>
+        </translation>
     </message>
 </context>
 <context>

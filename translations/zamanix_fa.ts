@@ -2553,7 +2553,7 @@ The profile as it is now is kept in %4; restoring from that file brings it back.
     </message>
     <message>
         <source>In %1 days, %2 / %3: %4</source>
-        <translation>%1 روز دیگر، %2 / %3: %4</translation>
+        <translation type="vanished">%1 روز دیگر، %2 / %3: %4</translation>
     </message>
     <message>
         <source>Tomorrow, %1 / %2: %3</source>
@@ -2642,6 +2642,17 @@ The profile as it is now is kept in %4; restoring from that file brings it back.
     <message>
         <source>on the last day of the months that have fewer than %1 days</source>
         <translation>در واپسین روز ماه‌هایی که کمتر از %1 روز دارند</translation>
+    </message>
+    <message>
+        <source>%1, %2 / %3: %4</source>
+        <translation>%1، %2 / %3: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n days</source>
+        <comment>In %n day</comment>
+        <translation>
+            <numerusform>%n روز دیگر</numerusform>
+        </translation>
     </message>
 </context>
 <context>

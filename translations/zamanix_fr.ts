@@ -2574,7 +2574,7 @@ Le profil actuel est conservé dans %4 ; le restaurer depuis ce fichier le rét
     </message>
     <message>
         <source>In %1 days, %2 / %3: %4</source>
-        <translation>Dans %1 jours, %2 / %3 : %4</translation>
+        <translation type="vanished">Dans %1 jours, %2 / %3 : %4</translation>
     </message>
     <message>
         <source>Tomorrow, %1 / %2: %3</source>
@@ -2663,6 +2663,18 @@ Le profil actuel est conservé dans %4 ; le restaurer depuis ce fichier le rét
     <message>
         <source>on the last day of the months that have fewer than %1 days</source>
         <translation>le dernier jour des mois qui ont moins de %1 jours</translation>
+    </message>
+    <message>
+        <source>%1, %2 / %3: %4</source>
+        <translation>%1, %2 / %3 : %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n days</source>
+        <comment>In %n day</comment>
+        <translation>
+            <numerusform>Dans %n jour</numerusform>
+            <numerusform>Dans %n jours</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2558,7 +2558,7 @@ Profil seperti sekarang disimpan dalam %4; memulihkan daripada fail itu mengemba
     </message>
     <message>
         <source>In %1 days, %2 / %3: %4</source>
-        <translation>Dalam %1 hari, %2 / %3: %4</translation>
+        <translation type="vanished">Dalam %1 hari, %2 / %3: %4</translation>
     </message>
     <message>
         <source>Tomorrow, %1 / %2: %3</source>
@@ -2647,6 +2647,17 @@ Profil seperti sekarang disimpan dalam %4; memulihkan daripada fail itu mengemba
     <message>
         <source>on the last day of the months that have fewer than %1 days</source>
         <translation>pada hari terakhir bulan yang kurang daripada %1 hari</translation>
+    </message>
+    <message>
+        <source>%1, %2 / %3: %4</source>
+        <translation>%1, %2 / %3: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n days</source>
+        <comment>In %n day</comment>
+        <translation>
+            <numerusform>Dalam %n hari</numerusform>
+        </translation>
     </message>
 </context>
 <context>

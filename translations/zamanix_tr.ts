@@ -2554,7 +2554,7 @@ Profilin şimdiki hâli %4 dosyasında tutulur; o dosyadan geri yüklemek onu ge
     </message>
     <message>
         <source>In %1 days, %2 / %3: %4</source>
-        <translation>%1 gün sonra, %2 / %3: %4</translation>
+        <translation type="vanished">%1 gün sonra, %2 / %3: %4</translation>
     </message>
     <message>
         <source>Tomorrow, %1 / %2: %3</source>
@@ -2643,6 +2643,17 @@ Profilin şimdiki hâli %4 dosyasında tutulur; o dosyadan geri yüklemek onu ge
     <message>
         <source>on the last day of the months that have fewer than %1 days</source>
         <translation>%1 günden kısa aylarda ayın son günü</translation>
+    </message>
+    <message>
+        <source>%1, %2 / %3: %4</source>
+        <translation>%1, %2 / %3: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n days</source>
+        <comment>In %n day</comment>
+        <translation>
+            <numerusform>%n gün sonra</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2563,7 +2563,7 @@ The profile as it is now is kept in %4; restoring from that file brings it back.
     </message>
     <message>
         <source>In %1 days, %2 / %3: %4</source>
-        <translation>%1 دن میں، %2 / %3: %4</translation>
+        <translation type="vanished">%1 دن میں، %2 / %3: %4</translation>
     </message>
     <message>
         <source>Tomorrow, %1 / %2: %3</source>
@@ -2652,6 +2652,18 @@ The profile as it is now is kept in %4; restoring from that file brings it back.
     <message>
         <source>on the last day of the months that have fewer than %1 days</source>
         <translation>%1 سے کم دنوں والے مہینوں کے آخری دن</translation>
+    </message>
+    <message>
+        <source>%1, %2 / %3: %4</source>
+        <translation>%1، %2 / %3: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n days</source>
+        <comment>In %n day</comment>
+        <translation>
+            <numerusform>%n دن میں</numerusform>
+            <numerusform>%n دن میں</numerusform>
+        </translation>
     </message>
 </context>
 <context>

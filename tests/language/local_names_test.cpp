@@ -111,6 +111,9 @@ TEST(Translations, ArabicIsBuiltInAndEnglishStaysAsWritten)
     EXPECT_EQ(TranslateCount("MonthStarts", "%n days", "%n day", 2), "يومان");
     EXPECT_EQ(TranslateCount("MonthStarts", "%n days", "%n day", 5), "5 أيام");
     EXPECT_EQ(TranslateCount("MonthStarts", "%n days", "%n day", 12), "12 يومًا");
+    // A notice's count takes the form its number asks for.
+    EXPECT_EQ(TranslateCount("Reminders", "In %n days", "In %n day", 2), "بعد يومين");
+    EXPECT_EQ(TranslateCount("Reminders", "In %n days", "In %n day", 12), "بعد 12 يومًا");
     EXPECT_EQ(DisplayName(NameKind::HijriMonth, 9, "Ramadhan"), "رمضان");
     const CUntranslated english;
     EXPECT_EQ(Translate("Files", "no profile file was named"), "no profile file was named");
