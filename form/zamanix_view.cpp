@@ -27,13 +27,13 @@ constexpr int kLastFormYear = kLastSupportedYear;
 
 CZamanixView::CZamanixView(CZamanixProfile &profile)
     : CFormView(kZamanixForm)
-    , m_profile(profile)
     , m_nHour(0)
     , m_nMinute(0)
     , m_nEvery(0)
     , m_nYear(0)
     , m_nTimerID(0)
     , m_nSnooze(1) // each reminder that falls due sets it
+    , m_profile(profile)
 {
     OnCommand(ID_EDIT_ADD, [this] { OnAddReminder(); });
     OnCommand(IDC_ADD, [this] { OnAddReminder(); });

@@ -8,10 +8,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-} // namespace
-
 CShortcutsDialog::CShortcutsDialog(QWidget *parent)
     : QDialog(parent)
     , m_pTable(new QTableWidget(this))
