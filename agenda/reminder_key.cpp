@@ -31,15 +31,6 @@ std::vector<std::string> DaySpellings(ReminderCalendar calendar, int day)
     return spellings;
 }
 
-namespace {
-
-std::string quoted(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
-}
-
-} // namespace
-
 std::optional<std::pair<ReminderCalendar, int>> FindReminderMonth(std::string_view name)
 {
     for (int m = 1; m <= 12; ++m) {

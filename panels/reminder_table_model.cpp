@@ -18,11 +18,6 @@ const char *const kHeaders[] = {QT_TRANSLATE_NOOP("CReminderTableModel", "Calend
     QT_TRANSLATE_NOOP("CReminderTableModel", "Hijri date"),
     QT_TRANSLATE_NOOP("CReminderTableModel", "Days")};
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CReminderTableModel", text);
-}
-
 QString text(const std::string &s)
 {
     return QString::fromStdString(s);

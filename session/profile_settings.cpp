@@ -93,7 +93,7 @@ ZamanixSettings ReadSettings(const CProfileSnapshot &profile)
 unsigned ChangedSettings(const ZamanixSettings &a, const ZamanixSettings &b)
 {
     // The calendar also changes with the month starts recorded for it.
-    unsigned changed = a.hijri == b.hijri ? 0 : kHijriCalendarSetting;
+    unsigned changed = a.hijri == b.hijri ? 0u : unsigned{kHijriCalendarSetting};
     for (const Entry &entry : kEntries)
         if (entry.text(a) != entry.text(b))
             changed |= entry.setting;

@@ -150,8 +150,9 @@ TEST(CrescentQuestion, TheTimeIsReadAsHoursAndMinutes)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(ParseClockMinute(c.text), c.minute);
-        if (c.minute)
+        if (c.minute) {
             EXPECT_EQ(ParseClockMinute(ClockMinuteText(*c.minute)), c.minute);
+        }
     }
     EXPECT_EQ(ClockMinuteText(425), "07:05");
 }

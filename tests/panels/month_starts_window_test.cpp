@@ -143,8 +143,9 @@ TEST_F(MonthStartsWindowTest, ImportChecksTheWholeFileFirst)
         Window()->ImportFile(QString::fromStdString(file.string()));
         EXPECT_EQ(Section(), c.section);
         ASSERT_EQ(m_boxes.size(), c.told.empty() ? 0u : 1u);
-        if (!c.told.empty())
+        if (!c.told.empty()) {
             EXPECT_EQ(m_boxes[0].text.rfind(c.told, 0), 0u) << m_boxes[0].text;
+        }
         m_app.reset();
     }
     Open(kept);

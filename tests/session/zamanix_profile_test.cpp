@@ -81,11 +81,13 @@ TEST_F(ZamanixProfileTest, AChangeOfTheFileIsToldAsTheSettingsAndKeysItChanged)
         WriteBytes(m_file, c.after);
         profile.Refresh();
         ASSERT_EQ(settings.count(), c.settings ? 1 : 0);
-        if (c.settings)
+        if (c.settings) {
             EXPECT_EQ(settings.at(0).at(0).toUInt(), c.settings);
+        }
         ASSERT_EQ(reminders.count(), c.keys.isEmpty() ? 0 : 1);
-        if (!c.keys.isEmpty())
+        if (!c.keys.isEmpty()) {
             EXPECT_EQ(reminders.at(0).at(0).toStringList(), c.keys);
+        }
     }
 }
 

@@ -110,12 +110,13 @@ TEST_F(CalendarPublisherTest, AnObjectChangedBetweenTheLookAndTheWriteIsLeftAsIt
     const std::string edited = Server().url + "zamanix-20270306-UmFtYWRoYW4vMjc.ics";
     const auto edit = QObject::connect(
         &publisher, &CCalendarPublisher::Progress, [&](PublishStage stage, int done, int) {
-            if (stage == PublishStage::Writing && done == 0)
+            if (stage == PublishStage::Writing && done == 0) {
                 ASSERT_EQ(std::system(
                               ("/usr/bin/python3 " ZAMANIX_SOURCE_DIR "/tests/sync/edit_event.py " +
                                   edited + " anna secret 'Changed on the phone'")
                                   .c_str()),
                     0);
+            }
         });
     const std::string changed = "Ramadhan/27=Visit uncle and aunt";
     std::string profile = kProfile;
