@@ -25,8 +25,8 @@ struct LocalSocket {
     bool abstract;
 };
 
-// A value of an address, its %XX escapes undone (D-Bus specification,
-// "Server Addresses").
+// A value of an address, its %XX escapes undone, as D-Bus writes the
+// values of its server addresses.
 std::string unescaped(std::string_view value)
 {
     std::string out;

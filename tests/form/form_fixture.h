@@ -21,6 +21,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -31,6 +33,18 @@ struct ShownBox {
     CString text;
     UINT style;
 };
+
+// Why the test cannot run in the locale it was started for
+// (ZAMANIX_TEST_LOCALE), or "" when the process runs in it.
+inline std::string MissingTestLocale()
+{
+    const char *wanted = std::getenv("ZAMANIX_TEST_LOCALE");
+    const char *running = std::setlocale(LC_ALL, nullptr);
+    if (wanted && running && std::string(running) == wanted)
+        return {};
+    return std::string("the locale ") + (wanted ? wanted : "(none)") +
+        " is not installed (package locales-all)";
+}
 
 class ProgramTest : public testing::Test {
 protected:

@@ -23,11 +23,8 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        const char *wanted = std::getenv("ZAMANIX_TEST_LOCALE");
-        const char *running = std::setlocale(LC_ALL, nullptr);
-        if (!wanted || !running || std::string(running) != wanted)
-            GTEST_SKIP() << "the locale " << (wanted ? wanted : "(none)")
-                         << " is not installed (package locales-all)";
+        if (const std::string missing = MissingTestLocale(); !missing.empty())
+            GTEST_SKIP() << missing;
         // The locale itself names March otherwise, or the test proves nothing.
         std::tm march{};
         march.tm_mon = 2;

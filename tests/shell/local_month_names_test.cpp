@@ -31,11 +31,9 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
+        if (const std::string missing = MissingTestLocale(); !missing.empty())
+            GTEST_SKIP() << missing;
         const char *wanted = std::getenv("ZAMANIX_TEST_LOCALE");
-        const char *running = std::setlocale(LC_ALL, nullptr);
-        if (!wanted || !running || std::string(running) != wanted)
-            GTEST_SKIP() << "the locale " << (wanted ? wanted : "(none)")
-                         << " is not installed (package locales-all)";
         for (const LocalNames &names : kLocales)
             if (std::strcmp(names.locale, wanted) == 0)
                 m_pNames = &names;

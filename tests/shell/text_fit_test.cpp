@@ -76,11 +76,8 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        const char *wanted = std::getenv("ZAMANIX_TEST_LOCALE");
-        const char *running = std::setlocale(LC_ALL, nullptr);
-        if (!wanted || !running || std::string(running) != wanted)
-            GTEST_SKIP() << "the locale " << (wanted ? wanted : "(none)")
-                         << " is not installed (package locales-all)";
+        if (const std::string missing = MissingTestLocale(); !missing.empty())
+            GTEST_SKIP() << missing;
         // The widest month names and dates of the year.
         m_now = At(2026, 9, 30, 12, 0);
     }
