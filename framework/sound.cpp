@@ -1,8 +1,8 @@
 #include "framework/sound.h"
 
-#include <QCoreApplication>
+#include "framework/canberra_library.h"
 
-#include <canberra.h>
+#include <QCoreApplication>
 
 #include <cstdlib>
 #include <sstream>
@@ -11,14 +11,16 @@ namespace {
 
 std::function<bool(const CString &)> s_player;
 
-ca_context *context()
+// The program's one context, made with the first sound; null where the
+// library is missing or refuses it.
+ca_context *context(const CanberraFunctions &canberra)
 {
-    static ca_context *shared = [] {
+    static ca_context *shared = [&canberra] {
         ca_context *created = nullptr;
-        if (ca_context_create(&created) != CA_SUCCESS)
+        if (canberra.create(&created) != CA_SUCCESS)
             return static_cast<ca_context *>(nullptr);
-        ca_context_change_props(created, CA_PROP_APPLICATION_NAME, "Zamanix",
-            CA_PROP_APPLICATION_ID, "zamanix", nullptr);
+        canberra.changeProps(created, CA_PROP_APPLICATION_NAME, "Zamanix", CA_PROP_APPLICATION_ID,
+            "zamanix", nullptr);
         return created;
     }();
     return shared;
@@ -26,7 +28,10 @@ ca_context *context()
 
 bool playWithCanberra(const CString &fileName)
 {
-    ca_context *sounds = context();
+    const CanberraFunctions *canberra = SystemCanberra();
+    if (!canberra)
+        return false;
+    ca_context *sounds = context(*canberra);
     if (!sounds)
         return false;
     std::error_code error;
@@ -39,10 +44,10 @@ bool playWithCanberra(const CString &fileName)
         QCoreApplication::translate("Sound", "Zamanix reminder").toStdString();
     int result;
     if (!choice.file.empty())
-        result = ca_context_play(sounds, 0, CA_PROP_MEDIA_FILENAME, choice.file.c_str(),
+        result = canberra->play(sounds, 0, CA_PROP_MEDIA_FILENAME, choice.file.c_str(),
             CA_PROP_EVENT_DESCRIPTION, description.c_str(), nullptr);
     else
-        result = ca_context_play(sounds, 0, CA_PROP_EVENT_ID, choice.eventId.c_str(),
+        result = canberra->play(sounds, 0, CA_PROP_EVENT_ID, choice.eventId.c_str(),
             CA_PROP_EVENT_DESCRIPTION, description.c_str(), nullptr);
     return result == CA_SUCCESS;
 }

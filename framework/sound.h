@@ -1,5 +1,5 @@
 // Playing a sound file by its bare name, asynchronously, through the
-// desktop's sound server (libcanberra).
+// desktop's sound server (libcanberra, loaded with the first sound).
 #pragma once
 
 #include "framework/cstring.h"
@@ -12,7 +12,7 @@
 // Looks the file up by name in the folders of SoundSearchPath and plays it;
 // when it is not found, the desktop's alarm sound ("alarm-clock-elapsed")
 // plays instead. Returns at once, true when the sound was handed to the
-// sound server; with no sound server it fails quietly.
+// sound server; with no sound server, or no libcanberra, it fails quietly.
 bool PlaySoundAsync(const CString &fileName);
 
 // Tests hear sounds through their own player; empty restores the real one.
