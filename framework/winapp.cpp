@@ -8,6 +8,7 @@
 #include "framework/frame.h"
 #include "framework/message_box.h"
 #include "framework/recent_files.h"
+#include "framework/start_style.h"
 #include "framework/string_table.h"
 #include "reminders/profile.h"
 #include "reminders/profile_path.h"
@@ -93,6 +94,7 @@ void CWinApp::InitApplicationNames(const std::filesystem::path &executable)
 int CWinApp::Run(int argc, char **argv)
 {
     QApplication application(argc, argv);
+    QApplication::setStyle(new CStartStyle(QApplication::style()->name()));
     const CFontDatabaseWarmup fonts; // done before the application goes
     ApplyProgramLanguage(LanguageOfEnvironment());
     m_argc = argc;
