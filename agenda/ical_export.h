@@ -12,6 +12,7 @@
 // (each calendar program takes them in its own zone).
 #pragma once
 
+#include "agenda/export_request.h"
 #include "calendar/icu/hijri_calendar.h"
 
 #include <cstdint>
@@ -21,16 +22,6 @@
 
 class CProfileSnapshot;
 
-struct ICalendarExport {
-    int firstDay = 0; // the span of days, both included (day numbers)
-    int lastDay = 0;
-    // The time of the export (seconds since 1970): the events' DTSTAMP.
-    std::int64_t stamp = 0;
-    // An IANA time zone name ("Europe/Berlin"); empty, or one that the
-    // system's zone information does not hold, gives floating times.
-    std::string timeZone;
-};
-
 // The iCalendar text of the reminders of `profile`.
 std::string ExportRemindersToICalendar(
     const CProfileSnapshot &profile, const CHijriCalendar &hijri, const ICalendarExport &what);
@@ -38,25 +29,8 @@ std::string ExportRemindersToICalendar(
 // Each event of that text as a calendar object of its own (RFC 4791): a
 // VCALENDAR with the zone's VTIMEZONE and the one VEVENT, the same UID,
 // start, summary and alarm as in the export, in the export's order.
-struct ReminderEventObject {
-    std::string uid;
-    std::string text;
-};
 std::vector<ReminderEventObject> ExportReminderEvents(
     const CProfileSnapshot &profile, const CHijriCalendar &hijri, const ICalendarExport &what);
-
-// The user's time zone as an IANA name: from TZ (":Europe/Berlin",
-// "Europe/Berlin", or a path into a zoneinfo folder) when it is set, else
-// from where `localtime` (/etc/localtime) links into a zoneinfo folder, else
-// from the file `timezoneFile` (/etc/timezone). Empty when none tells: TZ
-// holding a rule such as "CET-1CEST" names no zone.
-std::string LocalTimeZoneName(const char *tzVariable,
-    const std::filesystem::path &localtime = "/etc/localtime",
-    const std::filesystem::path &timezoneFile = "/etc/timezone");
-
-// The span of an export of `years` years from `firstDay` on: the day before
-// the same date `years` years later, or the last supported day.
-int ExportLastDay(int firstDay, int years);
 
 // How every UID of the reminders' events ends.
 inline constexpr const char *kReminderUidDomain = "@zamanix.org";

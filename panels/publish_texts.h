@@ -4,7 +4,7 @@
 // that it can be translated whole.
 #pragma once
 
-#include "sync/calendar_publisher.h"
+#include "sync/publish.h"
 
 #include <QString>
 

@@ -1,11 +1,12 @@
 #include "panels/reminder_export.h"
 
-#include "agenda/ical_export.h"
+#include "agenda/export_request.h"
 #include "agenda/reminder_list.h"
 #include "framework/ctime.h"
 #include "framework/message_box.h"
 #include "framework/save_folder.h"
 #include "reminders/output_file.h"
+#include "sync/publishing_module.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,6 +33,9 @@ int countEvents(std::string_view text)
 bool ExportRemindersFile(const std::filesystem::path &profile, const std::filesystem::path &file,
     std::string &error, int *events)
 {
+    IPublishingModule *module = LoadPublishingModule(error);
+    if (!module)
+        return false;
     const CProfileSnapshot snapshot(profile);
     const CTime now = CTime::GetCurrentTime();
     ICalendarExport what;
@@ -40,7 +44,7 @@ bool ExportRemindersFile(const std::filesystem::path &profile, const std::filesy
     what.stamp = now.GetTime();
     what.timeZone = LocalTimeZoneName(std::getenv("TZ"));
     const std::string text =
-        ExportRemindersToICalendar(snapshot, ProfileHijriCalendar(snapshot), what);
+        module->ExportRemindersToICalendar(snapshot, ProfileHijriCalendar(snapshot), what);
     // The profile is never written here, and a pipe that nothing reads
     // would hold the window.
     OutputRules rules;

@@ -1,6 +1,6 @@
 #include "panels/reminder_publishing.h"
 
-#include "agenda/ical_export.h"
+#include "agenda/export_request.h"
 #include "calendar/hijri_rule.h"
 #include "framework/ctime.h"
 #include "panels/publish_texts.h"
@@ -28,24 +28,55 @@ CReminderPublishing::CReminderPublishing(CZamanixProfile &profile, QObject *pare
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &CReminderPublishing::PublishIfDue);
-    connect(&m_publisher, &CCalendarPublisher::Progress, this,
-        [this](PublishStage stage, int done, int total) {
-            setStatus(PublishProgressText(stage, done, total));
-        });
-    connect(&m_publisher, &CCalendarPublisher::Finished, this, &CReminderPublishing::onFinished);
-    connect(&m_keeper, &CServerPasswordKeeper::PasswordRead, this,
-        &CReminderPublishing::onPasswordRead);
-    connect(&m_keeper, &CServerPasswordKeeper::PasswordStored, this,
-        [this](bool inKeyring, const QString &problem) {
-            m_bSessionOnly = !inKeyring;
-            emit passwordStored(inKeyring, problem);
-        });
     connect(&m_profile, &CZamanixProfile::settingsChanged, this,
         &CReminderPublishing::onSettingsChanged);
     connect(&m_profile, &CZamanixProfile::remindersChanged, this, [this] { onChanged(); });
     // The calendar holds the days from today on.
     connect(&m_profile, &CZamanixProfile::newDay, this, [this] { onChanged(); });
     connect(&m_profile, &CZamanixProfile::clockJumped, this, [this] { arm(); });
+}
+
+IPublishingModule *CReminderPublishing::module()
+{
+    IPublishingModule *loaded = LoadPublishingModule(m_strModuleError);
+    return loaded;
+}
+
+IReminderPublisher *CReminderPublishing::publisher()
+{
+    if (!m_pPublisher)
+        if (IPublishingModule *loaded = module())
+            m_pPublisher = loaded->NewPublisher({
+                [this](PublishStage stage, int done, int total) {
+                    setStatus(PublishProgressText(stage, done, total));
+                },
+                [this](const PublishResult &result) { onFinished(result); },
+            });
+    return m_pPublisher.get();
+}
+
+IPasswordKeeper *CReminderPublishing::keeper()
+{
+    if (!m_pKeeper)
+        if (IPublishingModule *loaded = module())
+            m_pKeeper = loaded->NewPasswordKeeper({
+                [this](bool found, const QString &password, bool sessionOnly) {
+                    onPasswordRead(found, password, sessionOnly);
+                },
+                [this](bool inKeyring, const QString &problem) {
+                    m_bSessionOnly = !inKeyring;
+                    emit passwordStored(inKeyring, problem);
+                },
+            });
+    return m_pKeeper.get();
+}
+
+void CReminderPublishing::failWithoutModule()
+{
+    PublishResult unavailable;
+    unavailable.failure = PublishFailure::Unavailable;
+    unavailable.message = m_strModuleError;
+    onFinished(unavailable);
 }
 
 const CalendarServerSettings &CReminderPublishing::server() const
@@ -65,7 +96,7 @@ bool CReminderPublishing::IsSetUp() const
 
 bool CReminderPublishing::IsPublishing() const
 {
-    return m_publisher.IsRunning() || m_bWaitingForPassword;
+    return (m_pPublisher && m_pPublisher->IsRunning()) || m_bWaitingForPassword;
 }
 
 std::optional<std::int64_t> CReminderPublishing::NextPublish() const
@@ -158,11 +189,14 @@ void CReminderPublishing::send()
     const CTime time = CTime::GetCurrentTime();
     const int today = ChristianDayNumber({time.GetYear(), time.GetMonth(), time.GetDay()});
     m_published = server();
+    IReminderPublisher *running = publisher();
+    if (!running)
+        return failWithoutModule();
     const CalendarServer target{m_published.url, m_published.user,
         m_published.user.empty() ? std::string() : m_strPassword.value_or(QString()).toStdString()};
-    m_publisher.Start(target,
-        EventsToPublish(m_profile.Snapshot(), m_profile.HijriCalendar(), today, time.GetTime(),
-            m_published.years, LocalTimeZoneName(std::getenv("TZ"))));
+    running->Start(target,
+        module()->EventsToPublish(m_profile.Snapshot(), m_profile.HijriCalendar(), today,
+            time.GetTime(), m_published.years, LocalTimeZoneName(std::getenv("TZ"))));
 }
 
 void CReminderPublishing::LoadPassword()
@@ -184,7 +218,14 @@ void CReminderPublishing::StorePassword(const QString &password)
     m_strPasswordKey = passwordKey();
     m_bSessionOnly = false; // until the keyring answers
     m_bStoredSinceRead = true;
-    m_keeper.Store(
+    IPasswordKeeper *kept = keeper();
+    if (!kept) {
+        // Kept here for this session all the same.
+        m_bSessionOnly = true;
+        emit passwordStored(false, QString::fromStdString(m_strModuleError));
+        return;
+    }
+    kept->Store(
         QString::fromStdString(server().url), QString::fromStdString(server().user), password);
 }
 
@@ -192,10 +233,19 @@ void CReminderPublishing::readPassword()
 {
     if (m_bReadingPassword)
         return; // its answer serves every caller
+    IPasswordKeeper *kept = keeper();
+    if (!kept) {
+        emit passwordLoaded(false, QString(), false);
+        if (m_bWaitingForPassword) {
+            m_bWaitingForPassword = false;
+            failWithoutModule();
+        }
+        return;
+    }
     m_bReadingPassword = true;
     m_bStoredSinceRead = false;
     m_strReadingKey = passwordKey();
-    m_keeper.Read(QString::fromStdString(server().url), QString::fromStdString(server().user));
+    kept->Read(QString::fromStdString(server().url), QString::fromStdString(server().user));
 }
 
 void CReminderPublishing::onPasswordRead(bool found, const QString &password, bool sessionOnly)

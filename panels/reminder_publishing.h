@@ -20,14 +20,14 @@
 #pragma once
 
 #include "session/zamanix_profile.h"
-#include "sync/calendar_publisher.h"
-#include "sync/password_keeper.h"
 #include "sync/publish_schedule.h"
+#include "sync/publishing_module.h"
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 
 class CReminderPublishing : public QObject {
@@ -84,14 +84,22 @@ private:
     void readPassword();
     void onPasswordRead(bool found, const QString &password, bool sessionOnly);
     void onFinished(const PublishResult &result);
+    // The module's publisher and keeper, made on first use; null when the
+    // module cannot be loaded (m_strModuleError says why).
+    IReminderPublisher *publisher();
+    IPasswordKeeper *keeper();
+    IPublishingModule *module();
+    // A publish that cannot run without the module ends at once.
+    void failWithoutModule();
     // Sets the timer to the next publish due.
     void arm();
     void setStatus(const QString &text);
 
     CZamanixProfile &m_profile;
-    CCalendarPublisher m_publisher;
+    std::unique_ptr<IReminderPublisher> m_pPublisher;
     CPublishSchedule m_schedule;
-    CServerPasswordKeeper m_keeper;
+    std::unique_ptr<IPasswordKeeper> m_pKeeper;
+    std::string m_strModuleError;
     QTimer m_timer;
     bool m_bStarted = false;
     bool m_bAgain = false; // publish again as soon as the one that runs ends

@@ -102,6 +102,13 @@ check "appstreamcli accepts the metainfo" \
 check "appstreamcli accepts the installed tree" appstreamcli validate-tree --no-net --strict "$root"
 
 # --- The converter ------------------------------------------------------------
+# The desktop program loads its publishing stack as a module, from the path
+# it holds relative to its own folder.
+module=$(strings "$root/usr/bin/zamanix" | grep -m 1 '^\.\./.*/zamanix-publishing\.so$')
+check "the program's publishing module is where it looks (usr/bin/$module)" \
+    test -f "$root/usr/bin/$module"
+check "the publishing module finds every library it needs" \
+    sh -c "ldd '$root/usr/bin/$module' | grep -q libQt6Network && ! ldd '$root/usr/bin/$module' | grep -q 'not found'"
 check "zamanix-convert converts a date" test "$("$root/usr/bin/zamanix-convert" 2000-01-01)" = \
     "Saturday 1 January 2000 = 24 Ramadhan 1420"
 

@@ -10,9 +10,9 @@
 #pragma once
 
 #include "sync/publish.h"
+#include "sync/publish_metatype.h"
 #include "sync/publish_plan.h"
 
-#include <QMetaType>
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QUrl>
@@ -20,13 +20,6 @@
 #include <memory>
 
 class QNetworkReply;
-
-enum class PublishStage {
-    Looking, // at the calendar (PROPFIND)
-    CreatingCalendar, // MKCALENDAR
-    Reading, // the program's objects (REPORT)
-    Writing, // PUT and DELETE: `done` of `total`
-};
 
 class CCalendarPublisher : public QObject {
     Q_OBJECT
@@ -73,5 +66,3 @@ private:
     int m_nTimeout = kPublishRequestTimeout;
     bool m_bRunning = false;
 };
-
-Q_DECLARE_METATYPE(PublishResult)

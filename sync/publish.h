@@ -23,11 +23,14 @@
 // - Nothing is kept locally: the calendar itself tells what was published.
 #pragma once
 
-#include "agenda/ical_export.h"
+#include "agenda/export_request.h"
+#include "calendar/icu/hijri_calendar.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+class CProfileSnapshot;
 
 // Where to publish: the calendar's URL (http or https; TLS certificates are
 // verified), the user name and password (none: no authentication).
@@ -45,6 +48,15 @@ enum class PublishFailure {
     NoConnection, // the host could not be found or reached
     BadCertificate, // the TLS certificate could not be verified
     Timeout, // the server did not answer in time
+    Unavailable, // this installation cannot publish: its publishing module did not load
+};
+
+// How far a publish has come.
+enum class PublishStage {
+    Looking, // at the calendar (PROPFIND)
+    CreatingCalendar, // MKCALENDAR
+    Reading, // the program's objects (REPORT)
+    Writing, // PUT and DELETE: `done` of `total`
 };
 
 struct PublishResult {

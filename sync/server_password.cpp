@@ -9,11 +9,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-std::string PasswordKey(const std::string &url, const std::string &user)
-{
-    return user + "@" + url;
-}
-
 KeyringPassword ReadKeyringPassword(const std::string &url, const std::string &user, int timeout)
 {
     const std::unique_ptr<QCoreApplication> application = MakeApplicationIfNone();

@@ -13,6 +13,11 @@ void SetNameHook(NameHook hook)
     s_hook = hook;
 }
 
+NameHook CurrentNameHook()
+{
+    return s_hook;
+}
+
 std::string DisplayName(NameKind kind, int index, std::string_view english)
 {
     if (s_hook && TranslatingNow())

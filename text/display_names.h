@@ -22,6 +22,8 @@ enum class NameKind {
 using NameHook = std::string (*)(NameKind kind, int index);
 // Set once at start; null for none.
 void SetNameHook(NameHook hook);
+// The hook set, for code of the program's that a module of its own carries.
+NameHook CurrentNameHook();
 
 // The name in the user's language, or `english` when there is no hook or
 // texts stay untranslated (CUntranslated) or the hook has no name.

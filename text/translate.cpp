@@ -50,6 +50,11 @@ void SetTranslationHook(TranslationHook hook)
     s_hook = hook;
 }
 
+TranslationHook CurrentTranslationHook()
+{
+    return s_hook;
+}
+
 CUntranslated::CUntranslated()
 {
     ++s_untranslated;

@@ -31,6 +31,8 @@ using TranslationHook = std::string (*)(
 // The hook of the whole program; null for none. Set once at start, before
 // any text is looked up.
 void SetTranslationHook(TranslationHook hook);
+// The hook set, for code of the program's that a module of its own carries.
+TranslationHook CurrentTranslationHook();
 
 // While one lives, on its thread, every text stays as written: what a
 // program writes for other programs to read (machine formats) is the same

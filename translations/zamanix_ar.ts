@@ -2448,6 +2448,10 @@ It tries again by itself, after longer pauses each time, and the status bar tell
         <source>no password is kept for "%1" at %2; give it in Options &gt; Calendar Server...</source>
         <translation>لا توجد كلمة مرور محفوظة لـ "%1" في %2؛ أعطها في خيارات &gt; خادم التقويم...</translation>
     </message>
+    <message>
+        <source>the publishing module %1 could not be loaded (%2); installing Zamanix again mends this</source>
+        <translation>تعذّر تحميل وحدة النشر %1 (%2)؛ تثبيت Zamanix من جديد يصلح ذلك</translation>
+    </message>
 </context>
 <context>
     <name>ReminderBackup</name>

@@ -2406,6 +2406,10 @@ It tries again by itself, after longer pauses each time, and the status bar tell
         <source>no password is kept for "%1" at %2; give it in Options &gt; Calendar Server...</source>
         <translation>هیچ گذرواژه‌ای برای "%1" در %2 نگه داشته نشده است؛ آن را در گزینه‌ها &gt; سرور تقویم... بدهید</translation>
     </message>
+    <message>
+        <source>the publishing module %1 could not be loaded (%2); installing Zamanix again mends this</source>
+        <translation>ماژول انتشار %1 بارگذاری نشد (%2)؛ نصب دوبارهٔ Zamanix این را درست می‌کند</translation>
+    </message>
 </context>
 <context>
     <name>ReminderBackup</name>

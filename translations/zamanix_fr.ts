@@ -2427,6 +2427,10 @@ Il réessaie de lui-même, après des pauses chaque fois plus longues, et la bar
         <source>no password is kept for "%1" at %2; give it in Options &gt; Calendar Server...</source>
         <translation>aucun mot de passe n'est conservé pour « %1 » sur %2 ; indiquez-le dans Options &gt; Serveur d'agenda...</translation>
     </message>
+    <message>
+        <source>the publishing module %1 could not be loaded (%2); installing Zamanix again mends this</source>
+        <translation>le module de publication %1 n'a pas pu être chargé (%2) ; réinstaller Zamanix y remédie</translation>
+    </message>
 </context>
 <context>
     <name>ReminderBackup</name>

@@ -2411,6 +2411,10 @@ Zamanix mencoba lagi dengan sendirinya, dengan jeda yang makin panjang setiap ka
         <source>no password is kept for "%1" at %2; give it in Options &gt; Calendar Server...</source>
         <translation>tidak ada kata sandi yang disimpan untuk "%1" di %2; berikan di Opsi &gt; Server Kalender...</translation>
     </message>
+    <message>
+        <source>the publishing module %1 could not be loaded (%2); installing Zamanix again mends this</source>
+        <translation>modul penerbitan %1 tidak dapat dimuat (%2); memasang ulang Zamanix memperbaikinya</translation>
+    </message>
 </context>
 <context>
     <name>ReminderBackup</name>

@@ -2411,6 +2411,10 @@ Ia mencuba lagi dengan sendiri, dengan jeda yang lebih panjang setiap kali, dan 
         <source>no password is kept for "%1" at %2; give it in Options &gt; Calendar Server...</source>
         <translation>tiada kata laluan disimpan untuk "%1" di %2; berikannya dalam Pilihan &gt; Pelayan Kalendar...</translation>
     </message>
+    <message>
+        <source>the publishing module %1 could not be loaded (%2); installing Zamanix again mends this</source>
+        <translation>modul penerbitan %1 tidak dapat dimuatkan (%2); memasang semula Zamanix membetulkannya</translation>
+    </message>
 </context>
 <context>
     <name>ReminderBackup</name>

@@ -2407,6 +2407,10 @@ Her seferinde daha uzun aralarla kendiliğinden yeniden dener ve durum çubuğu 
         <source>no password is kept for "%1" at %2; give it in Options &gt; Calendar Server...</source>
         <translation>%2 adresinde "%1" için kayıtlı parola yok; Seçenekler &gt; Takvim Sunucusu... içinde verin</translation>
     </message>
+    <message>
+        <source>the publishing module %1 could not be loaded (%2); installing Zamanix again mends this</source>
+        <translation>yayımlama modülü %1 yüklenemedi (%2); Zamanix'i yeniden kurmak bunu düzeltir</translation>
+    </message>
 </context>
 <context>
     <name>ReminderBackup</name>

@@ -2416,6 +2416,10 @@ It tries again by itself, after longer pauses each time, and the status bar tell
         <source>no password is kept for "%1" at %2; give it in Options &gt; Calendar Server...</source>
         <translation>%2 پر "%1" کے لیے کوئی پاس ورڈ محفوظ نہیں؛ اسے اختیارات &gt; کیلنڈر سرور... میں دیں</translation>
     </message>
+    <message>
+        <source>the publishing module %1 could not be loaded (%2); installing Zamanix again mends this</source>
+        <translation>اشاعت کا ماڈیول %1 لوڈ نہیں ہو سکا (%2)؛ Zamanix کو دوبارہ انسٹال کرنے سے یہ ٹھیک ہو جائے گا</translation>
+    </message>
 </context>
 <context>
     <name>ReminderBackup</name>
