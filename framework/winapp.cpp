@@ -94,7 +94,9 @@ void CWinApp::InitApplicationNames(const std::filesystem::path &executable)
 int CWinApp::Run(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    QApplication::setStyle(new CStartStyle(QApplication::style()->name()));
+    // A style Qt cannot make again by its name stays as it is.
+    if (const QString style = QApplication::style()->name(); !style.isEmpty())
+        QApplication::setStyle(new CStartStyle(style));
     const CFontDatabaseWarmup fonts; // done before the application goes
     ApplyProgramLanguage(LanguageOfEnvironment());
     m_argc = argc;
