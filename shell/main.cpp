@@ -7,6 +7,8 @@
 
 #include <QGuiApplication>
 
+#include <malloc.h>
+
 // The one application object.
 CZamanixApp theApp;
 
@@ -16,6 +18,10 @@ int main(int argc, char **argv)
     InstallLanguage(LanguageOfEnvironment());
     if (const std::optional<int> status = AnswerInformationOption(argc, argv, stdout))
         return *status;
+    // One malloc arena for all threads: the start's font threads would
+    // each keep an arena of their own, with what they freed, for the life
+    // of the program.
+    mallopt(M_ARENA_MAX, 1);
     WarmFontConfiguration();
     // A bus that takes connections and never answers would hold the start
     // for ever; asked first, it holds it two seconds at most.
