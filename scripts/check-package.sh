@@ -104,7 +104,7 @@ check "appstreamcli accepts the installed tree" appstreamcli validate-tree --no-
 # --- The converter ------------------------------------------------------------
 # The desktop program loads its publishing stack as a module, from the path
 # it holds relative to its own folder.
-module=$(strings "$root/usr/bin/zamanix" | grep -m 1 '^\.\./.*/zamanix-publishing\.so$')
+module=$(strings "$root/usr/bin/zamanix" | grep -o '\.\./[^ ]*/zamanix-publishing\.so' | head -n 1)
 check "the program's publishing module is where it looks (usr/bin/$module)" \
     test -f "$root/usr/bin/$module"
 check "the publishing module finds every library it needs" \

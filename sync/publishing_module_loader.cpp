@@ -14,13 +14,15 @@
 
 namespace {
 
+// Kept whole in the program's data, where the package's check reads it.
+[[gnu::used]] const char kModuleFromProgram[] = ZAMANIX_PUBLISHING_MODULE_FROM_PROGRAM;
+
 std::filesystem::path modulePath()
 {
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error) {
-        const std::filesystem::path installed =
-            program.parent_path() / ZAMANIX_PUBLISHING_MODULE_FROM_PROGRAM;
+        const std::filesystem::path installed = program.parent_path() / kModuleFromProgram;
         if (std::filesystem::exists(installed, error))
             return installed;
     }
