@@ -29,8 +29,9 @@ class StartStyleTest : public testing::Test {
 protected:
     void ExpectNoPluginYet() const
     {
-        if (!m_bPluginsAtStart)
+        if (!m_bPluginsAtStart) {
             EXPECT_FALSE(imagePluginsMapped()) << "an image-format plugin was loaded";
+        }
     }
 
     const bool m_bPluginsAtStart = imagePluginsMapped();
