@@ -179,8 +179,15 @@ BusAnswer AskSessionBus(std::string_view address, std::chrono::milliseconds dead
 bool GuardSessionBus(const char *program, std::chrono::milliseconds deadline)
 {
     const char *address = std::getenv("DBUS_SESSION_BUS_ADDRESS");
-    if (!address || !*address)
+    if (!address || !*address) {
+        // Asked without an address, the D-Bus library would start a bus of
+        // its own for the display (dbus-launch --autolaunch) the first time
+        // anything asks: Qt looking for a global menu bar while the window
+        // is built, its accessibility bridge. That costs the start a child
+        // process, and may leave a bus daemon behind the program.
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", kNoSessionBus, 1);
         return false;
+    }
     if (AskSessionBus(address, deadline) != BusAnswer::Silent)
         return true;
     char seconds[32];

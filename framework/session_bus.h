@@ -32,6 +32,8 @@ inline constexpr const char *kNoSessionBus = "disabled:";
 // At start, before Qt is set up: when the bus that DBUS_SESSION_BUS_ADDRESS
 // names does not answer within `deadline`, says so on standard error
 // (naming `program`) and sets the variable to kNoSessionBus, so that the
-// program runs as a copy of its own, without desktop notifications.
-// Returns whether the bus may be used.
+// program runs as a copy of its own, without desktop notifications. When
+// the variable names no bus, sets it to kNoSessionBus too, without a word:
+// the program runs without a bus and none is started for it. Returns
+// whether the bus may be used.
 bool GuardSessionBus(const char *program, std::chrono::milliseconds deadline);

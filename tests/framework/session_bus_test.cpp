@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <unistd.h>
 
 namespace {
@@ -71,6 +73,45 @@ TEST(SessionBus, AskedWithADeadline)
         // A deadline, not a speed: the D-Bus library itself waits for ever.
         EXPECT_LT(clock.elapsed(), 5000);
     }
+}
+
+TEST(SessionBus, GuardedAtStart)
+{
+    CSocketFolder folder;
+    CPrivateBus working;
+    std::filesystem::create_directories(folder.Path() / "working");
+    ASSERT_TRUE(working.Start(folder.Path() / "working")) << "dbus-daemon (package dbus-daemon)";
+    CSilentSocket silent;
+    ASSERT_TRUE(silent.Listen((folder.Path() / "silent").string()));
+    const struct {
+        const char *name;
+        std::optional<std::string> address; // none: unset
+        bool usable;
+        std::string after;
+    } cases[] = {
+        {"a bus at work", working.Address().toStdString(), true, working.Address().toStdString()},
+        {"a silent bus", silent.Address().toStdString(), false, kNoSessionBus},
+        // Never a bus of the library's own for the display.
+        {"no address", std::nullopt, false, kNoSessionBus},
+        {"an empty address", std::string(), false, kNoSessionBus},
+    };
+    const std::optional<std::string> kept = std::getenv("DBUS_SESSION_BUS_ADDRESS")
+        ? std::optional<std::string>(std::getenv("DBUS_SESSION_BUS_ADDRESS"))
+        : std::nullopt;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.address)
+            ::setenv("DBUS_SESSION_BUS_ADDRESS", c.address->c_str(), 1);
+        else
+            ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
+        EXPECT_EQ(GuardSessionBus("zamanix", std::chrono::milliseconds(500)), c.usable);
+        const char *after = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+        EXPECT_EQ(after ? std::string(after) : std::string("(unset)"), c.after);
+    }
+    if (kept)
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", kept->c_str(), 1);
+    else
+        ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
 }
 
 } // namespace
