@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 CAllRemindersWindow::CAllRemindersWindow(CZamanixProfile &profile, QWidget *parent)
-    : QWidget(parent, Qt::Window)
+    : CSideWindow(parent, Qt::Window)
     , m_profile(profile)
 {
     SetAccessibleRole(this, QAccessible::Window); // a window, not a pane

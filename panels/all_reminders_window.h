@@ -13,6 +13,8 @@
 // program, the Hijri calendar, and the day.
 #pragma once
 
+#include "panels/side_window.h"
+
 #include "panels/reminder_dialog.h"
 #include "panels/reminder_table_model.h"
 #include "session/zamanix_profile.h"
@@ -27,7 +29,7 @@ class QMenu;
 class QPushButton;
 class QTableView;
 
-class CAllRemindersWindow : public QWidget {
+class CAllRemindersWindow : public CSideWindow {
     Q_OBJECT
 
 public:
@@ -71,7 +73,6 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildCommands();

@@ -16,7 +16,7 @@
 CMissedRemindersWindow::CMissedRemindersWindow(QWidget *parent)
     // A dialog window is a transient window of its parent (on X11,
     // WM_TRANSIENT_FOR), which window managers keep above it.
-    : QWidget(parent, Qt::Dialog)
+    : CSideWindow(parent, Qt::Dialog)
 {
     // Announced as the dialog it is, not as a pane of the main window (set
     // first: a name set tells of itself, which makes the accessible object).
@@ -116,13 +116,4 @@ bool CMissedRemindersWindow::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void CMissedRemindersWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

@@ -7,6 +7,8 @@
 // announced as a dialog with its name.
 #pragma once
 
+#include "panels/side_window.h"
+
 #include "panels/missed_reminder_model.h"
 
 #include <QWidget>
@@ -17,7 +19,7 @@ class QLabel;
 class QPushButton;
 class QTreeView;
 
-class CMissedRemindersWindow : public QWidget {
+class CMissedRemindersWindow : public CSideWindow {
     Q_OBJECT
 
 public:
@@ -39,7 +41,6 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildLayout();

@@ -48,7 +48,7 @@ std::string problemsText(const std::vector<std::string> &problems)
 } // namespace
 
 CMonthStartsWindow::CMonthStartsWindow(CZamanixProfile &profile, QWidget *parent)
-    : QWidget(parent, Qt::Window)
+    : CSideWindow(parent, Qt::Window)
     , m_profile(profile)
 {
     setWindowTitle(tr("Hijri Month Starts - Zamanix"));
@@ -259,13 +259,4 @@ bool CMonthStartsWindow::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void CMonthStartsWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

@@ -9,6 +9,8 @@
 // the month panel, by the crescent question or by another program.
 #pragma once
 
+#include "panels/side_window.h"
+
 #include "panels/month_start_model.h"
 #include "session/zamanix_profile.h"
 
@@ -19,7 +21,7 @@ class QLabel;
 class QTableView;
 class QTimeEdit;
 
-class CMonthStartsWindow : public QWidget {
+class CMonthStartsWindow : public CSideWindow {
     Q_OBJECT
 
 public:
@@ -44,7 +46,6 @@ public:
     QTimeEdit *AskTime() const { return m_pTime; }
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
