@@ -20,6 +20,20 @@ std::int64_t now()
     return CTime::GetCurrentTime().GetTime();
 }
 
+// The module is loaded once; what kept it from loading stays the same.
+IPublishingModule *publishingModule()
+{
+    std::string problem;
+    return LoadPublishingModule(problem);
+}
+
+std::string moduleProblem()
+{
+    std::string problem;
+    LoadPublishingModule(problem);
+    return problem;
+}
+
 } // namespace
 
 CReminderPublishing::CReminderPublishing(CZamanixProfile &profile, QObject *parent)
@@ -36,16 +50,10 @@ CReminderPublishing::CReminderPublishing(CZamanixProfile &profile, QObject *pare
     connect(&m_profile, &CZamanixProfile::clockJumped, this, [this] { arm(); });
 }
 
-IPublishingModule *CReminderPublishing::module()
-{
-    IPublishingModule *loaded = LoadPublishingModule(m_strModuleError);
-    return loaded;
-}
-
 IReminderPublisher *CReminderPublishing::publisher()
 {
     if (!m_pPublisher)
-        if (IPublishingModule *loaded = module())
+        if (IPublishingModule *loaded = publishingModule())
             m_pPublisher = loaded->NewPublisher({
                 [this](PublishStage stage, int done, int total) {
                     setStatus(PublishProgressText(stage, done, total));
@@ -58,7 +66,7 @@ IReminderPublisher *CReminderPublishing::publisher()
 IPasswordKeeper *CReminderPublishing::keeper()
 {
     if (!m_pKeeper)
-        if (IPublishingModule *loaded = module())
+        if (IPublishingModule *loaded = publishingModule())
             m_pKeeper = loaded->NewPasswordKeeper({
                 [this](bool found, const QString &password, bool sessionOnly) {
                     onPasswordRead(found, password, sessionOnly);
@@ -75,7 +83,7 @@ void CReminderPublishing::failWithoutModule()
 {
     PublishResult unavailable;
     unavailable.failure = PublishFailure::Unavailable;
-    unavailable.message = m_strModuleError;
+    unavailable.message = moduleProblem();
     onFinished(unavailable);
 }
 
@@ -195,7 +203,7 @@ void CReminderPublishing::send()
     const CalendarServer target{m_published.url, m_published.user,
         m_published.user.empty() ? std::string() : m_strPassword.value_or(QString()).toStdString()};
     running->Start(target,
-        module()->EventsToPublish(m_profile.Snapshot(), m_profile.HijriCalendar(), today,
+        publishingModule()->EventsToPublish(m_profile.Snapshot(), m_profile.HijriCalendar(), today,
             time.GetTime(), m_published.years, LocalTimeZoneName(std::getenv("TZ"))));
 }
 
@@ -222,7 +230,7 @@ void CReminderPublishing::StorePassword(const QString &password)
     if (!kept) {
         // Kept here for this session all the same.
         m_bSessionOnly = true;
-        emit passwordStored(false, QString::fromStdString(m_strModuleError));
+        emit passwordStored(false, QString::fromStdString(moduleProblem()));
         return;
     }
     kept->Store(

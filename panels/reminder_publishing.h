@@ -85,10 +85,9 @@ private:
     void onPasswordRead(bool found, const QString &password, bool sessionOnly);
     void onFinished(const PublishResult &result);
     // The module's publisher and keeper, made on first use; null when the
-    // module cannot be loaded (m_strModuleError says why).
+    // module cannot be loaded.
     IReminderPublisher *publisher();
     IPasswordKeeper *keeper();
-    IPublishingModule *module();
     // A publish that cannot run without the module ends at once.
     void failWithoutModule();
     // Sets the timer to the next publish due.
@@ -99,7 +98,6 @@ private:
     std::unique_ptr<IReminderPublisher> m_pPublisher;
     CPublishSchedule m_schedule;
     std::unique_ptr<IPasswordKeeper> m_pKeeper;
-    std::string m_strModuleError;
     QTimer m_timer;
     bool m_bStarted = false;
     bool m_bAgain = false; // publish again as soon as the one that runs ends
