@@ -28,6 +28,8 @@ public:
 
     // The panel, built now if it was not yet.
     CMonthPanel *Panel();
+    // The panel, or null while it was never needed.
+    CMonthPanel *BuiltPanel() const { return m_pPanel; }
 
     // View > Month: shows (with the keyboard focus in the grid) or hides
     // the panel, and keeps the choice.

@@ -52,6 +52,7 @@ void CMainFrame::showDigitsAgain()
 {
     if (CZamanixView *view = formView())
         view->ShowNumbersAgain();
-    if (m_pMonthDock && m_pMonthDock->Panel())
-        m_pMonthDock->Panel()->MoveMonths(0);
+    // A panel not built yet takes the digits when it is.
+    if (CMonthPanel *panel = m_pMonthDock ? m_pMonthDock->BuiltPanel() : nullptr)
+        panel->MoveMonths(0);
 }

@@ -172,7 +172,7 @@ void CMainFrame::OnPrintMonth(bool direct)
 void CMainFrame::OnHolyDays()
 {
     if (m_pMonthDock)
-        m_pMonthDock->SetHolyDaysShown(!m_pMonthDock->Panel()->HolyDaysShown());
+        m_pMonthDock->SetHolyDaysShown(!m_profile.Settings().holyDays);
 }
 
 void CMainFrame::OnViewAllReminders()

@@ -202,4 +202,15 @@ TEST_F(ArabicProgramTest, WesternDigitsAreAChoiceAway)
     EXPECT_NE(ReadBytes(m_profile).find("WesternDigits=OFF\n"), std::string::npos);
 }
 
+// A panel never shown is not built for the choice, and shows it when it is.
+TEST_F(ArabicProgramTest, AHiddenPanelTakesTheDigitsWhenShown)
+{
+    Start();
+    Frame()->ExecuteCommand(ID_OPTIONS_WESTERN_DIGITS);
+    QApplication::processEvents();
+    EXPECT_EQ(Dock()->BuiltPanel(), nullptr);
+    Dock()->SetShown(true);
+    EXPECT_TRUE(Dock()->Panel()->TitleLabel()->text().contains(QStringLiteral("1448")));
+}
+
 } // namespace
