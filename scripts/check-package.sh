@@ -106,12 +106,12 @@ check "appstreamcli accepts the installed tree" appstreamcli validate-tree --no-
 # modules, from the paths it holds relative to its own folder; each module
 # with the library it stands for.
 for module_library in publishing:libQt6Network printing:libQt6PrintSupport; do
-    name=${module_library%%:*}
+    stack=${module_library%%:*}
     library=${module_library#*:}
-    module=$(strings "$root/usr/bin/zamanix" | grep -o "\.\./[^ ]*/zamanix-$name\.so" | head -n 1)
-    check "the program's $name module is where it looks (usr/bin/$module)" \
+    module=$(strings "$root/usr/bin/zamanix" | grep -o "\.\./[^ ]*/zamanix-$stack\.so" | head -n 1)
+    check "the program's $stack module is where it looks (usr/bin/$module)" \
         test -f "$root/usr/bin/$module"
-    check "the $name module finds every library it needs" \
+    check "the $stack module finds every library it needs" \
         sh -c "ldd '$root/usr/bin/$module' | grep -q $library && ! ldd '$root/usr/bin/$module' | grep -q 'not found'"
 done
 check "zamanix-convert converts a date" test "$("$root/usr/bin/zamanix-convert" 2000-01-01)" = \
