@@ -1,10 +1,11 @@
 #include "framework/start_style.h"
 
+#include "group_box_frame.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QPointer>
@@ -14,10 +15,6 @@
 #include <optional>
 
 namespace {
-
-// Qt's own image, drawn by Fusion's PE_FrameGroupBox (Qt 6.4).
-const char *const s_groupBoxFrame =
-    ":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png";
 
 // An icon made by the function the first time it is asked for anything
 // but whether it is null.
@@ -116,12 +113,11 @@ QIcon CStartStyle::standardIcon(
 
 bool CacheGroupBoxFrame()
 {
-    const QString path = QString::fromLatin1(s_groupBoxFrame);
-    // Named and not guessed: no plugin is asked.
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    const QImage frame = reader.read();
-    if (frame.isNull())
+    const QString path = QString::fromLatin1(kGroupBoxFramePath);
+    if (kGroupBoxFrameWidth == 0 || !QFileInfo::exists(path))
         return false;
+    // Decoded when the program was built, from this same file.
+    const QImage frame(kGroupBoxFramePixels, kGroupBoxFrameWidth, kGroupBoxFrameHeight,
+        kGroupBoxFrameWidth * 4, QImage::Format_ARGB32);
     return QPixmapCache::insert(pixmapCacheKey(path), QPixmap::fromImage(frame));
 }

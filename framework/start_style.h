@@ -22,8 +22,9 @@ public:
         const QWidget *widget = nullptr) const override;
 };
 
-// Reads Fusion's group-box frame with Qt's built-in PNG reader into the
-// pixmap cache, under the key by which Fusion looks it up, so that drawing a
-// group box needs no plugin. Returns false (and changes nothing) where the
-// image is not in Qt's resources.
+// Puts Fusion's group-box frame into the pixmap cache, under the key by
+// which Fusion looks it up, so that drawing a group box needs no plugin and
+// no PNG decoding: its pixels were read from Qt's resources when the
+// program was built (framework/tools/group_box_frame.cpp). Returns false
+// (and changes nothing) where the image is not in Qt's resources.
 bool CacheGroupBoxFrame();

@@ -19,10 +19,12 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <malloc.h>
 
 CZamanixApp::CZamanixApp()
 {
@@ -79,6 +81,10 @@ BOOL CZamanixApp::InitInstance()
             frame->CatchUpOnMissedReminders();
             frame->StartPublishing();
             m_bStartPending = false;
+            // After the window icon's work, posted with this: what the start
+            // freed (the icon's sizes above all) goes back to the system
+            // instead of staying in the heap for the life of the program.
+            QTimer::singleShot(0, [] { malloc_trim(0); });
         });
     }
     return TRUE;
