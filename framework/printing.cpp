@@ -1,6 +1,7 @@
 #include "framework/printing.h"
 
 #include "framework/message_box.h"
+#include "framework/printing_module.h"
 #include "framework/string_table.h"
 #include "framework/view.h"
 #include "framework/winapp.h"
@@ -9,11 +10,8 @@
 #include "text/translate.h"
 
 #include <QApplication>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
 
 namespace {
 
@@ -23,17 +21,18 @@ QWidget *dialogParent(CView *view)
     return widget ? widget->window() : QApplication::activeWindow();
 }
 
-bool renderPages(CView *view, QPrinter &printer, CPrintInfo &info)
+bool renderPages(CView *view, QPagedPaintDevice &device, CPrintInfo &info)
 {
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return false;
+    // A printer's logical resolution is its resolution.
     info.m_rectDraw =
-        QRect(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+        QRect(QPoint(0, 0), device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
     view->OnBeginPrinting(&painter, &info);
     for (info.m_nCurPage = 1; info.m_nCurPage <= info.GetMaxPage(); ++info.m_nCurPage) {
         if (info.m_nCurPage > 1)
-            printer.newPage();
+            device.newPage();
         view->OnPrint(&painter, &info);
     }
     view->OnEndPrinting(&painter, &info);
@@ -43,10 +42,10 @@ bool renderPages(CView *view, QPrinter &printer, CPrintInfo &info)
 
 // Print to File writes over the file it names: never the profile or one of
 // its files. Says so and gives true when that is what was named.
-bool refuseProfileOutput(const QPrinter &printer)
+bool refuseProfileOutput(IPrintingModule &module, const QPrinter &printer)
 {
     const CWinApp *app = AfxGetApp();
-    const std::string file = printer.outputFileName().toStdString();
+    const std::string file = module.OutputFileName(printer);
     if (!app || file.empty())
         return false;
     const std::string problem = ProfileFileProblem(file, app->m_pszProfileName);
@@ -61,42 +60,50 @@ bool refuseProfileOutput(const QPrinter &printer)
 
 } // namespace
 
+IPrintingModule *PrintingModuleOrTell()
+{
+    std::string problem;
+    IPrintingModule *module = LoadPrintingModule(problem);
+    if (!module)
+        AfxMessageBox(problem, MB_ICONEXCLAMATION);
+    return module;
+}
+
 BOOL DoPreparePrinting(CView *view, CPrintInfo *info)
 {
     if (info->m_bDirect || info->m_bPreview)
         return TRUE;
-    QPrintDialog dialog(info->m_pPrinter, dialogParent(view));
-    return dialog.exec() == QDialog::Accepted ? TRUE : FALSE;
+    IPrintingModule *module = PrintingModuleOrTell();
+    return module && module->ExecPrintDialog(*info->m_pPrinter, dialogParent(view)) ? TRUE : FALSE;
 }
 
 void PrintView(CView *view, QPrinter &printer, bool direct)
 {
+    IPrintingModule *module = PrintingModuleOrTell();
+    if (!module)
+        return;
     CPrintInfo info;
     info.m_pPrinter = &printer;
     info.m_bDirect = direct;
-    if (!view->OnPreparePrinting(&info) || refuseProfileOutput(printer))
+    if (!view->OnPreparePrinting(&info) || refuseProfileOutput(*module, printer))
         return;
-    if (!renderPages(view, printer, info))
+    if (!renderPages(view, module->PaintDevice(printer), info))
         AfxMessageBox(LoadString(AFX_IDP_FAILED_TO_START_PRINT));
 }
 
 void PreviewView(CView *view, QPrinter &printer, int &pages)
 {
+    IPrintingModule *module = PrintingModuleOrTell();
+    if (!module)
+        return;
     CPrintInfo info;
     info.m_pPrinter = &printer;
     info.m_bPreview = true;
     if (!view->OnPreparePrinting(&info))
         return;
-    QPrintPreviewDialog dialog(&printer, dialogParent(view));
-    auto *preview = dialog.findChild<QPrintPreviewWidget *>();
-    if (preview && pages == 2)
-        preview->setViewMode(QPrintPreviewWidget::FacingPagesView);
-    QObject::connect(
-        &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [view, &info](QPrinter *target) {
-            info.m_pPrinter = target;
-            renderPages(view, *target, info);
+    module->ExecPreviewDialog(
+        printer, dialogParent(view), pages, [module, view, &info](QPrinter &target) {
+            info.m_pPrinter = &target;
+            renderPages(view, module->PaintDevice(target), info);
         });
-    dialog.exec();
-    if (preview)
-        pages = preview->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2 : 1;
 }

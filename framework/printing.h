@@ -1,5 +1,7 @@
 // Printing a view: the print dialog, print preview and direct printing, on
-// the application's printer.
+// the application's printer. Qt Print Support is reached through the
+// printing module; where it cannot be loaded, the user is told and nothing
+// is printed.
 #pragma once
 
 #include "framework/afx_types.h"
@@ -7,6 +9,7 @@
 #include <QRect>
 
 class CView;
+class IPrintingModule;
 class QPrinter;
 
 class CPrintInfo {
@@ -22,6 +25,10 @@ public:
 private:
     UINT m_nMaxPage = 1;
 };
+
+// The printing module (framework/printing_module.h), or nullptr after
+// telling the user why it could not be loaded.
+IPrintingModule *PrintingModuleOrTell();
 
 // Shows the print dialog unless the job is direct or a preview; FALSE when
 // the user cancels.

@@ -33,19 +33,24 @@ BOOL CView::OnPreparePrinting(CPrintInfo *pInfo)
 
 void CView::OnFilePrint()
 {
-    PrintView(this, AfxGetApp()->GetPrinter(), false);
+    if (QPrinter *printer = AfxGetApp()->FindPrinter())
+        PrintView(this, *printer, false);
 }
 
 void CView::OnFilePrintDirect()
 {
-    PrintView(this, AfxGetApp()->GetPrinter(), true);
+    if (QPrinter *printer = AfxGetApp()->FindPrinter())
+        PrintView(this, *printer, true);
 }
 
 void CView::OnFilePrintPreview()
 {
     CWinApp *app = AfxGetApp();
+    QPrinter *printer = app->FindPrinter();
+    if (!printer)
+        return;
     int pages = app->m_nNumPreviewPages;
-    PreviewView(this, app->GetPrinter(), pages);
+    PreviewView(this, *printer, pages);
     // Remembered only when the user asked for two pages at once.
     app->m_nNumPreviewPages = pages == 2 ? 2 : 0;
 }

@@ -7,6 +7,8 @@
 #include "framework/font_warmup.h"
 #include "framework/frame.h"
 #include "framework/message_box.h"
+#include "framework/printing.h"
+#include "framework/printing_module.h"
 #include "framework/recent_files.h"
 #include "framework/start_style.h"
 #include "framework/string_table.h"
@@ -18,11 +20,10 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMenu>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QTimer>
 
 #include <cstdlib>
+#include <stdexcept>
 
 namespace {
 
@@ -184,15 +185,25 @@ void CWinApp::onOpenRecentFile(UINT id)
 
 void CWinApp::OnFilePrintSetup()
 {
-    QPageSetupDialog dialog(&GetPrinter(), m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr);
-    dialog.exec();
+    if (QPrinter *printer = FindPrinter())
+        PrintingModuleOrTell()->ExecPageSetupDialog(
+            *printer, m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr);
+}
+
+QPrinter *CWinApp::FindPrinter()
+{
+    if (!m_pPrinter)
+        if (IPrintingModule *module = PrintingModuleOrTell())
+            m_pPrinter = module->NewPrinter();
+    return m_pPrinter.get();
 }
 
 QPrinter &CWinApp::GetPrinter()
 {
-    if (!m_pPrinter)
-        m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *m_pPrinter;
+    std::string problem;
+    if (!LoadPrintingModule(problem))
+        throw std::runtime_error(problem);
+    return *FindPrinter();
 }
 
 void CWinApp::LoadStdProfileSettings(int maxRecentFiles)
@@ -278,9 +289,9 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo &info)
     case CCommandLineInfo::FilePrint:
     case CCommandLineInfo::FilePrintTo:
         m_nCmdShow = SW_HIDE;
-        if (OpenDocumentFile(info.m_strFileName.c_str())) {
+        if (OpenDocumentFile(info.m_strFileName.c_str()) && FindPrinter()) {
             if (!info.m_strPrinterName.empty())
-                GetPrinter().setPrinterName(QString::fromStdString(info.m_strPrinterName));
+                PrintingModuleOrTell()->SetPrinterName(*m_pPrinter, info.m_strPrinterName);
             if (auto *frame = dynamic_cast<CFrameWnd *>(m_pMainWnd))
                 frame->ExecuteCommand(ID_FILE_PRINT_DIRECT); // print without the dialog
         }

@@ -66,7 +66,12 @@ public:
     // Does what the command line asks; FALSE ends the program.
     BOOL ProcessShellCommand(CCommandLineInfo &info);
 
-    // The printer that print setup, printing and preview share.
+    // The printer that print setup, printing and preview share, made by the
+    // printing module on first use: nullptr when that module cannot be
+    // loaded, after telling the user.
+    QPrinter *FindPrinter();
+    // The same printer where the printing module loads; throws
+    // std::runtime_error with the reason where it does not.
     QPrinter &GetPrinter();
 
     // The profile file: entries by section and key.
@@ -99,7 +104,7 @@ private:
     // Why the start-up found no profile path, for the errors of writes.
     CString m_strProfileProblem;
     std::unique_ptr<CRecentFileList> m_pRecentFileList;
-    std::unique_ptr<QPrinter> m_pPrinter;
+    std::unique_ptr<QPrinter, void (*)(QPrinter *)> m_pPrinter{nullptr, nullptr};
     std::unique_ptr<CSingleDocTemplate> m_pDocTemplate;
 };
 

@@ -27,14 +27,15 @@ LAYERS = {
     "calendar": ["text"],  # the engine: standard library only
     "calendar/icu": ["calendar"],  # the Hijri rules that ICU computes
     "reminders": ["text"],  # the profile: standard library only
+    "modules": [],  # finding and loading the program's modules: standard library only
     "agenda": ["calendar/icu", "reminders"],  # no Qt
     "session": ["agenda"],  # the profile object the windows hear: Qt Core only
-    "framework": ["reminders", "language"],  # the document/view layer over Qt
+    "framework": ["reminders", "language", "modules"],  # the document/view layer over Qt
     "resources": ["framework"],
     "form": ["session", "framework", "resources"],
     "panels": ["session", "framework", "sync"],
     "shell": ["panels", "form", "framework", "resources"],
-    "sync": ["agenda", "reminders"],  # CalDAV publishing: Qt Network, QtKeychain
+    "sync": ["agenda", "reminders", "modules"],  # CalDAV publishing: Qt Network, QtKeychain
     "cli": ["sync", "agenda", "calendar/icu", "reminders", "language"],  # no Qt
     "bench": ["cli", "panels", "sync"],
 }
@@ -59,6 +60,7 @@ FOREIGN = {
     "calendar": [QT, ICU],
     "calendar/icu": [QT],
     "reminders": [QT, ICU],
+    "modules": [QT, ICU],
     "agenda": [QT],
     "cli": [QT],
     "tests/calendar": [QT],

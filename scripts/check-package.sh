@@ -102,13 +102,18 @@ check "appstreamcli accepts the metainfo" \
 check "appstreamcli accepts the installed tree" appstreamcli validate-tree --no-net --strict "$root"
 
 # --- The converter ------------------------------------------------------------
-# The desktop program loads its publishing stack as a module, from the path
-# it holds relative to its own folder.
-module=$(strings "$root/usr/bin/zamanix" | grep -o '\.\./[^ ]*/zamanix-publishing\.so' | head -n 1)
-check "the program's publishing module is where it looks (usr/bin/$module)" \
-    test -f "$root/usr/bin/$module"
-check "the publishing module finds every library it needs" \
-    sh -c "ldd '$root/usr/bin/$module' | grep -q libQt6Network && ! ldd '$root/usr/bin/$module' | grep -q 'not found'"
+# The desktop program loads its publishing stack and Qt Print Support as
+# modules, from the paths it holds relative to its own folder; each module
+# with the library it stands for.
+for module_library in publishing:libQt6Network printing:libQt6PrintSupport; do
+    stack=${module_library%%:*}
+    library=${module_library#*:}
+    module=$(strings "$root/usr/bin/zamanix" | grep -o "\.\./[^ ]*/zamanix-$stack\.so" | head -n 1)
+    check "the program's $stack module is where it looks (usr/bin/$module)" \
+        test -f "$root/usr/bin/$module"
+    check "the $stack module finds every library it needs" \
+        sh -c "ldd '$root/usr/bin/$module' | grep -q $library && ! ldd '$root/usr/bin/$module' | grep -q 'not found'"
+done
 check "zamanix-convert converts a date" test "$("$root/usr/bin/zamanix-convert" 2000-01-01)" = \
     "Saturday 1 January 2000 = 24 Ramadhan 1420"
 

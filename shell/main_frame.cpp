@@ -165,8 +165,10 @@ void CMainFrame::OnViewMonth()
 
 void CMainFrame::OnPrintMonth(bool direct)
 {
-    if (m_pMonthDock)
-        PrintMonth(m_pMonthDock->Panel()->Model(), AfxGetApp()->GetPrinter(), direct);
+    if (!m_pMonthDock)
+        return;
+    if (QPrinter *printer = AfxGetApp()->FindPrinter())
+        PrintMonth(m_pMonthDock->Panel()->Model(), *printer, direct);
 }
 
 void CMainFrame::OnHolyDays()

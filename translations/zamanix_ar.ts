@@ -2280,6 +2280,12 @@ Print to another file.</source>
         <translation>%1: %2؛ لم يُطبع فيه شيء.
 اطبع إلى ملف آخر.</translation>
     </message>
+    <message>
+        <source>The printing module %1 could not be loaded (%2); nothing was printed.
+Installing Zamanix again mends this.</source>
+        <translation>تعذّر تحميل وحدة الطباعة %1 (%2)؛ لم يُطبع شيء.
+تثبيت Zamanix من جديد يصلح ذلك.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramOptions</name>

@@ -2236,6 +2236,12 @@ Print to another file.</source>
         <translation>%1: %2؛ چیزی در آن چاپ نشد.
 در پروندهٔ دیگری چاپ کنید.</translation>
     </message>
+    <message>
+        <source>The printing module %1 could not be loaded (%2); nothing was printed.
+Installing Zamanix again mends this.</source>
+        <translation>ماژول چاپ %1 بارگذاری نشد (%2)؛ چیزی چاپ نشد.
+نصب دوبارهٔ Zamanix این را درست می‌کند.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramOptions</name>

@@ -2255,6 +2255,12 @@ Print to another file.</source>
         <translation>%1 : %2 ; rien n'y a été imprimé.
 Imprimez dans un autre fichier.</translation>
     </message>
+    <message>
+        <source>The printing module %1 could not be loaded (%2); nothing was printed.
+Installing Zamanix again mends this.</source>
+        <translation>Le module d'impression %1 n'a pas pu être chargé (%2) ; rien n'a été imprimé.
+Réinstaller Zamanix y remédie.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramOptions</name>

@@ -2240,6 +2240,12 @@ Print to another file.</source>
         <translation>%1: %2; tidak ada yang dicetak ke berkas itu.
 Cetak ke berkas lain.</translation>
     </message>
+    <message>
+        <source>The printing module %1 could not be loaded (%2); nothing was printed.
+Installing Zamanix again mends this.</source>
+        <translation>Modul pencetakan %1 tidak dapat dimuat (%2); tidak ada yang dicetak.
+Memasang ulang Zamanix memperbaikinya.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramOptions</name>

@@ -2241,6 +2241,12 @@ Print to another file.</source>
         <translation>%1: %2; tiada apa dicetak ke fail itu.
 Cetak ke fail lain.</translation>
     </message>
+    <message>
+        <source>The printing module %1 could not be loaded (%2); nothing was printed.
+Installing Zamanix again mends this.</source>
+        <translation>Modul pencetakan %1 tidak dapat dimuatkan (%2); tiada apa dicetak.
+Memasang semula Zamanix membetulkannya.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramOptions</name>

@@ -2237,6 +2237,12 @@ Print to another file.</source>
         <translation>%1: %2; bu dosyaya hiçbir şey yazdırılmadı.
 Başka bir dosyaya yazdırın.</translation>
     </message>
+    <message>
+        <source>The printing module %1 could not be loaded (%2); nothing was printed.
+Installing Zamanix again mends this.</source>
+        <translation>Yazdırma modülü %1 yüklenemedi (%2); hiçbir şey yazdırılmadı.
+Zamanix'i yeniden kurmak bunu düzeltir.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramOptions</name>

@@ -2245,6 +2245,12 @@ Print to another file.</source>
         <translation>%1: %2؛ اس میں کچھ پرنٹ نہیں کیا گیا۔
 کسی اور فائل میں پرنٹ کریں۔</translation>
     </message>
+    <message>
+        <source>The printing module %1 could not be loaded (%2); nothing was printed.
+Installing Zamanix again mends this.</source>
+        <translation>پرنٹنگ کا ماڈیول %1 لوڈ نہیں ہو سکا (%2)؛ کچھ پرنٹ نہیں کیا گیا۔
+Zamanix کو دوبارہ انسٹال کرنے سے یہ ٹھیک ہو جائے گا۔</translation>
+    </message>
 </context>
 <context>
     <name>ProgramOptions</name>
