@@ -23,7 +23,6 @@
 #include <QTimer>
 
 #include <cstdlib>
-#include <stdexcept>
 
 namespace {
 
@@ -196,14 +195,6 @@ QPrinter *CWinApp::FindPrinter()
         if (IPrintingModule *module = PrintingModuleOrTell())
             m_pPrinter = module->NewPrinter();
     return m_pPrinter.get();
-}
-
-QPrinter &CWinApp::GetPrinter()
-{
-    std::string problem;
-    if (!LoadPrintingModule(problem))
-        throw std::runtime_error(problem);
-    return *FindPrinter();
 }
 
 void CWinApp::LoadStdProfileSettings(int maxRecentFiles)

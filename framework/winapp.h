@@ -70,9 +70,6 @@ public:
     // printing module on first use: nullptr when that module cannot be
     // loaded, after telling the user.
     QPrinter *FindPrinter();
-    // The same printer where the printing module loads; throws
-    // std::runtime_error with the reason where it does not.
-    QPrinter &GetPrinter();
 
     // The profile file: entries by section and key.
     CString GetProfileString(const char *section, const char *entry, const char *defaultValue = "");

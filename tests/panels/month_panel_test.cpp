@@ -549,8 +549,10 @@ TEST_F(MonthPanelTest, PrintMonthPrintsTheGridOnOnePage)
     EXPECT_EQ(item->text(), "Print &Month...");
     EXPECT_TRUE(Frame()->CommandAction(ID_FILE_PRINT_MONTH)->isEnabled());
     const std::filesystem::path pdf = m_dir / "month.pdf";
-    m_app->GetPrinter().setOutputFormat(QPrinter::PdfFormat);
-    m_app->GetPrinter().setOutputFileName(QString::fromStdString(pdf.string()));
+    QPrinter *printer = m_app->FindPrinter();
+    ASSERT_NE(printer, nullptr);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(pdf.string()));
     static_cast<CMainFrame *>(Frame())->OnPrintMonth(true);
     const std::string bytes = ReadBytes(pdf);
     ASSERT_EQ(bytes.rfind("%PDF", 0), 0u);

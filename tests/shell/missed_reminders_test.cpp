@@ -215,8 +215,10 @@ TEST_F(MissedRemindersTest, APrintRunLeavesThemForTheNextStart)
     const std::string file = (m_dir / "print-me.zam").string();
     std::ofstream(file) << "x";
     EXPECT_FALSE(StartWith({"-p", file}, [this] {
-        m_app->GetPrinter().setOutputFormat(QPrinter::PdfFormat);
-        m_app->GetPrinter().setOutputFileName(QString::fromStdString((m_dir / "out.pdf").string()));
+        QPrinter *printer = m_app->FindPrinter();
+        ASSERT_NE(printer, nullptr);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(QString::fromStdString((m_dir / "out.pdf").string()));
     }));
     m_app.reset();
     EXPECT_EQ(Recorded(), Seconds(lastCheck));

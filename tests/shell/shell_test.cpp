@@ -41,8 +41,10 @@ protected:
     {
         return ProgramTest::StartWith(std::move(args), [this] {
             if (!m_printTo.empty()) {
-                m_app->GetPrinter().setOutputFormat(QPrinter::PdfFormat);
-                m_app->GetPrinter().setOutputFileName(QString::fromStdString(m_printTo));
+                QPrinter *printer = m_app->FindPrinter();
+                ASSERT_NE(printer, nullptr);
+                printer->setOutputFormat(QPrinter::PdfFormat);
+                printer->setOutputFileName(QString::fromStdString(m_printTo));
             }
         });
     }
