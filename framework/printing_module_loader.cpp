@@ -9,7 +9,7 @@
 namespace {
 
 // Kept whole in the program's data, where the package's check reads it.
-[[gnu::used]] const char kModuleFromProgram[] = ZAMANIX_PRINTING_MODULE_FROM_PROGRAM;
+[[gnu::used]] const char kModuleFromProgram[] = ZAMANIX_MODULE_FROM_PROGRAM;
 
 std::string s_pathForTest;
 
@@ -28,7 +28,7 @@ LoadedPrinting &loaded()
 LoadedPrinting load()
 {
     const ModuleEntry found = s_pathForTest.empty()
-        ? LoadModuleEntry(kModuleFromProgram, ZAMANIX_PRINTING_MODULE_BUILT, kPrintingModuleEntry)
+        ? LoadModuleEntry(kModuleFromProgram, ZAMANIX_MODULE_BUILT, kPrintingModuleEntry)
         : LoadModuleEntry(s_pathForTest.c_str(), s_pathForTest, kPrintingModuleEntry);
     LoadedPrinting result;
     result.tried = true;

@@ -9,12 +9,12 @@
 namespace {
 
 // Kept whole in the program's data, where the package's check reads it.
-[[gnu::used]] const char kModuleFromProgram[] = ZAMANIX_PUBLISHING_MODULE_FROM_PROGRAM;
+[[gnu::used]] const char kModuleFromProgram[] = ZAMANIX_MODULE_FROM_PROGRAM;
 
 IPublishingModule *load(std::string &error)
 {
-    const ModuleEntry loaded = LoadModuleEntry(
-        kModuleFromProgram, ZAMANIX_PUBLISHING_MODULE_BUILT, kPublishingModuleEntry);
+    const ModuleEntry loaded =
+        LoadModuleEntry(kModuleFromProgram, ZAMANIX_MODULE_BUILT, kPublishingModuleEntry);
     if (!loaded.entry) {
         error = FillSentence(Translate("Publishing",
                                  "the publishing module %1 could not be loaded (%2); installing "
