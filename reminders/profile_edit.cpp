@@ -74,6 +74,13 @@ std::string removed(std::string_view text, const std::vector<ProfileLine> &lines
         kept = line.next;
     }
     out.append(text.substr(kept));
+    // Only a mark at the very start is the file's byte order mark. One that
+    // began a later line keeps a line before it, or the reader would skip it
+    // and read that line anew (as a section, say).
+    if (!lines.empty() && out.starts_with(kByteOrderMark) && !text.starts_with(kByteOrderMark)) {
+        const ProfileLine &first = lines.front();
+        out.insert(0, text.substr(first.end, first.next - first.end));
+    }
     return out;
 }
 

@@ -128,6 +128,8 @@ TEST(WriteProfileEntries, SeveralChangesInOneReplacement)
         {"every section of the name goes, nothing else",
             "\xEF\xBB\xBF[R]\nk=1\n\n[S]\nx=1\n[ r ]\nj=2\nplain\n", {C::RemoveSection("R")},
             "\xEF\xBB\xBF\n[S]\nx=1\nplain\n"},
+        {"a mark further down does not become the file's", "[R]\r\nk=1\r\n\xEF\xBB\xBF[S]\r\n[S]\r\nx=1\r\n",
+            {C::RemoveSection("R")}, "\r\n\xEF\xBB\xBF[S]\r\n[S]\r\nx=1\r\n"},
         {"later changes see earlier ones", "[R]\nk=1\n",
             {C::Set("R", "k", "2"), C::Remove("R", "k"), C::Set("R", "j", "3")}, "[R]\nj=3\n"},
         {"removing what is missing", "[R]\nk=1\n", {C::RemoveSection("S"), C::Remove("R", "j")},
