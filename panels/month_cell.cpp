@@ -129,14 +129,19 @@ QSize DayCellSize(const QFont &font)
     QFont bold = font; // today and holy days
     bold.setBold(true);
     const QFontMetrics big(bold), small(smallFont(font));
-    int otherWidth = small.horizontalAdvance(QStringLiteral("30"));
-    for (const QString &name : AllShortMonthNames())
-        otherWidth = std::max(otherWidth, small.horizontalAdvance(QStringLiteral("1 ") + name));
     // Languages whose abbreviations are whole names (Arabic, Persian) would
     // widen the grid past a small screen: the cells keep the room of the
     // English abbreviations, and a longer name is cut short with an ellipsis
-    // (the cell's tool tip and accessible name say it whole).
-    otherWidth = std::min(otherWidth, small.horizontalAdvance(QStringLiteral("1 Rab II")));
+    // (the cell's tool tip and accessible name say it whole). Once a name
+    // fills that room, the rest need not be measured.
+    const int room = small.horizontalAdvance(QStringLiteral("1 Rab II"));
+    int otherWidth = small.horizontalAdvance(QStringLiteral("30"));
+    for (const QString &name : AllShortMonthNames()) {
+        if (otherWidth >= room)
+            break;
+        otherWidth = std::max(otherWidth, small.horizontalAdvance(QStringLiteral("1 ") + name));
+    }
+    otherWidth = std::min(otherWidth, room);
     const int mark = small.ascent();
     const int pad = padding(big);
     const int top = big.horizontalAdvance(QStringLiteral("30")) + pad + moonSize(big);
