@@ -1,14 +1,21 @@
 #include "panels/publish_texts.h"
 
 #include "framework/ctime.h"
+#include "framework/shown_digits.h"
 
 #include <QCoreApplication>
 
 namespace {
 
+// Times and counts in the digits the windows show numbers in.
 QString clock(std::int64_t seconds)
 {
-    return QString::fromStdString(CTime(seconds).Format("%H:%M"));
+    return ShownDigits(QString::fromStdString(CTime(seconds).Format("%H:%M")));
+}
+
+QString count(int number)
+{
+    return ShownDigits(QString::number(number));
 }
 
 } // namespace
@@ -30,8 +37,7 @@ QString PublishProgressText(PublishStage stage, int done, int total)
     }
     return QCoreApplication::translate(
         "Publishing", "Publishing the reminders: %1 of %2 changes written...")
-        .arg(done)
-        .arg(total);
+        .arg(count(done), count(total));
 }
 
 QString PublishPasswordWaitText()
@@ -49,25 +55,21 @@ QString PublishResultText(const PublishResult &result, std::int64_t at, std::int
     QString text = result.createdCalendar
         ? QCoreApplication::translate(
               "Publishing", "Reminders published at %1 to a new calendar: %2 added.")
-              .arg(clock(at))
-              .arg(result.added)
+              .arg(clock(at), count(result.added))
         : QCoreApplication::translate("Publishing",
               "Reminders published at %1: %2 added, %3 changed, %4 removed, %5 unchanged.")
-              .arg(clock(at))
-              .arg(result.added)
-              .arg(result.changed)
-              .arg(result.removed)
-              .arg(result.unchanged);
+              .arg(clock(at), count(result.added), count(result.changed), count(result.removed),
+                  count(result.unchanged));
     if (result.keptEdited > 0)
         text += QLatin1Char(' ') +
             QCoreApplication::translate(
                 "Publishing", "Events kept as another program changed them: %1.")
-                .arg(result.keptEdited);
+                .arg(count(result.keptEdited));
     if (result.conflicts > 0)
         text += QLatin1Char(' ') +
             QCoreApplication::translate(
                 "Publishing", "Events left as another program wrote them meanwhile: %1.")
-                .arg(result.conflicts);
+                .arg(count(result.conflicts));
     return text;
 }
 

@@ -6,6 +6,7 @@
 #include "tests/reminders/temp_folder.h"
 
 #include "panels/month_grid_view.h"
+#include "panels/publish_texts.h"
 #include "reminders/alarm_value.h"
 #include "resources/resource.h"
 #include "session/zamanix_profile.h"
@@ -211,6 +212,31 @@ TEST_F(ArabicProgramTest, AHiddenPanelTakesTheDigitsWhenShown)
     EXPECT_EQ(Dock()->BuiltPanel(), nullptr);
     Dock()->SetShown(true);
     EXPECT_TRUE(Dock()->Panel()->TitleLabel()->text().contains(QStringLiteral("1448")));
+}
+
+// The publishing status speaks Arabic and counts in Arabic-Indic digits,
+// its times too.
+TEST_F(ArabicProgramTest, ThePublishingStatusCountsInArabicIndicDigits)
+{
+    Start();
+    PublishResult written;
+    written.added = 3;
+    written.changed = 1;
+    written.unchanged = 195;
+    written.keptEdited = 2;
+    written.conflicts = 4;
+    PublishResult created = written;
+    created.createdCalendar = true;
+    PublishResult failed;
+    failed.failure = PublishFailure::Timeout;
+    failed.message = "لم يجب"; // a reason without digits
+    const std::int64_t at = 1796731200; // 2026-12-07 12:00 UTC
+    for (const QString &text : {PublishProgressText(PublishStage::Writing, 12, 40),
+             PublishResultText(written, at, at), PublishResultText(created, at, at),
+             PublishResultText(failed, at, at + 300)}) {
+        EXPECT_TRUE(arabicIndicDigitsOnly(text)) << text.toStdString();
+        EXPECT_FALSE(holdsEnglish(text)) << text.toStdString();
+    }
 }
 
 } // namespace
