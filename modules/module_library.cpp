@@ -30,6 +30,11 @@ ModuleEntry LoadModuleEntry(const char *fromProgram, const std::string &built, c
     if (!loaded.entry) {
         const char *why = ::dlerror();
         loaded.problem = why ? why : "";
+        // The loader names the file first, which the caller names already;
+        // a library the module needs is named and stays.
+        const std::string named = loaded.path + ": ";
+        if (loaded.problem.starts_with(named))
+            loaded.problem.erase(0, named.size());
     }
     return loaded;
 }

@@ -11,7 +11,7 @@
 struct ModuleEntry {
     void *entry = nullptr; // the module's exported function; nullptr when not loaded
     std::string path; // where the module was looked for
-    std::string problem; // the loader's words when it was not loaded
+    std::string problem; // the loader's words when it was not loaded, without the path
 };
 
 // Loads the module and finds its entry. `fromProgram` is the module's path

@@ -137,6 +137,8 @@ TEST_F(PrintingModuleTest, AModuleThatCannotBeLoadedIsToldAndNothingIsPrinted)
             CString::npos)
             << said;
         EXPECT_NE(said.find(c.why), CString::npos) << said;
+        EXPECT_EQ(said.find(c.module.string()), said.rfind(c.module.string()))
+            << "the path is said once: " << said;
         EXPECT_NE(said.find("Installing Zamanix again mends this."), CString::npos) << said;
         EXPECT_TRUE(m_view.m_pages.empty());
         EXPECT_FALSE(std::filesystem::exists(pdf));

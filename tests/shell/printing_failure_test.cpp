@@ -37,9 +37,9 @@ TEST_F(PrintingFailureTest, EachPrintingCommandSaysTheModuleCouldNotBeLoaded)
         Frame()->ExecuteCommand(c.command);
         ASSERT_EQ(m_boxes.size(), 1u);
         EXPECT_EQ(m_boxes[0].text,
-            "The printing module " + module.string() + " could not be loaded (" + module.string() +
-                ": cannot open shared object file: No such file or directory); nothing was "
-                "printed.\nInstalling Zamanix again mends this.");
+            "The printing module " + module.string() +
+                " could not be loaded (cannot open shared object file: No such file or "
+                "directory); nothing was printed.\nInstalling Zamanix again mends this.");
         EXPECT_EQ(m_boxes[0].style & MB_ICONEXCLAMATION, MB_ICONEXCLAMATION);
     }
     EXPECT_TRUE(Frame()->GetMainWindow()->isVisible()) << "the program goes on";
