@@ -1,8 +1,8 @@
 // The document's file commands as the user meets them: the texts of failed
 // opens and saves, and the question before a save would erase a file.
 #include "framework/document.h"
-#include "framework/message_box.h"
 #include "framework/save_folder.h"
+#include "tests/framework/message_box_texts.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -88,20 +88,15 @@ protected:
         char pattern[] = "/tmp/zamanix-doc-XXXXXX";
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         m_dir = pattern;
-        SetMessageBoxResponder([this](const CString &text, UINT) {
-            m_boxes.push_back(text);
-            return IDOK;
-        });
     }
     void TearDown() override
     {
-        SetMessageBoxResponder({});
         std::filesystem::remove_all(m_dir);
     }
     std::string Path(const char *name) const { return (m_dir / name).string(); }
 
     std::filesystem::path m_dir;
-    std::vector<CString> m_boxes;
+    CMessageBoxTexts m_boxes;
     CDocument m_doc;
 };
 

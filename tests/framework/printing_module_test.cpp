@@ -2,10 +2,10 @@
 // view's page as a PDF on the printer the module makes and on one of the
 // caller's, and a module that cannot be loaded told to the user, with
 // nothing printed.
-#include "framework/message_box.h"
 #include "framework/printing.h"
 #include "framework/printing_module.h"
 #include "framework/view.h"
+#include "tests/framework/message_box_texts.h"
 #include "tests/reminders/temp_folder.h"
 
 #include <QPainter>
@@ -40,17 +40,9 @@ std::size_t count(const std::string &text, const std::string &what)
 
 class PrintingModuleTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        SetMessageBoxResponder([this](const CString &text, UINT) {
-            m_boxes.push_back(text);
-            return IDOK;
-        });
-    }
     void TearDown() override
     {
         LookForPrintingModuleAt({});
-        SetMessageBoxResponder({});
     }
     void PrintTo(QPrinter &printer, const std::filesystem::path &pdf)
     {
@@ -60,7 +52,7 @@ protected:
     }
 
     CTempFolder m_folder;
-    std::vector<CString> m_boxes;
+    CMessageBoxTexts m_boxes;
     CPageView m_view;
 };
 
@@ -137,8 +129,7 @@ TEST_F(PrintingModuleTest, AModuleThatCannotBeLoadedIsToldAndNothingIsPrinted)
             CString::npos)
             << said;
         EXPECT_NE(said.find(c.why), CString::npos) << said;
-        EXPECT_EQ(said.find(c.module.string()), said.rfind(c.module.string()))
-            << "the path is said once: " << said;
+        EXPECT_EQ(count(said, c.module.string()), 1u) << "the path is said once: " << said;
         EXPECT_NE(said.find("Installing Zamanix again mends this."), CString::npos) << said;
         EXPECT_TRUE(m_view.m_pages.empty());
         EXPECT_FALSE(std::filesystem::exists(pdf));

@@ -4,9 +4,9 @@
 #include "framework/controls.h"
 #include "framework/data_exchange.h"
 #include "framework/dialog_builder.h"
-#include "framework/message_box.h"
 #include "framework/shown_digits.h"
 #include "framework/wnd.h"
+#include "tests/framework/message_box_texts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -62,20 +62,12 @@ public:
 
 class LanguageFormTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        SetMessageBoxResponder([this](const CString &text, UINT) {
-            m_boxes.push_back(text);
-            return IDOK;
-        });
-    }
     void TearDown() override
     {
         QApplication::setLayoutDirection(Qt::LeftToRight);
         SetShownZeroDigit(U'0');
-        SetMessageBoxResponder({});
     }
-    std::vector<CString> m_boxes;
+    CMessageBoxTexts m_boxes;
 };
 
 TEST_F(LanguageFormTest, RightToLeftTheTemplatesPositionsAreMirrored)
