@@ -32,6 +32,11 @@ QString ShownDigits(const CString &text)
     return ShownDigits(QString::fromStdString(text));
 }
 
+QString ShownNumber(long long number)
+{
+    return ShownDigits(QString::number(number));
+}
+
 QString TypedDigits(const QString &text)
 {
     QString typed = text;

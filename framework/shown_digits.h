@@ -16,6 +16,8 @@ char32_t ShownZeroDigit();
 // numbers get no group separators, as they have none in the program's text.
 QString ShownDigits(const QString &text);
 QString ShownDigits(const CString &text);
+// A whole number in the digits shown, without group separators.
+QString ShownNumber(long long number);
 
 // The text with every decimal digit of any script written as a Western one,
 // as the program reads numbers: "١٤٤٨" and "۱۴۴۸" are 1448.

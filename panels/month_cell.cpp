@@ -175,8 +175,7 @@ void PaintDayCell(QPainter &painter, const QRect &rect, const MonthDay &day, Rem
         (look.direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute;
 
     const int number = shown == ReminderCalendar::Hijri ? day.hijri.day : day.christian.day;
-    paintText(painter, inner, leading | Qt::AlignTop, dayFont, text,
-        ShownDigits(QString::number(number)));
+    paintText(painter, inner, leading | Qt::AlignTop, dayFont, text, ShownNumber(number));
     paintText(painter, inner, leading | Qt::AlignBottom, small, mixed(text, back, 0.7),
         QFontMetrics(small, painter.device())
             .elidedText(OtherDayText(day, shown), Qt::ElideRight, inner.width()));

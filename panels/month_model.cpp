@@ -97,8 +97,7 @@ QVariant CMonthModel::data(const QModelIndex &index, int role) const
     const bool today = day->dayNumber == m_nToday;
     switch (role) {
     case Qt::DisplayRole:
-        return ShownDigits(QString::number(
-            shown == ReminderCalendar::Hijri ? day->hijri.day : day->christian.day));
+        return ShownNumber(shown == ReminderCalendar::Hijri ? day->hijri.day : day->christian.day);
     case Qt::AccessibleTextRole:
         return DayDescription(*day, shown, today, m_bHolyDays);
     case Qt::ToolTipRole:
@@ -114,7 +113,7 @@ QVariant CMonthModel::headerData(int section, Qt::Orientation orientation, int r
     if (orientation == Qt::Vertical)
         return role == Qt::DisplayRole || role == Qt::AccessibleTextRole
             ? QVariant(QCoreApplication::translate("CMonthPanel", "Week %1")
-                           .arg(ShownDigits(QString::number(section + 1))))
+                           .arg(ShownNumber(section + 1)))
             : QVariant();
     if (section < 0 || section >= kWeek)
         return {};

@@ -83,7 +83,7 @@ int paintList(QPainter &painter, const QRect &page, int y, const QString &headin
         QString text = lines[i];
         if (y + 2 * line > page.bottom() && i + 1 < lines.size()) {
             text = QCoreApplication::translate("CMonthPanel", "and %1 more")
-                       .arg(ShownDigits(QString::number(lines.size() - i)));
+                       .arg(ShownNumber(lines.size() - i));
             i = lines.size();
         }
         painter.drawText(QRect(page.left(), y, page.width(), line), Qt::AlignLeft,

@@ -167,7 +167,7 @@ QString OtherDayText(const MonthDay &day, ReminderCalendar shown)
     const bool hijriShown = shown == ReminderCalendar::Hijri;
     const YearMonthDay &other = hijriShown ? day.christian : day.hijri;
     if (other.day != 1)
-        return ShownDigits(QString::number(other.day));
+        return ShownNumber(other.day);
     return ShownDigits(QStringLiteral("1 ")) +
         ShortMonthName(
             hijriShown ? ReminderCalendar::Christian : ReminderCalendar::Hijri, other.month);
@@ -242,10 +242,10 @@ QString DayToolTip(const MonthDay &day, ReminderCalendar shown, bool today, bool
 QString DayListLabel(const MonthDay &day)
 {
     return QStringLiteral("%1 %2 (%3 %4 %5)")
-        .arg(ShownDigits(QString::number(day.hijri.day)))
+        .arg(ShownNumber(day.hijri.day))
         .arg(monthName(ReminderCalendar::Hijri, day.hijri.month))
         .arg(WeekdayName(day.weekday))
-        .arg(ShownDigits(QString::number(day.christian.day)))
+        .arg(ShownNumber(day.christian.day))
         .arg(monthName(ReminderCalendar::Christian, day.christian.month));
 }
 
@@ -254,11 +254,11 @@ QString HolyNightText(const HolyDay &holy, int evening)
     const YearMonthDay christian = ChristianOfDay(evening);
     return QCoreApplication::translate("MonthText", "%1: the night before %2, from sunset on %3")
         .arg(holyName(holy),
-            QStringLiteral("%1 %2").arg(ShownDigits(QString::number(holy.day)),
-                monthName(ReminderCalendar::Hijri, holy.month)),
+            QStringLiteral("%1 %2").arg(
+                ShownNumber(holy.day), monthName(ReminderCalendar::Hijri, holy.month)),
             QStringLiteral("%1 %2 %3")
                 .arg(WeekdayName(WeekdayOfDay(evening)))
-                .arg(ShownDigits(QString::number(christian.day)))
+                .arg(ShownNumber(christian.day))
                 .arg(monthName(ReminderCalendar::Christian, christian.month)));
 }
 

@@ -2,20 +2,17 @@
 
 #include "framework/ctime.h"
 #include "framework/shown_digits.h"
+#include "panels/list_texts.h"
 
 #include <QCoreApplication>
 
 namespace {
 
-// Times and counts in the digits the windows show numbers in.
+// The local time of day, in the digits the windows show numbers in.
 QString clock(std::int64_t seconds)
 {
-    return ShownDigits(QString::fromStdString(CTime(seconds).Format("%H:%M")));
-}
-
-QString count(int number)
-{
-    return ShownDigits(QString::number(number));
+    const CTime time(seconds);
+    return ClockText(time.GetHour() * 60 + time.GetMinute());
 }
 
 } // namespace
@@ -37,7 +34,7 @@ QString PublishProgressText(PublishStage stage, int done, int total)
     }
     return QCoreApplication::translate(
         "Publishing", "Publishing the reminders: %1 of %2 changes written...")
-        .arg(count(done), count(total));
+        .arg(ShownNumber(done), ShownNumber(total));
 }
 
 QString PublishPasswordWaitText()
@@ -55,21 +52,21 @@ QString PublishResultText(const PublishResult &result, std::int64_t at, std::int
     QString text = result.createdCalendar
         ? QCoreApplication::translate(
               "Publishing", "Reminders published at %1 to a new calendar: %2 added.")
-              .arg(clock(at), count(result.added))
+              .arg(clock(at), ShownNumber(result.added))
         : QCoreApplication::translate("Publishing",
               "Reminders published at %1: %2 added, %3 changed, %4 removed, %5 unchanged.")
-              .arg(clock(at), count(result.added), count(result.changed), count(result.removed),
-                  count(result.unchanged));
+              .arg(clock(at), ShownNumber(result.added), ShownNumber(result.changed),
+                  ShownNumber(result.removed), ShownNumber(result.unchanged));
     if (result.keptEdited > 0)
         text += QLatin1Char(' ') +
             QCoreApplication::translate(
                 "Publishing", "Events kept as another program changed them: %1.")
-                .arg(count(result.keptEdited));
+                .arg(ShownNumber(result.keptEdited));
     if (result.conflicts > 0)
         text += QLatin1Char(' ') +
             QCoreApplication::translate(
                 "Publishing", "Events left as another program wrote them meanwhile: %1.")
-                .arg(count(result.conflicts));
+                .arg(ShownNumber(result.conflicts));
     return text;
 }
 
